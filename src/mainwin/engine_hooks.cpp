@@ -1,0 +1,12 @@
+// Fills the project-reset hooks with the owners' reset functions.
+#include "mainwin/engine_hooks.h"
+
+#include "model/reset_hooks.h"
+
+namespace selvana {
+
+void InstallEngineHooks() {
+  // Each subsystem that owns state put back by ResetProjectData sets its hook here.
+}
+
+}  // namespace selvana

@@ -1,0 +1,9 @@
+// Connects the subsystems that a project reset reaches into (see model/reset_hooks.h).
+// The program and the test mains call this once at start-up.
+#pragma once
+
+namespace selvana {
+
+void InstallEngineHooks();
+
+}  // namespace selvana

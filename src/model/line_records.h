@@ -1,0 +1,26 @@
+// Adding lines under the line rules, and tracing the outline of a block from its seed point.
+#pragma once
+#include <array>
+
+#include "model/project_model.h"
+
+namespace selvana {
+
+// The closed chain of point slots around one block (first corner repeated at the end when
+// closed). One instance, overwritten by every trace; copy it to keep it.
+struct BlockOutlineRecord {
+  int Count = 0;
+  std::array<int, kMaxLines + 1> Points{};
+};
+extern BlockOutlineRecord BlockOutline;
+
+// Adds a line of kind 1..7 between point slots p1 and p2: 0 stored, 1 refused (equal ends for
+// kinds 1, 2, 7; a duplicate of the same kind and ends; a full table). Leaves DataModified alone.
+int AddLineRecord(int kind, int p1, int p2);
+
+// Traces the boundary lines around the seed point into BlockOutline. -1 when the model has no
+// boundary line (BlockOutline unchanged); otherwise the count written (closed when the last
+// entry equals the first).
+int TraceBlockRegion(double seedX, double seedY);
+
+}  // namespace selvana

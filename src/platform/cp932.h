@@ -1,0 +1,31 @@
+// Conversion between UTF-8 (what windows show) and CP932 bytes (what the model and every file
+// hold), the CP932 lead-byte test, and cutting a CP932 string without splitting a character.
+#pragma once
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace selvana {
+
+// A converted text and how many characters could not be represented and were replaced
+// (by "?" in CP932, by U+FFFD in UTF-8). Nothing is silently dropped.
+struct TextConversion {
+  std::string text;
+  int replaced = 0;
+};
+
+TextConversion Utf8ToCp932(std::string_view utf8);
+TextConversion Cp932ToUtf8(std::string_view cp932);
+
+// Shorthands that keep only the text.
+std::string ToCp932(std::string_view utf8);
+std::string ToUtf8(std::string_view cp932);
+
+// True for the first byte of a double-byte CP932 character (0x81-0x9F, 0xE0-0xFC).
+bool IsCp932LeadByte(unsigned char c);
+
+// The longest prefix of s of at most maxBytes bytes that does not end inside a double-byte
+// character.
+std::string CutCp932(std::string_view s, std::size_t maxBytes);
+
+}  // namespace selvana

@@ -1,0 +1,16 @@
+// The one "text to double" conversion of the program. It reads the leading number of a text
+// the way the C library did on the original platform (blanks, sign, digits, point, exponent)
+// and gives 0.0 for an empty or non-numeric text. "inf", "nan" and hexadecimal numbers also
+// give 0.0: a NaN stored in the model could never be changed again.
+#pragma once
+#include <string_view>
+
+namespace selvana {
+
+double ParseDouble(std::string_view text);
+
+// The leading integer of a text (blanks, sign, digits); 0 when there is none. Values beyond
+// the i32 range saturate.
+int ParseInt(std::string_view text);
+
+}  // namespace selvana

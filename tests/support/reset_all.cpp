@@ -1,0 +1,12 @@
+// The reset run before every test: the model and every subsystem's own state.
+#include "support/reset_all.h"
+
+#include "model/project_model.h"
+
+namespace selvana::test {
+
+void ResetAllState() {
+  ResetProjectData();
+}
+
+}  // namespace selvana::test
