@@ -23,5 +23,6 @@ bool ChangeDirectory(const std::string& folder);
 std::string FolderOf(const std::string& path);
 std::string FileNameOf(const std::string& path);
 std::string BaseNameOf(const std::string& fileName);
+std::string ExtensionOf(const std::string& fileName);
 
 }  // namespace selvana

@@ -1,4 +1,5 @@
 // Test program of the engine: C locale, clean state before every test.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <clocale>

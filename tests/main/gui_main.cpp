@@ -1,5 +1,6 @@
 // Test program of the windows: offscreen platform unless told otherwise, one application object,
 // C numbers, clean state before every test.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QApplication>
