@@ -1,0 +1,264 @@
+// The Qt canvas of the main view. Copy-mode shapes go through QPainter after clipping to the
+// image; exclusive-or shapes are rasterised here into a set of pixels, each flipped exactly once.
+#include "platform/qt/qt_canvas.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPen>
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <numbers>
+
+#include "platform/cp932.h"
+
+namespace selvana {
+namespace {
+
+// Shapes reaching farther than this from the image are left to clipping (lines) or skipped
+// (ellipses, arcs, text): Qt's rasteriser works in fixed point and cannot take larger values.
+constexpr double kQtCoordinateLimit = 1 << 22;
+
+using Pixels = std::vector<std::pair<int, int>>;
+
+QColor ToQColor(Rgb c) { return QColor((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF); }
+
+bool AllDrawn(std::initializer_list<int> values) {
+  return std::all_of(values.begin(), values.end(), IsDrawnPixel);
+}
+
+bool WithinQtRange(std::initializer_list<int> values) {
+  return std::all_of(values.begin(), values.end(),
+                     [](int v) { return std::abs(static_cast<double>(v)) <= kQtCoordinateLimit; });
+}
+
+Qt::PenStyle ToQtStyle(PenStyle style) {
+  switch (style) {
+    case kPenDash: return Qt::DashLine;
+    case kPenDot: return Qt::DotLine;
+    case kPenDashDot: return Qt::DashDotLine;
+    case kPenDashDotDot: return Qt::DashDotDotLine;
+    case kPenSolid: break;
+  }
+  return Qt::SolidLine;
+}
+
+// Liang-Barsky clipping of a segment to [lo, hi] on both axes; false when nothing is left.
+bool ClipSegment(double& x1, double& y1, double& x2, double& y2, double lo, double hi) {
+  double t0 = 0.0, t1 = 1.0;
+  const double dx = x2 - x1, dy = y2 - y1;
+  const double p[4] = {-dx, dx, -dy, dy};
+  const double q[4] = {x1 - lo, hi - x1, y1 - lo, hi - y1};
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] == 0.0) {
+      if (q[i] < 0.0) return false;
+      continue;
+    }
+    const double t = q[i] / p[i];
+    if (p[i] < 0.0) {
+      t0 = std::max(t0, t);
+    } else {
+      t1 = std::min(t1, t);
+    }
+    if (t0 > t1) return false;
+  }
+  const double ox = x1, oy = y1;
+  x1 = ox + t0 * dx;
+  y1 = oy + t0 * dy;
+  x2 = ox + t1 * dx;
+  y2 = oy + t1 * dy;
+  return true;
+}
+
+// Bresenham from (x1, y1) to (x2, y2), both ends included.
+void AppendLinePixels(int x1, int y1, int x2, int y2, Pixels& out) {
+  const int dx = std::abs(x2 - x1), dy = -std::abs(y2 - y1);
+  const int sx = x1 < x2 ? 1 : -1, sy = y1 < y2 ? 1 : -1;
+  int err = dx + dy;
+  for (;;) {
+    out.emplace_back(x1, y1);
+    if (x1 == x2 && y1 == y2) break;
+    const int e2 = 2 * err;
+    if (e2 >= dy) {
+      err += dy;
+      x1 += sx;
+    }
+    if (e2 <= dx) {
+      err += dx;
+      y1 += sy;
+    }
+  }
+}
+
+// The pixels of a segment after clipping to a margin around a w x h image.
+void AppendClippedLine(int x1, int y1, int x2, int y2, int w, int h, Pixels& out) {
+  double a = x1, b = y1, c = x2, d = y2;
+  const double margin = 2.0;
+  if (!ClipSegment(a, b, c, d, -margin, std::max(w, h) + margin)) return;
+  AppendLinePixels(static_cast<int>(std::lround(a)), static_cast<int>(std::lround(b)),
+                   static_cast<int>(std::lround(c)), static_cast<int>(std::lround(d)), out);
+}
+
+// Angle of the ray from (cx, cy) through (x, y) in degrees, counter-clockwise on the screen.
+double ScreenAngle(double cx, double cy, int x, int y) {
+  return std::atan2(cy - y, x - cx) * 180.0 / std::numbers::pi;
+}
+
+// Start angle and counter-clockwise span of an arc given by two ray points; equal rays give 360.
+std::pair<double, double> ArcAngles(double cx, double cy, int x3, int y3, int x4, int y4) {
+  const double start = ScreenAngle(cx, cy, x3, y3);
+  double span = ScreenAngle(cx, cy, x4, y4) - start;
+  while (span <= 0.0) span += 360.0;
+  return {start, span};
+}
+
+// Pixels along an elliptic arc, sampled finely enough that neighbours touch.
+void AppendArcPixels(int left, int top, int right, int bottom, double startDeg, double spanDeg,
+                     Pixels& out) {
+  const double cx = (left + right) * 0.5, cy = (top + bottom) * 0.5;
+  const double rx = std::abs(right - left) * 0.5, ry = std::abs(bottom - top) * 0.5;
+  const double steps = std::max(8.0, std::ceil((rx + ry) * 4.0 * spanDeg / 360.0 * 2.0));
+  for (int i = 0; i <= static_cast<int>(steps); ++i) {
+    const double a = (startDeg + spanDeg * i / steps) * std::numbers::pi / 180.0;
+    out.emplace_back(static_cast<int>(std::lround(cx + rx * std::cos(a))),
+                     static_cast<int>(std::lround(cy - ry * std::sin(a))));
+  }
+}
+
+}  // namespace
+
+int QtCanvas::Width() const { return image_->width(); }
+int QtCanvas::Height() const { return image_->height(); }
+
+bool QtCanvas::Ready() const { return !image_->isNull(); }
+
+void QtCanvas::FillRect(int left, int top, int right, int bottom, Rgb colour) {
+  if (!Ready() || !AllDrawn({left, top, right, bottom})) return;
+  const int l = std::clamp(std::min(left, right), 0, Width());
+  const int r = std::clamp(std::max(left, right), 0, Width());
+  const int t = std::clamp(std::min(top, bottom), 0, Height());
+  const int b = std::clamp(std::max(top, bottom), 0, Height());
+  if (r <= l || b <= t) return;
+  QPainter painter(image_);
+  painter.fillRect(QRect(l, t, r - l, b - t), ToQColor(colour));
+}
+
+void QtCanvas::SetHollowBrush(Rgb) {
+  // Shapes are always drawn as outlines; the brush colour never shows.
+}
+
+void QtCanvas::PreparePainter(QPainter& painter) const {
+  // Windows pens wider than one pixel are always solid; styles apply to thin pens only.
+  const Qt::PenStyle style = penWidth_ > 1 ? Qt::SolidLine : ToQtStyle(penStyle_);
+  QPen pen(ToQColor(penColour_), penWidth_, style, Qt::RoundCap, Qt::RoundJoin);
+  if (penWidth_ <= 1) pen.setCapStyle(Qt::SquareCap);
+  painter.setPen(pen);
+  painter.setBrush(Qt::NoBrush);
+  painter.setRenderHint(QPainter::Antialiasing, false);
+}
+
+void QtCanvas::XorPixels(const Pixels& pixels) {
+  Pixels unique = pixels;
+  std::sort(unique.begin(), unique.end());
+  unique.erase(std::unique(unique.begin(), unique.end()), unique.end());
+  const QRgb flip = penColour_ & 0xFFFFFF;
+  const bool direct =
+      image_->format() == QImage::Format_RGB32 || image_->format() == QImage::Format_ARGB32;
+  for (const auto& [x, y] : unique) {
+    if (x < 0 || y < 0 || x >= Width() || y >= Height()) continue;
+    if (direct) {
+      reinterpret_cast<QRgb*>(image_->scanLine(y))[x] ^= flip;
+    } else {
+      image_->setPixel(x, y, image_->pixel(x, y) ^ flip);
+    }
+  }
+}
+
+void QtCanvas::Line(int x1, int y1, int x2, int y2) {
+  if (!Ready() || !AllDrawn({x1, y1, x2, y2})) return;
+  if (penMode_ == PenMode::Xor) {
+    Pixels pixels;
+    AppendClippedLine(x1, y1, x2, y2, Width(), Height(), pixels);
+    XorPixels(pixels);
+    return;
+  }
+  double a = x1, b = y1, c = x2, d = y2;
+  const double margin = penWidth_ + 2.0;
+  if (!ClipSegment(a, b, c, d, -margin, std::max(Width(), Height()) + margin)) return;
+  QPainter painter(image_);
+  PreparePainter(painter);
+  painter.drawLine(QPointF(a, b), QPointF(c, d));
+}
+
+void QtCanvas::Rectangle(int x1, int y1, int x2, int y2) {
+  if (!Ready() || !AllDrawn({x1, y1, x2, y2})) return;
+  if (penMode_ == PenMode::Xor) {
+    Pixels pixels;
+    AppendClippedLine(x1, y1, x2, y1, Width(), Height(), pixels);
+    AppendClippedLine(x2, y1, x2, y2, Width(), Height(), pixels);
+    AppendClippedLine(x2, y2, x1, y2, Width(), Height(), pixels);
+    AppendClippedLine(x1, y2, x1, y1, Width(), Height(), pixels);
+    XorPixels(pixels);
+    return;
+  }
+  Line(x1, y1, x2, y1);
+  Line(x2, y1, x2, y2);
+  Line(x2, y2, x1, y2);
+  Line(x1, y2, x1, y1);
+}
+
+void QtCanvas::Ellipse(int left, int top, int right, int bottom) {
+  if (!Ready() || !AllDrawn({left, top, right, bottom})) return;
+  if (!WithinQtRange({left, top, right, bottom})) return;
+  if (penMode_ == PenMode::Xor) {
+    Pixels pixels;
+    AppendArcPixels(left, top, right, bottom, 0.0, 360.0, pixels);
+    XorPixels(pixels);
+    return;
+  }
+  QPainter painter(image_);
+  PreparePainter(painter);
+  painter.drawEllipse(QRect(QPoint(left, top), QPoint(right, bottom)).normalized().adjusted(0, 0, -1, -1));
+}
+
+void QtCanvas::Arc(int left, int top, int right, int bottom, int x3, int y3, int x4, int y4) {
+  if (!Ready() || !AllDrawn({left, top, right, bottom, x3, y3, x4, y4})) return;
+  if (!WithinQtRange({left, top, right, bottom})) return;
+  const double cx = (left + right) * 0.5, cy = (top + bottom) * 0.5;
+  const auto [start, span] = ArcAngles(cx, cy, x3, y3, x4, y4);
+  if (penMode_ == PenMode::Xor) {
+    Pixels pixels;
+    AppendArcPixels(left, top, right, bottom, start, span, pixels);
+    XorPixels(pixels);
+    return;
+  }
+  const QRectF box = QRectF(QPointF(left, top), QPointF(right, bottom)).normalized();
+  QPainterPath path;
+  path.arcMoveTo(box, start);
+  path.arcTo(box, start, span);
+  QPainter painter(image_);
+  PreparePainter(painter);
+  painter.drawPath(path);
+}
+
+void QtCanvas::SetFont(const std::string& face, int heightPx, Rgb colour) {
+  font_ = QFont(QString::fromStdString(face));
+  font_.setPixelSize(std::max(1, heightPx));
+  fontColour_ = ToQColor(colour);
+}
+
+int QtCanvas::TextWidth(std::string_view cp932) {
+  return QFontMetrics(font_).horizontalAdvance(QString::fromStdString(ToUtf8(cp932)));
+}
+
+void QtCanvas::TextOut(int x, int y, std::string_view cp932) {
+  if (!Ready() || cp932.empty() || !AllDrawn({x, y}) || !WithinQtRange({x, y})) return;
+  QPainter painter(image_);
+  painter.setFont(font_);
+  painter.setPen(fontColour_);
+  const QFontMetrics metrics(font_);
+  painter.drawText(QPoint(x, y + metrics.ascent()), QString::fromStdString(ToUtf8(cp932)));
+}
+
+}  // namespace selvana

@@ -1,0 +1,52 @@
+// The canvas of the main view on a QImage: copy-mode shapes through QPainter, exclusive-or shapes
+// by our own pixel loop (each pixel flipped once, so drawing twice restores the image), and text
+// in the view's font drawn without a background.
+#pragma once
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <utility>
+#include <vector>
+
+#include "platform/canvas.h"
+
+class QPainter;
+
+namespace selvana {
+
+class QtCanvas : public Canvas {
+ public:
+  // Draws on *image, which must outlive the canvas; the image may be replaced by assignment.
+  explicit QtCanvas(QImage* image) : image_(image) {}
+
+  int Width() const override;
+  int Height() const override;
+  void FillRect(int left, int top, int right, int bottom, Rgb colour) override;
+  void SetHollowBrush(Rgb colour) override;
+  void SetPenColour(Rgb colour) override { penColour_ = colour; }
+  void SetPenMode(PenMode mode) override { penMode_ = mode; }
+  void SetPenWidth(int width) override { penWidth_ = width < 1 ? 1 : width; }
+  void SetPenStyle(PenStyle style) override { penStyle_ = style; }
+  void Line(int x1, int y1, int x2, int y2) override;
+  void Rectangle(int x1, int y1, int x2, int y2) override;
+  void Ellipse(int left, int top, int right, int bottom) override;
+  void Arc(int left, int top, int right, int bottom, int x3, int y3, int x4, int y4) override;
+  void SetFont(const std::string& face, int heightPx, Rgb colour) override;
+  int TextWidth(std::string_view cp932) override;
+  void TextOut(int x, int y, std::string_view cp932) override;
+
+ private:
+  bool Ready() const;
+  void PreparePainter(QPainter& painter) const;
+  void XorPixels(const std::vector<std::pair<int, int>>& pixels);
+
+  QImage* image_;
+  Rgb penColour_ = kBlack;
+  PenMode penMode_ = PenMode::Copy;
+  int penWidth_ = 1;
+  PenStyle penStyle_ = kPenSolid;
+  QFont font_;
+  QColor fontColour_ = Qt::black;
+};
+
+}  // namespace selvana
