@@ -11,6 +11,8 @@
 namespace selvana {
 
 int SetStringIfChanged(std::string& dst, std::string_view src) {
+  // A model string ends at its first zero byte: what follows it is not part of the text.
+  src = src.substr(0, src.find('\0'));
   std::string value = CutCp932(src, kMaxTextBytes);
   if (value == dst) return 0;
   dst = std::move(value);

@@ -1,0 +1,108 @@
+// Text files: CR LF written at every line end, failures reported at close, and lines of any
+// length read back without their CR LF or LF.
+#include "platform/text_file.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/scratch_folder.h"
+
+namespace selvana {
+namespace {
+
+std::string ReadBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::vector<std::string> ReadLines(const std::string& path) {
+  TextFileReader reader;
+  EXPECT_TRUE(reader.Open(path));
+  std::vector<std::string> lines;
+  std::string line;
+  while (reader.ReadLine(line)) lines.push_back(line);
+  return lines;
+}
+
+TEST(TextFileWriter, EndsEveryLineWithCrLf) {
+  test::ScratchFolder folder;
+  TextFileWriter writer;
+  ASSERT_TRUE(writer.Open(folder / "out.txt"));
+  writer.WriteLine("first");
+  writer.Write("second ");
+  writer.WriteLine("part");
+  writer.WriteLine("");
+  EXPECT_TRUE(writer.Close());
+  EXPECT_EQ(ReadBytes(folder / "out.txt"), "first\r\nsecond part\r\n\r\n");
+}
+
+TEST(TextFileWriter, ReplacesAnExistingFile) {
+  test::ScratchFolder folder;
+  WriteBytes(folder / "out.txt", "old contents that are longer");
+  TextFileWriter writer;
+  ASSERT_TRUE(writer.Open(folder / "out.txt"));
+  writer.WriteLine("new");
+  EXPECT_TRUE(writer.Close());
+  EXPECT_EQ(ReadBytes(folder / "out.txt"), "new\r\n");
+}
+
+TEST(TextFileWriter, ReportsAFileThatCannotBeCreated) {
+  test::ScratchFolder folder;
+  TextFileWriter writer;
+  EXPECT_FALSE(writer.Open(folder / "no-such-folder/out.txt"));
+  writer.WriteLine("lost");
+  EXPECT_FALSE(writer.Close());
+}
+
+TEST(TextFileWriter, ReportsAWriteThatFailsAsFailureAtClose) {
+  // The full device accepts the open and fails the flush of the buffered bytes.
+  TextFileWriter writer;
+  if (!writer.Open("/dev/full")) GTEST_SKIP() << "no /dev/full on this system";
+  writer.WriteLine(std::string(100000, 'x'));
+  EXPECT_FALSE(writer.Close());
+}
+
+TEST(TextFileReader, ReadsLfAndCrLfLinesWithoutTheirEnds) {
+  test::ScratchFolder folder;
+  WriteBytes(folder / "in.txt", "one\r\ntwo\nthree\r\n\r\nlast without end");
+  EXPECT_EQ(ReadLines(folder / "in.txt"),
+            (std::vector<std::string>{"one", "two", "three", "", "last without end"}));
+}
+
+TEST(TextFileReader, KeepsACarriageReturnThatDoesNotEndALine) {
+  test::ScratchFolder folder;
+  WriteBytes(folder / "in.txt", "a\rb\r\n");
+  EXPECT_EQ(ReadLines(folder / "in.txt"), (std::vector<std::string>{"a\rb"}));
+}
+
+TEST(TextFileReader, ReadsALineLongerThanAnyBufferWhole) {
+  test::ScratchFolder folder;
+  std::string longLine(200000, 'q');
+  longLine[123456] = '\x82';  // a CP932 byte in the middle survives too
+  WriteBytes(folder / "in.txt", longLine + "\r\nnext\n");
+  EXPECT_EQ(ReadLines(folder / "in.txt"), (std::vector<std::string>{longLine, "next"}));
+}
+
+TEST(TextFileReader, ReportsTheEndOfAnEmptyOrMissingFile) {
+  test::ScratchFolder folder;
+  WriteBytes(folder / "empty.txt", "");
+  EXPECT_TRUE(ReadLines(folder / "empty.txt").empty());
+  TextFileReader reader;
+  EXPECT_FALSE(reader.Open(folder / "missing.txt"));
+  std::string line = "stale";
+  EXPECT_FALSE(reader.ReadLine(line));
+  EXPECT_EQ(line, "");
+}
+
+}  // namespace
+}  // namespace selvana
