@@ -28,6 +28,11 @@ TEST(Cp932Conversion, KeepsTheByte5CAsABackslashBothWays) {
   EXPECT_EQ(ToCp932("表"), "\x95\x5C");
 }
 
+TEST(Cp932Conversion, KeepsHalfWidthKatakanaSingleBytes) {
+  EXPECT_EQ(ToCp932("ｶﾅ"), "\xB6\xC5");
+  EXPECT_EQ(ToUtf8("\xB6\xC5"), "ｶﾅ");
+}
+
 TEST(Cp932Conversion, ReplacesAndCountsWhatCP932CannotHold) {
   const TextConversion r = Utf8ToCp932("a😀b€c");  // neither the emoji nor the euro sign exist
   EXPECT_EQ(r.text, "a?b?c");
@@ -102,6 +107,8 @@ INSTANTIATE_TEST_SUITE_P(
         // One ASCII byte first: 1 + 127 characters end exactly on 255.
         CutCase{"ShiftedByOneAscii", "a" + Repeat(kKanji, 150), 255, 255},
         CutCase{"AsciiOnly", std::string(300, 'x'), 255, 255},
+        // Half-width katakana (0xA1-0xDF) are single bytes between the two lead ranges.
+        CutCase{"HalfWidthKana", std::string(300, '\xB6'), 255, 255},
         CutCase{"ShortTextUntouched", "ab" + kKanji, 255, 4},
         // A trail byte inside the lead range (0x81 0x81 = ＝) is not read as a new lead.
         CutCase{"TrailByteInLeadRange", Repeat("\x81\x81", 150), 255, 254},

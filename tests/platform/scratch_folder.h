@@ -1,6 +1,7 @@
 // A fresh folder under the system's temporary directory for tests that write files; removed
 // with everything in it when the test ends.
 #pragma once
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
