@@ -1,0 +1,147 @@
+// Adding a line under the line rules, and tracing the ring of boundary lines around a block's
+// seed point into the shared BlockOutline.
+#include "model/line_records.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <utility>
+
+#include "model/geometry.h"
+
+namespace selvana {
+
+BlockOutlineRecord BlockOutline;
+
+namespace {
+
+// Boundary, uncut and residual-water lines need two distinct ends; arc limits may be a point.
+bool NeedsDistinctEnds(int kind) {
+  return kind == kLineBoundary || kind == kLineUncut || kind == kLineResidualWater;
+}
+
+bool IsPointSlot(int p) { return p >= 0 && p < kMaxPoints; }
+
+bool HoldsLine(const LineRecord& l, int kind, int lo, int hi) {
+  return l.Kind == kind && l.P1 == lo && l.P2 == hi;
+}
+
+// A boundary line whose ends name point slots (hand-edited files may hold anything).
+bool IsTraceableBoundary(const LineRecord& l) {
+  return l.Kind == kLineBoundary && IsPointSlot(l.P1) && IsPointSlot(l.P2);
+}
+
+double SquaredDistance(double ax, double ay, double bx, double by) {
+  return (ax - bx) * (ax - bx) + (ay - by) * (ay - by);
+}
+
+// Squared distance of the seed from a boundary line: to the foot when it falls on the segment,
+// else to the nearer end.
+double SquaredDistanceToLine(const LineRecord& l, double sx, double sy) {
+  const PointRecord& a = PointTable[l.P1];
+  const PointRecord& b = PointTable[l.P2];
+  double fx = 0.0, fy = 0.0;
+  if (PerpendicularFoot(a.X, a.Y, b.X, b.Y, sx, sy, fx, fy) == 0) {
+    return SquaredDistance(fx, fy, sx, sy);
+  }
+  return std::min(SquaredDistance(a.X, a.Y, sx, sy), SquaredDistance(b.X, b.Y, sx, sy));
+}
+
+// The boundary line nearest the seed (the first of equally near ones), or -1.
+int NearestBoundaryLine(double sx, double sy) {
+  int best = -1;
+  double bestDistance = 1.0e12;
+  for (int i = 0; i < LineCount; ++i) {
+    if (!IsTraceableBoundary(LineTable[i])) continue;
+    const double dist = SquaredDistanceToLine(LineTable[i], sx, sy);
+    if (dist < bestDistance) {
+      bestDistance = dist;
+      best = i;
+    }
+  }
+  return best;
+}
+
+double AngleFrom(int from, int to) {
+  return std::atan2(PointTable[to].Y - PointTable[from].Y, PointTable[to].X - PointTable[from].X);
+}
+
+double AngleSeen(double sx, double sy, int p) {
+  return std::atan2(PointTable[p].Y - sy, PointTable[p].X - sx);
+}
+
+// Brings an angle difference into 0..2π by adding one turn when negative.
+double PositiveTurn(double a) { return a < 0.0 ? a + 2.0 * std::numbers::pi : a; }
+
+// At vertex e, reached from s along line current: the boundary line that makes the smallest
+// counterclockwise turn from the way back (the later one on equal turns), or -1 at a dead end.
+// Its far end goes to next.
+int NextBoundaryLine(int s, int e, int current, int& next) {
+  const double back = AngleFrom(e, s);
+  double bestTurn = 999.9;
+  int best = -1;
+  for (int i = 0; i < LineCount; ++i) {
+    const LineRecord& l = LineTable[i];
+    if (i == current || !IsTraceableBoundary(l)) continue;
+    if (l.P1 != e && l.P2 != e) continue;
+    const int other = (l.P1 == e) ? l.P2 : l.P1;
+    const double turn = PositiveTurn(AngleFrom(e, other) - back);
+    if (turn <= bestTurn) {
+      bestTurn = turn;
+      best = i;
+      next = other;
+    }
+  }
+  return best;
+}
+
+}  // namespace
+
+int AddLineRecord(int kind, int p1, int p2) {
+  if (kind < kLineBoundary || kind > kLineResidualWater) return 1;
+  if (!IsPointSlot(p1) || !IsPointSlot(p2)) return 1;
+  if (p1 == p2 && NeedsDistinctEnds(kind)) return 1;
+  const int lo = std::min(p1, p2);
+  const int hi = std::max(p1, p2);
+  for (int i = 0; i < LineCount; ++i) {
+    if (HoldsLine(LineTable[i], kind, lo, hi)) return 1;
+  }
+  const int slot = FindFreeLineSlot();
+  if (slot < 0) return 1;
+  LineTable[slot] = LineRecord{kind, lo, hi, 1};
+  if (slot >= LineCount) LineCount = slot + 1;
+  return 0;
+}
+
+int TraceBlockRegion(double seedX, double seedY) {
+  int current = NearestBoundaryLine(seedX, seedY);
+  if (current < 0) return -1;
+
+  // Walk clockwise around the seed: from s to e the seed lies on the right.
+  int s = LineTable[current].P1;
+  int e = LineTable[current].P2;
+  const double delta = PositiveTurn(AngleSeen(seedX, seedY, s) - AngleSeen(seedX, seedY, e));
+  if (delta > std::numbers::pi) std::swap(s, e);
+
+  auto& out = BlockOutline;
+  out.Points[0] = s;
+  out.Points[1] = e;
+  int count = 2;
+  out.Count = count;
+  for (;;) {
+    int next = -1;
+    const int taken = NextBoundaryLine(s, e, current, next);
+    if (taken < 0) return count;  // dead end: the outline stays open
+    out.Points[count++] = next;
+    out.Count = count;
+    if (next == out.Points[0]) return count;
+    // A walk with more steps than there are lines circles without coming back to its start.
+    // Stopping here keeps the outline within LineCount + 1 <= 1025 entries.
+    if (count > LineCount) return count;
+    s = e;
+    e = next;
+    current = taken;
+  }
+}
+
+}  // namespace selvana
