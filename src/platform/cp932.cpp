@@ -39,7 +39,9 @@ std::size_t Utf8SequenceLength(unsigned char c) {
   return 1;
 }
 
-bool IsCp932TrailByte(unsigned char c) { return (c >= 0x40 && c <= 0x7E) || (c >= 0x80 && c <= 0xFC); }
+bool IsCp932TrailByte(unsigned char c) {
+  return (c >= 0x40 && c <= 0x7E) || (c >= 0x80 && c <= 0xFC);
+}
 
 // Length of the CP932 character that starts at s[0]: 2 for a lead byte followed by a trail
 // byte, else 1 (so a broken pair gives its second byte a chance of its own).
@@ -65,25 +67,36 @@ std::size_t SkipUtf8(std::string_view rest) {
 
 std::size_t SkipCp932(std::string_view rest) { return Cp932CharLength(rest); }
 
+void AppendReplacement(TextConversion& result, std::string_view replacement) {
+  result.text += replacement;
+  ++result.replaced;
+}
+
+// Without a converter (no gconv modules installed): ASCII passes, everything else is replaced.
+TextConversion ConvertAsciiOnly(std::string_view input, std::string_view replacement,
+                                SkipLength skip) {
+  TextConversion result;
+  while (!input.empty()) {
+    const std::size_t n = skip(input);
+    if (n == 1 && static_cast<unsigned char>(input[0]) < 0x80) {
+      result.text += input[0];
+    } else {
+      AppendReplacement(result, replacement);
+    }
+    input.remove_prefix(n);
+  }
+  return result;
+}
+
 // Converts everything in input; each character iconv refuses becomes one replacement.
 TextConversion Convert(std::string_view input, const char* to, const char* from,
                        std::string_view replacement, SkipLength skip) {
-  TextConversion result;
   Converter cd(to, from);
+  if (!cd.ok()) return ConvertAsciiOnly(input, replacement, skip);
+  TextConversion result;
   std::string_view rest = input;
   char buffer[1024];
   while (!rest.empty()) {
-    if (!cd.ok()) {  // no converter at all: keep ASCII, replace the rest
-      const std::size_t n = skip(rest);
-      if (n == 1 && static_cast<unsigned char>(rest[0]) < 0x80) {
-        result.text += rest[0];
-      } else {
-        result.text += replacement;
-        ++result.replaced;
-      }
-      rest.remove_prefix(n);
-      continue;
-    }
     char* in = const_cast<char*>(rest.data());
     std::size_t inLeft = rest.size();
     char* out = buffer;
@@ -92,11 +105,9 @@ TextConversion Convert(std::string_view input, const char* to, const char* from,
     const int error = errno;
     result.text.append(buffer, static_cast<std::size_t>(out - buffer));
     rest.remove_prefix(rest.size() - inLeft);
-    if (rc != static_cast<std::size_t>(-1) || rest.empty()) continue;
-    if (error == E2BIG) continue;
+    if (rc != static_cast<std::size_t>(-1) || rest.empty() || error == E2BIG) continue;
     // EILSEQ (no such character) or EINVAL (cut off at the end): replace one character.
-    result.text += replacement;
-    ++result.replaced;
+    AppendReplacement(result, replacement);
     rest.remove_prefix(std::max<std::size_t>(1, skip(rest)));
     iconv(cd.get(), nullptr, nullptr, nullptr, nullptr);
   }
@@ -117,7 +128,9 @@ std::string ToCp932(std::string_view utf8) { return Utf8ToCp932(utf8).text; }
 
 std::string ToUtf8(std::string_view cp932) { return Cp932ToUtf8(cp932).text; }
 
-bool IsCp932LeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+bool IsCp932LeadByte(unsigned char c) {
+  return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
 
 std::string CutCp932(std::string_view s, std::size_t maxBytes) {
   if (s.size() <= maxBytes) return std::string(s);

@@ -32,6 +32,8 @@ std::string StrFormat(const char* format, ...) {
   return result;
 }
 
-std::string FormatFixed(double v, int decimals) { return StrFormat("%.*f", std::max(decimals, 0), v); }
+std::string FormatFixed(double v, int decimals) {
+  return StrFormat("%.*f", std::max(decimals, 0), v);
+}
 
 }  // namespace selvana

@@ -11,7 +11,9 @@
 namespace selvana {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::size_t SkipBlanks(std::string_view text) {
@@ -65,7 +67,8 @@ long Magnitude(const DecimalPrefix& p) {
   long exp = 0;
   std::size_t k = 1;
   bool negExp = false;
-  if (k < p.exponent.size() && (p.exponent[k] == '+' || p.exponent[k] == '-')) negExp = p.exponent[k++] == '-';
+  if (k < p.exponent.size() && (p.exponent[k] == '+' || p.exponent[k] == '-'))
+    negExp = p.exponent[k++] == '-';
   for (; k < p.exponent.size(); ++k) exp = std::min(exp * 10 + (p.exponent[k] - '0'), 1000000L);
   if (negExp) exp = -exp;
   const std::size_t firstNonZero = p.integerDigits.find_first_not_of('0');
