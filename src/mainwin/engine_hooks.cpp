@@ -1,12 +1,16 @@
 // Fills the project-reset hooks with the owners' reset functions.
 #include "mainwin/engine_hooks.h"
 
+#include "calc/design_copy.h"
+#include "calc/slip_result.h"
 #include "model/reset_hooks.h"
 
 namespace selvana {
 
 void InstallEngineHooks() {
   // Each subsystem that owns state put back by ResetProjectData sets its hook here.
+  ResetHooks.ResetSlidingSenses = [] { ResetSlidingSenses(); };
+  ResetHooks.SaveModelSnapshot = [] { SaveModelSnapshot(); };
 }
 
 }  // namespace selvana

@@ -1,12 +1,14 @@
 // The reset run before every test: the model and every subsystem's own state.
 #include "support/reset_all.h"
 
+#include "calc/result_store.h"
 #include "model/project_model.h"
 
 namespace selvana::test {
 
 void ResetAllState() {
   ResetProjectData();
+  ResetResultStoreState();
 }
 
 }  // namespace selvana::test
