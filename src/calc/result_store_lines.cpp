@@ -11,12 +11,14 @@ namespace {
 
 // Dump lines (CR LF is added by the writer).
 constexpr char kCircleHead[] = "cx,cy=%7.3f,%7.3f rr=%7.3f sx,sy=%7.3f,%7.3f ex,ey=%7.3f,%7.3f";
-constexpr char kCircleSoilEnds[] = "                             csx,csy=%7.3f,%7.3f cex,cey=%7.3f,%7.3f";
+constexpr char kCircleSoilEnds[] =
+    "                             csx,csy=%7.3f,%7.3f cex,cey=%7.3f,%7.3f";
 constexpr char kCircleResisting[] = "      mrf=%10.3f mrc=%10.3f mry=%10.3f mr=%10.3f ";
 // Bishop shares, and the straight lines.
 constexpr char kPartResisting[] = "      mrf=%10.3f mrc=%10.3f                mr=%10.3f ";
 constexpr char kDriving[] = "      mdw=%10.3f mdh=%10.3f mdk=%10.3f md=%10.3f f=%5.3f";
-constexpr char kSegmentsHead[] = "cx,cy=%7.3f,%7.3f dx,dy=%7.3f,%7.3f sx,sy=%7.3f,%7.3f ex,ey=%7.3f,%7.3f";
+constexpr char kSegmentsHead[] =
+    "cx,cy=%7.3f,%7.3f dx,dy=%7.3f,%7.3f sx,sy=%7.3f,%7.3f ex,ey=%7.3f,%7.3f";
 
 // Progress lines (UTF-8).
 constexpr char kCircleLatest[] = "すべり円  (X,Y)=%7.3f,%7.3f R=%7.3f F=%5.3f        ";
