@@ -1,0 +1,98 @@
+// Writing and scanning the comma-separated numbers of a project file's value lines.
+#include "model/project_file_fields.h"
+
+#include "platform/number_format.h"
+#include "platform/number_parse.h"
+
+namespace selvana {
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Scans the digits from pos; returns how many there were.
+std::size_t SkipDigits(std::string_view s, std::size_t& pos) {
+  const std::size_t start = pos;
+  while (pos < s.size() && IsDigit(s[pos])) ++pos;
+  return pos - start;
+}
+
+// The extent of the number that "%d" (integer) or "%lf" takes at pos, after blanks. Returns
+// false when no number starts there; on success [begin, pos) holds the number.
+bool TakeNumber(std::string_view s, std::size_t& pos, std::size_t& begin, bool integer) {
+  while (pos < s.size() && IsBlank(s[pos])) ++pos;
+  begin = pos;
+  if (pos < s.size() && (s[pos] == '+' || s[pos] == '-')) ++pos;
+  std::size_t digits = SkipDigits(s, pos);
+  if (!integer && pos < s.size() && s[pos] == '.') {
+    ++pos;
+    digits += SkipDigits(s, pos);
+  }
+  if (digits == 0) return false;
+  if (!integer && pos < s.size() && (s[pos] == 'e' || s[pos] == 'E')) {
+    std::size_t exp = pos + 1;
+    if (exp < s.size() && (s[exp] == '+' || s[exp] == '-')) ++exp;
+    if (SkipDigits(s, exp) > 0) pos = exp;
+  }
+  return true;
+}
+
+}  // namespace
+
+Field Value(int& v) {
+  Field f;
+  f.asInt = [&v](int) -> int& { return v; };
+  return f;
+}
+
+Field Value(double& v) {
+  Field f;
+  f.asDouble = [&v](int) -> double& { return v; };
+  return f;
+}
+
+Fields Concat(Fields a, const Fields& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+
+std::string FormatFields(const Fields& fields, int row) {
+  std::string line;
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    if (i > 0) line += ',';
+    const Field& f = fields[i];
+    line += f.asInt ? StrFormat("%d", f.asInt(row)) : StrFormat("%f", f.asDouble(row));
+  }
+  return line;
+}
+
+int ScanFields(std::string_view line, const Fields& fields, std::size_t count, int row) {
+  std::size_t pos = 0;
+  int stored = 0;
+  for (std::size_t i = 0; i < count && i < fields.size(); ++i) {
+    if (i > 0) {
+      if (pos >= line.size() || line[pos] != ',') break;
+      ++pos;
+    }
+    const Field& f = fields[i];
+    std::size_t begin = 0;
+    if (!TakeNumber(line, pos, begin, static_cast<bool>(f.asInt))) break;
+    const std::string_view number = line.substr(begin, pos - begin);
+    if (f.asInt) {
+      f.asInt(row) = ParseInt(number);
+    } else {
+      f.asDouble(row) = ParseDouble(number);
+    }
+    ++stored;
+  }
+  return stored;
+}
+
+int ScanInt(std::string_view line, int fallback) {
+  std::size_t pos = 0;
+  std::size_t begin = 0;
+  if (!TakeNumber(line, pos, begin, true)) return fallback;
+  return ParseInt(line.substr(begin, pos - begin));
+}
+
+}  // namespace selvana

@@ -1,0 +1,18 @@
+// Checks of the tables after a project file was read: slot numbers and line ends that a
+// hand-edited file may have broken.
+#pragma once
+
+namespace selvana {
+
+// A used point slot (Id other than -1) gets its own index as Id. Returns true on a change.
+bool RepairPointIds();
+
+// A line whose kind is outside -1..7, or whose ends are not used point slots below PointCount,
+// is freed (Kind -1). Returns true on a change.
+bool RepairLineEnds();
+
+// A used block slot (Number other than -1) gets its own index as Number. Returns true on a
+// change.
+bool RepairBlockNumbers();
+
+}  // namespace selvana

@@ -1,0 +1,154 @@
+// The layout walk shared by the full reader and the three partial readers.
+#include "model/project_file_walk.h"
+
+#include "model/project_file.h"
+#include "model/project_model.h"
+
+namespace selvana {
+namespace {
+
+constexpr std::size_t kTitleBuffer = kMaxTextBytes + 1;
+
+// Index of the last item of a stored section.
+std::size_t LastStored(const std::vector<LayoutItem>& layout, SectionSet store) {
+  std::size_t last = 0;
+  for (std::size_t i = 0; i < layout.size(); ++i) {
+    if (store.Has(layout[i].section)) last = i;
+  }
+  return last;
+}
+
+}  // namespace
+
+void LayoutReader::Walk(const std::vector<LayoutItem>& layout) {
+  const std::size_t last = LastStored(layout, store_);
+  for (std::size_t i = 1; i <= last; ++i) {
+    Read(layout[i]);
+    // Without its end line a file cannot show that nothing was lost after the last whole line.
+    if (ended_) {
+      truncated_ = true;
+      return;
+    }
+  }
+}
+
+bool LayoutReader::Next(std::string& line) {
+  if (hasPending_) {
+    hasPending_ = false;
+    line = std::move(pending_);
+    return true;
+  }
+  if (ended_ || !in_.ReadLine(line)) {
+    ended_ = true;
+    return false;
+  }
+  return true;
+}
+
+// Reads one item; the walk notices the end of the file afterwards.
+void LayoutReader::Read(const LayoutItem& item) {
+  const bool store = Stores(item);
+  std::string line;
+  switch (item.kind) {
+    case ItemKind::kVersion:
+    case ItemKind::kComment:
+    case ItemKind::kBaseName:
+      if (Present(item.gate)) Next(line);
+      break;
+    case ItemKind::kTitle:
+      ReadTitle(store);
+      break;
+    case ItemKind::kNumbers:
+      ReadNumbers(item, store, 0);
+      break;
+    case ItemKind::kRows:
+      ReadRows(item, store);
+      break;
+    case ItemKind::kList:
+      ReadList(item, store);
+      break;
+  }
+}
+
+void LayoutReader::ReadTitle(bool store) {
+  std::string line;
+  if (Next(line) && store) {
+    StripNewlines(line, kTitleBuffer);
+    cm.ProjectTitle = std::move(line);
+  }
+}
+
+// False when the file ended before the line.
+bool LayoutReader::ReadNumbers(const LayoutItem& line, bool store, int row) {
+  const VersionGate& gate = line.gate;
+  if (!Present(gate)) {
+    if (store && gate.older) gate.older(row);
+    return true;
+  }
+  std::string text;
+  if (!Next(text)) return false;
+  if (!store) return true;
+  const bool isShort = version_ < gate.fullSince;
+  ScanFields(text, line.fields, isShort ? gate.shortCount : line.fields.size(), row);
+  if (isShort && gate.older) gate.older(row);
+  return true;
+}
+
+// The count line, the comment and the rows; rows beyond the capacity are read and dropped.
+void LayoutReader::ReadRows(const LayoutItem& item, bool store) {
+  if (!Present(item.gate)) {
+    if (store && item.gate.older) item.gate.older(0);
+    return;
+  }
+  std::string line;
+  if (!Next(line)) return;
+  int& count = item.fields[0].asInt(0);
+  const int listed = ScanInt(line, count);
+  const Fields& row = item.record[0].fields;
+  int read = 0;
+  if (Next(line)) {  // the comment before the rows
+    for (; read < listed && Next(line); ++read) {
+      if (store && read < item.capacity) ScanFields(line, row, row.size(), read);
+    }
+  }
+  if (store) {
+    count = read < item.capacity ? read : item.capacity;
+    if (read > item.capacity) overCapacity_ = true;
+  }
+}
+
+// Records until a "$" line, which is left for the next item. A record cut off by the end of
+// the file is not counted.
+void LayoutReader::ReadList(const LayoutItem& item, bool store) {
+  if (store) *item.count = 0;
+  std::string line;
+  for (int slot = 0; Next(line); ++slot) {
+    if (!line.empty() && line[0] == '$') {
+      pending_ = std::move(line);
+      hasPending_ = true;
+      return;
+    }
+    const bool keep = store && slot < item.capacity;
+    if (store && !keep) overCapacity_ = true;
+    if (keep) {
+      item.clearSlot(slot);
+      const Fields& first = item.record[0].fields;
+      ScanFields(line, first, first.size(), slot);
+    }
+    if (!ReadRecordRest(item, keep, slot)) {
+      if (keep) item.clearSlot(slot);
+      return;
+    }
+    if (keep) *item.count = slot + 1;
+  }
+}
+
+// The value lines of a record after its first; false when the file ended inside it.
+bool LayoutReader::ReadRecordRest(const LayoutItem& list, bool store, int slot) {
+  for (std::size_t i = 1; i < list.record.size(); ++i) {
+    if (!ReadNumbers(list.record[i], store, slot)) return false;
+  }
+  return true;
+}
+
+}  // namespace selvana

@@ -1,0 +1,61 @@
+// Reading a project file by walking the layout table: every line is consumed in file order,
+// and the lines of the wanted sections are stored into the model.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "model/project_file_layout.h"
+#include "platform/text_file.h"
+
+namespace selvana {
+
+// A set of FileSection values.
+class SectionSet {
+ public:
+  SectionSet(std::initializer_list<FileSection> sections) {
+    for (FileSection s : sections) bits_ |= Bit(s);
+  }
+  bool Has(FileSection s) const { return (bits_ & Bit(s)) != 0; }
+
+ private:
+  static unsigned Bit(FileSection s) { return 1u << static_cast<unsigned>(s); }
+  unsigned bits_ = 0;
+};
+
+class LayoutReader {
+ public:
+  // in is positioned after the version line.
+  LayoutReader(TextFileReader& in, int version, SectionSet store)
+      : in_(in), version_(version), store_(store) {}
+
+  // Walks the items after the version line up to the last one of a stored section, or to the
+  // end of the file.
+  void Walk(const std::vector<LayoutItem>& layout);
+
+  // The file ended before the walk did (for the full reader: before its end line).
+  bool truncated() const { return truncated_; }
+  // A list or counted rows held more than the table takes; the rest was read and dropped.
+  bool overCapacity() const { return overCapacity_; }
+
+ private:
+  bool Next(std::string& line);
+  bool Stores(const LayoutItem& item) const { return store_.Has(item.section); }
+  bool Present(const VersionGate& gate) const { return version_ >= gate.since; }
+  void Read(const LayoutItem& item);
+  bool ReadNumbers(const LayoutItem& line, bool store, int row);
+  void ReadTitle(bool store);
+  void ReadRows(const LayoutItem& item, bool store);
+  void ReadList(const LayoutItem& item, bool store);
+  bool ReadRecordRest(const LayoutItem& list, bool store, int slot);
+
+  TextFileReader& in_;
+  const int version_;
+  const SectionSet store_;
+  std::string pending_;  // a line read ahead: the "$" line that ended a list
+  bool hasPending_ = false;
+  bool ended_ = false;
+  bool truncated_ = false;
+  bool overCapacity_ = false;
+};
+
+}  // namespace selvana

@@ -1,0 +1,284 @@
+// The full project reader: round trip through the writer, the two independent sample files,
+// missing files and wrong versions, and files that are truncated, too long or hand-edited.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "model/project_file.h"
+#include "model/project_file_test_util.h"
+#include "model/project_model.h"
+#include "platform/scratch_folder.h"
+#include "support/scripted_message_box.h"
+
+namespace selvana::test {
+namespace {
+
+constexpr const char* kSamples = SELVANA_SAMPLES;
+
+class ProjectFileRead : public ::testing::Test {
+ protected:
+  std::string Base(const std::string& name) const { return folder_ / name; }
+  std::string Path(const std::string& name) const { return folder_ / (name + ".SDW"); }
+  // The rich model written as "R", as lines.
+  std::vector<std::string> RichLines() {
+    BuildRichModel();
+    EXPECT_EQ(kWriteOk, WriteProjectFile(Base("R")));
+    auto lines = SplitCrLf(ReadBytes(Path("R")));
+    ResetProjectData();
+    return lines;
+  }
+  void Put(const std::string& name, const std::vector<std::string>& lines) {
+    WriteBytes(Path(name), JoinCrLf(lines));
+  }
+  std::string Message(const std::string& name, const std::string& tail) const {
+    return "斜面安定検討データファイル(" + Base(name) + ".SDW)" + tail;
+  }
+  ScratchFolder folder_;
+};
+
+TEST_F(ProjectFileRead, RoundTripWritesTheSameBytesAgain) {
+  BuildRichModel();
+  ASSERT_EQ(kWriteOk, WriteProjectFile(Base("R")));
+  const std::string first = ReadBytes(Path("R"));
+  ResetProjectData();
+  ASSERT_EQ(kReadOk, ReadProjectFile(Base("R")));
+  ASSERT_EQ(kWriteOk, WriteProjectFile(Base("R")));
+  EXPECT_EQ(first, ReadBytes(Path("R")));
+}
+
+TEST_F(ProjectFileRead, RoundTripRestoresFieldsAndFreeSlots) {
+  Put("R", RichLines());
+  DataModified = 1;
+  CalcStatus = 1;
+  ASSERT_EQ(kReadOk, ReadProjectFile(Base("R")));
+  EXPECT_EQ(ToCp932("県道１２号　法面ﾁｪｯｸ"), cm.ProjectTitle);
+  EXPECT_EQ(Base("R"), cm.ProjectFileName);
+  EXPECT_EQ(3, cm.CohesionRefLine.Count);
+  EXPECT_EQ(30.0, cm.CohesionRefLine.X[2]);
+  EXPECT_EQ(2, SheetPileSettings.RowCount);
+  EXPECT_EQ(45.0, SheetPileSettings.Intensity[1]);
+  EXPECT_EQ(-1, DrawSettings.PileLabelMode[1]);
+  EXPECT_EQ(107.0, BishopCircleSettings.PassPointX);
+  EXPECT_EQ(1.31, PartialFactors.Factor[31]);
+  EXPECT_EQ(5, PointCount);
+  EXPECT_EQ(-1, PointTable[3].Id);
+  EXPECT_EQ(4, LineCount);
+  EXPECT_EQ(kLineFree, LineTable[1].Kind);
+  EXPECT_EQ(kLineResidualWater, LineTable[3].Kind);
+  EXPECT_EQ(3, BlockCount);
+  EXPECT_EQ(-1, BlockTable[1].Number);
+  EXPECT_EQ(3, BlockTable[2].FactorClass);
+  EXPECT_EQ(-2.0, BlockTable[2].BBox[3]);
+  EXPECT_EQ(0, DataModified);
+  EXPECT_EQ(0, CalcStatus);
+}
+
+TEST_F(ProjectFileRead, HomogeneousSampleGivesItsSlope) {
+  ASSERT_EQ(kReadOk, ReadProjectFile(std::string(kSamples) + "/HOMOGENEOUS"));
+  EXPECT_EQ("Yamagami and Ueta 1988, modified Fellenius", cm.ProjectTitle);
+  EXPECT_EQ(kMethodFellenius, cm.kt);
+  EXPECT_EQ(4.0, FelleniusCircleSettings.CentreX[0]);
+  EXPECT_EQ(19.0, FelleniusCircleSettings.CentreY[1]);
+  EXPECT_EQ(0.25, FelleniusCircleSettings.Radius[2]);
+  EXPECT_EQ(3, FelleniusCircleSettings.HighestGridOrder);
+  EXPECT_EQ(6, PointCount);
+  EXPECT_EQ(15.0, PointTable[3].X);
+  EXPECT_EQ(10.0, PointTable[3].Y);
+  EXPECT_EQ(6, LineCount);
+  EXPECT_EQ(1, BlockCount);
+  EXPECT_EQ(17.64, BlockTable[0].UnitWeight);
+  EXPECT_EQ(9.8, BlockTable[0].Cohesion);
+  EXPECT_EQ(10.0, BlockTable[0].FrictionAngle);
+  EXPECT_EQ(0, DataModified);
+}
+
+TEST_F(ProjectFileRead, FixedCircleSampleGivesItsCircle) {
+  ASSERT_EQ(kReadOk, ReadProjectFile(std::string(kSamples) + "/FIXEDCIRCLE"));
+  EXPECT_EQ(kMethodBishop, cm.kt);
+  EXPECT_EQ(120.0, BishopCircleSettings.CentreX[0]);
+  EXPECT_EQ(90.0, BishopCircleSettings.CentreY[0]);
+  EXPECT_EQ(80.0, BishopCircleSettings.Radius[0]);
+  EXPECT_EQ(60.0, PointTable[4].X);
+  EXPECT_EQ(600.0, BlockTable[0].Cohesion);
+  EXPECT_EQ(120.0, BlockTable[0].UnitWeight);
+  EXPECT_EQ(1, BlockTable[0].FactorClass);
+}
+
+TEST_F(ProjectFileRead, SamplesWrittenBackAreByteIdentical) {
+  // The samples come from a separate tool that follows the layout: every comment byte, every
+  // number format and the line order must agree with ours.
+  for (const char* name : {"HOMOGENEOUS", "FIXEDCIRCLE"}) {
+    const std::string sample = ReadBytes(std::string(kSamples) + "/" + name + ".SDW");
+    ASSERT_EQ(kReadOk, ReadProjectFile(std::string(kSamples) + "/" + name));
+    const std::string baseInFile = SplitCrLf(sample)[3];
+    ASSERT_EQ(kWriteOk, WriteProjectFile(Base(baseInFile)));
+    auto ours = SplitCrLf(ReadBytes(Path(baseInFile)));
+    ours[3] = baseInFile;  // the writer puts the base name it was given, here with a folder
+    EXPECT_EQ(sample, JoinCrLf(ours)) << name;
+  }
+}
+
+TEST_F(ProjectFileRead, LowerCaseExtensionIsFound) {
+  auto lines = RichLines();
+  WriteBytes(folder_ / "lower.sdw", JoinCrLf(lines));
+  EXPECT_EQ(kReadOk, ReadProjectFile(Base("lower")));
+  EXPECT_EQ(5, PointCount);
+}
+
+TEST_F(ProjectFileRead, MissingFileIsReportedAndChangesNothing) {
+  cm.ProjectTitle = "kept";
+  ScriptedMessageBox box;
+  box.Expect(Message("none", " が見つかりません。"), "error");
+  EXPECT_EQ(kReadCannotOpen, ReadProjectFile(Base("none")));
+  EXPECT_EQ("kept", cm.ProjectTitle);
+  EXPECT_EQ("", cm.ProjectFileName);
+  EXPECT_EQ(-1, DataModified);
+}
+
+TEST_F(ProjectFileRead, VersionsOutside2000To2240AreRefused) {
+  for (const char* version : {"1999", "2241", "", "x2240"}) {
+    auto lines = RichLines();
+    lines[0] = std::string(version) + "   $   ";
+    Put("V", lines);
+    cm.ProjectTitle = "kept";
+    ScriptedMessageBox box;
+    box.Expect("(Error)データのバージョンが正しくありません", "error");
+    EXPECT_EQ(kReadBadVersion, ReadProjectFile(Base("V"))) << version;
+    EXPECT_EQ("kept", cm.ProjectTitle);
+    EXPECT_EQ("", cm.ProjectFileName);
+    EXPECT_EQ(0, PointCount);
+  }
+}
+
+TEST_F(ProjectFileRead, LfOnlyFileReadsLikeCrLf) {
+  std::string bytes;
+  for (const auto& line : RichLines()) bytes += line + "\n";
+  WriteBytes(Path("LF"), bytes);
+  ASSERT_EQ(kReadOk, ReadProjectFile(Base("LF")));
+  EXPECT_EQ(3, BlockCount);
+  EXPECT_EQ(2, BlockTable[2].Number);
+  EXPECT_EQ(-1, DrawSettings.DrawZeroCPhi);
+}
+
+TEST_F(ProjectFileRead, LongTitleIsCutAndLaterFieldsStayAligned) {
+  auto lines = RichLines();
+  lines[9] = std::string(599, 'a') + "\x8C\x9F";
+  Put("T", lines);
+  ASSERT_EQ(kReadOk, ReadProjectFile(Base("T")));
+  EXPECT_EQ(std::string(255, 'a'), cm.ProjectTitle);
+  EXPECT_EQ(kMethodBishop, cm.kt);
+  EXPECT_EQ(3, BlockCount);
+}
+
+TEST_F(ProjectFileRead, TitleCutNeverSplitsACharacter) {
+  auto lines = RichLines();
+  lines[9] = "a";
+  for (int i = 0; i < 200; ++i) lines[9] += "\x8C\x9F";
+  Put("T", lines);
+  ASSERT_EQ(kReadOk, ReadProjectFile(Base("T")));
+  EXPECT_EQ(lines[9].substr(0, 255), cm.ProjectTitle);  // "a" and 127 characters
+}
+
+TEST_F(ProjectFileRead, GarbledValueLineKeepsWhatItCannotFill) {
+  auto lines = RichLines();
+  lines[13] = "0.3,oops";  // seismic coefficient read, the switch not
+  lines[11] = "garbage";
+  Put("G", lines);
+  cm.kt = 5;
+  cm.SeismicIncludesSurcharge = 7;
+  ASSERT_EQ(kReadOk, ReadProjectFile(Base("G")));
+  EXPECT_EQ(5, cm.kt);
+  EXPECT_EQ(0.3, cm.SeismicCoefficient);
+  EXPECT_EQ(7, cm.SeismicIncludesSurcharge);
+  EXPECT_EQ(3, BlockCount);
+}
+
+TEST_F(ProjectFileRead, TruncatedFileKeepsWhatWasReadAndSaysSo) {
+  const auto full = RichLines();
+  // Cut inside every part of the file: header, conditions, counted rows, lists, a block.
+  const std::size_t cuts[] = {2, 20, 32, 120, 190, 197, 205, full.size() - 5};
+  for (std::size_t keep : cuts) {
+    ResetProjectData();
+    Put("C", std::vector<std::string>(full.begin(), full.begin() + keep));
+    ScriptedMessageBox box;
+    box.Expect(Message("C", " は途中で終わっています。読み込めた所までを使います。"), "error");
+    EXPECT_EQ(kReadOk, ReadProjectFile(Base("C"))) << keep;
+    EXPECT_EQ(1, DataModified) << keep;
+  }
+}
+
+TEST_F(ProjectFileRead, TruncatedBlockRecordIsNotCounted) {
+  auto lines = RichLines();
+  lines.resize(lines.size() - 5);  // the end line and the last four lines of block 2
+  Put("C", lines);
+  ScriptedMessageBox box;
+  box.ExpectPrefix("斜面安定検討データファイル(", "error");
+  ASSERT_EQ(kReadOk, ReadProjectFile(Base("C")));
+  EXPECT_EQ(2, BlockCount);
+}
+
+TEST_F(ProjectFileRead, MissingEndLineCountsAsTruncated) {
+  // Without it, a file cut after a whole block looks complete.
+  auto lines = RichLines();
+  lines.pop_back();
+  Put("E", lines);
+  ScriptedMessageBox box;
+  box.ExpectPrefix("斜面安定検討データファイル(", "error");
+  ASSERT_EQ(kReadOk, ReadProjectFile(Base("E")));
+  EXPECT_EQ(3, BlockCount);
+  EXPECT_EQ(1, DataModified);
+}
+
+TEST_F(ProjectFileRead, PointsBeyondCapacityAreDroppedAndTheRestStaysAligned) {
+  auto lines = RichLines();
+  // Replace the five point rows by 1100.
+  const auto first = std::find(lines.begin(), lines.end(), "0,0.000000,0.000000");
+  ASSERT_NE(lines.end(), first);
+  std::vector<std::string> points;
+  for (int i = 0; i < 1100; ++i) points.push_back(std::to_string(i) + ",1.000000,2.000000");
+  lines.erase(first, first + 5);
+  lines.insert(first - lines.begin() + lines.begin(), points.begin(), points.end());
+  Put("B", lines);
+  ScriptedMessageBox box;
+  box.Expect(Message("B", " のデータ数が上限を超えています。上限を超えた分は読み込みませんでした。"),
+             "error");
+  ASSERT_EQ(kReadOk, ReadProjectFile(Base("B")));
+  EXPECT_EQ(kMaxPoints, PointCount);
+  EXPECT_EQ(1023, PointTable[1023].Id);
+  EXPECT_EQ(4, LineCount);
+  EXPECT_EQ(3, BlockCount);
+  EXPECT_EQ(1, DataModified);
+}
+
+TEST_F(ProjectFileRead, CohesionRowsBeyondCapacityAreDropped) {
+  auto lines = RichLines();
+  lines[31] = "70";
+  lines.insert(lines.begin() + 33, 67, "1.000000,1.000000");  // 3 + 67 = 70 rows
+  Put("K", lines);
+  ScriptedMessageBox box;
+  box.ExpectPrefix("斜面安定検討データファイル(", "error");
+  ASSERT_EQ(kReadOk, ReadProjectFile(Base("K")));
+  EXPECT_EQ(kMaxCohesionVertices, cm.CohesionRefLine.Count);
+  EXPECT_EQ(5.5, cm.MaxSafetyFactor);
+  EXPECT_EQ(3, BlockCount);
+}
+
+TEST_F(ProjectFileRead, BadReferencesAreRepairedAndTold) {
+  auto lines = RichLines();
+  auto at = [&](const std::string& row) { return std::find(lines.begin(), lines.end(), row); };
+  *at("2,40.000000,10.000000") = "7,40.000000,10.000000";  // slot 2 claims number 7
+  *at("1,0,1,1") = "1,0,3,1";                               // ends on the free slot 3
+  *at("2,1,2,-1") = "2,1,999,-1";                           // beyond the points
+  *at("7,0,4,1") = "9,0,4,1";                               // no such kind
+  Put("X", lines);
+  ScriptedMessageBox box;
+  box.Expect(Message("X", " の点・線分・ブロックの番号に誤りがありました。誤った線分は削除し、番号は直しました。"),
+             "error");
+  ASSERT_EQ(kReadOk, ReadProjectFile(Base("X")));
+  EXPECT_EQ(2, PointTable[2].Id);
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(kLineFree, LineTable[i].Kind) << i;
+  EXPECT_EQ(1, DataModified);
+}
+
+}  // namespace
+}  // namespace selvana::test
