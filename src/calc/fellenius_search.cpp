@@ -1,0 +1,38 @@
+// The Fellenius / Tschebotarioff circle search: the shared circle walk with the slice moments,
+// totals and store of methods 0 and 1.
+#include "calc/fellenius_search.h"
+
+#include "calc/fellenius_slice.h"
+#include "calc/fellenius_totals.h"
+#include "calc/result_store.h"
+#include "calc/slip_result.h"
+
+namespace selvana {
+
+void FelleniusCircleMethod::ResetRecord(int order0, double cx, double cy, double R) {
+  ResetCircleRecord(order0, cx, cy, R);
+}
+
+void FelleniusCircleMethod::AddSlice(double R, double cx, double cy, int b, double xR,
+                                     double yR, double xL, double yL) {
+  SliceMomentsFellenius(R, cx, cy, b, xR, yR, xL, yL);
+  SlipResult& r = CurrentSlipResult;
+  r.mrf += SliceTerms.mrf;
+  r.mrc += SliceTerms.mrc;
+  r.mdw += SliceTerms.mdw;
+  r.mdh += SliceTerms.mdh;
+  r.mdk += SliceTerms.mdk;
+}
+
+void FelleniusCircleMethod::CloseSurface(int order0, double cx, double cy, double R) {
+  CircleTotalsFellenius();
+  StoreCircleResult(order0 + 1, progress_);
+  ResetCircleRecord(order0, cx, cy, R);
+}
+
+int SearchCirclesFellenius(CalcProgress& progress) {
+  FelleniusCircleMethod method(progress);
+  return SearchCircles(FelleniusCircleSettings, method, progress);
+}
+
+}  // namespace selvana

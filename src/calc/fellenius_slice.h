@@ -1,0 +1,44 @@
+// Moments of one slice of a slip circle about its centre for the modified Fellenius and the
+// Tschebotarioff methods (one computation), including the sand-pile formulas.
+#pragma once
+
+namespace selvana {
+
+// The terms of the slice just computed, with the working values they came from. One instance,
+// overwritten per slice; the search adds the five moment terms to the current slip surface.
+struct SliceTermsRecord {
+  double mrf = 0.0;  // friction resisting moment
+  double mrc = 0.0;  // cohesion resisting moment
+  double mdw = 0.0;  // weight (and surcharge) driving moment
+  double mdh = 0.0;  // horizontal-force moment: always 0 for a circle slice
+  double mdk = 0.0;  // seismic moment
+  // Working values of the same slice.
+  double c = 0.0;        // cohesion at the base middle
+  double tanPhi = 0.0;   // tan φ of the base block
+  double l = 0.0;        // base chord length
+  double width = 0.0;    // slice width
+  double W = 0.0;        // weight that drives (total, or effective in driving-force mode 1)
+  double Wx = 0.0;       // first moments of the total weight about x = 0 and y = 0
+  double Wy = 0.0;
+  double We = 0.0;       // effective weight W'
+  double Wex = 0.0;      // first moments of W'
+  double Wey = 0.0;
+  double xg = 0.0;       // centroid of the total weight
+  double yg = 0.0;
+  double xge = 0.0;      // centroid of W'
+  double yge = 0.0;
+  double alpha = 0.0;    // base angle, positive where the base rises to the right
+  double kh = 0.0;       // seismic coefficient in use
+  double Q = 0.0;        // surcharge on the slice (kN/m)
+};
+extern SliceTermsRecord SliceTerms;
+
+// Fills SliceTerms for the slice above the base chord (xR, yR)-(xL, yL) of the circle (cx, cy, R)
+// whose base lies in block slot b, from the strips in BlockStrips. Returns 0.
+int SliceMomentsFellenius(double R, double cx, double cy, int b, double xR, double yR, double xL,
+                          double yL);
+
+// The surcharge (kN/m) that the three trapezoidal loads put on the stretch from xL to xR.
+double SurchargeOnStretch(double xR, double xL);
+
+}  // namespace selvana

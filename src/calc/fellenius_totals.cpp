@@ -1,0 +1,74 @@
+// Circle totals of the modified Fellenius / Tschebotarioff method. The thrust of pressure water
+// at the ends, the horizontal forces and the sliding sense complete the driving moment; the pile
+// term is recorded but left to the consolidation, which adds it for the critical surface only.
+#include "calc/fellenius_totals.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "calc/fellenius_sheet_pile.h"
+#include "calc/run_data.h"
+#include "calc/safety_factor.h"
+#include "calc/slicing_polygons.h"
+#include "calc/slip_result.h"
+#include "model/project_model.h"
+
+namespace selvana {
+namespace {
+
+void AddHorizontalForces(SlipResult& r, double cy) {
+  const HorizontalForceRecord& h = cm.HorizontalForces;
+  for (int i = 0; i < 2; ++i) {
+    if (SlipMassYRange.MinY <= h.Y[i] && h.Y[i] <= SlipMassYRange.MaxY) {
+      r.mdh += (cy - h.Y[i]) * h.H[i];
+    }
+  }
+  // The third force acts whatever the height of the sliding mass.
+  r.mdh += (cy - h.Y[2]) * h.H[2];
+}
+
+// Sets SlopeDirection from the slip-direction setting and turns the weight moment with it.
+void ApplySlipDirection(SlipResult& r) {
+  switch (FelleniusCircleSettings.SlipDirection) {
+    case 1: SlopeDirection = r.mdw >= 0.0 ? 1 : -1; break;
+    case 2: SlopeDirection = -1; break;
+    default: SlopeDirection = 1; break;
+  }
+  if (SlopeDirection == -1) r.mdw = -r.mdw;
+}
+
+}  // namespace
+
+double EndWaterThrustMoment(double x, double y, double cy) {
+  double moment = 0.0;
+  for (int b = 0; b < BlockCount; ++b) {
+    const BlockRecord& block = BlockTable[b];
+    if (block.Number < 0 || block.Kind != kBlockPressureWater) continue;
+    if (BlockPolygonLists.Count[b] < 0) continue;
+    double top = 0.0, bottom = 0.0;
+    BlockExtentAtX(b, x, 0.0001, top, bottom);
+    bottom = std::max(bottom, y);
+    if (!(bottom < top)) continue;
+    const double depth = top - bottom;
+    moment += (cy - (top + 2.0 * bottom) / 3.0) * (depth * depth) * block.UnitWeight * 0.5;
+  }
+  return moment;
+}
+
+int CircleTotalsFellenius() {
+  SlipResult& r = CurrentSlipResult;
+  const double cy = SearchGrid.PointY;
+  if (cm.DrivingForceMode != 1) {
+    r.mdw += EndWaterThrustMoment(r.sx, r.sy, cy);
+    r.mdw -= EndWaterThrustMoment(r.ex, r.ey, cy);
+  }
+  AddHorizontalForces(r, cy);
+  ApplySlipDirection(r);
+  r.mry = SheetPileMoment(r.cx, r.cy, r.rr);
+  r.mr = r.mrf + r.mrc;
+  r.md = r.mdw + r.mdh + r.mdk;
+  if (SlipInvalid == 0) r.f = SafetyFactorWithMarks(r.mr, r.md);
+  return 0;
+}
+
+}  // namespace selvana

@@ -1,0 +1,104 @@
+// The run entry of the circle methods and the steps it shares with its Bishop twin.
+#include "calc/run_entry.h"
+
+#include "calc/consolidation.h"
+#include "calc/design_copy.h"
+#include "calc/fellenius_search.h"
+#include "calc/partial_factors.h"
+#include "calc/result_store.h"
+#include "calc/slicing_polygons.h"
+#include "calc/slip_result.h"
+#include "platform/message_box.h"
+#include "platform/number_format.h"
+
+namespace selvana {
+namespace {
+
+struct RangeCheck {
+  bool passes;
+  const char* message;
+};
+
+std::tm LocalTimeNow() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return local;
+}
+
+}  // namespace
+
+bool CheckCircleRanges(const CircleSearchSettings& s) {
+  const RangeCheck checks[] = {
+      {s.CentreX[0] <= s.CentreX[1], "円弧中心　Xmax/Xmin　の値が不正です。"},
+      {s.CentreX[2] >= 0.001, "円弧中心　ΔＸ　の値が不正です。"},
+      {s.CentreY[0] <= s.CentreY[1], "円弧中心　Ymax/Ymin　の値が不正です。"},
+      {s.CentreY[2] >= 0.001, "円弧中心　ΔＹ　の値が不正です。"},
+      {s.Radius[0] <= s.Radius[1], "円弧半径　Rmax/Rmin　の値が不正です。"},
+      {s.Radius[2] >= 0.001, "円弧半径　ΔＲ　の値が不正です。"},
+      {cm.SliceWidth >= 0.001, "分割幅　の値が不正です。"},
+  };
+  for (const RangeCheck& check : checks) {
+    if (!check.passes) {
+      ShowMessage(check.message, "error");
+      return false;
+    }
+  }
+  return true;
+}
+
+void StampCalcDateTime(const std::tm& now) {
+  CalcDateTimeRecord& stamp = cm.CalcDateTime;
+  stamp.Date[0] = now.tm_year % 100;
+  stamp.Date[1] = now.tm_mon + 1;
+  stamp.Date[2] = now.tm_mday;
+  stamp.Time[0] = now.tm_hour;
+  stamp.Time[1] = now.tm_min;
+  stamp.Time[2] = now.tm_sec;
+}
+
+void AnnounceVerdict() {
+  if (CalcStatus != 1) {
+    ShowMessage("計算：計算結果が得られませんでした。\n", "メッセージ");
+    return;
+  }
+  ConsolidateResults();
+  const double allowable = cm.AllowableSafetyFactor;
+  if (allowable <= Fmin) {
+    ShowMessage(StrFormat("計算：正常終了しました。判定(%1.3f >= %1.3f) OK", Fmin, allowable),
+                "終わり");
+  } else {
+    ShowMessage(StrFormat("計算：正常終了しました。判定(%1.3f < %1.3f) OUT", Fmin, allowable),
+                "終わり");
+  }
+}
+
+int RunCircleCalc(const CircleRunFamily& family, CalcProgress& progress) {
+  CalcStatus = 0;
+  if (cm.kt != family.firstMethod && cm.kt != family.secondMethod) {
+    ShowMessage(family.wrongMethodText, "break");
+    return -1;
+  }
+  if (!CheckCircleRanges(*family.settings)) return -1;
+  SlopeDirection = 1;
+  BuildBlockPolygons();
+  {
+    DesignCopyScope designCopy(family.applyPartialFactors);
+    family.search(progress);
+  }
+  StampCalcDateTime(LocalTimeNow());
+  progress.Hide();
+  AnnounceVerdict();
+  ReportSlipResultOverflow();
+  return 0;
+}
+
+int RunCircleCalcFellenius(CalcProgress& progress) {
+  const CircleRunFamily fellenius = {
+      kMethodFellenius,         kMethodTschebotarioff,        "cm.kt != 0,1",
+      &FelleniusCircleSettings, &ApplyPartialFactorsFellenius, &SearchCirclesFellenius,
+  };
+  return RunCircleCalc(fellenius, progress);
+}
+
+}  // namespace selvana

@@ -1,0 +1,212 @@
+// Completing a Fellenius slip surface: water thrust at its ends, horizontal forces, the sliding
+// direction, the sheet pile and the truncated safety factor.
+#include "calc/fellenius_totals.h"
+
+#include <gtest/gtest.h>
+
+#include "calc/fellenius_sheet_pile.h"
+#include "calc/run_data.h"
+#include "calc/safety_factor.h"
+#include "calc/slip_result.h"
+#include "fellenius_test_slopes.h"
+
+namespace selvana {
+namespace {
+
+using test::AddTestBlock;
+using test::AddTestPoint;
+
+constexpr double kCx = 0.0, kCy = 20.0, kR = 25.0;
+
+class FelleniusTotals : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetCalcRunData();
+    SearchGrid.PointX = kCx;
+    SearchGrid.PointY = kCy;
+    ResetCircleRecord(0, kCx, kCy, kR);
+  }
+
+  // A block of the kind with unit weight 10 whose polygon is the rectangle x0..x1, y0..y1.
+  int AddRectangleBlock(double x0, double x1, double y0, double y1, int kind) {
+    test::Soil water;
+    water.gammaT = 10.0;
+    water.kind = kind;
+    const int b = AddTestBlock((x0 + x1) / 2, (y0 + y1) / 2, water);
+    const int p[4] = {AddTestPoint(x0, y0), AddTestPoint(x0, y1), AddTestPoint(x1, y1),
+                      AddTestPoint(x1, y0)};
+    BlockPolygonLists.Count[b] = 4;
+    for (int i = 0; i < 5; ++i) BlockPolygonLists.Points[b][i] = p[i % 4];
+    return b;
+  }
+
+  // A surface from (sx, sy) to (ex, ey) with the given moment sums.
+  void SetSurface(double sx, double sy, double ex, double ey, double mrf, double mrc,
+                  double mdw) {
+    SlipResult& r = CurrentSlipResult;
+    r.sx = sx, r.sy = sy, r.ex = ex, r.ey = ey;
+    r.mrf = mrf, r.mrc = mrc, r.mdw = mdw;
+  }
+};
+
+TEST_F(FelleniusTotals, PressureWaterAtTheRightEndAddsItsThrust) {
+  AddRectangleBlock(40.0, 60.0, 0.0, 6.0, kBlockPressureWater);
+  SetSurface(50.0, 2.0, -10.0, 0.0, 0.0, 0.0, 1000.0);
+  CircleTotalsFellenius();
+  // 4 m of water above the end: thrust 10 x 4² / 2 = 80 kN/m acting at 2 + 4/3 m, arm about
+  // the centre 20 - 10/3.
+  EXPECT_NEAR(1000.0 + 80.0 * (20.0 - 10.0 / 3.0), CurrentSlipResult.mdw, 1e-9);
+}
+
+TEST_F(FelleniusTotals, PressureWaterAtTheLeftEndTakesItsThrustOff) {
+  AddRectangleBlock(-20.0, 0.0, 0.0, 6.0, kBlockPressureWater);
+  FelleniusCircleSettings.SlipDirection = 3;  // keep the sign for the check
+  SetSurface(30.0, 5.0, -10.0, 0.0, 0.0, 0.0, 1000.0);
+  CircleTotalsFellenius();
+  // 6 m of water: thrust 180 kN/m at 2 m above the end.
+  EXPECT_NEAR(1000.0 - 180.0 * (20.0 - 2.0), CurrentSlipResult.mdw, 1e-9);
+}
+
+TEST_F(FelleniusTotals, WaterWithoutThrustAtTheEnds) {
+  struct Case {
+    const char* name;
+    int kind;
+    double endY;
+    int drivingMode;
+  };
+  const Case cases[] = {
+      {"water_wholly_below_the_end", kBlockPressureWater, 8.0, 0},
+      {"water_acting_as_weight", kBlockWeightWater, 2.0, 0},
+      {"driving_force_from_effective_weight", kBlockPressureWater, 2.0, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ResetProjectData();
+    SetUp();
+    cm.DrivingForceMode = c.drivingMode;
+    AddRectangleBlock(40.0, 60.0, 0.0, 6.0, c.kind);
+    SetSurface(50.0, c.endY, -10.0, 0.0, 0.0, 0.0, 1000.0);
+    CircleTotalsFellenius();
+    EXPECT_EQ(1000.0, CurrentSlipResult.mdw);
+  }
+}
+
+TEST_F(FelleniusTotals, HorizontalForcesInsideTheSlipMassAndTheThirdAlways) {
+  SlipMassYRange = {10.0, -2.0};
+  cm.HorizontalForces.Y = {5.0, 12.0, 12.0, 0.0};
+  cm.HorizontalForces.H = {10.0, 20.0, 30.0, 0.0};
+  SetSurface(30.0, 5.0, -10.0, 0.0, 0.0, 0.0, 1000.0);
+  CircleTotalsFellenius();
+  // Force 1 acts inside the mass (arm 15), force 2 above it is ignored, force 3 counts (arm 8).
+  EXPECT_DOUBLE_EQ(10.0 * 15.0 + 30.0 * 8.0, CurrentSlipResult.mdh);
+}
+
+TEST_F(FelleniusTotals, SlipDirectionTurnsOnlyTheWeightMoment) {
+  struct Case {
+    const char* name;
+    int setting;
+    double mdw;
+    int direction;
+    double turnedMdw;
+  };
+  const Case cases[] = {
+      {"automatic_positive", 1, 500.0, 1, 500.0},
+      {"automatic_negative", 1, -500.0, -1, 500.0},
+      {"left_to_right", 2, 500.0, -1, -500.0},
+      {"right_to_left", 3, -500.0, 1, -500.0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    SetUp();
+    FelleniusCircleSettings.SlipDirection = c.setting;
+    cm.SeismicCoefficient = 0.0;
+    CurrentSlipResult.mdk = 100.0;
+    CurrentSlipResult.mdh = -50.0;
+    SetSurface(30.0, 5.0, -10.0, 0.0, 600.0, 0.0, c.mdw);
+    CircleTotalsFellenius();
+    EXPECT_EQ(c.direction, SlopeDirection);
+    EXPECT_EQ(c.turnedMdw, CurrentSlipResult.mdw);
+    EXPECT_EQ(100.0, CurrentSlipResult.mdk);
+    EXPECT_EQ(-50.0, CurrentSlipResult.mdh);
+  }
+}
+
+TEST_F(FelleniusTotals, SafetyFactorIsTruncatedOrMarked) {
+  SetSurface(30.0, 5.0, -10.0, 0.0, 1000.0, 234.5, 1000.0);
+  CircleTotalsFellenius();
+  EXPECT_EQ(1.234, CurrentSlipResult.f);
+  EXPECT_EQ(1234.5, CurrentSlipResult.mr);
+  EXPECT_EQ(1000.0, CurrentSlipResult.md);
+
+  SetUp();
+  FelleniusCircleSettings.SlipDirection = 2;  // drives the wrong way: md < 0
+  SetSurface(30.0, 5.0, -10.0, 0.0, 1000.0, 234.5, 1000.0);
+  CircleTotalsFellenius();
+  EXPECT_EQ(kNoSafetyFactor, CurrentSlipResult.f);
+
+  SetUp();
+  FelleniusCircleSettings.SlipDirection = 1;
+  SetSurface(30.0, 5.0, -10.0, 0.0, 1000.0, 234.5, 1000.0);
+  SlipInvalid = 1;
+  CircleTotalsFellenius();
+  EXPECT_EQ(kNoSafetyFactor, CurrentSlipResult.f);
+}
+
+// The pile at x = 6 from +5 down to -5 cuts the circle (0, 10, R 10) once, at (6, 2), where
+// cos θ = 8 / 10.
+void SetPile(int mode) {
+  SheetPileSettingsRecord& p = SheetPileSettings;
+  p.Mode = mode;
+  p.PileX = 6.0;
+  p.TopElevation = 5.0;
+  p.EmbedmentElevation = -5.0;
+  p.AllowableShear = 1000.0;
+  p.SectionArea = 100.0;
+  p.RowCount = 3;
+  p.Elevation[0] = 5.0, p.Intensity[0] = 0.0;
+  p.Elevation[1] = 0.0, p.Intensity[1] = 50.0;
+  p.Elevation[2] = -5.0, p.Intensity[2] = 100.0;
+  p.Lm1 = 4.0;
+}
+
+TEST(FelleniusSheetPile, MomentsOfShearAndPassivePressure) {
+  struct Case {
+    const char* name;
+    int mode;
+    double lm1;
+    double pileX;
+    double mry;
+  };
+  // Shear: 0.001 x 1000 x 100 / 0.8 x 10. Passive pressure between y 2 and -2: two trapezoids
+  // (30..50 over 2 m, 50..70 over 2 m), P = 200 kN/m at y = -4/15, arm 10 + 4/15 to the centre.
+  const Case cases[] = {
+      {"shear_resistance", 3, 4.0, 6.0, 1250.0},
+      {"passive_pressure", 2, 4.0, 6.0, 200.0 * (10.0 + 4.0 / 15.0)},
+      {"passive_pressure_without_depth", 2, 0.0, 6.0, 0.0},
+      {"pile_tangent_to_the_circle", 3, 4.0, 10.0, 0.0},
+      {"pile_ignored", 0, 4.0, 6.0, 0.0},
+      {"pile_not_crossed_mode", 1, 4.0, 6.0, 0.0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    SetPile(c.mode);
+    SheetPileSettings.Lm1 = c.lm1;
+    SheetPileSettings.PileX = c.pileX;
+    // Relative 1e-12: the same arithmetic in another order.
+    EXPECT_NEAR(c.mry, SheetPileMoment(0.0, 10.0, 10.0), 1e-12 * c.mry);
+  }
+}
+
+TEST_F(FelleniusTotals, PileTermIsRecordedButNotAdded) {
+  SetPile(3);
+  SearchGrid.PointY = 10.0;
+  ResetCircleRecord(0, 0.0, 10.0, 10.0);
+  SetSurface(9.0, 5.0, -9.0, 5.0, 1000.0, 234.5, 1000.0);
+  CircleTotalsFellenius();
+  EXPECT_DOUBLE_EQ(1250.0, CurrentSlipResult.mry);
+  EXPECT_EQ(1234.5, CurrentSlipResult.mr);
+  EXPECT_EQ(1.234, CurrentSlipResult.f);
+}
+
+}  // namespace
+}  // namespace selvana
