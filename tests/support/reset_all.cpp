@@ -2,6 +2,7 @@
 #include "support/reset_all.h"
 
 #include "calc/result_store.h"
+#include "calc/run_data.h"
 #include "model/project_model.h"
 
 namespace selvana::test {
@@ -9,6 +10,7 @@ namespace selvana::test {
 void ResetAllState() {
   ResetProjectData();
   ResetResultStoreState();
+  ResetCalcRunData();
 }
 
 }  // namespace selvana::test
