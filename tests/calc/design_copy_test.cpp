@@ -155,6 +155,27 @@ TEST(PartialFactors, UnknownMethodCodeChangesNothing) {
   ExpectModelEquals(before);
 }
 
+TEST(PartialFactors, DispatchPicksTheFamilyOfTheMethodCode) {
+  struct Case {
+    int method;
+    double unitWeight;  // 18 x 2 on the total weight, or (18 - 10) x 2 + 10 on the effective
+    double pileShear;   // only methods 0 and 1 factor the pile
+    double loadXMin;    // only the circle methods widen loads (load 1 lies right of X 0)
+  };
+  const Case cases[] = {{0, 36.0, 200.0, -10.0}, {1, 36.0, 200.0, -10.0}, {2, 26.0, 100.0, -10.0},
+                        {3, 36.0, 100.0, 0.0},   {4, 26.0, 100.0, -10.0}, {5, 36.0, 100.0, 0.0}};
+  for (const auto& c : cases) {
+    ResetProjectData();
+    BuildModel(c.method);
+    SetFactors(2.0);
+    SaveModelSnapshot();
+    ApplyPartialFactors();
+    EXPECT_DOUBLE_EQ(BlockTable[0].UnitWeight, c.unitWeight) << "method " << c.method;
+    EXPECT_DOUBLE_EQ(SheetPileSettings.AllowableShear, c.pileShear) << "method " << c.method;
+    EXPECT_DOUBLE_EQ(cm.Surcharges.XMin[0], c.loadXMin) << "method " << c.method;
+  }
+}
+
 TEST(PartialFactors, AllOnesChangeOnlyTheSandPileSwitchUntilRestore) {
   for (int method : {0, 1, 2, 3, 4, 5}) {
     ResetProjectData();
