@@ -94,4 +94,10 @@ int ConsolidateResults() {
   return count;
 }
 
+void ResetConsolidation() {
+  CriticalResult = SlipResult{};
+  Fmin = kNoSafetyFactor;
+  CircleListCount = 0;
+}
+
 }  // namespace selvana

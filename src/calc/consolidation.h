@@ -35,4 +35,7 @@ extern int CircleListCount;
 // room of the list are not added.
 int ConsolidateResults();
 
+// Back to the state before any run: no critical surface, Fmin 999999.9, an empty list.
+void ResetConsolidation();
+
 }  // namespace selvana

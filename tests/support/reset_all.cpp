@@ -1,16 +1,20 @@
 // The reset run before every test: the model and every subsystem's own state.
 #include "support/reset_all.h"
 
+#include "calc/consolidation.h"
 #include "calc/result_store.h"
 #include "calc/run_data.h"
+#include "mainwin/settings_file.h"
 #include "model/project_model.h"
 
 namespace selvana::test {
 
 void ResetAllState() {
+  ResetMainWindowSettings();
   ResetProjectData();
   ResetResultStoreState();
   ResetCalcRunData();
+  ResetConsolidation();
 }
 
 }  // namespace selvana::test

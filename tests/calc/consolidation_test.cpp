@@ -1,0 +1,135 @@
+// Consolidation of a run's result tables: the critical surface, Fmin with the sheet-pile term,
+// and the circle list of one entry per centre.
+#include "calc/consolidation.h"
+
+#include <gtest/gtest.h>
+
+#include "calc/partial_factors.h"
+#include "calc/safety_factor.h"
+#include "calc/slip_result.h"
+#include "model/project_model.h"
+
+namespace selvana {
+namespace {
+
+class Consolidation : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SlipResultCount.fill(0);
+    CalcStatus = 1;
+  }
+  // Appends a surface centred at (cx, cy) with radius 10 whose resisting and driving moments
+  // give the safety factor f (md 1000).
+  SlipResult& Add(int order, double cx, double cy, double f) {
+    SlipResult& r = SlipResultTable[order - 1][SlipResultCount[order - 1]++];
+    r = SlipResult{};
+    r.order = order;
+    r.cx = cx, r.cy = cy, r.rr = 10.0;
+    r.LabelX = cx, r.LabelY = cy;
+    r.mrf = f * 1000.0, r.mdw = 1000.0;
+    r.mr = r.mrf, r.md = r.mdw, r.f = f;
+    return r;
+  }
+};
+
+TEST_F(Consolidation, WithoutValidResultsNothingChanges) {
+  Add(1, 0.0, 0.0, 1.5);
+  CalcStatus = 0;
+  CircleListCount = 7;
+  Fmin = 3.0;
+  EXPECT_EQ(0, ConsolidateResults());
+  EXPECT_EQ(7, CircleListCount);
+  EXPECT_EQ(3.0, Fmin);
+}
+
+TEST_F(Consolidation, CriticalIsTheFirstOfTheLowest) {
+  Add(1, 0.0, 0.0, 1.5);
+  Add(1, 1.0, 0.0, 1.25);
+  Add(2, 2.0, 0.0, 1.25);
+  Add(2, 3.0, 0.0, 1.75);
+  EXPECT_EQ(4, ConsolidateResults());
+  EXPECT_EQ(1.0, CriticalResult.cx);
+  EXPECT_EQ(1.25, Fmin);
+  EXPECT_EQ(Fmin, CriticalResult.f);
+}
+
+TEST_F(Consolidation, CriticalMayComeFromALaterOrderAlone) {
+  // The first grid accepted nothing; a stale record in its first slot must not count.
+  SlipResultTable[0][0].f = 0.5;
+  Add(2, 4.0, 4.0, 1.5);
+  EXPECT_EQ(1, ConsolidateResults());
+  EXPECT_EQ(4.0, CriticalResult.cx);
+  EXPECT_EQ(1.5, Fmin);
+}
+
+TEST_F(Consolidation, OneEntryPerCentreWithItsLowestFactor) {
+  DrawSettings.DrawOrder = {1, -1, 1, -1};
+  Add(1, 0.0, 0.0, 1.5);
+  Add(1, 1.0, 0.0, 1.25);
+  Add(1, 0.0, 0.0, 1.375);         // same centre, lower: replaces
+  Add(2, 1.0, 0.0, 1.25);          // same centre, equal: the earlier order stays
+  Add(2, 0.00000005, 0.0, 1.125);  // within 1e-7 of the first centre: the same centre
+  Add(3, 5.0, 5.0, 2.0);
+  ASSERT_EQ(3, ConsolidateResults());
+  ASSERT_EQ(3, CircleListCount);
+  EXPECT_EQ(1.125, CircleList[0].F);
+  EXPECT_EQ(2, CircleList[0].Order);
+  EXPECT_EQ(-1, CircleList[0].LabelFlag);
+  EXPECT_EQ(1.25, CircleList[1].F);
+  EXPECT_EQ(1, CircleList[1].Order);
+  EXPECT_EQ(1, CircleList[1].LabelFlag);
+  EXPECT_EQ(3, CircleList[2].Order);
+  EXPECT_EQ(1, CircleList[2].LabelFlag);
+  EXPECT_EQ(0, CircleList[2].DrawMark);
+}
+
+// The pile at x = 6 from +5 to -5 cuts the circle (0, 10, R 10) at (6, 2); with shear 1000 N/cm2
+// and 100 cm2/m it resists 1250 kNm/m.
+void SetShearPile(double pileX) {
+  SheetPileSettings.Mode = 3;
+  SheetPileSettings.PileX = pileX;
+  SheetPileSettings.TopElevation = 5.0;
+  SheetPileSettings.EmbedmentElevation = -5.0;
+  SheetPileSettings.AllowableShear = 1000.0;
+  SheetPileSettings.SectionArea = 100.0;
+}
+
+TEST_F(Consolidation, SheetPileTermIsAddedToTheCriticalSurface) {
+  struct Case {
+    const char* name;
+    int method;
+    double pileX;
+    int factorsOn;
+    double fmin;
+  };
+  const Case cases[] = {
+      {"pile_cuts_the_circle", kMethodFellenius, 6.0, 0, 2.25},
+      {"tschebotarioff_too", kMethodTschebotarioff, 6.0, 0, 2.25},
+      {"user_pile_factor_applies", kMethodFellenius, 6.0, 1, 2.0},
+      {"pile_misses_the_circle", kMethodFellenius, 20.0, 0, 1.0},
+      {"bishop_has_no_pile_term", kMethodBishop, 6.0, 0, 1.0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ResetProjectData();
+    SetUp();
+    cm.kt = c.method;
+    SetShearPile(c.pileX);
+    PartialFactors.Enabled = c.factorsOn;
+    PartialFactors.Factor[kFactorPileShear] = 0.8;
+    Add(1, 0.0, 10.0, 1.0);
+    ConsolidateResults();
+    EXPECT_EQ(c.fmin, Fmin);
+    EXPECT_EQ(c.fmin * 1000.0, CriticalResult.mr);
+  }
+}
+
+TEST_F(Consolidation, CriticalWithoutDrivingMomentIsMarked) {
+  SlipResult& r = Add(1, 0.0, 0.0, 1.5);
+  r.mdw = 0.0;
+  ConsolidateResults();
+  EXPECT_EQ(kNoSafetyFactor, Fmin);
+}
+
+}  // namespace
+}  // namespace selvana
