@@ -4,13 +4,11 @@
 #include "calc/consolidation.h"
 #include "calc/result_store.h"
 #include "calc/run_data.h"
-#include "mainwin/settings_file.h"
 #include "model/project_model.h"
 
 namespace selvana::test {
 
 void ResetAllState() {
-  ResetMainWindowSettings();
   ResetProjectData();
   ResetResultStoreState();
   ResetCalcRunData();
