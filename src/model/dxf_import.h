@@ -1,0 +1,24 @@
+// Taking terrain over from a text DXF drawing: its line segments become the point table and
+// boundary lines of the model, shifted, magnified and rounded to millimetres.
+#pragma once
+#include <string>
+
+#include "model/dxf_settings_prompt.h"
+
+namespace selvana {
+
+// The import limits: points and lines beyond these are not taken over.
+inline constexpr int kDxfMaxPoints = 960;
+inline constexpr int kDxfMaxLines = 960;
+
+// Imports the file name + ".DXF" (name is its path without extension as the file system
+// spells it, UTF-8; the extension is matched ignoring case). A first pass counts the segments
+// and measures their range for the prompt; when the user chooses to read, a second pass
+// transforms them (X' = floor(1000 shiftX + 1000 mag X + 0.5) / 1000), merges points within
+// 1 mm, drops zero-length and repeated segments and those reaching beyond 960 points, and
+// replaces point and line slots 0..959 (slots above are left alone; blocks and settings too).
+// Then DataModified := 1 and CalcStatus := 0. A missing file gets an "error" message box; a
+// missing file or a cancel changes nothing. Returns 0 in every case.
+int ImportDxfTerrain(const std::string& name, DxfSettingsPrompt& prompt);
+
+}  // namespace selvana

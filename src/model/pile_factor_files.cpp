@@ -1,0 +1,115 @@
+// Reading the sheet-pile specification file and reading and writing the partial-factor file.
+#include "model/pile_factor_files.h"
+
+#include "platform/file_lookup.h"
+#include "platform/message_box.h"
+#include "platform/number_format.h"
+#include "platform/number_parse.h"
+#include "platform/text_file.h"
+
+namespace selvana {
+namespace {
+
+constexpr const char* kPileExtension = ".DAT";
+constexpr const char* kFactorExtension = ".PAK";
+
+// The file named name + extension, its extension matched ignoring case; the name as given
+// (upper-case extension) when there is none yet.
+std::string DataFilePath(const std::string& name, const char* extension) {
+  const std::string path = name + extension;
+  return FindFileIgnoringCase(FolderOf(path), FileNameOf(path));
+}
+
+void TellError(const char* format, const std::string& name, const char* extension) {
+  ShowMessage(StrFormat(format, (name + extension).c_str()), "error");
+}
+
+// A pressure row starts with a digit, a minus sign or a decimal point.
+bool IsRowLine(const std::string& line) {
+  if (line.empty()) return false;
+  const char c = line[0];
+  return (c >= '0' && c <= '9') || c == '-' || c == '.';
+}
+
+// "elevation,intensity"; a missing intensity is 0.0.
+void ParseRow(const std::string& line, double& elevation, double& intensity) {
+  elevation = ParseDouble(line);
+  const std::size_t comma = line.find(',');
+  intensity = comma == std::string::npos ? 0.0 : ParseDouble(line.substr(comma + 1));
+}
+
+void ReadPileHeader(TextFileReader& file, SheetPileSettingsRecord& pile) {
+  double* const fields[] = {&pile.TopElevation, &pile.EmbedmentElevation, &pile.SectionArea,
+                            &pile.Lm1};
+  std::string line;
+  for (double* field : fields) {
+    if (!file.ReadLine(line)) return;
+    *field = ParseDouble(line);
+  }
+}
+
+// Reads the pressure rows; false when the file held more rows than the table.
+bool ReadPileRows(TextFileReader& file, SheetPileSettingsRecord& pile, DrawSettingsRecord& draw) {
+  std::string line;
+  while (file.ReadLine(line) && IsRowLine(line)) {
+    if (pile.RowCount >= kMaxPileRows) return false;
+    const int i = pile.RowCount;
+    ParseRow(line, pile.Elevation[i], pile.Intensity[i]);
+    draw.PileLabelX[i] = 0.0;
+    draw.PileLabelY[i] = 0.0;
+    draw.PileLabelMode[i] = -1;
+    ++pile.RowCount;
+  }
+  return true;
+}
+
+}  // namespace
+
+int ReadSheetPileSpecFile(const std::string& name, SheetPileSettingsRecord& pile,
+                          DrawSettingsRecord& draw) {
+  TextFileReader file;
+  if (!file.Open(DataFilePath(name, kPileExtension))) {
+    TellError("矢板諸元インポートファイル(%s) が見つかりません。", name, kPileExtension);
+    return 1;
+  }
+  pile.PileX = 0.0;
+  pile.AllowableShear = 0.0;
+  ReadPileHeader(file, pile);
+  pile.RowCount = 0;
+  if (!ReadPileRows(file, pile, draw)) {
+    ShowMessage(StrFormat("矢板諸元インポートファイル(%s%s) の土圧データが%d行を超えています。"
+                          "%d行目からは読み込みません。",
+                          name.c_str(), kPileExtension, kMaxPileRows, kMaxPileRows + 1),
+                "error");
+  }
+  return 0;
+}
+
+int ReadPartialFactorFile(const std::string& name, PartialFactorsRecord& factors) {
+  TextFileReader file;
+  if (!file.Open(DataFilePath(name, kFactorExtension))) {
+    TellError("部分安全係数ファイル(%s) が見つかりません。", name, kFactorExtension);
+    return 1;
+  }
+  std::string line;
+  for (int i = 0; i < kPartialFactorCount && file.ReadLine(line); ++i) {
+    factors.Factor[i] = ParseDouble(line);
+  }
+  return 0;
+}
+
+int WritePartialFactorFile(const std::string& name, const PartialFactorsRecord& factors) {
+  TextFileWriter file;
+  bool written = file.Open(DataFilePath(name, kFactorExtension));
+  if (written) {
+    for (double f : factors.Factor) file.WriteLine(StrFormat("%lf", f));
+    written = file.Close();
+  }
+  if (!written) {
+    TellError("部分安全係数ファイル(%s) が作成できません。", name, kFactorExtension);
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace selvana
