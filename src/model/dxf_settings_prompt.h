@@ -26,7 +26,8 @@ class DxfSettingsPrompt {
  public:
   virtual ~DxfSettingsPrompt() = default;
   // Shows the settings modally. True when the user chose to read, with ShiftX, ShiftY and
-  // Magnification set; false when cancelled (the import then changes nothing).
+  // Magnification set; false when cancelled or when a value does not convert (the import
+  // then changes nothing).
   virtual bool Ask(DxfImportSettings& settings) = 0;
 };
 

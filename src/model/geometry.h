@@ -38,7 +38,10 @@ double SignedDistanceToLine(double ax, double ay, double bx, double by, double p
 // Crossings of segment a-b with the circle (c, r). -1 no crossing (or degenerate a-b);
 // tangency: 10 on the segment, 11 outside, both points at the foot; secant: 0 both points on
 // the segment, 1 only P2 outside, 2 only P1 outside, 3 both outside. P1 lies on the side reached
-// by turning centre→foot a quarter turn counterclockwise.
+// by turning centre→foot a quarter turn counterclockwise; when the centre lies on the line
+// (within 1e-10) P1 is one radius ahead of the foot along a→b and P2 one radius behind it.
+// The end tests differ: P1 and the tangent point are outside from exactly 1e-5 beyond an end,
+// P2 only beyond that.
 int IntersectSegmentCircle(double ax, double ay, double bx, double by, double cx, double cy,
                            double r, double& x1, double& y1, double& x2, double& y2);
 

@@ -14,13 +14,16 @@ struct BlockOutlineRecord {
 };
 extern BlockOutlineRecord BlockOutline;
 
-// Adds a line of kind 1..7 between point slots p1 and p2: 0 stored, 1 refused (equal ends for
-// kinds 1, 2, 7; a duplicate of the same kind and ends; a full table). Leaves DataModified alone.
+// Adds a line of kind 1..7 between point slots p1 and p2 (stored as the smaller, the larger;
+// drawn): 0 stored, 1 refused (equal ends for kinds 1, 2, 7; a duplicate of the same kind and
+// ends; a full table; a kind or point slot out of range). Leaves DataModified alone.
 int AddLineRecord(int kind, int p1, int p2);
 
 // Traces the boundary lines around the seed point into BlockOutline. -1 when the model has no
 // boundary line (BlockOutline unchanged); otherwise the count written (closed when the last
-// entry equals the first).
+// entry equals the first). The walk runs clockwise around the seed, turning at every corner
+// into the boundary line nearest counterclockwise from the way back; it stops open at a dead
+// end or after LineCount + 1 entries.
 int TraceBlockRegion(double seedX, double seedY);
 
 }  // namespace selvana
