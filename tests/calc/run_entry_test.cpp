@@ -1,0 +1,191 @@
+// The run entry of the circle methods: method check, range checks, the search on the design
+// copy, the date stamp and the verdict messages; the sample project read and calculated.
+#include "calc/run_entry.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+
+#include "calc/consolidation.h"
+#include "calc/partial_factors.h"
+#include "calc/progress_headless.h"
+#include "calc/safety_factor.h"
+#include "calc/slip_result.h"
+#include "fellenius_test_slopes.h"
+#include "model/project_file.h"
+#include "support/scripted_message_box.h"
+
+namespace selvana {
+namespace {
+
+using test::BuildHomogeneousSlope;
+using test::ScriptedMessageBox;
+using test::SetSingleCircle;
+using test::Soil;
+
+const char* const kNoResult = "計算：計算結果が得られませんでした。\n";
+
+class RunEntry : public test::ScratchFolderTest {};
+
+TEST_F(RunEntry, OtherMethodsAreRefused) {
+  cm.kt = kMethodBishop;
+  CalcStatus = 1;
+  ScriptedMessageBox box;
+  box.Expect("cm.kt != 0,1", "break");
+  HeadlessProgress progress;
+  EXPECT_EQ(-1, RunCircleCalcFellenius(progress));
+  EXPECT_EQ(0, CalcStatus);
+  EXPECT_EQ(0, progress.shows());
+}
+
+TEST_F(RunEntry, BadRangesAreRefusedWithTheirMessages) {
+  struct Case {
+    const char* name;
+    void (*spoil)(CircleSearchSettings&);
+    const char* message;
+  };
+  const Case cases[] = {
+      {"centre_x_reversed", [](CircleSearchSettings& s) { s.CentreX[0] = 5.0; },
+       "円弧中心　Xmax/Xmin　の値が不正です。"},
+      {"centre_x_pitch", [](CircleSearchSettings& s) { s.CentreX[2] = 0.0009; },
+       "円弧中心　ΔＸ　の値が不正です。"},
+      {"centre_y_reversed", [](CircleSearchSettings& s) { s.CentreY[0] = 5.0; },
+       "円弧中心　Ymax/Ymin　の値が不正です。"},
+      {"centre_y_pitch", [](CircleSearchSettings& s) { s.CentreY[2] = -1.0; },
+       "円弧中心　ΔＹ　の値が不正です。"},
+      {"radius_reversed", [](CircleSearchSettings& s) { s.Radius[0] = 101.0; },
+       "円弧半径　Rmax/Rmin　の値が不正です。"},
+      {"radius_pitch_even_with_pass_point",
+       [](CircleSearchSettings& s) { s.Radius[2] = 0.0; s.PassPointOn = 1; },
+       "円弧半径　ΔＲ　の値が不正です。"},
+      {"slice_width", [](CircleSearchSettings&) { cm.SliceWidth = 0.0009; },
+       "分割幅　の値が不正です。"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ResetProjectData();
+    FelleniusCircleSettings.CentreX = {0.0, 1.0, 1.0, 0.0};
+    FelleniusCircleSettings.CentreY = {0.0, 1.0, 1.0, 0.0};
+    c.spoil(FelleniusCircleSettings);
+    ScriptedMessageBox box;
+    box.Expect(c.message, "error");
+    HeadlessProgress progress;
+    EXPECT_EQ(-1, RunCircleCalcFellenius(progress));
+    EXPECT_EQ(0, progress.shows());
+    EXPECT_EQ(0, cm.CalcDateTime.Date[0]);
+  }
+}
+
+TEST_F(RunEntry, SingleColumnWithTheSmallestPitchPasses) {
+  FelleniusCircleSettings.CentreX = {3.0, 3.0, 0.001, 0.0};
+  FelleniusCircleSettings.CentreY = {3.0, 3.0, 0.001, 0.0};
+  ScriptedMessageBox box;
+  box.Expect(kNoResult, "メッセージ");  // an empty model yields no slip surface
+  HeadlessProgress progress;
+  EXPECT_EQ(0, RunCircleCalcFellenius(progress));
+  EXPECT_EQ(0, CalcStatus);
+  EXPECT_FALSE(progress.visible());
+}
+
+TEST_F(RunEntry, SafetyFactorEqualToTheAllowableIsOk) {
+  BuildHomogeneousSlope(Soil{});
+  SetSingleCircle(20.0, 25.0, std::sqrt(850.0));
+  cm.AllowableSafetyFactor = 1.763;  // the factor of this circle
+  ScriptedMessageBox box;
+  box.Expect("計算：正常終了しました。判定(1.763 >= 1.763) OK", "終わり");
+  HeadlessProgress progress;
+  EXPECT_EQ(0, RunCircleCalcFellenius(progress));
+  EXPECT_EQ(1, CalcStatus);
+  EXPECT_EQ(1.763, Fmin);
+  EXPECT_EQ(1, CircleListCount);
+}
+
+TEST_F(RunEntry, WeakLayerBelowIsJudgedOut) {
+  // The homogeneous slope on a soft clay layer from y = 0 down to -10.
+  using test::AddBoundaryChain;
+  using test::AddTestLine;
+  using test::AddTestPoint;
+  const int a = AddTestPoint(-10, 0), b = AddTestPoint(10, 0), c = AddTestPoint(30, 10);
+  const int d = AddTestPoint(50, 10), e = AddTestPoint(50, 0), f = AddTestPoint(50, -10);
+  const int g = AddTestPoint(-10, -10);
+  AddBoundaryChain({a, b, c, d, e, f, g});
+  AddTestLine(kLineBoundary, b, e);
+  test::AddTestBlock(40, 5, Soil{});
+  test::AddTestBlock(20, -5, Soil{.gammaT = 16.0, .gammaE = 6.0, .c0 = 5.0, .phi = 0.0});
+  SetSingleCircle(20.0, 25.0, std::sqrt(850.0));
+  ScriptedMessageBox box;
+  box.ExpectPrefix("計算：正常終了しました。判定(0.", "終わり");
+  HeadlessProgress progress;
+  EXPECT_EQ(0, RunCircleCalcFellenius(progress));
+  EXPECT_LT(Fmin, 1.0);
+  EXPECT_EQ(1, CalcStatus);
+}
+
+TEST_F(RunEntry, StopKeepsTheRecordsButReportsNoResult) {
+  BuildHomogeneousSlope(Soil{});
+  CircleSearchSettings& s = FelleniusCircleSettings;
+  s.CentreX = {15.0, 25.0, 5.0, 0.0};
+  s.CentreY = {25.0, 25.0, 1.0, 0.0};
+  s.Radius = {25.0, 30.0, 1.0, 0.0};
+  ScriptedMessageBox box;
+  box.Expect(kNoResult, "メッセージ");
+  HeadlessProgress progress(2);
+  EXPECT_EQ(0, RunCircleCalcFellenius(progress));
+  EXPECT_EQ(-1, CalcStatus);
+  EXPECT_GT(SlipResultCount[0], 0);
+  EXPECT_EQ(kNoSafetyFactor, Fmin);  // nothing was consolidated
+}
+
+TEST_F(RunEntry, PartialFactorsActOnTheSearchAndTheModelComesBack) {
+  BuildHomogeneousSlope(Soil{});
+  SetSingleCircle(20.0, 25.0, std::sqrt(850.0));
+  PartialFactors.Enabled = 1;
+  PartialFactors.Factor[kFactorCohesion] = 0.5;
+  ScriptedMessageBox box;
+  box.ExpectPrefix("計算：正常終了しました。判定(1.", "終わり");
+  HeadlessProgress progress;
+  EXPECT_EQ(0, RunCircleCalcFellenius(progress));
+  EXPECT_LT(Fmin, 1.763);
+  EXPECT_EQ(10.0, BlockTable[0].Cohesion);
+  EXPECT_EQ(1, PartialFactors.Enabled);
+  EXPECT_EQ(0.5, PartialFactors.Factor[kFactorCohesion]);
+}
+
+TEST(RunEntryStamp, DigitsOfDateAndTime) {
+  std::tm t{};
+  t.tm_year = 107;  // 2007
+  t.tm_mon = 2;     // March
+  t.tm_mday = 5;
+  t.tm_hour = 9;
+  t.tm_min = 4;
+  t.tm_sec = 5;
+  StampCalcDateTime(t);
+  EXPECT_EQ(7, cm.CalcDateTime.Date[0]);
+  EXPECT_EQ(3, cm.CalcDateTime.Date[1]);
+  EXPECT_EQ(5, cm.CalcDateTime.Date[2]);
+  EXPECT_EQ(9, cm.CalcDateTime.Time[0]);
+  EXPECT_EQ(4, cm.CalcDateTime.Time[1]);
+  EXPECT_EQ(5, cm.CalcDateTime.Time[2]);
+}
+
+TEST_F(RunEntry, HomogeneousSampleProject) {
+  const std::filesystem::path sample =
+      std::filesystem::path(SELVANA_SAMPLES) / "HOMOGENEOUS.SDW";
+  std::filesystem::copy_file(sample, "HOMOGENEOUS.SDW");
+  ASSERT_EQ(kReadOk, ReadProjectFile("HOMOGENEOUS"));
+  ScriptedMessageBox box;
+  box.ExpectPrefix("計算：正常終了しました。判定(1.", "終わり");
+  HeadlessProgress progress;
+  EXPECT_EQ(0, RunCircleCalcFellenius(progress));
+  // The published factors of this slope by the ordinary method of slices lie near 1.3; a grid
+  // search moves the third decimal.
+  RecordProperty("Fmin", std::to_string(Fmin));
+  EXPECT_GT(Fmin, 1.2);
+  EXPECT_LT(Fmin, 1.45);
+  EXPECT_GT(SlipResultCount[2], 0);  // three grid orders
+  EXPECT_TRUE(HasFile("answer3.dmp"));
+}
+
+}  // namespace
+}  // namespace selvana
