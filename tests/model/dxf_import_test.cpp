@@ -138,13 +138,6 @@ TEST_F(DxfImportTest, PromptShowsCountsAndRawRange) {
                                          "5.000", "-4.000", "0.000", "0.000", "1.000"}));
 }
 
-TEST_F(DxfImportTest, FileWithoutSegmentsShowsTheStartRange) {
-  Import(Entities(Pair(0, "CIRCLE") + Pair(10, "5.0") + Pair(20, "5.0") + Pair(40, "1.0")));
-  EXPECT_EQ(DxfSettingsTexts(prompt.shown)[3], "-99999999.999");
-  EXPECT_EQ(DxfSettingsTexts(prompt.shown)[4], "99999999.999");
-  EXPECT_EQ(prompt.shown.LineCount, 0);
-}
-
 TEST_F(DxfImportTest, ShiftAndMagnificationRoundToMillimetres) {
   prompt.shiftX = 100;
   prompt.shiftY = -1;
@@ -192,13 +185,6 @@ TEST_F(DxfImportTest, PolylineChainsEndAtSeqend) {
   // A lone vertex makes no segment but is measured.
   EXPECT_EQ(prompt.shown.LineCount, 3);
   EXPECT_EQ(prompt.shown.XMin, -50.0);
-}
-
-TEST_F(DxfImportTest, EntityNamesCompareExactly) {
-  Import(Entities(Pair(0, "line") + Pair(10, "1") + Pair(20, "1") + Pair(11, "2") +
-                  Pair(21, "2") + Pair(0, "LINE ") + Line(0, 0, 1, 0)));
-  EXPECT_EQ(LineCount, 1);
-  ExpectPoint(1, 1, 0);
 }
 
 TEST_F(DxfImportTest, CrLfFileReadsAlike) {

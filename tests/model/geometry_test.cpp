@@ -147,8 +147,7 @@ TEST_P(OffsetPointPerpendicularTest, MovesBSideways) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, OffsetPointPerpendicularTest,
     ::testing::Values(OffsetCase{"LeftForPositive", 0, 0, 1, 0, 1, 1, 1},
-                      OffsetCase{"RightForNegative", 0, 0, 1, 0, -1, 1, -1},
-                      OffsetCase{"ScaledByLength", 0, 0, 0, 4, 2, -2, 4}),
+                      OffsetCase{"RightForNegative", 0, 0, 1, 0, -1, 1, -1}),
     [](const auto& info) { return info.param.name; });
 
 TEST(OffsetPointPerpendicular, DegenerateSegmentIsRefused) {

@@ -97,14 +97,6 @@ TEST(AddLineRecord, RefusesUnknownKindsAndPointSlots) {
   EXPECT_EQ(LineCount, 0);
 }
 
-TEST(AddLineRecord, LeavesModifiedFlagsAlone) {
-  DataModified = 0;
-  CalcStatus = 1;
-  AddLineRecord(kLineBoundary, 0, 1);
-  EXPECT_EQ(DataModified, 0);
-  EXPECT_EQ(CalcStatus, 1);
-}
-
 // ---- TraceBlockRegion
 
 // A 10 m square: 0 (0,0), 1 (10,0), 2 (10,10), 3 (0,10).
