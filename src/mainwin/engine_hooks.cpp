@@ -4,11 +4,13 @@
 #include "calc/design_copy.h"
 #include "calc/slip_result.h"
 #include "model/reset_hooks.h"
+#include "view/view_state.h"
 
 namespace selvana {
 
 void InstallEngineHooks() {
   // Each subsystem that owns state put back by ResetProjectData sets its hook here.
+  ResetHooks.ResetViewState = ResetViewState;
   ResetHooks.ResetSlidingSenses = [] { ResetSlidingSenses(); };
   ResetHooks.SaveModelSnapshot = [] { SaveModelSnapshot(); };
 }

@@ -5,11 +5,13 @@
 #include "calc/result_store.h"
 #include "calc/run_data.h"
 #include "model/project_model.h"
+#include "view/figure_frame.h"
 
 namespace selvana::test {
 
 void ResetAllState() {
   ResetProjectData();
+  FigureFrame = FigureFrameRecord{};
   ResetResultStoreState();
   ResetCalcRunData();
   ResetConsolidation();

@@ -1,0 +1,120 @@
+// The main view redraw: the fixed order of the layers and the colours of the model entities.
+#include "view/redraw_view.h"
+
+#include "calc/design_copy.h"
+#include "model/project_model.h"
+#include "model/reset_hooks.h"
+#include "view/background_grid.h"
+#include "view/figure_frame.h"
+#include "view/model_entities.h"
+#include "view/search_range.h"
+#include "view/view_fitting.h"
+#include "view/view_ports.h"
+
+namespace selvana {
+namespace {
+
+// Rows of the table editors that the previews walk.
+constexpr int kTableRows = 1000;
+
+void ClearView() {
+  if (Canvas* canvas = ViewCanvas()) {
+    canvas->FillRect(0, 0, canvas->Width(), canvas->Height(), kBlack);
+  }
+}
+
+// The layers of the calculation figure drawn in lime, in this order as the figure code lands:
+// the frame with its rulers, title, result box, soil table and legend (DrawFigureFrame); the
+// slip-layer switch; the soil labels of every block below BlockCount (DrawSoilLabels); the
+// ground surfaces under loads 0..2 (ComputeLoadSurface into LoadSurfaces); both ends of every
+// surcharge (DrawSurchargeLoad(i, 1), (i, 2)); the horizontal forces (DrawHorizontalForce); the
+// centre marks and safety factors of the listed circles (DrawCentreSafetyFactor for each entry
+// below CircleListCount); CollectSlipCircles; DrawSlipCircles; SetSlipGeometry(-1);
+// DrawCriticalCircle.
+void DrawFigureLayers() {
+  IsSlipLayerOff(kLime);
+}
+
+// The sheet-pile layers in red as they land: DrawSheetPile, DrawSheetPilePressure, then
+// DrawSheetPilePressureLabel for each row below SheetPileSettings.RowCount.
+void DrawSheetPileLayers() {}
+
+// The cohesion reference line in yellow (DrawCohesionRefLine) as it lands.
+void DrawCohesionLayer() {}
+
+// Boundary lines are white, or blue when left out of the calculation figure.
+Rgb BoundaryColour(int drawFlag) { return drawFlag == -1 ? kBlue : kWhite; }
+
+Rgb KindColour(int kind) {
+  switch (kind) {
+    case kLineUncut: return kRed;
+    case kLineSmallArcLimit: return kLime;
+    case kLineLargeArcLimit: return kAqua;
+    case kLineSmallArcLimitPoint: return kLime;
+    case kLineLargeArcLimitPoint: return kAqua;
+    case kLineResidualWater: return kGreen;
+    default: return kWhite;
+  }
+}
+
+// Two passes, so that the other kinds lie on top of the boundary lines.
+void DrawModelLines() {
+  for (int i = 0; i < LineCount && i < kMaxLines; ++i) {
+    if (LineTable[i].Kind == kLineBoundary) DrawModelLine(i, BoundaryColour(LineTable[i].DrawFlag));
+  }
+  for (int i = 0; i < LineCount && i < kMaxLines; ++i) {
+    const int kind = LineTable[i].Kind;
+    if (kind > kLineBoundary && kind <= kLineResidualWater) DrawModelLine(i, KindColour(kind));
+  }
+}
+
+// The line table editor's rows, passes and colours chosen by the model slot of the same index.
+void DrawTableLines() {
+  for (int row = 0; row < kTableRows && row < kMaxLines; ++row) {
+    if (LineTable[row].Kind == kLineBoundary) {
+      DrawLineFromTable(row, BoundaryColour(LineTable[row].DrawFlag));
+    }
+  }
+  for (int row = 0; row < kTableRows && row < kMaxLines; ++row) {
+    const int kind = LineTable[row].Kind;
+    if (kind > kLineBoundary && kind <= kLineResidualWater) DrawLineFromTable(row, KindColour(kind));
+  }
+}
+
+void DrawPoints(int mode) {
+  if (mode == kRedrawPointTable) {
+    for (int row = 0; row < kTableRows; ++row) DrawPointFromTable(row, kFuchsia);
+    return;
+  }
+  for (int i = 0; i < PointCount && i < kMaxPoints; ++i) DrawModelPoint(i, kFuchsia);
+}
+
+}  // namespace
+
+int IsSlipLayerOff(Rgb) { return DisplaySwitches[kShowSlipCircles] == 0 ? 1 : 0; }
+
+int RedrawView(int mode) {
+  ClearView();
+  if (DataModified == -1) {
+    RestoreModelSnapshot();
+    return 1;
+  }
+  if (ResetHooks.UpdateDrawingMenus) ResetHooks.UpdateDrawingMenus(CalcStatus == 1 ? 1 : 0);
+  SetScrollStepsFromView();
+  DrawBackgroundGrid(kGray);
+  DrawSlipSearchRange(kBlue);
+  ComputeFigureFrame();
+  DrawFigureLayers();
+  DrawSheetPileLayers();
+  if (mode == kRedrawLineTable) {
+    DrawTableLines();
+  } else {
+    DrawModelLines();
+  }
+  DrawCohesionLayer();
+  DrawPoints(mode);
+  for (int i = 0; i < BlockCount && i < kMaxBlocks; ++i) DrawBlockMarker(i, kAqua);
+  return 0;
+}
+
+}  // namespace selvana

@@ -1,0 +1,8 @@
+// The main window's pieces lent to the view.
+#include "view/view_ports.h"
+
+namespace selvana {
+
+MainViewPorts ViewPorts;
+
+}  // namespace selvana
