@@ -97,6 +97,8 @@ int NextBoundaryLine(int s, int e, int current, int& next) {
 
 }  // namespace
 
+void ResetBlockOutline() { BlockOutline = BlockOutlineRecord{}; }
+
 int AddLineRecord(int kind, int p1, int p2) {
   if (kind < kLineBoundary || kind > kLineResidualWater) return 1;
   if (!IsPointSlot(p1) || !IsPointSlot(p2)) return 1;

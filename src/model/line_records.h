@@ -14,6 +14,9 @@ struct BlockOutlineRecord {
 };
 extern BlockOutlineRecord BlockOutline;
 
+// Empties BlockOutline (count 0), so that tests start without a previous trace.
+void ResetBlockOutline();
+
 // Adds a line of kind 1..7 between point slots p1 and p2 (stored as the smaller, the larger;
 // drawn): 0 stored, 1 refused (equal ends for kinds 1, 2, 7; a duplicate of the same kind and
 // ends; a full table; a kind or point slot out of range). Leaves DataModified alone.
