@@ -120,7 +120,23 @@ TEST(ResetProjectData, ShowsPhiWithoutDecimalsAndEverythingElseWithThree) {
   EXPECT_EQ(DrawSettings.ScaleDenominator, 100.0);
 }
 
+// Keeps the installed reset hooks and puts them back at the end of a test that replaces them.
+class ScopedResetHooks {
+ public:
+  ScopedResetHooks() : saved_(ResetHooks) {}
+  ~ScopedResetHooks() { ResetHooks = saved_; }
+  ScopedResetHooks(const ScopedResetHooks&) = delete;
+  ScopedResetHooks& operator=(const ScopedResetHooks&) = delete;
+
+ private:
+  ProjectResetHooks saved_;
+};
+
+// The switches as the reset itself leaves them; the menu update that ends the reset may then
+// load the preset of automatic switching over them.
 TEST(ResetProjectData, HidesTheResultAndLoadLayersAndShowsTheRest) {
+  ScopedResetHooks keep;
+  ResetHooks.UpdateDrawingMenus = nullptr;
   DirtyTheModel();
   ResetProjectData();
   for (int i = 0; i < kDisplaySwitchCount; ++i) {
@@ -135,7 +151,7 @@ TEST(ResetProjectData, HidesTheResultAndLoadLayersAndShowsTheRest) {
 std::vector<std::string> hookCalls;
 
 TEST(ResetProjectData, CallsTheResetsOfLaterSubsystemsInTheirPlace) {
-  const ProjectResetHooks installed = ResetHooks;
+  ScopedResetHooks keep;
   hookCalls.clear();
   ResetHooks.ResetMouseMode = [] {
     hookCalls.push_back("mouse DataModified=" + std::to_string(DataModified) +
@@ -155,7 +171,6 @@ TEST(ResetProjectData, CallsTheResetsOfLaterSubsystemsInTheirPlace) {
   };
   DirtyTheModel();
   ResetProjectData();
-  ResetHooks = installed;
   EXPECT_EQ(hookCalls, (std::vector<std::string>{"mouse DataModified=-1 kt=2",
                                                  "view grid=10 CalcStatus=1", "senses",
                                                  "snapshot CalcStatus=0 parallel=1", "menus 0"}));
