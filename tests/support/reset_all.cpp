@@ -4,13 +4,17 @@
 #include "calc/consolidation.h"
 #include "calc/result_store.h"
 #include "calc/run_data.h"
+#include "mainwin/settings_file.h"
+#include "model/line_records.h"
 #include "model/project_model.h"
 #include "view/figure_frame.h"
 
 namespace selvana::test {
 
 void ResetAllState() {
+  ResetMainWindowSettings();
   ResetProjectData();
+  ResetBlockOutline();
   FigureFrame = FigureFrameRecord{};
   ResetResultStoreState();
   ResetCalcRunData();

@@ -1,0 +1,39 @@
+// Start-up and close of the program's session.
+#include "mainwin/program_session.h"
+
+#include "mainwin/program_folders.h"
+#include "mainwin/settings_file.h"
+#include "model/project_model.h"
+#include "platform/file_lookup.h"
+#include "platform/message_box.h"
+
+namespace selvana {
+namespace {
+
+// False when the user keeps the program open.
+bool AskToSave(const std::function<bool()>& saveProject) {
+  if (DataModified <= 0) return true;
+  switch (ShowMessage(kCloseQuestion, "確認", MsgButtons::YesNoCancel, MsgIcon::Question)) {
+    case MsgAnswer::Yes: return saveProject && saveProject();
+    case MsgAnswer::No: return true;
+    default: return false;
+  }
+}
+
+}  // namespace
+
+void StartProgramSession() {
+  InitProgramFolders();
+  ReadSettingsFile(ProgramDir + kSettingsFileName);
+  ResetProjectData();
+}
+
+bool EndProgramSession(const std::function<bool()>& saveProject) {
+  if (!AskToSave(saveProject)) return false;
+  if (!ProgramDir.empty()) ChangeDirectory(ProgramDir);
+  WriteSettingsFile(ProgramDir + kSettingsFileName);
+  ResetProjectData();
+  return true;
+}
+
+}  // namespace selvana

@@ -1,0 +1,33 @@
+// The settings file "DROVIK.ini" in the program folder: 38 lines of CP932 text with CR LF ends
+// carrying the data folder, the five recent files (newest first) and the 32 window-size slots
+// ("%d %d %d %d": width, height, left, top) from one run to the next.
+#pragma once
+#include <cstddef>
+#include <string>
+
+namespace selvana {
+
+inline constexpr char kSettingsFileName[] = "DROVIK.ini";
+inline constexpr int kSettingsLineCount = 38;
+// The longest folder or path a line carries, in CP932 bytes; longer lines are cut on a
+// character boundary.
+inline constexpr std::size_t kMaxSettingsPathBytes = 511;
+
+// Reads the settings file at path into DataDir, RecentFiles and FormSizes, then refreshes the
+// recent-file menu. The window sizes are reset to their defaults first, so a short or damaged
+// file gives the defaults for whatever it lacks: a missing first line leaves DataDir as it was,
+// missing recent-file lines give empty slots, a size line that does not hold four whole numbers
+// leaves that slot at its default. Returns 0 when the file was read, 1 when it could not be
+// opened (then only the window sizes change, to their defaults).
+int ReadSettingsFile(const std::string& path);
+
+// Writes the settings file at path, replacing an old one. A folder or path that CP932 cannot
+// represent is written as an empty line (it could not be read back). Returns false when the file
+// could not be written completely.
+bool WriteSettingsFile(const std::string& path);
+
+// Puts the program folders, recent files and window sizes back to their state before start-up
+// (empty folders and recent files, default sizes, the unlisted slots zero).
+void ResetMainWindowSettings();
+
+}  // namespace selvana

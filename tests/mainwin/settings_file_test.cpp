@@ -1,0 +1,172 @@
+// The settings file: what a run writes is what the next run reads, and a missing, short or
+// damaged file gives the defaults for whatever it lacks.
+#include "mainwin/settings_file.h"
+
+#include <gtest/gtest.h>
+
+#include "mainwin/form_sizes.h"
+#include "mainwin/program_folders.h"
+#include "mainwin/recent_files.h"
+#include "mainwin/temp_folder.h"
+#include "platform/cp932.h"
+
+namespace selvana {
+namespace {
+
+using test::TempFolder;
+
+std::string Lines(std::initializer_list<const char*> lines) {
+  std::string text;
+  for (const char* line : lines) text += std::string(line) + "\r\n";
+  return text;
+}
+
+void ExpectDefaultSize(int slot, int width, int height) {
+  EXPECT_EQ(FormSizes[slot].Width, width) << "slot " << slot;
+  EXPECT_EQ(FormSizes[slot].Height, height) << "slot " << slot;
+}
+
+TEST(SettingsFileRoundTrip, WritesThirtyEightCrLfLinesAndReadsThemBack) {
+  TempFolder dir;
+  DataDir = "/data/斜面/";
+  RecentFiles = {"/data/斜面/A.SDW", "/data/B.SDW", "", "", ""};
+  FormSizes[1] = {900, 700, 3, 4};
+  FormSizes[25] = {11, 12, 13, 14};
+  ASSERT_TRUE(WriteSettingsFile(dir.File("DROVIK.ini")));
+
+  const std::string bytes = dir.Read("DROVIK.ini");
+  int lineEnds = 0;
+  for (std::size_t i = 0; i + 1 < bytes.size(); ++i) lineEnds += bytes.compare(i, 2, "\r\n") == 0;
+  EXPECT_EQ(lineEnds, kSettingsLineCount);
+  const std::string firstLine = ToCp932("/data/斜面/") + "\r\n";  // CP932, not UTF-8
+  EXPECT_EQ(bytes.substr(0, firstLine.size()), firstLine);
+
+  ResetMainWindowSettings();
+  ASSERT_EQ(ReadSettingsFile(dir.File("DROVIK.ini")), 0);
+  EXPECT_EQ(DataDir, "/data/斜面/");
+  EXPECT_EQ(RecentFiles[0], "/data/斜面/A.SDW");
+  EXPECT_EQ(RecentFiles[1], "/data/B.SDW");
+  EXPECT_EQ(RecentFiles[2], "");
+  EXPECT_EQ(FormSizes[1].Width, 900);
+  EXPECT_EQ(FormSizes[1].Top, 4);
+  EXPECT_EQ(FormSizes[25].Left, 13);
+}
+
+TEST(SettingsFileRoundTrip, SizeLinesHoldWidthHeightLeftTop) {
+  TempFolder dir;
+  ResetFormSizes();
+  ASSERT_TRUE(WriteSettingsFile(dir.File("DROVIK.ini")));
+  const std::string bytes = dir.Read("DROVIK.ini");
+  EXPECT_NE(bytes.find("\r\n800 600 0 0\r\n777 625 0 0\r\n"), std::string::npos);
+}
+
+TEST(SettingsFileMissing, KeepsFoldersAndGivesDefaultSizes) {
+  TempFolder dir;
+  DataDir = "/prog/";
+  FormSizes[2] = {1, 1, 1, 1};
+  EXPECT_EQ(ReadSettingsFile(dir.File("DROVIK.ini")), 1);
+  EXPECT_EQ(DataDir, "/prog/");
+  ExpectDefaultSize(2, 432, 505);
+  EXPECT_EQ(RecentFiles[0], "");
+}
+
+TEST(SettingsFileShort, EmptyFileLeavesTheDataFolder) {
+  TempFolder dir;
+  DataDir = "/prog/";
+  dir.Write("DROVIK.ini", "");
+  EXPECT_EQ(ReadSettingsFile(dir.File("DROVIK.ini")), 0);
+  EXPECT_EQ(DataDir, "/prog/");
+  ExpectDefaultSize(12, 600, 500);
+}
+
+TEST(SettingsFileShort, OneLineGivesTheDataFolderOnly) {
+  TempFolder dir;
+  dir.Write("DROVIK.ini", Lines({"/data/"}));
+  ReadSettingsFile(dir.File("DROVIK.ini"));
+  EXPECT_EQ(DataDir, "/data/");
+  for (const std::string& recent : RecentFiles) EXPECT_EQ(recent, "");
+  ExpectDefaultSize(8, 500, 529);
+}
+
+TEST(SettingsFileShort, EndingInsideTheRecentFilesLeavesTheRestEmpty) {
+  TempFolder dir;
+  dir.Write("DROVIK.ini", Lines({"/data/", "/data/A.SDW", "/data/B.SDW"}));
+  ReadSettingsFile(dir.File("DROVIK.ini"));
+  EXPECT_EQ(RecentFiles[1], "/data/B.SDW");
+  EXPECT_EQ(RecentFiles[2], "");  // not a repeat of the last line read
+  EXPECT_EQ(RecentFiles[4], "");
+  ExpectDefaultSize(1, 777, 625);
+}
+
+TEST(SettingsFileShort, EndingInsideTheSizesKeepsDefaultsForTheRest) {
+  TempFolder dir;
+  dir.Write("DROVIK.ini", Lines({"/d/", "", "", "", "", "", "800 600 0 0", "1000 900 5 6"}));
+  ReadSettingsFile(dir.File("DROVIK.ini"));
+  EXPECT_EQ(FormSizes[1].Width, 1000);
+  ExpectDefaultSize(2, 432, 505);  // not a repeat of slot 1
+  ExpectDefaultSize(31, 450, 228);
+}
+
+TEST(SettingsFileDamaged, SizeLineWithoutFourNumbersKeepsTheDefault) {
+  TempFolder dir;
+  dir.Write("DROVIK.ini", Lines({"/d/", "", "", "", "", "", "800 600 0 0", "abc", "1 2 3",
+                                 "99999999999 1 1 1", "  +5 -6 7 8 tail"}));
+  ReadSettingsFile(dir.File("DROVIK.ini"));
+  ExpectDefaultSize(1, 777, 625);
+  ExpectDefaultSize(2, 432, 505);
+  ExpectDefaultSize(3, 475, 412);
+  EXPECT_EQ(FormSizes[4].Width, 5);  // blanks, signs and trailing text as "%d" reads them
+  EXPECT_EQ(FormSizes[4].Height, -6);
+}
+
+TEST(SettingsFileDamaged, AcceptsLineFeedOnlyLineEnds) {
+  TempFolder dir;
+  dir.Write("DROVIK.ini", "/data/\n/data/A.SDW\n");
+  ReadSettingsFile(dir.File("DROVIK.ini"));
+  EXPECT_EQ(DataDir, "/data/");
+  EXPECT_EQ(RecentFiles[0], "/data/A.SDW");
+}
+
+TEST(SettingsFileLongPaths, AreCutOnACharacterBoundaryWithoutShiftingLines) {
+  TempFolder dir;
+  // 510 ASCII bytes then a two-byte character: the cut may not split it.
+  const std::string longPath = std::string(510, 'a') + ToCp932("斜") + "/X.SDW";
+  dir.Write("DROVIK.ini", longPath + "\r\n" + longPath + "\r\n/short.SDW\r\n");
+  ReadSettingsFile(dir.File("DROVIK.ini"));
+  EXPECT_EQ(DataDir, std::string(510, 'a'));
+  EXPECT_EQ(RecentFiles[0], std::string(510, 'a'));
+  EXPECT_EQ(RecentFiles[1], "/short.SDW");  // the long line did not spill into the next slot
+}
+
+TEST(SettingsFileLongPaths, UnrepresentablePathIsWrittenEmpty) {
+  TempFolder dir;
+  DataDir = "/data/";
+  RecentFiles[0] = "/home/josé/A.SDW";  // "é" has no CP932 code
+  RecentFiles[1] = "/data/B.SDW";
+  ASSERT_TRUE(WriteSettingsFile(dir.File("DROVIK.ini")));
+  ResetMainWindowSettings();
+  ReadSettingsFile(dir.File("DROVIK.ini"));
+  EXPECT_EQ(RecentFiles[0], "");
+  EXPECT_EQ(RecentFiles[1], "/data/B.SDW");
+}
+
+TEST(SettingsFileWrite, ReportsAFileThatCannotBeCreated) {
+  TempFolder dir;
+  EXPECT_FALSE(WriteSettingsFile(dir.File("no/such/folder/DROVIK.ini")));
+}
+
+TEST(FormSizeDefaults, ResetLeavesUnlistedSlotsAlone) {
+  FormSizes[17] = {1, 2, 3, 4};
+  FormSizes[20] = {5, 6, 7, 8};
+  FormSizes[9] = {1, 1, 1, 1};
+  ResetFormSizes();
+  EXPECT_EQ(FormSizes[17].Width, 1);
+  EXPECT_EQ(FormSizes[20].Top, 8);
+  ExpectDefaultSize(9, 254, 111);
+  EXPECT_EQ(FormSizes[9].Left, 0);
+  ExpectDefaultSize(18, 272, 400);
+  ExpectDefaultSize(29, 112, 65);
+}
+
+}  // namespace
+}  // namespace selvana
