@@ -5,11 +5,13 @@
 #include "calc/slip_result.h"
 #include "mainwin/drawing_menus.h"
 #include "model/reset_hooks.h"
+#include "view/view_state.h"
 
 namespace selvana {
 
 void InstallEngineHooks() {
   // Each subsystem that owns state put back by ResetProjectData sets its hook here.
+  ResetHooks.ResetViewState = ResetViewState;
   ResetHooks.ResetSlidingSenses = [] { ResetSlidingSenses(); };
   ResetHooks.SaveModelSnapshot = [] { SaveModelSnapshot(); };
   ResetHooks.UpdateDrawingMenus = [](int results) { UpdateDrawingMenus(results); };
