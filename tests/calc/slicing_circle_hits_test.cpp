@@ -128,6 +128,22 @@ TEST(SortSurfaceHitsTest, HitsExactlyAtTieXKeepTheirOrder) {
   EXPECT_EQ(SurfaceHits.P1[2], 2);
 }
 
+// a = (3.000016, 1), b = (3.000008, 2), c = (3.0, 3): a goes before c by X, but b before a and c
+// before b by Y (each pair is within 1e-5). No order satisfies all three, so the result is
+// whatever the comb sort's pass sequence leaves, and depends on the order the hits came in.
+TEST(SortSurfaceHitsTest, CyclicTiesEndAsThePassSequenceLeavesThem) {
+  Hits({{3.000016, 1.0}, {3.000008, 2.0}, {3.0, 3.0}});  // a b c
+  SortSurfaceHits(0.0);
+  EXPECT_EQ(SurfaceHits.P1[0], 1);  // b a c
+  EXPECT_EQ(SurfaceHits.P1[1], 0);
+  EXPECT_EQ(SurfaceHits.P1[2], 2);
+  Hits({{3.000016, 1.0}, {3.0, 3.0}, {3.000008, 2.0}});  // a c b
+  SortSurfaceHits(0.0);
+  EXPECT_EQ(SurfaceHits.P1[0], 1);  // c b a
+  EXPECT_EQ(SurfaceHits.P1[1], 2);
+  EXPECT_EQ(SurfaceHits.P1[2], 0);
+}
+
 TEST(SortSurfaceHitsTest, PairStraddlingTieXEndsInsteadOfSwappingForEver) {
   // Each of the two wants to go before the other: the passes stop at their limit.
   Hits({{-1e-7, 5.0}, {1e-7, 0.0}});
