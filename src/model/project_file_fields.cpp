@@ -7,7 +7,10 @@
 namespace selvana {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+// The blanks that scanf skips before a number.
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Scans the digits from pos; returns how many there were.

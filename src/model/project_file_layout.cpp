@@ -124,7 +124,9 @@ void AddConditions(LayoutBuilder& b) {
   b.Pair("$   上載荷重 Xmax(m) x 3", Entries(s.XMax, 0, 3));
   b.Pair("$   上載荷重 荷重１(t/m2) x 3", Entries(s.LoadAtXMin, 0, 3));
   b.Pair("$   上載荷重 荷重２(t/m2) x 3", Entries(s.LoadAtXMax, 0, 3),
-         From(2100, [](int) { CopyEntries(cm.Surcharges.LoadAtXMax, cm.Surcharges.LoadAtXMin, 3); }));
+         From(2100, [](int) {
+           CopyEntries(cm.Surcharges.LoadAtXMax, cm.Surcharges.LoadAtXMin, 3);
+         }));
   b.Pair("$   水平外力,作用位置Y(m) x 3", Entries(cm.HorizontalForces.Y, 0, 3));
   b.Pair("$   水平外力,外力H(t/m) x 3", Entries(cm.HorizontalForces.H, 0, 3));
   b.Pair("$   粘着力基準高(0)線(1)", {Value(cm.CohesionRefMode)},
@@ -168,10 +170,11 @@ void AddStraightSlipSettings(LayoutBuilder& b) {
          {Value(s.Entered), Value(s.LineSpecSwitch)},
          ShortBefore(2100, 1, [](int) { StraightSlipSettings.LineSpecSwitch = 0; }));
   // Older files hold one start point; it becomes all four entries.
-  b.Pair("$   すべり開始点 X(m)", Entries(s.PointX, 0, 4),
-         ShortBefore(2100, 1, [](int) { StraightSlipSettings.PointX.fill(StraightSlipSettings.PointX[0]); }));
-  b.Pair("$   すべり開始点 Y(m)", Entries(s.PointY, 0, 4),
-         ShortBefore(2100, 1, [](int) { StraightSlipSettings.PointY.fill(StraightSlipSettings.PointY[0]); }));
+  auto spread = [](std::array<double, 4>& a) {
+    return ShortBefore(2100, 1, [&a](int) { a.fill(a[0]); });
+  };
+  b.Pair("$   すべり開始点 X(m)", Entries(s.PointX, 0, 4), spread(s.PointX));
+  b.Pair("$   すべり開始点 Y(m)", Entries(s.PointY, 0, 4), spread(s.PointY));
   b.Pair("$   すべり角度 αパラメータ(度) :(0)Min,(1)Max,(2)Δ", Entries(s.Range, 0, 3));
   b.Pair("$   水平外力 作用位置 X(m)", {Value(s.ForceX)});
   b.Pair("$   すべり方向, 下(1),上(2),上下(3)", {Value(s.Side)});
@@ -213,8 +216,9 @@ void AddDrawSettings(LayoutBuilder& b) {
   b.Pair("$   作図スケール分母", {Value(d.ScaleDenominator)});
   b.Pair("$   文字サイズ(mm) 業務名､土質条件､スケール､安全率､最大最小率､上載荷重スケール､水平外力スケール",
          Entries(d.Sizes, 0, 8));
-  b.Values(Entries(d.Sizes, 8, 8),
-           From(2100, [](int) { std::fill(DrawSettings.Sizes.begin() + 8, DrawSettings.Sizes.end(), 0.0); }));
+  b.Values(Entries(d.Sizes, 8, 8), From(2100, [](int) {
+             std::fill(DrawSettings.Sizes.begin() + 8, DrawSettings.Sizes.end(), 0.0);
+           }));
   b.Pair("$   枠中心の配置位置(m)", {Value(d.FrameCentreX), Value(d.FrameCentreY)});
   b.Pair("$   表示範囲のXmin,Ymin", {Value(d.ViewMinX), Value(d.ViewMinY)});
   b.Pair("$   表示範囲のXmax,Yman", {Value(d.ViewMaxX), Value(d.ViewMaxY)});
@@ -224,8 +228,10 @@ void AddDrawSettings(LayoutBuilder& b) {
   b.Values(Entries(d.SurchargeLabelRight, 0, 3), From(2100, [](int) {
              CopyEntries(DrawSettings.SurchargeLabelRight, DrawSettings.SurchargeLabelLeft, 3);
            }));
-  b.Pair("$   上載荷重の配置位置(m)", Concat(Entries(d.SurchargeLeftX, 0, 3), Entries(d.SurchargeLeftY, 0, 3)));
-  b.Values(Concat(Entries(d.SurchargeRightX, 0, 3), Entries(d.SurchargeRightY, 0, 3)), From(2100, [](int) {
+  b.Pair("$   上載荷重の配置位置(m)",
+         Concat(Entries(d.SurchargeLeftX, 0, 3), Entries(d.SurchargeLeftY, 0, 3)));
+  b.Values(Concat(Entries(d.SurchargeRightX, 0, 3), Entries(d.SurchargeRightY, 0, 3)),
+           From(2100, [](int) {
              CopyEntries(DrawSettings.SurchargeRightX, DrawSettings.SurchargeLeftX, 3);
              CopyEntries(DrawSettings.SurchargeRightY, DrawSettings.SurchargeLeftY, 3);
            }));
@@ -259,7 +265,9 @@ void AddTerrain(LayoutBuilder& b) {
 // One block: eighteen value lines without comments (seventeen before 2200).
 std::vector<LayoutItem> BlockRecordLines() {
   auto& t = BlockTable;
-  auto line = [](Fields f, VersionGate g = {}) { return LayoutBuilder::NumbersLine(std::move(f), std::move(g)); };
+  auto line = [](Fields f, VersionGate g = {}) {
+    return LayoutBuilder::NumbersLine(std::move(f), std::move(g));
+  };
   auto one = [&](auto member) { return line({MemberOf(t, member)}); };
   return {
       one(&BlockRecord::Number),

@@ -9,6 +9,7 @@
 #include "model/project_file_walk.h"
 #include "model/project_model.h"
 #include "model/reset_hooks.h"
+#include "platform/cp932.h"
 #include "platform/message_box.h"
 #include "platform/number_format.h"
 #include "platform/text_file.h"
@@ -56,7 +57,7 @@ int ReadProject(const std::string& base, SectionSet store, ReadKind kind) {
     ShowMessage(kBadVersionMessage, "error", MsgButtons::Ok, MsgIcon::Error);
     return kReadBadVersion;
   }
-  if (kind == ReadKind::kFull) cm.ProjectFileName = base;
+  if (kind == ReadKind::kFull) cm.ProjectFileName = CutCp932(base, kMaxTextBytes);
 
   LayoutReader reader(in, version, store);
   reader.Walk(ProjectFileLayout());

@@ -94,15 +94,4 @@ int WriteProjectFile(const std::string& base) {
   return kWriteOk;
 }
 
-int StripNewlines(std::string& text, std::size_t size) {
-  if (size == 0) {
-    text.clear();
-    return 0;
-  }
-  if (text.size() > size - 1) text = CutCp932(text, size - 1);
-  const auto lf = text.find('\n');
-  if (lf != std::string::npos) text.erase(lf);
-  return 0;
-}
-
 }  // namespace selvana

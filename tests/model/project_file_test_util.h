@@ -100,8 +100,9 @@ inline void BuildRichModel() {
   SheetPileSettings.RowCount = 2;
   SheetPileSettings.Elevation[0] = 8.0, SheetPileSettings.Elevation[1] = 2.0;
   SheetPileSettings.Intensity[0] = 30.0, SheetPileSettings.Intensity[1] = 45.0;
-  DrawSettings.PileLabelX[0] = 21.0, DrawSettings.PileLabelY[0] = 8.5, DrawSettings.PileLabelMode[0] = 1;
-  DrawSettings.PileLabelX[1] = 22.0, DrawSettings.PileLabelY[1] = 2.5, DrawSettings.PileLabelMode[1] = -1;
+  auto& label = DrawSettings;
+  label.PileLabelX[0] = 21.0, label.PileLabelY[0] = 8.5, label.PileLabelMode[0] = 1;
+  label.PileLabelX[1] = 22.0, label.PileLabelY[1] = 2.5, label.PileLabelMode[1] = -1;
   SheetPileSettings.AllowableShear = 9000.0;
   SheetPileSettings.SectionArea = 150.5;
   SheetPileSettings.Dummy = 3;

@@ -147,7 +147,9 @@ TEST(ProjectFileVersions, FixturesFollowTheLineCountOfTheirVersion) {
     const char* name;
     int lines;
   } cases[] = {{"V2000", 164}, {"V2003", 174}, {"V2100", 204}, {"V2200", 241}, {"V2239", 241}};
-  for (const auto& c : cases) EXPECT_EQ(c.lines, CountCrLf(ReadBytes(Fixture(c.name) + ".SDW"))) << c.name;
+  for (const auto& c : cases) {
+    EXPECT_EQ(c.lines, CountCrLf(ReadBytes(Fixture(c.name) + ".SDW"))) << c.name;
+  }
 }
 
 }  // namespace

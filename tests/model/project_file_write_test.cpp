@@ -40,9 +40,12 @@ TEST_F(ProjectFileWrite, CommentsAreCp932Bytes) {
   // "2240   $   バージョン番号"
   EXPECT_EQ("2240   $   \x83\x6F\x81\x5B\x83\x57\x83\x87\x83\x93\x94\xD4\x8D\x86", lines[0]);
   // "$   検討方法 修正ﾌｪﾚ(0) ..." keeps its half-width katakana as single bytes.
-  EXPECT_EQ(0u, lines[10].find("$   \x8C\x9F\x93\xA2\x95\xFB\x96\x40 \x8F\x43\x90\xB3\xCC\xAA\xDA(0)"));
+  EXPECT_EQ(0u, lines[10].find("$   \x8C\x9F\x93\xA2\x95\xFB\x96\x40 "
+                               "\x8F\x43\x90\xB3\xCC\xAA\xDA(0)"));
   // "$   粘着力基準線　点数" with a full-width space (0x81 0x40).
-  EXPECT_EQ("$   \x94\x53\x92\x85\x97\xCD\x8A\xEE\x8F\x80\x90\xFC\x81\x40\x93\x5F\x90\x94", lines[30]);
+  EXPECT_EQ("$   \x94\x53\x92\x85\x97\xCD\x8A\xEE\x8F\x80\x90\xFC"
+            "\x81\x40\x93\x5F\x90\x94",
+            lines[30]);
 }
 
 TEST_F(ProjectFileWrite, NumbersUseDAndLfJoinedByCommas) {
@@ -125,9 +128,8 @@ TEST_F(ProjectFileWrite, UncreatableFileIsReportedNotSaved) {
 
 TEST_F(ProjectFileWrite, NoTemporaryFileIsLeftBehind) {
   WriteAndLoad();
-  int files = 0;
-  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(folder_.path())) ++files;
-  EXPECT_EQ(1, files);
+  const std::filesystem::directory_iterator files(folder_.path());
+  EXPECT_EQ(1, std::distance(begin(files), end(files)));
 }
 
 }  // namespace
