@@ -126,6 +126,14 @@ void AppendArcPixels(int left, int top, int right, int bottom, double startDeg, 
   }
 }
 
+// The text of CP932 bytes; plain ASCII (most labels are numbers) needs no code-page conversion.
+QString FromCp932(std::string_view cp932) {
+  const bool ascii = std::all_of(cp932.begin(), cp932.end(),
+                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  if (ascii) return QString::fromLatin1(cp932.data(), static_cast<qsizetype>(cp932.size()));
+  return QString::fromStdString(ToUtf8(cp932));
+}
+
 }  // namespace
 
 int QtCanvas::Width() const { return image_->width(); }
@@ -243,13 +251,17 @@ void QtCanvas::Arc(int left, int top, int right, int bottom, int x3, int y3, int
 }
 
 void QtCanvas::SetFont(const std::string& face, int heightPx, Rgb colour) {
-  font_ = QFont(QString::fromStdString(face));
-  font_.setPixelSize(std::max(1, heightPx));
   fontColour_ = ToQColor(colour);
+  const int pixels = std::max(1, heightPx);
+  if (face == fontFace_ && pixels == font_.pixelSize()) return;  // labels mostly share one font
+  fontFace_ = face;
+  font_ = QFont(QString::fromStdString(face));
+  font_.setPixelSize(pixels);
+  metrics_ = QFontMetrics(font_);
 }
 
 int QtCanvas::TextWidth(std::string_view cp932) {
-  return QFontMetrics(font_).horizontalAdvance(QString::fromStdString(ToUtf8(cp932)));
+  return metrics_.horizontalAdvance(FromCp932(cp932));
 }
 
 void QtCanvas::TextOut(int x, int y, std::string_view cp932) {
@@ -257,8 +269,7 @@ void QtCanvas::TextOut(int x, int y, std::string_view cp932) {
   QPainter painter(image_);
   painter.setFont(font_);
   painter.setPen(fontColour_);
-  const QFontMetrics metrics(font_);
-  painter.drawText(QPoint(x, y + metrics.ascent()), QString::fromStdString(ToUtf8(cp932)));
+  painter.drawText(QPoint(x, y + metrics_.ascent()), FromCp932(cp932));
 }
 
 }  // namespace selvana

@@ -4,6 +4,7 @@
 #pragma once
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <utility>
 #include <vector>
@@ -45,7 +46,9 @@ class QtCanvas : public Canvas {
   PenMode penMode_ = PenMode::Copy;
   int penWidth_ = 1;
   PenStyle penStyle_ = kPenSolid;
+  std::string fontFace_;
   QFont font_;
+  QFontMetrics metrics_{font_};  // of font_, kept: text is measured glyph by glyph
   QColor fontColour_ = Qt::black;
 };
 
