@@ -73,6 +73,17 @@ TEST_F(ProjectFileRead, RoundTripRestoresFieldsAndFreeSlots) {
   EXPECT_EQ(0, CalcStatus);
 }
 
+TEST_F(ProjectFileRead, EmptyListsEmptyTheTables) {
+  ASSERT_EQ(kWriteOk, WriteProjectFile(Base("E")));
+  BuildRichModel();
+  ASSERT_EQ(kReadOk, ReadProjectFile(Base("E")));
+  EXPECT_EQ(0, PointCount);
+  EXPECT_EQ(0, LineCount);
+  EXPECT_EQ(0, BlockCount);
+  EXPECT_EQ(0, cm.CohesionRefLine.Count);
+  EXPECT_EQ(0, SheetPileSettings.RowCount);
+}
+
 TEST_F(ProjectFileRead, HomogeneousSampleGivesItsSlope) {
   ASSERT_EQ(kReadOk, ReadProjectFile(std::string(kSamples) + "/HOMOGENEOUS"));
   EXPECT_EQ("Yamagami and Ueta 1988, modified Fellenius", cm.ProjectTitle);
