@@ -1,19 +1,25 @@
-// The program's entry: the toolkit, C numbers, the window implementations of the platform
-// interfaces, then the main window.
+// The program's entry: set-up, the windows in their order, then the event loop until the main
+// window closes.
 #include <QApplication>
-#include <clocale>
-#include <cstdio>
+#include <exception>
 
-#include "mainwin/engine_hooks.h"
+#include "app/program_start.h"
+#include "app/program_windows.h"
+#include "calc/qt/qt_calc_progress.h"
+#include "mainwin/qt/main_form.h"
 #include "platform/message_box.h"
-#include "platform/qt/qt_message_box.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  std::setlocale(LC_NUMERIC, "C");  // numbers are written and read with a decimal point
-  selvana::QtMessageBox messages;
-  selvana::InstallMessageBox(&messages);
-  selvana::InstallEngineHooks();
-  std::puts("Selvana: the main window is not built yet.");
+  try {
+    selvana::PrepareProgram(app);
+    const auto progress = selvana::CreateProgramWindows();
+    selvana::Main_Frm->showMaximized();
+    const int result = app.exec();
+    selvana::DestroyProgramWindows();
+    return result;
+  } catch (const std::exception& e) {
+    selvana::ShowMessage(e.what(), "error", selvana::MsgButtons::Ok, selvana::MsgIcon::Error);
+  }
   return 0;
 }

@@ -1,0 +1,14 @@
+// What the program sets up before its first window: C numbers, the font names the figure and the
+// forms use, Japanese texts on the standard buttons, and the window message box.
+#pragma once
+
+class QApplication;
+
+namespace selvana {
+
+// Call right after the QApplication is made. Keeps LC_NUMERIC at "C", maps "ＭＳゴシック" and
+// "ＭＳ ゴシック" to "UmePlus Gothic", loads Qt's Japanese translations, installs the message
+// box on QMessageBox and the engine's reset hooks.
+void PrepareProgram(QApplication& app);
+
+}  // namespace selvana

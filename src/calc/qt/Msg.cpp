@@ -1,0 +1,61 @@
+// The progress window's layout.
+#include "calc/qt/Msg.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+
+namespace selvana {
+
+TMsg_Frm* Msg_Frm = nullptr;
+
+namespace {
+
+constexpr int kWidth = 450;
+constexpr int kHeight = 228;
+
+QFont GothicFont(int pixels, bool bold = false) {
+  QFont font(QString::fromUtf8("ＭＳ ゴシック"));
+  font.setPixelSize(pixels);
+  font.setBold(bold);
+  return font;
+}
+
+void SetTextColour(QWidget* w, const QColor& colour) {
+  QPalette palette = w->palette();
+  palette.setColor(QPalette::WindowText, colour);
+  w->setPalette(palette);
+}
+
+}  // namespace
+
+TMsg_Frm::TMsg_Frm(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+  setObjectName("Msg_Frm");
+  setWindowTitle(QString::fromUtf8("メッセージの表示"));
+  setFixedSize(kWidth, kHeight);
+  setFont(GothicFont(16));
+  SetTextColour(this, Qt::red);
+  for (int i = 0; i < 8; ++i) {
+    QLabel* label = new QLabel(this);
+    label->setObjectName(QString("Label%1").arg(i + 1));
+    label->setGeometry(8, 8 + 24 * i, kWidth - 16, 20);
+    label->setFont(GothicFont(16));
+    SetTextColour(label, QColor(0x00, 0x00, 0x80));  // navy
+    labels_[i] = label;
+  }
+  panel1_ = new QLabel(QString::fromUtf8("計算中止"), this);
+  panel1_->setObjectName("Panel1");
+  panel1_->setGeometry(332, 164, 104, 38);
+  panel1_->setAlignment(Qt::AlignCenter);
+  panel1_->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  panel1_->setLineWidth(2);
+  panel1_->setFont(GothicFont(21, true));
+  SetTextColour(panel1_, Qt::red);
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect s = screen->geometry();
+    move((s.width() - kWidth) / 2, (s.height() - kHeight) / 2);
+  }
+}
+
+}  // namespace selvana

@@ -1,0 +1,49 @@
+// The abort window: its face, its place by the progress window and its stop requests.
+#include "calc/qt/Stop.h"
+
+#include <QLabel>
+
+#include "calc/qt/Msg.h"
+
+namespace selvana {
+
+TStop_Frm* Stop_Frm = nullptr;
+
+namespace {
+
+constexpr int kWidth = 104;
+constexpr int kHeight = 38;
+
+}  // namespace
+
+TStop_Frm::TStop_Frm(TMsg_Frm* msg, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+  setObjectName("Stop_Frm");
+  setFixedSize(kWidth, kHeight);
+  setWindowModality(Qt::ApplicationModal);
+  label1_ = new QLabel(QString::fromUtf8("計算中止"), this);
+  label1_->setObjectName("Label1");
+  label1_->setGeometry(8, 8, 89, 21);
+  label1_->setAttribute(Qt::WA_TransparentForMouseEvents);  // its clicks are the window's
+  QFont font(QString::fromUtf8("ＭＳ ゴシック"));
+  font.setPixelSize(21);
+  font.setBold(true);
+  label1_->setFont(font);
+  QPalette palette = label1_->palette();
+  palette.setColor(QPalette::WindowText, Qt::red);
+  label1_->setPalette(palette);
+  const QRect m = msg->frameGeometry();
+  move(m.left() + m.width() - kWidth - 4, m.top() + m.height() - kHeight - 4);
+}
+
+bool TStop_Frm::TakeStopRequest() {
+  const bool requested = stopRequested_;
+  stopRequested_ = false;
+  return requested;
+}
+
+void TStop_Frm::mousePressEvent(QMouseEvent*) { StopEvent(); }
+void TStop_Frm::mouseDoubleClickEvent(QMouseEvent*) { StopEvent(); }
+void TStop_Frm::keyPressEvent(QKeyEvent*) { StopEvent(); }
+
+}  // namespace selvana

@@ -1,0 +1,30 @@
+// What every settings dialog and table editor shares: one instance created at start-up, a
+// sizeable border, centred on the screen once, and a size kept in its FormSizes slot (applied
+// each time it is shown, stored back whenever the user resizes it).
+#pragma once
+#include <QDialog>
+
+namespace selvana {
+
+class SettingsForm : public QDialog {
+  Q_OBJECT
+
+ public:
+  // formSlot: the dialog's FormSizes slot; caption: its window title (UTF-8).
+  SettingsForm(int formSlot, const char* caption, QWidget* parent = nullptr);
+
+  int FormSlot() const { return formSlot_; }
+
+ protected:
+  // Fills the controls from the model when the dialog is shown; after the slot's size is applied.
+  virtual void FormShow() {}
+
+  void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void ApplySlotSize();
+  int formSlot_;
+};
+
+}  // namespace selvana
