@@ -26,12 +26,17 @@ void Lengthen(double& ax, double& ay, double& bx, double& by) {
   if (aMoves) ax = mx, ay = my;
 }
 
-// True when the chord (x1, y1)-(x2, y2) crosses an uncut line.
+// True when the chord (x1, y1)-(x2, y2) crosses an uncut line. The chord is lengthened only
+// when there is an uncut line to test: most models have none, and it is asked for every slice.
 bool CrossesUncutLine(double x1, double y1, double x2, double y2) {
-  Lengthen(x1, y1, x2, y2);
+  bool lengthened = false;
   for (int i = 0; i < LineCount; ++i) {
     const LineRecord& line = LineTable[i];
     if (line.Kind != kLineUncut) continue;
+    if (!lengthened) {
+      Lengthen(x1, y1, x2, y2);
+      lengthened = true;
+    }
     double lx1 = PointTable[line.P1].X, ly1 = PointTable[line.P1].Y;
     double lx2 = PointTable[line.P2].X, ly2 = PointTable[line.P2].Y;
     Lengthen(lx1, ly1, lx2, ly2);
@@ -97,23 +102,31 @@ void WidenSurfaceEnds(int b, double xR, double yR, double xL, double yL) {
   }
 }
 
+// The circle being cut, with what every slice of it needs to know.
+struct CircleCut {
+  int order0;
+  double cx, cy, R;
+  CircleMethod& method;
+  bool pileStops;     // a mode-1 sheet pile stops the surface (for this method)
+  bool uncutLines;    // the model has uncut lines to test
+};
+
 // The slices of one interval x2..x1 of a piece whose base lies in block b.
-void SliceInterval(double x1, double x2, int b, double cx, double cy, double R,
-                   CircleMethod& method, bool pileStops) {
+void SliceInterval(const CircleCut& c, double x1, double x2, int b) {
   SideHeights(x1, x2);
   const double n = std::ceil((x1 - x2) / cm.SliceWidth);
   const double w = (x1 - x2) / n;
   for (double x = x1; x > x2 + 0.001; x -= w) {
     if (SlipInvalid == 1) break;
-    const double yA = ArcYAt(cx, cy, R, x);
-    const double yB = ArcYAt(cx, cy, R, x - w);
-    if (CrossesUncutLine(x, yA, x - w, yB)) MarkInvalid();
-    if (pileStops && CrossesSheetPile(x, w, yA, yB)) {
+    const double yA = ArcYAt(c.cx, c.cy, c.R, x);
+    const double yB = ArcYAt(c.cx, c.cy, c.R, x - w);
+    if (c.uncutLines && CrossesUncutLine(x, yA, x - w, yB)) MarkInvalid();
+    if (c.pileStops && CrossesSheetPile(x, w, yA, yB)) {
       MarkInvalid();
       return;
     }
-    FillStrips(w, x - w / 2.0, (yA + yB) / 2.0, cx, cy, R);
-    method.AddSlice(R, cx, cy, b, x, yA, x - w, yB);
+    FillStrips(w, x - w / 2.0, (yA + yB) / 2.0, c.cx, c.cy, c.R);
+    c.method.AddSlice(c.R, c.cx, c.cy, b, x, yA, x - w, yB);
     WidenSurfaceEnds(b, x, yA, x - w, yB);
     CurrentSlipResult.f = kNoSafetyFactor;
     CurrentSlipResult.valid = 1;
@@ -121,8 +134,7 @@ void SliceInterval(double x1, double x2, int b, double cx, double cy, double R,
 }
 
 // The slices of the piece from xa down to xb; k walks the breakpoints of the whole circle.
-void SlicePiece(double xa, double xb, int b, int& k, double cx, double cy, double R,
-                CircleMethod& method, bool pileStops) {
+void SlicePiece(const CircleCut& c, double xa, double xb, int b, int& k) {
   while (SliceBreaksX.X[k] >= xa) ++k;
   double x1 = xa;
   double x2 = xb;
@@ -133,9 +145,16 @@ void SlicePiece(double xa, double xb, int b, int& k, double cx, double cy, doubl
     } else {
       x2 = xb;
     }
-    SliceInterval(x1, x2, b, cx, cy, R, method, pileStops);
+    SliceInterval(c, x1, x2, b);
     x1 = x2;
   } while (!(std::fabs(x2 - xb) < 1e-5));
+}
+
+bool ModelHasUncutLines() {
+  for (int i = 0; i < LineCount; ++i) {
+    if (LineTable[i].Kind == kLineUncut) return true;
+  }
+  return false;
 }
 
 // True for a soil block whose friction, cohesion and cohesion gradient are all nearly zero.
@@ -151,7 +170,9 @@ void EvaluateCircle(int order0, double cx, double cy, double R, CircleMethod& me
   CircleSurfaceIntersections(cx, cy, R);
   int k = 0;
   SlipInvalid = 0;
-  const bool pileStops = method.StoppedBySheetPile() && SheetPileSettings.Mode == 1;
+  const CircleCut cut{order0, cx, cy, R, method,
+                      method.StoppedBySheetPile() && SheetPileSettings.Mode == 1,
+                      ModelHasUncutLines()};
   for (int i = 0; i + 1 < SurfaceHits.Count; ++i) {
     const double xa = SurfaceHits.X[i], ya = SurfaceHits.Y[i];
     const double xb = SurfaceHits.X[i + 1], yb = SurfaceHits.Y[i + 1];
@@ -168,7 +189,7 @@ void EvaluateCircle(int order0, double cx, double cy, double R, CircleMethod& me
       MarkInvalid();
       break;
     }
-    SlicePiece(xa, xb, b, k, cx, cy, R, method, pileStops);
+    SlicePiece(cut, xa, xb, b, k);
   }
   method.CloseSurface(order0, cx, cy, R);
 }

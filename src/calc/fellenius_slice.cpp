@@ -103,8 +103,10 @@ double SurchargeOnStretch(double xR, double xL) {
   const SurchargeRecord& s = cm.Surcharges;
   double q = 0.0;
   for (int i = 0; i < kSurchargeCount; ++i) {
-    const double xa = std::fmin(xR, s.XMax[i]);
-    const double xb = std::fmax(xL, s.XMin[i]);
+    // An unloaded trapezoid would add exactly zero.
+    if (s.LoadAtXMin[i] == 0.0 && s.LoadAtXMax[i] == 0.0) continue;
+    const double xa = xR < s.XMax[i] ? xR : s.XMax[i];
+    const double xb = xL > s.XMin[i] ? xL : s.XMin[i];
     if (!(xb < xa)) continue;
     const double slope = s.LoadAtXMax[i] - s.LoadAtXMin[i];
     const double span = s.XMax[i] - s.XMin[i];
