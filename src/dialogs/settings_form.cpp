@@ -1,12 +1,11 @@
 // The shared size and placement behaviour of the settings dialogs.
 #include "dialogs/settings_form.h"
 
-#include <QGuiApplication>
 #include <QResizeEvent>
-#include <QScreen>
 #include <algorithm>
 
 #include "mainwin/form_sizes.h"
+#include "mainwin/qt/screen_centre.h"
 
 namespace selvana {
 
@@ -14,10 +13,7 @@ SettingsForm::SettingsForm(int formSlot, const char* caption, QWidget* parent)
     : QDialog(parent), formSlot_(formSlot) {
   setWindowTitle(QString::fromUtf8(caption));
   ApplySlotSize();
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect s = screen->geometry();
-    move((s.width() - width()) / 2, (s.height() - height()) / 2);
-  }
+  CentreOnScreen(*this);
 }
 
 void SettingsForm::ApplySlotSize() {

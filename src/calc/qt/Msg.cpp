@@ -1,9 +1,9 @@
 // The progress window's layout.
 #include "calc/qt/Msg.h"
 
-#include <QGuiApplication>
 #include <QLabel>
-#include <QScreen>
+
+#include "mainwin/qt/screen_centre.h"
 
 namespace selvana {
 
@@ -52,10 +52,7 @@ TMsg_Frm::TMsg_Frm(QWidget* parent)
   panel1_->setLineWidth(2);
   panel1_->setFont(GothicFont(21, true));
   SetTextColour(panel1_, Qt::red);
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect s = screen->geometry();
-    move((s.width() - kWidth) / 2, (s.height() - kHeight) / 2);
-  }
+  CentreOnScreen(*this);
 }
 
 }  // namespace selvana

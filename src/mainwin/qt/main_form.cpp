@@ -14,6 +14,7 @@
 #include "mainwin/main_menu.h"
 #include "mainwin/menu_enabling.h"
 #include "mainwin/program_session.h"
+#include "mainwin/qt/screen_centre.h"
 #include "mainwin/qt/tool_glyphs.h"
 #include "platform/number_format.h"
 #include "view/qt/main_view_widget.h"
@@ -61,6 +62,7 @@ TMain_Frm::TMain_Frm(QWidget* parent) : QMainWindow(parent) {
   StartProgramSession();
   setWindowTitle(Q(MainCaption("")));
   resize(FormSizes[kSlotMain].Width, FormSizes[kSlotMain].Height);
+  CentreOnScreen(*this);  // the program then shows it maximised
   image1_->ViewCanvas().FillRect(0, 0, image1_->Image().width(), image1_->Image().height(), kBlack);
 }
 
