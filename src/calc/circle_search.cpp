@@ -13,6 +13,8 @@
 #include "calc/slicing_breaks.h"
 #include "calc/slicing_radius.h"
 #include "calc/slip_result.h"
+#include "mainwin/program_folders.h"
+#include "platform/file_lookup.h"
 #include "platform/number_format.h"
 
 namespace selvana {
@@ -22,6 +24,12 @@ namespace {
 // result tables, so it is held to that range.
 int HighestOrder(const CircleSearchSettings& settings) {
   return std::clamp(settings.HighestGridOrder, 1, kSlipResultOrders);
+}
+
+// The dump files live in the program folder; a file dialog may have made another folder
+// current since start-up. Without a known program folder (tests) the current one serves.
+void EnterProgramFolder() {
+  if (!ProgramDir.empty()) ChangeDirectory(ProgramDir);
 }
 
 void StartGrid(const CircleSearchSettings& settings) {
@@ -46,7 +54,7 @@ void ShowOrderLines(CalcProgress& progress, int highest) {
 // Every radius of the current centre: from the grain multiple at or below Rmin to the one at or
 // above Rmax in steps of dR, each clamped into [Rmin, Rmax].
 void WalkRadii(int order0, double cx, double cy, CircleMethod& method) {
-  SearchGridRecord& g = SearchGrid;
+  const SearchGridRecord& g = SearchGrid;
   const double rMin = g.Radius[0], rMax = g.Radius[1], dR = g.Radius[2];
   const double grain = RadiusGrain(dR);
   double start = rMin, end = rMin;
@@ -55,8 +63,7 @@ void WalkRadii(int order0, double cx, double cy, CircleMethod& method) {
     end = std::ceil(rMax / grain) * grain;
   }
   for (double r = start; r < end + 0.0001; r += dR) {
-    g.R = std::min(std::max(r, rMin), rMax);
-    EvaluateCircle(order0, cx, cy, g.R, method);
+    EvaluateCircle(order0, cx, cy, std::min(std::max(r, rMin), rMax), method);
   }
 }
 
@@ -68,8 +75,6 @@ bool WalkCentres(CircleMethod& method, CalcProgress& progress) {
     for (double cy = g.CentreY[1]; cy > g.CentreY[0] - 0.001; cy -= g.CentreY[2]) {
       if (AbortRequested(progress)) return false;
       method.CentreReached(cx, cy);
-      g.PointX = cx;
-      g.PointY = cy;
       CircleRadiusRange(cx, cy);
       if (g.Radius[0] > g.Radius[1] + 0.0001) continue;
       WalkRadii(g.Order, cx, cy, method);
@@ -134,11 +139,13 @@ int SearchCircles(const CircleSearchSettings& settings, CircleMethod& method,
   const int highest = HighestOrder(settings);
   StartGrid(settings);
   for (int order = 1; order <= kSlipResultOrders; ++order) ClearSlipResults(order);
+  EnterProgramFolder();
   DeleteDumpFiles();
   SearchGridRecord& g = SearchGrid;
   while (g.Order < highest) {
     ResetMinSlip();
     ClearSlipResults(g.Order + 1);
+    EnterProgramFolder();
     AnswerDump.Open(g.Order + 1);
     ShowOrderLines(progress, highest);
     const bool finished = WalkCentres(method, progress);

@@ -40,7 +40,8 @@ int SearchCircles(const CircleSearchSettings& settings, CircleMethod& method,
 
 // Cuts the circle (cx, cy, R) at the ground and the block boundaries, slices every piece under
 // soil with strength and closes a slip surface at air, pressure water, soil without strength
-// and at the end. A structure or an uncut line makes the current surface invalid.
+// and at the end. A structure or an uncut line makes the current surface invalid. Makes
+// (cx, cy, R) the current point and radius of SearchGrid, which the slicing and totals read.
 void EvaluateCircle(int order0, double cx, double cy, double R, CircleMethod& method);
 
 // The grain on which the radius loop of a centre starts, from the radius pitch.

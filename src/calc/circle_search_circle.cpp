@@ -166,6 +166,9 @@ bool WithoutStrength(const BlockRecord& block) {
 }  // namespace
 
 void EvaluateCircle(int order0, double cx, double cy, double R, CircleMethod& method) {
+  SearchGrid.PointX = cx;
+  SearchGrid.PointY = cy;
+  SearchGrid.R = R;
   method.ResetRecord(order0, cx, cy, R);
   CircleSurfaceIntersections(cx, cy, R);
   int k = 0;
