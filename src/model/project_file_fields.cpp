@@ -42,13 +42,13 @@ bool TakeNumber(std::string_view s, std::size_t& pos, std::size_t& begin, bool i
 
 }  // namespace
 
-Field Value(int& v) {
+Field FieldOf(int& v) {
   Field f;
   f.asInt = [&v](int) -> int& { return v; };
   return f;
 }
 
-Field Value(double& v) {
+Field FieldOf(double& v) {
   Field f;
   f.asDouble = [&v](int) -> double& { return v; };
   return f;

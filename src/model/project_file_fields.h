@@ -20,14 +20,14 @@ struct Field {
 using Fields = std::vector<Field>;
 
 // A model value that is the same for every row.
-Field Value(int& v);
-Field Value(double& v);
+Field FieldOf(int& v);
+Field FieldOf(double& v);
 
 // Entries from .. from+count-1 of a fixed array.
 template <typename T, std::size_t N>
 Fields Entries(std::array<T, N>& a, int from, int count) {
   Fields out;
-  for (int i = from; i < from + count; ++i) out.push_back(Value(a[i]));
+  for (int i = from; i < from + count; ++i) out.push_back(FieldOf(a[i]));
   return out;
 }
 

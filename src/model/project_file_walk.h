@@ -1,6 +1,7 @@
 // Reading a project file by walking the layout table: every line is consumed in file order,
 // and the lines of the wanted sections are stored into the model.
 #pragma once
+#include <initializer_list>
 #include <string>
 #include <vector>
 
