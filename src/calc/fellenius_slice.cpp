@@ -117,9 +117,8 @@ double SurchargeOnStretch(double xR, double xL) {
   return q;
 }
 
-int SliceMomentsFellenius(double R, double cx, double cy, int b, double xR, double yR, double xL,
-                          double yL) {
-  (void)cx;
+int SliceMomentsFellenius(double R, double /*cx: moments need only the centre height*/, double cy,
+                          int b, double xR, double yR, double xL, double yL) {
   SliceTermsRecord& t = SliceTerms;
   const BlockRecord& base = BlockTable[b];
 
