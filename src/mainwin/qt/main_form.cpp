@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QToolButton>
 
+#include "calc/qt/Stop.h"
 #include "mainwin/form_sizes.h"
 #include "mainwin/main_layout.h"
 #include "mainwin/main_menu.h"
@@ -33,6 +34,9 @@ namespace {
 QString Q(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 void SetGeometry(QWidget* w, const ControlRect& r) { w->setGeometry(r.Left, r.Top, r.Width, r.Height); }
+
+// The abort window is shown for the whole of a calculation.
+bool CalculationRunning() { return Stop_Frm && Stop_Frm->isVisible(); }
 
 QLabel* MakePanel(QWidget* parent, const QColor& textColour) {
   auto* panel = new QLabel(parent);
@@ -196,7 +200,8 @@ void TMain_Frm::FormResize() {
   SetGeometry(scrollBar2_, l.ScrollBar2);
   SetGeometry(panel2_, l.Panel2);
   SetGeometry(panel3_, l.Panel3);
-  RedrawView(kRedrawModel);
+  // While a calculation runs the model holds factored values: the view keeps its last picture.
+  if (!CalculationRunning()) RedrawView(kRedrawModel);
 }
 
 void TMain_Frm::FormPaint() {

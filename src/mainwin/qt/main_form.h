@@ -47,7 +47,8 @@ class TMain_Frm : public QMainWindow, public RecentFilesMenu, public DrawingMenu
   QLabel* Panel2() const { return panel2_; }  // cursor read-out
   QLabel* Panel3() const { return panel3_; }  // prompt line
 
-  // Lays the controls out for the current size and redraws the view.
+  // Lays the controls out for the current size and redraws the view (not while a calculation
+  // runs: the view then keeps its picture).
   void FormResize();
   // Enables the sheet-pile, cohesion-line and centre-by-mouse items from the model.
   void FormPaint();

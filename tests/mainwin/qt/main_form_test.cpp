@@ -10,6 +10,9 @@
 #include <QToolButton>
 #include <cctype>
 
+#include "calc/qt/Msg.h"
+#include "calc/qt/Stop.h"
+#include "calc/qt/qt_calc_progress.h"
 #include "mainwin/drawing_menus.h"
 #include "mainwin/form_sizes.h"
 #include "mainwin/main_layout.h"
@@ -145,6 +148,26 @@ TEST_F(MainFormTest, ResizeLaysTheControlsOut) {
   EXPECT_EQ(window->Image1()->geometry(), QRect(0, 32, l.Image1.Width, l.Image1.Height));
   EXPECT_EQ(window->ScrollBar2()->x(), client->width() - 20);
   EXPECT_EQ(window->Panel3()->y(), client->height() - 16);
+}
+
+TEST_F(MainFormTest, ResizeDuringACalculationKeepsThePicture) {
+  Open().show();
+  TMsg_Frm msg;
+  TStop_Frm stop(&msg);
+  Stop_Frm = &stop;
+  QtCalcProgress progress(msg, stop);
+  progress.Show();
+  DataModified = 0;
+  CalcStatus = 1;
+  DisplaySwitches.fill(0);
+  DisplaySwitches[kShowAutoSwitch] = 1;  // a redraw would load the preset of results
+  window->FormResize();
+  EXPECT_EQ(DisplaySwitches[kShowFrame], 0);
+  progress.Hide();
+  window->FormResize();
+  EXPECT_EQ(DisplaySwitches[kShowFrame], 1);
+  Stop_Frm = nullptr;
+  DataModified = 0;
 }
 
 TEST_F(MainFormTest, ClosingAnUnchangedProjectAsksNothing) {
