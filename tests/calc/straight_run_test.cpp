@@ -1,0 +1,163 @@
+// The straight-line run entry: method check, the warnings and refusals of the settings, the
+// verdict of methods 3 and 5 with the sliding sense of the best line, a negative safety factor
+// judged OUT, partial factors on the search.
+#include "calc/straight_run.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "calc/consolidation.h"
+#include "calc/progress_headless.h"
+#include "calc/safety_factor.h"
+#include "calc/slip_result.h"
+#include "fellenius_test_slopes.h"
+#include "straight_test_models.h"
+#include "support/scripted_message_box.h"
+
+namespace selvana {
+namespace {
+
+using test::BuildHomogeneousSlope;
+using test::ScriptedMessageBox;
+using test::SetOneAngle;
+using test::SetSegments;
+using test::Soil;
+
+const char* const kNoResult = "計算：計算結果が得られませんでした。\n";
+const char* const kRangeWarning = "すべり角度　αmax/αmin　の値が不正です。";
+const char* const kStepWarning = "すべり角度　Δα　の値が不正です。";
+
+class StraightRun : public test::ScratchFolderTest {};
+
+TEST_F(StraightRun, OtherMethodsAreRefused) {
+  cm.kt = kMethodBishop;
+  CalcStatus = 1;
+  ScriptedMessageBox box;
+  box.Expect("cm.kt != 3", "break");
+  HeadlessProgress progress;
+  EXPECT_EQ(-1, RunStraightLineCalc(progress));
+  EXPECT_EQ(0, CalcStatus);
+  EXPECT_EQ(0, progress.shows());
+}
+
+TEST_F(StraightRun, MethodThreeWarnsAndStillRuns) {
+  BuildHomogeneousSlope(Soil{}, true);
+  SetOneAngle(-10.0, 0.0, 0.0, 1);
+  struct Case {
+    const char* name;
+    double min, max, step;
+    std::vector<const char*> warnings;
+  };
+  // A reversed range leaves the search nothing to evaluate; a fine step runs.
+  const Case cases[] = {
+      {"reversed range", 20.0, 18.0, 1.0, {kRangeWarning}},
+      {"fine step", 18.0, 18.0, 0.0005, {kStepWarning}},
+      {"both", 20.0, 18.0, 0.0005, {kRangeWarning, kStepWarning}},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.name);
+    StraightSlipSettings.Range = {k.min, k.max, k.step, 0.0};
+    ScriptedMessageBox box;
+    for (const char* w : k.warnings) box.Expect(w, "error");
+    if (k.min > k.max) {
+      box.Expect(kNoResult, "メッセージ");
+    } else {
+      box.ExpectPrefix("計算：正常終了しました。", "終わり");
+    }
+    HeadlessProgress progress;
+    EXPECT_EQ(0, RunStraightLineCalc(progress));
+    EXPECT_EQ(1, progress.shows());
+  }
+}
+
+TEST_F(StraightRun, SettingsThatNeverEndAreRefused) {
+  BuildHomogeneousSlope(Soil{});
+  struct Case {
+    const char* name;
+    int method;
+    double r0, r1, r2, sliceWidth;
+    std::vector<const char*> warnings;
+    const char* refusal;
+  };
+  const Case cases[] = {
+      {"angle step zero", 3, 10, 20, 0.0, 0.1, {kStepWarning},
+       "すべり角度　Δα　が０以下のため計算できません。"},
+      {"angle step negative", 3, 20, 10, -1.0, 0.1, {kRangeWarning, kStepWarning},
+       "すべり角度　Δα　が０以下のため計算できません。"},
+      {"start spacing zero", 5, 0.0, 1.0, 0.0, 0.1, {}, "開始点ピッチ　の値が不正です。"},
+      {"end spacing negative", 5, 1.0, -1.0, 0.0, 0.1, {}, "終了点ピッチ　の値が不正です。"},
+      {"slice width", 5, 1.0, 1.0, 0.0, 0.0009, {}, "分割幅　の値が不正です。"},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.name);
+    cm.kt = k.method;
+    cm.SliceWidth = k.sliceWidth;
+    StraightSlipSettings.Range = {k.r0, k.r1, k.r2, 0.0};
+    ScriptedMessageBox box;
+    for (const char* w : k.warnings) box.Expect(w, "error");
+    box.Expect(k.refusal, "error");
+    HeadlessProgress progress;
+    EXPECT_EQ(-1, RunStraightLineCalc(progress));
+    EXPECT_EQ(0, progress.shows());
+    EXPECT_EQ(0, CalcStatus);
+  }
+}
+
+TEST_F(StraightRun, MethodFiveVerdictOnTheHomogeneousSlope) {
+  BuildHomogeneousSlope(Soil{});
+  SetSegments(10, 0, 10, 0, 40, 10, 40, 10, 1.0, 1.0);
+  ScriptedMessageBox box;
+  box.Expect("計算：正常終了しました。判定(2.203 >= 1.000) OK", "終わり");
+  HeadlessProgress progress;
+  EXPECT_EQ(0, RunStraightLineCalc(progress));
+  EXPECT_EQ(1, CalcStatus);
+  EXPECT_EQ(2.203, Fmin);
+  EXPECT_EQ(1, SlopeDirection);
+  EXPECT_FALSE(progress.visible());
+  EXPECT_NE(0, cm.CalcDateTime.Date[1]);  // stamped: a month is never 0
+}
+
+TEST_F(StraightRun, MethodThreeTakesTheSenseOfTheBestLine) {
+  BuildHomogeneousSlope(Soil{}, true);
+  SetOneAngle(-10.0, 0.0, 18.43494882, 1);
+  cm.AllowableSafetyFactor = 2.5;
+  ScriptedMessageBox box;
+  box.Expect("計算：正常終了しました。判定(2.203 < 2.500) OUT", "終わり");
+  HeadlessProgress progress;
+  EXPECT_EQ(0, RunStraightLineCalc(progress));
+  EXPECT_EQ(-1, SlopeDirection);
+  EXPECT_EQ(1, CircleListCount);
+}
+
+TEST_F(StraightRun, NegativeSafetyFactorIsJudgedOut) {
+  // A horizontal force far larger than the weight pushes along the line and off the base: the
+  // friction turns negative and so does the factor, which must not hide behind the mark.
+  BuildHomogeneousSlope(Soil{.c0 = 0.0});
+  cm.HorizontalForces.H = {0.0, 0.0, 100000.0, 0.0};
+  SetSegments(10, 0, 10, 0, 40, 10, 40, 10, 1.0, 1.0);
+  ScriptedMessageBox box;
+  box.ExpectPrefix("計算：正常終了しました。判定(-", "終わり");
+  HeadlessProgress progress;
+  EXPECT_EQ(0, RunStraightLineCalc(progress));
+  EXPECT_LT(Fmin, 0.0);
+}
+
+TEST_F(StraightRun, PartialFactorsActOnTheSearchAndTheModelComesBack) {
+  BuildHomogeneousSlope(Soil{});
+  SetSegments(10, 0, 10, 0, 40, 10, 40, 10, 1.0, 1.0);
+  PartialFactors.Enabled = 1;
+  PartialFactors.Factor.fill(1.0);
+  PartialFactors.Factor[8] = 0.5;  // cohesion halved in the design copy
+  ScriptedMessageBox box;
+  box.ExpectPrefix("計算：正常終了しました。", "終わり");
+  HeadlessProgress progress;
+  RunStraightLineCalc(progress);
+  // Resistance with half the cohesion: (5 √1000 + 310.76) / 284.60 = 1.6474.
+  EXPECT_DOUBLE_EQ(1.647, SlipResultTable[0][0].f);
+  EXPECT_EQ(10.0, BlockTable[0].Cohesion);
+  EXPECT_EQ(1, PartialFactors.Enabled);
+}
+
+}  // namespace
+}  // namespace selvana
