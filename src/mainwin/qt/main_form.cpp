@@ -38,6 +38,29 @@ void SetGeometry(QWidget* w, const ControlRect& r) { w->setGeometry(r.Left, r.To
 // The abort window is shown for the whole of a calculation.
 bool CalculationRunning() { return Stop_Frm && Stop_Frm->isVisible(); }
 
+MouseButton ToMouseButton(Qt::MouseButton button) {
+  switch (button) {
+    case Qt::LeftButton: return MouseButton::Left;
+    case Qt::RightButton: return MouseButton::Right;
+    case Qt::MiddleButton: return MouseButton::Middle;
+    default: return MouseButton::None;
+  }
+}
+
+ViewMouse ToViewMouse(const ViewMouseEvent& e) {
+  ViewMouse m;
+  m.X = e.x;
+  m.Y = e.y;
+  m.Button = ToMouseButton(e.button);
+  m.Shift = e.modifiers.testFlag(Qt::ShiftModifier);
+  m.Ctrl = e.modifiers.testFlag(Qt::ControlModifier);
+  m.Alt = e.modifiers.testFlag(Qt::AltModifier);
+  m.LeftHeld = e.buttons.testFlag(Qt::LeftButton);
+  m.RightHeld = e.buttons.testFlag(Qt::RightButton);
+  m.MiddleHeld = e.buttons.testFlag(Qt::MiddleButton);
+  return m;
+}
+
 QLabel* MakePanel(QWidget* parent, const QColor& textColour) {
   auto* panel = new QLabel(parent);
   panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -108,6 +131,15 @@ void TMain_Frm::BuildView() {
   image1_ = new MainViewWidget(client_);
   image1_->setObjectName("Image1");
   image1_->OnResize = [](int width, int height) { ViewImageResized(width, height); };
+  image1_->OnMouseDown = [this](const ViewMouseEvent& e) {
+    if (mouseHandler_) mouseHandler_->MouseDown(ToViewMouse(e));
+  };
+  image1_->OnMouseMove = [this](const ViewMouseEvent& e) {
+    if (mouseHandler_) mouseHandler_->MouseMove(ToViewMouse(e));
+  };
+  image1_->OnMouseUp = [this](const ViewMouseEvent& e) {
+    if (mouseHandler_) mouseHandler_->MouseUp(ToViewMouse(e));
+  };
   scrollBar1_ = new QScrollBar(Qt::Horizontal, client_);
   scrollBar1_->setObjectName("ScrollBar1");
   scrollBar2_ = new QScrollBar(Qt::Vertical, client_);
@@ -245,6 +277,11 @@ void TMain_Frm::ApplyDrawingMenus(const DrawingMenuState& state) {
   }
   SetVisible("YT", state.YTVisible);
 }
+
+void TMain_Frm::SetCaption(const std::string& utf8) { setWindowTitle(Q(utf8)); }
+void TMain_Frm::SetPrompt(const std::string& utf8) { panel3_->setText(Q(utf8)); }
+void TMain_Frm::SetReadout(const std::string& utf8) { panel2_->setText(Q(utf8)); }
+void TMain_Frm::SetXYButtonVisible(bool visible) { Button("BitBtnXY")->setVisible(visible); }
 
 bool TMain_Frm::eventFilter(QObject* watched, QEvent* event) {
   if (watched == client_ && event->type() == QEvent::Resize) FormResize();

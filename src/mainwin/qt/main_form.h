@@ -10,6 +10,7 @@
 
 #include "mainwin/drawing_menus.h"
 #include "mainwin/main_commands.h"
+#include "mainwin/main_window_port.h"
 #include "mainwin/recent_files.h"
 
 class QAction;
@@ -25,7 +26,10 @@ class QtViewScrollBar;
 class MainViewWidget;
 struct MenuEntry;
 
-class TMain_Frm : public QMainWindow, public RecentFilesMenu, public DrawingMenus {
+class TMain_Frm : public QMainWindow,
+                  public RecentFilesMenu,
+                  public DrawingMenus,
+                  public MainWindowPort {
   Q_OBJECT
 
  public:
@@ -36,6 +40,9 @@ class TMain_Frm : public QMainWindow, public RecentFilesMenu, public DrawingMenu
 
   // The commands the menus and buttons run; their owners register handlers here.
   CommandTable& Commands() { return commands_; }
+
+  // Sends the mouse events of the main view to handler (nullptr: nowhere).
+  void SetMouseHandler(ViewMouseHandler* handler) { mouseHandler_ = handler; }
 
   // A menu item or submenu by its object name ("Open", "K1", "MZmnDraw", ...); nullptr if none.
   QAction* Item(const std::string& name) const;
@@ -56,6 +63,10 @@ class TMain_Frm : public QMainWindow, public RecentFilesMenu, public DrawingMenu
   void ShowRecentFileItem(int slot, const std::string& caption) override;
   void ShowRecentFileSeparator() override;
   void ApplyDrawingMenus(const DrawingMenuState& state) override;
+  void SetCaption(const std::string& utf8) override;
+  void SetPrompt(const std::string& utf8) override;
+  void SetReadout(const std::string& utf8) override;
+  void SetXYButtonVisible(bool visible) override;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -74,6 +85,7 @@ class TMain_Frm : public QMainWindow, public RecentFilesMenu, public DrawingMenu
   void SetVisible(const std::string& name, bool visible);
 
   CommandTable commands_;
+  ViewMouseHandler* mouseHandler_ = nullptr;
   QWidget* client_ = nullptr;
   QFrame* panel1_ = nullptr;
   MainViewWidget* image1_ = nullptr;

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QTest>
 #include <QToolButton>
 #include <cctype>
 
@@ -168,6 +169,42 @@ TEST_F(MainFormTest, ResizeDuringACalculationKeepsThePicture) {
   EXPECT_EQ(DisplaySwitches[kShowFrame], 1);
   Stop_Frm = nullptr;
   DataModified = 0;
+}
+
+class RecordingMouse : public ViewMouseHandler {
+ public:
+  void MouseDown(const ViewMouse& m) override { downs.push_back(m); }
+  void MouseMove(const ViewMouse&) override {}
+  void MouseUp(const ViewMouse&) override { ++ups; }
+  std::vector<ViewMouse> downs;
+  int ups = 0;
+};
+
+TEST_F(MainFormTest, ViewClicksReachTheMouseHandlerInImagePixels) {
+  Open().show();
+  RecordingMouse mouse;
+  window->SetMouseHandler(&mouse);
+  QTest::mouseClick(window->Image1(), Qt::RightButton, Qt::ShiftModifier, QPoint(40, 30));
+  ASSERT_EQ(mouse.downs.size(), 1u);
+  EXPECT_EQ(mouse.downs[0].X, 40);
+  EXPECT_EQ(mouse.downs[0].Y, 30);
+  EXPECT_EQ(mouse.downs[0].Button, MouseButton::Right);
+  EXPECT_TRUE(mouse.downs[0].Shift);
+  EXPECT_EQ(mouse.ups, 1);
+  window->SetMouseHandler(nullptr);
+}
+
+TEST_F(MainFormTest, PortSetsCaptionPanelsAndCoordinateButton) {
+  Open().show();
+  MainWindowPort& port = *window;
+  port.SetCaption(MainCaption("堤防"));
+  port.SetPrompt("移動する点をマウス(左)で選択してください。");
+  port.SetReadout("X=1.000");
+  port.SetXYButtonVisible(true);
+  EXPECT_EQ(window->windowTitle().toStdString(), "Selvana for Windows (堤防)");
+  EXPECT_EQ(window->Panel3()->text().toStdString(), "移動する点をマウス(左)で選択してください。");
+  EXPECT_EQ(window->Panel2()->text().toStdString(), "X=1.000");
+  EXPECT_TRUE(window->Button("BitBtnXY")->isVisible());
 }
 
 TEST_F(MainFormTest, ClosingAnUnchangedProjectAsksNothing) {
