@@ -1,6 +1,7 @@
 // The reset run before every test: the model and every subsystem's own state.
 #include "support/reset_all.h"
 
+#include "calc/bishop_totals.h"
 #include "calc/consolidation.h"
 #include "calc/result_store.h"
 #include "calc/run_data.h"
@@ -19,6 +20,7 @@ void ResetAllState() {
   ResetResultStoreState();
   ResetCalcRunData();
   ResetConsolidation();
+  ResetBishopState();
 }
 
 }  // namespace selvana::test
