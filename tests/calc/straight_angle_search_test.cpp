@@ -247,6 +247,34 @@ TEST_F(StraightAngleSearch, ReenteringSoilGivesTwoWedges) {
   EXPECT_EQ(Stored(0, 0).rr, Stored(0, 1).rr);
 }
 
+TEST_F(StraightAngleSearch, WaterAndSoilWithoutStrengthCloseTheWedge) {
+  // From (30, 2) up to the left at 10 degrees: the right half of the box ends the wedge, which
+  // is then the left half alone.
+  auto leftWedge = [this](int rightKind, double rightStrength) {
+    test::ResetAllState();
+    const int right = test::BuildSplitBox(rightKind);
+    BlockTable[right].Cohesion = rightStrength;
+    BlockTable[right].FrictionAngle = rightStrength;
+    if (rightKind != kBlockSoil) BlockTable[right].UnitWeight = 2.0;  // thrust below the drive
+    SetOneAngle(30.0, 2.0, 10.0, 1);
+    EXPECT_EQ(0, Search());
+    EXPECT_EQ(1, SlipResultCount[0]);
+    return Stored(0, 0);
+  };
+  const SlipResult weak = leftWedge(kBlockSoil, 0.0);
+  EXPECT_NEAR(10.0, weak.sx, 1e-9);
+  EXPECT_NEAR(0.0, weak.ex, 1e-9);
+  for (const int water : {kBlockPressureWater, kBlockWeightWater}) {
+    const SlipResult r = leftWedge(water, 10.0);
+    EXPECT_NEAR(10.0, r.sx, 1e-9);
+    // The water column beside the wedge's right end, from the line up to 10, pushes on its end
+    // face: its thrust comes off the drive.
+    const double h = 10.0 - (2.0 + 20.0 * std::tan(10.0 * kDegree));
+    EXPECT_NEAR(weak.mdw - 0.5 * 2.0 * h * h, r.mdw, 1e-9 * weak.mdw) << "kind " << water;
+    EXPECT_NEAR(weak.mr, r.mr, 1e-9 * weak.mr) << "kind " << water;
+  }
+}
+
 TEST_F(StraightAngleSearch, UncutLineMakesTheWedgeInvalid) {
   BuildHomogeneousSlope(Soil{}, true);
   // A short uncut line across the wedge's base.
