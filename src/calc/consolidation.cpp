@@ -65,6 +65,17 @@ double CriticalPileMoment(const SlipResult& r) {
   return mry;
 }
 
+// The safety factor of the critical surface. Methods 0 and 1 mark a result at or below zero
+// as having no factor; the other methods keep it, so that such a surface is judged OUT rather
+// than hidden behind the mark.
+double CriticalSafetyFactor(double mr, double md) {
+  if (cm.kt == kMethodFellenius || cm.kt == kMethodTschebotarioff) {
+    return SafetyFactorWithMarks(mr, md);
+  }
+  if (std::fabs(md) <= 1e-5) return kNoSafetyFactor;
+  return TruncateSafetyFactor(mr / md);
+}
+
 }  // namespace
 
 int ConsolidateResults() {
@@ -89,7 +100,7 @@ int ConsolidateResults() {
   c.mry = CriticalPileMoment(c);
   c.mr = c.mrf + c.mrc + c.mry;
   c.md = c.mdw + c.mdh + c.mdk;
-  c.f = SafetyFactorWithMarks(c.mr, c.md);
+  c.f = CriticalSafetyFactor(c.mr, c.md);
   Fmin = c.f;
   return count;
 }

@@ -1,0 +1,146 @@
+// The Bishop run entry: its method check, the range checks on the Bishop settings, the verdict
+// (also OUT for a critical factor of zero), the structural analysis factor of method 2 only,
+// and the model given back after the run.
+#include "calc/bishop_run_entry.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "bishop_test_support.h"
+#include "calc/consolidation.h"
+#include "calc/partial_factors.h"
+#include "calc/progress_headless.h"
+#include "calc/slip_result.h"
+#include "fellenius_test_slopes.h"
+#include "support/scripted_message_box.h"
+
+namespace selvana {
+namespace {
+
+using test::BuildHomogeneousSlope;
+using test::ScriptedMessageBox;
+using test::SetSingleBishopCircle;
+using test::Soil;
+
+class BishopRunEntry : public test::ScratchFolderTest {
+ protected:
+  void SetUp() override {
+    test::ScratchFolderTest::SetUp();
+    cm.kt = kMethodBishop;
+  }
+};
+
+TEST_F(BishopRunEntry, OtherMethodsAreRefused) {
+  for (const int method : {kMethodFellenius, kMethodTschebotarioff, kMethodLineFromPoint,
+                           kMethodLineBetweenSegments}) {
+    SCOPED_TRACE(method);
+    cm.kt = method;
+    CalcStatus = 1;
+    ScriptedMessageBox box;
+    box.Expect("cm.kt != 2,4", "break");
+    HeadlessProgress progress;
+    EXPECT_EQ(-1, RunCircleCalcBishop(progress));
+    EXPECT_EQ(0, CalcStatus);
+    EXPECT_EQ(0, progress.shows());
+  }
+}
+
+TEST_F(BishopRunEntry, RangesAreCheckedOnTheBishopSettings) {
+  struct Case {
+    const char* name;
+    void (*spoil)();
+    const char* message;  // nullptr: the run goes ahead
+  };
+  const Case cases[] = {
+      {"bishop_centre_x_reversed", [] { BishopCircleSettings.CentreX[0] = 5.0; },
+       "円弧中心　Xmax/Xmin　の値が不正です。"},
+      {"bishop_radius_pitch", [] { BishopCircleSettings.Radius[2] = 0.0005; },
+       "円弧半径　ΔＲ　の値が不正です。"},
+      {"slice_width", [] { cm.SliceWidth = 0.0009; }, "分割幅　の値が不正です。"},
+      {"fellenius_settings_not_read", [] { FelleniusCircleSettings.CentreX[2] = 0.0; },
+       nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ResetProjectData();
+    cm.kt = kMethodBishop;
+    SetSingleBishopCircle(0.0, 0.0, 1.0);
+    c.spoil();
+    ScriptedMessageBox box;
+    HeadlessProgress progress;
+    if (c.message != nullptr) {
+      box.Expect(c.message, "error");
+      EXPECT_EQ(-1, RunCircleCalcBishop(progress));
+      EXPECT_EQ(0, progress.shows());
+    } else {
+      box.Expect("計算：計算結果が得られませんでした。\n", "メッセージ");  // empty model
+      EXPECT_EQ(0, RunCircleCalcBishop(progress));
+      EXPECT_EQ(1, progress.shows());
+    }
+  }
+}
+
+TEST_F(BishopRunEntry, FactorEqualToTheAllowableIsOk) {
+  BuildHomogeneousSlope(Soil{});
+  SetSingleBishopCircle(8.0, 22.0, 21.9);
+  cm.AllowableSafetyFactor = 2.245;  // the factor of this circle
+  ScriptedMessageBox box;
+  box.Expect("計算：正常終了しました。判定(2.245 >= 2.245) OK", "終わり");
+  HeadlessProgress progress;
+  EXPECT_EQ(0, RunCircleCalcBishop(progress));
+  EXPECT_EQ(1, CalcStatus);
+  EXPECT_EQ(2.245, Fmin);
+  EXPECT_FALSE(progress.visible());
+}
+
+TEST_F(BishopRunEntry, CriticalFactorOfZeroIsJudgedOut) {
+  // Water acting as weight is sliced but resists nothing: F = 0, which must not turn into the
+  // no-factor mark and an OK.
+  BuildHomogeneousSlope(Soil{.c0 = 0.0, .phi = 0.0, .kind = kBlockWeightWater});
+  SetSingleBishopCircle(20.0, 25.0, std::sqrt(850.0));
+  cm.AllowableSafetyFactor = 1.2;
+  ScriptedMessageBox box;
+  box.Expect("計算：正常終了しました。判定(0.000 < 1.200) OUT", "終わり");
+  HeadlessProgress progress;
+  EXPECT_EQ(0, RunCircleCalcBishop(progress));
+  EXPECT_EQ(0.0, Fmin);
+}
+
+// The stored driving total of the single circle, with the given method and factors.
+double DrivingTotal(int method, int factorsOn) {
+  ResetProjectData();
+  cm.kt = method;
+  BuildHomogeneousSlope(Soil{});
+  SetSingleBishopCircle(20.0, 25.0, std::sqrt(850.0));
+  PartialFactors.Enabled = factorsOn;
+  PartialFactors.Factor.fill(1.0);
+  PartialFactors.Factor[kFactorStructural] = 1.25;
+  ScriptedMessageBox box;
+  box.ExpectPrefix("計算：正常終了しました。判定(", "終わり");
+  HeadlessProgress progress;
+  EXPECT_EQ(0, RunCircleCalcBishop(progress));
+  EXPECT_EQ(1, SlipResultCount[0]);
+  // The user's model is back after the run.
+  EXPECT_EQ(factorsOn, PartialFactors.Enabled);
+  EXPECT_EQ(1.25, PartialFactors.Factor[kFactorStructural]);
+  return SlipResultTable[0][0].md;
+}
+
+TEST_F(BishopRunEntry, StructuralFactorScalesMethodTwoOnly) {
+  struct Case {
+    int method;
+    double scale;
+  };
+  const Case cases[] = {{kMethodBishop, 1.25}, {kMethodModifiedBishop, 1.0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.method);
+    const double off = DrivingTotal(c.method, 0);
+    const double on = DrivingTotal(c.method, 1);
+    // One multiplication apart: equal to rounding.
+    EXPECT_NEAR(c.scale * off, on, 1e-12 * on);
+  }
+}
+
+}  // namespace
+}  // namespace selvana
