@@ -13,7 +13,7 @@
 #include "calc/slicing_breaks.h"
 #include "calc/slicing_radius.h"
 #include "calc/slip_result.h"
-#include "mainwin/program_folders.h"
+#include "platform/program_folders.h"
 #include "platform/file_lookup.h"
 #include "platform/number_format.h"
 

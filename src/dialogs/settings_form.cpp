@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "mainwin/form_sizes.h"
-#include "mainwin/qt/screen_centre.h"
+#include "platform/qt/screen_centre.h"
 
 namespace selvana {
 

@@ -1,7 +1,7 @@
 // Start-up and close of the program's session.
 #include "mainwin/program_session.h"
 
-#include "mainwin/program_folders.h"
+#include "platform/program_folders.h"
 #include "mainwin/settings_file.h"
 #include "model/project_model.h"
 #include "platform/file_lookup.h"

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "mainwin/form_sizes.h"
-#include "mainwin/program_folders.h"
+#include "platform/program_folders.h"
 #include "mainwin/recent_files.h"
 #include "platform/cp932.h"
 #include "platform/number_format.h"

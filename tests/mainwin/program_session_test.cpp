@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "mainwin/form_sizes.h"
-#include "mainwin/program_folders.h"
+#include "platform/program_folders.h"
 #include "mainwin/recent_files.h"
 #include "mainwin/temp_folder.h"
 #include "model/project_model.h"

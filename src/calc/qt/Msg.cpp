@@ -3,7 +3,7 @@
 
 #include <QLabel>
 
-#include "mainwin/qt/screen_centre.h"
+#include "platform/qt/screen_centre.h"
 
 namespace selvana {
 

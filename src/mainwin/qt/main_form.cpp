@@ -15,7 +15,7 @@
 #include "mainwin/main_menu.h"
 #include "mainwin/menu_enabling.h"
 #include "mainwin/program_session.h"
-#include "mainwin/qt/screen_centre.h"
+#include "platform/qt/screen_centre.h"
 #include "mainwin/qt/tool_glyphs.h"
 #include "platform/number_format.h"
 #include "view/qt/main_view_widget.h"

@@ -1,5 +1,5 @@
 // The program and data folders.
-#include "mainwin/program_folders.h"
+#include "platform/program_folders.h"
 
 #include "platform/file_lookup.h"
 

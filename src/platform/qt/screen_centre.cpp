@@ -1,5 +1,5 @@
 // Centring a window on the primary screen.
-#include "mainwin/qt/screen_centre.h"
+#include "platform/qt/screen_centre.h"
 
 #include <QGuiApplication>
 #include <QScreen>
