@@ -1,4 +1,4 @@
-// Reading the sheet-pile specification file and reading and writing the partial-factor file.
+// Reading the sheet-pile earth-pressure file and reading and writing the partial-factor file.
 #include "model/pile_factor_files.h"
 
 #include "platform/file_lookup.h"

@@ -1,4 +1,4 @@
-// The sheet-pile specification file (*.DAT) and the partial-factor file (*.PAK): small text
+// The sheet-pile earth-pressure file (*.DAT) and the partial-factor file (*.PAK): small text
 // files with which the sheet-pile and partial-factor dialogs reuse data between projects. The
 // readers fill the dialogs' working copies, never the model.
 #pragma once

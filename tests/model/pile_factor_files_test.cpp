@@ -1,4 +1,4 @@
-// Tests of the sheet-pile specification file and the partial-factor file: what they fill,
+// Tests of the sheet-pile earth-pressure file and the partial-factor file: what they fill,
 // where they stop, and how missing or unwritable files are told.
 #include "model/pile_factor_files.h"
 
