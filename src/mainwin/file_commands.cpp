@@ -1,0 +1,163 @@
+// The file commands: the order of their steps, the dialogs they show and the folder they read
+// and write in.
+#include "mainwin/file_commands.h"
+
+#include "mainwin/main_menu.h"
+#include "mainwin/program_session.h"
+#include "mainwin/recent_files.h"
+#include "model/dxf_import.h"
+#include "model/project_file.h"
+#include "model/project_model.h"
+#include "platform/cp932.h"
+#include "platform/file_lookup.h"
+#include "platform/message_box.h"
+#include "platform/number_format.h"
+#include "platform/program_folders.h"
+#include "view/view_fitting.h"
+#include "view/view_ports.h"
+
+namespace selvana {
+namespace {
+
+constexpr char kProjectFilter[] = "斜面安定検討ファイル(*.SDW)";
+constexpr char kDxfFilter[] = "地形ＣＡＤファイル(*.DXF)";
+
+FileDialogRequest ProjectRequest(const char* title) {
+  return {title, DataDir, "SDW", kProjectFilter, "SDW"};
+}
+
+FileDialogRequest DxfRequest() {
+  return {"地形データ(DXF)を読み込む", DataDir, "DXF", kDxfFilter, "DXF"};
+}
+
+// Makes folder the current directory; after a message captioned "error" false when it cannot.
+bool EnterFolder(const std::string& folder) {
+  if (ChangeDirectory(folder)) return true;
+  ShowMessage(StrFormat(kMissingFolderMessage, folder.c_str()), "error", MsgButtons::Ok,
+              MsgIcon::Error);
+  return false;
+}
+
+void FillViewBlack() {
+  if (Canvas* canvas = ViewCanvas()) {
+    canvas->FillRect(0, 0, canvas->Width(), canvas->Height(), kBlack);
+  }
+}
+
+}  // namespace
+
+void FileCommands::Register(CommandTable& table) {
+  table.Set(MainCommand::New_Data, [this](int) { New_DataClick(); });
+  table.Set(MainCommand::Open, [this](int) { OpenClick(); });
+  table.Set(MainCommand::F, [this](int slot) { RecentFileClick(slot); });
+  table.Set(MainCommand::Joken, [this](int) { JokenClick(); });
+  table.Set(MainCommand::Block, [this](int) { BlockClick(); });
+  table.Set(MainCommand::Tikei, [this](int) { TikeiClick(); });
+  table.Set(MainCommand::Dxf, [this](int) { DxfClick(); });
+  table.Set(MainCommand::Save, [this](int) { SaveClick(); });
+  table.Set(MainCommand::SaveAs, [this](int) { SaveAsClick(); });
+  table.Set(MainCommand::DefPrt, [this](int) { DefPrtClick(); });
+  table.SaveProject = [this] { return SaveClick(); };
+}
+
+bool FileCommands::SavePromptAllowsGoingOn() {
+  if (DataModified <= 0) return true;
+  switch (ShowMessage(kCloseQuestion, "確認", MsgButtons::YesNoCancel, MsgIcon::Question)) {
+    case MsgAnswer::Yes: return SaveClick();
+    case MsgAnswer::No: return true;
+    default: return false;
+  }
+}
+
+void FileCommands::ShowProjectCaption() {
+  windows_.Window.SetCaption(MainCaption(ToUtf8(cm.ProjectFileName)));
+}
+
+void FileCommands::New_DataClick() {
+  if (!SavePromptAllowsGoingOn()) return;
+  windows_.Window.SetCaption(MainCaption(""));
+  ResetProjectData();
+  FillViewBlack();
+}
+
+void FileCommands::OpenClick() {
+  if (!SavePromptAllowsGoingOn()) return;
+  const std::string path = windows_.Files.ChooseFileToOpen(ProjectRequest("データファイルを開く"));
+  if (!path.empty()) OpenProject(path);
+}
+
+void FileCommands::RecentFileClick(int slot) {
+  if (slot < 0 || slot >= kRecentFileCount || RecentFiles[slot].empty()) return;
+  if (!SavePromptAllowsGoingOn()) return;
+  const std::string path = RecentFiles[slot];  // a copy: the list moves when the file is added
+  OpenProject(path);
+}
+
+void FileCommands::OpenProject(const std::string& path) {
+  const std::optional<std::string> base = ProjectBaseOf(path);
+  if (!base) return;
+  const std::string folder = ChosenFolderOf(path);
+  if (!EnterFolder(folder) || ReadProjectFile(*base) != kReadOk) {
+    ChangeDirectory(DataDir);
+    return;
+  }
+  DataDir = folder;
+  ShowProjectCaption();
+  FitViewToModel();
+  AddRecentFile(path);
+}
+
+void FileCommands::LoadPart(const char* title, int (*readPart)(const std::string& base)) {
+  const std::string path = windows_.Files.ChooseFileToOpen(ProjectRequest(title));
+  if (path.empty()) return;
+  const std::optional<std::string> base = ProjectBaseOf(path);
+  if (!base) return;
+  const bool entered = EnterFolder(ChosenFolderOf(path));
+  if (entered) readPart(*base);
+  ChangeDirectory(DataDir);
+  if (entered) FitViewToModel();
+}
+
+void FileCommands::JokenClick() { LoadPart("条件データを読み込む", ReadProjectConditions); }
+void FileCommands::BlockClick() { LoadPart("ブロックデータを読み込む", ReadProjectBlocks); }
+void FileCommands::TikeiClick() { LoadPart("地形データを読み込む", ReadProjectTerrain); }
+
+void FileCommands::DxfClick() {
+  if (PointCount > 0 &&
+      ShowMessage(kDxfReplaceQuestion, "確認", MsgButtons::YesNo, MsgIcon::Question) !=
+          MsgAnswer::Yes) {
+    return;
+  }
+  const std::string path = windows_.Files.ChooseFileToOpen(DxfRequest());
+  if (path.empty()) return;
+  const bool entered = EnterFolder(ChosenFolderOf(path));
+  if (entered) ImportDxfTerrain(BaseNameOf(FileNameOf(path)), windows_.DxfSettings);
+  ChangeDirectory(DataDir);
+  if (entered) FitViewToModel();
+}
+
+bool FileCommands::SaveClick() {
+  if (cm.ProjectFileName.empty()) return SaveAsClick();
+  return EnterFolder(DataDir) && WriteProjectFile(cm.ProjectFileName) == kWriteOk;
+}
+
+bool FileCommands::SaveAsClick() {
+  const std::string path =
+      windows_.Files.ChooseFileToSave(ProjectRequest("データファイルを名前を付けて保存する"));
+  if (path.empty()) return false;
+  const std::optional<std::string> base = ProjectBaseOf(path);
+  if (!base) return false;
+  const std::string folder = ChosenFolderOf(path);
+  if (!EnterFolder(folder) || WriteProjectFile(*base) != kWriteOk) {
+    ChangeDirectory(DataDir);
+    return false;
+  }
+  DataDir = folder;
+  ShowProjectCaption();
+  AddRecentFile(path);
+  return true;
+}
+
+void FileCommands::DefPrtClick() { windows_.Printer.ChooseDefaultPrinter(); }
+
+}  // namespace selvana

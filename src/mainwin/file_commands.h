@@ -1,0 +1,91 @@
+// The file menu of the main window without any toolkit: new project, open, the five recent
+// files, the partial loads of conditions, blocks and terrain, the DXF terrain import, save, save
+// as and the default printer, with the save prompt, the caption, the data folder and the
+// recent-file list. It reaches the windows only through the interfaces it is given.
+#pragma once
+#include <optional>
+#include <string>
+
+#include "mainwin/main_commands.h"
+#include "mainwin/main_window_port.h"
+#include "model/dxf_settings_prompt.h"
+#include "platform/file_dialog.h"
+#include "platform/printer_dialog.h"
+
+namespace selvana {
+
+// The windows the file commands talk to; they must outlive the commands.
+struct FileCommandWindows {
+  FileDialog& Files;
+  PrinterDialog& Printer;
+  DxfSettingsPrompt& DxfSettings;  // shown by the DXF import between its two passes
+  MainWindowPort& Window;          // its caption
+};
+
+inline constexpr char kDxfReplaceQuestion[] =
+    "現在の地形データを削除して指定したＤＸＦファイルで置き換えます。";
+// Refusals of a chosen project file whose name the model cannot hold (caption "error"; %s is the
+// file name as chosen).
+inline constexpr char kNameTooLongMessage[] =
+    "ファイル名(%s) が長すぎます。255バイト以内の名前にしてください。";
+inline constexpr char kNameNotCp932Message[] =
+    "ファイル名(%s) に使えない文字が含まれています。";
+// A folder that cannot be entered (caption "error"; %s is the folder).
+inline constexpr char kMissingFolderMessage[] = "フォルダ(%s) が見つかりません。";
+
+class FileCommands {
+ public:
+  explicit FileCommands(const FileCommandWindows& windows) : windows_(windows) {}
+
+  // Registers New_Data, Open, F (recent files), Joken, Block, Tikei, Dxf, Save, SaveAs and
+  // DefPrt, and SaveClick as the save that the close prompt's Yes runs.
+  void Register(CommandTable& table);
+
+  // After the save prompt: an untitled new project and a black view.
+  void New_DataClick();
+  // After the save prompt and the open dialog: reads the chosen project from its folder, which
+  // becomes the data folder, shows its name in the caption, fits the view and records the file
+  // among the recent files. A file that cannot be read changes none of these.
+  void OpenClick();
+  // The same with slot 0..4 of RecentFiles instead of the dialog.
+  void RecentFileClick(int slot);
+  // Partial loads: read only conditions, blocks or terrain from a chosen project file in its
+  // folder, return to the data folder and fit the view. No save prompt; the data folder, caption
+  // and recent files stay as they are.
+  void JokenClick();
+  void BlockClick();
+  void TikeiClick();
+  // Asks before replacing existing terrain, then imports a chosen DXF file and fits the view.
+  void DxfClick();
+  // Writes the project under its name into the data folder, or runs SaveAsClick when it has no
+  // name yet. True only when the file was written.
+  bool SaveClick();
+  // Writes the project under a chosen name; on success its folder becomes the data folder, the
+  // caption shows the new name and the file is recorded among the recent files. True only when
+  // the file was written; a failed write changes none of these.
+  bool SaveAsClick();
+  // Lets the user choose the default printer.
+  void DefPrtClick();
+
+  // The save prompt before a command that replaces the project: true when the command may go
+  // on (nothing to save, No, or Yes with the project written), false for Cancel and for Yes
+  // whose save did not complete.
+  bool SavePromptAllowsGoingOn();
+
+ private:
+  void OpenProject(const std::string& path);
+  void LoadPart(const char* title, int (*readPart)(const std::string& base));
+  void ShowProjectCaption();
+
+  FileCommandWindows windows_;
+};
+
+// The project base name of a chosen file path (UTF-8): its file name without extension in CP932,
+// as the project reader and writer take it. Nothing, after a message captioned "error", when
+// the name has characters CP932 cannot spell or is longer than 255 bytes in CP932.
+std::optional<std::string> ProjectBaseOf(const std::string& path);
+
+// The folder of a chosen path with its trailing "/"; the current directory when it has none.
+std::string ChosenFolderOf(const std::string& path);
+
+}  // namespace selvana

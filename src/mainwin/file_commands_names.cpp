@@ -1,0 +1,39 @@
+// The names a chosen file gives the file commands: the project base name the model can hold and
+// the folder the file lies in.
+#include "mainwin/file_commands.h"
+
+#include "model/project_model.h"
+#include "platform/cp932.h"
+#include "platform/file_lookup.h"
+#include "platform/message_box.h"
+#include "platform/number_format.h"
+
+namespace selvana {
+namespace {
+
+void RefuseName(const char* format, const std::string& fileName) {
+  ShowMessage(StrFormat(format, fileName.c_str()), "error", MsgButtons::Ok, MsgIcon::Error);
+}
+
+}  // namespace
+
+std::optional<std::string> ProjectBaseOf(const std::string& path) {
+  const std::string fileName = FileNameOf(path);
+  const TextConversion base = Utf8ToCp932(BaseNameOf(fileName));
+  if (base.replaced > 0) {
+    RefuseName(kNameNotCp932Message, fileName);
+    return std::nullopt;
+  }
+  if (base.text.size() > kMaxTextBytes) {
+    RefuseName(kNameTooLongMessage, fileName);
+    return std::nullopt;
+  }
+  return base.text;
+}
+
+std::string ChosenFolderOf(const std::string& path) {
+  const std::string folder = FolderOf(path);
+  return folder.empty() ? CurrentDirectory() : folder;
+}
+
+}  // namespace selvana
