@@ -30,8 +30,7 @@ struct ImportLine {
 };
 
 std::string DxfPath(const std::string& name) {
-  const std::string path = name + kExtension;
-  return FindFileIgnoringCase(FolderOf(path), FileNameOf(path));
+  return FindPathIgnoringCase(name + kExtension);
 }
 
 bool OpenOrTell(DxfReader& reader, const std::string& name) {

@@ -16,8 +16,7 @@ constexpr const char* kFactorExtension = ".PAK";
 // The file named name + extension, its extension matched ignoring case; the name as given
 // (upper-case extension) when there is none yet.
 std::string DataFilePath(const std::string& name, const char* extension) {
-  const std::string path = name + extension;
-  return FindFileIgnoringCase(FolderOf(path), FileNameOf(path));
+  return FindPathIgnoringCase(name + extension);
 }
 
 void TellError(const char* format, const std::string& name, const char* extension) {

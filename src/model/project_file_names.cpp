@@ -11,10 +11,7 @@ constexpr const char* kExtension = ".SDW";
 }  // namespace
 
 std::string ProjectFilePath(const std::string& base) {
-  const std::string path = ToUtf8(base) + kExtension;
-  const auto slash = path.rfind('/');
-  if (slash == std::string::npos) return FindFileIgnoringCase("", path);
-  return FindFileIgnoringCase(path.substr(0, slash + 1), path.substr(slash + 1));
+  return FindPathIgnoringCase(ToUtf8(base) + kExtension);
 }
 
 std::string ProjectFileShownName(const std::string& base) { return ToUtf8(base) + kExtension; }

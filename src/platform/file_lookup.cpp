@@ -68,6 +68,10 @@ bool ChangeDirectory(const std::string& folder) {
   return !folder.empty() && chdir(folder.c_str()) == 0;
 }
 
+std::string FindPathIgnoringCase(const std::string& path) {
+  return FindFileIgnoringCase(FolderOf(path), FileNameOf(path));
+}
+
 std::string FolderOf(const std::string& path) {
   const std::size_t slash = path.rfind('/');
   return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);

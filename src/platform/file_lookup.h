@@ -11,6 +11,9 @@ namespace selvana {
 // the current directory.
 std::string FindFileIgnoringCase(const std::string& folder, const std::string& name);
 
+// The same for a whole path: its file name is matched ignoring case within its folder.
+std::string FindPathIgnoringCase(const std::string& path);
+
 // True when the path names an existing regular file.
 bool FileExists(const std::string& path);
 
