@@ -1,0 +1,76 @@
+// The Qt file and printer dialogs, answered from a timer while they run modally.
+#include "platform/qt/qt_file_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QFileDialog>
+#include <QTimer>
+#include <functional>
+
+#include "mainwin/temp_folder.h"
+#include "platform/qt/qt_printer_dialog.h"
+
+namespace selvana {
+namespace {
+
+const FileDialogRequest kProjectRequest = {
+    "データファイルを開く", "", "SDW", "斜面安定検討ファイル(*.SDW)", "SDW"};
+
+// Runs act on the modal dialog as soon as it is shown.
+void WhenShown(std::function<void(QDialog&)> act) {
+  QTimer::singleShot(0, [act] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(nullptr, dialog);
+    act(*dialog);
+  });
+}
+
+TEST(QtFileDialog, FilterListsBothCasesAndShowsItsName) {
+  EXPECT_EQ(QString::fromUtf8("斜面安定検討ファイル(*.SDW) (*.SDW *.sdw)"),
+            QtNameFilter(kProjectRequest));
+}
+
+TEST(QtFileDialog, OpenReturnsTheChosenFullPath) {
+  test::TempFolder dir;
+  dir.Write("slope.sdw", "2240\r\n");
+  FileDialogRequest request = kProjectRequest;
+  request.InitialDir = dir.Dir();
+  WhenShown([&](QDialog& dialog) {
+    auto& files = static_cast<QFileDialog&>(dialog);
+    EXPECT_EQ(QString::fromUtf8("データファイルを開く"), files.windowTitle());
+    files.selectFile(QString::fromStdString(dir.File("slope.sdw")));
+    static_cast<QDialog&>(files).accept();
+  });
+  QtFileDialog dialogs;
+  EXPECT_EQ(dir.File("slope.sdw"), dialogs.ChooseFileToOpen(request));
+}
+
+TEST(QtFileDialog, SaveAddsTheDefaultExtensionToATypedName) {
+  test::TempFolder dir;
+  FileDialogRequest request = kProjectRequest;
+  request.InitialDir = dir.Dir();
+  WhenShown([&](QDialog& dialog) {
+    auto& files = static_cast<QFileDialog&>(dialog);
+    files.selectFile(QString::fromStdString(dir.File("New")));
+    static_cast<QDialog&>(files).accept();
+  });
+  QtFileDialog dialogs;
+  EXPECT_EQ(dir.File("New.SDW"), dialogs.ChooseFileToSave(request));
+}
+
+TEST(QtFileDialog, CancelReturnsNothing) {
+  WhenShown([](QDialog& dialog) { dialog.reject(); });
+  QtFileDialog dialogs;
+  EXPECT_EQ("", dialogs.ChooseFileToOpen(kProjectRequest));
+}
+
+TEST(QtPrinterDialog, CancelChoosesNothing) {
+  WhenShown([](QDialog& dialog) { dialog.reject(); });
+  QtPrinterDialog printer;
+  EXPECT_FALSE(printer.ChooseDefaultPrinter());
+}
+
+}  // namespace
+}  // namespace selvana
