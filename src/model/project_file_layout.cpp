@@ -32,14 +32,6 @@ void CopyEntries(std::array<T, N>& to, const std::array<T, N>& from, int count) 
   for (int i = 0; i < count; ++i) to[i] = from[i];
 }
 
-// The pile of a new project, for files that carry none.
-void ClearSheetPile() {
-  SheetPileSettings = SheetPileSettingsRecord{};
-  DrawSettings.PileLabelX.fill(0.0);
-  DrawSettings.PileLabelY.fill(0.0);
-  DrawSettings.PileLabelMode.fill(-1);
-}
-
 class LayoutBuilder {
  public:
   explicit LayoutBuilder(std::vector<LayoutItem>& items) : items_(items) {}
@@ -186,7 +178,7 @@ void AddSheetPile(LayoutBuilder& b) {
   auto& d = DrawSettings;
   // Older files carry no pile: they get the pile of a new project, not the previous one's.
   b.Pair("$   矢板の計算方法 無視(0)不切り(1)受動土圧(2)せん断耐力(3)", {FieldOf(p.Mode)},
-         From(2100, [](int) { ClearSheetPile(); }));
+         From(2100, [](int) { ResetSheetPile(); }));
   b.Pair("$   矢板位置Ｘ座標値,矢板天端高,矢板根入れ高",
          {FieldOf(p.PileX), FieldOf(p.TopElevation), FieldOf(p.EmbedmentElevation)}, From(2100));
   b.Comment("$   矢板受動土圧　データ数", 2100);

@@ -43,13 +43,6 @@ void ResetStraightSlipSettings() {
   StraightSlipSettings.Range = {1.0, 1.0, 1.0, 0.0};
 }
 
-void ResetSheetPile() {
-  SheetPileSettings = SheetPileSettingsRecord{};
-  DrawSettings.PileLabelX.fill(0.0);
-  DrawSettings.PileLabelY.fill(0.0);
-  DrawSettings.PileLabelMode.fill(-1);
-}
-
 void ResetPartialFactors() {
   PartialFactors.Enabled = 0;
   PartialFactors.Factor.fill(1.0);
@@ -102,6 +95,13 @@ int FindFreeSlot(const Table& table, int count, int capacity, IsFree isFree) {
 }
 
 }  // namespace
+
+void ResetSheetPile() {
+  SheetPileSettings = SheetPileSettingsRecord{};
+  DrawSettings.PileLabelX.fill(0.0);
+  DrawSettings.PileLabelY.fill(0.0);
+  DrawSettings.PileLabelMode.fill(-1);
+}
 
 CircleSearchSettings& CircleSettingsFor(int methodCode) {
   return (methodCode == kMethodBishop || methodCode == kMethodModifiedBishop)

@@ -257,6 +257,9 @@ CircleSearchSettings& CircleSettingsFor(int methodCode);
 // Puts the whole model into the state of a new project. Returns 0.
 int ResetProjectData();
 
+// Puts the sheet pile and the label placements of its pressure rows back to a new project's.
+void ResetSheetPile();
+
 // Free slots: the first free slot (below the count, else the count), or -1 when the table is
 // full. Callers that add a record show the capacity message on -1.
 int FindFreePointSlot();
