@@ -8,7 +8,6 @@
 #include "calc/design_copy.h"
 #include "calc/fellenius_totals.h"
 #include "calc/partial_factors.h"
-#include "calc/run_data.h"
 #include "calc/safety_factor.h"
 #include "calc/slip_result.h"
 #include "model/project_model.h"

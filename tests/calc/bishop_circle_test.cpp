@@ -1,12 +1,11 @@
 // Bishop circles through the shared walk: a textbook simplified Bishop sum computed here on the
 // same slices, the cohesion-only case against Fellenius, the modified formula without friction,
-// mirroring, soil without any resistance, a surface driven against its sense, the dump line.
+// mirroring, soil without any resistance, a surface driven against its sense, slices beyond
+// the room of the slice records.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <numbers>
-#include <sstream>
-#include <string>
 #include <vector>
 
 #include "bishop_test_support.h"
@@ -186,15 +185,6 @@ TEST_F(BishopCircle, SurfaceDrivenAgainstItsSenseGetsNoFactor) {
   // With the usual ceiling such a surface is never stored.
   cm.MaxSafetyFactor = 10000.0;
   EXPECT_EQ(0, EvaluateBishopCircle(-20.0, 25.0, std::sqrt(850.0)));
-}
-
-TEST_F(BishopCircle, RecordKeepsTheWholeResistanceAndTheDumpLineItsShares) {
-  BuildHomogeneousSlope(Soil{});
-  ASSERT_EQ(1, EvaluateBishopCircle(20.0, 25.0, std::sqrt(850.0)));
-  const SlipResult& r = SlipResultTable[0][0];
-  EXPECT_EQ(0.0, r.mrf);
-  EXPECT_EQ(r.mr, r.mrc);
-  EXPECT_EQ(0.0, r.mry);
 }
 
 TEST_F(BishopCircle, SlicesBeyondTheRoomLeaveTheSurfaceWithoutFactor) {

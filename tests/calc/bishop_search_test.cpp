@@ -1,6 +1,5 @@
 // The Bishop search as a whole: where it differs from the Fellenius one (the progress line per
-// centre, no sheet-pile test, the shares in the dump line), the grid order held to 1..4, the
-// stop and a slice width that would never end a slice loop.
+// centre, no sheet-pile test, the shares in the dump line) and the grid order held to 1..4.
 #include "calc/bishop_search.h"
 
 #include <gtest/gtest.h>
@@ -10,10 +9,8 @@
 #include <string>
 
 #include "bishop_test_support.h"
-#include "calc/bishop_totals.h"
 #include "calc/fellenius_search.h"
 #include "calc/progress_headless.h"
-#include "calc/run_data.h"
 #include "calc/slicing_polygons.h"
 #include "calc/slip_result.h"
 #include "fellenius_test_slopes.h"
@@ -121,24 +118,6 @@ TEST_F(BishopSearch, GridOrderIsHeldToOneToFour) {
       EXPECT_FALSE(HasFile(c.absentFile));
     }
   }
-}
-
-TEST_F(BishopSearch, StopIsSeenAtTheNextCentre) {
-  BuildHomogeneousSlope(Soil{});
-  SetSingleBishopCircle(20.0, 25.0, std::sqrt(850.0));
-  HeadlessProgress progress(1);
-  EXPECT_EQ(-1, Search(progress));
-  EXPECT_EQ(-1, CalcStatus);
-  EXPECT_EQ(0, SlipResultCount[0]);
-}
-
-TEST_F(BishopSearch, SliceWidthBelowTheSmallestIsNotSearched) {
-  BuildHomogeneousSlope(Soil{});
-  SetSingleBishopCircle(20.0, 25.0, std::sqrt(850.0));
-  cm.SliceWidth = 0.0009;
-  HeadlessProgress progress;
-  EXPECT_EQ(0, Search(progress));
-  EXPECT_EQ(0, progress.shows());
 }
 
 }  // namespace

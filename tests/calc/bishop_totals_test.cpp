@@ -45,17 +45,6 @@ TEST(BishopIteration, EndsAsTheRecordsAndTheDrivingTotalDecide) {
   }
 }
 
-TEST(BishopIteration, SharesAddUpToTheResistance) {
-  const std::vector<BishopSliceRecord> slices = {{130, 0.95, 0.1, 50, 80},
-                                                 {90, 0.85, 0.2, 40, 50}};
-  const BishopIteration it = IterateBishop(slices, 120.0);
-  ASSERT_LT(it.steps, kBishopMaxSteps);
-  // Each share is divided by the same m as its whole: equal up to rounding.
-  EXPECT_NEAR(it.sums.resisting, it.sums.cohesion + it.sums.friction, 1e-12);
-  const BishopSums atF = SumBishopSlices(slices, it.F);
-  EXPECT_NEAR(it.F, atF.resisting / 120.0, 1e-5);  // a fixed point to the stopping tolerance
-}
-
 class BishopTotals : public ::testing::Test {
  protected:
   void SetUp() override {
