@@ -39,8 +39,7 @@ void ApplySlipDirection(SlipResult& r) {
 
 }  // namespace
 
-double EndWaterThrustMoment(double x, double y, double cy) {
-  double moment = 0.0;
+void AddEndWaterThrusts(double& mdw, double x, double y, double cy, int sign) {
   for (int b = 0; b < BlockCount; ++b) {
     const BlockRecord& block = BlockTable[b];
     if (block.Number < 0 || block.Kind != kBlockPressureWater) continue;
@@ -50,8 +49,21 @@ double EndWaterThrustMoment(double x, double y, double cy) {
     bottom = std::max(bottom, y);
     if (!(bottom < top)) continue;
     const double depth = top - bottom;
-    moment += (cy - (top + 2.0 * bottom) / 3.0) * (depth * depth) * block.UnitWeight * 0.5;
+    const double moment =
+        (cy - (top + 2.0 * bottom) / 3.0) * (depth * depth) * block.UnitWeight * 0.5;
+    // Each block's thrust goes onto the sum by itself: grouping them first would round
+    // differently and can move a safety factor across a truncation step.
+    if (sign < 0) {
+      mdw -= moment;
+    } else {
+      mdw += moment;
+    }
   }
+}
+
+double EndWaterThrustMoment(double x, double y, double cy) {
+  double moment = 0.0;
+  AddEndWaterThrusts(moment, x, y, cy, 1);
   return moment;
 }
 
@@ -59,8 +71,8 @@ int CircleTotalsFellenius() {
   SlipResult& r = CurrentSlipResult;
   const double cy = SearchGrid.PointY;
   if (cm.DrivingForceMode != 1) {
-    r.mdw += EndWaterThrustMoment(r.sx, r.sy, cy);
-    r.mdw -= EndWaterThrustMoment(r.ex, r.ey, cy);
+    AddEndWaterThrusts(r.mdw, r.sx, r.sy, cy, 1);
+    AddEndWaterThrusts(r.mdw, r.ex, r.ey, cy, -1);
   }
   AddHorizontalForces(r, cy);
   ApplySlipDirection(r);

@@ -67,6 +67,41 @@ TEST_F(FelleniusTotals, PressureWaterAtTheLeftEndTakesItsThrustOff) {
   EXPECT_NEAR(1000.0 - 180.0 * (20.0 - 2.0), CurrentSlipResult.mdw, 1e-9);
 }
 
+TEST_F(FelleniusTotals, StackedWaterBlocksAddTheirThrustsOneByOne) {
+  // Two pressure-water layers over the right end, 2..4 m and 4..7 m, with unit weights chosen
+  // so that adding the two thrusts to each other first rounds differently from adding each to
+  // the weight moment in turn: the sum must be the latter, to the last bit.
+  const int lower = AddRectangleBlock(40.0, 60.0, 2.0, 4.0, kBlockPressureWater);
+  const int upper = AddRectangleBlock(40.0, 60.0, 4.0, 7.0, kBlockPressureWater);
+  BlockTable[lower].UnitWeight = 9.81;
+  BlockTable[upper].UnitWeight = 10.3;
+  SetSurface(50.0, 2.0, -10.0, 0.0, 0.0, 0.0, 1000.1);
+  CircleTotalsFellenius();
+  const auto thrust = [](double top, double bottom, double gamma) {
+    const double depth = top - bottom;
+    return (kCy - (top + 2.0 * bottom) / 3.0) * (depth * depth) * gamma * 0.5;
+  };
+  double expected = 1000.1;
+  expected += thrust(4.0, 2.0, 9.81);
+  expected += thrust(7.0, 4.0, 10.3);
+  EXPECT_EQ(expected, CurrentSlipResult.mdw);
+
+  // The same two layers over the left end come off one after the other.
+  ResetProjectData();
+  SetUp();
+  FelleniusCircleSettings.SlipDirection = 3;  // keep the sign for the check
+  const int lowerLeft = AddRectangleBlock(-20.0, 0.0, 2.0, 4.0, kBlockPressureWater);
+  const int upperLeft = AddRectangleBlock(-20.0, 0.0, 4.0, 7.0, kBlockPressureWater);
+  BlockTable[lowerLeft].UnitWeight = 9.81;
+  BlockTable[upperLeft].UnitWeight = 10.3;
+  SetSurface(30.0, 5.0, -10.0, 2.0, 0.0, 0.0, 500.9);
+  CircleTotalsFellenius();
+  expected = 500.9;
+  expected -= thrust(4.0, 2.0, 9.81);
+  expected -= thrust(7.0, 4.0, 10.3);
+  EXPECT_EQ(expected, CurrentSlipResult.mdw);
+}
+
 TEST_F(FelleniusTotals, WaterWithoutThrustAtTheEnds) {
   struct Case {
     const char* name;
