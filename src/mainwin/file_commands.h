@@ -19,7 +19,7 @@ struct FileCommandWindows {
   FileDialog& Files;
   PrinterDialog& Printer;
   DxfSettingsPrompt& DxfSettings;  // shown by the DXF import between its two passes
-  MainWindowPort& Window;          // its caption
+  MainWindowPort& Window;          // the main window, for its caption
 };
 
 inline constexpr char kDxfReplaceQuestion[] =
