@@ -193,6 +193,7 @@ int SearchSlipLinesByAngle(CalcProgress& progress) {
   g.CentreX = {x0, x0, x0, 0.0};
   g.CentreY = {y0, y0, y0, 0.0};
   for (int order = 1; order <= kSlipResultOrders; ++order) ClearSlipResults(order);
+  EnterDumpFolder();
   DeleteDumpFiles();
   g.PointX = x0;
   g.PointY = y0;
@@ -202,6 +203,7 @@ int SearchSlipLinesByAngle(CalcProgress& progress) {
     ResetMinSlip();
     MinSlip.cx = x0;
     MinSlip.cy = y0;
+    EnterDumpFolder();
     AnswerDump.Open(g.Order + 1);
     ShowPassLines(passes, x0, y0, progress);
     // An empty range (from the user's values or the limit lines) has no angle to evaluate.
