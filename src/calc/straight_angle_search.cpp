@@ -69,17 +69,26 @@ double FoldDirection(double a, double& sense) {
   return 360.0 - a;
 }
 
-// The line's crossings with every boundary line along the ray from (x0, y0) to (x0 + dx, y0 + dy).
-void AppendRayHits(double x0, double y0, double dx, double dy) {
+// Appends the crossing of the boundary line with the ray from (x0, y0) to (x0 + dx, y0 + dy),
+// when it lies on both.
+void AppendRayHit(const LineRecord& line, double x0, double y0, double dx, double dy) {
+  const PointRecord& a = PointTable[line.P1];
+  const PointRecord& b = PointTable[line.P2];
+  double x = 0.0, y = 0.0;
+  if (IntersectSegments(a.X, a.Y, b.X, b.Y, x0, y0, x0 + dx, y0 + dy, x, y) == 0) {
+    AppendSurfaceHit(x, y, line.P1, line.P2);
+  }
+}
+
+// The line's crossings with every boundary line, line by line: the ray above the start point
+// (unless Side is 2), then the ray below it (unless Side is 1).
+void AppendLineHits(double x0, double y0, double dx, double dy) {
+  const int side = StraightSlipSettings.Side;
   for (int i = 0; i < LineCount; ++i) {
     const LineRecord& line = LineTable[i];
     if (line.Kind != kLineBoundary) continue;
-    const PointRecord& a = PointTable[line.P1];
-    const PointRecord& b = PointTable[line.P2];
-    double x = 0.0, y = 0.0;
-    if (IntersectSegments(a.X, a.Y, b.X, b.Y, x0, y0, x0 + dx, y0 + dy, x, y) == 0) {
-      AppendSurfaceHit(x, y, line.P1, line.P2);
-    }
+    if (side != 2) AppendRayHit(line, x0, y0, dx, dy);
+    if (side != 1) AppendRayHit(line, x0, y0, -dx, -dy);
   }
 }
 
@@ -175,9 +184,7 @@ int SlipLineSurfaceIntersections(double x0, double y0, double alpha) {
   const double dx = std::fabs(std::cos(alpha * kDegree)) * kRayLength * LineDirectionFactor.Factor;
   const double dy = std::fabs(std::sin(alpha * kDegree)) * kRayLength;
   ClearSurfaceHits();
-  const int side = StraightSlipSettings.Side;
-  if (side != 2) AppendRayHits(x0, y0, dx, dy);
-  if (side != 1) AppendRayHits(x0, y0, -dx, -dy);
+  AppendLineHits(x0, y0, dx, dy);
   OrderLineHits(x0, x0, y0);
   return 0;
 }
