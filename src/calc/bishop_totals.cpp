@@ -86,8 +86,9 @@ BishopIteration IterateBishop(std::span<const BishopSliceRecord> slices, double 
 int CircleTotalsBishop() {
   SlipResult& r = CurrentSlipResult;
   if (cm.DrivingForceMode != 1) {
-    r.mdw += EndWaterThrustMoment(r.sx, r.sy, r.cy);
-    r.mdw -= EndWaterThrustMoment(r.ex, r.ey, r.cy);
+    // Each block's thrust goes onto mdw by itself, as the Fellenius totals do it.
+    AddEndWaterThrusts(r.mdw, r.sx, r.sy, r.cy, 1);
+    AddEndWaterThrusts(r.mdw, r.ex, r.ey, r.cy, -1);
   }
   AddHorizontalForces(r);
   ApplySlipDirection(r);

@@ -1,0 +1,108 @@
+// The thrust of pressure water at the ends of a Bishop slip surface: each block's thrust goes
+// onto the weight moment by itself, water below the end or acting as weight adds nothing, and
+// driving with the effective weight leaves the ends without thrust.
+#include <gtest/gtest.h>
+
+#include "calc/bishop_slices.h"
+#include "calc/bishop_totals.h"
+#include "calc/run_data.h"
+#include "calc/slip_result.h"
+#include "fellenius_test_slopes.h"
+#include "model/project_model.h"
+
+namespace selvana {
+namespace {
+
+using test::AddTestBlock;
+using test::AddTestPoint;
+
+constexpr double kCx = 0.0, kCy = 20.0, kR = 25.0;
+
+// The hydrostatic thrust moment of water from bottom to top about the centre height.
+double Thrust(double top, double bottom, double gamma) {
+  const double depth = top - bottom;
+  return (kCy - (top + 2.0 * bottom) / 3.0) * (depth * depth) * gamma * 0.5;
+}
+
+class BishopEndWater : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    cm.kt = kMethodBishop;
+    BishopCircleSettings.SlipDirection = 3;  // keep the sign of the weight moment
+    ResetCalcRunData();
+    BishopSlices.SetRoom(4);
+    ResetCircleRecordBishop(0, kCx, kCy, kR);
+    BishopSlices.Append({150.0, 1.0, 0.0, 90.0, 60.0});
+  }
+
+  // A block of the kind and unit weight whose polygon is the rectangle x0..x1, y0..y1.
+  int AddRectangleBlock(double x0, double x1, double y0, double y1, int kind, double gamma) {
+    test::Soil water;
+    water.gammaT = gamma;
+    water.kind = kind;
+    const int b = AddTestBlock((x0 + x1) / 2, (y0 + y1) / 2, water);
+    const int p[4] = {AddTestPoint(x0, y0), AddTestPoint(x0, y1), AddTestPoint(x1, y1),
+                      AddTestPoint(x1, y0)};
+    BlockPolygonLists.Count[b] = 4;
+    for (int i = 0; i < 5; ++i) BlockPolygonLists.Points[b][i] = p[i % 4];
+    return b;
+  }
+
+  void SetSurface(double sx, double sy, double ex, double ey, double mdw) {
+    SlipResult& r = CurrentSlipResult;
+    r.sx = sx, r.sy = sy, r.ex = ex, r.ey = ey;
+    r.mdw = mdw;
+  }
+};
+
+TEST_F(BishopEndWater, StackedBlocksAddTheirThrustsOneByOne) {
+  // Two pressure-water layers, 2..4 m and 4..7 m, with unit weights for which adding the two
+  // thrusts to each other first rounds differently from adding each to the weight moment in
+  // turn: the moment must be the latter, to the last bit.
+  AddRectangleBlock(40.0, 60.0, 2.0, 4.0, kBlockPressureWater, 9.81);
+  AddRectangleBlock(40.0, 60.0, 4.0, 7.0, kBlockPressureWater, 10.3);
+  SetSurface(50.0, 2.0, -10.0, 0.0, 1000.1);
+  CircleTotalsBishop();
+  double expected = 1000.1;
+  expected += Thrust(4.0, 2.0, 9.81);
+  expected += Thrust(7.0, 4.0, 10.3);
+  EXPECT_EQ(expected, CurrentSlipResult.mdw);
+}
+
+TEST_F(BishopEndWater, StackedBlocksAtTheLeftEndComeOffOneByOne) {
+  AddRectangleBlock(-20.0, 0.0, 2.0, 4.0, kBlockPressureWater, 9.81);
+  AddRectangleBlock(-20.0, 0.0, 4.0, 7.0, kBlockPressureWater, 10.3);
+  SetSurface(30.0, 5.0, -10.0, 2.0, 500.9);
+  CircleTotalsBishop();
+  double expected = 500.9;
+  expected -= Thrust(4.0, 2.0, 9.81);
+  expected -= Thrust(7.0, 4.0, 10.3);
+  EXPECT_EQ(expected, CurrentSlipResult.mdw);
+}
+
+TEST_F(BishopEndWater, WaterWithoutThrustAtTheEnds) {
+  struct Case {
+    const char* name;
+    int kind;
+    double endY;
+    int drivingMode;
+  };
+  const Case cases[] = {
+      {"water_wholly_below_the_end", kBlockPressureWater, 8.0, 0},
+      {"water_acting_as_weight", kBlockWeightWater, 2.0, 0},
+      {"driving_force_from_effective_weight", kBlockPressureWater, 2.0, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ResetProjectData();
+    SetUp();
+    cm.DrivingForceMode = c.drivingMode;
+    AddRectangleBlock(40.0, 60.0, 0.0, 6.0, c.kind, 10.0);
+    SetSurface(50.0, c.endY, -10.0, 0.0, 1000.0);
+    CircleTotalsBishop();
+    EXPECT_EQ(1000.0, CurrentSlipResult.mdw);
+  }
+}
+
+}  // namespace
+}  // namespace selvana
