@@ -185,7 +185,7 @@ int SlipLineSurfaceIntersections(double x0, double y0, double alpha) {
   const double dy = std::fabs(std::sin(alpha * kDegree)) * kRayLength;
   ClearSurfaceHits();
   AppendLineHits(x0, y0, dx, dy);
-  OrderLineHits(x0, x0, y0);
+  OrderLineHits(x0);
   return 0;
 }
 

@@ -157,7 +157,7 @@ int SlipSegmentSurfaceIntersections(double px, double py, double qx, double qy) 
       hits.Y[k] = leftY;
     }
   }
-  OrderLineHits(px, px, py);
+  OrderLineHits(px);
   return 0;
 }
 

@@ -142,9 +142,12 @@ bool EndsWedge(int b) {
 
 }  // namespace
 
-void OrderLineHits(double tieX, double x0, double y0) {
+void OrderLineHits(double tieX) {
   SortSurfaceHits(tieX, CombGapRule::kDivided);
-  AssignPieceBlocks([x0, y0](int, double xm) { return SlipLineYAt(xm, x0, y0); });
+  // The crossings lie on the line; their mean holds also where the line is too steep for
+  // SlipLineYAt, which reads a line with a cosine below 1e-5 as level.
+  const SurfaceHitsRecord& hits = SurfaceHits;
+  AssignPieceBlocks([&hits](int k, double) { return (hits.Y[k] + hits.Y[k + 1]) / 2.0; });
 }
 
 void WalkSlipLine(const StraightWalkRules& rules, double x0, double y0, WedgeCloser& closer) {

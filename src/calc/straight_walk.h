@@ -22,8 +22,8 @@ class WedgeCloser {
 };
 
 // Sorts SurfaceHits by X descending (ties ordered against tieX) and gives each piece the block
-// that holds its middle on the slip line through (x0, y0) (see SlipLineYAt).
-void OrderLineHits(double tieX, double x0, double y0);
+// that holds its middle, the mean of its two crossings.
+void OrderLineHits(double tieX);
 
 // Walks the pieces of SurfaceHits from right to left along the line through (x0, y0) at the
 // signed angle in SearchGrid.Angle: slices soil pieces into CurrentSlipResult and calls
