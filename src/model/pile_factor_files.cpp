@@ -1,10 +1,12 @@
 // Reading the sheet-pile earth-pressure file and reading and writing the partial-factor file.
 #include "model/pile_factor_files.h"
 
+#include <initializer_list>
+
+#include "model/project_file_fields.h"
 #include "platform/file_lookup.h"
 #include "platform/message_box.h"
 #include "platform/number_format.h"
-#include "platform/number_parse.h"
 #include "platform/text_file.h"
 
 namespace selvana {
@@ -30,11 +32,12 @@ bool IsRowLine(const std::string& line) {
   return (c >= '0' && c <= '9') || c == '-' || c == '.';
 }
 
-// "elevation,intensity"; a missing intensity is 0.0.
-void ParseRow(const std::string& line, double& elevation, double& intensity) {
-  elevation = ParseDouble(line);
-  const std::size_t comma = line.find(',');
-  intensity = comma == std::string::npos ? 0.0 : ParseDouble(line.substr(comma + 1));
+// Scans "%lf" or "%lf,%lf" as the C library would: a number the line does not supply (a
+// missing field, text that is not a number) leaves its value as it was.
+void ScanDoubles(const std::string& line, std::initializer_list<double*> values) {
+  Fields fields;
+  for (double* v : values) fields.push_back(FieldOf(*v));
+  ScanFields(line, fields, fields.size(), 0);
 }
 
 void ReadPileHeader(TextFileReader& file, SheetPileSettingsRecord& pile) {
@@ -43,7 +46,7 @@ void ReadPileHeader(TextFileReader& file, SheetPileSettingsRecord& pile) {
   std::string line;
   for (double* field : fields) {
     if (!file.ReadLine(line)) return;
-    *field = ParseDouble(line);
+    ScanDoubles(line, {field});
   }
 }
 
@@ -53,7 +56,7 @@ bool ReadPileRows(TextFileReader& file, SheetPileSettingsRecord& pile, DrawSetti
   while (file.ReadLine(line) && IsRowLine(line)) {
     if (pile.RowCount >= kMaxPileRows) return false;
     const int i = pile.RowCount;
-    ParseRow(line, pile.Elevation[i], pile.Intensity[i]);
+    ScanDoubles(line, {&pile.Elevation[i], &pile.Intensity[i]});
     draw.PileLabelX[i] = 0.0;
     draw.PileLabelY[i] = 0.0;
     draw.PileLabelMode[i] = -1;
@@ -92,7 +95,7 @@ int ReadPartialFactorFile(const std::string& name, PartialFactorsRecord& factors
   }
   std::string line;
   for (int i = 0; i < kPartialFactorCount && file.ReadLine(line); ++i) {
-    factors.Factor[i] = ParseDouble(line);
+    ScanDoubles(line, {&factors.Factor[i]});
   }
   return 0;
 }

@@ -11,7 +11,8 @@ namespace selvana {
 // Reads name + ".DAT" (name without extension as the file system spells it, UTF-8; the
 // extension is matched ignoring case): top elevation, embedment elevation, section area and
 // lm1 on lines 1-4, then rows "elevation,intensity" while a line starts with a digit, "-" or
-// "."; at most 64 rows are stored (the user is told when more were cut). Sets PileX and
+// "."; at most 64 rows are stored (the user is told when more were cut). Lines are scanned
+// with "%lf" and "%lf,%lf": a number a line does not supply keeps its value. Sets PileX and
 // AllowableShear to 0.0, leaves Mode and Dummy alone, and resets the label placement of every
 // row read in draw. 0 when read; 1 when the file cannot be opened (after an "error" message,
 // records unchanged).
@@ -19,7 +20,7 @@ int ReadSheetPileSpecFile(const std::string& name, SheetPileSettingsRecord& pile
                           DrawSettingsRecord& draw);
 
 // Reads the 32 factors of name + ".PAK", one a line, into factors (Enabled is not in the file).
-// A shorter file fills what it has. 0 when read; 1 when it cannot be opened (after an "error"
+// A shorter file fills what it has; a line without a number keeps its factor. 0 when read; 1 when it cannot be opened (after an "error"
 // message, factors unchanged).
 int ReadPartialFactorFile(const std::string& name, PartialFactorsRecord& factors);
 

@@ -96,12 +96,32 @@ TEST_F(SheetPileSpecFileTest, LastRowWithoutLineEndIsKept) {
   EXPECT_EQ(pile.Intensity[1], 9.0);
 }
 
-TEST_F(SheetPileSpecFileTest, RowWithoutCommaHasNoIntensity) {
+// Lines are scanned with "%lf" and "%lf,%lf": what a line does not supply keeps its value.
+TEST_F(SheetPileSpecFileTest, RowWithoutCommaKeepsTheRowsIntensity) {
   pile.Intensity[0] = 55.0;
   ASSERT_EQ(Read("1\n2\n3\n4\n6.0\n"), 0);
   ASSERT_EQ(pile.RowCount, 1);
   EXPECT_EQ(pile.Elevation[0], 6.0);
-  EXPECT_EQ(pile.Intensity[0], 0.0);
+  EXPECT_EQ(pile.Intensity[0], 55.0);
+}
+
+TEST_F(SheetPileSpecFileTest, BlankBeforeTheCommaEndsTheRowsScan) {
+  pile.Intensity[0] = 55.0;
+  ASSERT_EQ(Read("1\n2\n3\n4\n2.0 ,3.0\n"), 0);
+  ASSERT_EQ(pile.RowCount, 1);
+  EXPECT_EQ(pile.Elevation[0], 2.0);
+  EXPECT_EQ(pile.Intensity[0], 55.0);
+}
+
+TEST_F(SheetPileSpecFileTest, ValueLineThatIsNoNumberKeepsItsValue) {
+  pile.EmbedmentElevation = -7.5;
+  pile.Elevation[0] = 4.0;
+  ASSERT_EQ(Read("1\nabc\n3\n4\n-,8.0\n"), 0);
+  EXPECT_EQ(pile.TopElevation, 1.0);
+  EXPECT_EQ(pile.EmbedmentElevation, -7.5);
+  EXPECT_EQ(pile.SectionArea, 3.0);
+  ASSERT_EQ(pile.RowCount, 1);  // "-" starts a row, but holds no number
+  EXPECT_EQ(pile.Elevation[0], 4.0);
 }
 
 TEST_F(SheetPileSpecFileTest, RowsBeyondTheTableAreCutAndTold) {
@@ -180,6 +200,16 @@ TEST_F(PartialFactorFileTest, ShortFileFillsWhatItHas) {
   EXPECT_EQ(factors.Factor[1], 0.8);
   EXPECT_EQ(factors.Factor[2], 1.2);
   EXPECT_EQ(factors.Factor[3], 1.0);
+}
+
+TEST_F(PartialFactorFileTest, LineThatIsNoNumberKeepsItsFactor) {
+  factors.Factor.fill(1.1);
+  WriteFile(folder / "f.PAK", "1.5\n\nx\n0.9\n");
+  ASSERT_EQ(ReadPartialFactorFile(folder / "f", factors), 0);
+  EXPECT_EQ(factors.Factor[0], 1.5);
+  EXPECT_EQ(factors.Factor[1], 1.1);
+  EXPECT_EQ(factors.Factor[2], 1.1);
+  EXPECT_EQ(factors.Factor[3], 0.9);
 }
 
 TEST_F(PartialFactorFileTest, MissingFileIsToldAndChangesNothing) {
