@@ -30,7 +30,8 @@ int WriteProjectFile(const std::string& base);
 // carries is overwritten, older versions get fixed defaults for what they lack. Sets
 // ProjectFileName := base, CalcStatus := 0, the mouse mode to idle and DataModified := 0
 // (1 when the file had to be repaired: truncated, beyond a table's capacity, or with bad point
-// references; each repair is told to the user once in a box captioned "error").
+// references; each repair is told to the user once in a box captioned "error"). A point, line
+// or block list that a truncated file ends before is left empty, by every reader that takes it.
 int ReadProjectFile(const std::string& base);
 
 // Partial readers: each stores only its part of the file into the current model and sets

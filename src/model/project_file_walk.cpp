@@ -27,8 +27,19 @@ void LayoutReader::Walk(const std::vector<LayoutItem>& layout) {
     // Without its end line a file cannot show that nothing was lost after the last whole line.
     if (ended_) {
       truncated_ = true;
+      EmptyListsBetween(layout, i + 1, last);
       return;
     }
+  }
+}
+
+// The file lists no slot of a table it ends before: such a table holds nothing, so that no
+// record of the previous project stays among the new file's records.
+void LayoutReader::EmptyListsBetween(const std::vector<LayoutItem>& layout, std::size_t from,
+                                     std::size_t last) {
+  for (std::size_t i = from; i <= last; ++i) {
+    const LayoutItem& item = layout[i];
+    if (item.kind == ItemKind::kList && Stores(item)) *item.count = 0;
   }
 }
 

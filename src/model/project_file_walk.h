@@ -30,7 +30,7 @@ class LayoutReader {
       : in_(in), version_(version), store_(store) {}
 
   // Walks the items after the version line up to the last one of a stored section, or to the
-  // end of the file.
+  // end of the file; a stored list that the file ends before is left empty.
   void Walk(const std::vector<LayoutItem>& layout);
 
   // The file ended before the walk did (for the full reader: before its end line).
@@ -48,6 +48,8 @@ class LayoutReader {
   void ReadRows(const LayoutItem& item, bool store);
   void ReadList(const LayoutItem& item, bool store);
   bool ReadRecordRest(const LayoutItem& list, bool store, int slot);
+  void EmptyListsBetween(const std::vector<LayoutItem>& layout, std::size_t from,
+                         std::size_t last);
 
   TextFileReader& in_;
   const int version_;
