@@ -153,6 +153,15 @@ TEST(TraceBlockRegion, EquallyNearLinesTakeTheFirstInTable) {
   EXPECT_EQ(BlockOutline.Points[1], 0);
 }
 
+TEST(TraceBlockRegion, EqualTurnsTakeTheLaterLineInTable) {
+  MakeSquare();
+  SetPoint(4, 0, 5);
+  AddLineRecord(kLineBoundary, 0, 4);  // slot 4: along the left side, as the turn into 0-3
+  // From 1 to 0 both left lines turn alike; the later one leads to 4, a dead end.
+  ASSERT_EQ(TraceBlockRegion(5, 2), 3);
+  EXPECT_EQ(OutlinePoints(), (std::vector<int>{1, 0, 4}));
+}
+
 TEST(TraceBlockRegion, LoneLineGivesAnOpenOutlineOfTwo) {
   SetPoint(0, 0, 0);
   SetPoint(1, 10, 0);
