@@ -24,8 +24,9 @@ int SlipAngleRange(double x0, double y0);
 
 // Fills SurfaceHits with the crossings of the boundary lines with the ray of 10000 m from
 // (x0, y0) at the signed angle alpha (degrees) in the sense of LineDirectionFactor, the part
-// above the start point for Side 1, below for Side 2, both otherwise; sorted and with the block
-// of every piece. Expects LineDirectionFactor's cosine and sine to be those of alpha. Returns 0.
+// above the start point for Side 1, below for Side 2, both otherwise, gathered line by line
+// (upper before lower); sorted and with the block of every piece (found at the middle of the
+// piece). Returns 0.
 int SlipLineSurfaceIntersections(double x0, double y0, double alpha);
 
 }  // namespace selvana

@@ -17,8 +17,7 @@ int SearchSlipLinesByEndpoints(CalcProgress& progress);
 
 // Fills SurfaceHits with the crossings of the boundary lines with the unbounded line through p
 // and q; crossings beyond the X range of p-q are moved onto the nearer end. Sorted (ties ordered
-// against px) and with the block of every piece. Expects LineDirectionFactor's cosine and sine to
-// be those of the line. Returns 0.
+// against px) and with the block of every piece (found at the middle of the piece). Returns 0.
 int SlipSegmentSurfaceIntersections(double px, double py, double qx, double qy);
 
 }  // namespace selvana
