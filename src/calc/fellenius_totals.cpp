@@ -61,12 +61,6 @@ void AddEndWaterThrusts(double& mdw, double x, double y, double cy, int sign) {
   }
 }
 
-double EndWaterThrustMoment(double x, double y, double cy) {
-  double moment = 0.0;
-  AddEndWaterThrusts(moment, x, y, cy, 1);
-  return moment;
-}
-
 int CircleTotalsFellenius() {
   SlipResult& r = CurrentSlipResult;
   const double cy = SearchGrid.PointY;

@@ -13,8 +13,4 @@ int CircleTotalsFellenius();
 // height y, one block after the other in slot order, straight onto mdw.
 void AddEndWaterThrusts(double& mdw, double x, double y, double cy, int sign);
 
-// The hydrostatic thrust moment about a centre at height cy of every pressure-water block
-// (kind 1) on the vertical at x above the slip-surface end at height y.
-double EndWaterThrustMoment(double x, double y, double cy);
-
 }  // namespace selvana
