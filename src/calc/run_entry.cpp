@@ -6,6 +6,7 @@
 #include "calc/fellenius_search.h"
 #include "calc/partial_factors.h"
 #include "calc/result_store.h"
+#include "calc/run_clock.h"
 #include "calc/slicing_polygons.h"
 #include "calc/slip_result.h"
 #include "platform/message_box.h"
@@ -18,13 +19,6 @@ struct RangeCheck {
   bool passes;
   const char* message;
 };
-
-std::tm LocalTimeNow() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  return local;
-}
 
 }  // namespace
 
