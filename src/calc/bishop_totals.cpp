@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "calc/circle_totals_common.h"
 #include "calc/design_copy.h"
 #include "calc/fellenius_totals.h"
 #include "calc/partial_factors.h"
@@ -22,27 +23,6 @@ namespace {
 // True when md gives no safety factor: nearly zero, or clearly negative. A negative total
 // would settle on a negative or near-zero F and hide the real critical circle as a minimum.
 bool NoDrivingMoment(double md) { return std::fabs(md) < 1e-5 || md < -1e-5; }
-
-void AddHorizontalForces(SlipResult& r) {
-  const HorizontalForceRecord& h = cm.HorizontalForces;
-  for (int i = 0; i < 2; ++i) {
-    if (SlipMassYRange.MinY <= h.Y[i] && h.Y[i] <= SlipMassYRange.MaxY) {
-      r.mdh += (r.cy - h.Y[i]) * h.H[i];
-    }
-  }
-  // The third force acts whatever the height of the sliding mass.
-  r.mdh += (r.cy - h.Y[2]) * h.H[2];
-}
-
-// Sets SlopeDirection from the Bishop slip-direction setting and turns the weight moment.
-void ApplySlipDirection(SlipResult& r) {
-  switch (BishopCircleSettings.SlipDirection) {
-    case 1: SlopeDirection = r.mdw >= 0.0 ? 1 : -1; break;
-    case 2: SlopeDirection = -1; break;
-    default: SlopeDirection = 1; break;
-  }
-  if (SlopeDirection == -1) r.mdw = -r.mdw;
-}
 
 // True when the structural analysis factor multiplies the driving terms: the user's factors
 // are on and the method is the simplified one (never the modified formula).
@@ -90,8 +70,8 @@ int CircleTotalsBishop() {
     AddEndWaterThrusts(r.mdw, r.sx, r.sy, r.cy, 1);
     AddEndWaterThrusts(r.mdw, r.ex, r.ey, r.cy, -1);
   }
-  AddHorizontalForces(r);
-  ApplySlipDirection(r);
+  AddHorizontalForceMoments(r, r.cy);
+  ApplySlipDirection(r, BishopCircleSettings.SlipDirection);
 
   const bool scaled = StructuralFactorApplies();
   const double factor = UserPartialFactors().Factor[kFactorStructural];

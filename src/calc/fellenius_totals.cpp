@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calc/circle_totals_common.h"
 #include "calc/fellenius_sheet_pile.h"
 #include "calc/run_data.h"
 #include "calc/safety_factor.h"
@@ -14,31 +15,6 @@
 #include "model/project_model.h"
 
 namespace selvana {
-namespace {
-
-void AddHorizontalForces(SlipResult& r, double cy) {
-  const HorizontalForceRecord& h = cm.HorizontalForces;
-  for (int i = 0; i < 2; ++i) {
-    if (SlipMassYRange.MinY <= h.Y[i] && h.Y[i] <= SlipMassYRange.MaxY) {
-      r.mdh += (cy - h.Y[i]) * h.H[i];
-    }
-  }
-  // The third force acts whatever the height of the sliding mass.
-  r.mdh += (cy - h.Y[2]) * h.H[2];
-}
-
-// Sets SlopeDirection from the slip-direction setting and turns the weight moment with it.
-void ApplySlipDirection(SlipResult& r) {
-  switch (FelleniusCircleSettings.SlipDirection) {
-    case 1: SlopeDirection = r.mdw >= 0.0 ? 1 : -1; break;
-    case 2: SlopeDirection = -1; break;
-    default: SlopeDirection = 1; break;
-  }
-  if (SlopeDirection == -1) r.mdw = -r.mdw;
-}
-
-}  // namespace
-
 void AddEndWaterThrusts(double& mdw, double x, double y, double cy, int sign) {
   for (int b = 0; b < BlockCount; ++b) {
     const BlockRecord& block = BlockTable[b];
@@ -68,8 +44,8 @@ int CircleTotalsFellenius() {
     AddEndWaterThrusts(r.mdw, r.sx, r.sy, cy, 1);
     AddEndWaterThrusts(r.mdw, r.ex, r.ey, cy, -1);
   }
-  AddHorizontalForces(r, cy);
-  ApplySlipDirection(r);
+  AddHorizontalForceMoments(r, cy);
+  ApplySlipDirection(r, FelleniusCircleSettings.SlipDirection);
   r.mry = SheetPileMoment(r.cx, r.cy, r.rr);
   r.mr = r.mrf + r.mrc;
   r.md = r.mdw + r.mdh + r.mdk;

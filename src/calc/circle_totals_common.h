@@ -1,0 +1,17 @@
+// Steps that the Fellenius and the Bishop circle totals share: the moments of the horizontal
+// forces and the sliding sense that turns the weight moment.
+#pragma once
+
+#include "calc/slip_result.h"
+
+namespace selvana {
+
+// Adds to r.mdh the moment about a centre at height cy of the horizontal forces: forces 1 and 2
+// only when their height lies within SlipMassYRange (ends included), force 3 always.
+void AddHorizontalForceMoments(SlipResult& r, double cy);
+
+// Sets SlopeDirection from a circle search's slip-direction setting (1 automatic: +1 when
+// r.mdw >= 0, else -1; 2: -1; any other: +1) and, when it is -1, turns r.mdw (only r.mdw).
+void ApplySlipDirection(SlipResult& r, int slipDirection);
+
+}  // namespace selvana
