@@ -7,7 +7,6 @@
 
 #include "calc/circle_totals_common.h"
 #include "calc/design_copy.h"
-#include "calc/fellenius_totals.h"
 #include "calc/partial_factors.h"
 #include "calc/safety_factor.h"
 #include "calc/slip_result.h"

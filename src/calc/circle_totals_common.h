@@ -1,10 +1,15 @@
-// Steps that the Fellenius and the Bishop circle totals share: the moments of the horizontal
-// forces and the sliding sense that turns the weight moment.
+// Steps that the Fellenius and the Bishop circle totals share: the thrust of pressure water at
+// the ends, the moments of the horizontal forces and the sliding sense of the weight moment.
 #pragma once
 
 #include "calc/slip_result.h"
 
 namespace selvana {
+
+// Adds (sign +1) or subtracts (sign -1) the hydrostatic thrust moment about a centre at height
+// cy of every pressure-water block (kind 1) on the vertical at x above the slip-surface end at
+// height y, one block after the other in slot order, straight onto mdw.
+void AddEndWaterThrusts(double& mdw, double x, double y, double cy, int sign);
 
 // Adds to r.mdh the moment about a centre at height cy of the horizontal forces: forces 1 and 2
 // only when their height lies within SlipMassYRange (ends included), force 3 always.
