@@ -119,9 +119,7 @@ int SliceTermsBishop(double R, double cx, double cy, int block, double xRight, d
                      double xLeft, double yLeft) {
   (void)cx;
   const BlockRecord& base = BlockTable[block];
-  const double c = base.CohesionGradient *
-                       (CohesionReferenceLevel(xRight, xLeft) - (yRight + yLeft) / 2.0) +
-                   base.Cohesion;
+  const double c = CohesionAtBase(base, xRight, yRight, xLeft, yLeft);
   const double tanPhi = std::tan(base.FrictionAngle * std::numbers::pi / 180.0);
   const double b = xRight - xLeft;
   const double alpha = std::atan2(yRight - yLeft, xRight - xLeft);

@@ -122,7 +122,7 @@ int SliceMomentsFellenius(double R, double /*cx: moments need only the centre he
   SliceTermsRecord& t = SliceTerms;
   const BlockRecord& base = BlockTable[b];
 
-  t.c = (CohesionReferenceLevel(xR, xL) - (yR + yL) / 2.0) * base.CohesionGradient + base.Cohesion;
+  t.c = CohesionAtBase(base, xR, yR, xL, yL);
   t.tanPhi = std::tan(base.FrictionAngle * kDegree);
   t.l = std::sqrt((yR - yL) * (yR - yL) + (xR - xL) * (xR - xL));
   t.width = xR - xL;

@@ -23,4 +23,9 @@ double CohesionReferenceLevel(double x1, double x2) {
   return line.Y[count - 1];
 }
 
+double CohesionAtBase(const BlockRecord& block, double xR, double yR, double xL, double yL) {
+  return block.CohesionGradient * (CohesionReferenceLevel(xR, xL) - (yR + yL) / 2.0) +
+         block.Cohesion;
+}
+
 }  // namespace selvana

@@ -1,5 +1,8 @@
-// The level from which cohesion grows with depth (C = K x depth + C0).
+// The level from which cohesion grows with depth (C = K x depth + C0), and that cohesion on a
+// slice base.
 #pragma once
+
+#include "model/project_model.h"
 
 namespace selvana {
 
@@ -8,5 +11,9 @@ namespace selvana {
 // last vertex's Y at or beyond the last, linear in between (X taken as ascending). A mode-1
 // line without vertices falls back to CohesionRefHeight.
 double CohesionReferenceLevel(double x1, double x2);
+
+// The cohesion of block on a slice base from (xR, yR) to (xL, yL): CohesionGradient times the
+// depth of the base's mid-height below the reference level of the slice, plus Cohesion.
+double CohesionAtBase(const BlockRecord& block, double xR, double yR, double xL, double yL);
 
 }  // namespace selvana
