@@ -30,6 +30,24 @@ Edge PolygonEdge(int b, int i) {
   return {p.X, p.Y, q.X, q.Y};
 }
 
+// The Y of an end of e that lies on the vertical at x (within 1e-5), the first end first.
+bool EndOnVertical(const Edge& e, double x, double& y) {
+  if (std::fabs(e.x1 - x) < kOnVertical) {
+    y = e.y1;
+    return true;
+  }
+  if (std::fabs(e.x2 - x) < kOnVertical) {
+    y = e.y2;
+    return true;
+  }
+  return false;
+}
+
+// The Y of the line through e at x (e must not be vertical).
+double InterpolatedY(const Edge& e, double x) {
+  return (e.y2 - e.y1) * (e.x1 - x) / (e.x1 - e.x2) + e.y1;
+}
+
 bool OutlineSlotsValid(int entries) {
   for (int i = 0; i < entries; ++i) {
     const int slot = BlockOutline.Points[i];
@@ -86,15 +104,12 @@ int BlockHeightsAtX(double x, std::array<double, kMaxBlocks>& tops,
     for (int i = 0; i < edges; ++i) {
       const Edge e = PolygonEdge(b, i);
       double y;
-      if (std::fabs(e.x1 - x) < kOnVertical) {
-        y = e.y1;
-      } else if (std::fabs(e.x2 - x) < kOnVertical) {
-        y = e.y2;
-      } else if ((e.x1 < x && e.x2 < x) || (e.x1 > x && e.x2 > x) ||
-                 std::fabs(e.x1 - e.x2) < kSteepEdge) {
-        continue;
-      } else {
-        y = (e.y2 - e.y1) * (e.x1 - x) / (e.x1 - e.x2) + e.y1;
+      if (!EndOnVertical(e, x, y)) {
+        if ((e.x1 < x && e.x2 < x) || (e.x1 > x && e.x2 > x) ||
+            std::fabs(e.x1 - e.x2) < kSteepEdge) {
+          continue;
+        }
+        y = InterpolatedY(e, x);
       }
       highest = std::max(highest, y);
       lowest = std::min(lowest, y);
@@ -117,14 +132,9 @@ void BlockExtentAtX(int b, double x, double verticalTolerance, double& top, doub
     const Edge e = PolygonEdge(b, i);
     if (x < std::min(e.x1, e.x2) || x > std::max(e.x1, e.x2)) continue;
     double y;
-    if (std::fabs(e.x1 - x) < kOnVertical) {
-      y = e.y1;
-    } else if (std::fabs(e.x2 - x) < kOnVertical) {
-      y = e.y2;
-    } else if (std::fabs(e.x1 - e.x2) <= verticalTolerance) {
-      continue;
-    } else {
-      y = (e.y2 - e.y1) * (e.x1 - x) / (e.x1 - e.x2) + e.y1;
+    if (!EndOnVertical(e, x, y)) {
+      if (std::fabs(e.x1 - e.x2) <= verticalTolerance) continue;
+      y = InterpolatedY(e, x);
     }
     top = std::max(top, y);
     bottom = std::min(bottom, y);
