@@ -52,10 +52,13 @@ void OfferToCircleList(const SlipResult& r, int order, int& count) {
   if (!matched && count < kMaxCircleListEntries) CircleList[count++] = candidate;
 }
 
+// Methods 0 and 1, the only ones with a sheet-pile term and the marks of their safety factor.
+bool FelleniusFamily() { return cm.kt == kMethodFellenius || cm.kt == kMethodTschebotarioff; }
+
 // The pile's moment on the critical circle, with the user's pile factor (the consolidation runs
 // on the user's model, not the design copy).
 double CriticalPileMoment(const SlipResult& r) {
-  if (cm.kt != kMethodFellenius && cm.kt != kMethodTschebotarioff) return 0.0;
+  if (!FelleniusFamily()) return 0.0;
   const int mode = SheetPileSettings.Mode;
   if (mode != 2 && mode != 3) return 0.0;
   double mry = SheetPileMoment(r.cx, r.cy, r.rr);
@@ -69,9 +72,7 @@ double CriticalPileMoment(const SlipResult& r) {
 // as having no factor; the other methods keep it, so that such a surface is judged OUT rather
 // than hidden behind the mark.
 double CriticalSafetyFactor(double mr, double md) {
-  if (cm.kt == kMethodFellenius || cm.kt == kMethodTschebotarioff) {
-    return SafetyFactorWithMarks(mr, md);
-  }
+  if (FelleniusFamily()) return SafetyFactorWithMarks(mr, md);
   if (std::fabs(md) <= 1e-5) return kNoSafetyFactor;
   return TruncateSafetyFactor(mr / md);
 }
