@@ -20,10 +20,7 @@ void BishopCircleMethod::ResetRecord(int order0, double cx, double cy, double R)
 void BishopCircleMethod::AddSlice(double R, double cx, double cy, int b, double xR, double yR,
                                   double xL, double yL) {
   SliceTermsBishop(R, cx, cy, b, xR, yR, xL, yL);
-  SlipResult& r = CurrentSlipResult;
-  r.mdw += SliceTerms.mdw;
-  r.mdh += SliceTerms.mdh;
-  r.mdk += SliceTerms.mdk;
+  AddSliceDrivingTerms(CurrentSlipResult);
 }
 
 void BishopCircleMethod::CloseSurface(int order0, double cx, double cy, double R) {

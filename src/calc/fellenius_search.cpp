@@ -16,12 +16,7 @@ void FelleniusCircleMethod::ResetRecord(int order0, double cx, double cy, double
 void FelleniusCircleMethod::AddSlice(double R, double cx, double cy, int b, double xR,
                                      double yR, double xL, double yL) {
   SliceMomentsFellenius(R, cx, cy, b, xR, yR, xL, yL);
-  SlipResult& r = CurrentSlipResult;
-  r.mrf += SliceTerms.mrf;
-  r.mrc += SliceTerms.mrc;
-  r.mdw += SliceTerms.mdw;
-  r.mdh += SliceTerms.mdh;
-  r.mdk += SliceTerms.mdk;
+  AddSliceTerms(CurrentSlipResult);
 }
 
 void FelleniusCircleMethod::CloseSurface(int order0, double cx, double cy, double R) {

@@ -7,6 +7,7 @@
 
 #include "calc/run_data.h"
 #include "calc/slicing_cohesion.h"
+#include "calc/slip_result.h"
 #include "model/project_model.h"
 
 namespace selvana {
@@ -98,6 +99,18 @@ void SandPileResistance(const BlockRecord& base, double R, double cosA, double r
 }
 
 }  // namespace
+
+void AddSliceTerms(SlipResult& r) {
+  r.mrf += SliceTerms.mrf;
+  r.mrc += SliceTerms.mrc;
+  AddSliceDrivingTerms(r);
+}
+
+void AddSliceDrivingTerms(SlipResult& r) {
+  r.mdw += SliceTerms.mdw;
+  r.mdh += SliceTerms.mdh;
+  r.mdk += SliceTerms.mdk;
+}
 
 double SurchargeOnStretch(double xR, double xL) {
   const SurchargeRecord& s = cm.Surcharges;

@@ -4,6 +4,8 @@
 
 namespace selvana {
 
+struct SlipResult;
+
 // The terms of the slice just computed, with the working values they came from. One instance,
 // overwritten per slice; the search adds the five moment terms to the current slip surface.
 struct SliceTermsRecord {
@@ -32,6 +34,11 @@ struct SliceTermsRecord {
   double Q = 0.0;        // surcharge on the slice (kN/m)
 };
 extern SliceTermsRecord SliceTerms;
+
+// Adds the five moment terms of SliceTerms to r.
+void AddSliceTerms(SlipResult& r);
+// Adds only the driving terms of SliceTerms (mdw, mdh, mdk) to r.
+void AddSliceDrivingTerms(SlipResult& r);
 
 // Fills SliceTerms for the slice above the base chord (xR, yR)-(xL, yL) of the circle (cx, cy, R)
 // whose base lies in block slot b, from the strips in BlockStrips. Returns 0.
