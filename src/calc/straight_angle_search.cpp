@@ -128,7 +128,7 @@ void EvaluateAngle(double a, double x0, double y0, CalcProgress& progress) {
   ResetLineRecord(g.Order, x0, y0, g.Angle);
   SlipLineSurfaceIntersections(x0, y0, g.Angle);
   AngleWedgeCloser closer(g.Order, x0, y0, progress);
-  WalkSlipLine({.lengthenUncutLines = true, .structuresAreSoil = false}, x0, y0, closer);
+  WalkSlipLine(kLineFromPointWalk, x0, y0, closer);
   closer.CloseWedge();
 }
 

@@ -79,7 +79,7 @@ void EvaluatePair(double px, double py, double qx, double qy, CalcProgress& prog
   ResetLineRecord2(g.Order, px, py, qx, qy, g.Angle);
   SlipSegmentSurfaceIntersections(px, py, qx, qy);
   SegmentWedgeCloser closer(g.Order, px, py, qx, qy, progress);
-  WalkSlipLine({.lengthenUncutLines = false, .structuresAreSoil = true}, px, py, closer);
+  WalkSlipLine(kLineBetweenSegmentsWalk, px, py, closer);
   closer.CloseWedge();
 }
 

@@ -3,16 +3,9 @@
 // their strips and forces, and the closing of a wedge at air, water and soil without strength.
 #pragma once
 
-namespace selvana {
+#include "calc/slicing_walk.h"
 
-// Where the two straight-line searches walk differently.
-struct StraightWalkRules {
-  // Method 3 lengthens both the tested segment and the uncut line by 0.0001 at each end before
-  // testing them; method 5 tests them as they are.
-  bool lengthenUncutLines;
-  // Method 3 stops at a structure and marks the wedge invalid; method 5 slices it like soil.
-  bool structuresAreSoil;
-};
+namespace selvana {
 
 // What a search does when a wedge closes: its totals, its store and a fresh record.
 class WedgeCloser {
@@ -26,9 +19,9 @@ class WedgeCloser {
 void OrderLineHits(double tieX);
 
 // Walks the pieces of SurfaceHits from right to left along the line through (x0, y0) at the
-// signed angle in SearchGrid.Angle: slices soil pieces into CurrentSlipResult and calls
-// closer.CloseWedge() at every piece that ends a wedge. Does not close the last wedge: the
-// search closes it after the walk. Starts with SlipInvalid 0.
-void WalkSlipLine(const StraightWalkRules& rules, double x0, double y0, WedgeCloser& closer);
+// signed angle in SearchGrid.Angle (WalkSurfacePieces with the search's rules): slices soil
+// pieces into CurrentSlipResult and calls closer.CloseWedge() at every piece that ends a wedge.
+// Does not close the last wedge: the search closes it after the walk. Starts with SlipInvalid 0.
+void WalkSlipLine(const SurfaceWalkRules& rules, double x0, double y0, WedgeCloser& closer);
 
 }  // namespace selvana
