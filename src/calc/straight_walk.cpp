@@ -21,11 +21,7 @@ void AddSliceToWedge(double x, double y, double xl, double yl) {
   SlipResult& r = CurrentSlipResult;
   if (x > r.sx) r.sx = x, r.sy = y;
   if (xl < r.ex) r.ex = xl, r.ey = yl;
-  r.mrf += SliceTerms.mrf;
-  r.mrc += SliceTerms.mrc;
-  r.mdw += SliceTerms.mdw;
-  r.mdh += SliceTerms.mdh;
-  r.mdk += SliceTerms.mdk;
+  AddSliceTerms(r);
   r.f = kNoSafetyFactor;
   r.valid = 1;
 }

@@ -165,7 +165,7 @@ int SliceForcesStraightLine(double alpha, double x0, double y0, int b, double x,
   const double ca = std::fabs(LineDirectionFactor.Cos);
   const double sa = std::fabs(LineDirectionFactor.Sin);
 
-  t.c = (CohesionReferenceLevel(x, xl) - (y + yl) / 2.0) * base.CohesionGradient + base.Cohesion;
+  t.c = CohesionAtBase(base, x, y, xl, yl);
   t.tanPhi = std::tan(base.FrictionAngle * kDegree);
   t.l = std::sqrt((x - xl) * (x - xl) + (y - yl) * (y - yl));
   t.width = x - xl;
