@@ -67,6 +67,13 @@ void AnnounceVerdict() {
   }
 }
 
+void FinishCalcRun(CalcProgress& progress) {
+  StampCalcDateTime(LocalTimeNow());
+  progress.Hide();
+  AnnounceVerdict();
+  ReportSlipResultOverflow();
+}
+
 int RunCircleCalc(const CircleRunFamily& family, CalcProgress& progress) {
   CalcStatus = 0;
   if (cm.kt != family.firstMethod && cm.kt != family.secondMethod) {
@@ -80,10 +87,7 @@ int RunCircleCalc(const CircleRunFamily& family, CalcProgress& progress) {
     DesignCopyScope designCopy(family.applyPartialFactors);
     family.search(progress);
   }
-  StampCalcDateTime(LocalTimeNow());
-  progress.Hide();
-  AnnounceVerdict();
-  ReportSlipResultOverflow();
+  FinishCalcRun(progress);
   return 0;
 }
 

@@ -34,6 +34,11 @@ bool CheckCircleRanges(const CircleSearchSettings& settings);
 // Stamps cm.CalcDateTime from a local time: two-digit year, month, day; hour, minute, second.
 void StampCalcDateTime(const std::tm& now);
 
+// The end of every run entry once the design copy is restored: stamps the date and time from
+// the run clock, hides the progress window, announces the verdict and reports result tables
+// that ran full.
+void FinishCalcRun(CalcProgress& progress);
+
 // The verdict of a finished run: with CalcStatus 1 consolidates and shows OK or OUT against the
 // allowable safety factor; otherwise shows that no result was obtained.
 void AnnounceVerdict();

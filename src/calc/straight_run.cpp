@@ -3,8 +3,6 @@
 
 #include "calc/design_copy.h"
 #include "calc/partial_factors.h"
-#include "calc/result_store.h"
-#include "calc/run_clock.h"
 #include "calc/run_entry.h"
 #include "calc/slicing_polygons.h"
 #include "calc/slip_result.h"
@@ -63,10 +61,7 @@ int RunStraightLineCalc(CalcProgress& progress) {
     }
   }
   SlopeDirection = MinSlip.Direction;
-  StampCalcDateTime(LocalTimeNow());
-  progress.Hide();
-  AnnounceVerdict();
-  ReportSlipResultOverflow();
+  FinishCalcRun(progress);
   return 0;
 }
 
