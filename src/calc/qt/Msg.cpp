@@ -3,6 +3,7 @@
 
 #include <QLabel>
 
+#include "calc/qt/calc_window_font.h"
 #include "platform/qt/screen_centre.h"
 
 namespace selvana {
@@ -13,19 +14,6 @@ namespace {
 
 constexpr int kWidth = 450;
 constexpr int kHeight = 228;
-
-QFont GothicFont(int pixels, bool bold = false) {
-  QFont font(QString::fromUtf8("ＭＳ ゴシック"));
-  font.setPixelSize(pixels);
-  font.setBold(bold);
-  return font;
-}
-
-void SetTextColour(QWidget* w, const QColor& colour) {
-  QPalette palette = w->palette();
-  palette.setColor(QPalette::WindowText, colour);
-  w->setPalette(palette);
-}
 
 }  // namespace
 

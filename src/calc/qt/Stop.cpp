@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "calc/qt/Msg.h"
+#include "calc/qt/calc_window_font.h"
 
 namespace selvana {
 
@@ -25,13 +26,8 @@ TStop_Frm::TStop_Frm(TMsg_Frm* msg, QWidget* parent)
   label1_->setObjectName("Label1");
   label1_->setGeometry(8, 8, 89, 21);
   label1_->setAttribute(Qt::WA_TransparentForMouseEvents);  // its clicks are the window's
-  QFont font(QString::fromUtf8("ＭＳ ゴシック"));
-  font.setPixelSize(21);
-  font.setBold(true);
-  label1_->setFont(font);
-  QPalette palette = label1_->palette();
-  palette.setColor(QPalette::WindowText, Qt::red);
-  label1_->setPalette(palette);
+  label1_->setFont(GothicFont(21, true));
+  SetTextColour(label1_, Qt::red);
   const QRect m = msg->frameGeometry();
   move(m.left() + m.width() - kWidth - 4, m.top() + m.height() - kHeight - 4);
 }
