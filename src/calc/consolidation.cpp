@@ -69,11 +69,13 @@ double CriticalPileMoment(const SlipResult& r) {
 }
 
 // The safety factor of the critical surface. Methods 0 and 1 mark a result at or below zero
-// as having no factor; the other methods keep it, so that such a surface is judged OUT rather
-// than hidden behind the mark.
+// as having no factor. The other methods mark what their totals mark: a driving total of 1e-5
+// or less, a negative one included (|md| <= 1e-5 or md < -1e-5), drives nothing; a result at
+// or below zero from a positive driving total is kept, so that such a surface is judged OUT
+// rather than hidden behind the mark.
 double CriticalSafetyFactor(double mr, double md) {
   if (FelleniusFamily()) return SafetyFactorWithMarks(mr, md);
-  if (std::fabs(md) <= 1e-5) return kNoSafetyFactor;
+  if (md <= 1e-5) return kNoSafetyFactor;
   return TruncateSafetyFactor(mr / md);
 }
 

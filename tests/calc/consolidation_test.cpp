@@ -142,5 +142,41 @@ TEST_F(Consolidation, CriticalWithoutDrivingMomentIsMarked) {
   EXPECT_EQ(kNoSafetyFactor, Fmin);
 }
 
+// The recomputed Fmin gives the no-factor mark exactly where the totals of each method do, so
+// the verdict never shows a factor the result table does not.
+TEST_F(Consolidation, FminMarksWhatTheTotalsMark) {
+  struct Case {
+    const char* name;
+    int method;
+    double mrf;
+    double mdw;
+    double fmin;
+  };
+  const Case cases[] = {
+      {"bishop_negative_drive", kMethodBishop, 500.0, -1000.0, kNoSafetyFactor},
+      {"modified_bishop_negative_drive", kMethodModifiedBishop, 500.0, -1000.0, kNoSafetyFactor},
+      {"line_from_point_negative_drive", kMethodLineFromPoint, 500.0, -1000.0, kNoSafetyFactor},
+      {"segments_negative_drive", kMethodLineBetweenSegments, 500.0, -1000.0, kNoSafetyFactor},
+      {"just_below_minus_tolerance", kMethodBishop, 500.0, -1.5e-5, kNoSafetyFactor},
+      {"within_tolerance", kMethodLineFromPoint, 500.0, -0.5e-5, kNoSafetyFactor},
+      {"negative_resistance_is_kept", kMethodBishop, -500.0, 1000.0, -0.5},
+      {"line_negative_resistance_is_kept", kMethodLineBetweenSegments, -500.0, 1000.0, -0.5},
+      {"zero_resistance_is_kept", kMethodLineFromPoint, 0.0, 1000.0, 0.0},
+      {"fellenius_negative_drive", kMethodFellenius, 500.0, -1000.0, kNoSafetyFactor},
+      {"fellenius_negative_resistance", kMethodFellenius, -500.0, 1000.0, kNoSafetyFactor},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    SetUp();
+    cm.kt = c.method;
+    SlipResult& r = Add(1, 0.0, 0.0, 1.5);
+    r.mrf = c.mrf;
+    r.mdw = c.mdw;
+    ConsolidateResults();
+    // Exact: the quotients -0.5 and 0 are exact, and the truncation keeps whole steps.
+    EXPECT_EQ(c.fmin, Fmin);
+  }
+}
+
 }  // namespace
 }  // namespace selvana
