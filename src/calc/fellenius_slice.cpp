@@ -112,6 +112,14 @@ void AddSliceDrivingTerms(SlipResult& r) {
   r.mdk += SliceTerms.mdk;
 }
 
+void SetSliceBaseTerms(const BlockRecord& base, double xR, double yR, double xL, double yL) {
+  SliceTermsRecord& t = SliceTerms;
+  t.c = CohesionAtBase(base, xR, yR, xL, yL);
+  t.tanPhi = std::tan(base.FrictionAngle * kDegree);
+  t.l = std::sqrt((yR - yL) * (yR - yL) + (xR - xL) * (xR - xL));
+  t.width = xR - xL;
+}
+
 double SurchargeOnStretch(double xR, double xL) {
   const SurchargeRecord& s = cm.Surcharges;
   double q = 0.0;
@@ -135,10 +143,7 @@ int SliceMomentsFellenius(double R, double /*cx: moments need only the centre he
   SliceTermsRecord& t = SliceTerms;
   const BlockRecord& base = BlockTable[b];
 
-  t.c = CohesionAtBase(base, xR, yR, xL, yL);
-  t.tanPhi = std::tan(base.FrictionAngle * kDegree);
-  t.l = std::sqrt((yR - yL) * (yR - yL) + (xR - xL) * (xR - xL));
-  t.width = xR - xL;
+  SetSliceBaseTerms(base, xR, yR, xL, yL);
 
   const StripSums s = SumStrips(b);
   t.W = s.W;

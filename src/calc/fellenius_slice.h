@@ -4,6 +4,7 @@
 
 namespace selvana {
 
+struct BlockRecord;
 struct SlipResult;
 
 // The terms of the slice just computed, with the working values they came from. One instance,
@@ -39,6 +40,10 @@ extern SliceTermsRecord SliceTerms;
 void AddSliceTerms(SlipResult& r);
 // Adds only the driving terms of SliceTerms (mdw, mdh, mdk) to r.
 void AddSliceDrivingTerms(SlipResult& r);
+
+// Sets the base values of SliceTerms for a base chord (xR, yR)-(xL, yL) in block base: the
+// cohesion at its middle, tan φ, the chord length and the slice width.
+void SetSliceBaseTerms(const BlockRecord& base, double xR, double yR, double xL, double yL);
 
 // Fills SliceTerms for the slice above the base chord (xR, yR)-(xL, yL) of the circle (cx, cy, R)
 // whose base lies in block slot b, from the strips in BlockStrips. Returns 0.

@@ -9,7 +9,6 @@
 #include "calc/fellenius_slice.h"
 #include "calc/run_data.h"
 #include "calc/safety_factor.h"
-#include "calc/slicing_cohesion.h"
 #include "calc/slicing_polygons.h"
 #include "calc/slip_result.h"
 #include "model/project_model.h"
@@ -165,10 +164,7 @@ int SliceForcesStraightLine(double alpha, double x0, double y0, int b, double x,
   const double ca = std::fabs(LineDirectionFactor.Cos);
   const double sa = std::fabs(LineDirectionFactor.Sin);
 
-  t.c = CohesionAtBase(base, x, y, xl, yl);
-  t.tanPhi = std::tan(base.FrictionAngle * kDegree);
-  t.l = std::sqrt((x - xl) * (x - xl) + (y - yl) * (y - yl));
-  t.width = x - xl;
+  SetSliceBaseTerms(base, x, y, xl, yl);
 
   const StripWeights s = SumStripWeights(b);
   t.We = s.We;
