@@ -1,4 +1,4 @@
-// Strips of soil above a slip circle, from the block heights at the ends of a slice interval.
+// Strips of soil above a slip surface, from the block heights at the ends of a slice interval.
 #include "calc/slicing_strips.h"
 
 #include <algorithm>
@@ -21,20 +21,26 @@ double BetweenSides(double x, double atA, double atB) {
 
 }  // namespace
 
-int BlockStripInSlice(int b, double width, double x, double cx, double cy, double R) {
-  if (b < 0 || b >= kMaxBlocks) return -1;
+bool StripAboveBase(int b, double width, double x, double baseY, double& top, double& bottom) {
   const SliceSideHeightsRecord& s = SliceSideHeights;
   BlockStrip& strip = BlockStrips[b];
   if (s.TopA[b] + kTouchSlack <= s.BottomA[b] || s.TopB[b] + kTouchSlack <= s.BottomB[b]) {
     strip = {x, 0.0, 0.0};
-    return 0;
+    return false;
   }
-  const double arc = ArcYAt(cx, cy, R, x);
-  const double top = std::max(BetweenSides(x, s.TopA[b], s.TopB[b]), arc);
-  const double bottom = std::max(BetweenSides(x, s.BottomA[b], s.BottomB[b]), arc);
+  top = std::max(BetweenSides(x, s.TopA[b], s.TopB[b]), baseY);
+  bottom = std::max(BetweenSides(x, s.BottomA[b], s.BottomB[b]), baseY);
   strip = {x, (top + bottom) / 2.0, (top - bottom) * width};
-  SlipMassYRange.MaxY = std::max(SlipMassYRange.MaxY, top);
-  SlipMassYRange.MinY = std::min(SlipMassYRange.MinY, bottom);
+  return true;
+}
+
+int BlockStripInSlice(int b, double width, double x, double cx, double cy, double R) {
+  if (b < 0 || b >= kMaxBlocks) return -1;
+  double top = 0.0, bottom = 0.0;
+  if (StripAboveBase(b, width, x, ArcYAt(cx, cy, R, x), top, bottom)) {
+    SlipMassYRange.MaxY = std::max(SlipMassYRange.MaxY, top);
+    SlipMassYRange.MinY = std::min(SlipMassYRange.MinY, bottom);
+  }
   return 0;
 }
 

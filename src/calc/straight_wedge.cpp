@@ -10,6 +10,7 @@
 #include "calc/run_data.h"
 #include "calc/safety_factor.h"
 #include "calc/slicing_polygons.h"
+#include "calc/slicing_strips.h"
 #include "calc/slip_result.h"
 #include "model/project_model.h"
 
@@ -17,7 +18,6 @@ namespace selvana {
 namespace {
 
 constexpr double kDegree = std::numbers::pi / 180.0;
-constexpr double kTouchSlack = 1e-7;  // top and bottom this close still count as a cut
 
 // The unit weights block j contributes with: total, effective, and the weight per area its strip
 // counts with when it is not the base block (the sand-pile formulas' "other" weight).
@@ -138,19 +138,8 @@ int BlockStripAboveLine(int j, double w, double xm, double ym, double x0, double
   (void)ym;
   (void)alpha;
   if (j < 0 || j >= kMaxBlocks) return -1;
-  const SliceSideHeightsRecord& s = SliceSideHeights;
-  BlockStrip& strip = BlockStrips[j];
-  if (s.TopA[j] + kTouchSlack <= s.BottomA[j] || s.TopB[j] + kTouchSlack <= s.BottomB[j]) {
-    strip = {xm, 0.0, 0.0};
-    return 0;
-  }
-  const double span = s.XA - s.XB;
-  double top = (s.XA - xm) * (s.TopB[j] - s.TopA[j]) / span + s.TopA[j];
-  double bottom = (s.XA - xm) * (s.BottomB[j] - s.BottomA[j]) / span + s.BottomA[j];
-  const double line = SlipLineYAt(xm, x0, y0);
-  top = std::max(top, line);
-  bottom = std::max(bottom, line);
-  strip = {xm, (top + bottom) / 2.0, (top - bottom) * w};
+  double top = 0.0, bottom = 0.0;
+  StripAboveBase(j, w, xm, SlipLineYAt(xm, x0, y0), top, bottom);
   return 0;
 }
 
