@@ -3,8 +3,8 @@
 #include "calc/fellenius_slice.h"
 
 #include <cmath>
-#include <numbers>
 
+#include "calc/degree.h"
 #include "calc/run_data.h"
 #include "calc/slicing_cohesion.h"
 #include "calc/slip_result.h"
@@ -15,8 +15,6 @@ namespace selvana {
 SliceTermsRecord SliceTerms;
 
 namespace {
-
-constexpr double kDegree = std::numbers::pi / 180.0;
 
 // The unit weights a block contributes with: its own, or for ground improved with sand piles
 // the blend of pile and soil by the replacement ratio.

@@ -4,9 +4,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <utility>
 
+#include "calc/degree.h"
 #include "calc/dump_file.h"
 #include "calc/result_store.h"
 #include "calc/run_data.h"
@@ -23,7 +23,6 @@
 namespace selvana {
 namespace {
 
-constexpr double kDegree = std::numbers::pi / 180.0;
 constexpr double kNoLimit = 999999.0;  // a limit angle not yet found
 constexpr double kRayLength = 10000.0;
 

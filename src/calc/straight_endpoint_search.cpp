@@ -4,8 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
+#include "calc/degree.h"
 #include "calc/dump_file.h"
 #include "calc/result_store.h"
 #include "calc/run_data.h"
@@ -22,7 +22,6 @@
 namespace selvana {
 namespace {
 
-constexpr double kDegree = std::numbers::pi / 180.0;
 // The computed last point of a segment may miss the user's end by an ulp or so.
 constexpr double kSegmentEndSlack = 1e-7;
 // Points per refined segment, less one.

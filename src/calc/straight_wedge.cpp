@@ -4,8 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
+#include "calc/degree.h"
 #include "calc/fellenius_slice.h"
 #include "calc/run_data.h"
 #include "calc/safety_factor.h"
@@ -16,8 +16,6 @@
 
 namespace selvana {
 namespace {
-
-constexpr double kDegree = std::numbers::pi / 180.0;
 
 // The unit weights block j contributes with: total, effective, and the weight per area its strip
 // counts with when it is not the base block (the sand-pile formulas' "other" weight).
