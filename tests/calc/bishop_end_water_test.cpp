@@ -7,14 +7,13 @@
 #include "calc/bishop_totals.h"
 #include "calc/run_data.h"
 #include "calc/slip_result.h"
-#include "fellenius_test_slopes.h"
+#include "test_model_builder.h"
 #include "model/project_model.h"
 
 namespace selvana {
 namespace {
 
-using test::AddTestBlock;
-using test::AddTestPoint;
+using test::AddRectangleBlock;
 
 constexpr double kCx = 0.0, kCy = 20.0, kR = 25.0;
 
@@ -33,19 +32,6 @@ class BishopEndWater : public ::testing::Test {
     BishopSlices.SetRoom(4);
     ResetCircleRecordBishop(0, kCx, kCy, kR);
     BishopSlices.Append({150.0, 1.0, 0.0, 90.0, 60.0});
-  }
-
-  // A block of the kind and unit weight whose polygon is the rectangle x0..x1, y0..y1.
-  int AddRectangleBlock(double x0, double x1, double y0, double y1, int kind, double gamma) {
-    test::Soil water;
-    water.gammaT = gamma;
-    water.kind = kind;
-    const int b = AddTestBlock((x0 + x1) / 2, (y0 + y1) / 2, water);
-    const int p[4] = {AddTestPoint(x0, y0), AddTestPoint(x0, y1), AddTestPoint(x1, y1),
-                      AddTestPoint(x1, y0)};
-    BlockPolygonLists.Count[b] = 4;
-    for (int i = 0; i < 5; ++i) BlockPolygonLists.Points[b][i] = p[i % 4];
-    return b;
   }
 
   void SetSurface(double sx, double sy, double ex, double ey, double mdw) {

@@ -9,16 +9,12 @@
 #include "calc/slicing_breaks.h"
 #include "calc/slicing_polygons.h"
 #include "model/project_model.h"
+#include "test_model_builder.h"
 
 namespace selvana::test {
 
 void SetSingleBishopCircle(double cx, double cy, double R) {
-  CircleSearchSettings& c = BishopCircleSettings;
-  c.CentreX = {cx, cx, 1.0, 0.0};
-  c.CentreY = {cy, cy, 1.0, 0.0};
-  c.Radius = {R, R, 1.0, 0.0};
-  c.HighestGridOrder = 1;
-  c.ExtendFirstGrid = 2;
+  SetOneCircleGrid(BishopCircleSettings, cx, cy, R);
 }
 
 namespace {

@@ -6,8 +6,7 @@
 
 namespace selvana::test {
 
-// A one-centre Bishop grid at (cx, cy) (the search shifts it by 1e-5) with the single radius R,
-// one grid order, no extension.
+// SetOneCircleGrid on BishopCircleSettings.
 void SetSingleBishopCircle(double cx, double cy, double R);
 
 // Evaluates the circle (cx, cy, R) exactly (no grid shift) with the Bishop mechanics on the

@@ -8,6 +8,7 @@
 #include "calc/safety_factor.h"
 #include "calc/slip_result.h"
 #include "model/project_model.h"
+#include "test_model_builder.h"
 
 namespace selvana {
 namespace {
@@ -83,24 +84,9 @@ TEST_F(Consolidation, OneEntryPerCentreWithItsLowestFactor) {
   EXPECT_EQ(0, CircleList[2].DrawMark);
 }
 
-// The pile at x = 6 from +5 to -5 cuts the circle (0, 10, R 10) at (6, 2); with shear 1000 N/cm2
-// and 100 cm2/m it resists 1250 kNm/m (mode 3).
-void SetShearPile(double pileX, int mode = 3) {
-  SheetPileSettings.Mode = mode;
-  SheetPileSettings.PileX = pileX;
-  SheetPileSettings.TopElevation = 5.0;
-  SheetPileSettings.EmbedmentElevation = -5.0;
-  SheetPileSettings.AllowableShear = 1000.0;
-  SheetPileSettings.SectionArea = 100.0;
-  // Passive pressure 0, 50, 100 kN/m2 at +5, 0, -5 over lm1 = 4 below the cut: 200 kN/m at
-  // y = -4/15, so 200 x (10 + 4/15) kNm/m about the centre.
-  SheetPileSettings.RowCount = 3;
-  SheetPileSettings.Elevation[0] = 5.0, SheetPileSettings.Intensity[0] = 0.0;
-  SheetPileSettings.Elevation[1] = 0.0, SheetPileSettings.Intensity[1] = 50.0;
-  SheetPileSettings.Elevation[2] = -5.0, SheetPileSettings.Intensity[2] = 100.0;
-  SheetPileSettings.Lm1 = 4.0;
-}
-
+// The test pile at x = 6 cuts the circle (0, 10, R 10) at (6, 2); in mode 3 it resists
+// 1250 kNm/m; in mode 2 its passive pressure over lm1 = 4 below the cut gives 200 kN/m at
+// y = -4/15, so 200 x (10 + 4/15) kNm/m about the centre.
 TEST_F(Consolidation, SheetPileTermIsAddedToTheCriticalSurface) {
   struct Case {
     const char* name;
@@ -125,7 +111,7 @@ TEST_F(Consolidation, SheetPileTermIsAddedToTheCriticalSurface) {
     ResetProjectData();
     SetUp();
     cm.kt = c.method;
-    SetShearPile(c.pileX, c.mode);
+    test::SetTestSheetPile(c.mode, c.pileX);
     PartialFactors.Enabled = c.factorsOn;
     PartialFactors.Factor[kFactorPileShear] = 0.8;
     PartialFactors.Factor[kFactorPilePressure] = 0.5;

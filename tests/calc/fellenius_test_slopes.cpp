@@ -9,41 +9,6 @@
 
 namespace selvana::test {
 
-int AddTestPoint(double x, double y) {
-  const int slot = PointCount++;
-  PointTable[slot] = {slot, x, y};
-  return slot;
-}
-
-int AddTestLine(int kind, int p1, int p2) {
-  const int slot = LineCount++;
-  LineTable[slot] = {kind, std::min(p1, p2), std::max(p1, p2), 1};
-  return slot;
-}
-
-void AddBoundaryChain(std::initializer_list<int> points) {
-  const int* p = points.begin();
-  const int n = static_cast<int>(points.size());
-  for (int i = 0; i < n; ++i) AddTestLine(kLineBoundary, p[i], p[(i + 1) % n]);
-}
-
-int AddTestBlock(double x, double y, const Soil& soil) {
-  const int slot = BlockCount++;
-  BlockRecord& b = BlockTable[slot];
-  b = BlockRecord{};
-  b.Number = slot;
-  b.SeedX = x;
-  b.SeedY = y;
-  b.UnitWeight = soil.gammaT;
-  b.EffectiveUnitWeight = soil.gammaE;
-  b.Cohesion = soil.c0;
-  b.CohesionGradient = soil.k;
-  b.FrictionAngle = soil.phi;
-  b.Kind = soil.kind;
-  b.FactorClass = 1;
-  return slot;
-}
-
 int BuildHomogeneousSlope(const Soil& soil, bool mirror) {
   const double s = mirror ? -1.0 : 1.0;
   AddBoundaryChain({AddTestPoint(s * -10, 0), AddTestPoint(s * 10, 0), AddTestPoint(s * 30, 10),
@@ -53,12 +18,7 @@ int BuildHomogeneousSlope(const Soil& soil, bool mirror) {
 }
 
 void SetSingleCircle(double cx, double cy, double R) {
-  CircleSearchSettings& c = FelleniusCircleSettings;
-  c.CentreX = {cx, cx, 1.0, 0.0};
-  c.CentreY = {cy, cy, 1.0, 0.0};
-  c.Radius = {R, R, 1.0, 0.0};
-  c.HighestGridOrder = 1;
-  c.ExtendFirstGrid = 2;
+  SetOneCircleGrid(FelleniusCircleSettings, cx, cy, R);
 }
 
 void ScratchFolderTest::SetUp() {

@@ -7,34 +7,16 @@
 #include <string>
 
 #include "model/project_model.h"
+#include "test_model_builder.h"
 
 namespace selvana::test {
-
-// Appends a point and returns its slot.
-int AddTestPoint(double x, double y);
-// Appends a line of the kind between two point slots and returns its slot.
-int AddTestLine(int kind, int p1, int p2);
-// Boundary lines around the closed chain of point slots (the last joined to the first).
-void AddBoundaryChain(std::initializer_list<int> points);
-
-struct Soil {
-  double gammaT = 18.0;
-  double gammaE = 18.0;
-  double c0 = 10.0;
-  double phi = 20.0;
-  double k = 0.0;
-  int kind = kBlockSoil;
-};
-// Appends a block seeded at (x, y) and returns its slot.
-int AddTestBlock(double x, double y, const Soil& soil);
 
 // The homogeneous slope: points (-10,0) (10,0) (30,10) (50,10) (50,-10) (-10,-10) with boundary
 // lines around them, one block seeded at (20, 0) with the soil given. Mirrored in x when
 // mirror is true. Returns the block slot.
 int BuildHomogeneousSlope(const Soil& soil, bool mirror = false);
 
-// A one-centre grid at (cx, cy) (the search shifts it by 1e-5) with the single radius R, one
-// grid order, no extension.
+// SetOneCircleGrid on FelleniusCircleSettings.
 void SetSingleCircle(double cx, double cy, double R);
 
 // Runs each test in its own empty folder under the system's temporary folder and returns to the

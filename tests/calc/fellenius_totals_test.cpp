@@ -8,13 +8,12 @@
 #include "calc/run_data.h"
 #include "calc/safety_factor.h"
 #include "calc/slip_result.h"
-#include "fellenius_test_slopes.h"
+#include "test_model_builder.h"
 
 namespace selvana {
 namespace {
 
-using test::AddTestBlock;
-using test::AddTestPoint;
+using test::AddRectangleBlock;
 
 constexpr double kCx = 0.0, kCy = 20.0, kR = 25.0;
 
@@ -25,19 +24,6 @@ class FelleniusTotals : public ::testing::Test {
     SearchGrid.PointX = kCx;
     SearchGrid.PointY = kCy;
     ResetCircleRecord(0, kCx, kCy, kR);
-  }
-
-  // A block of the kind with unit weight 10 whose polygon is the rectangle x0..x1, y0..y1.
-  int AddRectangleBlock(double x0, double x1, double y0, double y1, int kind) {
-    test::Soil water;
-    water.gammaT = 10.0;
-    water.kind = kind;
-    const int b = AddTestBlock((x0 + x1) / 2, (y0 + y1) / 2, water);
-    const int p[4] = {AddTestPoint(x0, y0), AddTestPoint(x0, y1), AddTestPoint(x1, y1),
-                      AddTestPoint(x1, y0)};
-    BlockPolygonLists.Count[b] = 4;
-    for (int i = 0; i < 5; ++i) BlockPolygonLists.Points[b][i] = p[i % 4];
-    return b;
   }
 
   // A surface from (sx, sy) to (ex, ey) with the given moment sums.
@@ -71,10 +57,8 @@ TEST_F(FelleniusTotals, StackedWaterBlocksAddTheirThrustsOneByOne) {
   // Two pressure-water layers over the right end, 2..4 m and 4..7 m, with unit weights chosen
   // so that adding the two thrusts to each other first rounds differently from adding each to
   // the weight moment in turn: the sum must be the latter, to the last bit.
-  const int lower = AddRectangleBlock(40.0, 60.0, 2.0, 4.0, kBlockPressureWater);
-  const int upper = AddRectangleBlock(40.0, 60.0, 4.0, 7.0, kBlockPressureWater);
-  BlockTable[lower].UnitWeight = 9.81;
-  BlockTable[upper].UnitWeight = 10.3;
+  AddRectangleBlock(40.0, 60.0, 2.0, 4.0, kBlockPressureWater, 9.81);
+  AddRectangleBlock(40.0, 60.0, 4.0, 7.0, kBlockPressureWater, 10.3);
   SetSurface(50.0, 2.0, -10.0, 0.0, 0.0, 0.0, 1000.1);
   CircleTotalsFellenius();
   const auto thrust = [](double top, double bottom, double gamma) {
@@ -90,10 +74,8 @@ TEST_F(FelleniusTotals, StackedWaterBlocksAddTheirThrustsOneByOne) {
   ResetProjectData();
   SetUp();
   FelleniusCircleSettings.SlipDirection = 3;  // keep the sign for the check
-  const int lowerLeft = AddRectangleBlock(-20.0, 0.0, 2.0, 4.0, kBlockPressureWater);
-  const int upperLeft = AddRectangleBlock(-20.0, 0.0, 4.0, 7.0, kBlockPressureWater);
-  BlockTable[lowerLeft].UnitWeight = 9.81;
-  BlockTable[upperLeft].UnitWeight = 10.3;
+  AddRectangleBlock(-20.0, 0.0, 2.0, 4.0, kBlockPressureWater, 9.81);
+  AddRectangleBlock(-20.0, 0.0, 4.0, 7.0, kBlockPressureWater, 10.3);
   SetSurface(30.0, 5.0, -10.0, 2.0, 0.0, 0.0, 500.9);
   CircleTotalsFellenius();
   expected = 500.9;
@@ -187,22 +169,8 @@ TEST_F(FelleniusTotals, SafetyFactorIsTruncatedOrMarked) {
   EXPECT_EQ(kNoSafetyFactor, CurrentSlipResult.f);
 }
 
-// The pile at x = 6 from +5 down to -5 cuts the circle (0, 10, R 10) once, at (6, 2), where
-// cos θ = 8 / 10.
-void SetPile(int mode) {
-  SheetPileSettingsRecord& p = SheetPileSettings;
-  p.Mode = mode;
-  p.PileX = 6.0;
-  p.TopElevation = 5.0;
-  p.EmbedmentElevation = -5.0;
-  p.AllowableShear = 1000.0;
-  p.SectionArea = 100.0;
-  p.RowCount = 3;
-  p.Elevation[0] = 5.0, p.Intensity[0] = 0.0;
-  p.Elevation[1] = 0.0, p.Intensity[1] = 50.0;
-  p.Elevation[2] = -5.0, p.Intensity[2] = 100.0;
-  p.Lm1 = 4.0;
-}
+// The test pile at x = 6 cuts the circle (0, 10, R 10) once, at (6, 2), where cos θ = 8 / 10.
+void SetPile(int mode) { test::SetTestSheetPile(mode, 6.0); }
 
 TEST(FelleniusSheetPile, MomentsOfShearAndPassivePressure) {
   struct Case {

@@ -6,9 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <numbers>
 #include <vector>
 
+#include "calc/degree.h"
 #include "calc/progress_headless.h"
 #include "calc/run_data.h"
 #include "calc/slicing_polygons.h"
@@ -25,8 +25,6 @@ using test::AddTestPoint;
 using test::BuildHomogeneousSlope;
 using test::SetOneAngle;
 using test::Soil;
-
-constexpr double kDegree = std::numbers::pi / 180.0;
 
 // ---- Angle range ----
 

@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <numbers>
 
+#include "calc/degree.h"
 #include "calc/progress_headless.h"
 #include "calc/run_data.h"
 #include "calc/slicing_polygons.h"
@@ -22,8 +22,6 @@ namespace {
 using test::BuildHomogeneousSlope;
 using test::SetSegments;
 using test::Soil;
-
-constexpr double kDegree = std::numbers::pi / 180.0;
 
 class StraightEndpointSearch : public test::ScratchFolderTest {
  protected:

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <numbers>
 
+#include "calc/degree.h"
 #include "calc/progress_headless.h"
 #include "calc/slicing_polygons.h"
 #include "calc/slip_result.h"
@@ -15,8 +15,6 @@
 
 namespace selvana {
 namespace {
-
-constexpr double kDegree = std::numbers::pi / 180.0;
 
 // A box 0..20 wide: upper layer A from Y 5 to 10, lower layer B from 0 to 5. The line from
 // (2, 0) to (18, 10) crosses the layer boundary at X 10.

@@ -3,16 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <numbers>
 
+#include "calc/degree.h"
 #include "calc/run_data.h"
 #include "calc/straight_angle_search.h"
-#include "fellenius_test_slopes.h"
+#include "test_model_builder.h"
 
 namespace selvana {
 namespace {
-
-constexpr double kDegree = std::numbers::pi / 180.0;
 
 TEST(StraightLineHitOrder, EachBoundaryLineGivesItsUpperThenItsLowerCrossing) {
   // Two boundary lines meeting at the start point (10, 0): both rays touch both lines there.

@@ -3,17 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <numbers>
 
+#include "calc/degree.h"
 #include "calc/run_data.h"
 #include "calc/slicing_polygons.h"
 #include "calc/straight_endpoint_search.h"
-#include "fellenius_test_slopes.h"
+#include "test_model_builder.h"
 
 namespace selvana {
 namespace {
-
-constexpr double kDegree = std::numbers::pi / 180.0;
 
 TEST(StraightPieceBlock, NearlyVerticalLineFindsTheBlockAtTheMiddleOfItsPiece) {
   // A box 0..20 x 0..20; the line from (10, -10) to (10.00032, 30) leans 8e-6 from the

@@ -2,14 +2,12 @@
 #include "straight_test_models.h"
 
 #include <cmath>
-#include <numbers>
 
+#include "calc/degree.h"
 #include "fellenius_test_slopes.h"
 
 namespace selvana::test {
 namespace {
-
-constexpr double kDegree = std::numbers::pi / 180.0;
 
 Soil SoilOf(double c, double gamma, double phiDeg, int kind = kBlockSoil) {
   Soil s;

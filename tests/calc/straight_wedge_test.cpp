@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <numbers>
 
+#include "calc/degree.h"
 #include "calc/fellenius_slice.h"
 #include "calc/run_data.h"
 #include "calc/safety_factor.h"
@@ -20,8 +20,6 @@ namespace {
 using test::AddTestBlock;
 using test::AddTestPoint;
 using test::Soil;
-
-constexpr double kDegree = std::numbers::pi / 180.0;
 
 void SetLineAngle(double alphaDeg) {
   LineDirectionFactor.Factor = alphaDeg > 0.0 ? 1.0 : -1.0;
