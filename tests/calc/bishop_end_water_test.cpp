@@ -7,8 +7,9 @@
 #include "calc/bishop_totals.h"
 #include "calc/run_data.h"
 #include "calc/slip_result.h"
-#include "test_model_builder.h"
+#include "end_water_cases.h"
 #include "model/project_model.h"
+#include "test_model_builder.h"
 
 namespace selvana {
 namespace {
@@ -19,8 +20,7 @@ constexpr double kCx = 0.0, kCy = 20.0, kR = 25.0;
 
 // The hydrostatic thrust moment of water from bottom to top about the centre height.
 double Thrust(double top, double bottom, double gamma) {
-  const double depth = top - bottom;
-  return (kCy - (top + 2.0 * bottom) / 3.0) * (depth * depth) * gamma * 0.5;
+  return test::EndWaterThrustMoment(kCy, top, bottom, gamma);
 }
 
 class BishopEndWater : public ::testing::Test {
@@ -67,18 +67,7 @@ TEST_F(BishopEndWater, StackedBlocksAtTheLeftEndComeOffOneByOne) {
 }
 
 TEST_F(BishopEndWater, WaterWithoutThrustAtTheEnds) {
-  struct Case {
-    const char* name;
-    int kind;
-    double endY;
-    int drivingMode;
-  };
-  const Case cases[] = {
-      {"water_wholly_below_the_end", kBlockPressureWater, 8.0, 0},
-      {"water_acting_as_weight", kBlockWeightWater, 2.0, 0},
-      {"driving_force_from_effective_weight", kBlockPressureWater, 2.0, 1},
-  };
-  for (const Case& c : cases) {
+  for (const test::EndWaterWithoutThrust& c : test::kEndWaterWithoutThrust) {
     SCOPED_TRACE(c.name);
     ResetProjectData();
     SetUp();

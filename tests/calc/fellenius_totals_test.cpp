@@ -8,6 +8,7 @@
 #include "calc/run_data.h"
 #include "calc/safety_factor.h"
 #include "calc/slip_result.h"
+#include "end_water_cases.h"
 #include "test_model_builder.h"
 
 namespace selvana {
@@ -62,8 +63,7 @@ TEST_F(FelleniusTotals, StackedWaterBlocksAddTheirThrustsOneByOne) {
   SetSurface(50.0, 2.0, -10.0, 0.0, 0.0, 0.0, 1000.1);
   CircleTotalsFellenius();
   const auto thrust = [](double top, double bottom, double gamma) {
-    const double depth = top - bottom;
-    return (kCy - (top + 2.0 * bottom) / 3.0) * (depth * depth) * gamma * 0.5;
+    return test::EndWaterThrustMoment(kCy, top, bottom, gamma);
   };
   double expected = 1000.1;
   expected += thrust(4.0, 2.0, 9.81);
@@ -85,18 +85,7 @@ TEST_F(FelleniusTotals, StackedWaterBlocksAddTheirThrustsOneByOne) {
 }
 
 TEST_F(FelleniusTotals, WaterWithoutThrustAtTheEnds) {
-  struct Case {
-    const char* name;
-    int kind;
-    double endY;
-    int drivingMode;
-  };
-  const Case cases[] = {
-      {"water_wholly_below_the_end", kBlockPressureWater, 8.0, 0},
-      {"water_acting_as_weight", kBlockWeightWater, 2.0, 0},
-      {"driving_force_from_effective_weight", kBlockPressureWater, 2.0, 1},
-  };
-  for (const Case& c : cases) {
+  for (const test::EndWaterWithoutThrust& c : test::kEndWaterWithoutThrust) {
     SCOPED_TRACE(c.name);
     ResetProjectData();
     SetUp();
