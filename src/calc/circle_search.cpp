@@ -13,8 +13,6 @@
 #include "calc/slicing_breaks.h"
 #include "calc/slicing_radius.h"
 #include "calc/slip_result.h"
-#include "platform/program_folders.h"
-#include "platform/file_lookup.h"
 #include "platform/number_format.h"
 
 namespace selvana {
@@ -24,12 +22,6 @@ namespace {
 // result tables, so it is held to that range.
 int HighestOrder(const CircleSearchSettings& settings) {
   return std::clamp(settings.HighestGridOrder, 1, kSlipResultOrders);
-}
-
-// The dump files live in the program folder; a file dialog may have made another folder
-// current since start-up. Without a known program folder (tests) the current one serves.
-void EnterProgramFolder() {
-  if (!ProgramDir.empty()) ChangeDirectory(ProgramDir);
 }
 
 void StartGrid(const CircleSearchSettings& settings) {
@@ -138,15 +130,12 @@ int SearchCircles(const CircleSearchSettings& settings, CircleMethod& method,
   progress.Show();
   const int highest = HighestOrder(settings);
   StartGrid(settings);
-  for (int order = 1; order <= kSlipResultOrders; ++order) ClearSlipResults(order);
-  EnterProgramFolder();
-  DeleteDumpFiles();
+  StartSearchResults();
   SearchGridRecord& g = SearchGrid;
   while (g.Order < highest) {
     ResetMinSlip();
     ClearSlipResults(g.Order + 1);
-    EnterProgramFolder();
-    AnswerDump.Open(g.Order + 1);
+    OpenDumpOfOrder(g.Order + 1);
     ShowOrderLines(progress, highest);
     const bool finished = WalkCentres(method, progress);
     AnswerDump.Close();

@@ -4,7 +4,9 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/file_lookup.h"
 #include "platform/number_format.h"
+#include "platform/program_folders.h"
 
 namespace selvana {
 
@@ -20,6 +22,15 @@ void DeleteDumpFiles() {
     std::error_code ignored;  // a file that is not there is what we want
     std::filesystem::remove(DumpFileName(order), ignored);
   }
+}
+
+void EnterDumpFolder() {
+  if (!ProgramDir.empty()) ChangeDirectory(ProgramDir);
+}
+
+bool OpenDumpOfOrder(int order) {
+  EnterDumpFolder();
+  return AnswerDump.Open(order);
 }
 
 bool AnswerDumpFile::Open(int order) {

@@ -16,6 +16,14 @@ std::string DumpFileName(int order);
 // leaves only the files of the orders it reached.
 void DeleteDumpFiles();
 
+// Makes the program folder current, where the dump files live: a file dialog may have made
+// another folder current since start-up. Without a known program folder (tests) the current one
+// serves.
+void EnterDumpFolder();
+
+// Enters the dump folder and opens AnswerDump on the file of order (see AnswerDumpFile::Open).
+bool OpenDumpOfOrder(int order);
+
 // A dump file of one order or pass.
 class AnswerDumpFile {
  public:

@@ -104,6 +104,12 @@ bool ReportSlipResultOverflow() {
   return true;
 }
 
+void StartSearchResults() {
+  for (int order = 1; order <= kSlipResultOrders; ++order) ClearSlipResults(order);
+  EnterDumpFolder();
+  DeleteDumpFiles();
+}
+
 void ResetResultStoreState() {
   ResetSlipResultState();
   AnswerDump.Close();

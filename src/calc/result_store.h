@@ -30,6 +30,10 @@ int StoreLineResult(int order, CalcProgress& progress);
 // Method 5; the minimum also keeps the end point (dx, dy).
 int StoreLineResult2(int order, CalcProgress& progress);
 
+// The start of every search: the four result tables emptied and the four dump files removed
+// from the program folder, which is left current.
+void StartSearchResults();
+
 // True when some surface could not be appended to a full table in this run.
 bool SlipResultsOverflowed();
 // The user's message about it (UTF-8), naming the orders whose tables were full.

@@ -198,9 +198,7 @@ int SearchSlipLinesByAngle(CalcProgress& progress) {
   g.Order = 0;
   g.CentreX = {x0, x0, x0, 0.0};
   g.CentreY = {y0, y0, y0, 0.0};
-  for (int order = 1; order <= kSlipResultOrders; ++order) ClearSlipResults(order);
-  EnterDumpFolder();
-  DeleteDumpFiles();
+  StartSearchResults();
   g.PointX = x0;
   g.PointY = y0;
   BuildSliceBreaksX(x0);
@@ -209,8 +207,7 @@ int SearchSlipLinesByAngle(CalcProgress& progress) {
     ResetMinSlip();
     MinSlip.cx = x0;
     MinSlip.cy = y0;
-    EnterDumpFolder();
-    AnswerDump.Open(g.Order + 1);
+    OpenDumpOfOrder(g.Order + 1);
     ShowPassLines(passes, x0, y0, progress);
     // An empty range (from the user's values or the limit lines) has no angle to evaluate.
     if (g.AngleRange[1] + 0.0001 < g.AngleRange[0]) {

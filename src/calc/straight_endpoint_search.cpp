@@ -173,9 +173,7 @@ int SearchSlipLinesByEndpoints(CalcProgress& progress) {
   int ne = Divisions(s.PointX[2], s.PointY[2], s.PointX[3], s.PointY[3], s.Range[1]);
   g.PointStep = {(s.PointX[1] - s.PointX[0]) / ns, (s.PointY[1] - s.PointY[0]) / ns,
                  (s.PointX[3] - s.PointX[2]) / ne, (s.PointY[3] - s.PointY[2]) / ne};
-  for (int order = 1; order <= kSlipResultOrders; ++order) ClearSlipResults(order);
-  EnterDumpFolder();
-  DeleteDumpFiles();
+  StartSearchResults();
   g.PointX = s.PointX[0];
   g.PointY = s.PointY[0];
   g.EndX = s.PointX[2];
@@ -187,8 +185,7 @@ int SearchSlipLinesByEndpoints(CalcProgress& progress) {
     MinSlip.cy = g.CentreY[0];
     MinSlip.EndX = g.CentreX[2];
     MinSlip.EndY = g.CentreY[2];
-    EnterDumpFolder();
-    AnswerDump.Open(g.Order + 1);
+    OpenDumpOfOrder(g.Order + 1);
     ShowPassLines(passes, progress);
     const bool finished = WalkPairs(ns, ne, progress);
     AnswerDump.Close();
