@@ -17,18 +17,10 @@ SliceTermsRecord SliceTerms;
 namespace {
 
 // The unit weights a block contributes with: its own, or for ground improved with sand piles
-// the blend of pile and soil by the replacement ratio.
-struct UnitWeights {
-  double total;
-  double effective;
-};
-
+// (SandPile 1) the blend of pile and soil.
 UnitWeights BlockUnitWeights(const BlockRecord& block) {
   if (block.SandPile != 1) return {block.UnitWeight, block.EffectiveUnitWeight};
-  const double as = block.ReplacementRatio;
-  const double ws = block.PileUnitWeight;
-  return {(block.UnitWeight - block.EffectiveUnitWeight + ws) * as + (1.0 - as) * block.UnitWeight,
-          ws * as + (1.0 - as) * block.EffectiveUnitWeight};
+  return SandPileUnitWeights(block);
 }
 
 // Sums of the strips of one slice: weights with their first moments, the base block's strip
@@ -108,6 +100,13 @@ void AddSliceDrivingTerms(SlipResult& r) {
   r.mdw += SliceTerms.mdw;
   r.mdh += SliceTerms.mdh;
   r.mdk += SliceTerms.mdk;
+}
+
+UnitWeights SandPileUnitWeights(const BlockRecord& block) {
+  const double as = block.ReplacementRatio;
+  const double ws = block.PileUnitWeight;
+  return {(block.UnitWeight - block.EffectiveUnitWeight + ws) * as + (1.0 - as) * block.UnitWeight,
+          ws * as + (1.0 - as) * block.EffectiveUnitWeight};
 }
 
 void SetSliceBaseTerms(const BlockRecord& base, double xR, double yR, double xL, double yL) {

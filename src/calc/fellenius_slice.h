@@ -41,6 +41,16 @@ void AddSliceTerms(SlipResult& r);
 // Adds only the driving terms of SliceTerms (mdw, mdh, mdk) to r.
 void AddSliceDrivingTerms(SlipResult& r);
 
+// Unit weights a block's strip counts with: total γt and effective γ'.
+struct UnitWeights {
+  double total;
+  double effective;
+};
+
+// The unit weights of ground improved with sand piles: pile and soil blended by the replacement
+// ratio As, γt = (γt - γ' + Ws) As + (1 - As) γt and γ' = Ws As + (1 - As) γ'.
+UnitWeights SandPileUnitWeights(const BlockRecord& block);
+
 // Sets the base values of SliceTerms for a base chord (xR, yR)-(xL, yL) in block base: the
 // cohesion at its middle, tan φ, the chord length and the slice width.
 void SetSliceBaseTerms(const BlockRecord& base, double xR, double yR, double xL, double yL);

@@ -29,10 +29,8 @@ LineUnitWeights UnitWeightsOf(const BlockRecord& block) {
   if (block.SandPile == 0) {
     return {block.UnitWeight, block.EffectiveUnitWeight, block.EffectiveUnitWeight};
   }
-  const double as = block.ReplacementRatio;
-  const double ws = block.PileUnitWeight;
-  return {(block.UnitWeight - block.EffectiveUnitWeight + ws) * as + (1.0 - as) * block.UnitWeight,
-          ws * as + (1.0 - as) * block.EffectiveUnitWeight, ws};
+  const UnitWeights g = SandPileUnitWeights(block);
+  return {g.total, g.effective, block.PileUnitWeight};
 }
 
 struct StripWeights {
