@@ -5,7 +5,6 @@
 
 #include "calc/circle_search.h"
 #include "calc/run_data.h"
-#include "calc/safety_factor.h"
 #include "calc/slicing_arc.h"
 #include "calc/slicing_circle_hits.h"
 #include "calc/slicing_strips.h"
@@ -23,10 +22,9 @@ bool CrossesSheetPile(double x, double w, double yA, double yB) {
          p.EmbedmentElevation <= std::min(yA, yB) + 0.0001;
 }
 
-void WidenSurfaceEnds(int b, double xR, double yR, double xL, double yL) {
+// Widens the ends of the part of the surface whose base lies in soil or a structure.
+void WidenSoilEnds(int b, double xR, double yR, double xL, double yL) {
   SlipResult& r = CurrentSlipResult;
-  if (xR > r.sx) r.sx = xR, r.sy = yR;
-  if (xL < r.ex) r.ex = xL, r.ey = yL;
   const int kind = BlockTable[b].Kind;
   if (kind == kBlockSoil || kind == kBlockStructure) {
     if (xR > r.csx) r.csx = xR, r.csy = yR;
@@ -86,9 +84,8 @@ class CircleCut : public SurfacePieceWalker {
       FillBlockStrips(xm, (yA + yB) / 2.0,
                       [&](int j) { BlockStripInSlice(j, w, xm, cx_, cy_, R_); });
       method_.AddSlice(R_, cx_, cy_, b, x, yA, x - w, yB);
-      WidenSurfaceEnds(b, x, yA, x - w, yB);
-      CurrentSlipResult.f = kNoSafetyFactor;
-      CurrentSlipResult.valid = 1;
+      AddSliceBaseToSurface(x, yA, x - w, yB);
+      WidenSoilEnds(b, x, yA, x - w, yB);
     }
   }
 

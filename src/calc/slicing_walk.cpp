@@ -58,6 +58,14 @@ void WalkSurfacePieces(const SurfaceWalkRules& rules, SurfacePieceWalker& walker
   }
 }
 
+void AddSliceBaseToSurface(double xR, double yR, double xL, double yL) {
+  SlipResult& r = CurrentSlipResult;
+  if (xR > r.sx) r.sx = xR, r.sy = yR;
+  if (xL < r.ex) r.ex = xL, r.ey = yL;
+  r.f = kNoSafetyFactor;
+  r.valid = 1;
+}
+
 void MarkSurfaceInvalid() {
   SlipInvalid = 1;
   CurrentSlipResult.f = kNoSafetyFactor;

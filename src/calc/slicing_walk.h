@@ -40,6 +40,10 @@ class SurfacePieceWalker {
 // Does not close the last surface: the search closes it after the walk.
 void WalkSurfacePieces(const SurfaceWalkRules& rules, SurfacePieceWalker& walker);
 
+// Widens the right and left ends of CurrentSlipResult over the slice base (xR, yR)-(xL, yL) and
+// marks the record as holding a slice: no safety factor yet, valid 1.
+void AddSliceBaseToSurface(double xR, double yR, double xL, double yL);
+
 // Marks the current slip surface invalid: SlipInvalid 1, no safety factor.
 void MarkSurfaceInvalid();
 

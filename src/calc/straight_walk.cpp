@@ -6,7 +6,6 @@
 
 #include "calc/fellenius_slice.h"
 #include "calc/run_data.h"
-#include "calc/safety_factor.h"
 #include "calc/slicing_hits.h"
 #include "calc/slicing_walk.h"
 #include "calc/slip_result.h"
@@ -15,16 +14,6 @@
 
 namespace selvana {
 namespace {
-
-// Adds the slice just computed to the wedge and widens its ends.
-void AddSliceToWedge(double x, double y, double xl, double yl) {
-  SlipResult& r = CurrentSlipResult;
-  if (x > r.sx) r.sx = x, r.sy = y;
-  if (xl < r.ex) r.ex = xl, r.ey = yl;
-  AddSliceTerms(r);
-  r.f = kNoSafetyFactor;
-  r.valid = 1;
-}
 
 // The walk along one slip line: wedges closed through the search's closer, soil pieces sliced.
 class LineWalker : public SurfacePieceWalker {
@@ -67,7 +56,8 @@ class LineWalker : public SurfacePieceWalker {
         BlockStripAboveLine(j, w, xm, ym, x0_, y0_, SearchGrid.Angle);
       });
       SliceForcesStraightLine(SearchGrid.Angle, x0_, y0_, b, x, y, xl, yl);
-      AddSliceToWedge(x, y, xl, yl);
+      AddSliceBaseToSurface(x, y, xl, yl);
+      AddSliceTerms(CurrentSlipResult);
     }
   }
 
