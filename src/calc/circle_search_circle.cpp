@@ -66,11 +66,7 @@ class CircleCut : public SurfacePieceWalker {
  private:
   // The slices of one interval x2..x1 of a piece whose base lies in block b.
   void SliceInterval(double x1, double x2, int b) {
-    MeasureSliceSides(x1, x2);
-    const double n = std::ceil((x1 - x2) / cm.SliceWidth);
-    const double w = (x1 - x2) / n;
-    for (double x = x1; x > x2 + 0.001; x -= w) {
-      if (SlipInvalid == 1) break;
+    ForEachSliceOfInterval(x1, x2, [&](double x, double w) {
       const double yA = ArcYAt(cx_, cy_, R_, x);
       const double yB = ArcYAt(cx_, cy_, R_, x - w);
       if (uncutLines_ && CrossesUncutLine(x, yA, x - w, yB, kCircleWalk.lengthenUncutLines)) {
@@ -78,7 +74,7 @@ class CircleCut : public SurfacePieceWalker {
       }
       if (pileStops_ && CrossesSheetPile(x, w, yA, yB)) {
         MarkSurfaceInvalid();
-        return;
+        return false;
       }
       const double xm = x - w / 2.0;
       FillBlockStrips(xm, (yA + yB) / 2.0,
@@ -86,7 +82,8 @@ class CircleCut : public SurfacePieceWalker {
       method_.AddSlice(R_, cx_, cy_, b, x, yA, x - w, yB);
       AddSliceBaseToSurface(x, yA, x - w, yB);
       WidenSoilEnds(b, x, yA, x - w, yB);
-    }
+      return true;
+    });
   }
 
   int order0_;

@@ -2,8 +2,10 @@
 // searches share: which pieces close a surface, the uncut-line test, the block heights at both
 // ends of a slice interval and the block strips of one slice.
 #pragma once
+#include <cmath>
 
 #include "calc/run_data.h"
+#include "calc/slip_result.h"
 #include "model/project_model.h"
 
 namespace selvana {
@@ -63,6 +65,21 @@ bool WithoutStrength(const BlockRecord& block);
 // measured at its thirds (away from every vertex, which is a breakpoint) and, for a block cut at
 // both, extrapolated to the ends: block edges are straight inside an interval.
 void MeasureSliceSides(double xRight, double xLeft);
+
+// Measures the block sides of the interval xLeft..xRight (MeasureSliceSides) and calls
+// slice(x, w) for its slices from right to left: n = ceil(width / SliceWidth) slices of width
+// w = width / n, the right edge x stepping down by w while it lies more than 0.001 right of
+// xLeft and the surface is still valid (SlipInvalid below 1). A slice returning false ends the
+// interval.
+template <class Slice>
+void ForEachSliceOfInterval(double xRight, double xLeft, Slice slice) {
+  MeasureSliceSides(xRight, xLeft);
+  const double n = std::ceil((xRight - xLeft) / cm.SliceWidth);
+  const double w = (xRight - xLeft) / n;
+  for (double x = xRight; x > xLeft + 0.001 && SlipInvalid < 1; x -= w) {
+    if (!slice(x, w)) return;
+  }
+}
 
 // Clears the strip of every block and calls strip(b) for each used block whose bounding box
 // holds the slice base middle (xm, ym): xm within its X range, ym not above its top.

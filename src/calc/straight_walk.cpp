@@ -42,10 +42,7 @@ class LineWalker : public SurfacePieceWalker {
  private:
   // The slices of the interval xa..xr of a piece in block b, from right to left.
   void SliceInterval(double xr, double xa, int b) {
-    MeasureSliceSides(xr, xa);
-    const double n = std::ceil((xr - xa) / cm.SliceWidth);
-    const double w = (xr - xa) / n;
-    for (double x = xr; x > xa + 0.001 && SlipInvalid < 1; x -= w) {
+    ForEachSliceOfInterval(xr, xa, [&](double x, double w) {
       const double xl = x - w;
       const double y = SlipLineYAt(x, x0_, y0_);
       const double yl = SlipLineYAt(xl, x0_, y0_);
@@ -58,7 +55,8 @@ class LineWalker : public SurfacePieceWalker {
       SliceForcesStraightLine(SearchGrid.Angle, x0_, y0_, b, x, y, xl, yl);
       AddSliceBaseToSurface(x, y, xl, yl);
       AddSliceTerms(CurrentSlipResult);
-    }
+      return true;
+    });
   }
 
   const SurfaceWalkRules& rules_;
