@@ -13,6 +13,7 @@
 #include "calc/progress_headless.h"
 #include "calc/slip_result.h"
 #include "fellenius_test_slopes.h"
+#include "run_entry_expectations.h"
 #include "support/scripted_message_box.h"
 
 namespace selvana {
@@ -35,14 +36,7 @@ TEST_F(BishopRunEntry, OtherMethodsAreRefused) {
   for (const int method : {kMethodFellenius, kMethodTschebotarioff, kMethodLineFromPoint,
                            kMethodLineBetweenSegments}) {
     SCOPED_TRACE(method);
-    cm.kt = method;
-    CalcStatus = 1;
-    ScriptedMessageBox box;
-    box.Expect("cm.kt != 2,4", "break");
-    HeadlessProgress progress;
-    EXPECT_EQ(-1, RunCircleCalcBishop(progress));
-    EXPECT_EQ(0, CalcStatus);
-    EXPECT_EQ(0, progress.shows());
+    test::ExpectMethodRefused(RunCircleCalcBishop, method, "cm.kt != 2,4");
   }
 }
 
@@ -74,7 +68,7 @@ TEST_F(BishopRunEntry, RangesAreCheckedOnTheBishopSettings) {
       EXPECT_EQ(-1, RunCircleCalcBishop(progress));
       EXPECT_EQ(0, progress.shows());
     } else {
-      box.Expect("計算：計算結果が得られませんでした。\n", "メッセージ");  // empty model
+      box.Expect(test::kNoResultMessage, "メッセージ");  // empty model
       EXPECT_EQ(0, RunCircleCalcBishop(progress));
       EXPECT_EQ(1, progress.shows());
     }

@@ -14,6 +14,7 @@
 #include "calc/slip_result.h"
 #include "fellenius_test_slopes.h"
 #include "model/project_file.h"
+#include "run_entry_expectations.h"
 #include "support/scripted_message_box.h"
 
 namespace selvana {
@@ -23,20 +24,12 @@ using test::BuildHomogeneousSlope;
 using test::ScriptedMessageBox;
 using test::SetSingleCircle;
 using test::Soil;
-
-const char* const kNoResult = "計算：計算結果が得られませんでした。\n";
+using test::kNoResultMessage;
 
 class RunEntry : public test::ScratchFolderTest {};
 
 TEST_F(RunEntry, OtherMethodsAreRefused) {
-  cm.kt = kMethodBishop;
-  CalcStatus = 1;
-  ScriptedMessageBox box;
-  box.Expect("cm.kt != 0,1", "break");
-  HeadlessProgress progress;
-  EXPECT_EQ(-1, RunCircleCalcFellenius(progress));
-  EXPECT_EQ(0, CalcStatus);
-  EXPECT_EQ(0, progress.shows());
+  test::ExpectMethodRefused(RunCircleCalcFellenius, kMethodBishop, "cm.kt != 0,1");
 }
 
 TEST_F(RunEntry, BadRangesAreRefusedWithTheirMessages) {
@@ -81,7 +74,7 @@ TEST_F(RunEntry, SingleColumnWithTheSmallestPitchPasses) {
   FelleniusCircleSettings.CentreX = {3.0, 3.0, 0.001, 0.0};
   FelleniusCircleSettings.CentreY = {3.0, 3.0, 0.001, 0.0};
   ScriptedMessageBox box;
-  box.Expect(kNoResult, "メッセージ");  // an empty model yields no slip surface
+  box.Expect(kNoResultMessage, "メッセージ");  // an empty model yields no slip surface
   HeadlessProgress progress;
   EXPECT_EQ(0, RunCircleCalcFellenius(progress));
   EXPECT_EQ(0, CalcStatus);
@@ -129,7 +122,7 @@ TEST_F(RunEntry, StopKeepsTheRecordsButReportsNoResult) {
   s.CentreY = {25.0, 25.0, 1.0, 0.0};
   s.Radius = {25.0, 30.0, 1.0, 0.0};
   ScriptedMessageBox box;
-  box.Expect(kNoResult, "メッセージ");
+  box.Expect(kNoResultMessage, "メッセージ");
   HeadlessProgress progress(2);
   EXPECT_EQ(0, RunCircleCalcFellenius(progress));
   EXPECT_EQ(-1, CalcStatus);

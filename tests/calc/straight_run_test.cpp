@@ -12,6 +12,7 @@
 #include "calc/safety_factor.h"
 #include "calc/slip_result.h"
 #include "fellenius_test_slopes.h"
+#include "run_entry_expectations.h"
 #include "straight_test_models.h"
 #include "support/scripted_message_box.h"
 
@@ -23,22 +24,15 @@ using test::ScriptedMessageBox;
 using test::SetOneAngle;
 using test::SetSegments;
 using test::Soil;
+using test::kNoResultMessage;
 
-const char* const kNoResult = "計算：計算結果が得られませんでした。\n";
 const char* const kRangeWarning = "すべり角度　αmax/αmin　の値が不正です。";
 const char* const kStepWarning = "すべり角度　Δα　の値が不正です。";
 
 class StraightRun : public test::ScratchFolderTest {};
 
 TEST_F(StraightRun, OtherMethodsAreRefused) {
-  cm.kt = kMethodBishop;
-  CalcStatus = 1;
-  ScriptedMessageBox box;
-  box.Expect("cm.kt != 3", "break");
-  HeadlessProgress progress;
-  EXPECT_EQ(-1, RunStraightLineCalc(progress));
-  EXPECT_EQ(0, CalcStatus);
-  EXPECT_EQ(0, progress.shows());
+  test::ExpectMethodRefused(RunStraightLineCalc, kMethodBishop, "cm.kt != 3");
 }
 
 TEST_F(StraightRun, MethodThreeWarnsAndStillRuns) {
@@ -61,7 +55,7 @@ TEST_F(StraightRun, MethodThreeWarnsAndStillRuns) {
     ScriptedMessageBox box;
     for (const char* w : k.warnings) box.Expect(w, "error");
     if (k.min > k.max) {
-      box.Expect(kNoResult, "メッセージ");
+      box.Expect(kNoResultMessage, "メッセージ");
     } else {
       box.ExpectPrefix("計算：正常終了しました。", "終わり");
     }
