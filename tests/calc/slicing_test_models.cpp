@@ -1,27 +1,7 @@
 // Small cross-sections built in code for the slicing tests.
 #include "slicing_test_models.h"
 
-#include <gtest/gtest.h>
-
-#include "model/line_records.h"
-
 namespace selvana::test {
-
-void SetPoint(int slot, double x, double y) {
-  PointTable[slot] = PointRecord{slot, x, y};
-  if (slot >= PointCount) PointCount = slot + 1;
-}
-
-void AddLine(int kind, int p1, int p2) { EXPECT_EQ(AddLineRecord(kind, p1, p2), 0); }
-
-void SetBlock(int slot, double seedX, double seedY, int kind) {
-  BlockRecord& b = BlockTable[slot];
-  b.Number = slot;
-  b.SeedX = seedX;
-  b.SeedY = seedY;
-  b.Kind = kind;
-  if (slot >= BlockCount) BlockCount = slot + 1;
-}
 
 void BuildSquareBlock() {
   SetPoint(0, 0, 0);

@@ -3,15 +3,9 @@
 #pragma once
 
 #include "model/project_model.h"
+#include "test_model_builder.h"
 
 namespace selvana::test {
-
-// Puts point slot `slot` at (x, y) and raises PointCount over it.
-void SetPoint(int slot, double x, double y);
-// Adds a line of the kind between two point slots (the test fails when it is refused).
-void AddLine(int kind, int p1, int p2);
-// Makes block slot `slot` a used block of the kind with its seed at (x, y).
-void SetBlock(int slot, double seedX, double seedY, int kind = kBlockSoil);
 
 // Square (0,0)-(10,10) of four boundary lines, block 0 inside.
 void BuildSquareBlock();

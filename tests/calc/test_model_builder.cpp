@@ -1,9 +1,12 @@
 // The model pieces of the calculation tests.
 #include "test_model_builder.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 
 #include "calc/run_data.h"
+#include "model/line_records.h"
 
 namespace selvana::test {
 
@@ -40,6 +43,22 @@ int AddTestBlock(double x, double y, const Soil& soil) {
   b.Kind = soil.kind;
   b.FactorClass = 1;
   return slot;
+}
+
+void SetPoint(int slot, double x, double y) {
+  PointTable[slot] = PointRecord{slot, x, y};
+  if (slot >= PointCount) PointCount = slot + 1;
+}
+
+void AddLine(int kind, int p1, int p2) { EXPECT_EQ(AddLineRecord(kind, p1, p2), 0); }
+
+void SetBlock(int slot, double seedX, double seedY, int kind) {
+  BlockRecord& b = BlockTable[slot];
+  b.Number = slot;
+  b.SeedX = seedX;
+  b.SeedY = seedY;
+  b.Kind = kind;
+  if (slot >= BlockCount) BlockCount = slot + 1;
 }
 
 int AddRectangleBlock(double x0, double x1, double y0, double y1, int kind, double gamma) {

@@ -9,6 +9,8 @@
 
 namespace selvana::test {
 
+// Appending pieces: each takes the next slot of its table.
+
 // Appends a point and returns its slot.
 int AddTestPoint(double x, double y);
 // Appends a line of the kind between two point slots and returns its slot.
@@ -26,6 +28,16 @@ struct Soil {
 };
 // Appends a block seeded at (x, y) and returns its slot.
 int AddTestBlock(double x, double y, const Soil& soil);
+
+// Pieces at given slots, for tests that place them: only the fields named are set.
+
+// Puts point slot `slot` at (x, y) and raises PointCount over it.
+void SetPoint(int slot, double x, double y);
+// Adds a line of the kind between two point slots through the model's AddLineRecord, which
+// checks it (the test fails when it is refused).
+void AddLine(int kind, int p1, int p2);
+// Makes block slot `slot` a used block of the kind with its seed at (x, y).
+void SetBlock(int slot, double seedX, double seedY, int kind = kBlockSoil);
 
 // Appends a block of the kind and unit weight gamma (γt; γ' stays the Soil default) whose
 // polygon is the rectangle x0..x1, y0..y1, written straight into BlockPolygonLists without
