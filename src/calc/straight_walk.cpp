@@ -1,5 +1,5 @@
-// Walking a straight slip line: hit order, piece blocks, uncut-line tests, the slice intervals
-// between breakpoints, and the slices with their strips and forces.
+// Walking a straight slip line on the shared piece walk: hit order, piece blocks, the slice
+// intervals between breakpoints, and the slices with their strips and forces.
 #include "calc/straight_walk.h"
 
 #include <cmath>
