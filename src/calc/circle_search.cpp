@@ -34,7 +34,7 @@ void StartGrid(const CircleSearchSettings& settings) {
 
 void ShowOrderLines(CalcProgress& progress, int highest) {
   const SearchGridRecord& g = SearchGrid;
-  progress.SetLine(1, StrFormat("計算次数=%2d    最大次数=%2d   ", g.Order + 1, highest));
+  ShowOrderCount(progress, g.Order + 1, highest);
   progress.SetLine(2, StrFormat("円形中心　X =%8.3f ～%8.3f (step%8.3f )   ", g.CentreX[0],
                                 g.CentreX[1], g.CentreX[2]));
   progress.SetLine(3, StrFormat("　　　　　Y =%8.3f ～%8.3f (step%8.3f )   ", g.CentreY[0],

@@ -27,6 +27,10 @@ class CalcProgress {
   virtual bool PollStop() = 0;
 };
 
+// The first progress line of every search: the current grid order or pass (1-based) and the
+// highest one, "計算次数=%2d    最大次数=%2d   ".
+void ShowOrderCount(CalcProgress& progress, int order, int highest);
+
 // The abort poll as the searches make it: polls, turns a stop request into CalcStatus := -1,
 // and returns true when CalcStatus is -1 (the search then closes its dump file and returns -1).
 bool AbortRequested(CalcProgress& progress);

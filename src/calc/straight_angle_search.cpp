@@ -110,7 +110,7 @@ class AngleWedgeCloser : public WedgeCloser {
 
 void ShowPassLines(int passes, double x0, double y0, CalcProgress& progress) {
   const SearchGridRecord& g = SearchGrid;
-  progress.SetLine(1, StrFormat("計算次数=%2d    最大次数=%2d   ", g.Order + 1, passes));
+  ShowOrderCount(progress, g.Order + 1, passes);
   progress.SetLine(2, StrFormat("直線すべり開始位置　X =%8.3f    Y =%8.3f   ", x0, y0));
   progress.SetLine(3, StrFormat("　　すべり角範囲　 α=%8.3f ～%8.3f (step%8.3f )   ",
                                 g.AngleRange[0], g.AngleRange[1], g.AngleRange[2]));

@@ -103,7 +103,7 @@ bool WalkPairs(int ns, int ne, CalcProgress& progress) {
 
 void ShowPassLines(int passes, CalcProgress& progress) {
   const SearchGridRecord& g = SearchGrid;
-  progress.SetLine(1, StrFormat("計算次数=%2d    最大次数=%2d   ", g.Order + 1, passes));
+  ShowOrderCount(progress, g.Order + 1, passes);
   progress.SetLine(2, StrFormat("開始位置 (%7.3f,%7.3f)-(%7.3f,%7.3f)   ", g.CentreX[0],
                                 g.CentreY[0], g.CentreX[1], g.CentreY[1]));
   progress.SetLine(3, StrFormat("終了位置 (%7.3f,%7.3f)-(%7.3f,%7.3f)   ", g.CentreX[2],
