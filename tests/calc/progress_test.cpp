@@ -1,4 +1,5 @@
-// The progress object a search is given: the abort poll and the headless stand-in.
+// The progress object a search is given: the abort poll, the order line and the headless
+// stand-in.
 #include "calc/progress.h"
 
 #include <gtest/gtest.h>
@@ -40,6 +41,14 @@ TEST(HeadlessProgress, KeepsEightLinesAcrossShowAndHide) {
   EXPECT_EQ(progress.Line(8), "last");
   EXPECT_EQ(progress.Line(9), "");
   EXPECT_EQ(progress.shows(), 2);
+}
+
+TEST(OrderLine, ShowsTheOrderAndTheHighestInTwoColumnsEach) {
+  HeadlessProgress progress;
+  ShowOrderCount(progress, 2, 4);
+  EXPECT_EQ(progress.Line(1), "計算次数= 2    最大次数= 4   ");
+  ShowOrderCount(progress, 10, 12);
+  EXPECT_EQ(progress.Line(1), "計算次数=10    最大次数=12   ");
 }
 
 }  // namespace
