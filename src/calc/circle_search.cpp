@@ -6,10 +6,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "calc/dump_file.h"
 #include "calc/progress.h"
 #include "calc/result_store.h"
 #include "calc/run_data.h"
+#include "calc/search_orders.h"
 #include "calc/slicing_breaks.h"
 #include "calc/slicing_radius.h"
 #include "calc/slip_result.h"
@@ -111,6 +111,30 @@ bool PitchesUsable(const CircleSearchSettings& settings) {
          (settings.PassPointOn == 1 || settings.Radius[2] >= 0.001);
 }
 
+// The grid orders of a circle search: each order starts its own result table, and an order whose
+// minimum lies on the grid border runs again on the widened grid when the settings ask for it.
+class CircleOrders : public SearchOrders {
+ public:
+  CircleOrders(const CircleSearchSettings& settings, CircleMethod& method, int highest)
+      : settings_(settings), method_(method), highest_(highest) {}
+  void StartOrder() override {
+    ResetMinSlip();
+    ClearSlipResults(SearchGrid.Order + 1);
+  }
+  void ShowOrder(CalcProgress& progress) override { ShowOrderLines(progress, highest_); }
+  bool WalkOrder(CalcProgress& progress) override { return WalkCentres(method_, progress); }
+  bool RepeatOrder() override { return settings_.ExtendFirstGrid == 1 && ExtendGrid(); }
+  void Refine() override {
+    RefineAxis(SearchGrid.CentreX, MinSlip.cx);
+    RefineAxis(SearchGrid.CentreY, MinSlip.cy);
+  }
+
+ private:
+  const CircleSearchSettings& settings_;
+  CircleMethod& method_;
+  int highest_;
+};
+
 }  // namespace
 
 double RadiusGrain(double dR) {
@@ -131,23 +155,8 @@ int SearchCircles(const CircleSearchSettings& settings, CircleMethod& method,
   const int highest = HighestOrder(settings);
   StartGrid(settings);
   StartSearchResults();
-  SearchGridRecord& g = SearchGrid;
-  while (g.Order < highest) {
-    ResetMinSlip();
-    ClearSlipResults(g.Order + 1);
-    OpenDumpOfOrder(g.Order + 1);
-    ShowOrderLines(progress, highest);
-    const bool finished = WalkCentres(method, progress);
-    AnswerDump.Close();
-    if (!finished) return -1;
-    if (settings.ExtendFirstGrid == 1 && ExtendGrid()) continue;
-    if (g.Order + 1 >= highest) break;
-    RefineAxis(g.CentreX, MinSlip.cx);
-    RefineAxis(g.CentreY, MinSlip.cy);
-    ++g.Order;
-  }
-  progress.Hide();
-  return 0;
+  CircleOrders orders(settings, method, highest);
+  return RunSearchOrders(highest, orders, progress);
 }
 
 }  // namespace selvana

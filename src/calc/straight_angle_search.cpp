@@ -7,9 +7,9 @@
 #include <utility>
 
 #include "calc/degree.h"
-#include "calc/dump_file.h"
 #include "calc/result_store.h"
 #include "calc/run_data.h"
+#include "calc/search_orders.h"
 #include "calc/slicing_breaks.h"
 #include "calc/slicing_hits.h"
 #include "calc/slip_result.h"
@@ -158,6 +158,31 @@ void RefineAngleRange() {
   range[2] = range[2] * 0.1;
 }
 
+// The passes of method 3: each over the angle range of SearchGrid, the next around the best
+// angle at a tenth of the step.
+class AnglePasses : public SearchOrders {
+ public:
+  AnglePasses(double x0, double y0, int passes) : x0_(x0), y0_(y0), passes_(passes) {}
+  void StartOrder() override {
+    ResetMinSlip();
+    MinSlip.cx = x0_;
+    MinSlip.cy = y0_;
+  }
+  void ShowOrder(CalcProgress& progress) override {
+    ShowPassLines(passes_, x0_, y0_, progress);
+  }
+  // An empty range (from the user's values or the limit lines) has no angle to evaluate.
+  bool NothingToWalk() const override {
+    return SearchGrid.AngleRange[1] + 0.0001 < SearchGrid.AngleRange[0];
+  }
+  bool WalkOrder(CalcProgress& progress) override { return WalkAngles(x0_, y0_, progress); }
+  void Refine() override { RefineAngleRange(); }
+
+ private:
+  double x0_, y0_;
+  int passes_;
+};
+
 }  // namespace
 
 int SlipAngleRange(double x0, double y0) {
@@ -203,26 +228,8 @@ int SearchSlipLinesByAngle(CalcProgress& progress) {
   g.PointY = y0;
   BuildSliceBreaksX(x0);
   SlipAngleRange(x0, y0);
-  while (g.Order < passes) {
-    ResetMinSlip();
-    MinSlip.cx = x0;
-    MinSlip.cy = y0;
-    OpenDumpOfOrder(g.Order + 1);
-    ShowPassLines(passes, x0, y0, progress);
-    // An empty range (from the user's values or the limit lines) has no angle to evaluate.
-    if (g.AngleRange[1] + 0.0001 < g.AngleRange[0]) {
-      AnswerDump.Close();
-      break;
-    }
-    const bool finished = WalkAngles(x0, y0, progress);
-    AnswerDump.Close();
-    if (!finished) return -1;
-    if (g.Order + 1 >= passes) break;
-    RefineAngleRange();
-    ++g.Order;
-  }
-  progress.Hide();
-  return 0;
+  AnglePasses orders(x0, y0, passes);
+  return RunSearchOrders(passes, orders, progress);
 }
 
 }  // namespace selvana

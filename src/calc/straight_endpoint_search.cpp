@@ -6,9 +6,9 @@
 #include <cmath>
 
 #include "calc/degree.h"
-#include "calc/dump_file.h"
 #include "calc/result_store.h"
 #include "calc/run_data.h"
+#include "calc/search_orders.h"
 #include "calc/slicing_breaks.h"
 #include "calc/slicing_hits.h"
 #include "calc/slip_result.h"
@@ -129,6 +129,28 @@ void RefineAroundBestPair(int& ns, int& ne) {
   ns = ne = kRefinedDivisions;
 }
 
+// The passes of method 5: each over the pairs of points of the current segments, the next on
+// segments around the best pair at a tenth of the spacing.
+class PairPasses : public SearchOrders {
+ public:
+  PairPasses(int ns, int ne, int passes) : ns_(ns), ne_(ne), passes_(passes) {}
+  void StartOrder() override {
+    const SearchGridRecord& g = SearchGrid;
+    ResetMinSlip();
+    MinSlip.cx = g.CentreX[0];
+    MinSlip.cy = g.CentreY[0];
+    MinSlip.EndX = g.CentreX[2];
+    MinSlip.EndY = g.CentreY[2];
+  }
+  void ShowOrder(CalcProgress& progress) override { ShowPassLines(passes_, progress); }
+  bool WalkOrder(CalcProgress& progress) override { return WalkPairs(ns_, ne_, progress); }
+  void Refine() override { RefineAroundBestPair(ns_, ne_); }
+
+ private:
+  int ns_, ne_;  // divisions of the start and end segments; the refinement changes them
+  int passes_;
+};
+
 }  // namespace
 
 int SlipSegmentSurfaceIntersections(double px, double py, double qx, double qy) {
@@ -179,23 +201,8 @@ int SearchSlipLinesByEndpoints(CalcProgress& progress) {
   g.EndX = s.PointX[2];
   g.EndY = s.PointY[2];
   BuildSliceBreaksX2(s.PointX[0], s.PointX[2]);
-  while (g.Order < passes) {
-    ResetMinSlip();
-    MinSlip.cx = g.CentreX[0];
-    MinSlip.cy = g.CentreY[0];
-    MinSlip.EndX = g.CentreX[2];
-    MinSlip.EndY = g.CentreY[2];
-    OpenDumpOfOrder(g.Order + 1);
-    ShowPassLines(passes, progress);
-    const bool finished = WalkPairs(ns, ne, progress);
-    AnswerDump.Close();
-    if (!finished) return -1;
-    if (g.Order + 1 >= passes) break;
-    RefineAroundBestPair(ns, ne);
-    ++g.Order;
-  }
-  progress.Hide();
-  return 0;
+  PairPasses orders(ns, ne, passes);
+  return RunSearchOrders(passes, orders, progress);
 }
 
 }  // namespace selvana
