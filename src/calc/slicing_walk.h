@@ -1,6 +1,6 @@
 // The walk along the pieces of a trial slip surface that the circle and the straight-line
-// searches share: which pieces close a surface, the uncut-line test, the block heights at both
-// ends of a slice interval and the block strips of one slice.
+// searches share: which pieces close a surface, the uncut-line test, the slices of an interval
+// with the block heights at its ends, the block strips of one slice and the surface ends.
 #pragma once
 #include <cmath>
 
