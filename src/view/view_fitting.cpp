@@ -86,12 +86,14 @@ void SetBarRange(ViewScrollBar& bar, int min, int max, int position) {
   }
 }
 
+// The new maximum of a bar over min - d .. max + d: 0 when max + d is negative.
+int BarMax(double max, double d) { return max + d < 0.0 ? 0 : SaturateInt(max + d); }
+
 // Sets one bar over min - d .. max + d (the maximum not below 0) at the given position.
 void FitBar(ViewScrollBar& bar, double min, double max, double position) {
   const double d = max - min;
   bar.SetEnabled(false);
-  const int barMax = max + d < 0.0 ? 0 : SaturateInt(max + d);
-  SetBarRange(bar, SaturateInt(min - d), barMax, SaturateInt(position));
+  SetBarRange(bar, SaturateInt(min - d), BarMax(max, d), SaturateInt(position));
   bar.SetLargeChange(BarStep(d / 3));
   bar.SetSmallChange(BarStep(d / 30));
   bar.SetEnabled(true);
@@ -120,8 +122,9 @@ int FitViewToModel() {
   }
   if (ViewPorts.VerticalBar) {
     ViewScrollBar& bar = *ViewPorts.VerticalBar;
+    // The mirrored centre, measured down from the bar's new (whole-metre) maximum.
     const double dy = e.MaxY - e.MinY;
-    FitBar(bar, e.MinY, e.MaxY, e.MaxY + dy - dy - dy * 0.5);
+    FitBar(bar, e.MinY, e.MaxY, BarMax(e.MaxY, dy) - dy - dy * 0.5);
     ViewState.OriginY = static_cast<double>(bar.Max()) + bar.Min() - bar.Position();
   }
   RedrawView(0);

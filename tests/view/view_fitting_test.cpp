@@ -110,6 +110,19 @@ TEST_F(ViewFittingTest, VerticalBarIsMirroredAndTheOriginReadBackFromIt) {
   EXPECT_GE(vertical.SmallChange(), 1);
 }
 
+TEST_F(ViewFittingTest, VerticalBarPositionCountsDownFromTheTruncatedMaximum) {
+  cm.kt = kMethodLineFromPoint;
+  AddPoint(0, 0.0, 0.0);
+  AddPoint(1, 0.0, 10.3);
+  // Y 0 .. 10.3, DY 10.3: bar trunc(-10.3) = -10 .. trunc(20.6) = 20, position
+  // trunc(20 - 10.3 - 5.15) = 4 (from the untruncated 20.6 it would be 5).
+  FitViewToModel();
+  EXPECT_EQ(vertical.Min(), -10);
+  EXPECT_EQ(vertical.Max(), 20);
+  EXPECT_EQ(vertical.Position(), 4);
+  EXPECT_EQ(ViewState.OriginY, 6.0);  // 20 + -10 - 4
+}
+
 TEST_F(ViewFittingTest, AnEmptyImageKeepsTheOldScale) {
   canvas.Resize(0, 0);
   ViewState.Scale = 12.5;
