@@ -21,7 +21,7 @@ constexpr double kLabelHeight = 12.0;
 struct GridPitch {
   double pitch;   // m between lines
   double coarse;  // m between labelled lines
-  int ratio;      // fine lines per coarse line (coarse lines are 3 px wide above 1)
+  int ratio;      // drawn lines per coarse line (coarse lines are 3 px wide above 1)
 };
 
 bool OnCoarseLine(double v, double coarse) {
@@ -76,9 +76,9 @@ int DrawBackgroundGrid(Rgb colour) {
   GridPitch g{GridSpacing.Fine, GridSpacing.Coarse, 1};
   if (GridSpacing.Fine * scale < kMinPitchPx) g.pitch = GridSpacing.Coarse;
   if (!(GridSpacing.Coarse * scale >= kMinPitchPx)) return 1;
-  // Fine lines per coarse line, from the fine spacing even when only coarse lines are drawn:
-  // coarse lines stay thick when zooming out drops the fine ones.
-  g.ratio = std::max(1, SaturateInt(GridSpacing.Coarse / GridSpacing.Fine + 0.499999));
+  // Drawn lines per coarse line: when zooming out drops the fine lines the ratio is 1, and the
+  // coarse lines, now the only ones, are drawn thin.
+  g.ratio = std::max(1, SaturateInt(GridSpacing.Coarse / g.pitch + 0.499999));
 
   double left = 0.0, bottom = 0.0, right = 0.0, top = 0.0;
   ScreenToModel(0, ViewState.ImageHeight, left, bottom);

@@ -219,7 +219,7 @@ const GridCase kGridCases[] = {
     {"defaults at 0.5 px/m: no grid", 10.0, 10.0, 0.5, 0, 0, 0},
     {"defaults at 1.5 px/m: every line thin and labelled", 10.0, 10.0, 1.5, 0, 14, 14},
     {"10/2 at 10 px/m: every fifth thick and labelled", 10.0, 2.0, 10.0, 3, 8, 3},
-    {"10/2 at 3 px/m: fine lines dropped, coarse ones thick", 10.0, 2.0, 3.0, 8, 0, 8},
+    {"10/2 at 3 px/m: fine lines dropped, coarse ones thin", 10.0, 2.0, 3.0, 0, 8, 8},
 };
 
 TEST_F(RedrawViewTest, GridPitchFollowsTheScale) {
