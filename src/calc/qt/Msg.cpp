@@ -12,8 +12,9 @@ TMsg_Frm* Msg_Frm = nullptr;
 
 namespace {
 
-constexpr int kWidth = 450;
-constexpr int kHeight = 228;
+// The client area: the designed outer size less the assumed frame.
+constexpr int kWidth = kMsgOuterWidth - 2 * kMsgBorder;
+constexpr int kHeight = kMsgOuterHeight - kMsgCaption - 2 * kMsgBorder;
 
 }  // namespace
 
@@ -41,6 +42,10 @@ TMsg_Frm::TMsg_Frm(QWidget* parent)
   panel1_->setFont(GothicFont(21, true));
   SetTextColour(panel1_, Qt::red);
   CentreOnScreen(*this);
+}
+
+QRect TMsg_Frm::OuterGeometry() const {
+  return geometry().adjusted(-kMsgBorder, -kMsgBorder - kMsgCaption, kMsgBorder, kMsgBorder);
 }
 
 }  // namespace selvana

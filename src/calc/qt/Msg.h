@@ -8,6 +8,13 @@ class QLabel;
 
 namespace selvana {
 
+// The progress window's designed outer size, and the frame that the design's layout assumes
+// around its client area: 3-pixel borders and a 19-pixel caption.
+inline constexpr int kMsgOuterWidth = 450;
+inline constexpr int kMsgOuterHeight = 228;
+inline constexpr int kMsgBorder = 3;
+inline constexpr int kMsgCaption = 19;
+
 class TMsg_Frm : public QWidget {
   Q_OBJECT
 
@@ -18,6 +25,10 @@ class TMsg_Frm : public QWidget {
   // Label1..Label8 by number 1..8.
   QLabel* Line(int line) const { return labels_[line - 1]; }
   QLabel* Panel1() const { return panel1_; }
+
+  // The outer rectangle as designed: the client area grown by the assumed frame. The window
+  // manager's own frame is not known before the window is first shown.
+  QRect OuterGeometry() const;
 
  private:
   std::array<QLabel*, 8> labels_{};

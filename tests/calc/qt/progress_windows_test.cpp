@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <cstdlib>
 #include <memory>
 
 #include "calc/qt/Msg.h"
@@ -34,11 +35,21 @@ class ProgressWindows : public ::testing::Test {
 };
 
 TEST_F(ProgressWindows, AbortWindowLiesFourPixelsInsideTheProgressWindowsCorner) {
-  const QRect m = msg->frameGeometry();
+  const QRect m = msg->OuterGeometry();
+  EXPECT_EQ(m.size(), QSize(450, 228));
   EXPECT_EQ(stop->x(), m.left() + m.width() - 104 - 4);
   EXPECT_EQ(stop->y(), m.top() + m.height() - 38 - 4);
   EXPECT_EQ(msg->windowTitle().toStdString(), "メッセージの表示");
   EXPECT_EQ(msg->Panel1()->text().toStdString(), "計算中止");
+}
+
+TEST_F(ProgressWindows, AbortWindowCoversTheStopPanel) {
+  const QRect panel(msg->mapToGlobal(msg->Panel1()->pos()), msg->Panel1()->size());
+  const QRect face(stop->pos(), stop->size());
+  EXPECT_EQ(face.top(), panel.top());
+  EXPECT_EQ(face.height(), panel.height());
+  EXPECT_LE(std::abs(face.left() - panel.left()), 8);  // the design leaves it a few pixels right
+  EXPECT_TRUE(QRect(QPoint(0, 0), msg->size()).contains(face.translated(-msg->pos())));
 }
 
 TEST_F(ProgressWindows, LinesTakeTheCalculationsTexts) {
