@@ -45,7 +45,7 @@ TMsg_Frm::TMsg_Frm(QWidget* parent)
 }
 
 QRect TMsg_Frm::OuterGeometry() const {
-  return geometry().adjusted(-kMsgBorder, -kMsgBorder - kMsgCaption, kMsgBorder, kMsgBorder);
+  return QRect(pos(), QSize(kMsgOuterWidth, kMsgOuterHeight));
 }
 
 }  // namespace selvana

@@ -26,8 +26,9 @@ class TMsg_Frm : public QWidget {
   QLabel* Line(int line) const { return labels_[line - 1]; }
   QLabel* Panel1() const { return panel1_; }
 
-  // The outer rectangle as designed: the client area grown by the assumed frame. The window
-  // manager's own frame is not known before the window is first shown.
+  // The outer rectangle as designed: from the window's position (for a window Qt places the
+  // frame's top left corner there), the designed outer size. The window manager's own frame is
+  // not known before the window is first shown.
   QRect OuterGeometry() const;
 
  private:

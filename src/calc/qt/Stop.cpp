@@ -28,7 +28,7 @@ TStop_Frm::TStop_Frm(TMsg_Frm* msg, QWidget* parent)
   label1_->setAttribute(Qt::WA_TransparentForMouseEvents);  // its clicks are the window's
   label1_->setFont(GothicFont(21, true));
   SetTextColour(label1_, Qt::red);
-  const QRect m = msg->OuterGeometry();  // so the window covers the progress window's Panel1
+  const QRect m = msg->OuterGeometry();  // framed as designed, this covers its Panel1
   move(m.left() + m.width() - kWidth - 4, m.top() + m.height() - kHeight - 4);
 }
 

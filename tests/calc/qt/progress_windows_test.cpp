@@ -43,13 +43,15 @@ TEST_F(ProgressWindows, AbortWindowLiesFourPixelsInsideTheProgressWindowsCorner)
   EXPECT_EQ(msg->Panel1()->text().toStdString(), "計算中止");
 }
 
-TEST_F(ProgressWindows, AbortWindowCoversTheStopPanel) {
-  const QRect panel(msg->mapToGlobal(msg->Panel1()->pos()), msg->Panel1()->size());
-  const QRect face(stop->pos(), stop->size());
-  EXPECT_EQ(face.top(), panel.top());
-  EXPECT_EQ(face.height(), panel.height());
-  EXPECT_LE(std::abs(face.left() - panel.left()), 8);  // the design leaves it a few pixels right
-  EXPECT_TRUE(QRect(QPoint(0, 0), msg->size()).contains(face.translated(-msg->pos())));
+TEST_F(ProgressWindows, DesignedFrameGivesTheOuterSizeAndPutsTheAbortWindowOverPanel1) {
+  const QSize frame(2 * kMsgBorder, 2 * kMsgBorder + kMsgCaption);
+  EXPECT_EQ(msg->size() + frame, QSize(450, 228));
+  // In that frame Panel1 lies at (335, 186); the abort window 4 px inside the lower right corner.
+  const QPoint panel = msg->Panel1()->pos() + QPoint(kMsgBorder, kMsgBorder + kMsgCaption);
+  const QPoint face = stop->pos() - msg->pos();
+  EXPECT_EQ(face, QPoint(450 - 104 - 4, 228 - 38 - 4));
+  EXPECT_EQ(face.y(), panel.y());
+  EXPECT_LE(std::abs(face.x() - panel.x()), 8);  // the design leaves it a few pixels right
 }
 
 TEST_F(ProgressWindows, LinesTakeTheCalculationsTexts) {
