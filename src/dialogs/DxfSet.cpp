@@ -1,12 +1,174 @@
-// The DXF terrain import settings dialog.
+// The DXF terrain import settings dialog: its controls, the preview, the reset and the answer it
+// gives the import.
 #include "dialogs/DxfSet.h"
 
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
 #include "mainwin/form_sizes.h"
+#include "platform/message_box.h"
+#include "platform/number_format.h"
+#include "platform/number_parse.h"
 
 namespace selvana {
 
 TDxf* Dxf = nullptr;
 
-TDxf::TDxf(QWidget* parent) : SettingsForm(kSlotDxf, "地形DXFファイル読み取り設定", parent) {}
+namespace {
+
+// The notes under the counts: the counts are those before merging, and data beyond the
+// program's capacity is dropped.
+constexpr const char* kNotes[] = {
+    "点や線の重複を削除する前のポイント数とライン数です。",
+    "重複点や重複線を削除した後のポイント数やライン数が",
+    "斜面安定検討のデータ容量を超えた場合は無視されます。",
+    "（データ容量：約1000点、約1000本）",
+};
+
+QLabel* RedNote(const char* text) {
+  auto* label = new QLabel(QString::fromUtf8(text));
+  QPalette palette = label->palette();
+  // Red also on the disabled panel, where a label would otherwise be greyed.
+  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    palette.setColor(group, QPalette::WindowText, Qt::red);
+  }
+  label->setPalette(palette);
+  return label;
+}
+
+QPushButton* NamedButton(const char* name, const char* text) {
+  auto* button = new QPushButton(QString::fromUtf8(text));
+  button->setObjectName(name);
+  button->setAutoDefault(false);
+  return button;
+}
+
+}  // namespace
+
+TDxf::TDxf(QWidget* parent) : SettingsForm(kSlotDxf, "地形DXFファイル読み取り設定", parent) {
+  BuildControls();
+  connect(button1_, &QPushButton::clicked, this, &TDxf::Button1Click);
+  connect(button2_, &QPushButton::clicked, this, &TDxf::Button2Click);
+  connect(button3_, &QPushButton::clicked, this, &QDialog::reject);
+  connect(button4_, &QPushButton::clicked, this, &TDxf::Button4Click);
+}
+
+void TDxf::BuildControls() {
+  for (int i = 0; i < 10; ++i) {
+    edits_[i] = new QLineEdit();
+    edits_[i]->setObjectName(QString("Edit%1").arg(i + 1));
+  }
+  // Places a label and Edit<number> into a grid cell pair.
+  auto field = [this](QGridLayout* grid, int row, int column, const char* label, int number) {
+    grid->addWidget(new QLabel(QString::fromUtf8(label)), row, column);
+    grid->addWidget(Edit(number), row, column + 1);
+  };
+
+  auto* panel1 = new QFrame();  // what the file holds: shown only
+  panel1->setFrameShape(QFrame::StyledPanel);
+  auto* found = new QGridLayout(panel1);
+  found->addWidget(new QLabel("地形ＤＸＦファイル名"), 0, 0);
+  found->addWidget(Edit(1), 0, 1, 1, 3);
+  field(found, 1, 0, "読み取りポイント数", 2);
+  field(found, 1, 2, "読み取りライン数", 3);
+  for (int i = 0; i < 4; ++i) found->addWidget(RedNote(kNotes[i]), 2 + i, 0, 1, 4);
+  panel1->setEnabled(false);
+
+  auto* rangeGroup = new QGroupBox("データ範囲");
+  auto* panel2 = new QFrame();  // the range: shown only
+  auto* range = new QGridLayout(panel2);
+  range->setContentsMargins(0, 0, 0, 0);
+  field(range, 0, 0, "Ｘｍａｘ", 4);
+  field(range, 0, 2, "Ｘｍｉｎ", 5);
+  field(range, 1, 0, "Ｙｍａｘ", 6);
+  field(range, 1, 2, "Ｙｍｉｎ", 7);
+  panel2->setEnabled(false);
+  (new QVBoxLayout(rangeGroup))->addWidget(panel2);
+
+  auto* parameterGroup = new QGroupBox("データ読み取りパラメータ");
+  auto* parameters = new QGridLayout(parameterGroup);
+  field(parameters, 0, 0, "原点移動　Ｘ", 8);
+  field(parameters, 0, 2, "Ｙ", 9);
+  field(parameters, 1, 0, "倍率", 10);
+  button1_ = NamedButton("Button1", "試　　行");
+  button4_ = NamedButton("Button4", "元に戻す");
+  parameters->addWidget(button1_, 1, 2);
+  parameters->addWidget(button4_, 1, 3);
+
+  button2_ = NamedButton("Button2", "読み込み");
+  button3_ = NamedButton("Button3", "取り消し");
+  auto* answers = new QHBoxLayout();
+  answers->addStretch();
+  answers->addWidget(button2_);
+  answers->addWidget(button3_);
+
+  auto* form = new QVBoxLayout(this);
+  form->addWidget(panel1);
+  form->addWidget(rangeGroup);
+  form->addWidget(parameterGroup);
+  form->addStretch();
+  form->addLayout(answers);
+}
+
+bool TDxf::Ask(DxfImportSettings& settings) {
+  const std::array<std::string, 10> texts = DxfSettingsTexts(settings);
+  for (int i = 0; i < 10; ++i) edits_[i]->setText(QString::fromStdString(texts[i]));
+  if (exec() != QDialog::Accepted) return false;
+  settings.ShiftX = applied_.ShiftX;
+  settings.ShiftY = applied_.ShiftY;
+  settings.Magnification = applied_.Magnification;
+  return true;
+}
+
+void TDxf::FormShow() {
+  for (int i = 0; i < 4; ++i) raw_[i] = ParseDouble(Edit(4 + i)->text().toStdString());
+}
+
+std::optional<DxfTransform> TDxf::ReadParameters() {
+  std::array<double, 3> values{};
+  for (int i = 0; i < 3; ++i) {
+    QLineEdit* edit = Edit(8 + i);
+    const std::string text = edit->text().toStdString();
+    const std::optional<double> value = ParseDxfParameter(text);
+    if (!value) {
+      ShowMessage(StrFormat(kDxfNotANumberMessage, text.c_str()), "error", MsgButtons::Ok,
+                  MsgIcon::Error);
+      edit->setFocus();
+      edit->selectAll();
+      return std::nullopt;
+    }
+    values[i] = *value;
+  }
+  return DxfTransform{values[0], values[1], values[2]};
+}
+
+void TDxf::ShowRange(const DxfRange& range) {
+  for (int i = 0; i < 4; ++i) Edit(4 + i)->setText(QString::fromStdString(FormatDxfValue(range[i])));
+}
+
+void TDxf::Button1Click() {
+  const std::optional<DxfTransform> transform = ReadParameters();
+  if (!transform) return;
+  applied_ = *transform;
+  ShowRange(PreviewDxfRange(raw_, applied_));
+}
+
+void TDxf::Button2Click() {
+  const std::optional<DxfTransform> transform = ReadParameters();
+  if (!transform) return;
+  applied_ = *transform;
+  accept();
+}
+
+void TDxf::Button4Click() {
+  Edit(8)->setText("0.000");
+  Edit(9)->setText("0.000");
+  Edit(10)->setText("1.000");
+  ShowRange(raw_);
+}
 
 }  // namespace selvana

@@ -1,15 +1,64 @@
-// The DXF terrain import settings dialog (TDxf) and its one instance Dxf.
-// Its controls and handlers are not built yet: for now it is an empty window of its size.
+// The DXF terrain import settings dialog (TDxf) and its one instance Dxf: it shows what the
+// import's first pass found, previews the data range for an origin shift and a magnification,
+// and hands those back to the import or cancels it.
 #pragma once
+#include <QLineEdit>
+#include <QPushButton>
+#include <array>
+
+#include "dialogs/dxf_preview.h"
 #include "dialogs/settings_form.h"
+#include "model/dxf_settings_prompt.h"
 
 namespace selvana {
 
-class TDxf : public SettingsForm {
+// The message (caption "error") when a parameter edit does not hold a number.
+inline constexpr char kDxfNotANumberMessage[] = "「%s」は数値ではありません。数値を入力してください。";
+
+class TDxf : public SettingsForm, public DxfSettingsPrompt {
   Q_OBJECT
 
  public:
   explicit TDxf(QWidget* parent = nullptr);
+
+  // Fills the edits from settings and shows the dialog modally. True after "読み込み", with
+  // ShiftX, ShiftY and Magnification taken from Edit8 to Edit10; false after "取り消し" or
+  // closing the window.
+  bool Ask(DxfImportSettings& settings) override;
+
+  // Edit1 .. Edit10 by number (1-based, as named).
+  QLineEdit* Edit(int number) const { return edits_[number - 1]; }
+  QPushButton* Button1() const { return button1_; }  // "試　　行"
+  QPushButton* Button2() const { return button2_; }  // "読み込み"
+  QPushButton* Button3() const { return button3_; }  // "取り消し"
+  QPushButton* Button4() const { return button4_; }  // "元に戻す"
+
+  // Preview: applies Edit8 to Edit10 to the raw range and shows it in Edit4 to Edit7. A
+  // parameter that is no number gets a message and changes nothing.
+  void Button1Click();
+  // "読み込み": closes with the OK result when Edit8 to Edit10 hold numbers; otherwise a
+  // message and the dialog stays open.
+  void Button2Click();
+  // Reset: shift 0, magnification 1, and the raw range in Edit4 to Edit7 again.
+  void Button4Click();
+
+ protected:
+  // Takes the raw range from Edit4 to Edit7 as the import has written them.
+  void FormShow() override;
+
+ private:
+  void BuildControls();
+  // The transform in Edit8 to Edit10, or nothing after telling the user which one is no number.
+  std::optional<DxfTransform> ReadParameters();
+  void ShowRange(const DxfRange& range);
+
+  std::array<QLineEdit*, 10> edits_{};
+  QPushButton* button1_ = nullptr;
+  QPushButton* button2_ = nullptr;
+  QPushButton* button3_ = nullptr;
+  QPushButton* button4_ = nullptr;
+  DxfRange raw_{};           // the range the import found
+  DxfTransform applied_;     // the last previewed or accepted parameters
 };
 
 // Created once at start-up; nullptr before.

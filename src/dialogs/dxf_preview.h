@@ -1,0 +1,34 @@
+// The arithmetic behind the DXF settings dialog: reading its parameter edits strictly, the
+// preview of the transformed data range and the "0.000" texts it shows.
+#pragma once
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace selvana {
+
+// The data range of a DXF file: X maximum, X minimum, Y maximum, Y minimum, in the order of the
+// dialog's edits 4 to 7.
+using DxfRange = std::array<double, 4>;
+
+// The parameters the user enters: origin shift X and Y and the magnification.
+struct DxfTransform {
+  double ShiftX = 0.0;
+  double ShiftY = 0.0;
+  double Magnification = 1.0;
+};
+
+// The number a parameter edit holds, or nothing when the text is not wholly a decimal number
+// (blanks around it allowed) or lies beyond the range of a double. Unlike ParseDouble, which
+// reads garbage as 0.0, this refuses it, so a typing slip is not taken as a zero shift.
+std::optional<double> ParseDxfParameter(std::string_view text);
+
+// The range as the import would place it: each X value × magnification + shift X, each Y value
+// × magnification + shift Y (not rounded to millimetres as the import does).
+DxfRange PreviewDxfRange(const DxfRange& raw, const DxfTransform& transform);
+
+// A value with three decimals ("0.000"); a value that rounds to zero shows no minus sign.
+std::string FormatDxfValue(double v);
+
+}  // namespace selvana
