@@ -5,9 +5,11 @@
 #include <cstdlib>
 #include <exception>
 
+#include "app/program_commands.h"
 #include "app/program_start.h"
 #include "app/program_windows.h"
 #include "calc/qt/qt_calc_progress.h"
+#include "dialogs/DxfSet.h"
 #include "mainwin/qt/main_form.h"
 #include "platform/message_box.h"
 
@@ -30,6 +32,7 @@ int main(int argc, char** argv) {
   try {
     selvana::PrepareProgram(app);
     const auto progress = selvana::CreateProgramWindows();
+    const selvana::ProgramCommands commands(*selvana::Main_Frm, *selvana::Dxf, *progress);
     selvana::Main_Frm->showMaximized();
     const int result = app.exec();
     selvana::DestroyProgramWindows();

@@ -1,0 +1,62 @@
+// The wiring of the main window's commands to the file commands, the dialogs and the
+// calculation.
+#include "app/program_commands.h"
+
+#include "dialogs/CalJkn.h"
+#include "dialogs/CircJkn.h"
+#include "dialogs/DispJkn.h"
+#include "dialogs/DrawJkn.h"
+#include "dialogs/DxfSet.h"
+#include "dialogs/LNTbl.h"
+#include "dialogs/LineJkn.h"
+#include "dialogs/LineJkn2.h"
+#include "dialogs/NenTBL.h"
+#include "dialogs/XYInput.h"
+#include "dialogs/XYTbl.h"
+#include "dialogs/YaitaJkn.h"
+#include "dialogs/about.h"
+#include "mainwin/calc_command.h"
+#include "mainwin/qt/main_form.h"
+
+namespace selvana {
+
+QDialog* ProgramDialogs::Instance(ModalDialog dialog) {
+  switch (dialog) {
+    case ModalDialog::Cal: return Cal_Frm;
+    case ModalDialog::Circ: return Circ_Frm;
+    case ModalDialog::Line: return Line_Frm;
+    case ModalDialog::Line2: return Line_Frm2;
+    case ModalDialog::Draw: return Draw_Frm;
+    case ModalDialog::Disp: return Disp_Frm;
+    case ModalDialog::NenT: return NenT_Frm;
+    case ModalDialog::YT: return YT_Frm;
+    case ModalDialog::XYT: return XYT_Frm;
+    case ModalDialog::LNT: return LNT_Frm;
+    case ModalDialog::About: return AboutBox;
+    case ModalDialog::XY: return XY_Frm;
+    case ModalDialog::Ans: return nullptr;  // the result window comes with the result output
+  }
+  return nullptr;
+}
+
+bool ProgramDialogs::Has(ModalDialog dialog) const {
+  const QDialog* window = Instance(dialog);
+  return window && !window->findChildren<QWidget*>().isEmpty();
+}
+
+void ProgramDialogs::ShowModal(ModalDialog dialog) {
+  if (QDialog* window = Instance(dialog)) window->exec();
+}
+
+ProgramCommands::ProgramCommands(TMain_Frm& mainForm, TDxf& dxf, CalcProgress& progress,
+                                 FileDialog* files)
+    : qtFiles_(&mainForm),
+      printer_(&mainForm),
+      fileCommands_({files ? *files : qtFiles_, printer_, dxf, mainForm}) {
+  CommandTable& table = mainForm.Commands();
+  fileCommands_.Register(table);
+  RegisterDialogOpeners(table, dialogs_);
+  RegisterCalcCommand(table, progress);
+}
+
+}  // namespace selvana

@@ -1,0 +1,95 @@
+// The program's windows with their commands wired as at start-up: a project opened through the
+// main window's own command table is named in the caption and drawn in the view.
+#include "app/program_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <filesystem>
+
+#include "app/program_start.h"
+#include "app/program_windows.h"
+#include "calc/qt/qt_calc_progress.h"
+#include "dialogs/DxfSet.h"
+#include "mainwin/main_menu.h"
+#include "mainwin/qt/main_form.h"
+#include "mainwin/temp_folder.h"
+#include "model/project_model.h"
+#include "platform/file_lookup.h"
+#include "platform/message_box.h"
+#include "view/qt/main_view_widget.h"
+
+namespace selvana {
+namespace {
+
+// An open dialog answered with one path; every save dialog is cancelled.
+class AnsweringFileDialog : public FileDialog {
+ public:
+  explicit AnsweringFileDialog(std::string path) : path_(std::move(path)) {}
+  std::string ChooseFileToOpen(const FileDialogRequest&) override {
+    ++asked;
+    return path_;
+  }
+  std::string ChooseFileToSave(const FileDialogRequest&) override { return {}; }
+  int asked = 0;
+
+ private:
+  std::string path_;
+};
+
+class ProgramCommandsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    savedDir_ = CurrentDirectory();
+    ChangeDirectory(dir.Dir());
+    MessageBox* previousBox = InstallMessageBox(nullptr);
+    PrepareProgram(*qApp);
+    InstallMessageBox(previousBox);  // the tests' own box, not the windows' one
+    progress = CreateProgramWindows();
+  }
+  void TearDown() override {
+    DataModified = 0;  // no save question when the windows go
+    DestroyProgramWindows();
+    progress.reset();
+    ChangeDirectory(savedDir_);
+  }
+
+  // Dark pixels are the view's black background.
+  static int LitPixels(const QImage& image) {
+    int lit = 0;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) lit += (image.pixel(x, y) & 0xFFFFFF) != 0;
+    }
+    return lit;
+  }
+
+  test::TempFolder dir;
+  std::unique_ptr<QtCalcProgress> progress;
+
+ private:
+  std::string savedDir_;
+};
+
+TEST_F(ProgramCommandsTest, OpenThroughTheMainWindowNamesAndDrawsTheProject) {
+  // A copy, so the reading leaves the shared sample folder untouched.
+  std::filesystem::copy_file(SELVANA_SAMPLES "/HOMOGENEOUS.SDW", dir.File("HOMOGENEOUS.SDW"));
+  AnsweringFileDialog files(dir.File("HOMOGENEOUS.SDW"));
+  const ProgramCommands commands(*Main_Frm, *Dxf, *progress, &files);
+  Main_Frm->resize(1000, 700);
+  Main_Frm->show();
+  QApplication::processEvents();
+  ASSERT_LT(LitPixels(Main_Frm->Image1()->Image()), 100);  // black before a project
+
+  ASSERT_TRUE(Main_Frm->Commands().Run(MainCommand::Open));
+  QApplication::processEvents();
+
+  EXPECT_EQ(files.asked, 1);
+  EXPECT_EQ(Main_Frm->windowTitle().toStdString(), MainCaption("HOMOGENEOUS"));
+  EXPECT_GT(PointCount, 0);
+  EXPECT_GT(LitPixels(Main_Frm->Image1()->Image()), 1000);  // grid, terrain lines and points
+  EXPECT_TRUE(Main_Frm->Commands().IsBuilt(MainCommand::CalRun));
+  if (const char* keep = std::getenv("SELVANA_KEEP_SCREENSHOT")) Main_Frm->grab().save(keep);
+}
+
+}  // namespace
+}  // namespace selvana
