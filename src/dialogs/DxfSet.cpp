@@ -7,6 +7,8 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "mainwin/form_sizes.h"
@@ -147,7 +149,9 @@ std::optional<DxfTransform> TDxf::ReadParameters() {
 }
 
 void TDxf::ShowRange(const DxfRange& range) {
-  for (int i = 0; i < 4; ++i) Edit(4 + i)->setText(QString::fromStdString(FormatDxfValue(range[i])));
+  for (int i = 0; i < 4; ++i) {
+    Edit(4 + i)->setText(QString::fromStdString(FormatDxfValue(range[i])));
+  }
 }
 
 void TDxf::Button1Click() {

@@ -2,18 +2,20 @@
 // import's first pass found, previews the data range for an origin shift and a magnification,
 // and hands those back to the import or cancels it.
 #pragma once
-#include <QLineEdit>
-#include <QPushButton>
 #include <array>
 
 #include "dialogs/dxf_preview.h"
 #include "dialogs/settings_form.h"
 #include "model/dxf_settings_prompt.h"
 
+class QLineEdit;
+class QPushButton;
+
 namespace selvana {
 
 // The message (caption "error") when a parameter edit does not hold a number.
-inline constexpr char kDxfNotANumberMessage[] = "「%s」は数値ではありません。数値を入力してください。";
+inline constexpr char kDxfNotANumberMessage[] =
+    "「%s」は数値ではありません。数値を入力してください。";
 
 class TDxf : public SettingsForm, public DxfSettingsPrompt {
   Q_OBJECT
@@ -57,8 +59,8 @@ class TDxf : public SettingsForm, public DxfSettingsPrompt {
   QPushButton* button2_ = nullptr;
   QPushButton* button3_ = nullptr;
   QPushButton* button4_ = nullptr;
-  DxfRange raw_{};           // the range the import found
-  DxfTransform applied_;     // the last previewed or accepted parameters
+  DxfRange raw_{};        // the range the import found
+  DxfTransform applied_;  // the last previewed or accepted parameters
 };
 
 // Created once at start-up; nullptr before.
