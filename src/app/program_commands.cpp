@@ -2,10 +2,6 @@
 // calculation.
 #include "app/program_commands.h"
 
-#include <QAction>
-#include <QScrollBar>
-#include <QToolButton>
-
 #include "dialogs/CalJkn.h"
 #include "dialogs/CircJkn.h"
 #include "dialogs/DispJkn.h"
@@ -21,30 +17,8 @@
 #include "dialogs/about.h"
 #include "mainwin/calc_command.h"
 #include "mainwin/qt/main_form.h"
-#include "view/qt/main_view_widget.h"
 
 namespace selvana {
-namespace {
-
-// The engine draws into the view's image between events, and nothing yet tells the view widget
-// that its picture changed, so a new drawing would only show at the next resize. Until the
-// widget does that itself, every menu item, tool button and scroll bar of the main window asks
-// the view to repaint once its own handler (connected before) has run.
-void RepaintViewAfterInput(TMain_Frm& form) {
-  MainViewWidget* view = form.Image1();
-  const auto repaint = [view] { view->update(); };
-  for (QAction* item : form.findChildren<QAction*>()) {
-    QObject::connect(item, &QAction::triggered, view, repaint);
-  }
-  for (QToolButton* button : form.findChildren<QToolButton*>()) {
-    QObject::connect(button, &QToolButton::clicked, view, repaint);
-  }
-  for (QScrollBar* bar : {form.ScrollBar1(), form.ScrollBar2()}) {
-    QObject::connect(bar, &QScrollBar::valueChanged, view, repaint);
-  }
-}
-
-}  // namespace
 
 QDialog* ProgramDialogs::Instance(ModalDialog dialog) {
   switch (dialog) {
@@ -83,7 +57,6 @@ ProgramCommands::ProgramCommands(TMain_Frm& mainForm, TDxf& dxf, CalcProgress& p
   fileCommands_.Register(table);
   RegisterDialogOpeners(table, dialogs_);
   RegisterCalcCommand(table, progress);
-  RepaintViewAfterInput(mainForm);
 }
 
 }  // namespace selvana

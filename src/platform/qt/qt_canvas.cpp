@@ -148,6 +148,7 @@ void QtCanvas::FillRect(int left, int top, int right, int bottom, Rgb colour) {
   const int t = std::clamp(std::min(top, bottom), 0, Height());
   const int b = std::clamp(std::max(top, bottom), 0, Height());
   if (r <= l || b <= t) return;
+  Touched();
   QPainter painter(image_);
   painter.fillRect(QRect(l, t, r - l, b - t), ToQColor(colour));
 }
@@ -166,7 +167,15 @@ void QtCanvas::PreparePainter(QPainter& painter) const {
   painter.setRenderHint(QPainter::Antialiasing, false);
 }
 
+void QtCanvas::Touched() {
+  if (notified_ || !onChanged_) return;
+  notified_ = true;
+  onChanged_();
+}
+
 void QtCanvas::XorPixels(const Pixels& pixels) {
+  if (pixels.empty()) return;
+  Touched();
   Pixels unique = pixels;
   std::sort(unique.begin(), unique.end());
   unique.erase(std::unique(unique.begin(), unique.end()), unique.end());
@@ -194,6 +203,7 @@ void QtCanvas::Line(int x1, int y1, int x2, int y2) {
   double a = x1, b = y1, c = x2, d = y2;
   const double margin = penWidth_ + 2.0;
   if (!ClipSegment(a, b, c, d, -margin, std::max(Width(), Height()) + margin)) return;
+  Touched();
   QPainter painter(image_);
   PreparePainter(painter);
   painter.drawLine(QPointF(a, b), QPointF(c, d));
@@ -225,6 +235,7 @@ void QtCanvas::Ellipse(int left, int top, int right, int bottom) {
     XorPixels(pixels);
     return;
   }
+  Touched();
   QPainter painter(image_);
   PreparePainter(painter);
   painter.drawEllipse(QRect(QPoint(left, top), QPoint(right, bottom)).normalized().adjusted(0, 0, -1, -1));
@@ -245,6 +256,7 @@ void QtCanvas::Arc(int left, int top, int right, int bottom, int x3, int y3, int
   QPainterPath path;
   path.arcMoveTo(box, start);
   path.arcTo(box, start, span);
+  Touched();
   QPainter painter(image_);
   PreparePainter(painter);
   painter.drawPath(path);
@@ -266,6 +278,7 @@ int QtCanvas::TextWidth(std::string_view cp932) {
 
 void QtCanvas::TextOut(int x, int y, std::string_view cp932) {
   if (!Ready() || cp932.empty() || !AllDrawn({x, y}) || !WithinQtRange({x, y})) return;
+  Touched();
   QPainter painter(image_);
   painter.setFont(font_);
   painter.setPen(fontColour_);

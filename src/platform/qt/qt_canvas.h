@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -36,7 +37,14 @@ class QtCanvas : public Canvas {
   int TextWidth(std::string_view cp932) override;
   void TextOut(int x, int y, std::string_view cp932) override;
 
+  // Called once after the first drawing that changes the image since the last Presented(), so
+  // the widget showing the image can ask for a repaint.
+  void SetOnChanged(std::function<void()> onChanged) { onChanged_ = std::move(onChanged); }
+  // The image has been shown; the next drawing calls the change callback again.
+  void Presented() { notified_ = false; }
+
  private:
+  void Touched();
   bool Ready() const;
   void PreparePainter(QPainter& painter) const;
   void XorPixels(const std::vector<std::pair<int, int>>& pixels);
@@ -50,6 +58,8 @@ class QtCanvas : public Canvas {
   QFont font_;
   QFontMetrics metrics_{font_};  // of font_, kept: text is measured glyph by glyph
   QColor fontColour_ = Qt::black;
+  std::function<void()> onChanged_;
+  bool notified_ = false;
 };
 
 }  // namespace selvana

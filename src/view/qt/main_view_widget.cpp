@@ -26,6 +26,8 @@ ViewMouseEvent ToViewEvent(const QMouseEvent* event, Qt::MouseButton button) {
 
 MainViewWidget::MainViewWidget(QWidget* parent)
     : QWidget(parent), canvas_(std::make_unique<QtCanvas>(&image_)) {
+  // Whatever the engine draws is shown at the next paint, without the caller asking for it.
+  canvas_->SetOnChanged([this] { update(); });
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
   image_ = QImage(1, 1, QImage::Format_RGB32);
@@ -42,6 +44,7 @@ void MainViewWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), Qt::black);
   painter.drawImage(0, 0, image_);
+  canvas_->Presented();
 }
 
 void MainViewWidget::mousePressEvent(QMouseEvent* event) {

@@ -118,6 +118,22 @@ TEST_F(QtCanvasTest, FixedTextIsDrawnInsideItsBox) {
   EXPECT_EQ(outside, 0);
 }
 
+TEST_F(QtCanvasTest, DrawingTellsTheViewOnceUntilTheImageIsShown) {
+  int told = 0;
+  canvas.SetOnChanged([&told] { ++told; });
+  canvas.SetPenColour(kWhite);
+  canvas.Line(0, 0, 10, 10);
+  canvas.FillRect(0, 0, 5, 5, kRed);
+  EXPECT_EQ(1, told) << "one repaint request covers every drawing until the image is shown";
+  canvas.Presented();
+  canvas.SetPenMode(PenMode::Xor);
+  canvas.Line(0, 0, 10, 10);
+  EXPECT_EQ(2, told);
+  canvas.Presented();
+  canvas.Line(-100000, -5, -90000, -5);  // wholly outside: nothing changes, nobody is told
+  EXPECT_EQ(2, told);
+}
+
 TEST(MainViewWidgetTest, ImageFollowsTheWidgetSizeAndResizeIsForwarded) {
   MainViewWidget view;
   int width = 0, height = 0;
