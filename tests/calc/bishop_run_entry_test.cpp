@@ -6,12 +6,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 
 #include "bishop_test_support.h"
 #include "calc/consolidation.h"
 #include "calc/partial_factors.h"
 #include "calc/progress_headless.h"
 #include "calc/slip_result.h"
+#include "model/project_file.h"
 #include "fellenius_test_slopes.h"
 #include "run_entry_expectations.h"
 #include "support/scripted_message_box.h"
@@ -134,6 +136,25 @@ TEST_F(BishopRunEntry, StructuralFactorScalesMethodTwoOnly) {
     // One multiplication apart: equal to rounding.
     EXPECT_NEAR(c.scale * off, on, 1e-12 * on);
   }
+}
+
+// A project nobody on the team wrote: the slope of Fredlund and Krahn (1977) with one fixed
+// circle, centre (120, 90), R 80, by method 2. Their published simplified Bishop factor is 2.08,
+// and a textbook fixed point on fine slices gives 2.0756. Method 2 takes |sin α tan φ| in the
+// denominator, so the slices right of the centre, whose bases rise against the sliding, weigh
+// less than in the textbook form: the same fixed point with that term (computed apart from this
+// code, 1000 slices) gives 2.0346, which the program must reproduce to the third decimal.
+TEST_F(BishopRunEntry, FixedCircleSampleProjectGivesTheFactorOfItsFormula) {
+  std::filesystem::copy_file(std::filesystem::path(SELVANA_SAMPLES) / "FIXEDCIRCLE.SDW",
+                             "FIXEDCIRCLE.SDW");
+  ASSERT_EQ(kReadOk, ReadProjectFile("FIXEDCIRCLE"));
+  ASSERT_EQ(kMethodBishop, cm.kt);
+  ScriptedMessageBox box;
+  box.Expect("計算：正常終了しました。判定(2.034 >= 1.000) OK", "終わり");
+  HeadlessProgress progress;
+  EXPECT_EQ(0, RunCircleCalcBishop(progress));
+  // Truncated to three decimals; 2.0346 lies well inside the step from 2.034 to 2.035.
+  EXPECT_DOUBLE_EQ(Fmin, 2.034);
 }
 
 }  // namespace
