@@ -88,8 +88,9 @@ void FileCommands::OpenClick() {
 
 void FileCommands::RecentFileClick(int slot) {
   if (slot < 0 || slot >= kRecentFileCount || RecentFiles[slot].empty()) return;
+  // Taken before the save prompt: a save as there puts its file at the top and moves the list.
+  const std::string path = RecentFiles[slot];
   if (!SavePromptAllowsGoingOn()) return;
-  const std::string path = RecentFiles[slot];  // a copy: the list moves when the file is added
   OpenProject(path);
 }
 

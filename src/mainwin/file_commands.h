@@ -47,7 +47,8 @@ class FileCommands {
   // becomes the data folder, shows its name in the caption, fits the view and records the file
   // among the recent files. A file that cannot be read changes none of these.
   void OpenClick();
-  // The same with slot 0..4 of RecentFiles instead of the dialog.
+  // The same with slot 0..4 of RecentFiles instead of the dialog: the file listed there when the
+  // item was chosen, even when a save as in the prompt moves the list.
   void RecentFileClick(int slot);
   // Partial loads: read only conditions, blocks or terrain from a chosen project file in its
   // folder, return to the data folder and fit the view. No save prompt; the data folder, caption

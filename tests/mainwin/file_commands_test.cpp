@@ -318,6 +318,20 @@ TEST_F(FileCommandsTest, RecentFileThatHasGoneStaysListed) {
   EXPECT_EQ(dir.Dir() + "Gone.SDW", RecentFiles[1]);
 }
 
+TEST_F(FileCommandsTest, RecentFileOpensTheClickedFileEvenWhenTheSaveBeforeMovesTheList) {
+  const std::string clicked = WriteProject("site", "Levee", 5);
+  RecentFiles = {clicked, "", "", "", ""};
+  ModifiedProject();
+  ScriptedMessageBox box;
+  box.Expect(kCloseQuestion, "確認", MsgAnswer::Yes);
+  files.Answer(dir.Dir() + "Saved.SDW");  // the untitled project goes through save as first
+  commands.RecentFileClick(0);
+  EXPECT_EQ("Levee", cm.ProjectFileName);
+  EXPECT_EQ(5, PointCount);
+  EXPECT_EQ(clicked, RecentFiles[0]);
+  EXPECT_EQ(dir.Dir() + "Saved.SDW", RecentFiles[1]);
+}
+
 // --- Partial loads ---
 
 TEST_F(FileCommandsTest, PartialLoadKeepsFolderCaptionAndRecentFilesAndMarksModified) {
