@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QFileDialog>
 #include <QTimer>
@@ -58,6 +59,18 @@ TEST(QtFileDialog, SaveAddsTheDefaultExtensionToATypedName) {
   });
   QtFileDialog dialogs;
   EXPECT_EQ(dir.File("New.SDW"), dialogs.ChooseFileToSave(request));
+}
+
+TEST(QtFileDialog, FilterBoxShowsTheFilterNameOnly) {
+  WhenShown([](QDialog& dialog) {
+    auto* types = dialog.findChild<QComboBox*>("fileTypeCombo");
+    ASSERT_NE(nullptr, types);
+    ASSERT_EQ(1, types->count());
+    EXPECT_EQ(QString::fromUtf8("斜面安定検討ファイル(*.SDW)"), types->itemText(0));
+    dialog.reject();
+  });
+  QtFileDialog dialogs;
+  dialogs.ChooseFileToOpen(kProjectRequest);
 }
 
 TEST(QtFileDialog, CancelReturnsNothing) {
