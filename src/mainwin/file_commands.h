@@ -83,7 +83,8 @@ class FileCommands {
 
 // The project base name of a chosen file path (UTF-8): its file name without extension in CP932,
 // as the project reader and writer take it. Nothing, after a message captioned "error", when
-// the name has characters CP932 cannot spell or is longer than 255 bytes in CP932.
+// the name has characters CP932 cannot spell or spells only as other characters (so that the
+// file on disk would not be the one chosen), or is longer than 255 bytes in CP932.
 std::optional<std::string> ProjectBaseOf(const std::string& path);
 
 // The folder of a chosen path with its trailing "/"; the current directory when it has none.

@@ -19,8 +19,11 @@ void RefuseName(const char* format, const std::string& fileName) {
 
 std::optional<std::string> ProjectBaseOf(const std::string& path) {
   const std::string fileName = FileNameOf(path);
-  const TextConversion base = Utf8ToCp932(BaseNameOf(fileName));
-  if (base.replaced > 0) {
+  const std::string chosenBase = BaseNameOf(fileName);
+  const TextConversion base = Utf8ToCp932(chosenBase);
+  // A character CP932 spells only as a look-alike ("−" as "－") would send the reader and the
+  // writer to another file than the one chosen.
+  if (base.replaced > 0 || ToUtf8(base.text) != chosenBase) {
     RefuseName(kNameNotCp932Message, fileName);
     return std::nullopt;
   }

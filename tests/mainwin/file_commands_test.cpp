@@ -223,6 +223,9 @@ TEST_F(FileCommandsTest, NamesTheModelCannotHoldAreRefused) {
   const Case cases[] = {
       {"longer_than_255_bytes", std::string(256, 'a') + ".SDW", kNameTooLongMessage},
       {"character_outside_cp932", "斜面\xF0\x9F\x98\x80.SDW", kNameNotCp932Message},
+      // CP932 holds the minus sign only as the full-width hyphen-minus, so the project would
+      // be written under another name than the one chosen.
+      {"character_cp932_spells_otherwise", "A\u2212B.SDW", kNameNotCp932Message},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -254,6 +257,18 @@ TEST_F(FileCommandsTest, OpenReadsFromTheChosenFolderWhichBecomesTheDataFolder) 
   EXPECT_EQ(dir.Dir(), asked.InitialDir);
   EXPECT_EQ("斜面安定検討ファイル(*.SDW)", asked.FilterName);
   EXPECT_EQ("SDW", asked.FilterExtension);
+}
+
+TEST_F(FileCommandsTest, OpenOfANameCp932SpellsOtherwiseIsRefused) {
+  const std::string path = dir.Dir() + "A\u2212B.SDW";
+  std::filesystem::rename(WriteProject("", "Plain", 4), path);
+  files.Answer(path);
+  ScriptedMessageBox box;
+  box.Expect(StrFormat(kNameNotCp932Message, "A\u2212B.SDW"), "error");
+  commands.OpenClick();
+  EXPECT_EQ(0, PointCount);
+  EXPECT_TRUE(captions.empty());
+  EXPECT_TRUE(RecentFiles[0].empty());
 }
 
 TEST_F(FileCommandsTest, OpenFindsALowerCaseExtension) {
