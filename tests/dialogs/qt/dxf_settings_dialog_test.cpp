@@ -12,6 +12,7 @@
 #include <functional>
 #include <limits>
 
+#include "mainwin/form_sizes.h"
 #include "support/scripted_message_box.h"
 
 namespace selvana {
@@ -152,6 +153,17 @@ TEST_F(DxfSettingsDialog, FoundValuesAreShownOnlyAndTheNotesAreRed) {
     }
   }
   EXPECT_EQ(redNotes, 2);
+}
+
+TEST_F(DxfSettingsDialog, ShowsItsCaptionAndKeepsItsSizeInTheDxfSlot) {
+  FormSizes[kSlotDxf].Width = 530;
+  FormSizes[kSlotDxf].Height = 410;
+  ShowFound();
+  EXPECT_EQ(QString::fromUtf8("地形DXFファイル読み取り設定"), dialog.windowTitle());
+  EXPECT_EQ(QSize(530, 410), dialog.size());
+  dialog.resize(560, 430);
+  EXPECT_EQ(560, FormSizes[kSlotDxf].Width);
+  EXPECT_EQ(430, FormSizes[kSlotDxf].Height);
 }
 
 struct ParameterCase {
