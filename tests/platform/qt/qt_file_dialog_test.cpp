@@ -73,6 +73,27 @@ TEST(QtFileDialog, FilterBoxShowsTheFilterNameOnly) {
   dialogs.ChooseFileToOpen(kProjectRequest);
 }
 
+TEST(QtFileDialog, SaveOverAnExistingFileAsksNothing) {
+  test::TempFolder dir;
+  dir.Write("Old.SDW", "2240\r\n");
+  FileDialogRequest request = kProjectRequest;
+  request.InitialDir = dir.Dir();
+  WhenShown([&](QDialog& dialog) {
+    auto& files = static_cast<QFileDialog&>(dialog);
+    files.selectFile(QString::fromStdString(dir.File("Old.SDW")));
+    static_cast<QDialog&>(files).accept();
+  });
+  // A question about overwriting would be the modal window now: fail and dismiss it.
+  QTimer::singleShot(500, [] {
+    if (auto* question = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+      ADD_FAILURE() << "asked: " << question->windowTitle().toStdString();
+      question->reject();
+    }
+  });
+  QtFileDialog dialogs;
+  EXPECT_EQ(dir.File("Old.SDW"), dialogs.ChooseFileToSave(request));
+}
+
 TEST(QtFileDialog, CancelReturnsNothing) {
   WhenShown([](QDialog& dialog) { dialog.reject(); });
   QtFileDialog dialogs;
