@@ -118,6 +118,23 @@ TEST(ModelSnapshot, ProjectResetLeavesTheSnapshotEqualToTheFreshModel) {
   EXPECT_EQ(ModelSnapshot.PartialFactors.Enabled, 0);
 }
 
+TEST(ModelSnapshot, CopiesOnlyTheRowsBelowTheCountsAsTheyStandAtEachCall) {
+  BuildModel(kMethodFellenius);  // three blocks, three points
+  SaveModelSnapshot();
+  BlockCount = 2;
+  PointCount = 2;
+  BlockTable[2].Cohesion = 55.0;  // rows at or above the counts are left alone
+  PointTable[2].Y = 9.5;
+  SaveModelSnapshot();
+  EXPECT_EQ(ModelSnapshot.BlockTable[2].Cohesion, 10.0);  // what the earlier save left
+  EXPECT_EQ(ModelSnapshot.PointTable[2].Y, 6.0);
+  BlockTable[1].Cohesion = 77.0;
+  RestoreModelSnapshot();
+  EXPECT_EQ(BlockTable[1].Cohesion, 10.0);
+  EXPECT_EQ(BlockTable[2].Cohesion, 55.0);
+  EXPECT_EQ(PointTable[2].Y, 9.5);
+}
+
 // --- What the factors change ------------------------------------------------------------------
 
 TEST(PartialFactors, SwitchedOffOrOtherFamilyChangesNothing) {
@@ -296,6 +313,23 @@ TEST(PartialFactors, LoadLeftOfEnabledPassPointWidensRightAndDragsIt) {
   EXPECT_DOUBLE_EQ(FelleniusCircleSettings.PassPointX, 14.0);
   EXPECT_DOUBLE_EQ(cm.Surcharges.XMin[1], 25.0);  // widened to the left by 5 m
   EXPECT_EQ(cm.Surcharges.XMax[1], 35.0);
+}
+
+TEST(PartialFactors, LaterLoadsAreJudgedAgainstThePassPointLoadOneMoved) {
+  BuildModel(kMethodFellenius);
+  SetFactors(1.0);
+  FelleniusCircleSettings.PassPointOn = 1;
+  FelleniusCircleSettings.PassPointX = 12.0;
+  PartialFactors.Factor[kFactorSurchargeWidth1] = 1.2;  // load 1 widens right, point to 14
+  // Load 2 has its middle at 13: left of the moved pass point, right of where it began.
+  cm.Surcharges.XMin[1] = 12.5;
+  cm.Surcharges.XMax[1] = 13.5;
+  PartialFactors.Factor[kFactorSurchargeWidth1 + 1] = 2.0;  // 1 m wide: 1 m more
+  SaveModelSnapshot();
+  ApplyPartialFactorsFellenius();
+  EXPECT_DOUBLE_EQ(FelleniusCircleSettings.PassPointX, 14.0);
+  EXPECT_EQ(cm.Surcharges.XMin[1], 12.5);
+  EXPECT_DOUBLE_EQ(cm.Surcharges.XMax[1], 14.5);
 }
 
 TEST(PartialFactors, PassPointSwitchedOffStillSetsTheDirectionButStays) {
