@@ -84,8 +84,10 @@ TEST(QtFileDialog, SaveOverAnExistingFileAsksNothing) {
     static_cast<QDialog&>(files).accept();
   });
   // A question about overwriting would be the modal window now: fail, dismiss it and then the
-  // file dialog under it.
-  QTimer::singleShot(500, [] {
+  // file dialog under it. The timer belongs to this test: it dies with `watch` and so never
+  // fires into a later test's modal window.
+  QObject watch;
+  QTimer::singleShot(500, &watch, [] {
     if (auto* question = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
       ADD_FAILURE() << "asked before overwriting";
       question->reject();
