@@ -61,12 +61,7 @@ void FileCommands::Register(CommandTable& table) {
 }
 
 bool FileCommands::SavePromptAllowsGoingOn() {
-  if (DataModified <= 0) return true;
-  switch (ShowMessage(kCloseQuestion, "確認", MsgButtons::YesNoCancel, MsgIcon::Question)) {
-    case MsgAnswer::Yes: return SaveClick();
-    case MsgAnswer::No: return true;
-    default: return false;
-  }
+  return selvana::SavePromptAllowsGoingOn([this] { return SaveClick(); });
 }
 
 void FileCommands::ShowProjectCaption() {

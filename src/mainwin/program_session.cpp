@@ -8,10 +8,8 @@
 #include "platform/message_box.h"
 
 namespace selvana {
-namespace {
 
-// False when the user keeps the program open.
-bool AskToSave(const std::function<bool()>& saveProject) {
+bool SavePromptAllowsGoingOn(const std::function<bool()>& saveProject) {
   if (DataModified <= 0) return true;
   switch (ShowMessage(kCloseQuestion, "確認", MsgButtons::YesNoCancel, MsgIcon::Question)) {
     case MsgAnswer::Yes: return saveProject && saveProject();
@@ -20,8 +18,6 @@ bool AskToSave(const std::function<bool()>& saveProject) {
   }
 }
 
-}  // namespace
-
 void StartProgramSession() {
   InitProgramFolders();
   ReadSettingsFile(ProgramDir + kSettingsFileName);
@@ -29,7 +25,7 @@ void StartProgramSession() {
 }
 
 bool EndProgramSession(const std::function<bool()>& saveProject) {
-  if (!AskToSave(saveProject)) return false;
+  if (!SavePromptAllowsGoingOn(saveProject)) return false;
   if (!ProgramDir.empty()) ChangeDirectory(ProgramDir);
   WriteSettingsFile(ProgramDir + kSettingsFileName);
   ResetProjectData();

@@ -12,6 +12,11 @@ void StartProgramSession();
 
 inline constexpr char kCloseQuestion[] = "データが変更されています。保存終了しますか？";
 
+// The save prompt before the project is closed or replaced: true when the caller may go on
+// (nothing modified, No, or Yes with saveProject returning true); false for Cancel and for Yes
+// whose save did not complete (saveProject empty or returning false).
+bool SavePromptAllowsGoingOn(const std::function<bool()>& saveProject);
+
 // The close of the main window. When the project is modified, asks whether to save it: Cancel,
 // or Yes whose save did not complete (saveProject empty or returning false), keeps the program
 // open and returns false with nothing written. Otherwise writes the settings file into the
