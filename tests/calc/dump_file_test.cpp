@@ -5,14 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "calc/progress_headless.h"
 #include "calc/result_store.h"
 #include "calc/slip_result.h"
 #include "model/project_model.h"
+#include "support/scratch_folder_test.h"
 
 namespace selvana {
 namespace {
@@ -20,28 +19,11 @@ namespace {
 namespace fs = std::filesystem;
 
 // Runs each test in a fresh temporary folder standing for the program folder.
-class DumpFileTest : public ::testing::Test {
+class DumpFileTest : public test::ScratchFolderTest {
  protected:
-  void SetUp() override {
-    previous_ = fs::current_path();
-    folder_ = fs::temp_directory_path() /
-              ("selvana_dump_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-               "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-    fs::current_path(folder_);
-  }
   void TearDown() override {
     AnswerDump.Close();
-    fs::current_path(previous_);
-    fs::remove_all(folder_);
-  }
-
-  static std::string Read(const std::string& name) {
-    std::ifstream in(name, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+    test::ScratchFolderTest::TearDown();
   }
 
   // A surface with distinct values in every field the dump lines show.
@@ -71,8 +53,6 @@ class DumpFileTest : public ::testing::Test {
     r.f = 1.413;
   }
 
-  fs::path previous_;
-  fs::path folder_;
   HeadlessProgress progress_;
 };
 
@@ -133,7 +113,7 @@ TEST_F(DumpFileTest, EachFamilyWritesItsLinesByteForByte) {
       default: StoreLineResult2(2, progress_); break;
     }
     ASSERT_TRUE(AnswerDump.Close()) << c.name;
-    EXPECT_EQ(Read("answer2.dmp"), c.expected) << c.name;
+    EXPECT_EQ(ReadFile("answer2.dmp"), c.expected) << c.name;
   }
 }
 
@@ -143,7 +123,7 @@ TEST_F(DumpFileTest, RefusedSurfaceWritesNothing) {
   CurrentSlipResult.f = cm.MaxSafetyFactor + 1.0;
   StoreCircleResult(1, progress_);
   ASSERT_TRUE(AnswerDump.Close());
-  EXPECT_EQ(Read("answer1.dmp"), "");
+  EXPECT_EQ(ReadFile("answer1.dmp"), "");
 }
 
 TEST_F(DumpFileTest, UnopenedDumpStillStoresTheRecord) {

@@ -14,7 +14,7 @@
 #include "dialogs/DxfSet.h"
 #include "mainwin/main_menu.h"
 #include "mainwin/qt/main_form.h"
-#include "mainwin/temp_folder.h"
+#include "support/temp_folder.h"
 #include "model/project_model.h"
 #include "platform/file_lookup.h"
 #include "platform/message_box.h"

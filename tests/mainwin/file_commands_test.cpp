@@ -14,7 +14,7 @@
 #include "mainwin/program_session.h"
 #include "mainwin/recent_files.h"
 #include "mainwin/recording_menus.h"
-#include "mainwin/temp_folder.h"
+#include "support/temp_folder.h"
 #include "model/project_file.h"
 #include "model/project_model.h"
 #include "platform/file_lookup.h"

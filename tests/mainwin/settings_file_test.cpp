@@ -7,7 +7,7 @@
 #include "mainwin/form_sizes.h"
 #include "platform/program_folders.h"
 #include "mainwin/recent_files.h"
-#include "mainwin/temp_folder.h"
+#include "support/temp_folder.h"
 #include "platform/cp932.h"
 
 namespace selvana {

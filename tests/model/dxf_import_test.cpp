@@ -12,13 +12,13 @@
 
 #include "model/project_model.h"
 #include "platform/number_format.h"
-#include "platform/scratch_folder.h"
+#include "support/temp_folder.h"
 #include "support/scripted_message_box.h"
 
 namespace selvana {
 namespace {
 
-using test::ScratchFolder;
+using test::TempFolder;
 using test::ScriptedMessageBox;
 
 // Imported coordinates are whole millimetres computed in doubles: 1e-9 m is far below a
@@ -114,7 +114,7 @@ class DxfImportTest : public ::testing::Test {
     CalcStatus = 1;
   }
 
-  ScratchFolder folder;
+  TempFolder folder;
   FakePrompt prompt;
 };
 

@@ -9,13 +9,13 @@
 #include <iterator>
 #include <string>
 
-#include "platform/scratch_folder.h"
+#include "support/temp_folder.h"
 #include "support/scripted_message_box.h"
 
 namespace selvana {
 namespace {
 
-using test::ScratchFolder;
+using test::TempFolder;
 using test::ScriptedMessageBox;
 
 void WriteFile(const std::string& path, const std::string& text) {
@@ -44,7 +44,7 @@ class SheetPileSpecFileTest : public ::testing::Test {
     return ReadSheetPileSpecFile(folder / "p", pile, draw);
   }
 
-  ScratchFolder folder;
+  TempFolder folder;
   SheetPileSettingsRecord pile;
   DrawSettingsRecord draw;
 };
@@ -159,7 +159,7 @@ TEST_F(SheetPileSpecFileTest, MissingFileIsToldAndChangesNothing) {
 
 class PartialFactorFileTest : public ::testing::Test {
  protected:
-  ScratchFolder folder;
+  TempFolder folder;
   PartialFactorsRecord factors;
 };
 

@@ -5,7 +5,7 @@
 #include "model/project_file.h"
 #include "model/project_file_test_util.h"
 #include "model/project_model.h"
-#include "platform/scratch_folder.h"
+#include "support/temp_folder.h"
 #include "support/scripted_message_box.h"
 
 namespace selvana::test {
@@ -94,7 +94,7 @@ TEST_F(ProjectFilePartial, ConditionsFromAnOldFileGetItsDefaults) {
 TEST_F(ProjectFilePartial, PartialReadersStopAfterTheirSection) {
   // A file cut right after the drawing settings still gives whole conditions, and one cut
   // after the line that ends the line list whole terrain: neither reader reads further.
-  ScratchFolder folder;
+  TempFolder folder;
   EXPECT_EQ(kWriteOk, WriteProjectFile(folder / "W"));
   const auto lines = SplitCrLf(ReadBytes(folder / "W.SDW"));
   const auto points = std::find(lines.begin(), lines.end(), ToCp932("$   地形構成座標"));
@@ -110,7 +110,7 @@ TEST_F(ProjectFilePartial, PartialReadersStopAfterTheirSection) {
 }
 
 TEST_F(ProjectFilePartial, FailuresAreReportedLikeTheFullReader) {
-  ScratchFolder folder;
+  TempFolder folder;
   ScriptedMessageBox box;
   box.Expect("斜面安定検討データファイル(" + folder / "none" + ".SDW) が見つかりません。", "error");
   EXPECT_EQ(kReadCannotOpen, ReadProjectTerrain(folder / "none"));

@@ -7,7 +7,7 @@
 #include "model/project_file.h"
 #include "model/project_file_test_util.h"
 #include "model/project_model.h"
-#include "platform/scratch_folder.h"
+#include "support/temp_folder.h"
 #include "support/scripted_message_box.h"
 
 namespace selvana::test {
@@ -33,7 +33,7 @@ class ProjectFileRead : public ::testing::Test {
   std::string Message(const std::string& name, const std::string& tail) const {
     return "斜面安定検討データファイル(" + Base(name) + ".SDW)" + tail;
   }
-  ScratchFolder folder_;
+  TempFolder folder_;
 };
 
 TEST_F(ProjectFileRead, RoundTripWritesTheSameBytesAgain) {

@@ -8,7 +8,7 @@
 #include "model/project_file.h"
 #include "model/project_file_test_util.h"
 #include "model/project_model.h"
-#include "platform/scratch_folder.h"
+#include "support/temp_folder.h"
 #include "support/scripted_message_box.h"
 
 namespace selvana::test {
@@ -29,7 +29,7 @@ class ProjectFileTruncated : public ::testing::Test {
   std::size_t IndexOf(const std::string& line) const {
     return std::find(lines_.begin(), lines_.end(), line) - lines_.begin();
   }
-  ScratchFolder folder_;
+  TempFolder folder_;
   std::vector<std::string> lines_;
 };
 

@@ -9,7 +9,7 @@
 #include "model/project_file_test_util.h"
 #include "model/project_model.h"
 #include "platform/file_lookup.h"
-#include "platform/scratch_folder.h"
+#include "support/temp_folder.h"
 #include "support/scripted_message_box.h"
 
 namespace selvana::test {
@@ -24,7 +24,7 @@ class ProjectFileWrite : public ::testing::Test {
     EXPECT_EQ(kWriteOk, WriteProjectFile(Base("P")));
     return ReadBytes(Path("P.SDW"));
   }
-  ScratchFolder folder_;
+  TempFolder folder_;
 };
 
 TEST_F(ProjectFileWrite, EmptyProjectIs177CrLfLines) {

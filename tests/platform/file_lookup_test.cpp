@@ -7,7 +7,7 @@
 #include <fstream>
 #include <string>
 
-#include "platform/scratch_folder.h"
+#include "support/temp_folder.h"
 
 namespace selvana {
 namespace {
@@ -15,14 +15,14 @@ namespace {
 void Touch(const std::string& path) { std::ofstream(path) << "x"; }
 
 TEST(FindFileIgnoringCase, FindsAFileWhateverTheCaseOfItsName) {
-  test::ScratchFolder folder;
+  test::TempFolder folder;
   Touch(folder / "slope.sdw");
   EXPECT_EQ(FindFileIgnoringCase(folder.path(), "SLOPE.SDW"), folder / "slope.sdw");
   EXPECT_EQ(FindFileIgnoringCase(folder.path() + "/", "Slope.Sdw"), folder / "slope.sdw");
 }
 
 TEST(FindFileIgnoringCase, PrefersTheExactName) {
-  test::ScratchFolder folder;
+  test::TempFolder folder;
   Touch(folder / "a.dat");
   Touch(folder / "A.DAT");
   EXPECT_EQ(FindFileIgnoringCase(folder.path(), "A.DAT"), folder / "A.DAT");
@@ -30,7 +30,7 @@ TEST(FindFileIgnoringCase, PrefersTheExactName) {
 }
 
 TEST(FindFileIgnoringCase, GivesTheNameAsGivenForANewFile) {
-  test::ScratchFolder folder;
+  test::TempFolder folder;
   std::filesystem::create_directory(folder / "sub.pak");  // a folder is not a file
   EXPECT_EQ(FindFileIgnoringCase(folder.path(), "NEW.SDW"), folder / "NEW.SDW");
   EXPECT_EQ(FindFileIgnoringCase(folder.path(), "SUB.PAK"), folder / "SUB.PAK");
@@ -38,7 +38,7 @@ TEST(FindFileIgnoringCase, GivesTheNameAsGivenForANewFile) {
 }
 
 TEST(FindFileIgnoringCase, LooksInTheCurrentDirectoryForAnEmptyFolder) {
-  test::ScratchFolder folder;
+  test::TempFolder folder;
   const std::string before = CurrentDirectory();
   ASSERT_TRUE(ChangeDirectory(folder.path()));
   Touch("plot.plt");
@@ -48,7 +48,7 @@ TEST(FindFileIgnoringCase, LooksInTheCurrentDirectoryForAnEmptyFolder) {
 }
 
 TEST(ChangeDirectory, ReportsAFolderThatDoesNotExist) {
-  test::ScratchFolder folder;
+  test::TempFolder folder;
   const std::string before = CurrentDirectory();
   EXPECT_FALSE(ChangeDirectory(folder / "missing"));
   EXPECT_FALSE(ChangeDirectory(""));
@@ -56,7 +56,7 @@ TEST(ChangeDirectory, ReportsAFolderThatDoesNotExist) {
 }
 
 TEST(FileExists, IsTrueForRegularFilesOnly) {
-  test::ScratchFolder folder;
+  test::TempFolder folder;
   Touch(folder / "f");
   EXPECT_TRUE(FileExists(folder / "f"));
   EXPECT_FALSE(FileExists(folder.path()));

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/scratch_folder.h"
+#include "support/temp_folder.h"
 
 namespace selvana {
 namespace {
@@ -35,7 +35,7 @@ std::vector<std::string> ReadLines(const std::string& path) {
 }
 
 TEST(TextFileWriter, EndsEveryLineWithCrLf) {
-  test::ScratchFolder folder;
+  test::TempFolder folder;
   TextFileWriter writer;
   ASSERT_TRUE(writer.Open(folder / "out.txt"));
   writer.WriteLine("first");
@@ -47,7 +47,7 @@ TEST(TextFileWriter, EndsEveryLineWithCrLf) {
 }
 
 TEST(TextFileWriter, ReplacesAnExistingFile) {
-  test::ScratchFolder folder;
+  test::TempFolder folder;
   WriteBytes(folder / "out.txt", "old contents that are longer");
   TextFileWriter writer;
   ASSERT_TRUE(writer.Open(folder / "out.txt"));
@@ -57,7 +57,7 @@ TEST(TextFileWriter, ReplacesAnExistingFile) {
 }
 
 TEST(TextFileWriter, ReportsAFileThatCannotBeCreated) {
-  test::ScratchFolder folder;
+  test::TempFolder folder;
   TextFileWriter writer;
   EXPECT_FALSE(writer.Open(folder / "no-such-folder/out.txt"));
   writer.WriteLine("lost");
@@ -73,20 +73,20 @@ TEST(TextFileWriter, ReportsAWriteThatFailsAsFailureAtClose) {
 }
 
 TEST(TextFileReader, ReadsLfAndCrLfLinesWithoutTheirEnds) {
-  test::ScratchFolder folder;
+  test::TempFolder folder;
   WriteBytes(folder / "in.txt", "one\r\ntwo\nthree\r\n\r\nlast without end");
   EXPECT_EQ(ReadLines(folder / "in.txt"),
             (std::vector<std::string>{"one", "two", "three", "", "last without end"}));
 }
 
 TEST(TextFileReader, KeepsACarriageReturnThatDoesNotEndALine) {
-  test::ScratchFolder folder;
+  test::TempFolder folder;
   WriteBytes(folder / "in.txt", "a\rb\r\n");
   EXPECT_EQ(ReadLines(folder / "in.txt"), (std::vector<std::string>{"a\rb"}));
 }
 
 TEST(TextFileReader, ReadsALineLongerThanAnyBufferWhole) {
-  test::ScratchFolder folder;
+  test::TempFolder folder;
   std::string longLine(200000, 'q');
   longLine[123456] = '\x82';  // a CP932 byte in the middle survives too
   WriteBytes(folder / "in.txt", longLine + "\r\nnext\n");
@@ -94,7 +94,7 @@ TEST(TextFileReader, ReadsALineLongerThanAnyBufferWhole) {
 }
 
 TEST(TextFileReader, ReportsTheEndOfAnEmptyOrMissingFile) {
-  test::ScratchFolder folder;
+  test::TempFolder folder;
   WriteBytes(folder / "empty.txt", "");
   EXPECT_TRUE(ReadLines(folder / "empty.txt").empty());
   TextFileReader reader;

@@ -19,7 +19,7 @@
 #include "calc/qt/qt_calc_progress.h"
 #include "dialogs/DxfSet.h"
 #include "mainwin/qt/main_form.h"
-#include "mainwin/temp_folder.h"
+#include "support/temp_folder.h"
 #include "model/project_model.h"
 #include "platform/file_lookup.h"
 #include "platform/message_box.h"

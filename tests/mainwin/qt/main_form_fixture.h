@@ -8,7 +8,7 @@
 #include <string>
 
 #include "mainwin/qt/main_form.h"
-#include "mainwin/temp_folder.h"
+#include "support/temp_folder.h"
 #include "platform/file_lookup.h"
 
 namespace selvana::test {

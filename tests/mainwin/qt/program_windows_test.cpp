@@ -19,7 +19,7 @@
 #include "dialogs/about.h"
 #include "mainwin/form_sizes.h"
 #include "mainwin/qt/main_form.h"
-#include "mainwin/temp_folder.h"
+#include "support/temp_folder.h"
 #include "model/project_model.h"
 #include "platform/file_lookup.h"
 #include "platform/message_box.h"

@@ -10,7 +10,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "mainwin/temp_folder.h"
+#include "support/temp_folder.h"
 #include "platform/qt/qt_printer_dialog.h"
 
 namespace selvana {

@@ -1,0 +1,16 @@
+// Entering and leaving the scratch folder of a test.
+#include "support/scratch_folder_test.h"
+
+#include "platform/file_lookup.h"
+
+namespace selvana::test {
+
+void ScratchFolderTest::SetUp() {
+  previous_ = CurrentDirectory();
+  ASSERT_FALSE(folder_.path().empty()) << "no temporary folder could be made";
+  ASSERT_TRUE(ChangeDirectory(folder_.path()));
+}
+
+void ScratchFolderTest::TearDown() { ChangeDirectory(previous_); }
+
+}  // namespace selvana::test
