@@ -5,6 +5,8 @@
 #include <algorithm>
 
 #include "mainwin/form_sizes.h"
+#include "model/set_if_changed.h"
+#include "platform/qt/qt_edit_text.h"
 #include "platform/qt/screen_centre.h"
 
 namespace selvana {
@@ -35,6 +37,11 @@ void SettingsForm::resizeEvent(QResizeEvent* event) {
     FormSizes[formSlot_].Height = event->size().height();
   }
   QDialog::resizeEvent(event);
+}
+
+void FormatNumberEdit(QLineEdit* edit, int decimals) {
+  QtEditText text(edit);
+  FormatEditNumber(text, decimals);
 }
 
 }  // namespace selvana

@@ -4,6 +4,8 @@
 #pragma once
 #include <QDialog>
 
+class QLineEdit;
+
 namespace selvana {
 
 class SettingsForm : public QDialog {
@@ -26,5 +28,9 @@ class SettingsForm : public QDialog {
   void ApplySlotSize();
   int formSlot_;
 };
+
+// Rewrites a numeric edit's text as a number with the given count of decimals, as every
+// dialog's EditExit does.
+void FormatNumberEdit(QLineEdit* edit, int decimals);
 
 }  // namespace selvana
