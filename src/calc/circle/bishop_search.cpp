@@ -24,9 +24,8 @@ void BishopCircleMethod::AddSlice(double R, double cx, double cy, int b, double 
 }
 
 void BishopCircleMethod::CloseSurface(int order0, double cx, double cy, double R) {
-  CircleTotalsBishop();
-  StoreCircleResultBishop(order0 + 1, BishopShares{BishopFrictionSum, BishopCohesionSum},
-                          progress_);
+  const BishopShares shares = CircleTotalsBishop();
+  StoreCircleResultBishop(order0 + 1, shares, progress_);
   ResetCircleRecordBishop(order0, cx, cy, R);
 }
 

@@ -14,7 +14,7 @@ namespace selvana {
 
 int CircleTotalsFellenius() {
   SlipResult& r = CurrentSlipResult;
-  const double cy = SearchGrid.PointY;
+  const double cy = RunData.SearchGrid.PointY;
   if (cm.DrivingForceMode != 1) {
     AddEndWaterThrusts(r.mdw, r.sx, r.sy, cy, 1);
     AddEndWaterThrusts(r.mdw, r.ex, r.ey, cy, -1);

@@ -86,7 +86,7 @@ void ForEachSliceOfInterval(double xRight, double xLeft, Slice slice) {
 template <class StripOfBlock>
 void FillBlockStrips(double xm, double ym, StripOfBlock strip) {
   for (int b = 0; b < BlockCount; ++b) {
-    BlockStrips[b] = BlockStrip{};
+    RunData.BlockStrips[b] = BlockStrip{};
     const BlockRecord& block = BlockTable[b];
     if (block.Number < 0) continue;
     if (block.BBox[1] <= xm && xm <= block.BBox[0] && ym <= block.BBox[2]) strip(b);

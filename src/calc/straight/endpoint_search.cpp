@@ -49,7 +49,7 @@ class SegmentWedgeCloser : public WedgeCloser {
   void CloseWedge() override {
     LineTotals();
     StoreLineResult2(pass0_ + 1, progress_);
-    ResetLineRecord2(pass0_, px_, py_, qx_, qy_, SearchGrid.Angle);
+    ResetLineRecord2(pass0_, px_, py_, qx_, qy_, RunData.SearchGrid.Angle);
   }
 
  private:
@@ -63,14 +63,14 @@ void SetLineDirection(double px, double py, double qx, double qy) {
   double alpha = std::atan2(qy - py, qx - px) / kDegree;
   if (alpha < -90.0) alpha += 180.0;
   if (alpha > 90.0) alpha -= 180.0;
-  SearchGrid.Angle = alpha;
-  LineDirectionFactor.Factor = alpha > 0.0 ? 1.0 : -1.0;
-  LineDirectionFactor.Cos = std::cos(alpha * kDegree);
-  LineDirectionFactor.Sin = std::sin(alpha * kDegree);
+  RunData.SearchGrid.Angle = alpha;
+  RunData.LineDirectionFactor.Factor = alpha > 0.0 ? 1.0 : -1.0;
+  RunData.LineDirectionFactor.Cos = std::cos(alpha * kDegree);
+  RunData.LineDirectionFactor.Sin = std::sin(alpha * kDegree);
 }
 
 void EvaluatePair(double px, double py, double qx, double qy, CalcProgress& progress) {
-  SearchGridRecord& g = SearchGrid;
+  SearchGridRecord& g = RunData.SearchGrid;
   SetLineDirection(px, py, qx, qy);
   g.PointX = px;
   g.PointY = py;
@@ -83,7 +83,7 @@ void EvaluatePair(double px, double py, double qx, double qy, CalcProgress& prog
 
 // Every pair of points of the current segments; false when the user stopped the search.
 bool WalkPairs(int ns, int ne, CalcProgress& progress) {
-  const SearchGridRecord& g = SearchGrid;
+  const SearchGridRecord& g = RunData.SearchGrid;
   const auto& step = g.PointStep;
   for (int i = 0; i <= ns; ++i) {
     const double px = g.CentreX[0] + i * step[0];
@@ -101,7 +101,7 @@ bool WalkPairs(int ns, int ne, CalcProgress& progress) {
 }
 
 void ShowPassLines(int passes, CalcProgress& progress) {
-  const SearchGridRecord& g = SearchGrid;
+  const SearchGridRecord& g = RunData.SearchGrid;
   ShowOrderCount(progress, g.Order + 1, passes);
   progress.SetLine(2, StrFormat("開始位置 (%7.3f,%7.3f)-(%7.3f,%7.3f)   ", g.CentreX[0],
                                 g.CentreY[0], g.CentreX[1], g.CentreY[1]));
@@ -112,7 +112,7 @@ void ShowPassLines(int passes, CalcProgress& progress) {
 
 // Segment i (0 start, 2 end) becomes the stretch of one old step on each side of (x, y).
 void CentreSegmentOn(int i, double x, double y) {
-  SearchGridRecord& g = SearchGrid;
+  SearchGridRecord& g = RunData.SearchGrid;
   const double dx = g.PointStep[i], dy = g.PointStep[i + 1];
   g.CentreX[i] = x - dx;
   g.CentreY[i] = y - dy;
@@ -124,7 +124,7 @@ void CentreSegmentOn(int i, double x, double y) {
 void RefineAroundBestPair(int& ns, int& ne) {
   CentreSegmentOn(0, MinSlip.cx, MinSlip.cy);
   CentreSegmentOn(2, MinSlip.EndX, MinSlip.EndY);
-  for (double& step : SearchGrid.PointStep) step *= 0.1;
+  for (double& step : RunData.SearchGrid.PointStep) step *= 0.1;
   ns = ne = kRefinedDivisions;
 }
 
@@ -134,7 +134,7 @@ class PairPasses : public SearchOrders {
  public:
   PairPasses(int ns, int ne, int passes) : ns_(ns), ne_(ne), passes_(passes) {}
   void StartOrder() override {
-    const SearchGridRecord& g = SearchGrid;
+    const SearchGridRecord& g = RunData.SearchGrid;
     ResetMinSlip();
     MinSlip.cx = g.CentreX[0];
     MinSlip.cy = g.CentreY[0];
@@ -167,7 +167,7 @@ int SlipSegmentSurfaceIntersections(double px, double py, double qx, double qy) 
   const bool pLeft = px <= qx;
   const double leftX = pLeft ? px : qx, leftY = pLeft ? py : qy;
   const double rightX = pLeft ? qx : px, rightY = pLeft ? qy : py;
-  SurfaceHitsRecord& hits = SurfaceHits;
+  SurfaceHitsRecord& hits = RunData.SurfaceHits;
   for (int k = 0; k < hits.Count; ++k) {
     if (hits.X[k] > rightX) {
       hits.X[k] = rightX;
@@ -186,7 +186,7 @@ int SearchSlipLinesByEndpoints(CalcProgress& progress) {
   if (!(s.Range[0] > 0.0 && s.Range[1] > 0.0)) return 0;
   progress.Show();
   const int passes = StraightPassCount();
-  SearchGridRecord& g = SearchGrid;
+  SearchGridRecord& g = RunData.SearchGrid;
   g.Order = 0;
   g.CentreX = s.PointX;
   g.CentreY = s.PointY;
