@@ -68,15 +68,11 @@ double CriticalPileMoment(const SlipResult& r) {
   return mry;
 }
 
-// The safety factor of the critical surface. Methods 0 and 1 mark a result at or below zero
-// as having no factor. The other methods mark what their totals mark: a driving total of 1e-5
-// or less, a negative one included (|md| <= 1e-5 or md < -1e-5), drives nothing; a result at
-// or below zero from a positive driving total is kept, so that such a surface is judged OUT
-// rather than hidden behind the mark.
+// The safety factor of the critical surface: methods 0 and 1 mark as their totals do; the
+// other methods mark only what drives nothing (see NoFactorRule).
 double CriticalSafetyFactor(double mr, double md) {
-  if (FelleniusFamily()) return SafetyFactorWithMarks(mr, md);
-  if (md <= 1e-5) return kNoSafetyFactor;
-  return TruncateSafetyFactor(mr / md);
+  if (FelleniusFamily()) return SafetyFactorOf(mr, md, NoFactorRule::kFellenius);
+  return SafetyFactorOf(mr, md, NoFactorRule::kDrivingTotal);
 }
 
 }  // namespace

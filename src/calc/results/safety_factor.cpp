@@ -13,7 +13,10 @@ double TruncateSafetyFactor(double ratio) {
   return std::floor(scaled + 0.1 / p) / p;
 }
 
-double SafetyFactorWithMarks(double mr, double md) {
+double SafetyFactorOf(double mr, double md, NoFactorRule rule) {
+  if (rule == NoFactorRule::kDrivingTotal) {
+    return md <= 1e-5 ? kNoSafetyFactor : TruncateSafetyFactor(mr / md);
+  }
   if (std::fabs(md) <= 1e-5) return kNoSafetyFactor;
   const double f = TruncateSafetyFactor(mr / md);
   return f < 1e-7 ? kNoSafetyFactor : f;

@@ -12,9 +12,20 @@ inline constexpr double kNoSafetyFactor = 999999.9;
 // build forbids fused multiply-add, which would move ratios sitting on a step to the other side.
 double TruncateSafetyFactor(double ratio);
 
-// The safety factor of the circle methods 0 and 1 and of the critical surface: kNoSafetyFactor
-// when |md| <= 1e-5 or when the truncated mr / md is below 1e-7 (a surface the driving moment
-// does not drive), else TruncateSafetyFactor(mr / md).
-double SafetyFactorWithMarks(double mr, double md);
+// The two forms of the no-factor rule: when a surface gets kNoSafetyFactor instead of a factor.
+enum class NoFactorRule {
+  // Circles by Fellenius (methods 0 and 1), their totals and their critical surface: a driving
+  // total within 1e-5 of zero (|md| <= 1e-5), or a truncated ratio below 1e-7 (a surface the
+  // driving moment does not drive).
+  kFellenius,
+  // Straight-line totals and the critical surface of every other method: a driving total of
+  // 1e-5 or less, a negative one included (md <= 1e-5). A zero or negative ratio from a
+  // positive total is kept, so that such a surface is judged OUT rather than hidden.
+  kDrivingTotal,
+};
+
+// The safety factor of a surface with resisting total mr and driving total md under rule:
+// kNoSafetyFactor where the rule says so, else TruncateSafetyFactor(mr / md).
+double SafetyFactorOf(double mr, double md, NoFactorRule rule);
 
 }  // namespace selvana

@@ -185,7 +185,7 @@ int LineTotals() {
   r.mr = r.mrf + r.mrc;
   r.md = r.mdw + r.mdh + r.mdk;
   if (SlipInvalid == 0) {
-    r.f = r.md <= 1e-5 ? kNoSafetyFactor : TruncateSafetyFactor(r.mr / r.md);
+    r.f = SafetyFactorOf(r.mr, r.md, NoFactorRule::kDrivingTotal);
   }
   return 0;
 }
