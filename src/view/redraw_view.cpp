@@ -3,7 +3,6 @@
 
 #include "model/design_copy.h"
 #include "model/project_model.h"
-#include "model/reset_hooks.h"
 #include "view/background_grid.h"
 #include "view/figure_frame.h"
 #include "view/model_entities.h"
@@ -99,7 +98,7 @@ int RedrawView(int mode) {
     RestoreModelSnapshot();
     return 1;
   }
-  if (ResetHooks.UpdateDrawingMenus) ResetHooks.UpdateDrawingMenus(CalcStatus == 1 ? 1 : 0);
+  ViewMenusFollowResults(CalcStatus == 1 ? 1 : 0);
   SetScrollStepsFromView();
   DrawBackgroundGrid(kGray);
   DrawSlipSearchRange(kBlue);

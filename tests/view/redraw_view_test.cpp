@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "model/project_model.h"
-#include "model/reset_hooks.h"
 #include "view/background_grid.h"
 #include "view/model_entities.h"
 #include "view/redraw_view.h"
+#include "view/view_ports.h"
 #include "view/view_state.h"
 #include "view_test_support.h"
 
@@ -70,12 +70,12 @@ void ExpectGolden(const std::string& actual, const std::string& name) {
 TEST_F(RedrawViewTest, NoProjectLeavesTheViewBlackAndTheMenusAlone) {
   static int menuCalls = 0;
   menuCalls = 0;
-  const auto saved = ResetHooks.UpdateDrawingMenus;
-  ResetHooks.UpdateDrawingMenus = [](int) { ++menuCalls; };
+  const auto saved = ViewMenus.FollowResults;
+  ViewMenus.FollowResults = [](int) { ++menuCalls; };
   DataModified = -1;
   Point(0, 0.0, 0.0);
   EXPECT_EQ(RedrawView(0), 1);
-  ResetHooks.UpdateDrawingMenus = saved;
+  ViewMenus.FollowResults = saved;
   const Calls expected = {"fill 0 0 200 100 #000000"};
   EXPECT_EQ(canvas.Calls(), expected);
   EXPECT_EQ(menuCalls, 0);
@@ -83,15 +83,15 @@ TEST_F(RedrawViewTest, NoProjectLeavesTheViewBlackAndTheMenusAlone) {
 
 TEST_F(RedrawViewTest, DrawingMenusAreAskedWhetherResultsAreValid) {
   static int lastResults = -5;
-  const auto saved = ResetHooks.UpdateDrawingMenus;
-  ResetHooks.UpdateDrawingMenus = [](int results) { lastResults = results; };
+  const auto saved = ViewMenus.FollowResults;
+  ViewMenus.FollowResults = [](int results) { lastResults = results; };
   CalcStatus = 1;
   RedrawView(0);
   EXPECT_EQ(lastResults, 1);
   CalcStatus = -1;
   RedrawView(0);
   EXPECT_EQ(lastResults, 0);
-  ResetHooks.UpdateDrawingMenus = saved;
+  ViewMenus.FollowResults = saved;
 }
 
 // A small section: two boundary lines (one left out of the figure), an uncut line, a residual
