@@ -3,12 +3,17 @@
 
 #include <span>
 
+#include "calc/results/slip_result.h"
 #include "calc/slicing/walk.h"
+#include "calc/straight/angle_search.h"
+#include "calc/straight/endpoint_search.h"
 #include "model/project_model.h"
 #include "platform/message_box.h"
 
 namespace selvana {
 namespace {
+
+constexpr char kAngleStepMessage[] = "すべり角度　Δα　の値が不正です。";
 
 struct RangeCheck {
   bool passes;
@@ -42,23 +47,42 @@ bool CheckCircleRanges(const CircleSearchSettings& s) {
 void WarnAboutAngleRange() {
   const auto& range = StraightSlipSettings.Range;
   if (range[1] < range[0]) ShowMessage("すべり角度　αmax/αmin　の値が不正です。", "error");
-  if (range[2] < 0.001) ShowMessage("すべり角度　Δα　の値が不正です。", "error");
+  if (range[2] < 0.001) ShowMessage(kAngleStepMessage, "error");
 }
 
 bool CheckLinesFromPoint() {
-  WarnAboutAngleRange();
   const auto& range = StraightSlipSettings.Range;
+  // A positive step that would never end the pass, or try more angles than a result table
+  // holds, is refused at once, before the warnings that would repeat its message.
+  if (range[2] > 0.0 && !AngleStepWorkable(range[0], range[1], range[2])) {
+    ShowMessage(kAngleStepMessage, "error");
+    return false;
+  }
+  WarnAboutAngleRange();
   const RangeCheck checks[] = {
       {range[2] > 0.0, "すべり角度　Δα　が０以下のため計算できません。"},
   };
   return PassesAll(checks);
 }
 
+// Points on segment i (0 the start, 2 the end) at a positive spacing.
+double SegmentPoints(int i, double spacing) {
+  const StraightSlipSettingsRecord& s = StraightSlipSettings;
+  return SegmentDivisions(s.PointX[i], s.PointY[i], s.PointX[i + 1], s.PointY[i + 1], spacing) +
+         1.0;
+}
+
+// A spacing of 0 or less gives no division; a spacing so fine that the pairs of points outnumber
+// a result table would not end in any useful time. The start spacing is judged by the points
+// of its own segment, the end spacing by the pairs it makes with them.
 bool CheckLinesBetweenSegments() {
   const auto& range = StraightSlipSettings.Range;
+  const bool startPositive = range[0] > 0.0, endPositive = range[1] > 0.0;
+  const double startPoints = startPositive ? SegmentPoints(0, range[0]) : 0.0;
+  const double pairs = endPositive ? startPoints * SegmentPoints(2, range[1]) : 0.0;
   const RangeCheck checks[] = {
-      {range[0] > 0.0, "開始点ピッチ　の値が不正です。"},
-      {range[1] > 0.0, "終了点ピッチ　の値が不正です。"},
+      {startPositive && startPoints <= kMaxSlipResults, "開始点ピッチ　の値が不正です。"},
+      {endPositive && pairs <= kMaxSlipResults, "終了点ピッチ　の値が不正です。"},
   };
   return PassesAll(checks);
 }

@@ -133,13 +133,9 @@ void EvaluateAngle(double a, double x0, double y0, CalcProgress& progress) {
 // All angles of the current pass; false when the user stopped the search.
 bool WalkAngles(double x0, double y0, CalcProgress& progress) {
   const SearchGridRecord& g = RunData.SearchGrid;
-  const double min = g.AngleRange[0], max = g.AngleRange[1], step = g.AngleRange[2];
-  double first = min, last = min;
-  if (!(max - min < 0.0001)) {
-    first = std::floor(min / step) * step;
-    last = std::ceil(max / step) * step;
-  }
-  for (double a = first; a < last + 0.0001; a += step) {
+  const double step = g.AngleRange[2];
+  const AngleWalkSpan span = AngleWalkSpanOf(g.AngleRange[0], g.AngleRange[1], step);
+  for (double a = span.first; a < span.last + 0.0001; a += step) {
     if (AbortRequested(progress)) return false;
     EvaluateAngle(a, x0, y0, progress);
   }
@@ -183,6 +179,22 @@ class AnglePasses : public SearchOrders {
 };
 
 }  // namespace
+
+AngleWalkSpan AngleWalkSpanOf(double min, double max, double step) {
+  if (max - min < 0.0001) return {min, min};
+  return {std::floor(min / step) * step, std::ceil(max / step) * step};
+}
+
+bool AngleStepWorkable(double min, double max, double step) {
+  if (!(step > 0.0)) return false;
+  const AngleWalkSpan span = AngleWalkSpanOf(min, max, step);
+  // The pass runs while the angle lies below last + 0.0001. The angle farthest from zero has
+  // the coarsest rounding: if it grows by the step, every angle does.
+  const double end = span.last + 0.0001;
+  const double farthest = std::max(std::fabs(span.first), std::fabs(end));
+  if (!(farthest + step > farthest)) return false;
+  return (end - span.first) / step + 1.0 <= kMaxSlipResults;
+}
 
 int SlipAngleRange(double x0, double y0) {
   SearchGridRecord& g = RunData.SearchGrid;

@@ -26,13 +26,6 @@ constexpr double kSegmentEndSlack = 1e-7;
 // Points per refined segment, less one.
 constexpr int kRefinedDivisions = 20;
 
-// Divisions of a segment: its length over the spacing, rounded down, plus one; so its points lie
-// at most the spacing apart. Held below a count an int can carry.
-int Divisions(double x0, double y0, double x1, double y1, double spacing) {
-  const double length = std::sqrt((x1 - x0) * (x1 - x0) + (y1 - y0) * (y1 - y0));
-  return static_cast<int>(std::min(std::floor(length / spacing) + 1.0, 1e9));
-}
-
 // True when x lies within the X range of the user's segment from point i to point i + 1.
 bool WithinUserSegment(double x, int i) {
   const auto& px = StraightSlipSettings.PointX;
@@ -152,6 +145,11 @@ class PairPasses : public SearchOrders {
 
 }  // namespace
 
+int SegmentDivisions(double x0, double y0, double x1, double y1, double spacing) {
+  const double length = std::sqrt((x1 - x0) * (x1 - x0) + (y1 - y0) * (y1 - y0));
+  return static_cast<int>(std::min(std::floor(length / spacing) + 1.0, 1e9));
+}
+
 int SlipSegmentSurfaceIntersections(double px, double py, double qx, double qy) {
   ClearSurfaceHits();
   for (int i = 0; i < LineCount; ++i) {
@@ -190,8 +188,8 @@ int SearchSlipLinesByEndpoints(CalcProgress& progress) {
   g.Order = 0;
   g.CentreX = s.PointX;
   g.CentreY = s.PointY;
-  int ns = Divisions(s.PointX[0], s.PointY[0], s.PointX[1], s.PointY[1], s.Range[0]);
-  int ne = Divisions(s.PointX[2], s.PointY[2], s.PointX[3], s.PointY[3], s.Range[1]);
+  int ns = SegmentDivisions(s.PointX[0], s.PointY[0], s.PointX[1], s.PointY[1], s.Range[0]);
+  int ne = SegmentDivisions(s.PointX[2], s.PointY[2], s.PointX[3], s.PointY[3], s.Range[1]);
   g.PointStep = {(s.PointX[1] - s.PointX[0]) / ns, (s.PointY[1] - s.PointY[0]) / ns,
                  (s.PointX[3] - s.PointX[2]) / ne, (s.PointY[3] - s.PointY[2]) / ne};
   StartSearchResults();
