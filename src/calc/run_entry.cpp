@@ -6,6 +6,7 @@
 #include "calc/circle/fellenius_search.h"
 #include "calc/results/consolidation.h"
 #include "calc/results/result_store.h"
+#include "calc/results/safety_factor.h"
 #include "calc/results/slip_result.h"
 #include "calc/run_checks.h"
 #include "calc/slicing/polygons.h"
@@ -38,11 +39,12 @@ void StampCalcDateTime(const std::tm& now) {
 }
 
 void AnnounceVerdict() {
-  if (CalcStatus != 1) {
+  if (CalcStatus == 1) ConsolidateResults();
+  // Stored surfaces that all carry the no-factor mark give no factor to judge either.
+  if (CalcStatus != 1 || CarriesNoFactorMark(Fmin)) {
     ShowMessage("計算：計算結果が得られませんでした。\n", "メッセージ");
     return;
   }
-  ConsolidateResults();
   const double allowable = cm.AllowableSafetyFactor;
   if (allowable <= Fmin) {
     ShowMessage(StrFormat("計算：正常終了しました。判定(%1.3f >= %1.3f) OK", Fmin, allowable),

@@ -34,7 +34,8 @@ void StampCalcDateTime(const std::tm& now);
 void FinishCalcRun(CalcProgress& progress);
 
 // The verdict of a finished run: with CalcStatus 1 consolidates and shows OK or OUT against the
-// allowable safety factor; otherwise shows that no result was obtained.
+// allowable safety factor; otherwise, or when Fmin carries the no-factor mark, shows that no
+// result was obtained.
 void AnnounceVerdict();
 
 }  // namespace selvana

@@ -99,7 +99,9 @@ int ConsolidateResults() {
   c.mry = CriticalPileMoment(c);
   c.mr = c.mrf + c.mrc + c.mry;
   c.md = c.mdw + c.mdh + c.mdk;
-  c.f = CriticalSafetyFactor(c.mr, c.md);
+  // A critical surface that carries the mark (every stored one does; MaxSafetyFactor let them
+  // in) keeps it: its partial moments come from a surface without a valid factor.
+  c.f = CarriesNoFactorMark(c.f) ? kNoSafetyFactor : CriticalSafetyFactor(c.mr, c.md);
   Fmin = c.f;
   return count;
 }

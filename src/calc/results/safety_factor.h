@@ -12,6 +12,10 @@ inline constexpr double kNoSafetyFactor = 999999.9;
 // build forbids fused multiply-add, which would move ratios sitting on a step to the other side.
 double TruncateSafetyFactor(double ratio);
 
+// True for a factor that carries the mark: kNoSafetyFactor, or the Bishop iteration's value
+// without a driving moment, which no surface with a factor reaches.
+inline bool CarriesNoFactorMark(double f) { return f >= kNoSafetyFactor; }
+
 // The two forms of the no-factor rule: when a surface gets kNoSafetyFactor instead of a factor.
 enum class NoFactorRule {
   // Circles by Fellenius (methods 0 and 1), their totals and their critical surface: a driving
