@@ -4,13 +4,12 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "model/project_model.h"
+#include "support/golden_file.h"
 #include "view/background_grid.h"
 #include "view/model_entities.h"
 #include "view/redraw_view.h"
@@ -48,24 +47,6 @@ class RedrawViewTest : public ViewFixture {
                                           }));
   }
 };
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-// Compares with a golden file beside the tests; a mismatch writes <golden>.out for a person to
-// compare.
-void ExpectGolden(const std::string& actual, const std::string& name) {
-  const std::string path = std::string(SELVANA_TEST_DATA) + "/view/" + name;
-  const std::string expected = ReadFile(path);
-  if (actual != expected) {
-    std::ofstream(path + ".out", std::ios::binary) << actual;
-    ADD_FAILURE() << "differs from " << path << "; see " << path << ".out";
-  }
-}
 
 TEST_F(RedrawViewTest, NoProjectLeavesTheViewBlackAndTheMenusAlone) {
   static int menuCalls = 0;
@@ -118,7 +99,7 @@ TEST_F(RedrawViewTest, SmallModelDrawsItsLayersInOrder) {
   BlockTable[0].SeedY = 0.0;
   BlockCount = 1;
   EXPECT_EQ(RedrawView(0), 0);
-  ExpectGolden(canvas.Text(), "redraw_small_model.txt");
+  ExpectGolden(canvas.Text(), "view/redraw_small_model.txt");
 }
 
 struct KindCase {
