@@ -6,7 +6,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "calc/progress_headless.h"
 #include "calc/run_entry.h"
@@ -25,20 +24,14 @@ using test::ScriptedMessageBox;
 
 class PrintCommand : public test::ScratchFolderTest {
  protected:
-  static std::string Bytes(const std::string& name) {
-    std::ifstream in(name, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
   // The project as the project writer puts it, without changing the project's name.
-  static std::string SavedModel() {
+  std::string SavedModel() const {
     const std::string name = cm.ProjectFileName;
     const int modified = DataModified;
     EXPECT_EQ(WriteProjectFile("model"), kWriteOk);
     cm.ProjectFileName = name;
     DataModified = modified;
-    return Bytes("model.SDW");
+    return ReadFile("model.SDW");
   }
 };
 

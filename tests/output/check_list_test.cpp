@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 
 #include "calc/design_copy.h"
+#include "calc/test_model_builder.h"
 #include "model/project_model.h"
 #include "output/output_test_support.h"
 #include "support/scratch_folder_test.h"
@@ -19,14 +19,6 @@ using test::ReadOutput;
 
 class CheckList : public test::ScratchFolderTest {
  protected:
-  static void Point(int slot, double x, double y) {
-    PointTable[slot] = {slot, x, y};
-    PointCount = std::max(PointCount, slot + 1);
-  }
-  static void Line(int slot, int kind, int p1, int p2) {
-    LineTable[slot] = {kind, p1, p2, 1};
-    LineCount = std::max(LineCount, slot + 1);
-  }
   // A 10 m square of boundary lines with one soil block, seven points in slots 0..8 (3 and 5
   // free), an uncut line, a surcharge, a force and the Bishop search with a pass point.
   static void SquareProject() {
@@ -47,18 +39,18 @@ class CheckList : public test::ScratchFolderTest {
     cm.CohesionRefHeight = 3.5;
     BishopCircleSettings = {1, {0, 10, 1}, {12, 20, 2}, {5, 15, 1}, 2, 3, 1, 1, 5.0, 0.0};
     SheetPileSettings.TopElevation = 5;  // a pile, but not listed for Bishop
-    Point(0, 0, 0);
-    Point(1, 10, 0);
-    Point(2, 10, 10);
-    Point(4, 0, 10);
-    Point(6, 2, 3);
-    Point(7, 8, 3);
-    Point(8, 4, 8);
-    Line(0, kLineBoundary, 0, 1);
-    Line(1, kLineBoundary, 1, 2);
-    Line(2, kLineBoundary, 2, 4);
-    Line(3, kLineBoundary, 0, 4);
-    Line(4, kLineUncut, 6, 7);
+    test::SetPoint(0, 0, 0);
+    test::SetPoint(1, 10, 0);
+    test::SetPoint(2, 10, 10);
+    test::SetPoint(4, 0, 10);
+    test::SetPoint(6, 2, 3);
+    test::SetPoint(7, 8, 3);
+    test::SetPoint(8, 4, 8);
+    test::AddTestLine(kLineBoundary, 0, 1);
+    test::AddTestLine(kLineBoundary, 1, 2);
+    test::AddTestLine(kLineBoundary, 2, 4);
+    test::AddTestLine(kLineBoundary, 0, 4);
+    test::AddTestLine(kLineUncut, 6, 7);
     BlockTable[0] = BlockRecord{};
     BlockTable[0].Number = 0;
     BlockTable[0].SeedX = 5;
@@ -114,8 +106,8 @@ TEST_F(CheckList, OutlineOfSixteenPointsTakesTwoRows) {
   // A 16-gon of boundary lines around the block's seed.
   for (int i = 0; i < 16; ++i) {
     const double a = i * 2 * M_PI / 16;
-    Point(i, 10 * std::cos(a), 10 * std::sin(a));
-    Line(i, kLineBoundary, i, (i + 1) % 16);
+    test::SetPoint(i, 10 * std::cos(a), 10 * std::sin(a));
+    test::AddTestLine(kLineBoundary, i, (i + 1) % 16);
   }
   BlockTable[0].Number = 0;
   BlockCount = 1;
