@@ -1,7 +1,8 @@
 // The print command: result files, check lists, then the report viewer.
 #include "mainwin/print_command.h"
 
-#include "calc/design_copy.h"
+#include "model/design_copy.h"
+#include "model/partial_factors.h"
 #include "model/project_model.h"
 #include "output/check_list.h"
 #include "output/result_files.h"
@@ -21,7 +22,8 @@ constexpr const char* kViewerMissingMessage =
 bool WriteCheckLists() {
   if (WriteCheckList(0) != 0) return false;
   if (PartialFactors.Enabled != 1) return true;
-  const DesignCopyScope design;  // the factors in force, the user's values back afterwards
+  // The factors in force, the user's values back afterwards.
+  const DesignCopyScope design(&ApplyPartialFactors);
   return WriteCheckList(1) == 0;
 }
 

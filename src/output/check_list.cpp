@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "calc/design_copy.h"
+#include "model/design_copy.h"
 #include "model/line_records.h"
 #include "model/project_model.h"
 #include "output/print_data.h"

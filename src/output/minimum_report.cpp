@@ -1,6 +1,6 @@
 // The minimum report of one grid order: the slip surface with the smallest safety factor, its
 // safety factor in full-width digits, and in the report of the highest order the closing form.
-#include "calc/safety_factor.h"
+#include "calc/results/safety_factor.h"
 #include "model/project_model.h"
 #include "output/result_family.h"
 #include "output/result_matrix.h"

@@ -6,7 +6,7 @@
 #include <array>
 #include <cmath>
 
-#include "calc/partial_factors.h"
+#include "model/partial_factors.h"
 #include "model/project_model.h"
 #include "output/result_family.h"
 #include "output/result_matrix.h"

@@ -6,7 +6,7 @@
 #include <regex>
 #include <system_error>
 
-#include "calc/slip_result.h"
+#include "calc/results/slip_result.h"
 #include "model/project_model.h"
 #include "output/result_family.h"
 #include "output/result_matrix.h"

@@ -2,7 +2,7 @@
 // and as CSV. The same walk fills the safety-factor matrix and the minimum of the order.
 #include <cmath>
 
-#include "calc/slip_result.h"
+#include "calc/results/slip_result.h"
 #include "model/project_model.h"
 #include "output/result_family.h"
 #include "output/result_matrix.h"

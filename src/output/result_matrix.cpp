@@ -4,7 +4,7 @@
 #include <cmath>
 #include <utility>
 
-#include "calc/slip_result.h"
+#include "calc/results/slip_result.h"
 #include "platform/cp932.h"
 
 namespace selvana {
@@ -52,6 +52,12 @@ int RowOf(double y) {
 void ResetResultMatrix() {
   SafetyFactorMatrix = SafetyFactorMatrixRecord{};
   MinimumResult = MinimumResultRecord{};
+}
+
+void ResetResultOutputState() {
+  ResetResultMatrix();
+  ResultCursor = 0;
+  LastOrder = 0;
 }
 
 void AddToSafetyFactorMatrix(double cx, double cy, double f, double rr) {

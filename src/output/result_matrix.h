@@ -41,6 +41,8 @@ extern int LastOrder;
 
 // Empties the matrix (both counts 0) and resets the minimum.
 void ResetResultMatrix();
+// All of the above to its start: matrix, minimum, cursor and LastOrder.
+void ResetResultOutputState();
 
 // Puts a record into the matrix: its centre finds (or opens) its column and row within 1e-7;
 // the cell takes f and rr when f is strictly below what it holds.

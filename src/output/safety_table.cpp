@@ -3,10 +3,10 @@
 // in pages of eight grid columns, each page with its generated forms.
 #include <algorithm>
 
+#include "model/project_model.h"
 #include "output/page_forms.h"
 #include "output/result_family.h"
 #include "output/result_matrix.h"
-#include "model/project_model.h"
 #include "platform/cp932.h"
 #include "platform/number_format.h"
 

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "calc/progress_headless.h"
+#include "calc/progress/headless.h"
 #include "calc/run_entry.h"
 #include "model/project_file.h"
 #include "model/project_model.h"

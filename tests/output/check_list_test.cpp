@@ -6,8 +6,9 @@
 
 #include <cmath>
 
-#include "calc/design_copy.h"
 #include "calc/test_model_builder.h"
+#include "model/design_copy.h"
+#include "model/partial_factors.h"
 #include "model/project_model.h"
 #include "output/output_test_support.h"
 #include "support/scratch_folder_test.h"
@@ -130,7 +131,7 @@ TEST_F(CheckList, SecondListShowsFactoredValuesWithTheUsersSwitch) {
   PartialFactors.Factor[8] = 0.5;  // cohesion
   PartialFactors.Factor[9] = 1.1;  // structural analysis factor, never applied
   {
-    const DesignCopyScope design;
+    const DesignCopyScope design(&ApplyPartialFactors);
     ASSERT_EQ(WriteCheckList(1), 0);
   }
   const std::string list = ReadOutput("SB_CHK02.PDT");

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "calc/slip_result.h"
+#include "calc/results/slip_result.h"
 #include "platform/cp932.h"
 
 namespace selvana::test {

@@ -8,6 +8,7 @@
 #include "mainwin/settings_file.h"
 #include "model/line_records.h"
 #include "model/project_model.h"
+#include "output/result_matrix.h"
 #include "view/figure_frame.h"
 
 namespace selvana::test {
@@ -21,6 +22,7 @@ void ResetAllState() {
   ResetCalcRunData();
   ResetConsolidation();
   ResetBishopState();
+  ResetResultOutputState();
 }
 
 }  // namespace selvana::test
