@@ -5,6 +5,7 @@
 #include "calc/consolidation.h"
 #include "calc/result_store.h"
 #include "calc/run_data.h"
+#include "mainwin/mouse_state.h"
 #include "mainwin/settings_file.h"
 #include "model/line_records.h"
 #include "model/project_model.h"
@@ -15,6 +16,8 @@ namespace selvana::test {
 void ResetAllState() {
   ResetMainWindowSettings();
   ResetProjectData();
+  MouseState = MouseStateRecord{};
+  SavedMouseState = MouseStateRecord{};
   ResetBlockOutline();
   FigureFrame = FigureFrameRecord{};
   ResetResultStoreState();
