@@ -9,7 +9,6 @@
 #include "platform/number_format.h"
 #include "view/primitives.h"
 #include "view/redraw_view.h"
-#include "view/view_fitting.h"
 #include "view/view_state.h"
 
 namespace selvana {
@@ -83,16 +82,6 @@ void MouseEditor::BitBtnXYClick() {
   }
   MouseState.MouseMode = 210;
   window_.SetPrompt("移動する点をマウス(左)で選択してください。マウス(右)：取り消し");
-}
-
-void MouseEditor::ScrollBar1Change() {
-  HorizontalScrollChanged();
-  RedrawMouseFeedback();
-}
-
-void MouseEditor::ScrollBar2Change() {
-  VerticalScrollChanged();
-  RedrawMouseFeedback();
 }
 
 void MouseEditor::SetMode(int mode, const char* prompt) {

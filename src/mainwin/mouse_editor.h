@@ -4,6 +4,7 @@
 // through MainWindowPort and its dialogs through EditorDialogs, so whole operations run in tests.
 #pragma once
 #include "mainwin/main_commands.h"
+#include "mainwin/main_menu.h"
 #include "mainwin/main_window_port.h"
 #include "mainwin/mouse_state.h"
 #include "model/project_model.h"
@@ -42,9 +43,6 @@ class MouseEditor : public ViewMouseHandler {
   // Undoes an unconfirmed change as answering No would (also that of an operation an area zoom
   // interrupted) and drops its highlights.
   void SettlePendingEdit();
-  // The scroll bars' handlers: the view follows the bar, then the highlights come back.
-  void ScrollBar1Change();
-  void ScrollBar2Change();
 
   // What the step handlers use.
   void Prompt(const char* utf8) { window_.SetPrompt(utf8); }

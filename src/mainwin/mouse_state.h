@@ -26,6 +26,4 @@ extern MouseStateRecord SavedMouseState;
 // left as they are.
 void ResetMouseMode();
 
-inline constexpr char kIdlePrompt[] = "メニュー・ボタンで処理したい機能を選択してください。";
-
 }  // namespace selvana

@@ -118,6 +118,16 @@ const char* FirstCornerPrompt(int mode) {
   }
 }
 
+void ScrollBar1Change() {
+  HorizontalScrollChanged();
+  RedrawMouseFeedback();
+}
+
+void ScrollBar2Change() {
+  VerticalScrollChanged();
+  RedrawMouseFeedback();
+}
+
 void AllShowClick() {
   FitViewToModel();
   RedrawMouseFeedback();

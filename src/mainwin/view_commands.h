@@ -12,6 +12,10 @@ void AllShowClick();
 void ZoomInClick();
 void ZoomOutClick();
 
+// The scroll bars' handlers: the view follows the bar, then the highlights come back.
+void ScrollBar1Change();
+void ScrollBar2Change();
+
 // The prompt of the first corner in mode 101, 111 or 4000.
 const char* FirstCornerPrompt(int mode);
 

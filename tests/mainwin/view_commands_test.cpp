@@ -108,7 +108,7 @@ TEST_F(ViewCommandsTest, ScrollingRedrawsTheHighlightAndRestartsTheRubberBand) {
   Click(1.0, 1.0);
   horizontal.Place(-100, 100, 2);
   canvas.Clear();
-  editor.ScrollBar1Change();
+  ScrollBar1Change();
   EXPECT_DOUBLE_EQ(2.0, ViewState.OriginX);
   EXPECT_EQ(151, MouseState.AnchorX);  // the point's new screen position
   EXPECT_EQ(MouseState.AnchorX, MouseState.CurrentX);
