@@ -1,9 +1,9 @@
 // The reset run before every test: the model and every subsystem's own state.
 #include "support/reset_all.h"
 
-#include "calc/bishop_totals.h"
-#include "calc/consolidation.h"
-#include "calc/result_store.h"
+#include "calc/circle/bishop_totals.h"
+#include "calc/results/consolidation.h"
+#include "calc/results/result_store.h"
 #include "calc/run_data.h"
 #include "mainwin/mouse_state.h"
 #include "mainwin/settings_file.h"
