@@ -89,17 +89,8 @@ void PickBlockToMove(MouseEditor& editor, int x, int y) {
 void DragBlockTo(MouseEditor&, int x, int y) { MoveSeed(MouseState.SelectedIndex, x, y); }
 
 void ConfirmBlockMove(MouseEditor& editor, int, int) {
-  if (MouseState.MovedFlag == 1) {
-    if (Confirm("ブロックを移動してよろしいですか？")) {
-      MarkModified(true);
-    } else {
-      RestoreSeed(MouseState);
-    }
-    MouseState.MovedFlag = 0;
-  }
-  RedrawView(kRedrawModel);
-  MouseState.MouseMode = 710;
-  editor.Prompt("移動するブロックをマウス(左)で選択してください。マウス(右)：取り消し");
+  ConfirmDrag(editor, "ブロックを移動してよろしいですか？", RestoreSeed, 710,
+              "移動するブロックをマウス(左)で選択してください。マウス(右)：取り消し");
 }
 
 void SettleBlockMove(MouseEditor&, MouseStateRecord& state) {

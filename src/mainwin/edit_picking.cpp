@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "mainwin/mouse_editor.h"
 #include "model/geometry.h"
 #include "model/line_records.h"
 #include "model/project_model.h"
@@ -127,6 +128,21 @@ void HighlightBlock(int i) {
   DrawBlockMarker(i, kYellow);
   if (i < 0 || i >= kMaxBlocks) return;
   if (TraceBlockRegion(BlockTable[i].SeedX, BlockTable[i].SeedY) > 2) DrawBlockOutline(kYellow);
+}
+
+void ConfirmDrag(MouseEditor& editor, const char* question, void (*undo)(const MouseStateRecord&),
+                 int pickMode, const char* pickPrompt) {
+  if (MouseState.MovedFlag == 1) {
+    if (Confirm(question)) {
+      MarkModified(true);
+    } else {
+      undo(MouseState);
+    }
+    MouseState.MovedFlag = 0;
+  }
+  RedrawView(kRedrawModel);
+  MouseState.MouseMode = pickMode;
+  editor.Prompt(pickPrompt);
 }
 
 void RefuseFullTable(const char* what, int capacity) {

@@ -2,8 +2,11 @@
 // coincidence of points, the confirmation box, committing an edit, the highlights of a block
 // and the refusal of an addition to a full table.
 #pragma once
+#include "mainwin/mouse_state.h"
 
 namespace selvana {
+
+class MouseEditor;
 
 // The click in model metres.
 struct ModelClick {
@@ -32,6 +35,11 @@ void PointToScreen(int point, int& sx, int& sy);
 // The marker of block slot i in yellow and, when its seed traces a region of more than two
 // points, the outline too.
 void HighlightBlock(int i);
+
+// The closing step of a drag: when the item was dragged, asks the question; Yes commits, No
+// calls undo. Then redraws and goes back to the pick step with its prompt.
+void ConfirmDrag(MouseEditor& editor, const char* question, void (*undo)(const MouseStateRecord&),
+                 int pickMode, const char* pickPrompt);
 
 // Tells the user that a table is full ("点", "線分", "ブロック" with its capacity).
 void RefuseFullTable(const char* what, int capacity);

@@ -74,17 +74,7 @@ void DragPointTo(MouseEditor&, int x, int y) {
 }
 
 void ConfirmPointMove(MouseEditor& editor, int, int) {
-  if (MouseState.MovedFlag == 1) {
-    if (Confirm("点を移動してよろしいですか？")) {
-      MarkModified(true);
-    } else {
-      RestorePoint(MouseState);
-    }
-    MouseState.MovedFlag = 0;
-  }
-  RedrawView(kRedrawModel);
-  MouseState.MouseMode = 210;
-  editor.Prompt(kMovePickPrompt);
+  ConfirmDrag(editor, "点を移動してよろしいですか？", RestorePoint, 210, kMovePickPrompt);
 }
 
 void SettlePointMove(MouseEditor&, MouseStateRecord& state) {
