@@ -98,6 +98,9 @@ void MouseEditor::Register(CommandTable& table) {
   }
   for (const auto& [command, mode] : {std::pair{C::AreaBig, 101}, std::pair{C::AreaSmall, 111}}) {
     table.Set(command, [this, mode](int) {
+      // A zoom chosen during a zoom keeps the zoom's own state, so the operation interrupted
+      // first is not resumed: its unconfirmed change is undone here rather than left behind.
+      if (IsAreaZoomMode(MouseState.MouseMode)) SettlePendingEdit();
       SavedMouseState = MouseState;  // the interrupted operation goes on after the zoom
       MouseState.MouseMode = mode;
       window_.SetPrompt(FirstCornerPrompt(mode));

@@ -166,7 +166,12 @@ TEST_F(MouseEditorTest, AnUnconfirmedMoveIsUndoneByAnotherCommandButKeptByTheVie
   Click(1.0, 1.0);
   EXPECT_DOUBLE_EQ(1.0, PointTable[0].X);
   Run(C::ZoomIn);
+  Run(C::AreaBig);
   EXPECT_DOUBLE_EQ(1.0, PointTable[0].X);  // the view keeps it
+  Run(C::AreaSmall);  // replaces the saved operation, which gives its change up
+  EXPECT_DOUBLE_EQ(0.0, PointTable[0].X);
+  PointTable[0].X = 1.0;
+  MouseState = SavedMouseState = {211, 0, 0, 0, 0, 0, -1, -1, 1, 0.0, 0.0};
   Run(C::Save);
   EXPECT_TRUE(saved);  // the save saw the point where it was picked
   EXPECT_EQ(0, DataModified);
