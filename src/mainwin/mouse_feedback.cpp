@@ -11,17 +11,9 @@
 namespace selvana {
 namespace {
 
-void LineIfPicked(int line) {
-  if (line >= 0) DrawModelLine(line, kYellow);
-}
-
-void PointIfPicked(int point) {
-  if (point >= 0) DrawModelPoint(point, kYellow);
-}
-
 // The picked point of a level or plumb construction with its guide across the whole image.
 void PointWithGuide(int point, bool horizontal) {
-  if (point < 0 || point >= kMaxPoints) return;
+  if (point < 0 || point >= kMaxPoints || PointTable[point].Id < 0) return;
   DrawModelPoint(point, kYellow);
   int sx = 0, sy = 0;
   ModelToScreen(PointTable[point].X, PointTable[point].Y, sx, sy);
@@ -40,6 +32,8 @@ void RestartRubberBandAt(double x, double y) {
 
 }  // namespace
 
+// A slot of -1 (nothing picked yet) draws nothing: the drawing functions skip unused slots. The
+// picked circle of mode 1601 comes with the slip-circle layers of the figure.
 int RedrawMouseFeedback() {
   const MouseStateRecord& s = MouseState;
   const int mode = s.MouseMode;
@@ -57,17 +51,17 @@ int RedrawMouseFeedback() {
   } else if (mode == 731) {
     HighlightBlock(s.SecondIndex);
   } else if (mode == 1701 || mode == 2011) {
-    LineIfPicked(s.FirstLineIndex);
-    LineIfPicked(s.SecondIndex);
+    DrawModelLine(s.FirstLineIndex, kYellow);
+    DrawModelLine(s.SecondIndex, kYellow);
   } else if (mode == 1711 || mode == 1811 || mode == 1911 || mode == 1931) {
     DrawModelPoint(s.SelectedIndex, kLime);
   } else if (mode == 1712 || mode == 1812) {
     DrawModelPoint(s.SelectedIndex, kLime);
-    LineIfPicked(s.FirstLineIndex);
-    LineIfPicked(s.SecondIndex);
+    DrawModelLine(s.FirstLineIndex, kYellow);
+    DrawModelLine(s.SecondIndex, kYellow);
   } else if (mode == 1801 || mode == 2021) {
-    LineIfPicked(s.FirstLineIndex);
-    PointIfPicked(s.SecondIndex);
+    DrawModelLine(s.FirstLineIndex, kYellow);
+    DrawModelPoint(s.SecondIndex, kYellow);
   } else if (mode == 1901 || mode == 1912 || mode == 1921 || mode == 1932) {
     if (mode == 1912 || mode == 1932) DrawModelPoint(s.SelectedIndex, kLime);
     DrawModelLine(s.FirstLineIndex, kYellow);
@@ -75,7 +69,7 @@ int RedrawMouseFeedback() {
   } else if (mode == 2001) {
     DrawModelLine(s.FirstLineIndex, kYellow);
     DrawModelPoint(s.SelectedIndex, kLime);
-    PointIfPicked(s.SecondIndex);
+    DrawModelPoint(s.SecondIndex, kYellow);
   } else if (mode == 2031) {
     DrawModelLine(s.FirstLineIndex, kYellow);
   }
