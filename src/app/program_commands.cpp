@@ -11,6 +11,7 @@
 #include "dialogs/LineJkn.h"
 #include "dialogs/LineJkn2.h"
 #include "dialogs/NenTBL.h"
+#include "dialogs/PAnzen.h"
 #include "dialogs/XYInput.h"
 #include "dialogs/XYTbl.h"
 #include "dialogs/YaitaJkn.h"
@@ -53,6 +54,10 @@ ProgramCommands::ProgramCommands(TMain_Frm& mainForm, TDxf& dxf, CalcProgress& p
     : qtFiles_(&mainForm),
       printer_(&mainForm),
       fileCommands_({files ? *files : qtFiles_, printer_, dxf, mainForm}) {
+  // The import and export buttons of the dialogs ask through the file commands' dialog.
+  FileDialog& dialogFiles = files ? *files : qtFiles_;
+  if (YT_Frm) YT_Frm->UseFileDialog(dialogFiles);
+  if (PA_Frm) PA_Frm->UseFileDialog(dialogFiles);
   CommandTable& table = mainForm.Commands();
   fileCommands_.Register(table);
   RegisterDialogOpeners(table, dialogs_);

@@ -1,6 +1,8 @@
 // The shared size and placement behaviour of the settings dialogs.
 #include "dialogs/settings_form.h"
 
+#include <QLabel>
+#include <QPushButton>
 #include <QResizeEvent>
 #include <algorithm>
 
@@ -42,6 +44,24 @@ void SettingsForm::resizeEvent(QResizeEvent* event) {
 void FormatNumberEdit(QLineEdit* edit, int decimals) {
   QtEditText text(edit);
   FormatEditNumber(text, decimals);
+}
+
+QLabel* RedNote(const char* text) {
+  auto* label = new QLabel(QString::fromUtf8(text));
+  QPalette palette = label->palette();
+  // Red also on the disabled panel, where a label would otherwise be greyed.
+  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    palette.setColor(group, QPalette::WindowText, Qt::red);
+  }
+  label->setPalette(palette);
+  return label;
+}
+
+QPushButton* NamedButton(const char* name, const char* text) {
+  auto* button = new QPushButton(QString::fromUtf8(text));
+  button->setObjectName(name);
+  button->setAutoDefault(false);
+  return button;
 }
 
 }  // namespace selvana

@@ -4,7 +4,9 @@
 #pragma once
 #include <QDialog>
 
+class QLabel;
 class QLineEdit;
+class QPushButton;
 
 namespace selvana {
 
@@ -32,5 +34,11 @@ class SettingsForm : public QDialog {
 // Rewrites a numeric edit's text as a number with the given count of decimals, as every
 // dialog's EditExit does.
 void FormatNumberEdit(QLineEdit* edit, int decimals);
+
+// A label in red (also on a disabled panel), as the dialogs' notes are.
+QLabel* RedNote(const char* text);
+
+// A push button with its object name that does not take Enter as the dialog's default.
+QPushButton* NamedButton(const char* name, const char* text);
 
 }  // namespace selvana

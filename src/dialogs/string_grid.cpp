@@ -1,0 +1,166 @@
+// The table editors' string grid: its cells, its keys and how a data cell is drawn.
+#include "dialogs/string_grid.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QStyledItemDelegate>
+#include <algorithm>
+
+#include "platform/number_format.h"
+#include "platform/number_parse.h"
+
+namespace selvana {
+namespace {
+
+bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
+
+// Draws data cells blue on white, flush right at the top, with the number of their text; and
+// gives Enter and Esc typed into a cell's editor to the grid once the editor is closed.
+class GridCellDelegate : public QStyledItemDelegate {
+ public:
+  GridCellDelegate(StringGrid* grid, std::string (*display)(const std::string&))
+      : QStyledItemDelegate(grid), grid_(grid), display_(display) {}
+
+  QString displayText(const QVariant& value, const QLocale& locale) const override {
+    const std::string text = value.toString().toStdString();
+    if (!display_ || text.empty()) return QStyledItemDelegate::displayText(value, locale);
+    return QString::fromStdString(display_(text));
+  }
+
+ protected:
+  void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+    QStyledItemDelegate::initStyleOption(option, index);
+    option->displayAlignment = Qt::AlignRight | Qt::AlignTop;
+    option->backgroundBrush = QBrush(Qt::white);
+    option->palette.setColor(QPalette::Text, Qt::blue);
+  }
+
+  bool eventFilter(QObject* object, QEvent* event) override {
+    auto* editor = qobject_cast<QWidget*>(object);
+    if (editor && event->type() == QEvent::KeyPress) {
+      const int key = static_cast<QKeyEvent*>(event)->key();
+      if (IsEnter(key)) {
+        emit commitData(editor);
+        emit closeEditor(editor, NoHint);
+        grid_->EnterPressed();
+        return true;
+      }
+      if (key == Qt::Key_Escape) {
+        emit closeEditor(editor, RevertModelCache);
+        grid_->EscPressed();
+        return true;
+      }
+    }
+    return QStyledItemDelegate::eventFilter(object, event);
+  }
+
+ private:
+  StringGrid* grid_;
+  std::string (*display_)(const std::string&);
+};
+
+QStringList ToQt(const std::vector<std::string>& texts) {
+  QStringList list;
+  for (const std::string& text : texts) list << QString::fromStdString(text);
+  return list;
+}
+
+}  // namespace
+
+StringGrid::StringGrid(const StringGridLayout& layout, QWidget* parent)
+    : QTableWidget(layout.DataRows, static_cast<int>(layout.Headers.size()) - 1, parent),
+      layout_(layout) {
+  setObjectName("StringGrid1");
+  setHorizontalHeaderLabels(ToQt({layout.Headers.begin() + 1, layout.Headers.end()}));
+  QStringList labels = ToQt(layout.RowLabels);
+  for (int r = static_cast<int>(labels.size()); r < layout.DataRows; ++r) {
+    labels << QString::fromStdString(StrFormat("%4d", r));
+  }
+  setVerticalHeaderLabels(labels);
+  if (!layout.ColumnWidths.empty()) {
+    verticalHeader()->setFixedWidth(layout.ColumnWidths.front());
+    for (int col = 0; col < columnCount(); ++col) {
+      const std::size_t k = std::min<std::size_t>(col + 1, layout.ColumnWidths.size() - 1);
+      setColumnWidth(col, layout.ColumnWidths[k]);
+    }
+  }
+  setItemDelegate(new GridCellDelegate(this, layout.Display));
+  setEditTriggers(AnyKeyPressed | DoubleClicked | EditKeyPressed | SelectedClicked);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  connect(this, &QTableWidget::currentCellChanged, this, [this](int row, int col, int, int) {
+    if (row >= 0 && col >= 0) emit CellSelected(col + 1, row + 1);
+  });
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+    if (Owns(old) && !Owns(now)) emit Exited();
+  });
+}
+
+bool StringGrid::Owns(const QWidget* widget) const {
+  return widget && (widget == this || isAncestorOf(widget));
+}
+
+std::string StringGrid::Cell(int col, int row) const {
+  if (row == 0) {
+    return col >= 0 && col < static_cast<int>(layout_.Headers.size()) ? layout_.Headers[col]
+                                                                       : std::string();
+  }
+  if (row < 0 || row > rowCount()) return {};
+  if (col == 0) {
+    const QTableWidgetItem* label = verticalHeaderItem(row - 1);
+    return label ? label->text().toStdString() : std::string();
+  }
+  const QTableWidgetItem* cell = col <= columnCount() ? item(row - 1, col - 1) : nullptr;
+  return cell ? cell->text().toStdString() : std::string();
+}
+
+void StringGrid::SetCell(int col, int row, const std::string& text) {
+  if (col < 1 || col > columnCount() || row < 1 || row > rowCount()) return;
+  QTableWidgetItem* cell = item(row - 1, col - 1);
+  if (!cell) {
+    if (text.empty()) return;
+    setItem(row - 1, col - 1, new QTableWidgetItem(QString::fromStdString(text)));
+    return;
+  }
+  cell->setText(QString::fromStdString(text));
+}
+
+void StringGrid::EnterPressed() {
+  const int col = std::max(Col(), 1);
+  const int row = std::max(Row(), 1);
+  if (col < DataColumns()) {
+    MoveTo(col + 1, row);
+  } else if (row < DataRows()) {
+    MoveTo(1, row + 1);
+  } else {
+    MoveTo(1, layout_.WrapAtLastRow ? 1 : row);
+  }
+}
+
+void StringGrid::EscPressed() {
+  const int row = Row();
+  for (int col = 1; col <= DataColumns(); ++col) SetCell(col, row, layout_.EscText);
+}
+
+void StringGrid::keyPressEvent(QKeyEvent* event) {
+  if (state() != EditingState && IsEnter(event->key())) {
+    EnterPressed();
+    return;
+  }
+  if (state() != EditingState && event->key() == Qt::Key_Escape) {
+    EscPressed();
+    return;
+  }
+  QTableWidget::keyPressEvent(event);
+}
+
+std::string ShowAsLength(const std::string& text) {
+  return StrFormat("%10.4f", ParseDouble(text));
+}
+
+std::string ShowAsFactor(const std::string& text) { return StrFormat("%5.4f", ParseDouble(text)); }
+
+std::string ShowAsSlot(const std::string& text) { return StrFormat("%8d", ParseInt(text)); }
+
+}  // namespace selvana
