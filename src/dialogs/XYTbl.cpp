@@ -12,8 +12,8 @@ namespace selvana {
 TXYT_Frm* XYT_Frm = nullptr;
 
 TXYT_Frm::TXYT_Frm(QWidget* parent)
-    : PreviewTableForm(kSlotXYT, "座標値編集画面", CoordinateGrid(kPointGridRows), parent, kRedrawPointTable,
-                       ViewPorts.PointTableGrid, DrawPointFromTable) {
+    : PreviewTableForm(kSlotXYT, "座標値編集画面", CoordinateGrid(kPointGridRows), parent,
+                       kRedrawPointTable, ViewPorts.PointTableGrid, DrawPointFromTable) {
   AddKeyHelp({"Esc   :座標を削除", "F2    :編集モード"});
   AddPanel(kHalfRowNote, true);
 }

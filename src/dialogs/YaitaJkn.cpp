@@ -32,20 +32,13 @@ constexpr const char* kEditCaptions[] = {"矢板位置Ｘ座標値 (m)",       "
 constexpr const char* kPressureHelp[] = {"矢板に掛かる受動土圧を上から順番",
                                          "に土圧強度で指定してください　　　→"};
 
-StringGridLayout PressureGrid() {
-  StringGridLayout layout;
-  layout.Headers = {" No", "標高 (m)", "土圧強度"};
-  layout.ColumnWidths = {30, 80};
-  layout.DataRows = kPileGridRows;
-  layout.Display = ShowAsLength;
-  return layout;
-}
-
 double EditValue(const QLineEdit* edit) { return ParseDouble(edit->text().toStdString()); }
 
 }  // namespace
 
-TYT_Frm::TYT_Frm(QWidget* parent) : TableForm(kSlotYT, "矢板の設定", PressureGrid(), parent) {
+TYT_Frm::TYT_Frm(QWidget* parent)
+    : TableForm(kSlotYT, "矢板の設定", CoordinateGrid(kPileGridRows, "標高 (m)", "土圧強度"),
+                parent) {
   BuildControls();
   connect(button3_, &QPushButton::clicked, this, &TYT_Frm::Button3Click);
   // The view shows the model while this grid is left or the window resized: nothing of this
@@ -96,7 +89,9 @@ void TYT_Frm::ShowWorkingCopy() {
   radios_[mode]->setChecked(true);
   const double values[] = {pile_.PileX,          pile_.TopElevation, pile_.EmbedmentElevation,
                            pile_.AllowableShear, pile_.SectionArea,  pile_.Lm1};
-  for (int i = 0; i < 6; ++i) edits_[i]->setText(QString::fromStdString(StrFormat("%5.4f", values[i])));
+  for (int i = 0; i < 6; ++i) {
+    edits_[i]->setText(QString::fromStdString(StrFormat("%5.4f", values[i])));
+  }
 }
 
 void TYT_Frm::OkClick() {

@@ -12,9 +12,9 @@
 
 namespace selvana {
 
-StringGridLayout CoordinateGrid(int dataRows) {
+StringGridLayout CoordinateGrid(int dataRows, const char* first, const char* second) {
   StringGridLayout layout;
-  layout.Headers = {" No", "Ｘ (m)", "Ｙ (m)"};
+  layout.Headers = {" No", first, second};
   layout.ColumnWidths = {30, 80};
   layout.DataRows = dataRows;
   layout.Display = ShowAsLength;

@@ -22,8 +22,9 @@ inline constexpr const char* kGridMoveHelp[] = {
 // The red note of the coordinate grids: a row with one value empty is no data.
 inline constexpr const char* kHalfRowNote[] = {"ＸＹの一方が空", "白のデータは無", "効です。"};
 
-// A grid of X and Y coordinates with the given number of data rows.
-StringGridLayout CoordinateGrid(int dataRows);
+// A grid of two lengths a row (X and Y unless other headers are given), shown as "%10.4f".
+StringGridLayout CoordinateGrid(int dataRows, const char* first = "Ｘ (m)",
+                                const char* second = "Ｙ (m)");
 
 class TableForm : public SettingsForm {
   Q_OBJECT
