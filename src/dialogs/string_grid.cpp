@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <algorithm>
 
@@ -85,6 +86,13 @@ StringGrid::StringGrid(const StringGridLayout& layout, QWidget* parent)
       setColumnWidth(col, layout.ColumnWidths[k]);
     }
   }
+  // Rows as low as the font allows; the grid as wide as its columns, its height the window's.
+  const int rowHeight = std::max(16, fontMetrics().height() + 2);
+  verticalHeader()->setMinimumSectionSize(rowHeight);
+  verticalHeader()->setDefaultSectionSize(rowHeight);
+  int width = verticalHeader()->width() + verticalScrollBar()->sizeHint().width() + 2 * frameWidth();
+  for (int col = 0; col < columnCount(); ++col) width += columnWidth(col);
+  setFixedWidth(width);
   setItemDelegate(new GridCellDelegate(this, layout.Display));
   setEditTriggers(AnyKeyPressed | DoubleClicked | EditKeyPressed | SelectedClicked);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
