@@ -12,12 +12,15 @@
 #include "app/program_windows.h"
 #include "calc/qt/qt_calc_progress.h"
 #include "dialogs/DxfSet.h"
+#include "dialogs/YaitaJkn.h"
 #include "mainwin/main_menu.h"
 #include "mainwin/qt/main_form.h"
 #include "support/temp_folder.h"
 #include "model/project_model.h"
 #include "platform/file_lookup.h"
 #include "platform/message_box.h"
+#include "platform/program_folders.h"
+#include "support/scripted_message_box.h"
 #include "view/qt/main_view_widget.h"
 
 namespace selvana {
@@ -108,6 +111,21 @@ TEST_F(ProgramCommandsTest, OpenThroughTheMainWindowNamesAndDrawsTheProject) {
   EXPECT_GT(paints.count, 0);  // the new picture reaches the screen, not only the image
   EXPECT_TRUE(Main_Frm->Commands().IsBuilt(MainCommand::CalRun));
   if (const char* keep = std::getenv("SELVANA_KEEP_SCREENSHOT")) Main_Frm->grab().save(keep);
+}
+
+TEST_F(ProgramCommandsTest, TableEditorsOpenFromTheMenusAndImportThroughTheFileDialog) {
+  AnsweringFileDialog files(dir.File("NONE.DAT"));
+  const ProgramCommands commands(*Main_Frm, *Dxf, *progress, &files);
+  for (MainCommand item : {MainCommand::XYEdit, MainCommand::LNEdit, MainCommand::Nen,
+                           MainCommand::Yaita}) {
+    EXPECT_TRUE(Main_Frm->Commands().IsBuilt(item));
+  }
+  const std::string dataDir = DataDir;
+  test::ScriptedMessageBox box;
+  box.ExpectPrefix("矢板諸元インポートファイル(", "error");
+  YT_Frm->Button3Click();
+  EXPECT_EQ(files.asked, 1);
+  DataDir = dataDir;
 }
 
 }  // namespace
