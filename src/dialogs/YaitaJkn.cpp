@@ -25,7 +25,7 @@ namespace {
 
 constexpr const char* kModeCaptions[] = {
     "矢板を無視する", "矢板を横切らない", "矢板の受動土圧を考慮", "矢板のせん断耐力を考慮"};
-// Edit1..6 with their captions; Edit1 stands in its own group.
+// Edit1..6 with their captions; Edit1 stands in a group of its own.
 constexpr const char* kEditCaptions[] = {"矢板位置Ｘ座標値 (m)",       "矢板天端高 (m)",
                                          "矢板根入れ高 (m)",           "せん断許容応力度 (N/cm2)",
                                          "矢板断面積 (cm2/m)",         "lm1 (m)"};
@@ -46,29 +46,33 @@ TYT_Frm::TYT_Frm(QWidget* parent)
   connect(StringGrid1(), &StringGrid::Exited, this, [] { RedrawView(kRedrawModel); });
 }
 
-void TYT_Frm::BuildControls() {
+QGroupBox* TYT_Frm::ModeGroup() {
   auto* modes = new QGroupBox("矢板の取り扱い");
-  auto* modeColumn = new QVBoxLayout(modes);
+  auto* column = new QVBoxLayout(modes);
   for (int i = 0; i < 4; ++i) {
     radios_[i] = new QRadioButton(QString::fromUtf8(kModeCaptions[i]));
     radios_[i]->setObjectName(QString("RadioButton%1").arg(i + 1));
-    modeColumn->addWidget(radios_[i]);
+    column->addWidget(radios_[i]);
   }
-  auto* place = new QGroupBox("矢板の位置");
-  auto* section = new QGroupBox("矢板の諸元");
-  auto* placeGrid = new QGridLayout(place);
-  auto* sectionGrid = new QGridLayout(section);
-  for (int i = 0; i < 6; ++i) {
+  return modes;
+}
+
+QGroupBox* TYT_Frm::EditGroup(const char* caption, int first, int last) {
+  auto* group = new QGroupBox(QString::fromUtf8(caption));
+  auto* grid = new QGridLayout(group);
+  for (int i = first; i <= last; ++i) {
     edits_[i] = new QLineEdit();
     edits_[i]->setObjectName(QString("Edit%1").arg(i + 1));
-    QGridLayout* grid = i == 0 ? placeGrid : sectionGrid;
-    const int row = i == 0 ? 0 : i - 1;
-    grid->addWidget(new QLabel(QString::fromUtf8(kEditCaptions[i])), row, 0);
-    grid->addWidget(edits_[i], row, 1);
+    grid->addWidget(new QLabel(QString::fromUtf8(kEditCaptions[i])), i - first, 0);
+    grid->addWidget(edits_[i], i - first, 1);
   }
-  Side()->addWidget(modes);
-  Side()->addWidget(place);
-  Side()->addWidget(section);
+  return group;
+}
+
+void TYT_Frm::BuildControls() {
+  Side()->addWidget(ModeGroup());
+  Side()->addWidget(EditGroup("矢板の位置", 0, 0));
+  Side()->addWidget(EditGroup("矢板の諸元", 1, 5));
   AddKeyHelp({"Esc   :座標を削除"});
   for (const char* line : kPressureHelp) Side()->addWidget(new QLabel(QString::fromUtf8(line)));
   AddPanel(kHalfRowNote, true);

@@ -7,6 +7,7 @@
 #include "dialogs/table_form.h"
 #include "model/project_model.h"
 
+class QGroupBox;
 class QLineEdit;
 class QRadioButton;
 
@@ -35,6 +36,9 @@ class TYT_Frm : public TableForm {
 
  private:
   void BuildControls();
+  // The radio buttons of the modes; the edits first..last (0-based) with their captions.
+  QGroupBox* ModeGroup();
+  QGroupBox* EditGroup(const char* caption, int first, int last);
   void ShowWorkingCopy();
 
   std::array<QRadioButton*, 4> radios_{};

@@ -73,36 +73,45 @@ StringGrid::StringGrid(const StringGridLayout& layout, QWidget* parent)
     : QTableWidget(layout.DataRows, static_cast<int>(layout.Headers.size()) - 1, parent),
       layout_(layout) {
   setObjectName("StringGrid1");
-  setHorizontalHeaderLabels(ToQt({layout.Headers.begin() + 1, layout.Headers.end()}));
-  QStringList labels = ToQt(layout.RowLabels);
-  for (int r = static_cast<int>(labels.size()); r < layout.DataRows; ++r) {
-    labels << QString::fromStdString(StrFormat("%4d", r));
-  }
-  setVerticalHeaderLabels(labels);
-  if (!layout.ColumnWidths.empty()) {
-    verticalHeader()->setFixedWidth(layout.ColumnWidths.front());
-    for (int col = 0; col < columnCount(); ++col) {
-      const std::size_t k = std::min<std::size_t>(col + 1, layout.ColumnWidths.size() - 1);
-      setColumnWidth(col, layout.ColumnWidths[k]);
-    }
-  }
-  // Rows as low as the font allows; the grid as wide as its columns, its height the window's.
-  const int rowHeight = std::max(16, fontMetrics().height() + 2);
-  verticalHeader()->setMinimumSectionSize(rowHeight);
-  verticalHeader()->setDefaultSectionSize(rowHeight);
-  int width = verticalHeader()->width() + verticalScrollBar()->sizeHint().width() + 2 * frameWidth();
-  for (int col = 0; col < columnCount(); ++col) width += columnWidth(col);
-  setFixedWidth(width);
+  ApplyHeadings();
+  ApplySizes();
   setItemDelegate(new GridCellDelegate(this, layout.Display));
   setEditTriggers(AnyKeyPressed | DoubleClicked | EditKeyPressed | SelectedClicked);
-  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   connect(this, &QTableWidget::currentCellChanged, this, [this](int row, int col, int, int) {
     if (row >= 0 && col >= 0) emit CellSelected(col + 1, row + 1);
   });
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
     if (Owns(old) && !Owns(now)) emit Exited();
   });
+}
+
+void StringGrid::ApplyHeadings() {
+  const std::vector<std::string>& headers = layout_.Headers;
+  setHorizontalHeaderLabels(ToQt({headers.begin() + 1, headers.end()}));
+  QStringList labels = ToQt(layout_.RowLabels);
+  for (int r = static_cast<int>(labels.size()); r < rowCount(); ++r) {
+    labels << QString::fromStdString(StrFormat("%4d", r));
+  }
+  setVerticalHeaderLabels(labels);
+}
+
+// Rows as low as the font allows; the grid as wide as its columns (its height is the window's).
+void StringGrid::ApplySizes() {
+  const std::vector<int>& widths = layout_.ColumnWidths;
+  if (!widths.empty()) {
+    verticalHeader()->setFixedWidth(widths.front());
+    for (int col = 0; col < columnCount(); ++col) {
+      setColumnWidth(col, widths[std::min<std::size_t>(col + 1, widths.size() - 1)]);
+    }
+  }
+  const int rowHeight = std::max(16, fontMetrics().height() + 2);
+  verticalHeader()->setMinimumSectionSize(rowHeight);
+  verticalHeader()->setDefaultSectionSize(rowHeight);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  int width = verticalHeader()->width() + verticalScrollBar()->sizeHint().width();
+  for (int col = 0; col < columnCount(); ++col) width += columnWidth(col);
+  setFixedWidth(width + 2 * frameWidth());
 }
 
 bool StringGrid::Owns(const QWidget* widget) const {

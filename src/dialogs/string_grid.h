@@ -54,6 +54,8 @@ class StringGrid : public QTableWidget, public TableGrid {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  void ApplyHeadings();
+  void ApplySizes();
   bool Owns(const QWidget* widget) const;
   StringGridLayout layout_;
 };
