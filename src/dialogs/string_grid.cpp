@@ -1,10 +1,12 @@
 // The table editors' string grid: its cells, its keys and how a data cell is drawn.
 #include "dialogs/string_grid.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QScrollBar>
+#include <QStylePainter>
 #include <QStyledItemDelegate>
 #include <algorithm>
 
@@ -61,6 +63,30 @@ class GridCellDelegate : public QStyledItemDelegate {
   std::string (*display_)(const std::string&);
 };
 
+// Paints the heading of the number column on the grid's corner button, which has no text.
+class CornerHeading : public QObject {
+ public:
+  CornerHeading(QAbstractButton* corner, const QString& text) : QObject(corner), text_(text) {
+    corner->installEventFilter(this);
+  }
+
+  bool eventFilter(QObject* object, QEvent* event) override {
+    if (event->type() != QEvent::Paint) return false;
+    auto* corner = static_cast<QWidget*>(object);
+    QStyleOptionHeader option;
+    option.initFrom(corner);
+    option.rect = corner->rect();
+    option.text = text_;
+    option.textAlignment = Qt::AlignCenter;
+    option.position = QStyleOptionHeader::OnlyOneSection;
+    QStylePainter(corner).drawControl(QStyle::CE_Header, option);
+    return true;
+  }
+
+ private:
+  QString text_;
+};
+
 QStringList ToQt(const std::vector<std::string>& texts) {
   QStringList list;
   for (const std::string& text : texts) list << QString::fromStdString(text);
@@ -93,6 +119,10 @@ void StringGrid::ApplyHeadings() {
     labels << QString::fromStdString(StrFormat("%4d", r));
   }
   setVerticalHeaderLabels(labels);
+  verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+  if (auto* corner = findChild<QAbstractButton*>()) {
+    new CornerHeading(corner, QString::fromStdString(headers.front()));
+  }
 }
 
 // Rows as low as the font allows; the grid as wide as its columns (its height is the window's).
