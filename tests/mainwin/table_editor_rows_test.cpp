@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "calc/test_model_builder.h"
 #include "model/project_file.h"
 #include "support/memory_grid.h"
 #include "support/scratch_folder_test.h"
@@ -13,11 +14,7 @@ namespace selvana {
 namespace {
 
 using test::MemoryGrid;
-
-void Point(int i, double x, double y) {
-  PointTable[i] = {i, x, y};
-  PointCount = std::max(PointCount, i + 1);
-}
+using test::SetPoint;
 
 void Line(int i, int kind, int p1, int p2, int drawFlag = 1) {
   LineTable[i] = {kind, p1, p2, drawFlag};
@@ -25,9 +22,9 @@ void Line(int i, int kind, int p1, int p2, int drawFlag = 1) {
 }
 
 TEST(PointTableRows, AHalfRowFreesItsSlotAndTheLinesOnIt) {
-  Point(0, 0.0, 0.0);
-  Point(1, 10.0, 0.0);
-  Point(2, 10.0, 5.0);
+  SetPoint(0, 0.0, 0.0);
+  SetPoint(1, 10.0, 0.0);
+  SetPoint(2, 10.0, 5.0);
   Line(0, kLineBoundary, 0, 1);
   Line(1, kLineResidualWater, 0, 2);
   Line(2, kLineUncut, 0, 2);
@@ -71,8 +68,8 @@ TEST(PointTableRows, CoincidentRowsAreRefusedAndNothingIsStored) {
 }
 
 TEST(PointTableRows, OkOnAnUnchangedGridMarksNothing) {
-  Point(0, 1.2346, -2.5);
-  Point(7, 100.0, 50.0);
+  SetPoint(0, 1.2346, -2.5);
+  SetPoint(7, 100.0, 50.0);
   DataModified = 0;
   CalcStatus = 1;
   MemoryGrid grid;
@@ -86,7 +83,7 @@ TEST(PointTableRows, OkOnAnUnchangedGridMarksNothing) {
 class FullPointTable : public test::ScratchFolderTest {};
 
 TEST_F(FullPointTable, EveryPointSurvivesTheTableAndASave) {
-  for (int i = 0; i < kMaxPoints; ++i) Point(i, i * 0.5, i % 7);
+  for (int i = 0; i < kMaxPoints; ++i) SetPoint(i, i * 0.5, i % 7);
   Line(0, kLineBoundary, 1022, 1023);
   MemoryGrid grid;
   FillPointRows(grid);
