@@ -12,6 +12,7 @@
 #include "dialogs/LineJkn.h"
 #include "dialogs/LineJkn2.h"
 #include "dialogs/NenTBL.h"
+#include "dialogs/PAnzen.h"
 #include "dialogs/XYInput.h"
 #include "dialogs/XYTbl.h"
 #include "dialogs/YaitaJkn.h"
@@ -65,6 +66,10 @@ ProgramCommands::ProgramCommands(TMain_Frm& mainForm, TDxf& dxf, CalcProgress& p
       fileCommands_({files ? *files : qtFiles_, printer_, dxf, mainForm}),
       editor_(mainForm, editorDialogs_),
       mainForm_(mainForm) {
+  // The import and export buttons of the dialogs ask through the file commands' dialog.
+  FileDialog& dialogFiles = files ? *files : qtFiles_;
+  if (YT_Frm) YT_Frm->UseFileDialog(dialogFiles);
+  if (PA_Frm) PA_Frm->UseFileDialog(dialogFiles);
   CommandTable& table = mainForm.Commands();
   fileCommands_.Register(table);
   RegisterDialogOpeners(table, dialogs_);

@@ -32,17 +32,6 @@ constexpr const char* kNotes[] = {
     "（データ容量：約1000点、約1000本）",
 };
 
-QLabel* RedNote(const char* text) {
-  auto* label = new QLabel(QString::fromUtf8(text));
-  QPalette palette = label->palette();
-  // Red also on the disabled panel, where a label would otherwise be greyed.
-  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-    palette.setColor(group, QPalette::WindowText, Qt::red);
-  }
-  label->setPalette(palette);
-  return label;
-}
-
 }  // namespace
 
 TDxf::TDxf(QWidget* parent) : SettingsForm(kSlotDxf, "地形DXFファイル読み取り設定", parent) {

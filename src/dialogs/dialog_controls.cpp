@@ -3,6 +3,7 @@
 
 #include <QDialog>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -19,6 +20,17 @@ QPushButton* NamedButton(const char* name, const char* utf8Text) {
   button->setObjectName(name);
   button->setAutoDefault(false);
   return button;
+}
+
+QLabel* RedNote(const char* text) {
+  auto* label = new QLabel(QString::fromUtf8(text));
+  QPalette palette = label->palette();
+  // Red also on the disabled panel, where a label would otherwise be greyed.
+  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    palette.setColor(group, QPalette::WindowText, Qt::red);
+  }
+  label->setPalette(palette);
+  return label;
 }
 
 QBoxLayout* OkCancelRow(QPushButton* ok, QDialog* dialog) {
