@@ -16,6 +16,7 @@
 #include "dialogs/YaitaJkn.h"
 #include "dialogs/about.h"
 #include "mainwin/calc_command.h"
+#include "mainwin/print_command.h"
 #include "mainwin/qt/main_form.h"
 
 namespace selvana {
@@ -57,6 +58,7 @@ ProgramCommands::ProgramCommands(TMain_Frm& mainForm, TDxf& dxf, CalcProgress& p
   fileCommands_.Register(table);
   RegisterDialogOpeners(table, dialogs_);
   RegisterCalcCommand(table, progress);
+  RegisterPrintCommand(table, [&mainForm] { mainForm.repaint(); });
 }
 
 }  // namespace selvana

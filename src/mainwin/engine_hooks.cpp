@@ -1,9 +1,9 @@
 // Fills the project-reset hooks with the owners' reset functions.
 #include "mainwin/engine_hooks.h"
 
-#include "calc/design_copy.h"
-#include "calc/slip_result.h"
+#include "calc/results/slip_result.h"
 #include "mainwin/drawing_menus.h"
+#include "model/design_copy.h"
 #include "model/reset_hooks.h"
 #include "view/view_state.h"
 

@@ -3,8 +3,9 @@
 
 #include <algorithm>
 
-#include "calc/consolidation.h"
-#include "calc/design_copy.h"
+#include "calc/results/consolidation.h"
+#include "model/design_copy.h"
+#include "model/partial_factors.h"
 #include "model/project_model.h"
 #include "view/figure/frame_layout.h"
 #include "view/figure/pile_layout.h"
@@ -33,7 +34,7 @@ int DrawLayer(DisplaySwitch s, Rgb colour, bool designValues, Layout layout) {
   FigureLayout items;
   int result = 0;
   if (designValues) {
-    DesignCopyScope scope;
+    const DesignCopyScope scope(&ApplyPartialFactors);
     result = layout(items);
   } else {
     result = layout(items);
@@ -49,7 +50,7 @@ int DrawFigureFrame(Rgb colour) {
     LayoutFrame(out);
     LayoutRulers(out);
     {
-      DesignCopyScope scope;
+      const DesignCopyScope scope(&ApplyPartialFactors);
       LayoutResultTables(out, CalcStatus == 1);
     }
     return LayoutProjectTitle(out);
@@ -62,7 +63,7 @@ int DrawSoilLabels(int i, Rgb colour) {
 }
 
 int ComputeLoadSurface(int i, LoadSurface& surface) {
-  DesignCopyScope scope;
+  const DesignCopyScope scope(&ApplyPartialFactors);
   return TraceLoadSurface(i, surface);
 }
 

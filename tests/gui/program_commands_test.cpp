@@ -10,14 +10,14 @@
 
 #include "app/program_start.h"
 #include "app/program_windows.h"
-#include "calc/qt/qt_calc_progress.h"
+#include "calc/progress/qt/qt_calc_progress.h"
 #include "dialogs/DxfSet.h"
 #include "mainwin/main_menu.h"
 #include "mainwin/qt/main_form.h"
-#include "support/temp_folder.h"
 #include "model/project_model.h"
 #include "platform/file_lookup.h"
 #include "platform/message_box.h"
+#include "support/temp_folder.h"
 #include "view/qt/main_view_widget.h"
 
 namespace selvana {

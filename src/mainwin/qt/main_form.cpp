@@ -9,15 +9,15 @@
 #include <QScrollBar>
 #include <QToolButton>
 
-#include "calc/qt/Stop.h"
+#include "calc/progress/qt/Stop.h"
 #include "mainwin/form_sizes.h"
 #include "mainwin/main_layout.h"
 #include "mainwin/main_menu.h"
 #include "mainwin/menu_enabling.h"
 #include "mainwin/program_session.h"
-#include "platform/qt/screen_centre.h"
 #include "mainwin/qt/tool_glyphs.h"
 #include "platform/number_format.h"
+#include "platform/qt/screen_centre.h"
 #include "view/qt/main_view_widget.h"
 #include "view/qt/qt_view_scroll_bar.h"
 #include "view/redraw_view.h"

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "calc/slip_result.h"
+#include "calc/results/slip_result.h"
 #include "model/project_model.h"
 #include "platform/number_format.h"
 #include "view/figure_frame.h"

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "calc/slip_result.h"
+#include "calc/results/slip_result.h"
 #include "model/project_model.h"
 #include "platform/number_format.h"
 

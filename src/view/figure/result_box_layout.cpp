@@ -1,9 +1,9 @@
 // Rows, texts and rules of the result box, the soil table and the load legend.
 #include "view/figure/result_box_layout.h"
 
-#include "calc/consolidation.h"
-#include "calc/design_copy.h"
-#include "calc/partial_factors.h"
+#include "calc/results/consolidation.h"
+#include "model/design_copy.h"
+#include "model/partial_factors.h"
 #include "platform/cp932.h"
 #include "platform/number_format.h"
 #include "view/figure/frame_layout.h"

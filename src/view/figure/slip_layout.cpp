@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "calc/consolidation.h"
+#include "calc/results/consolidation.h"
 #include "model/line_records.h"
 #include "model/project_model.h"
 #include "platform/number_format.h"

@@ -2,7 +2,7 @@
 // and without results, the soil table and the load legend, checked against golden files.
 #include <gtest/gtest.h>
 
-#include "calc/consolidation.h"
+#include "calc/results/consolidation.h"
 #include "model/project_model.h"
 #include "platform/cp932.h"
 #include "platform/number_format.h"

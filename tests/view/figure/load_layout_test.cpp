@@ -3,7 +3,7 @@
 // the guards that keep a load without width or size from dividing by zero.
 #include <gtest/gtest.h>
 
-#include "calc/slip_result.h"
+#include "calc/results/slip_result.h"
 #include "model/project_model.h"
 #include "platform/number_format.h"
 #include "view/figure/load_layout.h"

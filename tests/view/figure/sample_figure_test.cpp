@@ -7,8 +7,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "calc/consolidation.h"
-#include "calc/progress_headless.h"
+#include "calc/results/consolidation.h"
+#include "calc/progress/headless.h"
 #include "calc/run_entry.h"
 #include "model/project_file.h"
 #include "model/project_model.h"

@@ -3,7 +3,7 @@
 // limit of the circle store and the index guards.
 #include <gtest/gtest.h>
 
-#include "calc/consolidation.h"
+#include "calc/results/consolidation.h"
 #include "model/project_model.h"
 #include "platform/number_format.h"
 #include "platform/recording_canvas.h"
