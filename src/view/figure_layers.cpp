@@ -22,8 +22,7 @@ namespace {
 bool Shown(DisplaySwitch s) { return DisplaySwitches[s] != 0; }
 
 bool CircleResultsShown(DisplaySwitch s) {
-  const bool straight = cm.kt == kMethodLineFromPoint || cm.kt == kMethodLineBetweenSegments;
-  return CalcStatus == 1 && Shown(s) && !straight;
+  return CalcStatus == 1 && Shown(s) && !StraightLineMethod(cm.kt);
 }
 
 // Lays out one layer with the given routine (inside a design copy when asked) and draws it.

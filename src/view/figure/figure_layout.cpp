@@ -20,6 +20,12 @@ void FigureLayout::Text(std::string cp932, double x, double y, double height, in
 double PaperX(double modelX) { return (modelX - FigureFrame.Left) / FigureFrame.MetresPerMm; }
 double PaperY(double modelY) { return (modelY - FigureFrame.Bottom) / FigureFrame.MetresPerMm; }
 
+bool StraightLineMethod(int kt) {
+  return kt == kMethodLineFromPoint || kt == kMethodLineBetweenSegments;
+}
+
+bool BishopMethod(int kt) { return kt == kMethodBishop || kt == kMethodModifiedBishop; }
+
 bool PaperUsable() { return DrawSettings.ScaleDenominator > 0.0 && FigureFrame.MetresPerMm > 0.0; }
 
 }  // namespace selvana

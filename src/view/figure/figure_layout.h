@@ -66,6 +66,11 @@ inline double ByteLength(std::string_view cp932) { return static_cast<double>(cp
 double PaperX(double modelX);
 double PaperY(double modelY);
 
+// The method families the figure tells apart: the straight-line methods (3, 5) draw a line and
+// no circles; the Bishop methods (2, 4) show forces per radius and load widths.
+bool StraightLineMethod(int methodCode);
+bool BishopMethod(int methodCode);
+
 // False when the scale gives no paper (ScaleDenominator 0 or less, or not a number): the paper
 // layers then draw nothing rather than divide by zero.
 bool PaperUsable();

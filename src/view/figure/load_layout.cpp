@@ -103,7 +103,7 @@ int LayoutSurchargeLoad(int i, int side, FigureLayout& out) {
   if (side == 2 && d.SurchargeLabelRight[i] > 0) {
     LayoutEndLabel(load.LoadAtXMax[i], d.SurchargeRightX[i], d.SurchargeRightY[i], h, out);
   }
-  if (cm.kt == kMethodBishop || cm.kt == kMethodModifiedBishop) LayoutWidthDimension(i, s, h, out);
+  if (BishopMethod(cm.kt)) LayoutWidthDimension(i, s, h, out);
   return 0;
 }
 

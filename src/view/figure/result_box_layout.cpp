@@ -29,8 +29,8 @@ struct RowSet {
   int count;
 };
 
-bool Bishop(int kt) { return kt == kMethodBishop || kt == kMethodModifiedBishop; }
-bool StraightLine(int kt) { return kt == kMethodLineFromPoint || kt == kMethodLineBetweenSegments || kt < 0 || kt > 5; }
+// The straight-line methods, and any unknown code, whose title is the straight-line one.
+bool StraightLine(int kt) { return StraightLineMethod(kt) || kt < 0 || kt > 5; }
 
 RowSet RowsOfMethod() {
   using R = RowKind;
@@ -47,7 +47,7 @@ RowSet RowsOfMethod() {
     return {{R::kSafetyFactor, R::kCentreX, R::kY, R::kRadius, R::kGamma, R::kDrivingPerGamma,
              R::kResisting, R::kDrivingPerRGamma, R::kResistingPerR}, 9};
   }
-  if (Bishop(kt)) {
+  if (BishopMethod(kt)) {
     return {{R::kSafetyFactor, R::kCentreX, R::kY, R::kRadius, R::kDriving, R::kResisting,
              R::kDrivingPerR, R::kResistingPerR}, 8};
   }
@@ -112,8 +112,8 @@ std::string RowText(RowKind kind, bool withResults) {
 
 // Writes the box; returns the y of its last row line.
 double LayoutResultBox(FigureLayout& out, bool withResults, double h) {
-  const auto [w, frameH, t] = FigureFrameSize();
-  (void)frameH;
+  const FrameSize frame = FigureFrameSize();
+  const double w = frame.W, t = frame.T;
   const ResultBoxRows rows = BuildResultBoxRows(withResults);
   const auto line = [&](int k) { return t - kRowPitch * h * k; };
   for (int k = 1; k <= rows.Count; ++k) {

@@ -1,6 +1,7 @@
 // Slip geometry, the store of marked circles, and the circle, line and centre layouts.
 #include "view/figure/slip_layout.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "calc/results/consolidation.h"
@@ -15,8 +16,6 @@ SlipGeometryRecord SlipGeometry;
 ArcStoreRecord ArcStore;
 
 namespace {
-
-bool StraightMethod() { return cm.kt == kMethodLineFromPoint || cm.kt == kMethodLineBetweenSegments; }
 
 bool BoxSpans(const BlockRecord& b, double x) { return b.BBox[1] <= x && x <= b.BBox[0]; }
 
@@ -51,9 +50,10 @@ SlipGeometryRecord GeometryOf(const Source& s, double cx, double cy) {
 int SetSlipGeometry(int i) {
   if (CalcStatus != 1) return 0;
   if (i >= CircleListCount || i >= kMaxCircleListEntries) return -1;
+  const CircleListEntry& e = CircleList[std::max(i, 0)];
   SlipGeometryRecord g = i < 0 ? GeometryOf(CriticalResult, CriticalResult.cx, CriticalResult.cy)
-                               : GeometryOf(CircleList[i], CircleList[i].CentreX, CircleList[i].CentreY);
-  if (!StraightMethod()) RaiseEndsToGround(g);
+                               : GeometryOf(e, e.CentreX, e.CentreY);
+  if (!StraightLineMethod(cm.kt)) RaiseEndsToGround(g);
   SlipGeometry = g;
   return 0;
 }
@@ -85,7 +85,7 @@ void LayoutSlipCircle(const SlipGeometryRecord& g, FigureLayout& out) {
 }
 
 void LayoutCriticalSlip(FigureLayout& out) {
-  if (!StraightMethod()) {
+  if (!StraightLineMethod(cm.kt)) {
     LayoutSlipCircle(SlipGeometry, out);
     return;
   }

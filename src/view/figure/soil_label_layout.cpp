@@ -91,8 +91,7 @@ SoilLabelLines BuildSoilLabelLines(int i, bool oneLine) {
     b.Add("φ  =%3.*f ﾟ", "φ=%1.*fﾟ", d[3], block.FrictionAngle);
   }
   b.lines.MainCount = b.lines.Count;
-  const bool bishop = cm.kt == kMethodBishop || cm.kt == kMethodModifiedBishop;
-  if (!bishop && std::fabs(block.ReplacementRatio) >= 0.0001) AddSandPile(b, block);
+  if (!BishopMethod(cm.kt) && std::fabs(block.ReplacementRatio) >= 0.0001) AddSandPile(b, block);
   return b.lines;
 }
 
