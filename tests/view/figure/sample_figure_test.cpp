@@ -3,17 +3,13 @@
 // model exactly as the user set it.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 
-#include "calc/results/consolidation.h"
-#include "calc/progress/headless.h"
-#include "calc/run_entry.h"
 #include "model/project_file.h"
 #include "model/project_model.h"
 #include "platform/file_lookup.h"
-#include "support/scripted_message_box.h"
+#include "support/calculated_sample.h"
 #include "support/temp_folder.h"
 #include "view/redraw_view.h"
 #include "view/view_fitting.h"
@@ -29,20 +25,10 @@ class SampleFigureTest : public ViewFixture {
     ViewFixture::SetUp();
     previous_ = CurrentDirectory();
     ASSERT_TRUE(ChangeDirectory(folder_.path()));
-    std::filesystem::copy_file(std::filesystem::path(SELVANA_SAMPLES) / "HOMOGENEOUS.SDW",
-                               "HOMOGENEOUS.SDW");
-    ASSERT_EQ(0, ReadProjectFile("HOMOGENEOUS"));
   }
   void TearDown() override {
     ChangeDirectory(previous_);
     ViewFixture::TearDown();
-  }
-  static void Calculate() {
-    ScriptedMessageBox box;
-    box.ExpectPrefix("計算：正常終了しました。判定(1.", "終わり");
-    HeadlessProgress progress;
-    ASSERT_EQ(0, RunCircleCalcFellenius(progress));
-    ConsolidateResults();
   }
 
  private:
@@ -50,10 +36,10 @@ class SampleFigureTest : public ViewFixture {
   TempFolder folder_;
 };
 
-// Frame, rulers, title, result box with Fmin, soil labels, the listed centres with their safety
+// Frame, rulers, title, result box with Fmin, the listed centres with their safety
 // factors and the critical circle, as the view shows them after the run.
 TEST_F(SampleFigureTest, CalculatedSampleDrawsTheWholeFigure) {
-  Calculate();
+  CalculateFelleniusSample("HOMOGENEOUS");
   FitViewToModel();
   canvas.Clear();
   EXPECT_EQ(0, RedrawView(kRedrawModel));
@@ -63,9 +49,9 @@ TEST_F(SampleFigureTest, CalculatedSampleDrawsTheWholeFigure) {
 // The drawing menus settle the label switches at the first redraw; after that a redraw with
 // every layer on and factors of 1.3 must leave every saved byte as it was.
 TEST_F(SampleFigureTest, RedrawWithPartialFactorsLeavesTheModelAsItWas) {
+  CalculateFelleniusSample("HOMOGENEOUS");
   PartialFactors.Enabled = 1;
   PartialFactors.Factor.fill(1.3);
-  Calculate();
   DisplaySwitches.fill(1);
   DisplaySwitches[kShowAutoSwitch] = 0;
   RedrawView(kRedrawModel);

@@ -5,16 +5,12 @@
 
 #include <QImage>
 #include <cmath>
-#include <filesystem>
 
-#include "calc/progress/headless.h"
 #include "calc/results/consolidation.h"
-#include "calc/run_entry.h"
-#include "model/project_file.h"
 #include "model/project_model.h"
 #include "platform/file_lookup.h"
 #include "platform/qt/qt_canvas.h"
-#include "support/scripted_message_box.h"
+#include "support/calculated_sample.h"
 #include "support/temp_folder.h"
 #include "view/redraw_view.h"
 #include "view/view_fitting.h"
@@ -42,16 +38,7 @@ TEST(FigureImageTest, CalculatedSampleIsDrawnAndSaved) {
   const std::string here = CurrentDirectory();
   TempFolder folder;
   ASSERT_TRUE(ChangeDirectory(folder.path()));
-  std::filesystem::copy_file(std::filesystem::path(SELVANA_SAMPLES) / "HOMOGENEOUS.SDW",
-                             "HOMOGENEOUS.SDW");
-  ASSERT_EQ(0, ReadProjectFile("HOMOGENEOUS"));
-  {
-    ScriptedMessageBox box;
-    box.ExpectPrefix("計算：正常終了しました。判定(1.", "終わり");
-    HeadlessProgress progress;
-    ASSERT_EQ(0, RunCircleCalcFellenius(progress));
-  }
-  ConsolidateResults();
+  CalculateFelleniusSample("HOMOGENEOUS");
   FitViewToModel();
   ChangeDirectory(here);
   EXPECT_TRUE(image.save(QString::fromStdString(here + "/homogeneous_figure.png")));

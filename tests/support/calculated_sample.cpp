@@ -1,0 +1,27 @@
+// Reading and calculating a sample project for the tests of what a run shows.
+#include "support/calculated_sample.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "calc/progress/headless.h"
+#include "calc/results/consolidation.h"
+#include "calc/run_entry.h"
+#include "model/project_file.h"
+#include "support/scripted_message_box.h"
+
+namespace selvana::test {
+
+void CalculateFelleniusSample(const std::string& name) {
+  std::filesystem::copy_file(std::filesystem::path(SELVANA_SAMPLES) / (name + ".SDW"),
+                             name + ".SDW");
+  ASSERT_EQ(0, ReadProjectFile(name));
+  ScriptedMessageBox box;
+  box.ExpectPrefix("計算：正常終了しました。判定(", "終わり");
+  HeadlessProgress progress;
+  ASSERT_EQ(0, RunCircleCalcFellenius(progress));
+  ConsolidateResults();
+}
+
+}  // namespace selvana::test
