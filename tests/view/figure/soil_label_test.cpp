@@ -4,12 +4,14 @@
 
 #include <functional>
 
+#include "model/partial_factors.h"
 #include "model/project_model.h"
 #include "platform/recording_canvas.h"
 #include "view/figure/soil_label_layout.h"
 #include "view/figure_frame.h"
 #include "view/figure_layers.h"
 #include "view/view_ports.h"
+#include "view/view_state.h"
 #include "figure_test_support.h"
 #include "view/view_test_support.h"
 
@@ -78,6 +80,29 @@ TEST_F(SoilLabelTest, LinesAndLayoutsMatchTheGolden) {
     dump += std::string("# ") + c.name + "\n" + DumpLayout(layout);
   }
   ExpectGolden(dump, "figure/soil_labels.txt");
+}
+
+// The label is drawn from the design values: a cohesion factor of 0.5 shows C0 10 as 5.000,
+// and the model keeps 10 afterwards.
+TEST_F(SoilLabelTest, LabelShowsFactoredValues) {
+  RecordingCanvas canvas(2000, 2000);
+  ViewPorts.Image = &canvas;
+  ViewState.Scale = 100.0;  // 4 mm at 1:100 is 40 px
+  DisplaySwitches[kShowSoilInfo] = 1;
+  BlockRecord& b = Block(0, 0.0, 0.0);
+  b.UnitWeight = b.EffectiveUnitWeight = 18.0, b.Cohesion = 10.0, b.SoilLabelMode = 1;
+  PartialFactors.Enabled = 1;
+  PartialFactors.Factor.fill(1.0);
+  PartialFactors.Factor[kFactorCohesion] = 0.5;
+  ASSERT_EQ(0, DrawSoilLabels(0, kLime));
+  std::string drawn;
+  for (const std::string& call : canvas.Calls()) {
+    const auto open = call.find('"'), close = call.rfind('"');
+    if (call.rfind("text", 0) == 0) drawn += call.substr(open + 1, close - open - 1);
+  }
+  EXPECT_NE(std::string::npos, drawn.find("= 5.000 kN/m2")) << drawn;
+  EXPECT_EQ(10.0, BlockTable[0].Cohesion);
+  ViewPorts = MainViewPorts{};
 }
 
 TEST_F(SoilLabelTest, GuardsOfTheLayer) {
