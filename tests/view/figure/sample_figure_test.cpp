@@ -1,5 +1,5 @@
-// The calculation figure of the homogeneous sample project after its calculation, recorded on
-// the canvas and compared with a golden file; and a redraw with partial factors on leaves the
+// The calculation figure of the sample projects after their calculation, recorded on the canvas
+// and compared with golden files; and a redraw with partial factors on leaves the
 // model exactly as the user set it.
 #include <gtest/gtest.h>
 
@@ -36,20 +36,25 @@ class SampleFigureTest : public ViewFixture {
   TempFolder folder_;
 };
 
-// Frame, rulers, title, result box with Fmin, the listed centres with their safety
-// factors and the critical circle, as the view shows them after the run.
-TEST_F(SampleFigureTest, CalculatedSampleDrawsTheWholeFigure) {
-  CalculateFelleniusSample("HOMOGENEOUS");
-  FitViewToModel();
-  canvas.Clear();
-  EXPECT_EQ(0, RedrawView(kRedrawModel));
-  ExpectGolden(canvas.Text(), "figure/homogeneous_sample.txt");
+// Frame, rulers, title, result box with Fmin, the listed centres with their safety factors and
+// the critical circle, as the view shows them after the run: a searched slope by Fellenius and
+// one fixed circle by Bishop.
+TEST_F(SampleFigureTest, CalculatedSamplesDrawTheWholeFigure) {
+  for (const std::string name : {"HOMOGENEOUS", "FIXEDCIRCLE"}) {
+    ResetProjectData();
+    OpenProject();
+    CalculateCircleSample(name);
+    FitViewToModel();
+    canvas.Clear();
+    EXPECT_EQ(0, RedrawView(kRedrawModel)) << name;
+    ExpectGolden(canvas.Text(), "figure/" + name + "_figure.txt");
+  }
 }
 
 // The drawing menus settle the label switches at the first redraw; after that a redraw with
 // every layer on and factors of 1.3 must leave every saved byte as it was.
 TEST_F(SampleFigureTest, RedrawWithPartialFactorsLeavesTheModelAsItWas) {
-  CalculateFelleniusSample("HOMOGENEOUS");
+  CalculateCircleSample("HOMOGENEOUS");
   PartialFactors.Enabled = 1;
   PartialFactors.Factor.fill(1.3);
   DisplaySwitches.fill(1);

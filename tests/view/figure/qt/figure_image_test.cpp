@@ -38,7 +38,7 @@ TEST(FigureImageTest, CalculatedSampleIsDrawnAndSaved) {
   const std::string here = CurrentDirectory();
   TempFolder folder;
   ASSERT_TRUE(ChangeDirectory(folder.path()));
-  CalculateFelleniusSample("HOMOGENEOUS");
+  CalculateCircleSample("HOMOGENEOUS");
   FitViewToModel();
   ChangeDirectory(here);
   EXPECT_TRUE(image.save(QString::fromStdString(here + "/homogeneous_figure.png")));
