@@ -81,6 +81,7 @@ TCal_Frm::TCal_Frm(QWidget* parent) : FormDialog(kSlotCal, "計算条件設定",
   connect(Button(3), &QPushButton::clicked, this, [] { ShowOther(NenT_Frm); });
   connect(Button(4), &QPushButton::clicked, this, [] { ShowOther(YT_Frm); });
   connect(Button(5), &QPushButton::clicked, this, [] { ShowOther(PA_Frm); });
+  connect(Edit(1), &QLineEdit::textEdited, this, &TCal_Frm::Edit1Change);
   connect(CheckBox(5), &QCheckBox::toggled, this, &TCal_Frm::CheckBox5Click);
   connect(findChild<QSpinBox*>("UpDown1"), &QSpinBox::valueChanged, this,
           &TCal_Frm::UpDown1Click);
@@ -206,6 +207,11 @@ void TCal_Frm::FormShow() {
 void TCal_Frm::ApplyEnabling(FormControls& form) { ApplyCalcConditionsEnabling(form); }
 
 void TCal_Frm::Store(const FormControls& form) { StoreCalcConditions(form); }
+
+void TCal_Frm::Edit1Change(const QString& text) {
+  const std::string capped = CapTitleText(text.toStdString());
+  if (capped != text.toStdString()) Edit(1)->setText(QString::fromStdString(capped));
+}
 
 void TCal_Frm::CheckBox5Click(bool checked) {
   label38_->setText(checked ? "　　分も含めて考える" : "　　分は除いて考える");

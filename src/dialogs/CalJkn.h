@@ -30,6 +30,8 @@ class TCal_Frm : public FormDialog {
   QWidget* CohesionGroup();
   QWidget* SliceGroup();
   QWidget* OtherGroup();
+  // Keeps the title within what the model can hold.
+  void Edit1Change(const QString& text);
   void CheckBox5Click(bool checked);
   void UpDown1Click(int position);
 

@@ -129,6 +129,11 @@ FormChanges StoreCalcConditions(const FormControls& form) {
   return changes;
 }
 
+std::string CapTitleText(const std::string& utf8) {
+  const std::string bytes = ToCp932(utf8);
+  return bytes.size() <= kMaxTextBytes ? utf8 : ToUtf8(CutCp932(bytes, kMaxTextBytes));
+}
+
 int SandPilePictureFormula(int position) {
   return position >= 0 && position <= 2 ? 3 - position : 0;
 }

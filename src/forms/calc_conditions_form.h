@@ -2,6 +2,8 @@
 // calculation conditions, which controls the chosen method leaves enabled, and what OK stores
 // in which order.
 #pragma once
+#include <string>
+
 #include "forms/form_controls.h"
 
 namespace selvana {
@@ -27,6 +29,10 @@ int CheckedMethod(const FormControls& form);
 // model's flags. Title, table format, driving-force mode and rounding rule only mark the
 // project; every other field also invalidates the results.
 FormChanges StoreCalcConditions(const FormControls& form);
+
+// The title as the edit may hold it: unchanged while it fits the model's 255 CP932 bytes,
+// else cut on a character boundary (UTF-8 in and out).
+std::string CapTitleText(const std::string& utf8);
 
 // The formula whose picture UpDown1 shows at a position: 3, 2, 1 for positions 0, 1, 2 and 0
 // for any other.

@@ -108,6 +108,8 @@ TEST_F(SettingsForms, TitleIsCutToTheFieldOnACharacterBoundary) {
   StoreCalcConditions(form);
   EXPECT_EQ(cm.ProjectTitle.size(), 255u);  // 1 + 127 whole characters
   EXPECT_EQ(cm.ProjectTitle, CutCp932(ToCp932(form.Edit[1]), 255));
+  EXPECT_EQ(ToCp932(CapTitleText(form.Edit[1])), cm.ProjectTitle);  // the edit holds no more
+  EXPECT_EQ(CapTitleText("短い題"), "短い題");
 }
 
 // Which controls a method leaves enabled, with partial factors off and total weight.
