@@ -51,7 +51,7 @@ void ShowOther(QDialog* dialog) {
 
 TCal_Frm::TCal_Frm(QWidget* parent) : FormDialog(kSlotCal, "計算条件設定", parent) {
   auto* title = new QGridLayout();
-  AddEditRow(title, 0, "検討ケース", {1});
+  AddEditRows(title, {{0, "検討ケース", {1}}});
   auto* right = new QVBoxLayout();
   right->addWidget(TableFormatGroup());
   right->addWidget(SliceGroup());
@@ -64,8 +64,8 @@ TCal_Frm::TCal_Frm(QWidget* parent) : FormDialog(kSlotCal, "計算条件設定",
   auto* soil = new QHBoxLayout();
   soil->addWidget(SandPileGroup());
   soil->addWidget(CohesionGroup());
-  QGroupBox* rounding = MakeRadioGroup("まるめ方法", "JISZ8401(規則A)-5捨5入",
-                                       "JISZ8401(規則B)-4捨5入");
+  QGroupBox* rounding =
+      MakeRadioGroup("まるめ方法", "JISZ8401(規則A)-5捨5入", "JISZ8401(規則B)-4捨5入");
   rounding->setVisible(false);  // never shown: the rounding rule passes through unchanged
 
   QVBoxLayout* form = MakeFormLayout();
@@ -75,31 +75,30 @@ TCal_Frm::TCal_Frm(QWidget* parent) : FormDialog(kSlotCal, "計算条件設定",
   form->addWidget(rounding);
   AddAnswerRow(form);
 
-  AddNumberEdits({2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13,
-                  14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24},
-                 4);
+  AddNumberEdits(
+      {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24}, 4);
   connect(Button(3), &QPushButton::clicked, this, [] { ShowOther(NenT_Frm); });
   connect(Button(4), &QPushButton::clicked, this, [] { ShowOther(YT_Frm); });
   connect(Button(5), &QPushButton::clicked, this, [] { ShowOther(PA_Frm); });
   connect(Edit(1), &QLineEdit::textEdited, this, &TCal_Frm::Edit1Change);
   connect(CheckBox(5), &QCheckBox::toggled, this, &TCal_Frm::CheckBox5Click);
-  connect(findChild<QSpinBox*>("UpDown1"), &QSpinBox::valueChanged, this,
-          &TCal_Frm::UpDown1Click);
+  connect(findChild<QSpinBox*>("UpDown1"), &QSpinBox::valueChanged, this, &TCal_Frm::UpDown1Click);
 }
 
 QWidget* TCal_Frm::MethodGroup() {
   QGridLayout* grid = nullptr;
   QGroupBox* group = FormGroup("すべり崩壊の検討方法", grid);
-  grid->addWidget(MakeRadioButton(1, "円弧(修正フェレニウス法)"), 0, 0);
-  grid->addWidget(MakeRadioButton(2, "円弧(チェボタリオフ法)"), 1, 0);
-  grid->addWidget(MakeRadioButton(3, "円弧(簡易ビショップ法)"), 2, 0);
-  grid->addWidget(MakeRadioButton(5, "円弧(簡易ビショップ法)-修正式"), 3, 0);
-  grid->addWidget(MakeRadioButton(4, "直線すべり－始点とすべり角指定"), 4, 0);
-  grid->addWidget(MakeRadioButton(12, "直線すべり－始点と終点を指定"), 5, 0);
+  AddRadioButtons(grid, {{1, "円弧(修正フェレニウス法)"},
+                         {2, "円弧(チェボタリオフ法)"},
+                         {3, "円弧(簡易ビショップ法)"},
+                         {5, "円弧(簡易ビショップ法)-修正式"},
+                         {4, "直線すべり－始点とすべり角指定"},
+                         {12, "直線すべり－始点と終点を指定"}});
   grid->addWidget(MakeButton(4, "矢板の設定"), 0, 1);
-  grid->addWidget(RedNote("※　修正フェレニウス法とチェボタリオフ法は"), 1, 1);
-  grid->addWidget(RedNote("　　名称が異なるだけで計算方法や計算内容は"), 2, 1);
-  grid->addWidget(RedNote("　　全く同じ"), 3, 1);
+  AddRedNotes(grid, 1,
+              {"※　修正フェレニウス法とチェボタリオフ法は",
+               "　　名称が異なるだけで計算方法や計算内容は", "　　全く同じ"},
+              1);
   return group;
 }
 
@@ -107,10 +106,10 @@ QWidget* TCal_Frm::SurchargeGroup() {
   QGridLayout* grid = nullptr;
   QGroupBox* group = FormGroup("上載荷重", grid);
   AddColumnHeads(grid);
-  AddEditRow(grid, 1, "作用位置(Xmin)", {3, 6, 9}, "ｍ");
-  AddEditRow(grid, 2, "作用位置(Xmax)", {4, 7, 10}, "ｍ");
-  AddEditRow(grid, 3, "荷重(Xmin)", {5, 8, 11}, kForcePerArea);
-  AddEditRow(grid, 4, "荷重(Xmax)", {20, 21, 22}, kForcePerArea);
+  AddEditRows(grid, {{1, "作用位置(Xmin)", {3, 6, 9}, "ｍ"},
+                     {2, "作用位置(Xmax)", {4, 7, 10}, "ｍ"},
+                     {3, "荷重(Xmin)", {5, 8, 11}, kForcePerArea},
+                     {4, "荷重(Xmax)", {20, 21, 22}, kForcePerArea}});
   return group;
 }
 
@@ -118,10 +117,12 @@ QWidget* TCal_Frm::ForceGroup() {
   QGridLayout* grid = nullptr;
   QGroupBox* group = FormGroup("水平外力", grid);
   AddColumnHeads(grid);
-  AddEditRow(grid, 1, "作用高さ (Y)", {12, 15, 18}, "ｍ");
-  AddEditRow(grid, 2, "水平外力", {13, 16, 19}, "kＮ/ｍ");
-  grid->addWidget(RedNote("※ (1),(2)はすべり円/面の中に入った時のみに作用する"), 3, 0, 1, 5);
-  grid->addWidget(RedNote("※ (3)はすべり円/面の位置に関係なく無条件に作用する"), 4, 0, 1, 5);
+  AddEditRows(grid,
+              {{1, "作用高さ (Y)", {12, 15, 18}, "ｍ"}, {2, "水平外力", {13, 16, 19}, "kＮ/ｍ"}});
+  AddRedNotes(grid, 3,
+              {"※ (1),(2)はすべり円/面の中に入った時のみに作用する",
+               "※ (3)はすべり円/面の位置に関係なく無条件に作用する"},
+              0, 5);
   return group;
 }
 
@@ -140,10 +141,8 @@ QWidget* TCal_Frm::SandPileGroup() {
 QWidget* TCal_Frm::TableFormatGroup() {
   QGridLayout* grid = nullptr;
   QGroupBox* group = FormGroup("安全率一覧表（帳票）の形式", grid);
-  grid->addWidget(MakeRadioButton(6, "安全率のみを記入する。"), 0, 0);
-  grid->addWidget(MakeRadioButton(7, "安全率/半径を記入する。"), 1, 0);
-  grid->addWidget(RedNote("※　安全率一覧表の出力内容を"), 2, 0);
-  grid->addWidget(RedNote("　　指定します。"), 3, 0);
+  AddRadioButtons(grid, {{6, "安全率のみを記入する。"}, {7, "安全率/半径を記入する。"}});
+  AddRedNotes(grid, 2, {"※　安全率一覧表の出力内容を", "　　指定します。"});
   return group;
 }
 
@@ -170,18 +169,16 @@ QWidget* TCal_Frm::SliceGroup() {
 QWidget* TCal_Frm::OtherGroup() {
   QGridLayout* grid = nullptr;
   QGroupBox* group = FormGroup("その他", grid);
-  AddEditRow(grid, 0, "水平震度", {2});
+  AddEditRows(grid, {{0, "水平震度", {2}}, {5, "最大安全率", {17}}, {6, "許容安全率", {23}}});
   grid->addWidget(RedNote("※　常時なら0.0(ビショップ法では常に0.0)"), 0, 2);
   grid->addWidget(MakeCheckBox(5, "水平震度作用スイッチ"), 1, 0);
-  grid->addWidget(RedNote("※　抵抗力にかかる荷重の水平震度による低"), 1, 1, 1, 2);
-  label38_ = RedNote("　　減に、上載荷重分も含めて考える");
+  AddRedNotes(grid, 1,
+              {"※　抵抗力にかかる荷重の水平震度による低", "　　減に、上載荷重分も含めて考える",
+               "（上載荷重の水平震度による起動力の増加は", "　考えません。）"},
+              1, 2);
+  label38_ = qobject_cast<QLabel*>(grid->itemAtPosition(2, 1)->widget());
   label38_->setObjectName("Label38");
-  grid->addWidget(label38_, 2, 1, 1, 2);
-  grid->addWidget(RedNote("（上載荷重の水平震度による起動力の増加は"), 3, 1, 1, 2);
-  grid->addWidget(RedNote("　考えません。）"), 4, 1, 1, 2);
-  AddEditRow(grid, 5, "最大安全率", {17});
   grid->addWidget(RedNote("※　最大安全率を越える結果は出力しない"), 5, 2);
-  AddEditRow(grid, 6, "許容安全率", {23});
 
   // Never shown: the driving-force mode, the partial-factor switch and its dialog pass through
   // unchanged, yet the switches still take part in enabling the seismic edit.

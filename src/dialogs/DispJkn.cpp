@@ -20,10 +20,15 @@ namespace {
 
 // The captions of CheckBox1 .. CheckBox18, in the order of the display switches.
 constexpr const char* kSwitchCaptions[] = {
-    "グリッド",   "表示項目の自動切り替え", "境界点名称", "境界線",       "不切線",
-    "円弧制限線", "円弧制限点",             "ブロック中心", "作図枠",     "すべり円中心",
-    "すべり円/線", "土質情報",              "上載荷重",   "水平外力",     "粘着力基準線",
-    "矢板",       "矢板受動土圧",           "残留水位線",
+    "グリッド",     "表示項目の自動切り替え",
+    "境界点名称",   "境界線",
+    "不切線",       "円弧制限線",
+    "円弧制限点",   "ブロック中心",
+    "作図枠",       "すべり円中心",
+    "すべり円/線",  "土質情報",
+    "上載荷重",     "水平外力",
+    "粘着力基準線", "矢板",
+    "矢板受動土圧", "残留水位線",
 };
 
 }  // namespace
@@ -36,17 +41,18 @@ TDisp_Frm::TDisp_Frm(QWidget* parent) : FormDialog(kSlotDisp, "表示条件設�
     grid->addWidget(MakeCheckBox(box, caption), (box - 1) / 3, (box - 1) % 3);
     ++box;
   }
-  grid->addWidget(RedNote("※　画面に表示する項目を"), 6, 0, 1, 3);
-  grid->addWidget(RedNote("　　指定します。"), 7, 0, 1, 3);
-  grid->addWidget(RedNote("※　作業中のモードにより自動的に切り替えることができます。"), 8, 0,
-                  1, 3);
+  AddRedNotes(grid, 6,
+              {"※　画面に表示する項目を", "　　指定します。",
+               "※　作業中のモードにより自動的に切り替えることができます。"},
+              0, 3);
 
   QGroupBox* pitches = FormGroup("グリッド間隔", grid);
-  AddEditRow(grid, 0, "太線間隔", {1}, "ｍ");
-  AddEditRow(grid, 1, "細線間隔", {2}, "ｍ");
-  grid->addWidget(RedNote("※　細線間隔≧太線間隔ならば太線は表示しません。"), 2, 0, 1, 3);
-  grid->addWidget(RedNote("※　間隔＝0.0ならグリッド表示はしない。"), 3, 0, 1, 3);
-  grid->addWidget(RedNote("※　太線グリッド上には座標値が表示されます。"), 4, 0, 1, 3);
+  AddEditRows(grid, {{0, "太線間隔", {1}, "ｍ"}, {1, "細線間隔", {2}, "ｍ"}});
+  AddRedNotes(
+      grid, 2,
+      {"※　細線間隔≧太線間隔ならば太線は表示しません。", "※　間隔＝0.0ならグリッド表示はしない。",
+       "※　太線グリッド上には座標値が表示されます。"},
+      0, 3);
 
   QVBoxLayout* form = MakeFormLayout();
   form->addWidget(items);

@@ -19,8 +19,8 @@ class TDraw_Frm : public FormDialog {
   void Store(const FormControls& form) override;
 
  private:
-  QWidget* SizeGroups();
-  QWidget* SwitchGroups();
+  QLayout* SizeGroups();
+  QLayout* SwitchGroups();
   QWidget* SoilGroup();
   void CheckBox5Click(bool checked);
 

@@ -97,8 +97,8 @@ void TAboutBox::changeEvent(QEvent* event) {
 }
 
 bool TAboutBox::eventFilter(QObject* watched, QEvent* event) {
-  const bool click = event->type() == QEvent::MouseButtonRelease ||
-                     event->type() == QEvent::MouseButtonDblClick;
+  const bool click =
+      event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::MouseButtonDblClick;
   if (watched == label4_ && click) {
     Label4DblClick();
     return true;

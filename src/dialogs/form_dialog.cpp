@@ -44,12 +44,17 @@ QLineEdit* FormDialog::MakeEdit(int n) {
   return edits_[n];
 }
 
-QGridLayout* FormDialog::MethodRow() {
-  auto* row = new QGridLayout();
-  AddEditRow(row, 0, "検討方法", {1});
+void FormDialog::LayOutSearchForm(std::initializer_list<QWidget*> groups,
+                                  std::initializer_list<int> numberEdits) {
+  auto* method = new QGridLayout();
+  AddEditRows(method, {{0, "検討方法", {1}}});
   edits_[1]->setFocusPolicy(Qt::NoFocus);
   edits_[1]->setReadOnly(true);
-  return row;
+  QVBoxLayout* form = MakeFormLayout();
+  form->addLayout(method);
+  for (QWidget* group : groups) form->addWidget(group);
+  AddAnswerRow(form);
+  AddNumberEdits(numberEdits, 4);
 }
 
 QCheckBox* FormDialog::MakeCheckBox(int n, const char* caption) {
@@ -89,11 +94,22 @@ QGroupBox* FormDialog::MakeRadioGroup(const char* caption, const char* item0, co
   return group;
 }
 
-void FormDialog::AddEditRow(QGridLayout* grid, int row, const char* label,
-                            std::initializer_list<int> edits, const char* unit, int column) {
-  grid->addWidget(FormLabel(label), row, column++);
-  for (int n : edits) grid->addWidget(MakeEdit(n), row, column++);
-  if (unit) grid->addWidget(FormLabel(unit), row, column);
+void FormDialog::AddEditRows(QGridLayout* grid, std::initializer_list<EditRowSpec> rows) {
+  for (const EditRowSpec& r : rows) {
+    int column = r.column;
+    grid->addWidget(FormLabel(r.label), r.row, column++);
+    for (int n : r.edits) {
+      if (n > 0) grid->addWidget(MakeEdit(n), r.row, column++);
+    }
+    if (r.unit) grid->addWidget(FormLabel(r.unit), r.row, column);
+  }
+}
+
+void FormDialog::AddRadioButtons(QGridLayout* grid, std::initializer_list<ChoiceSpec> buttons,
+                                 int column) {
+  int row = 0;
+  for (const ChoiceSpec& b : buttons)
+    grid->addWidget(MakeRadioButton(b.number, b.caption), row++, column);
 }
 
 QVBoxLayout* FormDialog::MakeFormLayout() {
@@ -188,6 +204,12 @@ QLabel* RedNote(const char* text) {
   }
   label->setPalette(palette);
   return label;
+}
+
+void AddRedNotes(QGridLayout* grid, int firstRow, std::initializer_list<const char*> notes,
+                 int column, int span) {
+  int row = firstRow;
+  for (const char* note : notes) grid->addWidget(RedNote(note), row++, column, 1, span);
 }
 
 QGroupBox* FormGroup(const char* caption, QGridLayout*& grid) {

@@ -51,16 +51,31 @@ class FormDialog : public SettingsForm {
   QCheckBox* MakeCheckBox(int n, const char* caption);
   QRadioButton* MakeRadioButton(int n, const char* caption);
   QPushButton* MakeButton(int n, const char* caption);
-  // The row "検討方法" with Edit1 of the search settings dialogs: Edit1 shows the method name
-  // and never takes the focus, so the name cannot be edited.
-  QGridLayout* MethodRow();
+  // The layout of a search settings dialog: the row "検討方法" with Edit1, the groups, the
+  // answer row; its numeric edits show 4 decimals. Edit1 shows the method name and never takes
+  // the focus, so the name cannot be edited.
+  void LayOutSearchForm(std::initializer_list<QWidget*> groups,
+                        std::initializer_list<int> numberEdits);
   // The up-down control UpDown1 (positions lo..hi) and the two-item RadioGroup1.
   QSpinBox* MakeUpDown(int lo, int hi);
   QGroupBox* MakeRadioGroup(const char* caption, const char* item0, const char* item1);
-  // One grid row from a column on: a label, the numbered edits side by side, and a unit (rich
-  // text) after them.
-  void AddEditRow(QGridLayout* grid, int row, const char* label, std::initializer_list<int> edits,
-                  const char* unit = nullptr, int column = 0);
+  // Rows of a group's grid, each from a column on: a label, up to three numbered edits side by
+  // side (0: none), and a unit (rich text) after them.
+  struct EditRowSpec {
+    int row;
+    const char* label;
+    std::array<int, 3> edits;
+    const char* unit = nullptr;
+    int column = 0;
+  };
+  void AddEditRows(QGridLayout* grid, std::initializer_list<EditRowSpec> rows);
+  // Numbered radio buttons one under the other from row 0 of a column.
+  struct ChoiceSpec {
+    int number;
+    const char* caption;
+  };
+  void AddRadioButtons(QGridLayout* grid, std::initializer_list<ChoiceSpec> buttons,
+                       int column = 0);
   // The dialog's own layout, tight as the fixed forms placed their controls, with Button1
   // "確　　定" and Button2 "取り消し" right-aligned at its bottom once the groups are added.
   QVBoxLayout* MakeFormLayout();
@@ -91,5 +106,8 @@ class FormDialog : public SettingsForm {
 QLabel* FormLabel(const char* text);
 QLabel* RedNote(const char* text);
 QGroupBox* FormGroup(const char* caption, QGridLayout*& grid);
+// Red notes one under the other from firstRow, each spanning span columns from column.
+void AddRedNotes(QGridLayout* grid, int firstRow, std::initializer_list<const char*> notes,
+                 int column = 0, int span = 1);
 
 }  // namespace selvana

@@ -17,7 +17,8 @@ CircleFormTitle CircleTitle(int kt) {
       return {"すべり円の設定－修正フェレニウス法", "修正フェレニウス法"};
     case kMethodTschebotarioff:
       return {"すべり円の設定－チェボタリオフ法", "チェボタリオフ法"};
-    case kMethodBishop: return {"すべり円の設定－簡易ビショップ法", "簡易ビショップ法"};
+    case kMethodBishop:
+      return {"すべり円の設定－簡易ビショップ法", "簡易ビショップ法"};
     default:
       return {"すべり円の設定－簡易ビショップ法(修正式)", "簡易ビショップ法(修正式)"};
   }
@@ -75,8 +76,7 @@ FormControls FillLineFields(const LineField (&fields)[N]) {
 }
 
 template <std::size_t N>
-void StoreLineFields(const FormControls& form, const LineField (&fields)[N],
-                     FormChanges& changes) {
+void StoreLineFields(const FormControls& form, const LineField (&fields)[N], FormChanges& changes) {
   for (const LineField& f : fields) {
     changes.StoreNumber(FieldOf(StraightSlipSettings, f), form, f.edit);
   }

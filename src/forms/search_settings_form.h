@@ -16,7 +16,7 @@ const char* CircleFormMethodName(int kt);
 
 // The numeric edits of each dialog.
 inline constexpr std::initializer_list<int> kCircleNumberEdits = {2, 3, 4,  5,  6, 7,
-                                                                 8, 9, 10, 11, 12};
+                                                                  8, 9, 10, 11, 12};
 inline constexpr std::initializer_list<int> kLineNumberEdits = {2, 3, 4, 9, 10, 11};
 inline constexpr std::initializer_list<int> kLine2NumberEdits = kCircleNumberEdits;
 

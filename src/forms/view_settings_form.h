@@ -10,8 +10,7 @@ namespace selvana {
 // that EditExit reformats, and the eight decimals counts, which it leaves alone.
 inline constexpr int kDrawScaleEdit = 3;
 inline constexpr std::initializer_list<int> kDrawSizeEdits = {9, 10, 16, 1, 2, 4, 5, 6, 7};
-inline constexpr std::initializer_list<int> kDrawDecimalsEdits = {8,  11, 12, 13,
-                                                                  14, 15, 17, 18};
+inline constexpr std::initializer_list<int> kDrawDecimalsEdits = {8, 11, 12, 13, 14, 15, 17, 18};
 
 FormControls FillDrawSettings();
 

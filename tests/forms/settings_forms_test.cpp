@@ -120,7 +120,7 @@ struct MethodCase {
   bool sheetPile;
 };
 const MethodCase kMethodCases[] = {
-    {1, 0, true, true},  {2, 1, true, true},   {3, 2, false, false},
+    {1, 0, true, true},   {2, 1, true, true},  {3, 2, false, false},
     {5, 4, false, false}, {4, 3, true, false}, {12, 5, true, false},
 };
 

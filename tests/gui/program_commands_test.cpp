@@ -22,10 +22,10 @@
 #include "dialogs/about.h"
 #include "mainwin/main_menu.h"
 #include "mainwin/qt/main_form.h"
-#include "support/temp_folder.h"
 #include "model/project_model.h"
 #include "platform/file_lookup.h"
 #include "platform/message_box.h"
+#include "support/temp_folder.h"
 #include "view/qt/main_view_widget.h"
 
 namespace selvana {
@@ -126,9 +126,9 @@ TEST_F(ProgramCommandsTest, EverySettingsItemOpensItsDialog) {
     QDialog* dialog;
   };
   const Opening openings[] = {
-      {"CalSet", kMethodFellenius, Cal_Frm},  {"CirSet", kMethodModifiedBishop, Circ_Frm},
+      {"CalSet", kMethodFellenius, Cal_Frm},      {"CirSet", kMethodModifiedBishop, Circ_Frm},
       {"CirSet", kMethodLineFromPoint, Line_Frm}, {"CirSet", kMethodLineBetweenSegments, Line_Frm2},
-      {"DrawSet", kMethodFellenius, Draw_Frm}, {"DispSet", kMethodFellenius, Disp_Frm},
+      {"DrawSet", kMethodFellenius, Draw_Frm},    {"DispSet", kMethodFellenius, Disp_Frm},
       {"VerDisp", kMethodFellenius, AboutBox},
   };
   for (const Opening& o : openings) {
