@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "dialogs/form_dialog.h"
+#include "dialogs/dialog_controls.h"
 #include "mainwin/form_sizes.h"
 #include "platform/message_box.h"
 #include "platform/number_format.h"
@@ -31,13 +31,6 @@ constexpr const char* kNotes[] = {
     "斜面安定検討のデータ容量を超えた場合は無視されます。",
     "（データ容量：約1000点、約1000本）",
 };
-
-QPushButton* NamedButton(const char* name, const char* text) {
-  auto* button = new QPushButton(QString::fromUtf8(text));
-  button->setObjectName(name);
-  button->setAutoDefault(false);
-  return button;
-}
 
 }  // namespace
 

@@ -70,8 +70,7 @@ QRadioButton* FormDialog::MakeRadioButton(int n, const char* caption) {
 }
 
 QPushButton* FormDialog::MakeButton(int n, const char* caption) {
-  buttons_[n] = Named(new QPushButton(QString::fromUtf8(caption)), "Button", n);
-  buttons_[n]->setAutoDefault(false);
+  buttons_[n] = NamedButton(QString("Button%1").arg(n).toUtf8().constData(), caption);
   return buttons_[n];
 }
 
@@ -121,14 +120,10 @@ QVBoxLayout* FormDialog::MakeFormLayout() {
 
 void FormDialog::AddAnswerRow(QVBoxLayout* form) {
   form->addStretch();
-  auto* row = new QHBoxLayout();
-  row->addStretch();
-  row->addWidget(MakeButton(1, "確　　定"));
-  row->addWidget(MakeButton(2, "取り消し"));
+  form->addLayout(OkCancelRow(MakeButton(1, "確　　定"), this));
+  buttons_[2] = findChild<QPushButton*>("Button2");
   buttons_[1]->setDefault(true);
   connect(buttons_[1], &QPushButton::clicked, this, &FormDialog::Button1Click);
-  connect(buttons_[2], &QPushButton::clicked, this, &QDialog::reject);
-  form->addLayout(row);
 }
 
 void FormDialog::AddNumberEdits(std::initializer_list<int> edits, int decimals) {
@@ -194,17 +189,6 @@ void FormDialog::Button1Click() {
 }
 
 QLabel* FormLabel(const char* text) { return new QLabel(QString::fromUtf8(text)); }
-
-QLabel* RedNote(const char* text) {
-  QLabel* label = FormLabel(text);
-  QPalette palette = label->palette();
-  // Red also on a disabled panel, where a label would otherwise be greyed.
-  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-    palette.setColor(group, QPalette::WindowText, Qt::red);
-  }
-  label->setPalette(palette);
-  return label;
-}
 
 void AddRedNotes(QGridLayout* grid, int firstRow, std::initializer_list<const char*> notes,
                  int column, int span) {

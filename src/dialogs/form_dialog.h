@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "dialogs/dialog_controls.h"
 #include "dialogs/settings_form.h"
 #include "forms/form_controls.h"
 
@@ -102,9 +103,8 @@ class FormDialog : public SettingsForm {
   std::vector<std::pair<int, int>> numberEdits_;  // edit number, decimals
 };
 
-// Layout helpers of the dialogs: a plain label, a red note and a titled group with a grid.
+// Layout helpers of the dialogs: a plain label and a titled group with a grid.
 QLabel* FormLabel(const char* text);
-QLabel* RedNote(const char* text);
 QGroupBox* FormGroup(const char* caption, QGridLayout*& grid);
 // Red notes one under the other from firstRow, each spanning span columns from column.
 void AddRedNotes(QGridLayout* grid, int firstRow, std::initializer_list<const char*> notes,

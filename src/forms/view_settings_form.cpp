@@ -1,7 +1,7 @@
 // Filling and storing of the drawing settings and display settings dialogs.
 #include "forms/view_settings_form.h"
 
-#include "calc/consolidation.h"
+#include "calc/results/consolidation.h"
 #include "model/project_model.h"
 #include "model/set_if_changed.h"
 #include "platform/number_format.h"

@@ -4,8 +4,8 @@
 
 #include <functional>
 
-#include "calc/consolidation.h"
-#include "calc/slip_result.h"
+#include "calc/results/consolidation.h"
+#include "calc/results/slip_result.h"
 #include "forms/calc_conditions_form.h"
 #include "forms/search_settings_form.h"
 #include "forms/view_settings_form.h"

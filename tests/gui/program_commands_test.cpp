@@ -6,12 +6,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <filesystem>
 
 #include "app/program_start.h"
 #include "app/program_windows.h"
-#include "calc/qt/qt_calc_progress.h"
+#include "calc/progress/qt/qt_calc_progress.h"
 #include "dialogs/CalJkn.h"
 #include "dialogs/CircJkn.h"
 #include "dialogs/DispJkn.h"
@@ -25,6 +27,8 @@
 #include "model/project_model.h"
 #include "platform/file_lookup.h"
 #include "platform/message_box.h"
+#include "mainwin/mouse_state.h"
+#include "support/scripted_message_box.h"
 #include "support/temp_folder.h"
 #include "view/qt/main_view_widget.h"
 
@@ -141,6 +145,24 @@ TEST_F(ProgramCommandsTest, EverySettingsItemOpensItsDialog) {
     Main_Frm->Item(o.item)->trigger();
     EXPECT_EQ(shown, o.dialog) << o.item << " " << o.kt;
   }
+}
+
+TEST_F(ProgramCommandsTest, AClickOnTheViewAddsAPointInPointAddition) {
+  const ProgramCommands commands(*Main_Frm, *Dxf, *progress);
+  Main_Frm->resize(1000, 700);
+  Main_Frm->show();
+  QApplication::processEvents();
+  DataModified = 0;  // a new project is open
+  Main_Frm->Item("PAdd")->trigger();
+  EXPECT_EQ(200, MouseState.MouseMode);
+  EXPECT_TRUE(Main_Frm->Button("BitBtnXY")->isVisible());
+  test::ScriptedMessageBox box;
+  box.Expect("点を追加してよろしいですか？", "確認", MsgAnswer::Yes);
+  QTest::mouseClick(Main_Frm->Image1(), Qt::LeftButton, {}, QPoint(30, 40));
+  EXPECT_EQ(1, PointCount);
+  QTest::mouseClick(Main_Frm->Image1(), Qt::RightButton, {}, QPoint(30, 40));
+  EXPECT_EQ(0, MouseState.MouseMode);
+  EXPECT_FALSE(Main_Frm->Button("BitBtnXY")->isVisible());
 }
 
 }  // namespace
