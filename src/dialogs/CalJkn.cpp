@@ -52,6 +52,7 @@ void ShowOther(QDialog* dialog) {
 TCal_Frm::TCal_Frm(QWidget* parent) : FormDialog(kSlotCal, "計算条件設定", parent) {
   auto* title = new QGridLayout();
   AddEditRows(title, {{0, "検討ケース", {1}}});
+  Edit(1)->setMaximumWidth(QWIDGETSIZE_MAX);  // a title, not a number
   auto* right = new QVBoxLayout();
   right->addWidget(TableFormatGroup());
   right->addWidget(SliceGroup());
@@ -134,6 +135,10 @@ QWidget* TCal_Frm::SandPileGroup() {
   image1_ = new QLabel();
   image1_->setObjectName("Image1");
   image1_->setMinimumSize(270, 50);
+  image1_->setWordWrap(true);
+  QFont small = image1_->font();
+  small.setPixelSize(11);
+  image1_->setFont(small);
   grid->addWidget(image1_, 1, 1);
   return group;
 }

@@ -50,6 +50,7 @@ void FormDialog::LayOutSearchForm(std::initializer_list<QWidget*> groups,
   AddEditRows(method, {{0, "検討方法", {1}}});
   edits_[1]->setFocusPolicy(Qt::NoFocus);
   edits_[1]->setReadOnly(true);
+  edits_[1]->setMaximumWidth(QWIDGETSIZE_MAX);  // a name, not a number
   QVBoxLayout* form = MakeFormLayout();
   form->addLayout(method);
   for (QWidget* group : groups) form->addWidget(group);
