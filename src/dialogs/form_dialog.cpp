@@ -123,7 +123,6 @@ void FormDialog::AddAnswerRow(QVBoxLayout* form) {
   form->addStretch();
   form->addLayout(OkCancelRow(MakeButton(1, "確　　定"), this));
   buttons_[2] = findChild<QPushButton*>("Button2");
-  buttons_[1]->setDefault(true);
   connect(buttons_[1], &QPushButton::clicked, this, &FormDialog::Button1Click);
 }
 
