@@ -94,8 +94,8 @@ QGroupBox* FormDialog::MakeRadioGroup(const char* caption, const char* item0, co
   return group;
 }
 
-void FormDialog::AddEditRows(QGridLayout* grid, std::initializer_list<EditRowSpec> rows) {
-  for (const EditRowSpec& r : rows) {
+void FormDialog::AddEditRows(QGridLayout* grid, std::initializer_list<EditRow> rows) {
+  for (const EditRow& r : rows) {
     int column = r.column;
     grid->addWidget(FormLabel(r.label), r.row, column++);
     for (int n : r.edits) {
@@ -105,10 +105,10 @@ void FormDialog::AddEditRows(QGridLayout* grid, std::initializer_list<EditRowSpe
   }
 }
 
-void FormDialog::AddRadioButtons(QGridLayout* grid, std::initializer_list<ChoiceSpec> buttons,
+void FormDialog::AddRadioButtons(QGridLayout* grid, std::initializer_list<Choice> buttons,
                                  int column) {
   int row = 0;
-  for (const ChoiceSpec& b : buttons)
+  for (const Choice& b : buttons)
     grid->addWidget(MakeRadioButton(b.number, b.caption), row++, column);
 }
 

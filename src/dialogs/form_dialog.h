@@ -62,20 +62,20 @@ class FormDialog : public SettingsForm {
   QGroupBox* MakeRadioGroup(const char* caption, const char* item0, const char* item1);
   // Rows of a group's grid, each from a column on: a label, up to three numbered edits side by
   // side (0: none), and a unit (rich text) after them.
-  struct EditRowSpec {
+  struct EditRow {
     int row;
     const char* label;
     std::array<int, 3> edits;
     const char* unit = nullptr;
     int column = 0;
   };
-  void AddEditRows(QGridLayout* grid, std::initializer_list<EditRowSpec> rows);
+  void AddEditRows(QGridLayout* grid, std::initializer_list<EditRow> rows);
   // Numbered radio buttons one under the other from row 0 of a column.
-  struct ChoiceSpec {
+  struct Choice {
     int number;
     const char* caption;
   };
-  void AddRadioButtons(QGridLayout* grid, std::initializer_list<ChoiceSpec> buttons,
+  void AddRadioButtons(QGridLayout* grid, std::initializer_list<Choice> buttons,
                        int column = 0);
   // The dialog's own layout, tight as the fixed forms placed their controls, with Button1
   // "確　　定" and Button2 "取り消し" right-aligned at its bottom once the groups are added.
