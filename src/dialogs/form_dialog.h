@@ -75,8 +75,7 @@ class FormDialog : public SettingsForm {
     int number;
     const char* caption;
   };
-  void AddRadioButtons(QGridLayout* grid, std::initializer_list<Choice> buttons,
-                       int column = 0);
+  void AddRadioButtons(QGridLayout* grid, std::initializer_list<Choice> buttons, int column = 0);
   // The dialog's own layout, tight as the fixed forms placed their controls, with Button1
   // "確　　定" and Button2 "取り消し" right-aligned at its bottom once the groups are added.
   QVBoxLayout* MakeFormLayout();
