@@ -74,6 +74,7 @@ TEST(SheetPileDialog, AnImportReachesTheModelOnlyThroughOk) {
   test::TempFolder folder;
   folder.Write("EXP_ENK1.DAT", "3.0\r\n-2.0\r\n150.0\r\n0.5\r\n2.0,10.0\r\n-4.0,40.0\r\n");
   const std::string dataDir = DataDir, current = CurrentDirectory();
+  DataModified = 0;  // an open project: a redraw of a just-reset one puts the snapshot back
   SheetPileSettings.PileX = 8.0;
   test::ScriptedFileDialog files;
   files.Answer(folder / "EXP_ENK1.DAT").Answer(folder / "EXP_ENK1.DAT");
