@@ -233,6 +233,17 @@ TEST_F(MouseEditorTest, TheXYButtonShowsExactlyWhileAddingOrMovingAPoint) {
   }
 }
 
+TEST_F(MouseEditorTest, PointInputOkWithTheShownTextsLeavesThePointAsItWas) {
+  PutPoint(0, 0.123456, -7.654321);  // more decimals than the dialog shows
+  dialogs.pointInput = [] { return StorePointInput(PointInputFill()); };
+  Run(C::PMove);
+  Click(0.1, -7.7);
+  Run(C::BitBtnXY);
+  EXPECT_EQ(0.123456, PointTable[0].X);
+  EXPECT_EQ(-7.654321, PointTable[0].Y);
+  EXPECT_EQ(0, DataModified);
+}
+
 TEST_F(MouseEditorTest, PointInputAddsAtTheFreeSlotAndRefusesAnExistingPoint) {
   PutPoint(0, 0.0, 0.0);
   PutPoint(2, 1.0, 0.0);
