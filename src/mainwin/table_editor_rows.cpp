@@ -4,6 +4,7 @@
 #include <array>
 #include <utility>
 
+#include "mainwin/main_menu.h"
 #include "model/set_if_changed.h"
 #include "platform/message_box.h"
 #include "platform/number_format.h"
@@ -122,7 +123,7 @@ bool StorePointRows(const TableCells& grid) {
   PointRows rows;
   ReadPointRows(grid, rows);
   if (const std::optional<PointClash> clash = FindClash(rows)) {
-    ShowMessage(CoincidentPointsMessage(*clash), "");
+    ShowMessage(CoincidentPointsMessage(*clash), kAppTitle);
     return false;
   }
   PointCount = 0;

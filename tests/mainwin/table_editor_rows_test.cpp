@@ -61,7 +61,8 @@ TEST(PointTableRows, CoincidentRowsAreRefusedAndNothingIsStored) {
     MemoryGrid grid;
     grid.Row(4, {"10.0", "20.0"}).Row(1024, {c.x, c.y});  // slot 3 and the last slot
     test::ScriptedMessageBox box;
-    if (c.refused) box.Expect("エラー：点の重複があります！！　No3- No1023", "");
+    // A plain message box: captioned with the program's title.
+    if (c.refused) box.Expect("エラー：点の重複があります！！　No3- No1023", "Selvana for Windows");
     EXPECT_EQ(StorePointRows(grid), !c.refused) << c.name;
     EXPECT_EQ(PointCount, c.refused ? 0 : 1024) << c.name;
   }
