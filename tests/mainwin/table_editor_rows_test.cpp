@@ -71,12 +71,14 @@ TEST(PointTableRows, CoincidentRowsAreRefusedAndNothingIsStored) {
 TEST(PointTableRows, OkOnAnUnchangedGridMarksNothing) {
   SetPoint(0, 1.2346, -2.5);
   SetPoint(7, 100.0, 50.0);
+  Line(0, kLineBoundary, 0, 3);  // slot 3 was free before
   DataModified = 0;
   CalcStatus = 1;
   MemoryGrid grid;
   FillPointRows(grid);
   EXPECT_EQ(grid.Cell(1, 1), "    1.2346");
   ASSERT_TRUE(StorePointRows(grid));
+  EXPECT_EQ(LineTable[0].Kind, kLineFree);
   EXPECT_EQ(DataModified, 0);
   EXPECT_EQ(CalcStatus, 1);
 }
