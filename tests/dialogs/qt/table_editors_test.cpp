@@ -4,8 +4,10 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QtTest/QTest>
 
+#include "dialogs/LNTbl.h"
 #include "dialogs/PAnzen.h"
 #include "dialogs/XYTbl.h"
 #include "dialogs/YaitaJkn.h"
@@ -55,6 +57,23 @@ TEST(PointTableDialog, TypedRowsAreStoredAndEscEmptiesARow) {
   EXPECT_EQ(PointCount, 1);
   EXPECT_DOUBLE_EQ(PointTable[0].X, 5.5);
   EXPECT_DOUBLE_EQ(PointTable[0].Y, 7.0);
+}
+
+TEST(TableDialogs, OnlyThePointTableHighlightsTheCellEnterMovesTo) {
+  TXYT_Frm points;
+  TLNT_Frm lines;
+  const struct {
+    const char* name;
+    StringGrid* grid;
+    int selections;
+  } cases[] = {{"point table", points.StringGrid1(), 1}, {"line table", lines.StringGrid1(), 0}};
+  for (const auto& c : cases) {
+    c.grid->MoveTo(1, 1);
+    QSignalSpy selected(c.grid, &StringGrid::CellSelected);
+    Key(c.grid, Qt::Key_Return);
+    EXPECT_EQ(c.grid->Col(), 2) << c.name;
+    EXPECT_EQ(selected.count(), c.selections) << c.name;
+  }
 }
 
 TEST(PartialFactorDialog, EnterWrapsToTheFirstRowAndEscResetsTheFactor) {
