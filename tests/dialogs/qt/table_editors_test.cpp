@@ -2,12 +2,14 @@
 // Enter and Esc, OK storing what was typed, and the file buttons filling only the dialog.
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest/QTest>
 
 #include "dialogs/LNTbl.h"
+#include "dialogs/NenTBL.h"
 #include "dialogs/PAnzen.h"
 #include "dialogs/XYTbl.h"
 #include "dialogs/YaitaJkn.h"
@@ -73,6 +75,28 @@ TEST(TableDialogs, OnlyThePointTableHighlightsTheCellEnterMovesTo) {
     Key(c.grid, Qt::Key_Return);
     EXPECT_EQ(c.grid->Col(), 2) << c.name;
     EXPECT_EQ(selected.count(), c.selections) << c.name;
+  }
+}
+
+TEST(TableDialogs, HelpAndPanelLabelsCarryTheirNames) {
+  TXYT_Frm points;
+  TLNT_Frm lines;
+  TNenT_Frm cohesion;
+  const struct {
+    QDialog* dialog;
+    const char* name;
+    const char* text;
+  } cases[] = {
+      {&points, "Label3", "[→]  :右に移動"},     {&points, "Label4", "Esc   :座標を削除"},
+      {&points, "Label5", "[←]  :左に移動"},     {&points, "Label20", "F2    :編集モード"},
+      {&points, "Label12", "効です。"},           {&lines, "Label4", "Esc   :線分を削除"},
+      {&lines, "Label19", "5,6は常に始点=終点"}, {&lines, "Label21", "7:残留水位線"},
+      {&cohesion, "Label9", "PageDn:前の画面"},  {&cohesion, "Label10", "ＸＹの一方が空"},
+  };
+  for (const auto& c : cases) {
+    const auto* label = c.dialog->findChild<QLabel*>(c.name);
+    ASSERT_TRUE(label) << c.dialog->windowTitle().toStdString() << " " << c.name;
+    EXPECT_EQ(label->text().toStdString(), c.text) << c.name;
   }
 }
 
