@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/recording_canvas.h"
+#include "support/golden_file.h"
 #include "view/view_ports.h"
 
 namespace selvana::test {

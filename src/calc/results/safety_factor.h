@@ -7,9 +7,13 @@ namespace selvana {
 // The mark of a slip surface without a valid safety factor.
 inline constexpr double kNoSafetyFactor = 999999.9;
 
-// ratio cut down to n = DrawSettings.Decimals[0] decimals with a tolerance just below each step:
-// floor(ratio * p + 0.1 / p) / p, p = 10^n. Plain IEEE arithmetic in exactly this order; the
-// build forbids fused multiply-add, which would move ratios sitting on a step to the other side.
+// The most decimals the truncation uses, whatever the drawing settings hold.
+inline constexpr int kMaxSafetyFactorDecimals = 9;
+
+// ratio cut down to n = DrawSettings.Decimals[0] decimals (clamped to 0..9) with a tolerance just
+// below each step: floor(ratio * p + 0.1 / p) / p, p = 10^n. Plain IEEE arithmetic in exactly this
+// order; the build forbids fused multiply-add, which would move ratios sitting on a step to the
+// other side.
 double TruncateSafetyFactor(double ratio);
 
 // True for a factor that carries the mark: kNoSafetyFactor, or the Bishop iteration's value

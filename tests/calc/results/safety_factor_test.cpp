@@ -35,6 +35,8 @@ const TruncationCase kTruncationCases[] = {
     {"not_driven_is_mark", 5.0, -2.0, 3, kNoSafetyFactor},
     {"zero_resistance_is_mark", 0.0, 2.0, 3, kNoSafetyFactor},
     {"large_factor_kept", 3000.0, 2.0, 3, 1500.0},
+    {"negative_decimals_cut_to_whole", 1234.5, 1000.0, -2, 1.0},
+    {"huge_decimals_cut_at_nine", 1.5, 1.0, 400, 1.5},
     // The driving-total form: the same small totals marked, a negative total marked even when
     // the ratio would be positive, a ratio at or below zero from a positive total kept.
     {"driving_small_is_mark", 5.0, 1e-5, 3, kNoSafetyFactor, kDriving},
