@@ -128,5 +128,14 @@ TEST_F(FigureFrameTest, RulersStopWhereAStepNoLongerMoves) {
   EXPECT_LT(layout.Items().size(), 100u);
 }
 
+// A scale typed with extra zeros spans thousands of kilometres at 100 m a tick: the walks are
+// capped rather than laying out billions of ticks.
+TEST_F(FigureFrameTest, RulersOfAnAbsurdScaleAreCapped) {
+  UseA4(1e12);
+  FigureLayout layout;
+  LayoutRulers(layout);
+  EXPECT_LE(layout.Items().size(), 4u * 100000u);
+}
+
 }  // namespace
 }  // namespace selvana::test
