@@ -11,6 +11,7 @@
 #include "platform/program_folders.h"
 #include "mainwin/recent_files.h"
 #include "platform/cp932.h"
+#include "platform/message_box.h"
 #include "platform/number_format.h"
 #include "platform/text_file.h"
 
@@ -67,7 +68,13 @@ std::vector<std::string> ReadLines(TextFileReader& file) {
 int ReadSettingsFile(const std::string& path) {
   ResetFormSizes();
   TextFileReader file;
-  if (!file.Open(path)) return 1;
+  if (!file.Open(path)) {
+    // A missing file is the first start; one that is there but cannot be read is told.
+    if (file.Failure() == OpenFailure::kCannotRead) {
+      ShowMessage(OpenFailureMessage("設定ファイル", path, file.Failure()), "error");
+    }
+    return 1;
+  }
   const std::vector<std::string> lines = ReadLines(file);
   file.Close();
   const int count = static_cast<int>(lines.size());

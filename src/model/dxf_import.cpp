@@ -35,8 +35,7 @@ std::string DxfPath(const std::string& name) {
 
 bool OpenOrTell(DxfReader& reader, const std::string& name) {
   if (reader.Open(DxfPath(name))) return true;
-  ShowMessage(StrFormat("地形ＤＸＦファイル(%s%s) が見つかりません。", name.c_str(), kExtension),
-              "error");
+  ShowMessage(OpenFailureMessage("地形ＤＸＦファイル", name + kExtension, reader.Failure()), "error");
   return false;
 }
 

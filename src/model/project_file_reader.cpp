@@ -17,7 +17,7 @@
 namespace selvana {
 namespace {
 
-constexpr const char* kMissingMessage = "斜面安定検討データファイル(%s) が見つかりません。";
+constexpr const char* kFileKind = "斜面安定検討データファイル";
 constexpr const char* kBadVersionMessage = "(Error)データのバージョンが正しくありません";
 constexpr const char* kTruncatedMessage =
     "斜面安定検討データファイル(%s) は途中で終わっています。読み込めた所までを使います。";
@@ -48,7 +48,8 @@ enum class ReadKind { kFull, kPartial };
 int ReadProject(const std::string& base, SectionSet store, ReadKind kind) {
   TextFileReader in;
   if (!in.Open(ProjectFilePath(base))) {
-    ShowError(kMissingMessage, base);
+    ShowMessage(OpenFailureMessage(kFileKind, ProjectFileShownName(base), in.Failure()), "error",
+                MsgButtons::Ok, MsgIcon::Error);
     return kReadCannotOpen;
   }
   std::string first;
