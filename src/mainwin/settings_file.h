@@ -22,9 +22,10 @@ inline constexpr std::size_t kMaxSettingsPathBytes = 511;
 // be read is told in a message box captioned "error", a missing one is not.
 int ReadSettingsFile(const std::string& path);
 
-// Writes the settings file at path, replacing an old one. A folder or path that CP932 cannot
-// represent is written as an empty line (it could not be read back). Returns false when the file
-// could not be written completely.
+// Writes the settings file at path, replacing an old one. A data folder that CP932 cannot
+// represent is written as the nearest folder above it that it can; a recent file that it cannot
+// represent (none enters the list, see AddRecentFile) would be an empty line. Returns false when
+// the file could not be written completely.
 bool WriteSettingsFile(const std::string& path);
 
 // Puts the program folders, recent files and window sizes back to their state before start-up
