@@ -1,15 +1,13 @@
 // Every file reader opens only regular files: a folder in a file's place gets the reader's own
 // "not found" message, a file that may not be read gets "cannot be read", and neither changes
-// the model.
+// the terrain.
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <grp.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <functional>
-#include <string>
 #include <vector>
 
 #include "mainwin/settings_file.h"
@@ -24,76 +22,57 @@
 namespace selvana {
 namespace {
 
-using test::TempFolder;
-
-class ReadAnyway : public DxfSettingsPrompt {
- public:
+struct ReadAnyway : DxfSettingsPrompt {
   bool Ask(DxfImportSettings&) override { return true; }
 };
 
 struct Reader {
-  const char* name;
   const char* extension;
   const char* what;  // the file's kind in the reader's messages
-  std::function<void(const std::string& base)> read;
+  void (*read)(const std::string& base);
 };
 
-const std::vector<Reader>& Readers() {
-  static SheetPileSettingsRecord pile;
-  static DrawSettingsRecord draw;
-  static PartialFactorsRecord factors;
-  static ReadAnyway prompt;
-  static const std::vector<Reader> readers = {
-      {"project", ".SDW", "斜面安定検討データファイル", [](auto& b) { ReadProjectFile(b); }},
-      {"terrain", ".SDW", "斜面安定検討データファイル", [](auto& b) { ReadProjectTerrain(b); }},
-      {"dxf", ".DXF", "地形ＤＸＦファイル", [](auto& b) { ImportDxfTerrain(b, prompt); }},
-      {"pile", ".DAT", "矢板諸元インポートファイル",
-       [](auto& b) { ReadSheetPileSpecFile(b, pile, draw); }},
-      {"factors", ".PAK", "部分安全係数ファイル",
-       [](auto& b) { ReadPartialFactorFile(b, factors); }},
-  };
-  return readers;
-}
+SheetPileSettingsRecord pile;
+DrawSettingsRecord draw;
+PartialFactorsRecord factors;
 
-// A small terrain that a failed read must leave as it is.
+const Reader kReaders[] = {
+    {".SDW", "斜面安定検討データファイル", [](const std::string& b) { ReadProjectFile(b); }},
+    {".SDW", "斜面安定検討データファイル", [](const std::string& b) { ReadProjectTerrain(b); }},
+    {".DXF", "地形ＤＸＦファイル", [](const std::string& b) { ReadAnyway p; ImportDxfTerrain(b, p); }},
+    {".DAT", "矢板諸元インポートファイル",
+     [](const std::string& b) { ReadSheetPileSpecFile(b, pile, draw); }},
+    {".PAK", "部分安全係数ファイル", [](const std::string& b) { ReadPartialFactorFile(b, factors); }},
+};
+
+// A one-point terrain, unmodified: what a failed read must leave.
 void MakeTerrain() {
   PointTable[0] = PointRecord{0, 1.0, 2.0};
   PointCount = 1;
   DataModified = 0;
 }
 
-void ExpectTerrainKept(const char* reader) {
-  EXPECT_EQ(PointCount, 1) << reader;
-  EXPECT_EQ(PointTable[0].X, 1.0) << reader;
-  EXPECT_EQ(DataModified, 0) << reader;
-}
+bool TerrainKept() { return PointCount == 1 && PointTable[0].X == 1.0 && DataModified == 0; }
 
 TEST(ReaderOpenFailures, AFolderInAFilesPlaceIsNotFound) {
-  TempFolder folder;
-  for (const Reader& reader : Readers()) {
-    const std::string base = folder / "F";
+  test::TempFolder folder;
+  const std::string base = folder / "F";
+  for (const Reader& reader : kReaders) {
     std::filesystem::create_directory(base + reader.extension);
     MakeTerrain();
     test::ScriptedMessageBox box;
-    box.Expect(std::string(reader.what) + "(" + base + reader.extension + ") が見つかりません。",
-               "error");
+    box.Expect(reader.what + ("(" + base + reader.extension + ") が見つかりません。"), "error");
     reader.read(base);
-    ExpectTerrainKept(reader.name);
-    std::filesystem::remove(base + reader.extension);
+    EXPECT_TRUE(TerrainKept()) << reader.what;
   }
-}
-
-TEST(ReaderOpenFailures, AFolderInTheSettingsFilesPlaceIsAFirstStart) {
-  TempFolder folder;
+  // The settings file takes a folder as missing: a first start, without a message.
   std::filesystem::create_directory(folder / "DROVIK.ini");
   DataDir = "/kept/";
-  EXPECT_EQ(ReadSettingsFile(folder / "DROVIK.ini"), 1);  // silently, as a missing file
+  EXPECT_EQ(ReadSettingsFile(folder / "DROVIK.ini"), 1);
   EXPECT_EQ(DataDir, "/kept/");
 }
 
-// Collects the texts of the boxes shown.
-class RecordingMessageBox : public MessageBox {
- public:
+struct RecordingMessageBox : MessageBox {
   RecordingMessageBox() { InstallMessageBox(this); }
   MsgAnswer Show(const std::string& text, const std::string&, MsgButtons, MsgIcon) override {
     texts.push_back(text);
@@ -102,47 +81,40 @@ class RecordingMessageBox : public MessageBox {
   std::vector<std::string> texts;
 };
 
-// Root reads any file whatever its permissions: in a child process the test gives them up
-// (becoming "nobody") before it tries.
-void BecomeOrdinaryUser() {
-  if (geteuid() != 0) return;
-  const uid_t nobody = 65534;
-  if (setgroups(0, nullptr) != 0 || setgid(nobody) != 0 || setuid(nobody) != 0) std::_Exit(90);
-}
-
-// Runs read in a child process as an ordinary user; the child ends with 0 when it showed
-// exactly the expected message and left the terrain alone.
+// Root reads any file whatever its permissions, so read runs in a child process that first
+// becomes user "nobody"; the child ends with 0 when it showed exactly the expected message and
+// left the terrain alone.
 void ExpectUnreadable(const std::function<void()>& read, const std::string& expected) {
   EXPECT_EXIT(
       {
-        BecomeOrdinaryUser();
+        const uid_t nobody = 65534;
+        if (geteuid() == 0 && (setgroups(0, nullptr) || setgid(nobody) || setuid(nobody))) {
+          std::_Exit(2);
+        }
         RecordingMessageBox box;
         MakeTerrain();
         read();
-        const bool told = box.texts == std::vector<std::string>{expected};
-        std::_Exit(told && PointCount == 1 && DataModified == 0 ? 0 : 1);
+        std::_Exit(box.texts == std::vector<std::string>{expected} && TerrainKept() ? 0 : 1);
       },
       ::testing::ExitedWithCode(0), "")
       << expected;
 }
 
-// A folder the ordinary user may enter, holding a file of the given name that nobody may read.
-std::string UnreadableFile(const TempFolder& folder, const std::string& name) {
-  chmod(folder.path().c_str(), 0755);
-  folder.Write(name, "2240\r\n");
-  chmod((folder / name).c_str(), 0);
-  return folder / name;
-}
-
 TEST(ReaderOpenFailures, AFileThatMayNotBeReadIsToldSo) {
-  TempFolder folder;
-  for (const Reader& reader : Readers()) {
-    const std::string base = folder / "U";
-    UnreadableFile(folder, std::string("U") + reader.extension);
+  test::TempFolder folder;
+  chmod(folder.path().c_str(), 0755);
+  auto unreadable = [&](const std::string& name) {
+    folder.Write(name, "2240\r\n");
+    chmod((folder / name).c_str(), 0);
+    return folder / name;
+  };
+  const std::string base = folder / "U";
+  for (const Reader& reader : kReaders) {
+    unreadable(std::string("U") + reader.extension);
     ExpectUnreadable([&] { reader.read(base); },
-                     std::string(reader.what) + "(" + base + reader.extension + ") が読み込めません。");
+                     reader.what + ("(" + base + reader.extension + ") が読み込めません。"));
   }
-  const std::string settings = UnreadableFile(folder, "DROVIK.ini");
+  const std::string settings = unreadable("DROVIK.ini");
   ExpectUnreadable([&] { ReadSettingsFile(settings); },
                    "設定ファイル(" + settings + ") が読み込めません。");
 }
