@@ -1,8 +1,8 @@
 // Speed of the whole Bishop circle search, simplified (method 2) and modified (method 4), on the
 // homogeneous slope and on the layered slope with a pond and loads, over the shared grid.
-#include "calc/bishop_search.h"
-#include "calc/bishop_slices.h"
-#include "calc/bishop_totals.h"
+#include "calc/circle/bishop_search.h"
+#include "calc/circle/bishop_slices.h"
+#include "calc/circle/bishop_totals.h"
 #include "circle_bench.h"
 
 namespace selvana::bench {

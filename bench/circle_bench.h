@@ -3,7 +3,7 @@
 #pragma once
 
 #include "bench_slopes.h"
-#include "calc/circle_search.h"
+#include "calc/circle/search.h"
 #include "search_bench.h"
 
 namespace selvana::bench {

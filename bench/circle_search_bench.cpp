@@ -1,6 +1,6 @@
 // Speed of the whole Fellenius circle search (method 0) on the homogeneous slope and on the
 // layered slope with a pond and loads, over the shared grid of 21 x 21 centres and 21 radii.
-#include "calc/fellenius_search.h"
+#include "calc/circle/fellenius_search.h"
 #include "circle_bench.h"
 
 namespace selvana::bench {

@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <string>
 
-#include "calc/result_store.h"
+#include "calc/results/result_store.h"
+#include "calc/results/slip_result.h"
 #include "calc/run_data.h"
-#include "calc/slicing_polygons.h"
-#include "calc/slip_result.h"
+#include "calc/slicing/polygons.h"
 #include "platform/file_lookup.h"
 
 namespace selvana::bench {

@@ -5,7 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_slopes.h"
-#include "calc/progress_headless.h"
+#include "calc/progress/headless.h"
 
 namespace selvana::bench {
 

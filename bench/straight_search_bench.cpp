@@ -2,8 +2,8 @@
 // a pond and loads: method 3 over 1101 slip angles from the toe, method 5 over 41 x 41 pairs of
 // points, one pass each. Slices are not counted: the straight walk has no hook for them.
 #include "bench_slopes.h"
-#include "calc/straight_angle_search.h"
-#include "calc/straight_endpoint_search.h"
+#include "calc/straight/angle_search.h"
+#include "calc/straight/endpoint_search.h"
 #include "search_bench.h"
 
 namespace selvana::bench {

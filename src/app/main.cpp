@@ -8,7 +8,7 @@
 #include "app/program_commands.h"
 #include "app/program_start.h"
 #include "app/program_windows.h"
-#include "calc/qt/qt_calc_progress.h"
+#include "calc/progress/qt/qt_calc_progress.h"
 #include "dialogs/DxfSet.h"
 #include "mainwin/qt/main_form.h"
 #include "platform/message_box.h"

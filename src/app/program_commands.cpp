@@ -2,6 +2,7 @@
 // calculation.
 #include "app/program_commands.h"
 
+#include "dialogs/BlockSet.h"
 #include "dialogs/CalJkn.h"
 #include "dialogs/CircJkn.h"
 #include "dialogs/DispJkn.h"
@@ -16,6 +17,7 @@
 #include "dialogs/YaitaJkn.h"
 #include "dialogs/about.h"
 #include "mainwin/calc_command.h"
+#include "mainwin/print_command.h"
 #include "mainwin/qt/main_form.h"
 
 namespace selvana {
@@ -48,15 +50,32 @@ void ProgramDialogs::ShowModal(ModalDialog dialog) {
   if (QDialog* window = Instance(dialog)) window->exec();
 }
 
+bool ProgramEditorDialogs::ShowPointInput() {
+  return XY_Frm && XY_Frm->exec() == QDialog::Accepted;
+}
+
+bool ProgramEditorDialogs::ShowBlockConstants() {
+  return Blk_Frm && Blk_Frm->exec() == QDialog::Accepted;
+}
+
 ProgramCommands::ProgramCommands(TMain_Frm& mainForm, TDxf& dxf, CalcProgress& progress,
                                  FileDialog* files)
     : qtFiles_(&mainForm),
       printer_(&mainForm),
-      fileCommands_({files ? *files : qtFiles_, printer_, dxf, mainForm}) {
+      fileCommands_({files ? *files : qtFiles_, printer_, dxf, mainForm}),
+      editor_(mainForm, editorDialogs_),
+      mainForm_(mainForm) {
   CommandTable& table = mainForm.Commands();
   fileCommands_.Register(table);
   RegisterDialogOpeners(table, dialogs_);
   RegisterCalcCommand(table, progress);
+  RegisterPrintCommand(table, [&mainForm] { mainForm.repaint(); });
+  editor_.Register(table);
+  mainForm.SetMouseHandler(&editor_);
+}
+
+ProgramCommands::~ProgramCommands() {
+  if (Main_Frm == &mainForm_) mainForm_.SetMouseHandler(nullptr);
 }
 
 }  // namespace selvana

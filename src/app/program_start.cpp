@@ -11,6 +11,7 @@
 #include "mainwin/main_menu.h"
 #include "platform/message_box.h"
 #include "platform/qt/qt_message_box.h"
+#include "platform/qt/qt_process.h"
 
 namespace selvana {
 
@@ -26,6 +27,8 @@ void PrepareProgram(QApplication& app) {
   }
   static QtMessageBox messages;
   InstallMessageBox(&messages);
+  static QtProgramLauncher programs;
+  InstallProgramLauncher(&programs);
   InstallEngineHooks();
 }
 

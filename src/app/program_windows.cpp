@@ -3,9 +3,9 @@
 
 #include <QDialog>
 
-#include "calc/qt/Msg.h"
-#include "calc/qt/Stop.h"
-#include "calc/qt/qt_calc_progress.h"
+#include "calc/progress/qt/Msg.h"
+#include "calc/progress/qt/Stop.h"
+#include "calc/progress/qt/qt_calc_progress.h"
 #include "dialogs/BlockSet.h"
 #include "dialogs/CalJkn.h"
 #include "dialogs/CircJkn.h"

@@ -2,10 +2,10 @@
 // surfaces left without a safety factor because their slices did not fit.
 #include "calc/bishop_run_entry.h"
 
-#include "calc/bishop_search.h"
-#include "calc/bishop_slices.h"
-#include "calc/partial_factors.h"
+#include "calc/circle/bishop_search.h"
+#include "calc/circle/bishop_slices.h"
 #include "calc/run_entry.h"
+#include "model/partial_factors.h"
 #include "model/project_model.h"
 #include "platform/message_box.h"
 #include "platform/number_format.h"

@@ -2,7 +2,7 @@
 #pragma once
 #include <string>
 
-#include "calc/progress.h"
+#include "calc/progress/progress.h"
 
 namespace selvana {
 

@@ -1,14 +1,15 @@
 // The run entry of the circle methods and the steps it shares with its Bishop twin.
 #include "calc/run_entry.h"
 
-#include "calc/consolidation.h"
-#include "calc/design_copy.h"
-#include "calc/fellenius_search.h"
-#include "calc/partial_factors.h"
-#include "calc/result_store.h"
-#include "calc/run_clock.h"
-#include "calc/slicing_polygons.h"
-#include "calc/slip_result.h"
+#include <ctime>
+
+#include "calc/circle/fellenius_search.h"
+#include "calc/results/consolidation.h"
+#include "calc/results/result_store.h"
+#include "calc/results/slip_result.h"
+#include "calc/slicing/polygons.h"
+#include "model/design_copy.h"
+#include "model/partial_factors.h"
 #include "platform/message_box.h"
 #include "platform/number_format.h"
 
@@ -19,6 +20,14 @@ struct RangeCheck {
   bool passes;
   const char* message;
 };
+
+// The local date and time at the end of a run, for its stamp.
+std::tm LocalTimeNow() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return local;
+}
 
 }  // namespace
 

@@ -3,7 +3,7 @@
 #pragma once
 #include <ctime>
 
-#include "calc/progress.h"
+#include "calc/progress/progress.h"
 #include "model/project_model.h"
 
 namespace selvana {

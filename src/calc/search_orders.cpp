@@ -1,7 +1,7 @@
 // The order loop shared by the circle and straight-line searches.
 #include "calc/search_orders.h"
 
-#include "calc/dump_file.h"
+#include "calc/results/dump_file.h"
 #include "calc/run_data.h"
 
 namespace selvana {

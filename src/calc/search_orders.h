@@ -3,7 +3,7 @@
 // and is then repeated, refined for the next or the last.
 #pragma once
 
-#include "calc/progress.h"
+#include "calc/progress/progress.h"
 
 namespace selvana {
 

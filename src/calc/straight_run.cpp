@@ -1,13 +1,13 @@
 // The straight-line run entry, the twin of the circle run entry with its own checks and search.
 #include "calc/straight_run.h"
 
-#include "calc/design_copy.h"
-#include "calc/partial_factors.h"
+#include "calc/results/slip_result.h"
 #include "calc/run_entry.h"
-#include "calc/slicing_polygons.h"
-#include "calc/slip_result.h"
-#include "calc/straight_angle_search.h"
-#include "calc/straight_endpoint_search.h"
+#include "calc/slicing/polygons.h"
+#include "calc/straight/angle_search.h"
+#include "calc/straight/endpoint_search.h"
+#include "model/design_copy.h"
+#include "model/partial_factors.h"
 #include "model/project_model.h"
 #include "platform/message_box.h"
 

@@ -3,7 +3,7 @@
 // the date and time and announces the verdict.
 #pragma once
 
-#include "calc/progress.h"
+#include "calc/progress/progress.h"
 
 namespace selvana {
 

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "dialogs/dialog_controls.h"
 #include "mainwin/form_sizes.h"
 #include "platform/message_box.h"
 #include "platform/number_format.h"
@@ -40,13 +41,6 @@ QLabel* RedNote(const char* text) {
   }
   label->setPalette(palette);
   return label;
-}
-
-QPushButton* NamedButton(const char* name, const char* text) {
-  auto* button = new QPushButton(QString::fromUtf8(text));
-  button->setObjectName(name);
-  button->setAutoDefault(false);
-  return button;
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // The run command: dispatch on the method code, then consolidation and redraw.
 #include "mainwin/calc_command.h"
 
-#include "calc/consolidation.h"
+#include "calc/results/consolidation.h"
 #include "mainwin/drawing_menus.h"
 #include "model/project_model.h"
 #include "view/redraw_view.h"

@@ -1,7 +1,7 @@
 // The run command of the calculation menu ("安定検討計算(&A)"): runs the search of the current
 // method with the progress and abort windows, then shows the calculation figure.
 #pragma once
-#include "calc/progress.h"
+#include "calc/progress/progress.h"
 #include "mainwin/main_commands.h"
 
 namespace selvana {

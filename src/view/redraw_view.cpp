@@ -1,7 +1,7 @@
 // The main view redraw: the fixed order of the layers and the colours of the model entities.
 #include "view/redraw_view.h"
 
-#include "calc/design_copy.h"
+#include "model/design_copy.h"
 #include "model/project_model.h"
 #include "model/reset_hooks.h"
 #include "view/background_grid.h"

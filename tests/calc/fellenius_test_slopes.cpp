@@ -1,5 +1,5 @@
 // The slope models of the circle calculation tests.
-#include "fellenius_test_slopes.h"
+#include "calc/fellenius_test_slopes.h"
 
 namespace selvana::test {
 

@@ -6,9 +6,9 @@
 
 #include <string>
 
+#include "calc/test_model_builder.h"
 #include "model/project_model.h"
 #include "support/scratch_folder_test.h"
-#include "test_model_builder.h"
 
 namespace selvana::test {
 

@@ -1,9 +1,9 @@
 // The shared expectations of the run-entry tests.
-#include "run_entry_expectations.h"
+#include "calc/run_entry_expectations.h"
 
 #include <gtest/gtest.h>
 
-#include "calc/progress_headless.h"
+#include "calc/progress/headless.h"
 #include "model/project_model.h"
 #include "support/scripted_message_box.h"
 

@@ -2,7 +2,7 @@
 // message of a run without result and the refusal of a method code that is not theirs.
 #pragma once
 
-#include "calc/progress.h"
+#include "calc/progress/progress.h"
 
 namespace selvana::test {
 

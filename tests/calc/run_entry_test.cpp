@@ -7,14 +7,14 @@
 #include <cmath>
 #include <filesystem>
 
-#include "calc/consolidation.h"
-#include "calc/partial_factors.h"
-#include "calc/progress_headless.h"
-#include "calc/safety_factor.h"
-#include "calc/slip_result.h"
-#include "fellenius_test_slopes.h"
+#include "calc/fellenius_test_slopes.h"
+#include "calc/progress/headless.h"
+#include "calc/results/consolidation.h"
+#include "calc/results/safety_factor.h"
+#include "calc/results/slip_result.h"
+#include "calc/run_entry_expectations.h"
+#include "model/partial_factors.h"
 #include "model/project_file.h"
-#include "run_entry_expectations.h"
 #include "support/scripted_message_box.h"
 
 namespace selvana {

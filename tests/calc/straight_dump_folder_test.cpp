@@ -6,14 +6,14 @@
 #include <fstream>
 #include <string>
 
-#include "calc/progress_headless.h"
-#include "calc/slicing_polygons.h"
-#include "calc/straight_angle_search.h"
-#include "calc/straight_endpoint_search.h"
-#include "fellenius_test_slopes.h"
+#include "calc/fellenius_test_slopes.h"
+#include "calc/progress/headless.h"
+#include "calc/slicing/polygons.h"
+#include "calc/straight/angle_search.h"
+#include "calc/straight/endpoint_search.h"
+#include "calc/straight/test_models.h"
 #include "platform/file_lookup.h"
 #include "platform/program_folders.h"
-#include "straight_test_models.h"
 #include "support/reset_all.h"
 
 namespace selvana {

@@ -7,13 +7,13 @@
 
 #include <vector>
 
-#include "calc/consolidation.h"
-#include "calc/progress_headless.h"
-#include "calc/safety_factor.h"
-#include "calc/slip_result.h"
-#include "fellenius_test_slopes.h"
-#include "run_entry_expectations.h"
-#include "straight_test_models.h"
+#include "calc/fellenius_test_slopes.h"
+#include "calc/progress/headless.h"
+#include "calc/results/consolidation.h"
+#include "calc/results/safety_factor.h"
+#include "calc/results/slip_result.h"
+#include "calc/run_entry_expectations.h"
+#include "calc/straight/test_models.h"
 #include "support/scripted_message_box.h"
 
 namespace selvana {

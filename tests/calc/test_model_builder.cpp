@@ -1,5 +1,5 @@
 // The model pieces of the calculation tests.
-#include "test_model_builder.h"
+#include "calc/test_model_builder.h"
 
 #include <gtest/gtest.h>
 

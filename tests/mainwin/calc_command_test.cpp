@@ -6,9 +6,9 @@
 
 #include <cmath>
 
-#include "calc/consolidation.h"
 #include "calc/fellenius_test_slopes.h"
-#include "calc/progress_headless.h"
+#include "calc/progress/headless.h"
+#include "calc/results/consolidation.h"
 #include "mainwin/recording_menus.h"
 #include "model/project_model.h"
 #include "platform/recording_canvas.h"

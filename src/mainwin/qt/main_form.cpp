@@ -9,15 +9,16 @@
 #include <QScrollBar>
 #include <QToolButton>
 
-#include "calc/qt/Stop.h"
+#include "calc/progress/qt/Stop.h"
 #include "mainwin/form_sizes.h"
 #include "mainwin/main_layout.h"
 #include "mainwin/main_menu.h"
 #include "mainwin/menu_enabling.h"
 #include "mainwin/program_session.h"
-#include "platform/qt/screen_centre.h"
+#include "mainwin/view_commands.h"
 #include "mainwin/qt/tool_glyphs.h"
 #include "platform/number_format.h"
+#include "platform/qt/screen_centre.h"
 #include "view/qt/main_view_widget.h"
 #include "view/qt/qt_view_scroll_bar.h"
 #include "view/redraw_view.h"
@@ -144,8 +145,8 @@ void TMain_Frm::BuildView() {
   scrollBar1_->setObjectName("ScrollBar1");
   scrollBar2_ = new QScrollBar(Qt::Vertical, client_);
   scrollBar2_->setObjectName("ScrollBar2");
-  connect(scrollBar1_, &QScrollBar::valueChanged, this, [] { HorizontalScrollChanged(); });
-  connect(scrollBar2_, &QScrollBar::valueChanged, this, [] { VerticalScrollChanged(); });
+  connect(scrollBar1_, &QScrollBar::valueChanged, this, [] { ScrollBar1Change(); });
+  connect(scrollBar2_, &QScrollBar::valueChanged, this, [] { ScrollBar2Change(); });
 }
 
 void TMain_Frm::BuildPanels() {
@@ -294,6 +295,7 @@ void TMain_Frm::paintEvent(QPaintEvent* event) {
 }
 
 void TMain_Frm::closeEvent(QCloseEvent* event) {
+  if (commands_.SettlePendingEdit) commands_.SettlePendingEdit();
   if (!EndProgramSession(commands_.SaveProject)) {
     event->ignore();
     return;

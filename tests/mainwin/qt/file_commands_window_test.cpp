@@ -16,15 +16,15 @@
 #include "app/program_commands.h"
 #include "app/program_start.h"
 #include "app/program_windows.h"
-#include "calc/qt/qt_calc_progress.h"
+#include "calc/progress/qt/qt_calc_progress.h"
 #include "dialogs/DxfSet.h"
 #include "mainwin/qt/main_form.h"
-#include "support/temp_folder.h"
 #include "model/project_model.h"
 #include "platform/file_lookup.h"
 #include "platform/message_box.h"
 #include "platform/program_folders.h"
 #include "support/scripted_message_box.h"
+#include "support/temp_folder.h"
 
 namespace selvana {
 namespace {

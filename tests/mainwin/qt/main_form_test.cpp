@@ -11,9 +11,9 @@
 #include <QToolButton>
 #include <cctype>
 
-#include "calc/qt/Msg.h"
-#include "calc/qt/Stop.h"
-#include "calc/qt/qt_calc_progress.h"
+#include "calc/progress/qt/Msg.h"
+#include "calc/progress/qt/Stop.h"
+#include "calc/progress/qt/qt_calc_progress.h"
 #include "mainwin/drawing_menus.h"
 #include "mainwin/form_sizes.h"
 #include "mainwin/main_layout.h"

@@ -11,19 +11,19 @@
 #include <cstring>
 
 #include "app/program_start.h"
-#include "calc/qt/Msg.h"
-#include "calc/qt/Stop.h"
-#include "calc/qt/qt_calc_progress.h"
+#include "calc/progress/qt/Msg.h"
+#include "calc/progress/qt/Stop.h"
+#include "calc/progress/qt/qt_calc_progress.h"
 #include "dialogs/CalJkn.h"
 #include "dialogs/PAnzen.h"
 #include "dialogs/about.h"
 #include "mainwin/form_sizes.h"
 #include "mainwin/qt/main_form.h"
-#include "support/temp_folder.h"
 #include "model/project_model.h"
 #include "platform/file_lookup.h"
 #include "platform/message_box.h"
 #include "platform/number_format.h"
+#include "support/temp_folder.h"
 #include "view/qt/main_view_widget.h"
 #include "view/view_fitting.h"
 

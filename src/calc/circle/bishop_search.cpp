@@ -1,0 +1,52 @@
+// The Bishop circle search: the shared circle walk with the Bishop slice records, iteration
+// and store.
+#include "calc/circle/bishop_search.h"
+
+#include <cstdio>
+
+#include "calc/circle/bishop_slices.h"
+#include "calc/circle/bishop_totals.h"
+#include "calc/circle/fellenius_slice.h"
+#include "calc/results/result_store.h"
+#include "calc/results/slip_result.h"
+#include "model/project_model.h"
+
+namespace selvana {
+
+void BishopCircleMethod::ResetRecord(int order0, double cx, double cy, double R) {
+  ResetCircleRecordBishop(order0, cx, cy, R);
+}
+
+void BishopCircleMethod::AddSlice(double R, double cx, double cy, int b, double xR, double yR,
+                                  double xL, double yL) {
+  SliceTermsBishop(R, cx, cy, b, xR, yR, xL, yL);
+  AddSliceDrivingTerms(CurrentSlipResult);
+}
+
+void BishopCircleMethod::CloseSurface(int order0, double cx, double cy, double R) {
+  CircleTotalsBishop();
+  StoreCircleResultBishop(order0 + 1, BishopShares{BishopFrictionSum, BishopCohesionSum},
+                          progress_);
+  ResetCircleRecordBishop(order0, cx, cy, R);
+}
+
+void BishopCircleMethod::CentreReached(double cx, double cy) {
+  char text[256];  // a stack buffer: nothing is allocated per centre
+  const int n = std::snprintf(text, sizeof text, "すべり円  (X,Y)=%7.3f,%7.3f", cx, cy);
+  if (n < 0) return;
+  const std::size_t length = static_cast<std::size_t>(n) < sizeof text
+                                 ? static_cast<std::size_t>(n)
+                                 : sizeof text - 1;
+  progress_.SetLine(4, std::string_view(text, length));
+  progress_.Repaint();
+}
+
+int SearchCirclesBishop(CalcProgress& progress) {
+  if (!(cm.SliceWidth >= 0.001)) return 0;
+  BishopSlices.SetRoom(BishopSliceRoom());
+  BishopSlices.ResetDropped();
+  BishopCircleMethod method(progress);
+  return SearchCircles(BishopCircleSettings, method, progress);
+}
+
+}  // namespace selvana

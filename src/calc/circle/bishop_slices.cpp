@@ -1,0 +1,143 @@
+// Bishop slice terms of the simplified (method 2) and the modified (method 4) formula, and the
+// in-memory list of one slip surface's slices that the iteration of the totals reads.
+#include "calc/circle/bishop_slices.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "calc/circle/fellenius_slice.h"
+#include "calc/results/slip_result.h"
+#include "calc/run_data.h"
+#include "calc/slicing/cohesion.h"
+#include "model/project_model.h"
+
+namespace selvana {
+
+BishopSliceList BishopSlices;
+
+void BishopSliceList::SetRoom(std::size_t capacity) {
+  if (records_.size() != capacity) {
+    records_.assign(capacity, BishopSliceRecord{});
+    records_.shrink_to_fit();
+  }
+  Clear();
+}
+
+bool BishopSliceList::Append(const BishopSliceRecord& record) {
+  if (count_ >= records_.size()) {
+    overflowed_ = true;
+    ++dropped_;
+    return false;
+  }
+  records_[count_++] = record;
+  return true;
+}
+
+std::size_t BishopSliceRoom() {
+  double lo = HUGE_VAL, hi = -HUGE_VAL;
+  for (int i = 0; i < LineCount; ++i) {
+    const LineRecord& line = LineTable[i];
+    if (line.Kind != kLineBoundary) continue;
+    for (const int p : {line.P1, line.P2}) {
+      if (p < 0 || p >= kMaxPoints) continue;
+      lo = std::fmin(lo, PointTable[p].X);
+      hi = std::fmax(hi, PointTable[p].X);
+    }
+  }
+  // One extra slice per interval, with a margin for rounding.
+  constexpr double kIntervals = kMaxSliceBreaks + kMaxSurfaceHits + 16;
+  const double span = hi > lo ? hi - lo : 0.0;
+  const double room = std::ceil(span / cm.SliceWidth) + kIntervals;
+  // Also catches a NaN or infinite room from broken coordinates or slice width.
+  if (!(room < static_cast<double>(kMaxBishopSlices))) return kMaxBishopSlices;
+  return static_cast<std::size_t>(room);
+}
+
+int ResetCircleRecordBishop(int order0, double cx, double cy, double R) {
+  ResetCircleRecord(order0, cx, cy, R);
+  BishopSlices.Clear();
+  return 0;
+}
+
+namespace {
+
+// The weights of one slice from its block strips: total W, effective W', and the height of the
+// centre of gravity of W (the sum itself when W is nearly zero).
+struct BishopSliceWeights {
+  double total = 0.0;
+  double effective = 0.0;
+  double yg = 0.0;
+};
+
+BishopSliceWeights WeighSlice() {
+  BishopSliceWeights w;
+  for (int i = 0; i < BlockCount; ++i) {
+    const BlockRecord& block = BlockTable[i];
+    if (block.Number < 0) continue;
+    const BlockStrip& strip = BlockStrips[i];
+    w.total += strip.Area * block.UnitWeight;
+    w.effective += strip.Area * block.EffectiveUnitWeight;
+    w.yg += strip.MidY * strip.Area * block.UnitWeight;
+  }
+  if (std::fabs(w.total) > 1e-5) w.yg = w.yg / w.total;
+  return w;
+}
+
+// Method 2: m(F) = cos α + |sin α tan φ| / F.
+BishopSliceRecord SimplifiedTerms(double c, double b, double load, double tanPhi, double alpha,
+                                  double R) {
+  BishopSliceRecord s;
+  s.Numerator = (c * b + load * tanPhi) * R;
+  s.CosTerm = std::cos(alpha);
+  s.TanTerm = std::fabs(std::sin(alpha) * tanPhi);
+  s.CohesionNumerator = c * b * R;
+  s.FrictionNumerator = load * tanPhi * R;
+  return s;
+}
+
+// Method 4, the modified formula: with β = 2/7 of α and d = 1 + tan α tan β, the cohesion
+// term and cos α are scaled by d and sin α becomes (tan α - tan β) cos α.
+BishopSliceRecord ModifiedTerms(double c, double b, double load, double tanPhi, double alpha,
+                                double R) {
+  const double beta = alpha * 0.2857142857142857;
+  const double tanAlpha = std::tan(alpha);
+  const double tanBeta = std::tan(beta);
+  const double d = 1.0 + tanAlpha * tanBeta;
+  const double cosAlpha = std::cos(alpha);
+  BishopSliceRecord s;
+  s.Numerator = (d * c * b + load * tanPhi) * R;
+  s.CosTerm = d * cosAlpha;
+  s.TanTerm = std::fabs((tanAlpha - tanBeta) * cosAlpha * tanPhi);
+  s.CohesionNumerator = d * c * b * R;
+  s.FrictionNumerator = load * tanPhi * R;
+  return s;
+}
+
+}  // namespace
+
+int SliceTermsBishop(double R, double cx, double cy, int block, double xRight, double yRight,
+                     double xLeft, double yLeft) {
+  (void)cx;
+  const BlockRecord& base = BlockTable[block];
+  const double c = CohesionAtBase(base, xRight, yRight, xLeft, yLeft);
+  const double tanPhi = std::tan(base.FrictionAngle * std::numbers::pi / 180.0);
+  const double b = xRight - xLeft;
+  const double alpha = std::atan2(yRight - yLeft, xRight - xLeft);
+
+  const BishopSliceWeights w = WeighSlice();
+  const double Q = SurchargeOnStretch(xRight, xLeft);
+  const double load = w.effective + Q;  // what presses the base: W' + Q
+  BishopSlices.Append(cm.kt == kMethodModifiedBishop
+                          ? ModifiedTerms(c, b, load, tanPhi, alpha, R)
+                          : SimplifiedTerms(c, b, load, tanPhi, alpha, R));
+
+  // Driving-force mode 1 drives with W'; the seismic force keeps the coefficient and the
+  // centre of gravity of the total weight.
+  const double W = cm.DrivingForceMode == 1 ? w.effective : w.total;
+  SliceTerms.mdw = (W + Q) * R * std::sin(alpha);
+  SliceTerms.mdh = 0.0;
+  SliceTerms.mdk = cm.SeismicCoefficient * W * (cy - w.yg);
+  return 0;
+}
+
+}  // namespace selvana

@@ -1,0 +1,28 @@
+// The circle search of the modified Fellenius and Tschebotarioff methods (cm.kt 0 and 1).
+#pragma once
+
+#include "calc/circle/search.h"
+#include "calc/progress/progress.h"
+
+namespace selvana {
+
+// The Fellenius mechanics for the shared circle walk: slice moments summed into the current
+// record, circle totals, the store of methods 0 and 1; the mode-1 sheet pile stops surfaces.
+class FelleniusCircleMethod : public CircleMethod {
+ public:
+  explicit FelleniusCircleMethod(CalcProgress& progress) : progress_(progress) {}
+  void ResetRecord(int order0, double cx, double cy, double R) override;
+  void AddSlice(double R, double cx, double cy, int b, double xR, double yR, double xL,
+                double yL) override;
+  void CloseSurface(int order0, double cx, double cy, double R) override;
+  bool StoppedBySheetPile() const override { return true; }
+
+ private:
+  CalcProgress& progress_;
+};
+
+// Searches the critical circle with FelleniusCircleSettings on the design copy. Returns 0 when
+// the search ran to its end, -1 when the user stopped it.
+int SearchCirclesFellenius(CalcProgress& progress);
+
+}  // namespace selvana

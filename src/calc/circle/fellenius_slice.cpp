@@ -1,0 +1,183 @@
+// Slice moments of the modified Fellenius / Tschebotarioff circle: cohesion growing with depth,
+// weights of the strips above the base, surcharge, seismic reduction of friction, sand piles.
+#include "calc/circle/fellenius_slice.h"
+
+#include <cmath>
+
+#include "calc/degree.h"
+#include "calc/results/slip_result.h"
+#include "calc/run_data.h"
+#include "calc/slicing/cohesion.h"
+#include "model/project_model.h"
+
+namespace selvana {
+
+SliceTermsRecord SliceTerms;
+
+namespace {
+
+// The unit weights a block contributes with: its own, or for ground improved with sand piles
+// (SandPile 1) the blend of pile and soil.
+UnitWeights BlockUnitWeights(const BlockRecord& block) {
+  if (block.SandPile != 1) return {block.UnitWeight, block.EffectiveUnitWeight};
+  return SandPileUnitWeights(block);
+}
+
+// Sums of the strips of one slice: weights with their first moments, the base block's strip
+// area A0 and the weight Wo of the other blocks as the sand-pile formulas count it.
+struct StripSums {
+  double W = 0.0, Wx = 0.0, Wy = 0.0;
+  double We = 0.0, Wex = 0.0, Wey = 0.0;
+  double A0 = 0.0;
+  double Wo = 0.0;
+};
+
+StripSums SumStrips(int base) {
+  StripSums s;
+  for (int i = 0; i < BlockCount; ++i) {
+    const BlockRecord& block = BlockTable[i];
+    if (block.Number < 0) continue;
+    const BlockStrip& strip = BlockStrips[i];
+    const double a = strip.Area;
+    const UnitWeights g = BlockUnitWeights(block);
+    s.W += a * g.total;
+    s.Wx += strip.X * a * g.total;
+    s.Wy += strip.MidY * a * g.total;
+    s.We += a * g.effective;
+    s.Wex += strip.X * a * g.effective;
+    s.Wey += strip.MidY * a * g.effective;
+    if (i == base) {
+      s.A0 = a;
+    } else {
+      s.Wo += a * (block.SandPile == 1 ? block.PileUnitWeight : block.EffectiveUnitWeight);
+    }
+  }
+  return s;
+}
+
+// The resisting terms on a base in ground improved with sand piles, by the chosen formula.
+// S is the seismic reduction before its factor t, which depends on the formula.
+void SandPileResistance(const BlockRecord& base, double R, double cosA, double reductionBase,
+                        double A0, double Wo, double Q, SliceTermsRecord& t) {
+  const double as = base.ReplacementRatio;
+  const double n = base.StressRatio;
+  const double ws = base.PileUnitWeight;
+  const double mu = n / ((n - 1.0) * as + 1.0);
+  const double tanPhiS = std::tan(base.PileFrictionAngle * kDegree);
+  const double gammaBlend = ws * as + (1.0 - as) * base.EffectiveUnitWeight;
+  const double cohesionMoment = (1.0 - as) * R * t.c * t.l;
+  switch (cm.SandPileFormula) {
+    case 0: {
+      const double s = std::fabs(reductionBase * (as * tanPhiS));
+      t.mrf = (ws * A0 + (Wo + Q) * mu) * R * as * tanPhiS * cosA - s;
+      t.mrc = cohesionMoment;
+      return;
+    }
+    case 2: {
+      const double s = std::fabs(reductionBase * tanPhiS);
+      t.mrf = (gammaBlend * A0 + Wo + Q) * R * tanPhiS * cosA - s;
+      t.mrc = 0.0;
+      return;
+    }
+    default: {
+      const double s = std::fabs(reductionBase * (mu * as * tanPhiS));
+      t.mrf = (gammaBlend * A0 + Wo + Q) * R * mu * as * tanPhiS * cosA - s;
+      t.mrc = cm.SandPileFormula == 1 ? cohesionMoment : 0.0;
+      return;
+    }
+  }
+}
+
+}  // namespace
+
+void AddSliceTerms(SlipResult& r) {
+  r.mrf += SliceTerms.mrf;
+  r.mrc += SliceTerms.mrc;
+  AddSliceDrivingTerms(r);
+}
+
+void AddSliceDrivingTerms(SlipResult& r) {
+  r.mdw += SliceTerms.mdw;
+  r.mdh += SliceTerms.mdh;
+  r.mdk += SliceTerms.mdk;
+}
+
+UnitWeights SandPileUnitWeights(const BlockRecord& block) {
+  const double as = block.ReplacementRatio;
+  const double ws = block.PileUnitWeight;
+  return {(block.UnitWeight - block.EffectiveUnitWeight + ws) * as + (1.0 - as) * block.UnitWeight,
+          ws * as + (1.0 - as) * block.EffectiveUnitWeight};
+}
+
+void SetSliceBaseTerms(const BlockRecord& base, double xR, double yR, double xL, double yL) {
+  SliceTermsRecord& t = SliceTerms;
+  t.c = CohesionAtBase(base, xR, yR, xL, yL);
+  t.tanPhi = std::tan(base.FrictionAngle * kDegree);
+  t.l = std::sqrt((yR - yL) * (yR - yL) + (xR - xL) * (xR - xL));
+  t.width = xR - xL;
+}
+
+double SurchargeOnStretch(double xR, double xL) {
+  const SurchargeRecord& s = cm.Surcharges;
+  double q = 0.0;
+  for (int i = 0; i < kSurchargeCount; ++i) {
+    // An unloaded trapezoid would add exactly zero.
+    if (s.LoadAtXMin[i] == 0.0 && s.LoadAtXMax[i] == 0.0) continue;
+    const double xa = xR < s.XMax[i] ? xR : s.XMax[i];
+    const double xb = xL > s.XMin[i] ? xL : s.XMin[i];
+    if (!(xb < xa)) continue;
+    const double slope = s.LoadAtXMax[i] - s.LoadAtXMin[i];
+    const double span = s.XMax[i] - s.XMin[i];
+    const double qa = (xa - s.XMin[i]) * slope / span + s.LoadAtXMin[i];
+    const double qb = (xb - s.XMin[i]) * slope / span + s.LoadAtXMin[i];
+    q += (qa + qb) * (xa - xb) / 2.0;
+  }
+  return q;
+}
+
+int SliceMomentsFellenius(double R, double /*cx: moments need only the centre height*/, double cy,
+                          int b, double xR, double yR, double xL, double yL) {
+  SliceTermsRecord& t = SliceTerms;
+  const BlockRecord& base = BlockTable[b];
+
+  SetSliceBaseTerms(base, xR, yR, xL, yL);
+
+  const StripSums s = SumStrips(b);
+  t.W = s.W;
+  t.Wx = s.Wx;
+  t.Wy = s.Wy;
+  t.We = s.We;
+  t.Wex = s.Wex;
+  t.Wey = s.Wey;
+  // A centroid is taken only from a weight that is not nearly zero; otherwise the sum stays.
+  t.xg = std::fabs(s.W) > 1e-5 ? s.Wx / s.W : s.Wx;
+  t.yg = std::fabs(s.W) > 1e-5 ? s.Wy / s.W : s.Wy;
+  t.xge = std::fabs(s.We) > 1e-5 ? s.Wex / s.We : s.Wex;
+  t.yge = std::fabs(s.We) > 1e-5 ? s.Wey / s.We : s.Wey;
+
+  if (cm.DrivingForceMode == 1) t.W = s.We;
+  t.kh = cm.DrivingForceMode == 0 ? cm.SeismicCoefficient : 0.0;
+
+  t.alpha = std::atan2(yR - yL, xR - xL);
+  const double sinA = std::sin(t.alpha);
+  const double cosA = std::cos(t.alpha);
+  t.Q = SurchargeOnStretch(xR, xL);
+
+  // Seismic reduction of friction, S = |Wk R kh sin α t|, with t chosen by the base below.
+  const double wk = cm.SeismicIncludesSurcharge == 1 ? t.W + t.Q : t.W;
+  const double reductionBase = wk * R * t.kh * sinA;
+  if (base.SandPile == 1) {
+    SandPileResistance(base, R, cosA, reductionBase, s.A0, s.Wo, t.Q, t);
+  } else {
+    const double reduction = std::fabs(reductionBase * t.tanPhi);
+    t.mrf = (t.We + t.Q) * R * cosA * t.tanPhi - reduction;
+    t.mrc = R * t.c * t.l;
+  }
+
+  t.mdw = (t.W + t.Q) * R * sinA;
+  t.mdk = (cy - t.yg) * t.kh * t.W;
+  t.mdh = 0.0;
+  return 0;
+}
+
+}  // namespace selvana

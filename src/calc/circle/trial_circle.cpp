@@ -1,0 +1,109 @@
+// One trial circle of a circle search: the pieces between its crossings with the ground and the
+// block boundaries, and the slices of every piece that lies under soil with strength.
+#include <algorithm>
+#include <cmath>
+
+#include "calc/circle/search.h"
+#include "calc/results/slip_result.h"
+#include "calc/run_data.h"
+#include "calc/slicing/arc.h"
+#include "calc/slicing/circle_hits.h"
+#include "calc/slicing/strips.h"
+#include "calc/slicing/walk.h"
+
+namespace selvana {
+namespace {
+
+// True when the slice from x - w to x with base heights yA, yB crosses the sheet pile.
+bool CrossesSheetPile(double x, double w, double yA, double yB) {
+  const SheetPileSettingsRecord& p = SheetPileSettings;
+  return p.PileX <= x + 0.0001 && x - w - 0.0001 <= p.PileX &&
+         std::max(yA, yB) - 0.0001 <= p.TopElevation &&
+         p.EmbedmentElevation <= std::min(yA, yB) + 0.0001;
+}
+
+// Widens the ends of the part of the surface whose base lies in soil or a structure.
+void WidenSoilEnds(int b, double xR, double yR, double xL, double yL) {
+  SlipResult& r = CurrentSlipResult;
+  const int kind = BlockTable[b].Kind;
+  if (kind == kBlockSoil || kind == kBlockStructure) {
+    if (xR > r.csx) r.csx = xR, r.csy = yR;
+    if (xL < r.cex) r.cex = xL, r.cey = yL;
+  }
+}
+
+// The circle being cut, with what every slice of it needs to know.
+class CircleCut : public SurfacePieceWalker {
+ public:
+  CircleCut(int order0, double cx, double cy, double R, CircleMethod& method)
+      : order0_(order0),
+        cx_(cx),
+        cy_(cy),
+        R_(R),
+        method_(method),
+        pileStops_(method.StoppedBySheetPile() && SheetPileSettings.Mode == 1),
+        uncutLines_(ModelHasUncutLines()) {}
+
+  void CloseSurface() override { method_.CloseSurface(order0_, cx_, cy_, R_); }
+
+  // The slices of the piece from xa down to xb; k walks the breakpoints of the whole circle.
+  void SlicePiece(double xa, double xb, int b, int& k) override {
+    while (SliceBreaksX.X[k] >= xa) ++k;
+    double x1 = xa;
+    double x2 = xb;
+    do {
+      if (SliceBreaksX.X[k] > xb) {
+        x2 = SliceBreaksX.X[k];
+        ++k;
+      } else {
+        x2 = xb;
+      }
+      SliceInterval(x1, x2, b);
+      x1 = x2;
+    } while (!(std::fabs(x2 - xb) < 1e-5));
+  }
+
+ private:
+  // The slices of one interval x2..x1 of a piece whose base lies in block b.
+  void SliceInterval(double x1, double x2, int b) {
+    ForEachSliceOfInterval(x1, x2, [&](double x, double w) {
+      const double yA = ArcYAt(cx_, cy_, R_, x);
+      const double yB = ArcYAt(cx_, cy_, R_, x - w);
+      if (uncutLines_ && CrossesUncutLine(x, yA, x - w, yB, kCircleWalk.lengthenUncutLines)) {
+        MarkSurfaceInvalid();
+      }
+      if (pileStops_ && CrossesSheetPile(x, w, yA, yB)) {
+        MarkSurfaceInvalid();
+        return false;
+      }
+      const double xm = x - w / 2.0;
+      FillBlockStrips(xm, (yA + yB) / 2.0,
+                      [&](int j) { BlockStripInSlice(j, w, xm, cx_, cy_, R_); });
+      method_.AddSlice(R_, cx_, cy_, b, x, yA, x - w, yB);
+      AddSliceBaseToSurface(x, yA, x - w, yB);
+      WidenSoilEnds(b, x, yA, x - w, yB);
+      return true;
+    });
+  }
+
+  int order0_;
+  double cx_, cy_, R_;
+  CircleMethod& method_;
+  bool pileStops_;   // a mode-1 sheet pile stops the surface (for this method)
+  bool uncutLines_;  // the model has uncut lines to test
+};
+
+}  // namespace
+
+void EvaluateCircle(int order0, double cx, double cy, double R, CircleMethod& method) {
+  SearchGrid.PointX = cx;
+  SearchGrid.PointY = cy;
+  SearchGrid.R = R;
+  method.ResetRecord(order0, cx, cy, R);
+  CircleSurfaceIntersections(cx, cy, R);
+  CircleCut cut(order0, cx, cy, R, method);
+  WalkSurfacePieces(kCircleWalk, cut);
+  cut.CloseSurface();
+}
+
+}  // namespace selvana

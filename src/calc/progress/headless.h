@@ -1,0 +1,38 @@
+// A progress object without windows: it keeps the eight lines and counts what the search asked
+// for, and can ask to stop at a given poll. Used by the tests and by runs without a display.
+#pragma once
+#include <array>
+#include <string>
+
+#include "calc/progress/progress.h"
+
+namespace selvana {
+
+class HeadlessProgress : public CalcProgress {
+ public:
+  // stopAtPoll: the poll (counted from 1) at which a stop is requested; 0 never stops.
+  explicit HeadlessProgress(int stopAtPoll = 0) : stopAtPoll_(stopAtPoll) {}
+
+  void Show() override;
+  void SetLine(int line, std::string_view text) override;
+  void Repaint() override { ++repaints_; }
+  void Hide() override { visible_ = false; }
+  bool PollStop() override;
+
+  // Line 1..8 as last set (empty for other numbers).
+  const std::string& Line(int line) const;
+  bool visible() const { return visible_; }
+  int shows() const { return shows_; }
+  int repaints() const { return repaints_; }
+  int polls() const { return polls_; }
+
+ private:
+  std::array<std::string, kProgressLineCount> lines_;
+  int stopAtPoll_ = 0;
+  bool visible_ = false;
+  int shows_ = 0;
+  int repaints_ = 0;
+  int polls_ = 0;
+};
+
+}  // namespace selvana

@@ -1,0 +1,29 @@
+// The calculation's progress interface on the progress and abort windows. While a calculation
+// runs the abort window is shown application-modal, so the other windows take no input; each
+// abort poll handles the events waiting at that moment (paints of every window, input to the
+// abort window) without blocking, then reports whether the user asked to stop.
+#pragma once
+#include "calc/progress/progress.h"
+
+namespace selvana {
+
+class TMsg_Frm;
+class TStop_Frm;
+
+class QtCalcProgress : public CalcProgress {
+ public:
+  QtCalcProgress(TMsg_Frm& msg, TStop_Frm& stop) : msg_(msg), stop_(stop) {}
+
+  void Show() override;
+  void SetLine(int line, std::string_view text) override;
+  void Repaint() override;
+  void Hide() override;
+  bool PollStop() override;
+
+ private:
+  void ShowStopWindow();
+  TMsg_Frm& msg_;
+  TStop_Frm& stop_;
+};
+
+}  // namespace selvana

@@ -1,0 +1,119 @@
+// Dump lines and progress texts of the result stores. The layouts are fixed: other programs
+// and people compare these files column by column.
+#include "calc/results/result_store_lines.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <string_view>
+
+namespace selvana {
+namespace {
+
+// Dump lines (CR LF is added by the writer).
+constexpr char kCircleHead[] = "cx,cy=%7.3f,%7.3f rr=%7.3f sx,sy=%7.3f,%7.3f ex,ey=%7.3f,%7.3f";
+constexpr char kCircleSoilEnds[] =
+    "                             csx,csy=%7.3f,%7.3f cex,cey=%7.3f,%7.3f";
+constexpr char kCircleResisting[] = "      mrf=%10.3f mrc=%10.3f mry=%10.3f mr=%10.3f ";
+// Bishop shares, and the straight lines.
+constexpr char kPartResisting[] = "      mrf=%10.3f mrc=%10.3f                mr=%10.3f ";
+constexpr char kDriving[] = "      mdw=%10.3f mdh=%10.3f mdk=%10.3f md=%10.3f f=%5.3f";
+constexpr char kSegmentsHead[] =
+    "cx,cy=%7.3f,%7.3f dx,dy=%7.3f,%7.3f sx,sy=%7.3f,%7.3f ex,ey=%7.3f,%7.3f";
+
+// Progress lines (UTF-8).
+constexpr char kCircleLatest[] = "すべり円  (X,Y)=%7.3f,%7.3f R=%7.3f F=%5.3f        ";
+constexpr char kMinimumF[] = "最小安全率　Ｆｍｉｎ=%8.3f        ";
+constexpr char kMinimumXY[] = "　　　　　　　Ｘ，Ｙ=%8.3f,%8.3f        ";
+constexpr char kMinimumR[] = "　　　　　　　　　Ｒ=%8.3f        ";
+constexpr char kLineLatest[] = "すべり直線  (X,Y)=%7.3f,%7.3f R=%7.3f F=%5.3f        \n";
+constexpr char kMinimumAngle[] = "　　　　　　　　　α=%8.3f        ";
+constexpr char kSegmentsLatest[] = "すべり線=(%7.3f,%7.3f)-(%7.3f,%7.3f) F=%5.3f        \n";
+
+// A stack buffer for one formatted line; wide enough for several %f of the largest doubles.
+class LineBuffer {
+ public:
+  std::string_view Format(const char* format, ...) __attribute__((format(printf, 2, 3))) {
+    va_list args;
+    va_start(args, format);
+    const int n = std::vsnprintf(text_, sizeof text_, format, args);
+    va_end(args);
+    if (n < 0) return {};
+    return {text_, static_cast<std::size_t>(n) < sizeof text_ ? static_cast<std::size_t>(n)
+                                                              : sizeof text_ - 1};
+  }
+
+ private:
+  char text_[4096];
+};
+
+void WriteHead(SlipFamily family, const SlipResult& r, LineBuffer& b, AnswerDumpFile& dump) {
+  if (family == SlipFamily::LineBetweenSegments) {
+    dump.WriteLine(
+        b.Format(kSegmentsHead, r.cx, r.cy, r.dx, r.dy, r.sx, r.sy, r.ex, r.ey));
+  } else {
+    dump.WriteLine(b.Format(kCircleHead, r.cx, r.cy, r.rr, r.sx, r.sy, r.ex, r.ey));
+  }
+}
+
+void WriteResisting(SlipFamily family, const SlipResult& r, const BishopShares& shares,
+                    LineBuffer& b, AnswerDumpFile& dump) {
+  switch (family) {
+    case SlipFamily::Circle:
+      dump.WriteLine(b.Format(kCircleSoilEnds, r.csx, r.csy, r.cex, r.cey));
+      dump.WriteLine(b.Format(kCircleResisting, r.mrf, r.mrc, r.mry, r.mr));
+      break;
+    case SlipFamily::BishopCircle:
+      dump.WriteLine(b.Format(kCircleSoilEnds, r.csx, r.csy, r.cex, r.cey));
+      dump.WriteLine(b.Format(kPartResisting, shares.friction, shares.cohesion, r.mr));
+      break;
+    case SlipFamily::LineFromPoint:
+    case SlipFamily::LineBetweenSegments:
+      dump.WriteLine(b.Format(kPartResisting, r.mrf, r.mrc, r.mr));
+      break;
+  }
+}
+
+}  // namespace
+
+void WriteDumpLines(SlipFamily family, const SlipResult& r, const BishopShares& shares,
+                    AnswerDumpFile& dump) {
+  if (!dump.IsOpen()) return;
+  LineBuffer b;
+  WriteHead(family, r, b, dump);
+  WriteResisting(family, r, shares, b, dump);
+  dump.WriteLine(b.Format(kDriving, r.mdw, r.mdh, r.mdk, r.md, r.f));
+}
+
+void ShowStoredSurface(SlipFamily family, const SlipResult& r, const MinSlipRecord& m,
+                       CalcProgress& progress) {
+  LineBuffer b;
+  switch (family) {
+    case SlipFamily::Circle:
+    case SlipFamily::BishopCircle:
+      progress.SetLine(4, b.Format(kCircleLatest, r.cx, r.cy, r.rr, r.f));
+      break;
+    case SlipFamily::LineFromPoint:
+      progress.SetLine(4, b.Format(kLineLatest, r.cx, r.cy, r.rr, r.f));
+      break;
+    case SlipFamily::LineBetweenSegments:
+      progress.SetLine(4, b.Format(kSegmentsLatest, r.cx, r.cy, r.dx, r.dy, r.f));
+      break;
+  }
+  progress.SetLine(5, b.Format(kMinimumF, m.F));
+  progress.SetLine(6, b.Format(kMinimumXY, m.cx, m.cy));
+  switch (family) {
+    case SlipFamily::Circle:
+    case SlipFamily::BishopCircle:
+      progress.SetLine(7, b.Format(kMinimumR, m.rr));
+      break;
+    case SlipFamily::LineFromPoint:
+      progress.SetLine(7, b.Format(kMinimumAngle, m.rr));
+      break;
+    case SlipFamily::LineBetweenSegments:
+      progress.SetLine(7, b.Format(kMinimumXY, m.EndX, m.EndY));
+      break;
+  }
+  progress.Repaint();
+}
+
+}  // namespace selvana

@@ -1,0 +1,34 @@
+// The fixed-format texts of an accepted slip surface: its dump-file lines and the progress
+// lines of the latest surface and the running minimum, one layout per method family.
+#pragma once
+
+#include "calc/progress/progress.h"
+#include "calc/results/dump_file.h"
+#include "calc/results/slip_result.h"
+
+namespace selvana {
+
+enum class SlipFamily {
+  Circle,               // methods 0 and 1
+  BishopCircle,         // methods 2 and 4
+  LineFromPoint,        // method 3
+  LineBetweenSegments,  // method 5
+};
+
+// The friction and cohesion shares of the last Bishop iteration, which the Bishop dump line
+// shows in place of the record's mrf and mrc.
+struct BishopShares {
+  double friction = 0.0;
+  double cohesion = 0.0;
+};
+
+// Writes the dump lines of r (three or four, by family). Formats into a fixed buffer: nothing
+// is allocated per surface.
+void WriteDumpLines(SlipFamily family, const SlipResult& r, const BishopShares& shares,
+                    AnswerDumpFile& dump);
+
+// Sets progress lines 4 (the surface r) to 7 (the running minimum m) and repaints.
+void ShowStoredSurface(SlipFamily family, const SlipResult& r, const MinSlipRecord& m,
+                       CalcProgress& progress);
+
+}  // namespace selvana

@@ -1,0 +1,32 @@
+// The search of method 3: straight slip lines through one start point over a range of slip
+// angles, in one pass or two (the second around the best angle at a tenth of the step).
+#pragma once
+
+#include "calc/progress/progress.h"
+
+namespace selvana {
+
+// Runs the whole search from StraightSlipSettings' start point on the model in place (block
+// polygons traced, design copy applied by the run entry): shows the progress window, opens each
+// pass's dump file, evaluates every angle of the pass, polls for a stop once per angle, stores
+// every wedge through StoreLineResult. Passes are held to 1..4 (the four result tables). A pass
+// whose working range is empty (maximum more than 0.0001 below minimum) evaluates nothing and
+// ends the search. Returns 0 when it ran to its end (also when a step of 0 or less would never
+// advance: the run entry refuses that first), -1 when the user stopped it.
+int SearchSlipLinesByAngle(CalcProgress& progress);
+
+// Sets the angle range of SearchGrid from StraightSlipSettings.Range, narrowed by the
+// arc-limit lines and points seen from (x0, y0) (kinds 3 and 5 raise the minimum, 4 and 6 lower
+// the maximum), and LineDirectionFactor and SlopeDirection from the upper limit's direction.
+// Without upper-limit lines the factor is -1: the line rises to the left of the start point.
+// With lower-limit lines only, the lower limit still raises the minimum. Returns 0.
+int SlipAngleRange(double x0, double y0);
+
+// Fills SurfaceHits with the crossings of the boundary lines with the ray of 10000 m from
+// (x0, y0) at the signed angle alpha (degrees) in the sense of LineDirectionFactor, the part
+// above the start point for Side 1, below for Side 2, both otherwise, gathered line by line
+// (upper before lower); sorted and with the block of every piece (found at the middle of the
+// piece). Returns 0.
+int SlipLineSurfaceIntersections(double x0, double y0, double alpha);
+
+}  // namespace selvana

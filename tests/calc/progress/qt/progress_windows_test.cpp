@@ -1,0 +1,103 @@
+// The progress and abort windows: their layout, the lines a calculation writes, and a stop asked
+// on the abort window reaching the calculation at its next poll.
+#include "calc/progress/qt/qt_calc_progress.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <cstdlib>
+#include <memory>
+
+#include "calc/progress/qt/Msg.h"
+#include "calc/progress/qt/Stop.h"
+#include "model/project_model.h"
+
+namespace selvana {
+namespace {
+
+class ProgressWindows : public ::testing::Test {
+ protected:
+  ProgressWindows() : msg(new TMsg_Frm), stop(new TStop_Frm(msg.get())), progress(*msg, *stop) {}
+
+  void PostClick() {
+    const QPointF at(10, 10);
+    QApplication::postEvent(stop.get(), new QMouseEvent(QEvent::MouseButtonPress, at, at,
+                                                        stop->mapToGlobal(at), Qt::LeftButton,
+                                                        Qt::LeftButton, Qt::NoModifier));
+  }
+
+  std::unique_ptr<TMsg_Frm> msg;
+  std::unique_ptr<TStop_Frm> stop;
+  QtCalcProgress progress;
+};
+
+TEST_F(ProgressWindows, AbortWindowLiesFourPixelsInsideTheProgressWindowsCorner) {
+  const QRect m = msg->OuterGeometry();
+  EXPECT_EQ(m.size(), QSize(450, 228));
+  EXPECT_EQ(stop->x(), m.left() + m.width() - 104 - 4);
+  EXPECT_EQ(stop->y(), m.top() + m.height() - 38 - 4);
+  EXPECT_EQ(msg->windowTitle().toStdString(), "メッセージの表示");
+  EXPECT_EQ(msg->Panel1()->text().toStdString(), "計算中止");
+}
+
+TEST_F(ProgressWindows, DesignedFrameGivesTheOuterSizeAndPutsTheAbortWindowOverPanel1) {
+  const QSize frame(2 * kMsgBorder, 2 * kMsgBorder + kMsgCaption);
+  EXPECT_EQ(msg->size() + frame, QSize(450, 228));
+  // In that frame Panel1 lies at (335, 186); the abort window 4 px inside the lower right corner.
+  const QPoint panel = msg->Panel1()->pos() + QPoint(kMsgBorder, kMsgBorder + kMsgCaption);
+  const QPoint face = stop->pos() - msg->pos();
+  EXPECT_EQ(face, QPoint(450 - 104 - 4, 228 - 38 - 4));
+  EXPECT_EQ(face.y(), panel.y());
+  EXPECT_LE(std::abs(face.x() - panel.x()), 8);  // the design leaves it a few pixels right
+}
+
+TEST_F(ProgressWindows, LinesTakeTheCalculationsTexts) {
+  progress.SetLine(2, "円形中心　X =   1.000");
+  progress.SetLine(9, "ignored");
+  EXPECT_EQ(msg->Line(2)->text().toStdString(), "円形中心　X =   1.000");
+  EXPECT_TRUE(msg->Line(8)->text().isEmpty());
+}
+
+TEST_F(ProgressWindows, ShowKeepsTheAbortWindowModalUntilHide) {
+  progress.Show();
+  EXPECT_TRUE(msg->isVisible());
+  EXPECT_TRUE(stop->isVisible());
+  EXPECT_EQ(QApplication::activeModalWidget(), stop.get());  // the other windows take no input
+  progress.Hide();
+  EXPECT_FALSE(msg->isVisible());
+  EXPECT_FALSE(stop->isVisible());
+}
+
+TEST_F(ProgressWindows, PollWithoutInputDoesNotStop) {
+  progress.Show();
+  EXPECT_FALSE(progress.PollStop());
+  EXPECT_FALSE(AbortRequested(progress));
+  EXPECT_EQ(CalcStatus, 0);
+}
+
+TEST_F(ProgressWindows, ClickWaitingForTheAbortWindowStopsAtTheNextPoll) {
+  progress.Show();
+  PostClick();
+  EXPECT_TRUE(AbortRequested(progress));
+  EXPECT_EQ(CalcStatus, -1);
+  EXPECT_FALSE(progress.PollStop());  // the request was taken once
+}
+
+TEST_F(ProgressWindows, KeyOnTheAbortWindowStops) {
+  progress.Show();
+  QApplication::postEvent(stop.get(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier));
+  EXPECT_TRUE(progress.PollStop());
+}
+
+TEST_F(ProgressWindows, ClickBeforeTheRunIsNotAStop) {
+  PostClick();
+  QApplication::processEvents();
+  progress.Show();
+  EXPECT_FALSE(progress.PollStop());
+}
+
+}  // namespace
+}  // namespace selvana
