@@ -11,6 +11,8 @@
 #include "platform/program_folders.h"
 #include "mainwin/recent_files.h"
 #include "platform/cp932.h"
+#include "platform/file_lookup.h"
+#include "platform/message_box.h"
 #include "platform/number_format.h"
 #include "platform/text_file.h"
 
@@ -29,6 +31,19 @@ std::string EncodePath(const std::string& path) {
   TextConversion converted = Utf8ToCp932(path);
   if (converted.replaced > 0) return std::string();
   return CutCp932(converted.text, kMaxSettingsPathBytes);
+}
+
+// The folder above folder ("/a/b/" gives "/a/"); empty when there is none.
+std::string ParentFolder(std::string folder) {
+  while (!folder.empty() && folder.back() == '/') folder.pop_back();
+  return FolderOf(folder);
+}
+
+// The data folder as the file carries it: a folder whose name CP932 cannot hold would come
+// back as an empty folder, so the nearest folder above it that CP932 can hold is kept instead.
+std::string EncodeDataFolder(std::string folder) {
+  while (!folder.empty() && !CanHoldInCp932(folder)) folder = ParentFolder(folder);
+  return EncodePath(folder);
 }
 
 // The next integer of text as "%d" reads it: blanks, an optional sign, digits. Advances text.
@@ -67,7 +82,13 @@ std::vector<std::string> ReadLines(TextFileReader& file) {
 int ReadSettingsFile(const std::string& path) {
   ResetFormSizes();
   TextFileReader file;
-  if (!file.Open(path)) return 1;
+  if (!file.Open(path)) {
+    // A missing file is the first start; one that is there but cannot be read is told.
+    if (file.Failure() == OpenFailure::kCannotRead) {
+      ShowMessage(OpenFailureMessage("設定ファイル", path, file.Failure()), "error");
+    }
+    return 1;
+  }
   const std::vector<std::string> lines = ReadLines(file);
   file.Close();
   const int count = static_cast<int>(lines.size());
@@ -86,7 +107,7 @@ int ReadSettingsFile(const std::string& path) {
 bool WriteSettingsFile(const std::string& path) {
   TextFileWriter file;
   if (!file.Open(path)) return false;
-  file.WriteLine(EncodePath(DataDir));
+  file.WriteLine(EncodeDataFolder(DataDir));
   for (const std::string& recent : RecentFiles) file.WriteLine(EncodePath(recent));
   for (const FormSize& s : FormSizes) {
     file.WriteLine(StrFormat("%d %d %d %d", s.Width, s.Height, s.Left, s.Top));

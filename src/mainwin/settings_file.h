@@ -18,12 +18,14 @@ inline constexpr std::size_t kMaxSettingsPathBytes = 511;
 // file gives the defaults for whatever it lacks: a missing first line leaves DataDir as it was,
 // missing recent-file lines give empty slots, a size line that does not hold four whole numbers
 // leaves that slot at its default. Returns 0 when the file was read, 1 when it could not be
-// opened (then only the window sizes change, to their defaults).
+// opened (then only the window sizes change, to their defaults); a file that is there but cannot
+// be read is told in a message box captioned "error", a missing one is not.
 int ReadSettingsFile(const std::string& path);
 
-// Writes the settings file at path, replacing an old one. A folder or path that CP932 cannot
-// represent is written as an empty line (it could not be read back). Returns false when the file
-// could not be written completely.
+// Writes the settings file at path, replacing an old one. A data folder that CP932 cannot
+// represent is written as the nearest folder above it that it can; a recent file that it cannot
+// represent (none enters the list, see AddRecentFile) would be an empty line. Returns false when
+// the file could not be written completely.
 bool WriteSettingsFile(const std::string& path);
 
 // Puts the program folders, recent files and window sizes back to their state before start-up

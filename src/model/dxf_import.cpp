@@ -35,9 +35,15 @@ std::string DxfPath(const std::string& name) {
 
 bool OpenOrTell(DxfReader& reader, const std::string& name) {
   if (reader.Open(DxfPath(name))) return true;
-  ShowMessage(StrFormat("地形ＤＸＦファイル(%s%s) が見つかりません。", name.c_str(), kExtension),
-              "error");
+  ShowMessage(OpenFailureMessage("地形ＤＸＦファイル", name + kExtension, reader.Failure()), "error");
   return false;
+}
+
+// An import that found nothing would leave an empty terrain: it is refused instead.
+void TellNoSegment(const std::string& name) {
+  ShowMessage(StrFormat("地形ＤＸＦファイル(%s%s) に読み込める線分がありません。地形は変更しません。",
+                        name.c_str(), kExtension),
+              "error");
 }
 
 // Rounded to the nearest millimetre, halves upward.
@@ -146,9 +152,18 @@ int ImportDxfTerrain(const std::string& name, DxfSettingsPrompt& prompt) {
   DxfImportSettings settings;
   if (!Survey(name, settings)) return 0;
   const int count = settings.LineCount;
+  if (count == 0) {
+    TellNoSegment(name);
+    return 0;
+  }
   if (!prompt.Ask(settings)) return 0;
   TerrainBuilder terrain;
   if (!Collect(name, count, settings, terrain)) return 0;
+  // Every segment may still have shrunk to a point, or reach only points past the limit.
+  if (terrain.Lines().empty()) {
+    TellNoSegment(name);
+    return 0;
+  }
   ReplaceTerrain(terrain);
   MarkModified(true);
   return 0;

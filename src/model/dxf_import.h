@@ -17,8 +17,9 @@ inline constexpr int kDxfMaxLines = 960;
 // transforms them (X' = floor(1000 shiftX + 1000 mag X + 0.5) / 1000), merges points within
 // 1 mm, drops zero-length and repeated segments and those reaching beyond 960 points, and
 // replaces point and line slots 0..959 (slots above are left alone; blocks and settings too).
-// Then DataModified := 1 and CalcStatus := 0. A missing file gets an "error" message box; a
-// missing file or a cancel changes nothing. Returns 0 in every case.
+// Then DataModified := 1 and CalcStatus := 0. A missing or unreadable file, and one that holds
+// no segment to import (none found, or none left after rounding), get an "error" message box
+// and change nothing; so does a cancel, without a box. Returns 0 in every case.
 int ImportDxfTerrain(const std::string& name, DxfSettingsPrompt& prompt);
 
 }  // namespace selvana

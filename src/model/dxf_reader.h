@@ -23,8 +23,9 @@ struct DxfRange {
 
 class DxfReader {
  public:
-  // Opens the file at path; false when it cannot be opened.
+  // Opens the file at path; false when it cannot be opened, for the reason in Failure().
   bool Open(const std::string& path);
+  OpenFailure Failure() const { return file_.Failure(); }
 
   // The next segment in file order; false at the end of the file. The end of the file inside
   // an entity also ends the reading (the incomplete entity gives no segment).

@@ -25,6 +25,11 @@ void TellError(const char* format, const std::string& name, const char* extensio
   ShowMessage(StrFormat(format, (name + extension).c_str()), "error");
 }
 
+void TellNotOpened(const char* what, const std::string& name, const char* extension,
+                   const TextFileReader& file) {
+  ShowMessage(OpenFailureMessage(what, name + extension, file.Failure()), "error");
+}
+
 // A pressure row starts with a digit, a minus sign or a decimal point.
 bool IsRowLine(const std::string& line) {
   if (line.empty()) return false;
@@ -71,7 +76,7 @@ int ReadSheetPileSpecFile(const std::string& name, SheetPileSettingsRecord& pile
                           DrawSettingsRecord& draw) {
   TextFileReader file;
   if (!file.Open(DataFilePath(name, kPileExtension))) {
-    TellError("矢板諸元インポートファイル(%s) が見つかりません。", name, kPileExtension);
+    TellNotOpened("矢板諸元インポートファイル", name, kPileExtension, file);
     return 1;
   }
   pile.PileX = 0.0;
@@ -90,7 +95,7 @@ int ReadSheetPileSpecFile(const std::string& name, SheetPileSettingsRecord& pile
 int ReadPartialFactorFile(const std::string& name, PartialFactorsRecord& factors) {
   TextFileReader file;
   if (!file.Open(DataFilePath(name, kFactorExtension))) {
-    TellError("部分安全係数ファイル(%s) が見つかりません。", name, kFactorExtension);
+    TellNotOpened("部分安全係数ファイル", name, kFactorExtension, file);
     return 1;
   }
   std::string line;

@@ -91,10 +91,10 @@ int ScanFields(std::string_view line, const Fields& fields, std::size_t count, i
   return stored;
 }
 
-int ScanInt(std::string_view line, int fallback) {
+std::optional<int> ScanInt(std::string_view line) {
   std::size_t pos = 0;
   std::size_t begin = 0;
-  if (!TakeNumber(line, pos, begin, true)) return fallback;
+  if (!TakeNumber(line, pos, begin, true)) return std::nullopt;
   return ParseInt(line.substr(begin, pos - begin));
 }
 

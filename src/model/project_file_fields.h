@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -69,7 +70,7 @@ std::string FormatFields(const Fields& fields, int row);
 // that are not reached keep their values. Returns the number of fields stored.
 int ScanFields(std::string_view line, const Fields& fields, std::size_t count, int row);
 
-// The leading "%d" number of a line, or fallback when the line does not start with one.
-int ScanInt(std::string_view line, int fallback);
+// The leading "%d" number of a line; nothing when the line does not start with one.
+std::optional<int> ScanInt(std::string_view line);
 
 }  // namespace selvana

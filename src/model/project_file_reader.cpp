@@ -17,12 +17,14 @@
 namespace selvana {
 namespace {
 
-constexpr const char* kMissingMessage = "斜面安定検討データファイル(%s) が見つかりません。";
+constexpr const char* kFileKind = "斜面安定検討データファイル";
 constexpr const char* kBadVersionMessage = "(Error)データのバージョンが正しくありません";
 constexpr const char* kTruncatedMessage =
     "斜面安定検討データファイル(%s) は途中で終わっています。読み込めた所までを使います。";
 constexpr const char* kOverCapacityMessage =
     "斜面安定検討データファイル(%s) のデータ数が上限を超えています。上限を超えた分は読み込みませんでした。";
+constexpr const char* kBadCountMessage =
+    "斜面安定検討データファイル(%s) のデータ数が数値ではありません。次の見出し行までを読み込みました。";
 constexpr const char* kRepairedMessage =
     "斜面安定検討データファイル(%s) の点・線分・ブロックの番号に誤りがありました。"
     "誤った線分は削除し、番号は直しました。";
@@ -48,11 +50,12 @@ enum class ReadKind { kFull, kPartial };
 int ReadProject(const std::string& base, SectionSet store, ReadKind kind) {
   TextFileReader in;
   if (!in.Open(ProjectFilePath(base))) {
-    ShowError(kMissingMessage, base);
+    ShowMessage(OpenFailureMessage(kFileKind, ProjectFileShownName(base), in.Failure()), "error",
+                MsgButtons::Ok, MsgIcon::Error);
     return kReadCannotOpen;
   }
   std::string first;
-  const int version = in.ReadLine(first) ? ScanInt(first, 0) : 0;
+  const int version = in.ReadLine(first) ? ScanInt(first).value_or(0) : 0;
   if (version < kOldestProjectVersion || version > kProjectVersion) {
     ShowMessage(kBadVersionMessage, "error", MsgButtons::Ok, MsgIcon::Error);
     return kReadBadVersion;
@@ -65,9 +68,11 @@ int ReadProject(const std::string& base, SectionSet store, ReadKind kind) {
   const bool repaired = RepairTables(store);
 
   if (reader.truncated()) ShowError(kTruncatedMessage, base);
+  if (reader.badCount()) ShowError(kBadCountMessage, base);
   if (reader.overCapacity()) ShowError(kOverCapacityMessage, base);
   if (repaired) ShowError(kRepairedMessage, base);
-  const bool sameAsFile = !reader.truncated() && !reader.overCapacity() && !repaired;
+  const bool sameAsFile =
+      !reader.truncated() && !reader.badCount() && !reader.overCapacity() && !repaired;
 
   CalcStatus = 0;
   if (ResetHooks.ResetMouseMode) ResetHooks.ResetMouseMode();

@@ -6,10 +6,12 @@
 namespace selvana {
 namespace {
 
-// Sets number to index unless it marks a free slot; true on a change.
+// Every negative number marks a free slot, stored as -1; any other number becomes index.
+// True on a change.
 bool OwnIndex(int& number, int index) {
-  if (number == -1 || number == index) return false;
-  number = index;
+  const int own = number < 0 ? -1 : index;
+  if (number == own) return false;
+  number = own;
   return true;
 }
 

@@ -4,15 +4,16 @@
 
 namespace selvana {
 
-// A used point slot (Id other than -1) gets its own index as Id. Returns true on a change.
+// A used point slot (Id 0 or more) gets its own index as Id; a negative Id marks a free slot and
+// becomes -1. Returns true on a change.
 bool RepairPointIds();
 
 // A line whose kind is outside -1..7, or whose ends are not used point slots below PointCount,
 // is freed (Kind -1). Returns true on a change.
 bool RepairLineEnds();
 
-// A used block slot (Number other than -1) gets its own index as Number. Returns true on a
-// change.
+// A used block slot (Number 0 or more) gets its own index as Number; a negative Number marks a
+// free slot and becomes -1. Returns true on a change.
 bool RepairBlockNumbers();
 
 }  // namespace selvana

@@ -9,6 +9,9 @@ namespace {
 
 constexpr std::size_t kTitleBuffer = kMaxTextBytes + 1;
 
+// A comment line: it ends a list, and rows whose count was not a number.
+bool IsHeadingLine(const std::string& line) { return !line.empty() && line[0] == '$'; }
+
 // Index of the last item of a stored section.
 std::size_t LastStored(const std::vector<LayoutItem>& layout, SectionSet store) {
   std::size_t last = 0;
@@ -54,6 +57,12 @@ bool LayoutReader::Next(std::string& line) {
     return false;
   }
   return true;
+}
+
+// Leaves line (a "$" line that ended a list or rows) for the next item.
+void LayoutReader::PutBack(std::string& line) {
+  pending_ = std::move(line);
+  hasPending_ = true;
 }
 
 // Reads one item; the walk notices the end of the file afterwards.
@@ -114,11 +123,13 @@ void LayoutReader::ReadRows(const LayoutItem& item, bool store) {
   std::string line;
   if (!Next(line)) return;
   int& count = item.fields[0].asInt(0);
-  const int listed = ScanInt(line, count);
+  // A count that is not a number is damage, never the count of the project open before.
+  const std::optional<int> listed = ScanInt(line);
+  if (!listed && store) badCount_ = true;
   const Fields& row = item.record[0].fields;
   int read = 0;
   if (Next(line)) {  // the comment before the rows
-    for (; read < listed && Next(line); ++read) {
+    for (; NextRow(listed, read, line); ++read) {
       if (store && read < item.capacity) ScanFields(line, row, row.size(), read);
     }
   }
@@ -128,15 +139,24 @@ void LayoutReader::ReadRows(const LayoutItem& item, bool store) {
   }
 }
 
+// The next of the counted rows: while fewer than listed were read, or, when the count was not a
+// number, every value line up to the next "$" line, which is left for the next item.
+bool LayoutReader::NextRow(const std::optional<int>& listed, int read, std::string& line) {
+  if (listed) return read < *listed && Next(line);
+  if (!Next(line)) return false;
+  if (!IsHeadingLine(line)) return true;
+  PutBack(line);
+  return false;
+}
+
 // Records until a "$" line, which is left for the next item. A record cut off by the end of
 // the file is not counted.
 void LayoutReader::ReadList(const LayoutItem& item, bool store) {
   if (store) *item.count = 0;
   std::string line;
   for (int slot = 0; Next(line); ++slot) {
-    if (!line.empty() && line[0] == '$') {
-      pending_ = std::move(line);
-      hasPending_ = true;
+    if (IsHeadingLine(line)) {
+      PutBack(line);
       return;
     }
     const bool keep = store && slot < item.capacity;

@@ -2,6 +2,7 @@
 // and the lines of the wanted sections are stored into the model.
 #pragma once
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,9 +38,13 @@ class LayoutReader {
   bool truncated() const { return truncated_; }
   // A list or counted rows held more than the table takes; the rest was read and dropped.
   bool overCapacity() const { return overCapacity_; }
+  // A count line of counted rows was not a number; its rows were read up to the next "$" line.
+  bool badCount() const { return badCount_; }
 
  private:
   bool Next(std::string& line);
+  void PutBack(std::string& line);
+  bool NextRow(const std::optional<int>& listed, int read, std::string& line);
   bool Stores(const LayoutItem& item) const { return store_.Has(item.section); }
   bool Present(const VersionGate& gate) const { return version_ >= gate.since; }
   void Read(const LayoutItem& item);
@@ -59,6 +64,7 @@ class LayoutReader {
   bool ended_ = false;
   bool truncated_ = false;
   bool overCapacity_ = false;
+  bool badCount_ = false;
 };
 
 }  // namespace selvana

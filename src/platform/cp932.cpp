@@ -128,6 +128,11 @@ std::string ToCp932(std::string_view utf8) { return Utf8ToCp932(utf8).text; }
 
 std::string ToUtf8(std::string_view cp932) { return Cp932ToUtf8(cp932).text; }
 
+bool CanHoldInCp932(std::string_view utf8) {
+  const TextConversion converted = Utf8ToCp932(utf8);
+  return converted.replaced == 0 && ToUtf8(converted.text) == utf8;
+}
+
 bool IsCp932LeadByte(unsigned char c) {
   return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
 }

@@ -21,6 +21,10 @@ TextConversion Cp932ToUtf8(std::string_view cp932);
 std::string ToCp932(std::string_view utf8);
 std::string ToUtf8(std::string_view cp932);
 
+// True when the UTF-8 text goes to CP932 and comes back unchanged: every character has a code,
+// and not one that reads back as another character.
+bool CanHoldInCp932(std::string_view utf8);
+
 // True for the first byte of a double-byte CP932 character (0x81-0x9F, 0xE0-0xFC).
 bool IsCp932LeadByte(unsigned char c);
 

@@ -1,6 +1,10 @@
 // Text files with CR LF line ends: a writer that remembers any failed write until Close, and
-// a reader of whole lines of any length.
+// a reader of whole lines of any length that takes every usual line end.
 #include "platform/text_file.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
 
 namespace selvana {
 
@@ -39,28 +43,80 @@ bool TextFileWriter::Close() {
 
 TextFileReader::~TextFileReader() { Close(); }
 
+namespace {
+
+OpenFailure FailureOf(int error) {
+  return (error == ENOENT || error == ENOTDIR || error == ENAMETOOLONG || error == ELOOP)
+             ? OpenFailure::kNotFound
+             : OpenFailure::kCannotRead;
+}
+
+}  // namespace
+
+std::string OpenFailureMessage(std::string_view what, std::string_view name, OpenFailure failure) {
+  const char* const verdict =
+      failure == OpenFailure::kCannotRead ? ") が読み込めません。" : ") が見つかりません。";
+  return std::string(what) + "(" + std::string(name) + verdict;
+}
+
 bool TextFileReader::Open(const std::string& path) {
   Close();
+  // A folder (or a device, a pipe) opens like a file and reads as empty or fails later: only a
+  // regular file is a file here.
+  struct stat info {};
+  if (stat(path.c_str(), &info) != 0) {
+    failure_ = FailureOf(errno);
+    return false;
+  }
+  if (!S_ISREG(info.st_mode)) {
+    failure_ = OpenFailure::kNotFound;
+    return false;
+  }
   file_ = std::fopen(path.c_str(), "rb");
+  failure_ = file_ ? OpenFailure::kNone : FailureOf(errno);
   return file_ != nullptr;
+}
+
+int TextFileReader::Get() {
+  if (ahead_.empty()) return std::getc(file_);
+  const int c = static_cast<unsigned char>(ahead_.back());
+  ahead_.pop_back();
+  return c;
+}
+
+void TextFileReader::Unget(int c) {
+  if (c != EOF) ahead_ += static_cast<char>(c);
+}
+
+// After a CR: an LF or a CR LF that follows belongs to the same line end.
+void TextFileReader::SkipRestOfLineEnd() {
+  const int second = Get();
+  if (second == '\n') return;
+  if (second == '\r') {
+    const int third = Get();
+    if (third == '\n') return;
+    Unget(third);
+  }
+  Unget(second);
 }
 
 bool TextFileReader::ReadLine(std::string& line) {
   line.clear();
   if (!file_) return false;
-  int c = std::getc(file_);
+  int c = Get();
   if (c == EOF) return false;
-  while (c != EOF && c != '\n') {
+  while (c != EOF && c != '\n' && c != '\r') {
     line += static_cast<char>(c);
-    c = std::getc(file_);
+    c = Get();
   }
-  if (c == '\n' && !line.empty() && line.back() == '\r') line.pop_back();
+  if (c == '\r') SkipRestOfLineEnd();
   return true;
 }
 
 void TextFileReader::Close() {
   if (file_) std::fclose(file_);
   file_ = nullptr;
+  ahead_.clear();
 }
 
 }  // namespace selvana

@@ -42,6 +42,14 @@ TEST(RecentFileOrder, PathsDifferingInCaseAreDifferentEntries) {
   EXPECT_EQ(RecentFiles[1], "/data/A.SDW");
 }
 
+TEST(RecentFileOrder, PathTheSettingsFileCannotKeepIsNotListed) {
+  // "é" has no CP932 code; the wave dash would come back from CP932 as a full-width tilde.
+  AddAll({"/data/A.SDW", "/home/josé/B.SDW", "/data/\u301C/C.SDW", "/data/斜面/D.SDW"});
+  EXPECT_EQ(RecentFiles[0], "/data/斜面/D.SDW");
+  EXPECT_EQ(RecentFiles[1], "/data/A.SDW");
+  EXPECT_EQ(RecentFiles[2], "");
+}
+
 TEST(RecentFileMenu, EmptyListShowsNothing) {
   RecordingRecentFilesMenu menu;
   AddRecentFile("");

@@ -150,6 +150,27 @@ TEST(SettingsFileLongPaths, UnrepresentablePathIsWrittenEmpty) {
   EXPECT_EQ(RecentFiles[1], "/data/B.SDW");
 }
 
+TEST(SettingsFileLongPaths, UnrepresentableDataFolderKeepsTheNearestFolderAbove) {
+  const struct {
+    const char* folder;
+    const char* kept;
+  } cases[] = {
+      {"/data/斜面/josé/", "/data/斜面/"},
+      {"/data/josé/x/y/", "/data/"},
+      {"/josé/", "/"},
+      {"/data/\u301C/", "/data/"},  // the wave dash comes back from CP932 as another character
+      {"/data/斜面/", "/data/斜面/"},
+  };
+  TempFolder dir;
+  for (const auto& c : cases) {
+    DataDir = c.folder;
+    ASSERT_TRUE(WriteSettingsFile(dir.File("DROVIK.ini")));
+    DataDir.clear();
+    ReadSettingsFile(dir.File("DROVIK.ini"));
+    EXPECT_EQ(DataDir, c.kept) << c.folder;
+  }
+}
+
 TEST(SettingsFileWrite, ReportsAFileThatCannotBeCreated) {
   TempFolder dir;
   EXPECT_FALSE(WriteSettingsFile(dir.File("no/such/folder/DROVIK.ini")));

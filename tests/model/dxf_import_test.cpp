@@ -220,6 +220,36 @@ TEST_F(DxfImportTest, MissingFileIsToldAndChangesNothing) {
   EXPECT_EQ(DataModified, 0);
 }
 
+TEST_F(DxfImportTest, FileWithoutASegmentToImportIsRefusedAndKeepsTheTerrain) {
+  const std::string lwpolyline = Pair(0, "LWPOLYLINE") + Pair(90, "2") + Pair(10, "0.0") +
+                                 Pair(20, "0.0") + Pair(10, "5.0") + Pair(20, "5.0");
+  const struct {
+    const char* name;
+    std::string text;
+    int asked;  // whether the prompt was shown: only when the first pass found segments
+  } cases[] = {
+      {"empty file", "", 0},
+      {"no entities", Entities(""), 0},
+      {"only LWPOLYLINE", Entities(lwpolyline), 0},
+      {"only inside a block", Pair(0, "BLOCK") + Line(0, 0, 1, 1) + Pair(0, "ENDBLK"), 0},
+      {"zero length after rounding", Entities(Line(1.0, 1.0, 1.0004, 1.0)), 1},
+  };
+  for (const auto& c : cases) {
+    MakeOldTerrain();
+    prompt.asked = 0;
+    ScriptedMessageBox box;
+    box.Expect("地形ＤＸＦファイル(" + (folder / "t") +
+                   ".DXF) に読み込める線分がありません。地形は変更しません。",
+               "error");
+    Import(c.text);
+    EXPECT_EQ(prompt.asked, c.asked) << c.name;
+    EXPECT_EQ(PointCount, 5) << c.name;
+    EXPECT_EQ(LineTable[0].Kind, kLineUncut) << c.name;
+    EXPECT_EQ(DataModified, 0) << c.name;
+    EXPECT_EQ(CalcStatus, 1) << c.name;
+  }
+}
+
 TEST_F(DxfImportTest, FileGoneBeforeTheSecondPassChangesNothing) {
   MakeOldTerrain();
   ScriptedMessageBox box;

@@ -7,6 +7,7 @@
 #include "model/project_file.h"
 #include "model/project_file_test_util.h"
 #include "model/project_model.h"
+#include "platform/cp932.h"
 #include "support/temp_folder.h"
 #include "support/scripted_message_box.h"
 
@@ -289,6 +290,50 @@ TEST_F(ProjectFileRead, BadReferencesAreRepairedAndTold) {
   EXPECT_EQ(2, PointTable[2].Id);
   for (int i = 0; i < 4; ++i) EXPECT_EQ(kLineFree, LineTable[i].Kind) << i;
   EXPECT_EQ(1, DataModified);
+}
+
+TEST_F(ProjectFileRead, CountThatIsNotANumberReadsTheSameWhateverWasOpenBefore) {
+  auto lines = RichLines();
+  auto countOf = [&](const char* comment) {
+    return std::find(lines.begin(), lines.end(), ToCp932(comment)) + 1;
+  };
+  *countOf("$   粘着力基準線　点数") = "three";
+  *countOf("$   矢板受動土圧　データ数") = "";
+  Put("N", lines);
+  // Read over a new project, then over one with other counts: the file means the same.
+  std::string saved[2];
+  for (int before = 0; before < 2; ++before) {
+    ResetProjectData();
+    if (before == 1) BuildRichModel(), cm.CohesionRefLine.Count = 1, SheetPileSettings.RowCount = 9;
+    ScriptedMessageBox box;
+    box.Expect(Message("N", " のデータ数が数値ではありません。次の見出し行までを読み込みました。"),
+               "error");
+    ASSERT_EQ(kReadOk, ReadProjectFile(Base("N")));
+    EXPECT_EQ(3, cm.CohesionRefLine.Count);
+    EXPECT_EQ(30.0, cm.CohesionRefLine.X[2]);
+    EXPECT_EQ(2, SheetPileSettings.RowCount);
+    EXPECT_EQ(45.0, SheetPileSettings.Intensity[1]);
+    EXPECT_EQ(5.5, cm.MaxSafetyFactor);
+    EXPECT_EQ(9000.0, SheetPileSettings.AllowableShear);
+    EXPECT_EQ(3, BlockCount);
+    EXPECT_EQ(1, DataModified);
+    ASSERT_EQ(kWriteOk, WriteProjectFile(Base("S")));
+    saved[before] = ReadBytes(Path("S"));
+  }
+  EXPECT_EQ(saved[0], saved[1]);
+}
+
+TEST_F(ProjectFileRead, EveryNegativeNumberMarksAFreeSlot) {
+  auto lines = RichLines();
+  auto at = [&](const std::string& row) { return std::find(lines.begin(), lines.end(), row); };
+  *at("-1,0.000000,0.000000") = "-5,0.000000,0.000000";  // the free point slot 3
+  Put("F", lines);
+  ScriptedMessageBox box;
+  box.ExpectPrefix("斜面安定検討データファイル(", "error");  // the number was put right
+  ASSERT_EQ(kReadOk, ReadProjectFile(Base("F")));
+  EXPECT_EQ(-1, PointTable[3].Id);  // free, not a point at (0, 0)
+  EXPECT_EQ(5, PointCount);
+  EXPECT_EQ(kLineResidualWater, LineTable[3].Kind);
 }
 
 }  // namespace

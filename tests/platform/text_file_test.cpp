@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -79,10 +80,27 @@ TEST(TextFileReader, ReadsLfAndCrLfLinesWithoutTheirEnds) {
             (std::vector<std::string>{"one", "two", "three", "", "last without end"}));
 }
 
-TEST(TextFileReader, KeepsACarriageReturnThatDoesNotEndALine) {
+TEST(TextFileReader, TakesEveryUsualLineEndAsOne) {
+  // CR LF (the system's own), LF, a lone CR, and CR CR LF (a CR LF file written once more in
+  // text mode) each end one line; no CR is left in a line.
+  const struct {
+    const char* bytes;
+    std::vector<std::string> lines;
+  } cases[] = {
+      {"a\r\nb\r\n", {"a", "b"}},
+      {"a\nb", {"a", "b"}},
+      {"a\rb\r", {"a", "b"}},
+      {"a\r\r\nb\r\r\n", {"a", "b"}},
+      {"a\r\rb", {"a", "", "b"}},
+      {"a\n\rb", {"a", "", "b"}},
+      {"\r\n\r\n", {"", ""}},
+      {"a\r\r", {"a", ""}},
+  };
   test::TempFolder folder;
-  WriteBytes(folder / "in.txt", "a\rb\r\n");
-  EXPECT_EQ(ReadLines(folder / "in.txt"), (std::vector<std::string>{"a\rb"}));
+  for (const auto& c : cases) {
+    WriteBytes(folder / "in.txt", c.bytes);
+    EXPECT_EQ(ReadLines(folder / "in.txt"), c.lines) << testing::PrintToString(c.bytes);
+  }
 }
 
 TEST(TextFileReader, ReadsALineLongerThanAnyBufferWhole) {
@@ -102,6 +120,20 @@ TEST(TextFileReader, ReportsTheEndOfAnEmptyOrMissingFile) {
   std::string line = "stale";
   EXPECT_FALSE(reader.ReadLine(line));
   EXPECT_EQ(line, "");
+}
+
+TEST(TextFileReader, OpensOnlyRegularFiles) {
+  test::TempFolder folder;
+  std::filesystem::create_directory(folder / "folder.txt");
+  WriteBytes(folder / "file.txt", "x");
+  TextFileReader reader;
+  for (const std::string& path : {folder / "folder.txt", folder / "missing.txt",
+                                  folder / "file.txt/below", std::string("/dev/null")}) {
+    EXPECT_FALSE(reader.Open(path)) << path;
+    EXPECT_EQ(reader.Failure(), OpenFailure::kNotFound) << path;
+  }
+  EXPECT_TRUE(reader.Open(folder / "file.txt"));
+  EXPECT_EQ(reader.Failure(), OpenFailure::kNone);
 }
 
 }  // namespace
