@@ -18,6 +18,7 @@
 #include "mainwin/calc_command.h"
 #include "mainwin/print_command.h"
 #include "mainwin/qt/main_form.h"
+#include "output/qt/AnswerTbl.h"
 
 namespace selvana {
 
@@ -35,7 +36,7 @@ QDialog* ProgramDialogs::Instance(ModalDialog dialog) {
     case ModalDialog::LNT: return LNT_Frm;
     case ModalDialog::About: return AboutBox;
     case ModalDialog::XY: return XY_Frm;
-    case ModalDialog::Ans: return nullptr;  // the result window comes with the result output
+    case ModalDialog::Ans: return Ans_Frm;
   }
   return nullptr;
 }
