@@ -2,6 +2,9 @@
 // calculation.
 #include "app/program_commands.h"
 
+#include <QDesktopServices>
+#include <QUrl>
+
 #include "dialogs/CalJkn.h"
 #include "dialogs/CircJkn.h"
 #include "dialogs/DispJkn.h"
@@ -16,6 +19,7 @@
 #include "dialogs/YaitaJkn.h"
 #include "dialogs/about.h"
 #include "mainwin/calc_command.h"
+#include "mainwin/help_command.h"
 #include "mainwin/print_command.h"
 #include "mainwin/qt/main_form.h"
 #include "output/qt/AnswerTbl.h"
@@ -60,6 +64,9 @@ ProgramCommands::ProgramCommands(TMain_Frm& mainForm, TDxf& dxf, CalcProgress& p
   RegisterDialogOpeners(table, dialogs_);
   RegisterCalcCommand(table, progress);
   RegisterPrintCommand(table, [&mainForm] { mainForm.repaint(); });
+  RegisterHelpCommand(table, [](const std::string& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+  });
 }
 
 }  // namespace selvana
