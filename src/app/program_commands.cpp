@@ -20,6 +20,7 @@
 #include "dialogs/about.h"
 #include "mainwin/calc_command.h"
 #include "mainwin/help_command.h"
+#include "mainwin/plot_command.h"
 #include "mainwin/print_command.h"
 #include "mainwin/qt/main_form.h"
 #include "output/qt/AnswerTbl.h"
@@ -64,6 +65,7 @@ ProgramCommands::ProgramCommands(TMain_Frm& mainForm, TDxf& dxf, CalcProgress& p
   RegisterDialogOpeners(table, dialogs_);
   RegisterCalcCommand(table, progress);
   RegisterPrintCommand(table, [&mainForm] { mainForm.repaint(); });
+  RegisterPlotCommand(table, [&mainForm] { mainForm.repaint(); });
   RegisterHelpCommand(table, [](const std::string& path) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
   });
