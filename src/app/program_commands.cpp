@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QUrl>
 
+#include "dialogs/BlockSet.h"
 #include "dialogs/CalJkn.h"
 #include "dialogs/CircJkn.h"
 #include "dialogs/DispJkn.h"
@@ -14,6 +15,7 @@
 #include "dialogs/LineJkn.h"
 #include "dialogs/LineJkn2.h"
 #include "dialogs/NenTBL.h"
+#include "dialogs/PAnzen.h"
 #include "dialogs/XYInput.h"
 #include "dialogs/XYTbl.h"
 #include "dialogs/YaitaJkn.h"
@@ -55,11 +57,25 @@ void ProgramDialogs::ShowModal(ModalDialog dialog) {
   if (QDialog* window = Instance(dialog)) window->exec();
 }
 
+bool ProgramEditorDialogs::ShowPointInput() {
+  return XY_Frm && XY_Frm->exec() == QDialog::Accepted;
+}
+
+bool ProgramEditorDialogs::ShowBlockConstants() {
+  return Blk_Frm && Blk_Frm->exec() == QDialog::Accepted;
+}
+
 ProgramCommands::ProgramCommands(TMain_Frm& mainForm, TDxf& dxf, CalcProgress& progress,
                                  FileDialog* files)
     : qtFiles_(&mainForm),
       printer_(&mainForm),
-      fileCommands_({files ? *files : qtFiles_, printer_, dxf, mainForm}) {
+      fileCommands_({files ? *files : qtFiles_, printer_, dxf, mainForm}),
+      editor_(mainForm, editorDialogs_),
+      mainForm_(mainForm) {
+  // The import and export buttons of the dialogs ask through the file commands' dialog.
+  FileDialog& dialogFiles = files ? *files : qtFiles_;
+  if (YT_Frm) YT_Frm->UseFileDialog(dialogFiles);
+  if (PA_Frm) PA_Frm->UseFileDialog(dialogFiles);
   CommandTable& table = mainForm.Commands();
   fileCommands_.Register(table);
   RegisterDialogOpeners(table, dialogs_);
@@ -69,6 +85,12 @@ ProgramCommands::ProgramCommands(TMain_Frm& mainForm, TDxf& dxf, CalcProgress& p
   RegisterHelpCommand(table, [](const std::string& path) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
   });
+  editor_.Register(table);
+  mainForm.SetMouseHandler(&editor_);
+}
+
+ProgramCommands::~ProgramCommands() {
+  if (Main_Frm == &mainForm_) mainForm_.SetMouseHandler(nullptr);
 }
 
 }  // namespace selvana

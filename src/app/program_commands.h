@@ -5,6 +5,7 @@
 
 #include "mainwin/file_commands.h"
 #include "mainwin/file_commands_openers.h"
+#include "mainwin/mouse_editor.h"
 #include "platform/qt/qt_file_dialog.h"
 #include "platform/qt/qt_printer_dialog.h"
 
@@ -26,8 +27,16 @@ class ProgramDialogs : public ModalDialogs {
   static QDialog* Instance(ModalDialog dialog);
 };
 
-// Owns the file and printer dialogs and the file commands, and registers the file, dialog and
-// calculation commands into the main window's command table. Create it once after the program's
+// The point input and block constants dialogs, shown modally for the mouse editor.
+class ProgramEditorDialogs : public EditorDialogs {
+ public:
+  bool ShowPointInput() override;
+  bool ShowBlockConstants() override;
+};
+
+// Owns the file and printer dialogs, the file commands and the mouse editor, registers the file,
+// dialog, calculation, edit and view commands into the main window's command table and sends
+// the view's mouse to the editor. Create it once after the program's
 // windows; mainForm, dxf and progress must outlive it, and it must outlive any run of a command.
 class ProgramCommands {
  public:
@@ -35,6 +44,7 @@ class ProgramCommands {
   ProgramCommands(TMain_Frm& mainForm, TDxf& dxf, CalcProgress& progress,
                   FileDialog* files = nullptr);
 
+  ~ProgramCommands();
   ProgramCommands(const ProgramCommands&) = delete;
   ProgramCommands& operator=(const ProgramCommands&) = delete;
 
@@ -43,6 +53,9 @@ class ProgramCommands {
   QtPrinterDialog printer_;
   ProgramDialogs dialogs_;
   FileCommands fileCommands_;
+  ProgramEditorDialogs editorDialogs_;
+  MouseEditor editor_;
+  TMain_Frm& mainForm_;
 };
 
 }  // namespace selvana

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "dialogs/dialog_controls.h"
 #include "mainwin/form_sizes.h"
 #include "platform/message_box.h"
 #include "platform/number_format.h"
@@ -30,24 +31,6 @@ constexpr const char* kNotes[] = {
     "斜面安定検討のデータ容量を超えた場合は無視されます。",
     "（データ容量：約1000点、約1000本）",
 };
-
-QLabel* RedNote(const char* text) {
-  auto* label = new QLabel(QString::fromUtf8(text));
-  QPalette palette = label->palette();
-  // Red also on the disabled panel, where a label would otherwise be greyed.
-  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-    palette.setColor(group, QPalette::WindowText, Qt::red);
-  }
-  label->setPalette(palette);
-  return label;
-}
-
-QPushButton* NamedButton(const char* name, const char* text) {
-  auto* button = new QPushButton(QString::fromUtf8(text));
-  button->setObjectName(name);
-  button->setAutoDefault(false);
-  return button;
-}
 
 }  // namespace
 

@@ -1,12 +1,65 @@
 // The partial safety factors dialog.
 #include "dialogs/PAnzen.h"
 
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "dialogs/dialog_controls.h"
 #include "mainwin/form_sizes.h"
+#include "mainwin/pile_factor_imports.h"
+#include "mainwin/pile_factor_rows.h"
 
 namespace selvana {
 
 TPA_Frm* PA_Frm = nullptr;
 
-TPA_Frm::TPA_Frm(QWidget* parent) : SettingsForm(kSlotPA, "部分係数設定", parent) {}
+namespace {
+
+StringGridLayout FactorGrid() {
+  StringGridLayout layout;
+  layout.Headers = {"　名　　称　", "部 分 係 数 "};
+  layout.ColumnWidths = {100, 80};
+  layout.DataRows = kFactorGridRows;
+  layout.RowLabels = {"水平外力 (1)", "水平外力 (2)", "水平外力 (3)", "上載荷重 (1)",
+                      "上載荷重 (2)", "上載荷重 (3)", "残 留 水 位 ", "摩擦力 tanφ",
+                      "粘着力     C", "構造解析係数", "矢板剪断耐力", "矢板受動土圧",
+                      " 構造物重量 ", "土－海底面浅", "土－ 粘性土 ", "土－ 砂質土 ",
+                      "載 荷 幅 (1)", "載 荷 幅 (2)", "載 荷 幅 (3)"};
+  layout.Display = ShowAsFactor;
+  layout.WrapAtLastRow = true;
+  layout.EscText = "1.0000";
+  return layout;
+}
+
+}  // namespace
+
+TPA_Frm::TPA_Frm(QWidget* parent)
+    : TableForm(kSlotPA, "部分係数設定", FactorGrid(), parent, {"Button3", "設　　定"},
+                {"Button4", "取り消し"}) {
+  button1_ = NamedButton("Button1", "インポート");
+  button2_ = NamedButton("Button2", "エクスポート");
+  Side()->addWidget(button1_);
+  Side()->addWidget(button2_);
+  connect(button1_, &QPushButton::clicked, this, &TPA_Frm::Button1Click);
+  connect(button2_, &QPushButton::clicked, this, &TPA_Frm::Button2Click);
+}
+
+void TPA_Frm::FormShow() {
+  OkButton()->setFocus();
+  factors_ = PartialFactors;
+  FillFactorRows(*StringGrid1(), factors_);
+  button2_->setEnabled(true);
+}
+
+void TPA_Frm::OkClick() {
+  StoreFactorRows(*StringGrid1());
+  accept();
+}
+
+void TPA_Frm::Button1Click() {
+  if (ImportPartialFactors(Files(), factors_)) FillFactorRows(*StringGrid1(), factors_);
+}
+
+void TPA_Frm::Button2Click() { ExportPartialFactors(Files(), *StringGrid1(), factors_); }
 
 }  // namespace selvana

@@ -1,7 +1,10 @@
-// The point input by coordinates dialog (TXY_Frm) and its one instance XY_Frm.
-// Its controls and handlers are not built yet: for now it is an empty window of its size.
+// The point input by coordinates dialog (TXY_Frm) and its one instance XY_Frm: while points are
+// added it enters a new point, after a point is picked for a move it sets its new position.
 #pragma once
 #include "dialogs/settings_form.h"
+
+class QLineEdit;
+class QPushButton;
 
 namespace selvana {
 
@@ -10,6 +13,25 @@ class TXY_Frm : public SettingsForm {
 
  public:
   explicit TXY_Frm(QWidget* parent = nullptr);
+
+  QLineEdit* Edit1() const { return edit1_; }  // number, shown only
+  QLineEdit* Edit2() const { return edit2_; }  // X (m)
+  QLineEdit* Edit3() const { return edit3_; }  // Y (m)
+  QPushButton* Button1() const { return button1_; }
+
+  // Reformats the three edits (number "%4d", coordinates "%10.4f").
+  void EditExit();
+  // "確　　定": stores and closes with OK; on an existing point's coordinates it stays open.
+  void Button1Click();
+
+ protected:
+  void FormShow() override;
+
+ private:
+  QLineEdit* edit1_ = nullptr;
+  QLineEdit* edit2_ = nullptr;
+  QLineEdit* edit3_ = nullptr;
+  QPushButton* button1_ = nullptr;
 };
 
 // Created once at start-up; nullptr before.

@@ -2,11 +2,29 @@
 #include "dialogs/XYTbl.h"
 
 #include "mainwin/form_sizes.h"
+#include "mainwin/table_editor_rows.h"
+#include "view/model_entities.h"
+#include "view/redraw_view.h"
+#include "view/view_ports.h"
 
 namespace selvana {
 
 TXYT_Frm* XYT_Frm = nullptr;
 
-TXYT_Frm::TXYT_Frm(QWidget* parent) : SettingsForm(kSlotXYT, "座標値編集画面", parent) {}
+TXYT_Frm::TXYT_Frm(QWidget* parent)
+    : PreviewTableForm(kSlotXYT, "座標値編集画面", CoordinateGrid(kPointGridRows), parent,
+                       kRedrawPointTable, ViewPorts.PointTableGrid, DrawPointFromTable) {
+  AddKeyHelp({"Esc   :座標を削除", "F2    :編集モード"});
+  AddPanel(kHalfRowNote, true);
+}
+
+void TXYT_Frm::FormShow() {
+  FillPointRows(*StringGrid1());
+  StringGrid1()->setFocus();
+}
+
+void TXYT_Frm::OkClick() {
+  if (StorePointRows(*StringGrid1())) accept();
+}
 
 }  // namespace selvana

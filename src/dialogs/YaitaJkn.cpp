@@ -1,12 +1,127 @@
 // The sheet-pile settings dialog.
 #include "dialogs/YaitaJkn.h"
 
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QResizeEvent>
+#include <QVBoxLayout>
+
+#include "dialogs/dialog_controls.h"
 #include "mainwin/form_sizes.h"
+#include "mainwin/pile_factor_imports.h"
+#include "mainwin/pile_factor_rows.h"
+#include "platform/number_format.h"
+#include "platform/number_parse.h"
+#include "view/redraw_view.h"
 
 namespace selvana {
 
 TYT_Frm* YT_Frm = nullptr;
 
-TYT_Frm::TYT_Frm(QWidget* parent) : SettingsForm(kSlotYT, "矢板の設定", parent) {}
+namespace {
+
+constexpr const char* kModeCaptions[] = {
+    "矢板を無視する", "矢板を横切らない", "矢板の受動土圧を考慮", "矢板のせん断耐力を考慮"};
+// Edit1..6 with their captions; Edit1 stands in a group of its own.
+constexpr const char* kEditCaptions[] = {"矢板位置Ｘ座標値 (m)",       "矢板天端高 (m)",
+                                         "矢板根入れ高 (m)",           "せん断許容応力度 (N/cm2)",
+                                         "矢板断面積 (cm2/m)",         "lm1 (m)"};
+constexpr const char* kPressureHelp[] = {"矢板に掛かる受動土圧を上から順番",
+                                         "に土圧強度で指定してください　　　→"};
+
+double EditValue(const QLineEdit* edit) { return ParseDouble(edit->text().toStdString()); }
+
+}  // namespace
+
+TYT_Frm::TYT_Frm(QWidget* parent)
+    : TableForm(kSlotYT, "矢板の設定", CoordinateGrid(kPileGridRows, "標高 (m)", "土圧強度"),
+                parent) {
+  BuildControls();
+  connect(button3_, &QPushButton::clicked, this, &TYT_Frm::Button3Click);
+  // The view shows the model while this grid is left or the window resized: nothing of this
+  // dialog is drawn before OK.
+  connect(StringGrid1(), &StringGrid::Exited, this, [] { RedrawView(kRedrawModel); });
+}
+
+QGroupBox* TYT_Frm::ModeGroup() {
+  auto* modes = new QGroupBox("矢板の取り扱い");
+  auto* column = new QVBoxLayout(modes);
+  for (int i = 0; i < 4; ++i) {
+    radios_[i] = new QRadioButton(QString::fromUtf8(kModeCaptions[i]));
+    radios_[i]->setObjectName(QString("RadioButton%1").arg(i + 1));
+    column->addWidget(radios_[i]);
+  }
+  return modes;
+}
+
+QGroupBox* TYT_Frm::EditGroup(const char* caption, int first, int last) {
+  auto* group = new QGroupBox(QString::fromUtf8(caption));
+  auto* grid = new QGridLayout(group);
+  for (int i = first; i <= last; ++i) {
+    edits_[i] = new QLineEdit();
+    edits_[i]->setObjectName(QString("Edit%1").arg(i + 1));
+    grid->addWidget(new QLabel(QString::fromUtf8(kEditCaptions[i])), i - first, 0);
+    grid->addWidget(edits_[i], i - first, 1);
+  }
+  return group;
+}
+
+void TYT_Frm::BuildControls() {
+  Side()->addWidget(ModeGroup());
+  Side()->addWidget(EditGroup("矢板の位置", 0, 0));
+  Side()->addWidget(EditGroup("矢板の諸元", 1, 5));
+  AddKeyHelp({"Esc   :座標を削除"});
+  for (const char* line : kPressureHelp) Side()->addWidget(new QLabel(QString::fromUtf8(line)));
+  AddPanel(kHalfRowNote, true);
+  button3_ = NamedButton("Button3", "インポート");
+  Side()->addWidget(button3_);
+}
+
+void TYT_Frm::FormShow() {
+  pile_ = SheetPileSettings;
+  draw_ = DrawSettings;
+  OkButton()->setFocus();
+  ShowWorkingCopy();
+}
+
+void TYT_Frm::ShowWorkingCopy() {
+  FillPileRows(*StringGrid1(), pile_);
+  const int mode = pile_.Mode >= 0 && pile_.Mode <= 2 ? pile_.Mode : 3;
+  radios_[mode]->setChecked(true);
+  const double values[] = {pile_.PileX,          pile_.TopElevation, pile_.EmbedmentElevation,
+                           pile_.AllowableShear, pile_.SectionArea,  pile_.Lm1};
+  for (int i = 0; i < 6; ++i) {
+    edits_[i]->setText(QString::fromStdString(StrFormat("%5.4f", values[i])));
+  }
+}
+
+void TYT_Frm::OkClick() {
+  SheetPileEntries entries;
+  for (int i = 0; i < 4; ++i) {
+    if (radios_[i]->isChecked()) entries.Mode = i;
+  }
+  entries.PileX = EditValue(edits_[0]);
+  entries.TopElevation = EditValue(edits_[1]);
+  entries.EmbedmentElevation = EditValue(edits_[2]);
+  entries.AllowableShear = EditValue(edits_[3]);
+  entries.SectionArea = EditValue(edits_[4]);
+  entries.Lm1 = EditValue(edits_[5]);
+  StoreSheetPile(entries, *StringGrid1(), draw_);
+  RedrawView(kRedrawModel);
+  accept();
+}
+
+void TYT_Frm::Button3Click() {
+  if (ImportSheetPileFile(Files(), pile_, draw_)) ShowWorkingCopy();
+}
+
+void TYT_Frm::resizeEvent(QResizeEvent* event) {
+  TableForm::resizeEvent(event);
+  if (isVisible()) RedrawView(kRedrawModel);
+}
 
 }  // namespace selvana

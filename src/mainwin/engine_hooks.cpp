@@ -3,6 +3,7 @@
 
 #include "calc/results/slip_result.h"
 #include "mainwin/drawing_menus.h"
+#include "mainwin/mouse_state.h"
 #include "model/design_copy.h"
 #include "model/reset_hooks.h"
 #include "view/view_state.h"
@@ -11,6 +12,7 @@ namespace selvana {
 
 void InstallEngineHooks() {
   // Each subsystem that owns state put back by ResetProjectData sets its hook here.
+  ResetHooks.ResetMouseMode = ResetMouseMode;
   ResetHooks.ResetViewState = ResetViewState;
   ResetHooks.ResetSlidingSenses = [] { ResetSlidingSenses(); };
   ResetHooks.SaveModelSnapshot = [] { SaveModelSnapshot(); };

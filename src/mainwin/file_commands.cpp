@@ -30,14 +30,6 @@ FileDialogRequest DxfRequest() {
   return {"地形データ(DXF)を読み込む", DataDir, "DXF", kDxfFilter, "DXF"};
 }
 
-// Makes folder the current directory; after a message captioned "error" false when it cannot.
-bool EnterFolder(const std::string& folder) {
-  if (ChangeDirectory(folder)) return true;
-  ShowMessage(StrFormat(kMissingFolderMessage, folder.c_str()), "error", MsgButtons::Ok,
-              MsgIcon::Error);
-  return false;
-}
-
 void FillViewBlack() {
   if (Canvas* canvas = ViewCanvas()) {
     canvas->FillRect(0, 0, canvas->Width(), canvas->Height(), kBlack);
@@ -45,6 +37,13 @@ void FillViewBlack() {
 }
 
 }  // namespace
+
+bool EnterFolder(const std::string& folder) {
+  if (ChangeDirectory(folder)) return true;
+  ShowMessage(StrFormat(kMissingFolderMessage, folder.c_str()), "error", MsgButtons::Ok,
+              MsgIcon::Error);
+  return false;
+}
 
 void FileCommands::Register(CommandTable& table) {
   table.Set(MainCommand::New_Data, [this](int) { New_DataClick(); });

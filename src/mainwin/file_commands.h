@@ -90,4 +90,8 @@ std::optional<std::string> ProjectBaseOf(const std::string& path);
 // The folder of a chosen path with its trailing "/"; the current directory when it has none.
 std::string ChosenFolderOf(const std::string& path);
 
+// Makes folder the current directory; after kMissingFolderMessage (caption "error") false when
+// it cannot.
+bool EnterFolder(const std::string& folder);
+
 }  // namespace selvana

@@ -36,7 +36,6 @@ void RegisterDialogOpeners(CommandTable& table, ModalDialogs& dialogs) {
   RegisterOpener(table, dialogs, MainCommand::LNEdit, ModalDialog::LNT, true);
   RegisterOpener(table, dialogs, MainCommand::Kekka, ModalDialog::Ans);
   RegisterOpener(table, dialogs, MainCommand::VerDisp, ModalDialog::About);
-  RegisterOpener(table, dialogs, MainCommand::BitBtnXY, ModalDialog::XY);
   if (dialogs.Has(ModalDialog::Circ) || dialogs.Has(ModalDialog::Line) ||
       dialogs.Has(ModalDialog::Line2)) {
     table.Set(MainCommand::CirSet, [&dialogs](int) {

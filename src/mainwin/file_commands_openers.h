@@ -35,9 +35,9 @@ class ModalDialogs {
 // TCirc_Frm.
 ModalDialog SearchSettingsDialog(int kt);
 
-// Registers the openers CalSet, CirSet, DrawSet, DispSet, Nen, Yaita, XYEdit, LNEdit, Kekka,
-// VerDisp and BitBtnXY, each only when its dialog is built (CirSet when one of its three is;
-// it then opens nothing for a method whose dialog is missing). The table editors redraw the
+// Registers the openers CalSet, CirSet, DrawSet, DispSet, Nen, Yaita, XYEdit, LNEdit, Kekka and
+// VerDisp, each only when its dialog is built (CirSet when one of its three is; it then opens
+// nothing for a method whose dialog is missing). The table editors redraw the
 // view afterwards. dialogs must outlive the table.
 void RegisterDialogOpeners(CommandTable& table, ModalDialogs& dialogs);
 

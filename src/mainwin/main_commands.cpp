@@ -24,6 +24,18 @@ const char* MainCommandName(MainCommand command) {
   return i >= 0 && i < kMainCommandCount ? kNames[i] : "";
 }
 
+bool KeepsPendingEdit(MainCommand command) {
+  switch (command) {
+    case MainCommand::AllShow:
+    case MainCommand::ZoomIn:
+    case MainCommand::ZoomOut:
+    case MainCommand::AreaBig:
+    case MainCommand::AreaSmall:
+    case MainCommand::BitBtnXY: return true;
+    default: return false;
+  }
+}
+
 void CommandTable::Set(MainCommand command, Handler handler) {
   handlers_[static_cast<int>(command)] = std::move(handler);
 }
@@ -31,6 +43,7 @@ void CommandTable::Set(MainCommand command, Handler handler) {
 bool CommandTable::Run(MainCommand command, int index) const {
   const Handler& handler = handlers_[static_cast<int>(command)];
   if (!handler) return false;
+  if (SettlePendingEdit && !KeepsPendingEdit(command)) SettlePendingEdit();
   handler(index);
   return true;
 }

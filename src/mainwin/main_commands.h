@@ -47,19 +47,28 @@ inline constexpr int kMainCommandCount = static_cast<int>(MainCommand::Count);
 // The name of a command as the menus name it ("New_Data", "F", "Y", ...).
 const char* MainCommandName(MainCommand command);
 
+// The commands that only move the view, and the XY button: they keep a pending mouse edit.
+bool KeepsPendingEdit(MainCommand command);
+
 class CommandTable {
  public:
   using Handler = std::function<void(int index)>;
 
   // Registers (or replaces) the handler of a command.
   void Set(MainCommand command, Handler handler);
-  // Runs a command; false when it has no handler yet.
+  // Runs a command (settling a pending mouse edit first, see SettlePendingEdit); false when it
+  // has no handler yet.
   bool Run(MainCommand command, int index = 0) const;
   bool IsBuilt(MainCommand command) const;
 
   // The save that the close prompt's Yes runs: true only when the project was written. Empty
   // until the file commands register it, and then Yes keeps the program open.
   std::function<bool()> SaveProject;
+
+  // Settles an unconfirmed mouse edit (a dragged point or block, a placed copy) as answering No
+  // does. Run before every command but the view commands and the XY button, so that such a
+  // change never reaches a save, a run, a print or a dialog. Empty until the editor sets it.
+  std::function<void()> SettlePendingEdit;
 
  private:
   std::array<Handler, kMainCommandCount> handlers_;

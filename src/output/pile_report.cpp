@@ -21,11 +21,13 @@ double Finite(double v) { return std::isfinite(v) ? v : 0.0; }
 std::string Fixed(const char* format, double v) { return StrFormat(format, Finite(v)); }
 
 // The angle at the centre between the vertical and the pile's cut of the circle, in radians:
-// |asin(|pile X - X| / R)| with the ratio kept within 1 (a pile beyond the circle gives 90°).
+// |asin(|pile X - X| / R)|. A pile beyond the circle has no cut and so no angle: NaN, so that
+// the angle and every value that depends on it are written as 0.
 double PileAngle() {
   const double r = MinimumResult.rr;
-  const double ratio = r > 0.0 ? std::fabs(SheetPileSettings.PileX - MinimumResult.cx) / r : 1.0;
-  return std::fabs(std::asin(std::fmin(ratio, 1.0)));
+  const double offset = std::fabs(SheetPileSettings.PileX - MinimumResult.cx);
+  if (!(r > 0.0) || offset > r) return std::nan("");
+  return std::fabs(std::asin(offset / r));
 }
 
 double Degrees(double radians) { return radians * 180.0 / M_PI; }

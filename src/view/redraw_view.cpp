@@ -14,8 +14,8 @@
 namespace selvana {
 namespace {
 
-// Rows of the table editors that the previews walk.
-constexpr int kTableRows = 1000;
+// Rows of the table editors that the previews walk: one for every point and line slot.
+constexpr int kTableRows = kMaxPoints;
 
 void ClearView() {
   if (Canvas* canvas = ViewCanvas()) {

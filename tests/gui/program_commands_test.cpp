@@ -6,17 +6,23 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QTest>
+#include <QToolButton>
 #include <filesystem>
 
 #include "app/program_start.h"
 #include "app/program_windows.h"
 #include "calc/progress/qt/qt_calc_progress.h"
 #include "dialogs/DxfSet.h"
+#include "dialogs/YaitaJkn.h"
 #include "mainwin/main_menu.h"
 #include "mainwin/qt/main_form.h"
 #include "model/project_model.h"
 #include "platform/file_lookup.h"
 #include "platform/message_box.h"
+#include "mainwin/mouse_state.h"
+#include "platform/program_folders.h"
+#include "support/scripted_message_box.h"
 #include "support/temp_folder.h"
 #include "view/qt/main_view_widget.h"
 
@@ -108,6 +114,39 @@ TEST_F(ProgramCommandsTest, OpenThroughTheMainWindowNamesAndDrawsTheProject) {
   EXPECT_GT(paints.count, 0);  // the new picture reaches the screen, not only the image
   EXPECT_TRUE(Main_Frm->Commands().IsBuilt(MainCommand::CalRun));
   if (const char* keep = std::getenv("SELVANA_KEEP_SCREENSHOT")) Main_Frm->grab().save(keep);
+}
+
+TEST_F(ProgramCommandsTest, AClickOnTheViewAddsAPointInPointAddition) {
+  const ProgramCommands commands(*Main_Frm, *Dxf, *progress);
+  Main_Frm->resize(1000, 700);
+  Main_Frm->show();
+  QApplication::processEvents();
+  DataModified = 0;  // a new project is open
+  Main_Frm->Item("PAdd")->trigger();
+  EXPECT_EQ(200, MouseState.MouseMode);
+  EXPECT_TRUE(Main_Frm->Button("BitBtnXY")->isVisible());
+  test::ScriptedMessageBox box;
+  box.Expect("点を追加してよろしいですか？", "確認", MsgAnswer::Yes);
+  QTest::mouseClick(Main_Frm->Image1(), Qt::LeftButton, {}, QPoint(30, 40));
+  EXPECT_EQ(1, PointCount);
+  QTest::mouseClick(Main_Frm->Image1(), Qt::RightButton, {}, QPoint(30, 40));
+  EXPECT_EQ(0, MouseState.MouseMode);
+  EXPECT_FALSE(Main_Frm->Button("BitBtnXY")->isVisible());
+}
+
+TEST_F(ProgramCommandsTest, TableEditorsOpenFromTheMenusAndImportThroughTheFileDialog) {
+  AnsweringFileDialog files(dir.File("NONE.DAT"));
+  const ProgramCommands commands(*Main_Frm, *Dxf, *progress, &files);
+  for (MainCommand item : {MainCommand::XYEdit, MainCommand::LNEdit, MainCommand::Nen,
+                           MainCommand::Yaita}) {
+    EXPECT_TRUE(Main_Frm->Commands().IsBuilt(item));
+  }
+  const std::string dataDir = DataDir;
+  test::ScriptedMessageBox box;
+  box.ExpectPrefix("矢板諸元インポートファイル(", "error");
+  YT_Frm->Button3Click();
+  EXPECT_EQ(files.asked, 1);
+  DataDir = dataDir;
 }
 
 }  // namespace

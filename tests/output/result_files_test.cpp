@@ -150,7 +150,7 @@ TEST_F(ResultFiles, BishopPrintsMomentsPerMetreOfRadius) {
 
 TEST_F(ResultFiles, PilePressureWithoutCollectedPressureWritesZerosNotNan) {
   SheetPileSettings.Mode = 2;
-  SheetPileSettings.PileX = 30;  // beyond the circle: the angle is taken as 90 degrees
+  SheetPileSettings.PileX = 30;  // beyond the circle: no cut, so no angle
   AddSlip(1, {10, 20, 15, 90, 40, 5, 135, 100, 1.35});
   ASSERT_EQ(WriteResultPrintFiles(), kResultFilesWritten);
   const std::string report = ReadOutput("SB_ANS12.PDT");
@@ -158,8 +158,23 @@ TEST_F(ResultFiles, PilePressureWithoutCollectedPressureWritesZerosNotNan) {
   EXPECT_EQ(report.find("inf"), std::string::npos);
   // The pile's resistance enters the safety factor: (90 + 40 + 5) / 100.
   EXPECT_NE(report.find("09        5.00\n00  　１．３５０\n"), std::string::npos);
-  EXPECT_NE(report.find("$0  SB_CC62.PFM\n00    90.000\n"), std::string::npos);
+  EXPECT_NE(report.find("$0  SB_CC62.PFM\n00     0.000\n"), std::string::npos);
   EXPECT_NE(report.find("$0  SB_CC64.PFM\n00     0.000\n01     0.000\n"), std::string::npos);
+}
+
+TEST_F(ResultFiles, PileShearBeyondTheCircleWritesZerosForItsAngleAndForce) {
+  SheetPileSettings.Mode = 3;
+  SheetPileSettings.PileX = 30;  // beyond the circle of radius 15 around X = 10
+  SheetPileSettings.AllowableShear = 100;
+  SheetPileSettings.SectionArea = 50;
+  AddSlip(1, {10, 20, 15, 90, 40, 0, 130, 100, 1.3});
+  ASSERT_EQ(WriteResultPrintFiles(), kResultFilesWritten);
+  // The pile's own values stay; the angle, its cosine, the force along the circle and its
+  // moment are 0 rather than the near-infinite force of a 90 degree cut.
+  EXPECT_NE(ReadOutput("SB_ANS12.PDT")
+                .find("$0  SB_CC61.PFM\n00     0.000\n01     100.0\n02    50.000\n03     5.000\n"
+                      "04   0.00000\n05     0.000\n06    15.000\n07        0.00\n"),
+            std::string::npos);
 }
 
 TEST_F(ResultFiles, PilePressureDiagramBetweenCutAndLowerBound) {

@@ -271,6 +271,25 @@ TEST_F(RedrawViewTest, PointTablePreviewDrawsTheGridRowsNotTheModel) {
   EXPECT_EQ(CountCalls("text 107 38 \"0\""), 1);
 }
 
+TEST_F(RedrawViewTest, TablePreviewsWalkEverySlot) {
+  FakeGrid points;
+  points.Set(1, 1024, "5.0");  // slot 1023
+  points.Set(2, 1024, "0.0");
+  ViewPorts.PointTableGrid = &points;
+  RedrawView(kRedrawPointTable);
+  EXPECT_EQ(CountCalls("ellipse 109 49 111 51 #FF00FF"), 1);
+  FakeGrid lines;
+  lines.Set(1, 1024, "1");
+  lines.Set(2, 1024, "0");
+  lines.Set(3, 1024, "1");
+  ViewPorts.LineTableGrid = &lines;
+  Point(0, 0.0, 0.0);
+  Point(1, 10.0, 0.0);
+  Line(1023, kLineBoundary, 0, 0);
+  RedrawView(kRedrawLineTable);
+  EXPECT_EQ(CountCalls("line 100 50 120 50 #FFFFFF"), 1);
+}
+
 TEST_F(RedrawViewTest, LineTablePreviewTakesGeometryFromTheGridAndColourFromTheModelSlot) {
   FakeGrid grid;
   grid.Set(1, 1, "2");  // row 0: an uncut line 0-1

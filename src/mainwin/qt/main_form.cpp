@@ -15,6 +15,7 @@
 #include "mainwin/main_menu.h"
 #include "mainwin/menu_enabling.h"
 #include "mainwin/program_session.h"
+#include "mainwin/view_commands.h"
 #include "mainwin/qt/tool_glyphs.h"
 #include "platform/number_format.h"
 #include "platform/qt/screen_centre.h"
@@ -144,8 +145,8 @@ void TMain_Frm::BuildView() {
   scrollBar1_->setObjectName("ScrollBar1");
   scrollBar2_ = new QScrollBar(Qt::Vertical, client_);
   scrollBar2_->setObjectName("ScrollBar2");
-  connect(scrollBar1_, &QScrollBar::valueChanged, this, [] { HorizontalScrollChanged(); });
-  connect(scrollBar2_, &QScrollBar::valueChanged, this, [] { VerticalScrollChanged(); });
+  connect(scrollBar1_, &QScrollBar::valueChanged, this, [] { ScrollBar1Change(); });
+  connect(scrollBar2_, &QScrollBar::valueChanged, this, [] { ScrollBar2Change(); });
 }
 
 void TMain_Frm::BuildPanels() {
@@ -294,6 +295,7 @@ void TMain_Frm::paintEvent(QPaintEvent* event) {
 }
 
 void TMain_Frm::closeEvent(QCloseEvent* event) {
+  if (commands_.SettlePendingEdit) commands_.SettlePendingEdit();
   if (!EndProgramSession(commands_.SaveProject)) {
     event->ignore();
     return;

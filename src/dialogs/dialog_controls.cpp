@@ -1,0 +1,46 @@
+// The named controls the dialogs share.
+#include "dialogs/dialog_controls.h"
+
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace selvana {
+
+QLineEdit* NamedEdit(const char* name) {
+  auto* edit = new QLineEdit();
+  edit->setObjectName(name);
+  return edit;
+}
+
+QPushButton* NamedButton(const char* name, const char* utf8Text) {
+  auto* button = new QPushButton(QString::fromUtf8(utf8Text));
+  button->setObjectName(name);
+  button->setAutoDefault(false);
+  return button;
+}
+
+QLabel* RedNote(const char* text) {
+  auto* label = new QLabel(QString::fromUtf8(text));
+  QPalette palette = label->palette();
+  // Red also on the disabled panel, where a label would otherwise be greyed.
+  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    palette.setColor(group, QPalette::WindowText, Qt::red);
+  }
+  label->setPalette(palette);
+  return label;
+}
+
+QBoxLayout* OkCancelRow(QPushButton* ok, QDialog* dialog) {
+  QPushButton* cancel = NamedButton("Button2", "取り消し");
+  QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+  auto* row = new QHBoxLayout();
+  row->addStretch();
+  row->addWidget(ok);
+  row->addWidget(cancel);
+  return row;
+}
+
+}  // namespace selvana

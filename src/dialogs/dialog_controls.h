@@ -1,0 +1,20 @@
+// Small makers of the named controls the dialogs share: edits, buttons and the row of the OK
+// ("確　　定") and Cancel ("取り消し") buttons.
+#pragma once
+
+class QBoxLayout;
+class QDialog;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace selvana {
+
+QLineEdit* NamedEdit(const char* name);
+QPushButton* NamedButton(const char* name, const char* utf8Text);
+// A label in red (also on a disabled panel), as the dialogs' notes are.
+QLabel* RedNote(const char* text);
+// A row holding ok and a new "Button2" captioned "取り消し" that rejects the dialog.
+QBoxLayout* OkCancelRow(QPushButton* ok, QDialog* dialog);
+
+}  // namespace selvana

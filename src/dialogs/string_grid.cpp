@@ -1,0 +1,213 @@
+// The table editors' string grid: its cells, its keys and how a data cell is drawn.
+#include "dialogs/string_grid.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QStylePainter>
+#include <QStyledItemDelegate>
+#include <algorithm>
+
+#include "platform/number_format.h"
+#include "platform/number_parse.h"
+
+namespace selvana {
+namespace {
+
+bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
+
+// Draws data cells blue on white, flush right at the top, with the number of their text; and
+// gives Enter and Esc typed into a cell's editor to the grid once the editor is closed.
+class GridCellDelegate : public QStyledItemDelegate {
+ public:
+  GridCellDelegate(StringGrid* grid, std::string (*display)(const std::string&))
+      : QStyledItemDelegate(grid), grid_(grid), display_(display) {}
+
+  QString displayText(const QVariant& value, const QLocale& locale) const override {
+    const std::string text = value.toString().toStdString();
+    if (!display_ || text.empty()) return QStyledItemDelegate::displayText(value, locale);
+    return QString::fromStdString(display_(text));
+  }
+
+ protected:
+  void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+    QStyledItemDelegate::initStyleOption(option, index);
+    option->displayAlignment = Qt::AlignRight | Qt::AlignTop;
+    option->backgroundBrush = QBrush(Qt::white);
+    option->palette.setColor(QPalette::Text, Qt::blue);
+  }
+
+  bool eventFilter(QObject* object, QEvent* event) override {
+    auto* editor = qobject_cast<QWidget*>(object);
+    if (editor && event->type() == QEvent::KeyPress) {
+      const int key = static_cast<QKeyEvent*>(event)->key();
+      if (IsEnter(key)) {
+        emit commitData(editor);
+        emit closeEditor(editor, NoHint);
+        grid_->EnterPressed();
+        return true;
+      }
+      if (key == Qt::Key_Escape) {
+        emit closeEditor(editor, RevertModelCache);
+        grid_->EscPressed();
+        return true;
+      }
+    }
+    return QStyledItemDelegate::eventFilter(object, event);
+  }
+
+ private:
+  StringGrid* grid_;
+  std::string (*display_)(const std::string&);
+};
+
+// Paints the heading of the number column on the grid's corner button, which has no text.
+class CornerHeading : public QObject {
+ public:
+  CornerHeading(QAbstractButton* corner, const QString& text) : QObject(corner), text_(text) {
+    corner->installEventFilter(this);
+  }
+
+  bool eventFilter(QObject* object, QEvent* event) override {
+    if (event->type() != QEvent::Paint) return false;
+    auto* corner = static_cast<QWidget*>(object);
+    QStyleOptionHeader option;
+    option.initFrom(corner);
+    option.rect = corner->rect();
+    option.text = text_;
+    option.textAlignment = Qt::AlignCenter;
+    option.position = QStyleOptionHeader::OnlyOneSection;
+    QStylePainter(corner).drawControl(QStyle::CE_Header, option);
+    return true;
+  }
+
+ private:
+  QString text_;
+};
+
+QStringList ToQt(const std::vector<std::string>& texts) {
+  QStringList list;
+  for (const std::string& text : texts) list << QString::fromStdString(text);
+  return list;
+}
+
+}  // namespace
+
+StringGrid::StringGrid(const StringGridLayout& layout, QWidget* parent)
+    : QTableWidget(layout.DataRows, static_cast<int>(layout.Headers.size()) - 1, parent),
+      layout_(layout) {
+  setObjectName("StringGrid1");
+  ApplyHeadings();
+  ApplySizes();
+  setItemDelegate(new GridCellDelegate(this, layout.Display));
+  setEditTriggers(AnyKeyPressed | DoubleClicked | EditKeyPressed | SelectedClicked);
+  connect(this, &QTableWidget::currentCellChanged, this, [this](int row, int col, int, int) {
+    if (row >= 0 && col >= 0) emit CellSelected(col + 1, row + 1);
+  });
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+    if (Owns(old) && !Owns(now)) emit Exited();
+  });
+}
+
+void StringGrid::ApplyHeadings() {
+  const std::vector<std::string>& headers = layout_.Headers;
+  setHorizontalHeaderLabels(ToQt({headers.begin() + 1, headers.end()}));
+  QStringList labels = ToQt(layout_.RowLabels);
+  for (int r = static_cast<int>(labels.size()); r < rowCount(); ++r) {
+    labels << QString::fromStdString(StrFormat("%4d", r));
+  }
+  setVerticalHeaderLabels(labels);
+  verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+  if (auto* corner = findChild<QAbstractButton*>()) {
+    new CornerHeading(corner, QString::fromStdString(headers.front()));
+  }
+}
+
+// Rows as low as the font allows; the grid as wide as its columns (its height is the window's).
+void StringGrid::ApplySizes() {
+  const std::vector<int>& widths = layout_.ColumnWidths;
+  if (!widths.empty()) {
+    verticalHeader()->setFixedWidth(widths.front());
+    for (int col = 0; col < columnCount(); ++col) {
+      setColumnWidth(col, widths[std::min<std::size_t>(col + 1, widths.size() - 1)]);
+    }
+  }
+  const int rowHeight = std::max(16, fontMetrics().height() + 2);
+  verticalHeader()->setMinimumSectionSize(rowHeight);
+  verticalHeader()->setDefaultSectionSize(rowHeight);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  int width = verticalHeader()->width() + verticalScrollBar()->sizeHint().width();
+  for (int col = 0; col < columnCount(); ++col) width += columnWidth(col);
+  setFixedWidth(width + 2 * frameWidth());
+}
+
+bool StringGrid::Owns(const QWidget* widget) const {
+  return widget && (widget == this || isAncestorOf(widget));
+}
+
+std::string StringGrid::Cell(int col, int row) const {
+  if (row == 0) {
+    return col >= 0 && col < static_cast<int>(layout_.Headers.size()) ? layout_.Headers[col]
+                                                                       : std::string();
+  }
+  if (row < 0 || row > rowCount()) return {};
+  if (col == 0) {
+    const QTableWidgetItem* label = verticalHeaderItem(row - 1);
+    return label ? label->text().toStdString() : std::string();
+  }
+  const QTableWidgetItem* cell = col <= columnCount() ? item(row - 1, col - 1) : nullptr;
+  return cell ? cell->text().toStdString() : std::string();
+}
+
+void StringGrid::SetCell(int col, int row, const std::string& text) {
+  if (col < 1 || col > columnCount() || row < 1 || row > rowCount()) return;
+  QTableWidgetItem* cell = item(row - 1, col - 1);
+  if (!cell) {
+    if (text.empty()) return;
+    setItem(row - 1, col - 1, new QTableWidgetItem(QString::fromStdString(text)));
+    return;
+  }
+  cell->setText(QString::fromStdString(text));
+}
+
+void StringGrid::EnterPressed() {
+  const int col = std::max(Col(), 1);
+  const int row = std::max(Row(), 1);
+  if (col < DataColumns()) {
+    MoveTo(col + 1, row);
+  } else if (row < DataRows()) {
+    MoveTo(1, row + 1);
+  } else {
+    MoveTo(1, layout_.WrapAtLastRow ? 1 : row);
+  }
+}
+
+void StringGrid::EscPressed() {
+  const int row = Row();
+  for (int col = 1; col <= DataColumns(); ++col) SetCell(col, row, layout_.EscText);
+}
+
+void StringGrid::keyPressEvent(QKeyEvent* event) {
+  if (state() != EditingState && IsEnter(event->key())) {
+    EnterPressed();
+    return;
+  }
+  if (state() != EditingState && event->key() == Qt::Key_Escape) {
+    EscPressed();
+    return;
+  }
+  QTableWidget::keyPressEvent(event);
+}
+
+std::string ShowAsLength(const std::string& text) {
+  return StrFormat("%10.4f", ParseDouble(text));
+}
+
+std::string ShowAsFactor(const std::string& text) { return StrFormat("%5.4f", ParseDouble(text)); }
+
+std::string ShowAsSlot(const std::string& text) { return StrFormat("%8d", ParseInt(text)); }
+
+}  // namespace selvana

@@ -1,0 +1,55 @@
+// What the block constants dialog does with the model, free of the toolkit: which controls are
+// enabled for a kind of block under the method and the partial factors, the texts it shows, and
+// the storing of its OK into block MouseState.SelectedIndex.
+#pragma once
+#include <array>
+#include <string>
+
+#include "model/project_model.h"
+
+namespace selvana {
+
+// The kind boxes act as one choice.
+enum class BlockChoice { Soil, Water, Structure };
+
+BlockChoice ChoiceOfKind(int kind);
+
+struct BlockEnabling {
+  bool Radios = false;       // RadioButton1/2, the two ways water acts
+  bool SandPileBox = false;  // CheckBox2
+  bool SandPileOn = false;   // CheckBox2 checked
+  bool Edit2 = false;        // effective unit weight
+  bool Edits3to5 = false;    // cohesion gradient, cohesion, friction angle
+  bool SandEdits = false;    // Edit6-Edit9
+  bool FactorClass = false;  // Label19 and ComboBox1
+};
+
+// The enabling for a choice with the sand-pile flag (stored, or the box's state), under cm.kt and
+// PartialFactors.Enabled. A stored sand pile of a soil block stays on without partial factors,
+// even where the method does not let the box be switched on.
+BlockEnabling BlockEnablingFor(BlockChoice choice, bool sandPile);
+
+// Edit1-Edit9: the nine constants of a block with "%5.4f".
+std::array<std::string, 9> BlockConstantTexts(const BlockRecord& block);
+// The factor-class item shown: class - 1 for 1..3, else item 1 ("粘性土").
+int FactorItemOf(int factorClass);
+// Label29: "内部摩擦角　　φm" under sand-pile formula 2, else "内部摩擦角　　φs".
+const char* PileFrictionLabel();
+
+// What OK reads from the dialog.
+struct BlockConstantsForm {
+  bool Water = false;          // CheckBox1
+  bool PressureWater = true;   // RadioButton1 (else RadioButton2)
+  bool Soil = true;            // CheckBox3 (else structure)
+  int FactorItem = 1;          // ComboBox1
+  bool SandPile = false;       // CheckBox2
+  std::array<std::string, 9> Edits;
+};
+
+// Stores the form into block MouseState.SelectedIndex through the set-if-changed helpers:
+// water zeroes the four strength constants, a structure keeps its two weights only, the sand-pile
+// constants are zeroed without a sand pile. Marks the project on any change. False (nothing
+// stored) when no block is selected.
+bool StoreBlockConstants(const BlockConstantsForm& form);
+
+}  // namespace selvana

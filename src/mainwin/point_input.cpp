@@ -1,0 +1,77 @@
+// The model side of the point input dialog.
+#include "mainwin/point_input.h"
+
+#include "mainwin/edit_picking.h"
+#include "mainwin/mouse_state.h"
+#include "model/project_model.h"
+#include "model/set_if_changed.h"
+#include "platform/number_format.h"
+#include "platform/number_parse.h"
+
+namespace selvana {
+namespace {
+
+bool IsPointMove() {
+  const int i = MouseState.SelectedIndex;
+  return MouseState.MouseMode == 211 && i >= 0 && i < kMaxPoints;
+}
+
+bool IsPointAddition() {
+  const int i = MouseState.SelectedIndex;
+  return MouseState.MouseMode == 200 && i >= 0 && i < kMaxPoints;
+}
+
+std::string CoordinateText(double v) { return StrFormat("%10.4f", v); }
+
+}  // namespace
+
+bool ChoosePointInputSlot() {
+  MouseState.SelectedIndex = FindFreePointSlot();
+  if (MouseState.SelectedIndex >= 0) return true;
+  RefuseFullTable("点", kMaxPoints);
+  return false;
+}
+
+PointInputTexts PointInputFill() {
+  if (IsPointAddition()) return {StrFormat("%4d", MouseState.SelectedIndex), "", ""};
+  if (!IsPointMove()) return {};
+  const PointRecord& point = PointTable[MouseState.SelectedIndex];
+  return {StrFormat("%4d", point.Id), CoordinateText(point.X), CoordinateText(point.Y)};
+}
+
+std::string FormatPointNumber(const std::string& text) {
+  return StrFormat("%4d", ParseInt(text));
+}
+
+std::string FormatCoordinate(const std::string& text) { return CoordinateText(ParseDouble(text)); }
+
+bool StorePointInput(const PointInputTexts& texts) {
+  if (!IsPointAddition() && !IsPointMove()) return false;
+  const int slot = MouseState.SelectedIndex;
+  const double x = ParseDouble(texts.X);
+  const double y = ParseDouble(texts.Y);
+  if (PointCoincides(x, y, slot)) return false;
+  PointRecord& point = PointTable[slot];
+  if (IsPointMove() && MouseState.MovedFlag == 1) {
+    point.X = MouseState.SavedX;
+    point.Y = MouseState.SavedY;
+    MouseState.MovedFlag = 0;
+  }
+  int changed = SetIntIfChanged(point.Id, ParseInt(texts.No));
+  changed |= SetDoubleIfChanged(point.X, x);
+  changed |= SetDoubleIfChanged(point.Y, y);
+  if (changed) MarkModified(true);
+  if (slot >= PointCount) PointCount = slot + 1;
+  return true;
+}
+
+void FinishPointInput(bool ok) {
+  if (!IsPointMove()) return;
+  if (!ok && MouseState.MovedFlag == 1) {
+    PointTable[MouseState.SelectedIndex].X = MouseState.SavedX;
+    PointTable[MouseState.SelectedIndex].Y = MouseState.SavedY;
+  }
+  MouseState.MovedFlag = 0;
+}
+
+}  // namespace selvana

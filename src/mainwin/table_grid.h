@@ -1,0 +1,48 @@
+// A table editor's grid as the editor's filling and storing see it: cells read and written by
+// column and grid row (row 0 the heading, column 0 the row number; data from row 1 and column 1),
+// UTF-8 text. The dialogs lend their string grids; tests lend a grid kept in memory.
+#pragma once
+#include <optional>
+#include <span>
+#include <string>
+
+#include "model/project_model.h"
+#include "view/view_ports.h"
+
+namespace selvana {
+
+class TableGrid : public TableCells {
+ public:
+  virtual void SetCell(int col, int row, const std::string& text) = 0;
+};
+
+// Rows of a table editor closer than this in both values are the same row.
+inline constexpr double kSameRowTolerance = 9e-05;
+
+// The numbers of a grid row whose columns 1 and 2 both hold text (text that is no number
+// counts as 0); nothing when either cell is empty.
+struct CellPair {
+  double A = 0.0;
+  double B = 0.0;
+};
+std::optional<CellPair> ReadCellPair(const TableCells& grid, int row);
+
+// True when a and b lie within kSameRowTolerance of each other in both values.
+bool SameCellPair(const CellPair& a, const CellPair& b);
+
+// Reads the complete grid rows 1..out.size() in row order into out, leaving out each row that
+// lies within kSameRowTolerance of one taken before; returns how many were taken.
+int CollectDistinctPairs(const TableCells& grid, std::span<CellPair> out);
+
+// Writes a and b into columns 1 and 2 of a grid row as "%10.4f".
+void ShowCellPair(TableGrid& grid, int row, double a, double b);
+// Empties the cells of columns first..last of a grid row.
+void ClearCells(TableGrid& grid, int row, int first, int last);
+
+// What every value a grid stores reports: a change marks the project modified and the results
+// invalid.
+inline void MarkStored(int changed) {
+  if (changed) MarkModified(true);
+}
+
+}  // namespace selvana

@@ -1,0 +1,74 @@
+// The point input and block constants dialogs, typed into through their named controls: OK
+// stores what was typed, reformatted edits included.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include "dialogs/BlockSet.h"
+#include "dialogs/XYInput.h"
+#include "mainwin/mouse_state.h"
+#include "model/project_model.h"
+
+namespace selvana {
+namespace {
+
+// Replaces an edit's text as a user would and finishes it with Enter, which runs its exit.
+void Type(QLineEdit* edit, const char* text) {
+  edit->selectAll();
+  QTest::keyClicks(edit, text);
+  QTest::keyClick(edit, Qt::Key_Return);
+}
+
+TEST(PointInputDialog, TypedCoordinatesBecomeTheNewPoint) {
+  PointTable[0] = PointRecord{0, 0.0, 0.0};
+  PointCount = 1;
+  MouseState.MouseMode = 200;
+  MouseState.SelectedIndex = 1;
+  TXY_Frm dialog;
+  QTimer::singleShot(0, [&dialog] {
+    EXPECT_EQ("   1", dialog.Edit1()->text().toStdString());
+    EXPECT_FALSE(dialog.Edit1()->isEnabled());
+    Type(dialog.Edit2(), "2.5");
+    Type(dialog.Edit3(), "-1");
+    EXPECT_EQ("    2.5000", dialog.Edit2()->text().toStdString());
+    dialog.Button1()->click();
+  });
+  EXPECT_EQ(QDialog::Accepted, dialog.exec());
+  EXPECT_EQ(2, PointCount);
+  EXPECT_DOUBLE_EQ(2.5, PointTable[1].X);
+  EXPECT_DOUBLE_EQ(-1.0, PointTable[1].Y);
+  EXPECT_EQ(1, DataModified);
+}
+
+TEST(BlockConstantsDialog, ANewBlockSwitchedToWaterKeepsItsUnitWeightOnly) {
+  BlockTable[0] = BlockRecord{};
+  BlockTable[0].Number = 0;
+  BlockTable[0].Cohesion = 5.0;
+  BlockCount = 1;
+  MouseState.SelectedIndex = 0;
+  TBlk_Frm dialog;
+  QTimer::singleShot(0, [&dialog] {
+    EXPECT_TRUE(dialog.CheckBox(3)->isChecked());  // a new block opens as soil
+    EXPECT_EQ("5.0000", dialog.Edit(4)->text().toStdString());
+    Type(dialog.Edit(1), "9.81");
+    dialog.CheckBox(1)->click();
+    EXPECT_FALSE(dialog.CheckBox(3)->isChecked());
+    EXPECT_FALSE(dialog.Edit(4)->isEnabled());
+    EXPECT_TRUE(dialog.RadioButton1()->isEnabled());
+    dialog.RadioButton2()->click();
+    dialog.Button1()->click();
+  });
+  EXPECT_EQ(QDialog::Accepted, dialog.exec());
+  EXPECT_EQ(kBlockWeightWater, BlockTable[0].Kind);
+  EXPECT_DOUBLE_EQ(9.81, BlockTable[0].UnitWeight);
+  EXPECT_DOUBLE_EQ(0.0, BlockTable[0].Cohesion);
+  EXPECT_EQ(2, BlockTable[0].FactorClass);  // item 1 shown for class 0
+}
+
+}  // namespace
+}  // namespace selvana

@@ -1,0 +1,102 @@
+// The table editors with their windows on the offscreen platform: typing into the grids with
+// Enter and Esc, OK storing what was typed, and the file buttons filling only the dialog.
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest/QTest>
+
+#include "dialogs/PAnzen.h"
+#include "dialogs/XYTbl.h"
+#include "dialogs/YaitaJkn.h"
+#include "mainwin/file_commands_fakes.h"
+#include "mainwin/pile_factor_rows.h"
+#include "mainwin/table_editor_rows.h"
+#include "platform/program_folders.h"
+#include "support/temp_folder.h"
+
+namespace selvana {
+namespace {
+
+// Keys go where the user's would: into the open cell editor, or to the grid.
+void Key(StringGrid* grid, int key, const QString& text = {}) {
+  QWidget* editor = grid->indexWidget(grid->currentIndex());
+  QTest::sendKeyEvent(QTest::Click, editor ? editor : grid, static_cast<Qt::Key>(key), text,
+                      Qt::NoModifier);
+}
+
+void Type(StringGrid* grid, const char* text) {
+  for (const char* c = text; *c; ++c) Key(grid, *c == '.' ? int{Qt::Key_Period} : *c, QString(*c));
+}
+
+TEST(PointTableDialog, TypedRowsAreStoredAndEscEmptiesARow) {
+  TXYT_Frm dialog;
+  dialog.show();
+  StringGrid* grid = dialog.StringGrid1();
+  EXPECT_EQ(ViewPorts.PointTableGrid, grid) << "the preview reads this grid";
+  grid->MoveTo(1, 1);
+  Type(grid, "5.5");
+  Key(grid, Qt::Key_Return);
+  EXPECT_EQ(grid->Col(), 2);
+  Type(grid, "7");
+  Key(grid, Qt::Key_Return);
+  EXPECT_EQ(grid->Row(), 2);
+  EXPECT_EQ(grid->Col(), 1);
+  Type(grid, "1");
+  Key(grid, Qt::Key_Return);
+  Type(grid, "2");
+  Key(grid, Qt::Key_Escape);
+  EXPECT_EQ(grid->Cell(1, 2), "") << "Esc empties the row";
+  grid->MoveTo(2, kPointGridRows);
+  Key(grid, Qt::Key_Return);
+  EXPECT_EQ(grid->Row(), kPointGridRows) << "the last row keeps the cursor";
+  dialog.OkButton()->click();
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(PointCount, 1);
+  EXPECT_DOUBLE_EQ(PointTable[0].X, 5.5);
+  EXPECT_DOUBLE_EQ(PointTable[0].Y, 7.0);
+}
+
+TEST(PartialFactorDialog, EnterWrapsToTheFirstRowAndEscResetsTheFactor) {
+  TPA_Frm dialog;
+  dialog.show();
+  StringGrid* grid = dialog.StringGrid1();
+  EXPECT_EQ(grid->Cell(0, 8), "摩擦力 tanφ");
+  grid->MoveTo(1, kFactorGridRows);
+  Key(grid, Qt::Key_Return);
+  EXPECT_EQ(grid->Row(), 1);
+  Type(grid, "3");
+  Key(grid, Qt::Key_Escape);
+  EXPECT_EQ(grid->Cell(1, 1), "1.0000");
+}
+
+TEST(SheetPileDialog, AnImportReachesTheModelOnlyThroughOk) {
+  test::TempFolder folder;
+  folder.Write("EXP_ENK1.DAT", "3.0\r\n-2.0\r\n150.0\r\n0.5\r\n2.0,10.0\r\n-4.0,40.0\r\n");
+  const std::string dataDir = DataDir, current = CurrentDirectory();
+  SheetPileSettings.PileX = 8.0;
+  test::ScriptedFileDialog files;
+  files.Answer(folder / "EXP_ENK1.DAT").Answer(folder / "EXP_ENK1.DAT");
+  TYT_Frm dialog;
+  dialog.UseFileDialog(files);
+  dialog.show();
+  dialog.Button3()->click();
+  EXPECT_EQ(dialog.Edit(1)->text(), "0.0000") << "the file carries no pile X";
+  EXPECT_EQ(dialog.StringGrid1()->Cell(1, 2), "   -4.0000");
+  dialog.CancelButton()->click();
+  EXPECT_DOUBLE_EQ(SheetPileSettings.PileX, 8.0);
+  EXPECT_EQ(SheetPileSettings.RowCount, 0);
+
+  dialog.show();
+  dialog.Button3()->click();
+  dialog.OkButton()->click();
+  EXPECT_EQ(SheetPileSettings.RowCount, 2);
+  EXPECT_DOUBLE_EQ(SheetPileSettings.Elevation[1], -2.0) << "cut at the toe";
+  EXPECT_DOUBLE_EQ(SheetPileSettings.Intensity[1], 30.0);
+  EXPECT_EQ(DataDir, folder.Dir());
+  DataDir = dataDir;
+  ChangeDirectory(current);
+}
+
+}  // namespace
+}  // namespace selvana

@@ -1,0 +1,119 @@
+// The view commands and rectangle modes: zoom rectangles, the circle-centre rectangle, and an
+// area zoom in the middle of an operation, after which the operation goes on.
+#include "mainwin/view_commands.h"
+
+#include <gtest/gtest.h>
+
+#include "mainwin/editor_test_support.h"
+#include "model/project_model.h"
+#include "support/scripted_message_box.h"
+#include "view/view_state.h"
+
+namespace selvana {
+namespace {
+
+using C = MainCommand;
+
+class ViewCommandsTest : public test::EditorFixture {
+ protected:
+  // Drags a rectangle between two screen pixels.
+  void Rectangle(int x1, int y1, int x2, int y2) {
+    editor.MouseDown({x1, y1, MouseButton::Left});
+    editor.MouseMove({x2, y2});
+    editor.MouseDown({x2, y2, MouseButton::Left});
+  }
+};
+
+TEST_F(ViewCommandsTest, ZoomRectanglesSetScaleAndOrigin) {
+  struct Case {
+    const char* name;
+    C command;
+    int x1, y1, x2, y2;
+    double scale;  // expected, from 50 px/m
+  };
+  const Case cases[] = {
+      // 2 m x 1 m at 50 px/m in a 400 px view: the width decides, with 20 % margin.
+      {"in", C::AreaBig, 200, 200, 300, 250, 400 / (2.0 * 1.2)},
+      // Half the view from its centre: about the old scale over 1.2.
+      {"out", C::AreaSmall, 200, 200, 400, 400, 50 / 1.2},
+      {"in, zero height: the width decides", C::AreaBig, 200, 200, 300, 200, 400 / (2.0 * 1.2)},
+      {"out, zero width: the height decides", C::AreaSmall, 200, 200, 200, 300, 50 * 0.5 / 1.2},
+      {"in, a point: scale kept", C::AreaBig, 200, 200, 200, 200, 50.0},
+  };
+  for (const Case& c : cases) {
+    ResetViewState();
+    Run(c.command);
+    Rectangle(c.x1, c.y1, c.x2, c.y2);
+    EXPECT_NEAR(c.scale, ViewState.Scale, 1e-9) << c.name;
+    EXPECT_DOUBLE_EQ((c.x1 + c.x2) / 2.0 / 50.0 - 4.0, ViewState.OriginX) << c.name;
+    EXPECT_EQ(0, MouseState.MouseMode) << c.name;
+    EXPECT_EQ(kIdlePrompt, window.prompt);
+  }
+  EXPECT_TRUE(horizontal.Enabled());
+}
+
+TEST_F(ViewCommandsTest, CentreRectangleRoundsToThePitches) {
+  FelleniusCircleSettings.CentreX = {0.0, 0.0, 1.0, 0.0};
+  FelleniusCircleSettings.CentreY = {0.0, 0.0, 1.0, 0.0};
+  BishopCircleSettings.CentreX = {0.0, 0.0, 0.0004, 0.0};  // below 1 mm: not rounded to
+  BishopCircleSettings.CentreY = {0.0, 0.0, 1.0, 0.0};
+  ViewState.OriginX = 12.0;
+  ViewState.OriginY = 5.0;
+  int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+  ModelToScreen(10.4, 3.6, x1, y1);
+  ModelToScreen(14.6, 7.4, x2, y2);
+  Run(C::CenSet);
+  EXPECT_EQ(4000, MouseState.MouseMode);
+  Rectangle(x1, y1, x2, y2);
+  EXPECT_EQ((std::array<double, 4>{10.0, 15.0, 1.0, 0.0}), FelleniusCircleSettings.CentreX);
+  EXPECT_EQ((std::array<double, 4>{4.0, 7.0, 1.0, 0.0}), FelleniusCircleSettings.CentreY);
+  EXPECT_EQ(1, DataModified);
+  EXPECT_EQ(50.0, ViewState.Scale);
+  cm.kt = kMethodBishop;
+  Run(C::CenSet);
+  Rectangle(x1, y1, x2, y2);
+  EXPECT_NEAR(10.4, BishopCircleSettings.CentreX[0], 0.02);
+}
+
+TEST_F(ViewCommandsTest, AnAreaZoomInsideAnOperationLetsItGoOn) {
+  test::PutPoint(0, 0.0, 0.0);
+  test::PutPoint(1, 1.0, 0.0);
+  test::ScriptedMessageBox box;
+  box.Expect("点を移動してよろしいですか？", "確認", MsgAnswer::Yes);
+  Run(C::PMove);
+  Click(0.0, 0.0);
+  Click(-1.0, 1.0);
+  Run(C::AreaBig);
+  EXPECT_EQ(101, MouseState.MouseMode);
+  Rectangle(0, 0, 200, 200);
+  EXPECT_EQ(211, MouseState.MouseMode);  // back in the move, the point still dragged
+  EXPECT_EQ(kIdlePrompt, window.prompt);
+  RightClick();
+  EXPECT_EQ(1, DataModified);
+  EXPECT_NEAR(-1.0, PointTable[0].X, 0.021);  // a pixel is 0.02 m
+
+  // A chain interrupted by a zoom cancelled at its first corner goes on from its start point.
+  Run(C::LAddK);
+  Click(-1.0, 1.0);
+  Run(C::AreaSmall);
+  RightClick();
+  EXPECT_EQ(511, MouseState.MouseMode);
+  Click(1.0, 0.0);
+  EXPECT_EQ(1, LineCount);
+}
+
+TEST_F(ViewCommandsTest, ScrollingRedrawsTheHighlightAndRestartsTheRubberBand) {
+  test::PutPoint(0, 1.0, 1.0);
+  Run(C::LAddK);
+  Click(1.0, 1.0);
+  horizontal.Place(-100, 100, 2);
+  canvas.Clear();
+  ScrollBar1Change();
+  EXPECT_DOUBLE_EQ(2.0, ViewState.OriginX);
+  EXPECT_EQ(151, MouseState.AnchorX);  // the point's new screen position
+  EXPECT_EQ(MouseState.AnchorX, MouseState.CurrentX);
+  EXPECT_NE(std::string::npos, canvas.Text().find("#FFFF00")) << canvas.Text();
+}
+
+}  // namespace
+}  // namespace selvana
