@@ -14,17 +14,8 @@
 namespace selvana {
 namespace {
 
-class HelpCommand : public test::ScratchFolderTest {
+class HelpCommand : public test::ProgramFolderTest {
  protected:
-  void SetUp() override {
-    ScratchFolderTest::SetUp();
-    saved_ = ProgramDir;
-    ProgramDir = CurrentDirectory();
-  }
-  void TearDown() override {
-    ProgramDir = saved_;
-    ScratchFolderTest::TearDown();
-  }
   std::vector<std::string> opened;
   DocumentOpener Opener(bool takes) {
     return [this, takes](const std::string& path) {
@@ -32,9 +23,6 @@ class HelpCommand : public test::ScratchFolderTest {
       return takes;
     };
   }
-
- private:
-  std::string saved_;
 };
 
 TEST_F(HelpCommand, TheHelpFileIsOpenedFromTheProgramFolderWhateverTheCaseOfItsName) {

@@ -20,21 +20,7 @@ namespace {
 using test::FakeLauncher;
 using test::ScriptedMessageBox;
 
-class PlotCommand : public test::ScratchFolderTest {
- protected:
-  void SetUp() override {
-    ScratchFolderTest::SetUp();
-    saved_ = ProgramDir;
-    ProgramDir = CurrentDirectory();
-  }
-  void TearDown() override {
-    ProgramDir = saved_;
-    ScratchFolderTest::TearDown();
-  }
-
- private:
-  std::string saved_;
-};
+using PlotCommand = test::ProgramFolderTest;
 
 TEST_F(PlotCommand, WritesThePlotAndPathFilesThenWaitsForThePlotterInTheProgramFolder) {
   FakeLauncher launcher({ProgramState::Running, ProgramState::Ended});
