@@ -1,11 +1,15 @@
 // The main view redraw: the fixed order of the layers and the colours of the model entities.
 #include "view/redraw_view.h"
 
+#include "calc/results/consolidation.h"
 #include "model/design_copy.h"
 #include "model/project_model.h"
 #include "model/reset_hooks.h"
 #include "view/background_grid.h"
+#include "view/figure/pile_layout.h"
+#include "view/figure/slip_layout.h"
 #include "view/figure_frame.h"
+#include "view/figure_layers.h"
 #include "view/model_entities.h"
 #include "view/search_range.h"
 #include "view/view_fitting.h"
@@ -23,24 +27,37 @@ void ClearView() {
   }
 }
 
-// The layers of the calculation figure drawn in lime, in this order as the figure code lands:
-// the frame with its rulers, title, result box, soil table and legend (DrawFigureFrame); the
-// slip-layer switch; the soil labels of every block below BlockCount (DrawSoilLabels); the
-// ground surfaces under loads 0..2 (ComputeLoadSurface into LoadSurfaces); both ends of every
-// surcharge (DrawSurchargeLoad(i, 1), (i, 2)); the horizontal forces (DrawHorizontalForce); the
-// centre marks and safety factors of the listed circles (DrawCentreSafetyFactor for each entry
-// below CircleListCount); CollectSlipCircles; DrawSlipCircles; SetSlipGeometry(-1);
-// DrawCriticalCircle.
+// The layers of the calculation figure, in lime: frame and tables, soil labels, the ground under
+// each load, both ends of every surcharge, the horizontal forces, the listed circle centres, the
+// marked circles and the critical slip.
 void DrawFigureLayers() {
+  DrawFigureFrame(kLime);
   IsSlipLayerOff(kLime);
+  for (int i = 0; i < BlockCount && i < kMaxBlocks; ++i) DrawSoilLabels(i, kLime);
+  for (int i = 0; i < kSurchargeCount; ++i) ComputeLoadSurface(i, LoadSurfaces[i]);
+  for (int i = 0; i < kSurchargeCount; ++i) {
+    DrawSurchargeLoad(i, 1, kLime);
+    DrawSurchargeLoad(i, 2, kLime);
+  }
+  for (int i = 0; i < kForceCount; ++i) DrawHorizontalForce(i, kLime);
+  for (int i = 0; i < CircleListCount && i < kMaxCircleListEntries; ++i) {
+    DrawCentreSafetyFactor(i, kLime);
+  }
+  CollectSlipCircles();
+  DrawSlipCircles(kLime);
+  SetSlipGeometry(-1);
+  DrawCriticalCircle(kLime);
 }
 
-// The sheet-pile layers in red as they land: DrawSheetPile, DrawSheetPilePressure, then
-// DrawSheetPilePressureLabel for each row below SheetPileSettings.RowCount.
-void DrawSheetPileLayers() {}
+// The sheet-pile layers, in red.
+void DrawSheetPileLayers() {
+  DrawSheetPile(kRed);
+  DrawSheetPilePressure(kRed);
+  for (int i = 0; i < PileRowCount(); ++i) DrawSheetPilePressureLabel(i, kRed);
+}
 
-// The cohesion reference line in yellow (DrawCohesionRefLine) as it lands.
-void DrawCohesionLayer() {}
+// The cohesion reference line, in yellow.
+void DrawCohesionLayer() { DrawCohesionRefLine(kYellow); }
 
 // Boundary lines are white, or blue when left out of the calculation figure.
 Rgb BoundaryColour(int drawFlag) { return drawFlag == -1 ? kBlue : kWhite; }

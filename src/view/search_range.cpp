@@ -26,10 +26,12 @@ int DrawCentreGrid(const CircleSearchSettings& s, Rgb colour) {
   double x = minX;
   for (int n = 0; n < kMaxRangeLines && x < maxX + 1e-7; ++n, x += pitchX) {
     DrawModelSegment(x, minY, x, maxY, 1, colour);
+    if (x + pitchX == x) break;  // far from the origin the pitch no longer moves x
   }
   double y = maxY;
   for (int n = 0; n < kMaxRangeLines && y > minY - 1e-7; ++n, y -= pitchY) {
     DrawModelSegment(minX, y, maxX, y, 1, colour);
+    if (y - pitchY == y) break;
   }
   return 0;
 }

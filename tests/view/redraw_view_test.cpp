@@ -49,24 +49,6 @@ class RedrawViewTest : public ViewFixture {
   }
 };
 
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-// Compares with a golden file beside the tests; a mismatch writes <golden>.out for a person to
-// compare.
-void ExpectGolden(const std::string& actual, const std::string& name) {
-  const std::string path = std::string(SELVANA_TEST_DATA) + "/view/" + name;
-  const std::string expected = ReadFile(path);
-  if (actual != expected) {
-    std::ofstream(path + ".out", std::ios::binary) << actual;
-    ADD_FAILURE() << "differs from " << path << "; see " << path << ".out";
-  }
-}
-
 TEST_F(RedrawViewTest, NoProjectLeavesTheViewBlackAndTheMenusAlone) {
   static int menuCalls = 0;
   menuCalls = 0;

@@ -43,6 +43,15 @@ TEST_F(SearchRangeTest, AGridWithoutPitchIsRefusedAndTheSwitchGatesEverything) {
   EXPECT_TRUE(canvas.Calls().empty());
 }
 
+// Far from the origin a pitch no longer moves the value: one line each way, not a long loop.
+TEST_F(SearchRangeTest, APitchLostInRoundingDrawsOneLineEachWay) {
+  cm.kt = kMethodFellenius;
+  FelleniusCircleSettings.CentreX = {1e20, 2e20, 1.0, 0.0};
+  FelleniusCircleSettings.CentreY = {1e20, 2e20, 1.0, 0.0};
+  EXPECT_EQ(DrawSlipSearchRange(kBlue), 0);
+  EXPECT_EQ(canvas.Calls().size(), 2u);
+}
+
 TEST_F(SearchRangeTest, StartPointIsMarkedByTwoCircles) {
   cm.kt = kMethodLineFromPoint;
   StraightSlipSettings.PointX[0] = 5.0;

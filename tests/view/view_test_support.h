@@ -41,6 +41,11 @@ class FakeScrollBar : public ViewScrollBar {
   std::vector<std::string> log_;
 };
 
+// Compares text with the golden file tests/data/view/<name>. A mismatch writes <golden>.out
+// beside it for a person to compare; with SELVANA_REGENERATE_GOLDENS=1 the golden is rewritten
+// instead (review every rewritten file by hand before committing it).
+void ExpectGolden(const std::string& actual, const std::string& name);
+
 // Installs a canvas of width x height and the two bars, and takes the image size into the view.
 class ViewFixture : public ::testing::Test {
  protected:

@@ -264,12 +264,23 @@ void QtCanvas::Arc(int left, int top, int right, int bottom, int x3, int y3, int
 
 void QtCanvas::SetFont(const std::string& face, int heightPx, Rgb colour) {
   fontColour_ = ToQColor(colour);
-  const int pixels = std::max(1, heightPx);
-  if (face == fontFace_ && pixels == font_.pixelSize()) return;  // labels mostly share one font
+  const int cell = std::max(1, heightPx);
+  if (face == fontFace_ && cell == cellHeight_) return;  // labels mostly share one font
   fontFace_ = face;
+  cellHeight_ = cell;
   font_ = QFont(QString::fromStdString(face));
-  font_.setPixelSize(pixels);
-  metrics_ = QFontMetrics(font_);
+  // A pixel size is the em height; the ink of tall, descending and full-width glyphs together
+  // comes out taller. The cell is what the caller lays out, so the font shrinks until that ink
+  // fits the cell, and text is placed so that the ink starts at the top of the cell.
+  const QString sample = QString::fromUtf8("Wgjy|■漢");
+  QRect ink;
+  for (int size = cell; size >= 1; --size) {
+    font_.setPixelSize(size);
+    metrics_ = QFontMetrics(font_);
+    ink = metrics_.tightBoundingRect(sample);
+    if (ink.height() <= cell) break;
+  }
+  baseline_ = -ink.top();
 }
 
 int QtCanvas::TextWidth(std::string_view cp932) {
@@ -282,7 +293,7 @@ void QtCanvas::TextOut(int x, int y, std::string_view cp932) {
   QPainter painter(image_);
   painter.setFont(font_);
   painter.setPen(fontColour_);
-  painter.drawText(QPoint(x, y + metrics_.ascent()), FromCp932(cp932));
+  painter.drawText(QPoint(x, y + baseline_), FromCp932(cp932));
 }
 
 }  // namespace selvana

@@ -55,6 +55,8 @@ class QtCanvas : public Canvas {
   int penWidth_ = 1;
   PenStyle penStyle_ = kPenSolid;
   std::string fontFace_;
+  int cellHeight_ = 0;  // the cell height asked for; font_ fits inside it
+  int baseline_ = 0;    // from the top of the cell to the baseline of font_
   QFont font_;
   QFontMetrics metrics_{font_};  // of font_, kept: text is measured glyph by glyph
   QColor fontColour_ = Qt::black;

@@ -4,7 +4,9 @@
 
 #include <QFont>
 #include <QImage>
+#include <algorithm>
 #include <cstdint>
+#include <string>
 
 #include "platform/qt/qt_canvas.h"
 #include "view/primitives.h"
@@ -116,6 +118,30 @@ TEST_F(QtCanvasTest, FixedTextIsDrawnInsideItsBox) {
   }
   EXPECT_GT(inside, 5);
   EXPECT_EQ(outside, 0);
+}
+
+// The cell height is what is drawn: no glyph reaches above the top of its cell or below its
+// bottom, in the view's face and in a face whose ascent and descent exceed its em height.
+TEST_F(QtCanvasTest, TextStaysWithinItsCellHeight) {
+  QFont::insertSubstitution(QString::fromUtf8(kViewFontFace), "UmePlus Gothic");
+  const std::string glyphs = "Wgj\x81\xA1";  // "Wgj■" in CP932: tall, descending, full width
+  for (const char* face : {kViewFontFace, "DejaVu Sans"}) {
+    for (const int cell : {9, 12, 24, 40}) {
+      image.fill(Qt::black);
+      canvas.SetFont(face, cell, kWhite);
+      canvas.TextOut(10, 20, glyphs);
+      int top = image.height(), bottom = -1;
+      for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+          if (image.pixel(x, y) == qRgb(0, 0, 0)) continue;
+          top = std::min(top, y), bottom = std::max(bottom, y);
+        }
+      }
+      EXPECT_GE(top, 20) << face << " cell " << cell;
+      EXPECT_LT(bottom, 20 + cell) << face << " cell " << cell;
+      EXPECT_GE(bottom - top, cell / 2) << face << " cell " << cell << ": glyphs fill the cell";
+    }
+  }
 }
 
 TEST_F(QtCanvasTest, DrawingTellsTheViewOnceUntilTheImageIsShown) {

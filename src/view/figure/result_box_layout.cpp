@@ -1,0 +1,211 @@
+// Rows, texts and rules of the result box, the soil table and the load legend.
+#include "view/figure/result_box_layout.h"
+
+#include "calc/results/consolidation.h"
+#include "model/design_copy.h"
+#include "model/partial_factors.h"
+#include "platform/cp932.h"
+#include "platform/number_format.h"
+#include "view/figure/frame_layout.h"
+
+namespace selvana {
+namespace {
+
+// Placeholders shown without results.
+constexpr double kNoSafetyFactorText = 99.999;
+constexpr double kNoLengthText = 999.99;
+constexpr double kNoMomentText = 99999.99;
+
+constexpr double kRowPitch = 1.2;  // row height in text heights
+
+enum class RowKind {
+  kSafetyFactor, kCentreX, kStartX, kY, kEndX, kEndY, kRadius, kAngle, kGamma,
+  kDriving, kDrivingPerGamma, kResisting, kDrivingForce, kResistingForce,
+  kDrivingPerR, kResistingPerR, kDrivingPerRGamma, kPile,
+};
+
+struct RowSet {
+  std::array<RowKind, 9> kinds;
+  int count;
+};
+
+// The straight-line methods, and any unknown code, whose title is the straight-line one.
+bool StraightLine(int kt) { return StraightLineMethod(kt) || kt < 0 || kt > 5; }
+
+RowSet RowsOfMethod() {
+  using R = RowKind;
+  const int kt = cm.kt;
+  if (kt == kMethodLineBetweenSegments) {
+    return {{R::kSafetyFactor, R::kStartX, R::kY, R::kEndX, R::kEndY, R::kDrivingForce,
+             R::kResistingForce}, 7};
+  }
+  if (StraightLine(kt)) {
+    return {{R::kSafetyFactor, R::kStartX, R::kY, R::kAngle, R::kDrivingForce,
+             R::kResistingForce}, 6};
+  }
+  if (kt == kMethodBishop && UserPartialFactors().Enabled != 0) {
+    return {{R::kSafetyFactor, R::kCentreX, R::kY, R::kRadius, R::kGamma, R::kDrivingPerGamma,
+             R::kResisting, R::kDrivingPerRGamma, R::kResistingPerR}, 9};
+  }
+  if (BishopMethod(kt)) {
+    return {{R::kSafetyFactor, R::kCentreX, R::kY, R::kRadius, R::kDriving, R::kResisting,
+             R::kDrivingPerR, R::kResistingPerR}, 8};
+  }
+  const int pile = SheetPileSettings.Mode;
+  const bool pileRow = pile == 2 || pile == 3;
+  return {{R::kSafetyFactor, R::kCentreX, R::kY, R::kRadius, R::kDriving, R::kResisting,
+           R::kPile}, pileRow ? 7 : 6};
+}
+
+// Label, value and decimals of one row.
+struct RowValue {
+  const char* label;
+  double value;
+  int decimals;
+  double placeholder;
+  bool defined = true;  // false when a divisor is zero: the placeholder is shown instead
+};
+
+RowValue Divided(const char* label, double a, double b, int decimals) {
+  if (b == 0.0) return {label, 0.0, decimals, kNoMomentText, false};
+  return {label, a / b, decimals, kNoMomentText};
+}
+
+RowValue ValueOf(RowKind kind, bool withResults) {
+  const SlipResult& r = CriticalResult;
+  const int dm = DrawSettings.Decimals[7];
+  const double gamma = UserPartialFactors().Factor[kFactorStructural];
+  const char* driving = "起動モーメント ";
+  const char* resisting = "抵抗モーメント ";
+  const char* drivingForce = "起  動  力     ";
+  const char* resistingForce = "抵  抗  力     ";
+  switch (kind) {
+    case RowKind::kSafetyFactor:
+      return {"最小安全率 Fmin", Fmin, DrawSettings.Decimals[0], kNoSafetyFactorText};
+    case RowKind::kCentreX: return {"円形中心     X ", r.cx, 3, kNoLengthText};
+    case RowKind::kStartX: return {"すべり開始点 X ", r.cx, 3, kNoLengthText};
+    case RowKind::kY: return {"             Y ", r.cy, 3, kNoLengthText};
+    case RowKind::kEndX: return {"すべり終了点 X ", r.dx, 3, kNoLengthText};
+    case RowKind::kEndY: return {"             Y ", r.dy, 3, kNoLengthText};
+    case RowKind::kRadius: return {"半    径     R ", r.rr, 3, kNoLengthText};
+    case RowKind::kAngle: return {"すべり角度   α", r.rr, 3, kNoLengthText};
+    case RowKind::kGamma: return {"構造解析係数　 ", gamma, 3, kNoLengthText};
+    case RowKind::kDriving: return {driving, r.md, dm, kNoMomentText};
+    case RowKind::kDrivingPerGamma: return Divided(driving, r.md, gamma, dm);
+    case RowKind::kResisting: return {resisting, r.mr, dm, kNoMomentText};
+    case RowKind::kDrivingForce: return {drivingForce, r.md, dm, kNoMomentText};
+    case RowKind::kResistingForce: return {resistingForce, r.mr, dm, kNoMomentText};
+    case RowKind::kDrivingPerR: return Divided(drivingForce, r.md, r.rr, dm);
+    case RowKind::kResistingPerR: return Divided(resistingForce, r.mr, r.rr, dm);
+    case RowKind::kDrivingPerRGamma: return Divided(drivingForce, r.md, r.rr * gamma, dm);
+    case RowKind::kPile: break;
+  }
+  if (SheetPileSettings.Mode == 2) return {"矢板受動土圧M  ", r.mry, dm, kNoMomentText};
+  return {withResults ? "矢板せん断M 　 " : "矢板せん断M  　", r.mry, dm, kNoMomentText};
+}
+
+std::string RowText(RowKind kind, bool withResults) {
+  const RowValue v = ValueOf(kind, withResults);
+  const double shown = withResults && v.defined ? v.value : v.placeholder;
+  return ToCp932(v.label) + StrFormat("%12.*f", v.decimals, shown);
+}
+
+// Writes the box; returns the y of its last row line.
+double LayoutResultBox(FigureLayout& out, bool withResults, double h) {
+  const FrameSize frame = FigureFrameSize();
+  const double w = frame.W, t = frame.T;
+  const ResultBoxRows rows = BuildResultBoxRows(withResults);
+  const auto line = [&](int k) { return t - kRowPitch * h * k; };
+  for (int k = 1; k <= rows.Count; ++k) {
+    out.Text(rows.Text[k - 1], w - 14.0 * h, line(k) + 0.1 * h, h, kFigureAnchorBottomLeft);
+  }
+  const bool segments = cm.kt == kMethodLineBetweenSegments;
+  for (int k = 1; k <= rows.Count; ++k) {
+    const bool pointCell = k == 2 || (segments && k == 4);
+    out.Line(w - (pointCell ? 8.0 : 14.0) * h, line(k), w, line(k));
+  }
+  out.Line(w - 8.0 * h, line(1), w - 8.0 * h, line(segments ? 5 : 3));
+  out.Line(w - 14.0 * h, t, w - 14.0 * h, line(rows.Count));
+  out.Line(w - 6.5 * h, t, w - 6.5 * h, line(rows.Count));
+  return line(rows.Count);
+}
+
+bool UsedBlock(int i) { return BlockTable[i].Number >= 0; }
+
+// Writes the soil table under the line at top + one row; returns the y of its last row line.
+double LayoutSoilTable(FigureLayout& out, double boxBottom, double h) {
+  const double w = FigureFrameSize().W;
+  const double top = boxBottom - kRowPitch * h;
+  const double left = w - 24.0 * h;
+  out.Line(left, top, w, top);
+  double y = top - kRowPitch * h;
+  out.Text(ToCp932("  No     W1      W2       C0       K       φ"), left, y + 0.1 * h, h,
+           kFigureAnchorBottomLeft);
+  out.Line(left, y, w, y);
+  bool sandPile = false;
+  for (int i = 0; i < BlockCount && i < kMaxBlocks; ++i) {
+    if (!UsedBlock(i)) continue;
+    sandPile = sandPile || BlockTable[i].SandPile != 0;
+    y -= kRowPitch * h;
+    out.Text(SoilTableRow(BlockTable[i]), left, y + 0.1 * h, h, kFigureAnchorBottomLeft);
+    out.Line(left, y, w, y);
+  }
+  if (sandPile) {
+    out.Text(ToCp932(" * : 砂杭を含む土層"), left, y - kRowPitch * h + 0.1 * h, h,
+             kFigureAnchorBottomLeft);
+  }
+  for (const double column : {24.0, 21.0, 17.0, 13.0, 8.0, 4.0}) {
+    out.Line(w - column * h, top, w - column * h, y);
+  }
+  return y;
+}
+
+void LayoutLoadLegend(FigureLayout& out, double reference, double h) {
+  const double w = FigureFrameSize().W;
+  const char* const texts[] = {"　荷重条件", "　ｑ’＝γ・ｑ", "　ｂ’＝γ・2b", "　Ｈ’＝γ・PH"};
+  for (int k = 1; k <= 4; ++k) {
+    const double y = reference - kRowPitch * h * k;
+    out.Text(ToCp932(texts[k - 1]), w - 8.0 * h, y + 0.1 * h, h, kFigureAnchorBottomLeft);
+    out.Line(w - 8.0 * h, y, w, y);
+  }
+  out.Line(w - 8.0 * h, reference - kRowPitch * h, w - 8.0 * h, reference - 4 * kRowPitch * h);
+}
+
+// A value width characters wide and a space, or dashes in its place for a value of exactly zero.
+std::string SoilValue(double v, int width, int decimals) {
+  if (v == 0.0) return std::string(static_cast<std::size_t>(width) - 4, ' ') + "---- ";
+  return StrFormat("%*.*f ", width, decimals, v);
+}
+
+}  // namespace
+
+ResultBoxRows BuildResultBoxRows(bool withResults) {
+  const RowSet set = RowsOfMethod();
+  ResultBoxRows rows;
+  rows.Count = set.count;
+  for (int k = 0; k < set.count; ++k) rows.Text[k] = RowText(set.kinds[k], withResults);
+  return rows;
+}
+
+std::string SoilTableRow(const BlockRecord& b) {
+  const auto& d = DrawSettings.Decimals;
+  std::string row = b.SandPile != 0 ? StrFormat(" *%3d %7.*f ", b.Number, d[1], b.UnitWeight)
+                                     : StrFormat("%5d %7.*f ", b.Number, d[1], b.UnitWeight);
+  row += SoilValue(b.EffectiveUnitWeight, 7, d[1]);
+  row += SoilValue(b.Cohesion, 9, d[2]);
+  row += SoilValue(b.CohesionGradient, 7, d[2]);
+  row += SoilValue(b.FrictionAngle, 7, d[3]);
+  return row;
+}
+
+void LayoutResultTables(FigureLayout& out, bool withResults) {
+  const double h = DrawSettings.Sizes[4];
+  if (!(h > 0.0001)) return;
+  double reference = LayoutResultBox(out, withResults, h);
+  if (DrawSettings.SoilTableMode() < 0.0) {
+    reference = LayoutSoilTable(out, reference, h) - kRowPitch * h;
+  }
+  if (UserPartialFactors().Enabled != 0) LayoutLoadLegend(out, reference, h);
+}
+
+}  // namespace selvana

@@ -1,0 +1,33 @@
+// The result box of the calculation figure (minimum safety factor and critical slip), the
+// soil-constant table and the load legend, stacked in the top right corner under the title band.
+#pragma once
+#include <array>
+#include <string>
+
+#include "model/project_model.h"
+#include "view/figure/figure_layout.h"
+
+namespace selvana {
+
+// Every label of the result box is this many CP932 bytes, so that the values line up.
+inline constexpr std::size_t kResultLabelBytes = 15;
+// A soil table row of ordinary values is this many bytes, the width of its columns.
+inline constexpr std::size_t kSoilRowBytes = 48;
+
+// The texts of the result box rows of the current method, top to bottom.
+struct ResultBoxRows {
+  std::array<std::string, 9> Text;
+  int Count = 0;
+};
+// withResults false gives the placeholders shown before a calculation.
+ResultBoxRows BuildResultBoxRows(bool withResults);
+
+// One soil-table row of a block: number (marked with * for a sand pile), W1, W2, C0, K and φ.
+std::string SoilTableRow(const BlockRecord& block);
+
+// The result box, and below it the soil table (SoilTableMode below 0) and the load legend (the
+// user's partial factors on), with texts Sizes[4] high. Nothing when Sizes[4] is 0.0001 or less:
+// the tables below take their place and size from the box.
+void LayoutResultTables(FigureLayout& out, bool withResults);
+
+}  // namespace selvana

@@ -1,0 +1,13 @@
+// A sample project read from a copy in the current folder and calculated by the circle search of
+// its method, its verdict box answered and its results consolidated as the run command leaves
+// them.
+#pragma once
+#include <string>
+
+namespace selvana::test {
+
+// Copies <name>.SDW from the samples into the current folder, reads it and runs it by Bishop
+// (methods 2, 4) or Fellenius (any other); fails the test when any step fails.
+void CalculateCircleSample(const std::string& name);
+
+}  // namespace selvana::test
