@@ -1,7 +1,7 @@
 // The plot of the calculation figure: the figure the main view shows after a calculation,
-// written a second time into the plot file of the program folder, on numbered layers, with the
-// design values of the model, positions in paper millimetres and the content clipped to the
-// drawing area inside the ruler and title bands.
+// written a second time into the plot file of the program folder from the same layouts, on
+// numbered layers, with the design values of the model, positions in paper millimetres and the
+// model's content clipped to the drawing area inside the ruler and title bands.
 #pragma once
 #include "output/plot_file.h"
 
@@ -19,9 +19,23 @@ struct PlotSheet {
 // file could not be created or written, after a message naming it.
 int WritePlotFile();
 
-// The layers of the plot. Each returns 0 when it wrote, -1 when its guard left nothing.
+// The layers of the plot, in the order WritePlotFile writes them. Each returns 0 when it wrote,
+// -1 when its guard left nothing to write. The result layers write only with valid results.
 int PlotFigureFrame(PlotSheet& sheet);
+int PlotProjectTitle(PlotSheet& sheet);
 int PlotPointNumber(PlotSheet& sheet, int i);
 int PlotTerrainLine(PlotSheet& sheet, int i);
+int PlotSlipCircles(PlotSheet& sheet);
+int PlotCriticalCircle(PlotSheet& sheet);
+int PlotSheetPile(PlotSheet& sheet);
+int PlotSheetPilePressure(PlotSheet& sheet);
+int PlotSheetPilePressureLabel(PlotSheet& sheet, int j);
+int PlotCentreSafetyFactor(PlotSheet& sheet, int i);
+int PlotSoilLabels(PlotSheet& sheet, int i);
+// Both ends of load i in one: diagram, arrows, end labels and, for the Bishop methods, the
+// width dimension.
+int PlotSurchargeLoad(PlotSheet& sheet, int i);
+// A negative force is shown on the screen but not plotted.
+int PlotHorizontalForce(PlotSheet& sheet, int i);
 
 }  // namespace selvana

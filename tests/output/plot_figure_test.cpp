@@ -10,7 +10,9 @@
 #include "calc/test_model_builder.h"
 #include "model/project_model.h"
 #include "output/output_test_support.h"
+#include "support/calculated_sample.h"
 #include "support/scratch_folder_test.h"
+#include "view/figure/slip_layout.h"
 
 namespace selvana {
 namespace {
@@ -63,6 +65,15 @@ TEST_F(PlotFigure, PointsAreNumberedOnlyWhereTheNumberFitsInsideTheBands) {
             std::vector<std::string>{"VJ8925000,13060000,300000,300000,0,3,0"});
   DrawSettings.Sizes[7] = 0.0;
   EXPECT_TRUE(OnLayer("VJ", kLayerPointNumbers).empty());
+}
+
+// The one-circle sample by Bishop after its run, with the circles its last redraw collected:
+// sheet, frame, rulers, result box, soil table, centre and critical circle, layer by layer.
+TEST_F(PlotFigure, CalculatedSampleMatchesItsGoldenPlot) {
+  test::CalculateCircleSample("FIXEDCIRCLE");
+  CollectSlipCircles();
+  ASSERT_EQ(WritePlotFile(), 0);
+  test::ExpectGoldenFile("plot_fixed_circle", kPlotFileName);
 }
 
 }  // namespace
