@@ -190,7 +190,7 @@ int PlotCentreSafetyFactor(PlotSheet& sheet, int i) {
 
 int PlotSoilLabels(PlotSheet& sheet, int i) {
   FigureLayout label;
-  if (LayoutSoilLabel(i, label) != 0) return -1;
+  if (LayoutSoilLabel(i, label, true) != 0) return -1;
   const int mode = BlockTable[i].SoilLabelMode;
   const bool water = DrawSettings.SoilTableMode() >= 0.0 && mode != 1 && mode != 2;
   if (water) {

@@ -18,6 +18,16 @@
 namespace selvana {
 namespace {
 
+bool EndsWith(const std::string& text, const std::string& tail) {
+  return text.size() >= tail.size() &&
+         text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+bool AnyEndsWith(const std::vector<std::string>& lines, const std::string& tail) {
+  return std::any_of(lines.begin(), lines.end(),
+                     [&tail](const std::string& line) { return EndsWith(line, tail); });
+}
+
 class PlotFigure : public test::ProgramFolderTest {
  protected:
   void SetUp() override {
@@ -37,10 +47,8 @@ class PlotFigure : public test::ProgramFolderTest {
     std::size_t start = 0;
     for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
       const std::string line = text.substr(start, end - start);
-      const bool onLayer = code == "VJ" ? line.find(tail + ",") != std::string::npos
-                                        : line.size() > tail.size() &&
-                                              line.compare(line.size() - tail.size(), tail.size(),
-                                                           tail) == 0;
+      const bool onLayer =
+          code == "VJ" ? line.find(tail + ",") != std::string::npos : EndsWith(line, tail);
       if (line.rfind(code, 0) == 0 && onLayer) found.push_back(line);
     }
     return found;
@@ -111,6 +119,15 @@ TEST_F(PlotFigure, SoilUnitsGetTheirOwnExponentAndTheWaterBarsTheirOwnLayer) {
   ASSERT_GE(texts.size(), 2u);
   EXPECT_EQ(texts[0], "VJ4000000,4800000,200000,200000,0,10,γt =  18.0 kN/m");
   EXPECT_EQ(texts[1], "VJ5600000,4900000,100000,100000,0,10,３");  // 16 bytes on, raised 1 mm
+
+  // The one-line sand-pile texts of the plot: the blank before the unit, none before "ﾟ".
+  BlockTable[0].SoilLabelMode = 2;
+  BlockTable[0].ReplacementRatio = 0.3;
+  BlockTable[0].PileUnitWeight = 19;
+  BlockTable[0].PileFrictionAngle = 30;
+  const auto row = OnLayer("VJ", kLayerSoilLabels);
+  EXPECT_TRUE(AnyEndsWith(row, ",Ｗs=19.0 kN/m"));
+  EXPECT_TRUE(AnyEndsWith(row, ",φs=30.0ﾟ"));
 
   BlockTable[0].SoilLabelMode = 3;
   EXPECT_EQ(OnLayer("DL", kLayerSoilLabels).size(), 3u);
