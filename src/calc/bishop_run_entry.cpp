@@ -20,10 +20,8 @@ std::string BishopSliceOverflowMessage() {
 }
 
 int RunCircleCalcBishop(CalcProgress& progress) {
-  const CircleRunFamily bishop = {
-      kMethodBishop,         kMethodModifiedBishop,      "cm.kt != 2,4",
-      &BishopCircleSettings, &ApplyPartialFactorsBishop, &SearchCirclesBishop,
-  };
+  const CircleRunFamily bishop = {kMethodBishop, kMethodModifiedBishop, "cm.kt != 2,4",
+                                  &ApplyPartialFactorsBishop, &SearchCirclesBishop};
   const int result = RunCircleCalc(bishop, progress);
   if (result == 0 && BishopSlices.Dropped() > 0) {
     ShowMessage(BishopSliceOverflowMessage(), "error", MsgButtons::Ok, MsgIcon::Warning);

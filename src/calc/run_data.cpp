@@ -7,25 +7,25 @@ CalcRunData RunData;
 
 void ResetCalcRunData() {
   // Field by field in place: the struct is too large for a temporary on the stack.
-  BlockPolygonLists.Count.fill(-1);
-  for (auto& points : BlockPolygonLists.Points) points.fill(0);
-  SliceBreaksX.Count = 0;
-  SliceBreaksX.X.fill(0.0);
-  SliceSideHeights.XA = 0.0;
-  SliceSideHeights.XB = 0.0;
-  SliceSideHeights.TopA.fill(kNoTop);
-  SliceSideHeights.TopB.fill(kNoTop);
-  SliceSideHeights.BottomA.fill(kNoBottom);
-  SliceSideHeights.BottomB.fill(kNoBottom);
-  SurfaceHits.Count = 0;
-  SurfaceHits.Block.fill(-1);
-  SurfaceHits.P1.fill(0);
-  SurfaceHits.P2.fill(0);
-  SurfaceHits.X.fill(0.0);
-  SurfaceHits.Y.fill(0.0);
-  BlockStrips.fill(BlockStrip{});
-  SearchGrid = SearchGridRecord{};
-  LineDirectionFactor = LineDirectionRecord{};
+  RunData.BlockPolygonLists.Count.fill(-1);
+  for (auto& points : RunData.BlockPolygonLists.Points) points.fill(0);
+  RunData.SliceBreaksX.Count = 0;
+  RunData.SliceBreaksX.X.fill(0.0);
+  RunData.SliceSideHeights.XA = 0.0;
+  RunData.SliceSideHeights.XB = 0.0;
+  RunData.SliceSideHeights.TopA.fill(kNoTop);
+  RunData.SliceSideHeights.TopB.fill(kNoTop);
+  RunData.SliceSideHeights.BottomA.fill(kNoBottom);
+  RunData.SliceSideHeights.BottomB.fill(kNoBottom);
+  RunData.SurfaceHits.Count = 0;
+  RunData.SurfaceHits.Block.fill(-1);
+  RunData.SurfaceHits.P1.fill(0);
+  RunData.SurfaceHits.P2.fill(0);
+  RunData.SurfaceHits.X.fill(0.0);
+  RunData.SurfaceHits.Y.fill(0.0);
+  RunData.BlockStrips.fill(BlockStrip{});
+  RunData.SearchGrid = SearchGridRecord{};
+  RunData.LineDirectionFactor = LineDirectionRecord{};
 }
 
 }  // namespace selvana

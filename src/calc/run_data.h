@@ -111,16 +111,10 @@ struct CalcRunData {
   LineDirectionRecord LineDirectionFactor;
 };
 
+// The one run workspace. Every use names it (RunData.SearchGrid, RunData.SurfaceHits, ...), so
+// what a function reads and writes of it shows at the call, and a search that is given its own
+// workspace needs only RunData replaced by its own.
 extern CalcRunData RunData;
-
-// The parts of the run data under the names the searches use.
-inline BlockPolygonListsRecord& BlockPolygonLists = RunData.BlockPolygonLists;
-inline SliceBreaksXRecord& SliceBreaksX = RunData.SliceBreaksX;
-inline SliceSideHeightsRecord& SliceSideHeights = RunData.SliceSideHeights;
-inline SurfaceHitsRecord& SurfaceHits = RunData.SurfaceHits;
-inline std::array<BlockStrip, kMaxBlocks>& BlockStrips = RunData.BlockStrips;
-inline SearchGridRecord& SearchGrid = RunData.SearchGrid;
-inline LineDirectionRecord& LineDirectionFactor = RunData.LineDirectionFactor;
 
 // Puts the run data into its empty state (no polygons, no breakpoints, no hits, blocks uncut).
 void ResetCalcRunData();

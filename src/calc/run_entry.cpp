@@ -6,7 +6,9 @@
 #include "calc/circle/fellenius_search.h"
 #include "calc/results/consolidation.h"
 #include "calc/results/result_store.h"
+#include "calc/results/safety_factor.h"
 #include "calc/results/slip_result.h"
+#include "calc/run_checks.h"
 #include "calc/slicing/polygons.h"
 #include "model/design_copy.h"
 #include "model/partial_factors.h"
@@ -15,11 +17,6 @@
 
 namespace selvana {
 namespace {
-
-struct RangeCheck {
-  bool passes;
-  const char* message;
-};
 
 // The local date and time at the end of a run, for its stamp.
 std::tm LocalTimeNow() {
@@ -30,25 +27,6 @@ std::tm LocalTimeNow() {
 }
 
 }  // namespace
-
-bool CheckCircleRanges(const CircleSearchSettings& s) {
-  const RangeCheck checks[] = {
-      {s.CentreX[0] <= s.CentreX[1], "円弧中心　Xmax/Xmin　の値が不正です。"},
-      {s.CentreX[2] >= 0.001, "円弧中心　ΔＸ　の値が不正です。"},
-      {s.CentreY[0] <= s.CentreY[1], "円弧中心　Ymax/Ymin　の値が不正です。"},
-      {s.CentreY[2] >= 0.001, "円弧中心　ΔＹ　の値が不正です。"},
-      {s.Radius[0] <= s.Radius[1], "円弧半径　Rmax/Rmin　の値が不正です。"},
-      {s.Radius[2] >= 0.001, "円弧半径　ΔＲ　の値が不正です。"},
-      {cm.SliceWidth >= 0.001, "分割幅　の値が不正です。"},
-  };
-  for (const RangeCheck& check : checks) {
-    if (!check.passes) {
-      ShowMessage(check.message, "error");
-      return false;
-    }
-  }
-  return true;
-}
 
 void StampCalcDateTime(const std::tm& now) {
   CalcDateTimeRecord& stamp = cm.CalcDateTime;
@@ -61,11 +39,12 @@ void StampCalcDateTime(const std::tm& now) {
 }
 
 void AnnounceVerdict() {
-  if (CalcStatus != 1) {
+  if (CalcStatus == 1) ConsolidateResults();
+  // Stored surfaces that all carry the no-factor mark give no factor to judge either.
+  if (CalcStatus != 1 || CarriesNoFactorMark(Fmin)) {
     ShowMessage("計算：計算結果が得られませんでした。\n", "メッセージ");
     return;
   }
-  ConsolidateResults();
   const double allowable = cm.AllowableSafetyFactor;
   if (allowable <= Fmin) {
     ShowMessage(StrFormat("計算：正常終了しました。判定(%1.3f >= %1.3f) OK", Fmin, allowable),
@@ -89,7 +68,7 @@ int RunCircleCalc(const CircleRunFamily& family, CalcProgress& progress) {
     ShowMessage(family.wrongMethodText, "break");
     return -1;
   }
-  if (!CheckCircleRanges(*family.settings)) return -1;
+  if (!CheckRunSettings()) return -1;
   SlopeDirection = 1;
   BuildBlockPolygons();
   {
@@ -101,10 +80,8 @@ int RunCircleCalc(const CircleRunFamily& family, CalcProgress& progress) {
 }
 
 int RunCircleCalcFellenius(CalcProgress& progress) {
-  const CircleRunFamily fellenius = {
-      kMethodFellenius,         kMethodTschebotarioff,        "cm.kt != 0,1",
-      &FelleniusCircleSettings, &ApplyPartialFactorsFellenius, &SearchCirclesFellenius,
-  };
+  const CircleRunFamily fellenius = {kMethodFellenius, kMethodTschebotarioff, "cm.kt != 0,1",
+                                     &ApplyPartialFactorsFellenius, &SearchCirclesFellenius};
   return RunCircleCalc(fellenius, progress);
 }
 

@@ -13,7 +13,6 @@ struct CircleRunFamily {
   int firstMethod;                  // the two method codes of the family
   int secondMethod;
   const char* wrongMethodText;      // shown with caption "break" for any other cm.kt
-  CircleSearchSettings* settings;   // the family's search settings
   int (*applyPartialFactors)();     // the family's partial-factor routine
   int (*search)(CalcProgress&);     // the family's search: 0 ran to its end, -1 stopped
 };
@@ -26,11 +25,6 @@ int RunCircleCalc(const CircleRunFamily& family, CalcProgress& progress);
 // The run entry of methods 0 and 1 (modified Fellenius and Tschebotarioff).
 int RunCircleCalcFellenius(CalcProgress& progress);
 
-// Checks the centre grid, the radius range and the slice width, in that order; shows the
-// message of the first failing test (caption "error") and returns false, else returns true.
-// A slice width below 0.001 m would never end the slice loop and is refused like a bad pitch.
-bool CheckCircleRanges(const CircleSearchSettings& settings);
-
 // Stamps cm.CalcDateTime from a local time: two-digit year, month, day; hour, minute, second.
 void StampCalcDateTime(const std::tm& now);
 
@@ -40,7 +34,8 @@ void StampCalcDateTime(const std::tm& now);
 void FinishCalcRun(CalcProgress& progress);
 
 // The verdict of a finished run: with CalcStatus 1 consolidates and shows OK or OUT against the
-// allowable safety factor; otherwise shows that no result was obtained.
+// allowable safety factor; otherwise, or when Fmin carries the no-factor mark, shows that no
+// result was obtained.
 void AnnounceVerdict();
 
 }  // namespace selvana

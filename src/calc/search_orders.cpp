@@ -7,7 +7,7 @@
 namespace selvana {
 
 int RunSearchOrders(int highest, SearchOrders& orders, CalcProgress& progress) {
-  SearchGridRecord& g = SearchGrid;
+  SearchGridRecord& g = RunData.SearchGrid;
   while (g.Order < highest) {
     orders.StartOrder();
     OpenDumpOfOrder(g.Order + 1);

@@ -1,15 +1,21 @@
-// The slip-circle search settings dialog (TCirc_Frm) and its one instance Circ_Frm.
-// Its controls and handlers are not built yet: for now it is an empty window of its size.
+// The slip-circle search settings dialog (TCirc_Frm) and its one instance Circ_Frm: the centre
+// grid, the radius range or a pass point, grid extension and orders, and the slip direction of
+// the circle settings of the current method family.
 #pragma once
-#include "dialogs/settings_form.h"
+#include "dialogs/form_dialog.h"
 
 namespace selvana {
 
-class TCirc_Frm : public SettingsForm {
+class TCirc_Frm : public FormDialog {
   Q_OBJECT
 
  public:
   explicit TCirc_Frm(QWidget* parent = nullptr);
+
+ protected:
+  void FormShow() override;
+  void ApplyEnabling(FormControls& form) override;
+  void Store(const FormControls& form) override;
 };
 
 // Created once at start-up; nullptr before.

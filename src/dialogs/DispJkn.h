@@ -1,15 +1,20 @@
-// The display settings of the main view dialog (TDisp_Frm) and its one instance Disp_Frm.
-// Its controls and handlers are not built yet: for now it is an empty window of its size.
+// The display settings dialog (TDisp_Frm) and its one instance Disp_Frm: what the main view
+// shows and the pitches of its background grid. View settings, not project data.
 #pragma once
-#include "dialogs/settings_form.h"
+#include "dialogs/form_dialog.h"
 
 namespace selvana {
 
-class TDisp_Frm : public SettingsForm {
+class TDisp_Frm : public FormDialog {
   Q_OBJECT
 
  public:
   explicit TDisp_Frm(QWidget* parent = nullptr);
+
+ protected:
+  void FormShow() override;
+  void ApplyEnabling(FormControls& form) override;
+  void Store(const FormControls& form) override;
 };
 
 // Created once at start-up; nullptr before.

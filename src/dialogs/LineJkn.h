@@ -1,15 +1,20 @@
-// The slip-line settings of the straight-line search from a start point dialog (TLine_Frm) and its one instance Line_Frm.
-// Its controls and handlers are not built yet: for now it is an empty window of its size.
+// The straight-slip settings dialog of method 3 (TLine_Frm) and its one instance Line_Frm: the
+// start point, the range of slip angles, where the horizontal forces act, a second pass and
+// the side of the start point that slides.
 #pragma once
-#include "dialogs/settings_form.h"
+#include "dialogs/form_dialog.h"
 
 namespace selvana {
 
-class TLine_Frm : public SettingsForm {
+class TLine_Frm : public FormDialog {
   Q_OBJECT
 
  public:
   explicit TLine_Frm(QWidget* parent = nullptr);
+
+ protected:
+  void FormShow() override;
+  void Store(const FormControls& form) override;
 };
 
 // Created once at start-up; nullptr before.

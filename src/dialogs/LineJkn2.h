@@ -1,15 +1,20 @@
-// The slip-line settings of the straight-line search between two segments dialog (TLine_Frm2) and its one instance Line_Frm2.
-// Its controls and handlers are not built yet: for now it is an empty window of its size.
+// The straight-slip settings dialog of method 5 (TLine_Frm2) and its one instance Line_Frm2:
+// the start and end segments with their pitches, where the horizontal forces act and a second
+// pass.
 #pragma once
-#include "dialogs/settings_form.h"
+#include "dialogs/form_dialog.h"
 
 namespace selvana {
 
-class TLine_Frm2 : public SettingsForm {
+class TLine_Frm2 : public FormDialog {
   Q_OBJECT
 
  public:
   explicit TLine_Frm2(QWidget* parent = nullptr);
+
+ protected:
+  void FormShow() override;
+  void Store(const FormControls& form) override;
 };
 
 // Created once at start-up; nullptr before.

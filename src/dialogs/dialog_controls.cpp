@@ -22,10 +22,10 @@ QPushButton* NamedButton(const char* name, const char* utf8Text) {
   return button;
 }
 
-QLabel* RedNote(const char* text) {
-  auto* label = new QLabel(QString::fromUtf8(text));
+QLabel* RedNote(const char* utf8Text) {
+  auto* label = new QLabel(QString::fromUtf8(utf8Text));
   QPalette palette = label->palette();
-  // Red also on the disabled panel, where a label would otherwise be greyed.
+  // Red also on a disabled panel, where a label would otherwise be greyed.
   for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
     palette.setColor(group, QPalette::WindowText, Qt::red);
   }

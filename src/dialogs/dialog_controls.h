@@ -12,8 +12,8 @@ namespace selvana {
 
 QLineEdit* NamedEdit(const char* name);
 QPushButton* NamedButton(const char* name, const char* utf8Text);
-// A label in red (also on a disabled panel), as the dialogs' notes are.
-QLabel* RedNote(const char* text);
+// A note in red, also on a disabled panel.
+QLabel* RedNote(const char* utf8Text);
 // A row holding ok and a new "Button2" captioned "取り消し" that rejects the dialog.
 QBoxLayout* OkCancelRow(QPushButton* ok, QDialog* dialog);
 

@@ -104,7 +104,7 @@ StringGrid::StringGrid(const StringGridLayout& layout, QWidget* parent)
   setItemDelegate(new GridCellDelegate(this, layout.Display));
   setEditTriggers(AnyKeyPressed | DoubleClicked | EditKeyPressed | SelectedClicked);
   connect(this, &QTableWidget::currentCellChanged, this, [this](int row, int col, int, int) {
-    if (row >= 0 && col >= 0) emit CellSelected(col + 1, row + 1);
+    if (row >= 0 && col >= 0 && !quietMove_) emit CellSelected(col + 1, row + 1);
   });
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
     if (Owns(old) && !Owns(now)) emit Exited();
@@ -176,6 +176,7 @@ void StringGrid::SetCell(int col, int row, const std::string& text) {
 void StringGrid::EnterPressed() {
   const int col = std::max(Col(), 1);
   const int row = std::max(Row(), 1);
+  quietMove_ = !layout_.EnterSelects;
   if (col < DataColumns()) {
     MoveTo(col + 1, row);
   } else if (row < DataRows()) {
@@ -183,6 +184,7 @@ void StringGrid::EnterPressed() {
   } else {
     MoveTo(1, layout_.WrapAtLastRow ? 1 : row);
   }
+  quietMove_ = false;
 }
 
 void StringGrid::EscPressed() {

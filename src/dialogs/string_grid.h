@@ -20,6 +20,7 @@ struct StringGridLayout {
   // How a data cell shows its text (the shown text only; nothing is stored).
   std::string (*Display)(const std::string& text) = nullptr;
   bool WrapAtLastRow = false;  // Enter in the last row goes back to row 1
+  bool EnterSelects = true;    // Enter's move reports the new cell as CellSelected
   std::string EscText;         // what Esc writes into every data cell of the row
 };
 
@@ -40,6 +41,7 @@ class StringGrid : public QTableWidget, public TableGrid {
   void MoveTo(int col, int row) { setCurrentCell(row - 1, col - 1); }
 
   // Enter: the next data column, or the first of the next row (the last row stays, or wraps).
+  // The move is reported as CellSelected unless the layout says otherwise.
   void EnterPressed();
   // Esc: every data cell of the current row gets the layout's EscText.
   void EscPressed();
@@ -58,6 +60,7 @@ class StringGrid : public QTableWidget, public TableGrid {
   void ApplySizes();
   bool Owns(const QWidget* widget) const;
   StringGridLayout layout_;
+  bool quietMove_ = false;  // the current move is not reported as CellSelected
 };
 
 // Cell texts as the dialogs show them: "%10.4f", "%5.4f" of the number, "%8d" of the integer.

@@ -7,11 +7,30 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QVBoxLayout>
+#include <iterator>
 
 #include "dialogs/dialog_controls.h"
 #include "view/redraw_view.h"
 
 namespace selvana {
+namespace {
+
+// The numbers of the key help labels (Label1 ...): the moves, then the Esc and F2 lines.
+constexpr int kMoveHelpLabels[] = {1, 2, 3, 5, 6, 7, 8, 9};
+constexpr int kEscHelpLabel = 4;
+constexpr int kF2HelpLabel = 20;
+constexpr int kMoreHelpLabels[] = {kEscHelpLabel, kF2HelpLabel};
+// The panel's labels count from Label10 on, passing over Label20 of the F2 line.
+constexpr int kFirstPanelLabel = 10;
+
+QLabel* Numbered(QLabel* label, int number) {
+  label->setObjectName(QString("Label%1").arg(number));
+  return label;
+}
+
+QLabel* Plain(const char* text) { return new QLabel(QString::fromUtf8(text)); }
+
+}  // namespace
 
 StringGridLayout CoordinateGrid(int dataRows, const char* first, const char* second) {
   StringGridLayout layout;
@@ -42,8 +61,16 @@ TableForm::TableForm(int formSlot, const char* caption, const StringGridLayout& 
 }
 
 void TableForm::AddKeyHelp(std::initializer_list<const char*> more) {
-  for (const char* line : kGridMoveHelp) side_->addWidget(new QLabel(QString::fromUtf8(line)));
-  for (const char* line : more) side_->addWidget(new QLabel(QString::fromUtf8(line)));
+  static_assert(std::size(kMoveHelpLabels) == std::size(kGridMoveHelp));
+  for (std::size_t i = 0; i < std::size(kGridMoveHelp); ++i) {
+    side_->addWidget(Numbered(Plain(kGridMoveHelp[i]), kMoveHelpLabels[i]));
+  }
+  std::size_t i = 0;
+  for (const char* line : more) {
+    QLabel* label = Plain(line);
+    if (i < std::size(kMoreHelpLabels)) Numbered(label, kMoreHelpLabels[i++]);
+    side_->addWidget(label);
+  }
 }
 
 void TableForm::AddPanel(std::span<const char* const> lines, bool red) {
@@ -51,8 +78,10 @@ void TableForm::AddPanel(std::span<const char* const> lines, bool red) {
   panel->setObjectName("Panel1");
   panel->setFrameShape(QFrame::StyledPanel);
   auto* layout = new QVBoxLayout(panel);
+  int number = kFirstPanelLabel;
   for (const char* line : lines) {
-    layout->addWidget(red ? RedNote(line) : new QLabel(QString::fromUtf8(line)));
+    if (number == kF2HelpLabel) ++number;
+    layout->addWidget(Numbered(red ? RedNote(line) : Plain(line), number++));
   }
   side_->addWidget(panel);
 }

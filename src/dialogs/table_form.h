@@ -49,9 +49,11 @@ class TableForm : public SettingsForm {
 
   // The right-hand column, above the OK and Cancel buttons.
   QVBoxLayout* Side() const { return side_; }
-  // The key help: kGridMoveHelp with the given Esc line (and more lines) after it.
+  // The key help: kGridMoveHelp with the given Esc line (and more lines) after it, named
+  // Label1..Label9 with Esc as Label4 and the line after it (F2) as Label20.
   void AddKeyHelp(std::initializer_list<const char*> more);
-  // A framed panel (Panel1) of lines, in red or in the window's colour.
+  // A framed panel (Panel1) of lines (Label10 on, Label20 left to the F2 line), in red or in the
+  // window's colour.
   void AddPanel(std::span<const char* const> lines, bool red);
 
   virtual void OkClick() = 0;

@@ -11,6 +11,9 @@
 namespace selvana {
 namespace {
 
+constexpr char kCopyPickPrompt[] =
+    "複写するブロックをマウス(左)で選択してください。マウス(右)：取り消し";
+
 bool IsBlockSlot(int i) { return i >= 0 && i < kMaxBlocks; }
 
 // A new soil block at the click, with every constant 0 and no soil label.
@@ -142,13 +145,15 @@ void ConfirmBlockCopy(MouseEditor& editor, int, int) {
   MouseState.MovedFlag = 0;
   RedrawView(kRedrawModel);
   MouseState.MouseMode = 730;
-  editor.Prompt("複写するブロックをマウス(左)で選択してください。マウス(右)：取り消し");
+  editor.Prompt(kCopyPickPrompt);
 }
 
 void SettleBlockCopy(MouseEditor& editor, MouseStateRecord& state) {
   FreeCopy(editor, state);
   state.MovedFlag = 0;
   state.MouseMode = 730;  // the copy is gone: nothing is left to settle twice
+  // A command that keeps the mode (a dialog) leaves the user picking a source block again.
+  if (&state == &MouseState) editor.Prompt(kCopyPickPrompt);
 }
 
 void EditBlockAt(MouseEditor& editor, int x, int y) {

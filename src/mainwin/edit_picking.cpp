@@ -147,7 +147,7 @@ void ConfirmDrag(MouseEditor& editor, const char* question, void (*undo)(const M
 
 void RefuseFullTable(const char* what, int capacity) {
   ShowMessage(StrFormat("%sの数が上限(%d)に達しているため、追加できません。", what, capacity),
-              "確認", MsgButtons::Ok, MsgIcon::Warning);
+              "確認", MsgButtons::Ok, MsgIcon::Question);
 }
 
 }  // namespace selvana

@@ -6,6 +6,7 @@
 #include "mainwin/mouse_state.h"
 #include "model/design_copy.h"
 #include "model/reset_hooks.h"
+#include "view/view_ports.h"
 #include "view/view_state.h"
 
 namespace selvana {
@@ -17,6 +18,8 @@ void InstallEngineHooks() {
   ResetHooks.ResetSlidingSenses = [] { ResetSlidingSenses(); };
   ResetHooks.SaveModelSnapshot = [] { SaveModelSnapshot(); };
   ResetHooks.UpdateDrawingMenus = [](int results) { UpdateDrawingMenus(results); };
+  // Not a reset: the view's own port to the menus it updates on every redraw.
+  ViewMenus.FollowResults = [](int results) { UpdateDrawingMenus(results); };
 }
 
 }  // namespace selvana

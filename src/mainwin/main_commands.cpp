@@ -45,6 +45,7 @@ bool CommandTable::Run(MainCommand command, int index) const {
   if (!handler) return false;
   if (SettlePendingEdit && !KeepsPendingEdit(command)) SettlePendingEdit();
   handler(index);
+  if (AfterCommand) AfterCommand();
   return true;
 }
 

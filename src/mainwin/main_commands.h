@@ -56,8 +56,8 @@ class CommandTable {
 
   // Registers (or replaces) the handler of a command.
   void Set(MainCommand command, Handler handler);
-  // Runs a command (settling a pending mouse edit first, see SettlePendingEdit); false when it
-  // has no handler yet.
+  // Runs a command (settling a pending mouse edit first, see SettlePendingEdit, and calling
+  // AfterCommand last); false when it has no handler yet.
   bool Run(MainCommand command, int index = 0) const;
   bool IsBuilt(MainCommand command) const;
 
@@ -69,6 +69,11 @@ class CommandTable {
   // does. Run before every command but the view commands and the XY button, so that such a
   // change never reaches a save, a run, a print or a dialog. Empty until the editor sets it.
   std::function<void()> SettlePendingEdit;
+
+  // Run after every command, so that what follows the mouse mode (the XY button) also follows a
+  // command that changed the mode, a project load or reset included. Empty until the editor sets
+  // it.
+  std::function<void()> AfterCommand;
 
  private:
   std::array<Handler, kMainCommandCount> handlers_;

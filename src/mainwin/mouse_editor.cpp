@@ -41,6 +41,7 @@ void MouseEditor::MouseDown(const ViewMouse& mouse) {
   if (!steps) return;
   const StepHandler handler = mouse.Button == MouseButton::Left ? steps->Left : steps->Other;
   if (handler) handler(*this, mouse.X, mouse.Y);
+  ShowXYButtonForMode();
 }
 
 void MouseEditor::MouseMove(const ViewMouse& mouse) {
@@ -84,6 +85,11 @@ void MouseEditor::BitBtnXYClick() {
   window_.SetPrompt("移動する点をマウス(左)で選択してください。マウス(右)：取り消し");
 }
 
+void MouseEditor::ShowXYButtonForMode() {
+  const int mode = MouseState.MouseMode;
+  window_.SetXYButtonVisible(mode == 200 || mode == 211);
+}
+
 void MouseEditor::SetMode(int mode, const char* prompt) {
   MouseState.MouseMode = mode;
   window_.SetPrompt(prompt);
@@ -116,6 +122,7 @@ void MouseEditor::Register(CommandTable& table) {
   table.Set(C::ZoomOut, [](int) { ZoomOutClick(); });
   table.Set(C::BitBtnXY, [this](int) { BitBtnXYClick(); });
   table.SettlePendingEdit = [this] { SettlePendingEdit(); };
+  table.AfterCommand = [this] { ShowXYButtonForMode(); };
 }
 
 }  // namespace selvana

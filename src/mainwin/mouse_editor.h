@@ -30,7 +30,8 @@ class MouseEditor : public ViewMouseHandler {
   // The editor must outlive the table.
   void Register(CommandTable& table);
 
-  // Image1MouseDown: left button to the mode's left handler, right or middle to its other one.
+  // Image1MouseDown: left button to the mode's left handler, right or middle to its other one;
+  // then the XY button follows the mode the step left.
   void MouseDown(const ViewMouse& mouse) override;
   // Image1MouseMove: the model read-out in Panel2 and the rubber band of the current mode.
   void MouseMove(const ViewMouse& mouse) override;
@@ -54,6 +55,8 @@ class MouseEditor : public ViewMouseHandler {
  private:
   // Enters a mode with its prompt; the XY button shows in point addition only.
   void SetMode(int mode, const char* prompt);
+  // The XY button shows exactly in the modes whose point input stores: 200 and 211.
+  void ShowXYButtonForMode();
 
   MainWindowPort& window_;
   EditorDialogs& dialogs_;

@@ -23,6 +23,12 @@ bool IsPointAddition() {
 
 std::string CoordinateText(double v) { return StrFormat("%10.4f", v); }
 
+// The coordinate typed, or the point's own when its text is still the one shown: the dialog
+// shows four decimals, and an OK that did not touch a text must not round the point onto them.
+double TypedCoordinate(const std::string& text, double shown) {
+  return text == CoordinateText(shown) ? shown : ParseDouble(text);
+}
+
 }  // namespace
 
 bool ChoosePointInputSlot() {
@@ -48,11 +54,12 @@ std::string FormatCoordinate(const std::string& text) { return CoordinateText(Pa
 bool StorePointInput(const PointInputTexts& texts) {
   if (!IsPointAddition() && !IsPointMove()) return false;
   const int slot = MouseState.SelectedIndex;
-  const double x = ParseDouble(texts.X);
-  const double y = ParseDouble(texts.Y);
-  if (PointCoincides(x, y, slot)) return false;
   PointRecord& point = PointTable[slot];
-  if (IsPointMove() && MouseState.MovedFlag == 1) {
+  const bool move = IsPointMove();
+  const double x = move ? TypedCoordinate(texts.X, point.X) : ParseDouble(texts.X);
+  const double y = move ? TypedCoordinate(texts.Y, point.Y) : ParseDouble(texts.Y);
+  if (PointCoincides(x, y, slot)) return false;
+  if (move && MouseState.MovedFlag == 1) {
     point.X = MouseState.SavedX;
     point.Y = MouseState.SavedY;
     MouseState.MovedFlag = 0;

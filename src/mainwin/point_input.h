@@ -28,7 +28,8 @@ std::string FormatCoordinate(const std::string& text);
 // OK: false, storing nothing, when another used point lies within 9e-05 m in X and Y (the
 // dialog stays open) or the mode is neither 200 nor 211. Otherwise stores number, X and Y
 // through the set-if-changed helpers, compared in mode 211 with the position the point was
-// picked at, so a dragged position counts as a change; marks the project on a change.
+// picked at, so a dragged position counts as a change; marks the project on a change. In mode
+// 211 a coordinate whose text is still the one shown keeps the point's own value, unrounded.
 bool StorePointInput(const PointInputTexts& texts);
 
 // After the dialog closed: a move cancelled in it puts the point back where it was picked.

@@ -4,6 +4,7 @@
 #include <array>
 #include <utility>
 
+#include "mainwin/main_menu.h"
 #include "model/set_if_changed.h"
 #include "platform/message_box.h"
 #include "platform/number_format.h"
@@ -49,14 +50,15 @@ void StorePoint(int i, const std::optional<CellPair>& row) {
   PointCount = i + 1;
 }
 
-// Lines that lost an end point go with it.
+// Lines that lost an end point go with it. Freeing the point has marked the project already; a
+// line that named a free slot before is dropped without marking, as it is not drawn either.
 void DeleteDanglingLines() {
   for (int i = 0; i < LineCount && i < kMaxLines; ++i) {
     LineRecord& line = LineTable[i];
     if (line.Kind < 0 || line.Kind > kLineResidualWater) continue;
     const bool p1 = IsPointSlot(line.P1) && PointTable[line.P1].Id >= 0;
     const bool p2 = IsPointSlot(line.P2) && PointTable[line.P2].Id >= 0;
-    if (!p1 || !p2) MarkStored(SetIntIfChanged(line.Kind, kLineFree));
+    if (!p1 || !p2) line.Kind = kLineFree;
   }
 }
 
@@ -122,7 +124,7 @@ bool StorePointRows(const TableCells& grid) {
   PointRows rows;
   ReadPointRows(grid, rows);
   if (const std::optional<PointClash> clash = FindClash(rows)) {
-    ShowMessage(CoincidentPointsMessage(*clash), "");
+    ShowMessage(CoincidentPointsMessage(*clash), kAppTitle);
     return false;
   }
   PointCount = 0;

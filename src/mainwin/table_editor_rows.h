@@ -25,10 +25,10 @@ struct PointClash {
 // "エラー：点の重複があります！！　No3- No7" for slots 3 and 7 (UTF-8).
 std::string CoincidentPointsMessage(const PointClash& clash);
 
-// The point editor's OK. After the coincidence message (caption empty) it stores nothing and
-// returns false. Otherwise every complete row becomes its point, every other slot is freed,
-// PointCount becomes one past the last complete row, lines left with a freed end are deleted,
-// and it returns true.
+// The point editor's OK. After the coincidence message (a plain message box, captioned with the
+// program's title) it stores nothing and returns false. Otherwise every complete row becomes its
+// point, every other slot is freed, PointCount becomes one past the last complete row, lines left
+// with a freed end are deleted, and it returns true.
 bool StorePointRows(const TableCells& grid);
 
 // Line slots of kinds 1 to 7 below LineCount as kind "%4d" and ends "%8d"; other rows empty.

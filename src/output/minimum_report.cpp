@@ -54,7 +54,7 @@ OutputResult WriteMinimumReport(const ResultFamily& family, int order) {
   if (PileInReport(family)) {
     report.Field(9, StrFormat("%10.*f", d7, m.mry));
     m.mr = m.mrf + m.mrc + m.mry;
-    m.f = SafetyFactorWithMarks(m.mr, m.md);
+    m.f = SafetyFactorOf(m.mr, m.md, NoFactorRule::kFellenius);
   }
   report.Field(0, ToFullWidthNumber(StrFormat("%6.*f", d0, m.f)));
   report.Line("");

@@ -4,7 +4,6 @@
 #include "calc/results/consolidation.h"
 #include "model/design_copy.h"
 #include "model/project_model.h"
-#include "model/reset_hooks.h"
 #include "view/background_grid.h"
 #include "view/figure/pile_layout.h"
 #include "view/figure/slip_layout.h"
@@ -116,7 +115,7 @@ int RedrawView(int mode) {
     RestoreModelSnapshot();
     return 1;
   }
-  if (ResetHooks.UpdateDrawingMenus) ResetHooks.UpdateDrawingMenus(CalcStatus == 1 ? 1 : 0);
+  ViewMenusFollowResults(CalcStatus == 1 ? 1 : 0);
   SetScrollStepsFromView();
   DrawBackgroundGrid(kGray);
   DrawSlipSearchRange(kBlue);

@@ -4,5 +4,6 @@
 namespace selvana {
 
 MainViewPorts ViewPorts;
+ViewMenuPort ViewMenus;
 
 }  // namespace selvana

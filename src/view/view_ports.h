@@ -47,4 +47,18 @@ extern MainViewPorts ViewPorts;
 // The installed canvas, or nullptr.
 inline Canvas* ViewCanvas() { return ViewPorts.Image; }
 
+// The editor's menus as the view reaches them: every redraw tells them whether valid results
+// exist (1) or not (0). The editor installs it once at start-up (InstallEngineHooks); the
+// window's ports above come and go with the window, this one stays.
+struct ViewMenuPort {
+  void (*FollowResults)(int results) = nullptr;
+};
+
+extern ViewMenuPort ViewMenus;
+
+// Tells the installed menus whether valid results exist; without menus, nothing happens.
+inline void ViewMenusFollowResults(int results) {
+  if (ViewMenus.FollowResults) ViewMenus.FollowResults(results);
+}
+
 }  // namespace selvana

@@ -130,6 +130,20 @@ TEST_F(RunEntry, StopKeepsTheRecordsButReportsNoResult) {
   EXPECT_EQ(kNoSafetyFactor, Fmin);  // nothing was consolidated
 }
 
+// With MaxSafetyFactor at the mark or above, surfaces without a factor are stored; when they
+// are all there is, their partial moments (a ratio of 0.8 here) must not become a verdict.
+TEST_F(RunEntry, MarkedSurfacesAloneGiveNoVerdict) {
+  SlipResultCount.fill(0);
+  SlipResult& r = SlipResultTable[0][SlipResultCount[0]++];
+  r = SlipResult{};
+  r.mrf = 800.0, r.mdw = 1000.0, r.f = kNoSafetyFactor;
+  CalcStatus = 1;
+  ScriptedMessageBox box;
+  box.Expect(kNoResultMessage, "メッセージ");
+  AnnounceVerdict();
+  EXPECT_EQ(kNoSafetyFactor, Fmin);
+}
+
 TEST_F(RunEntry, PartialFactorsActOnTheSearchAndTheModelComesBack) {
   BuildHomogeneousSlope(Soil{});
   SetSingleCircle(20.0, 25.0, std::sqrt(850.0));

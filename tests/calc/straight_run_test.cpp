@@ -82,7 +82,17 @@ TEST_F(StraightRun, SettingsThatNeverEndAreRefused) {
       {"start spacing zero", 5, 0.0, 1.0, 0.0, 0.1, {}, "開始点ピッチ　の値が不正です。"},
       {"end spacing negative", 5, 1.0, -1.0, 0.0, 0.1, {}, "終了点ピッチ　の値が不正です。"},
       {"slice width", 5, 1.0, 1.0, 0.0, 0.0009, {}, "分割幅　の値が不正です。"},
+      // Positive steps that would never end, or try more lines than a result table holds, are
+      // refused at once with the step's message (no warning first that would repeat it).
+      {"angle step below the rounding of the angle", 3, 30, 30, 1e-15, 0.1, {}, kStepWarning},
+      {"angle steps beyond a table", 3, 5, 60, 0.0005, 0.1, {}, kStepWarning},
+      {"start points beyond a table", 5, 1e-4, 1.0, 0.0, 0.1, {}, "開始点ピッチ　の値が不正です。"},
+      {"pairs beyond a table", 5, 0.01, 0.01, 0.0, 0.1, {}, "終了点ピッチ　の値が不正です。"},
+      {"end spacing too fine to count", 5, 1.0, 1e-300, 0.0, 0.1, {}, "終了点ピッチ　の値が不正です。"},
   };
+  // Segments of 10 m and 22.4 m for method 5.
+  StraightSlipSettings.PointX = {0.0, 10.0, 35.0, 55.0};
+  StraightSlipSettings.PointY = {0.0, 0.0, 10.0, 10.0};
   for (const Case& k : cases) {
     SCOPED_TRACE(k.name);
     cm.kt = k.method;

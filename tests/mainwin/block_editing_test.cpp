@@ -97,6 +97,13 @@ TEST_F(BlockEditingTest, ACopyAbandonedInAnyWayLeavesTheTableAsItWas) {
   Click(0.5, 1.5);
   RightClick();
   EXPECT_EQ(-1, BlockTable[1].Number);
+  commands.Set(C::CalSet, [](int) {});  // a dialog, which keeps the mode
+  Click(1.0, 1.0);  // placed, then a dialog
+  Click(0.5, 1.5);
+  Run(C::CalSet);
+  EXPECT_EQ(-1, BlockTable[1].Number);
+  EXPECT_EQ(730, MouseState.MouseMode);
+  EXPECT_EQ("複写するブロックをマウス(左)で選択してください。マウス(右)：取り消し", window.prompt);
   Click(1.0, 1.0);  // placed, then another command
   Click(0.5, 1.5);
   Run(C::PAdd);

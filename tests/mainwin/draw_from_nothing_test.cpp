@@ -1,12 +1,14 @@
 // A whole section drawn with the mouse from an empty project: points, boundary chains of two soil
 // layers, a residual water line, blocks of every kind with their constants, the circle centres
-// by rectangle; then saved, reopened and calculated.
+// by rectangle, the pitches and radii through the search settings dialog; then saved, reopened
+// and calculated.
 #include <gtest/gtest.h>
 
 #include <initializer_list>
 #include <utility>
 
 #include "calc/progress/headless.h"
+#include "forms/search_settings_form.h"
 #include "mainwin/block_constants.h"
 #include "mainwin/calc_command.h"
 #include "mainwin/editor_test_support.h"
@@ -90,12 +92,16 @@ TEST_F(DrawFromNothing, DrawnSavedReopenedAndCalculated) {
             (std::array{BlockTable[0].Kind, BlockTable[1].Kind, BlockTable[2].Kind,
                         BlockTable[3].Kind, BlockTable[4].Kind}));
 
-  FelleniusCircleSettings.CentreX[2] = FelleniusCircleSettings.CentreY[2] = 1.0;
+  FormControls circle = FillCircleSearch();  // the search settings dialog: centre pitches
+  circle.Edit[5] = circle.Edit[8] = "1";
+  StoreCircleSearch(circle);
   Run(C::CenSet);
   Click(13.6, 13.7);
   Click(14.3, 14.4);
-  FelleniusCircleSettings.Radius = {10.5, 10.5, 1.0, 0.0};
-  FelleniusCircleSettings.Entered = 1;
+  circle = FillCircleSearch();  // and the radius range
+  circle.Edit[9] = circle.Edit[10] = "10.5";
+  circle.Edit[11] = "1";
+  StoreCircleSearch(circle);
   EXPECT_EQ(14.0, FelleniusCircleSettings.CentreX[0]);
   EXPECT_EQ(14.0, FelleniusCircleSettings.CentreY[1]);
 

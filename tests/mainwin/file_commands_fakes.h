@@ -89,14 +89,4 @@ class CaptionRecorder : public MainWindowPort {
   std::vector<std::string> captions;
 };
 
-// Keeps the process's current directory across a test that changes it.
-class KeepCurrentDirectory {
- public:
-  KeepCurrentDirectory() : saved_(CurrentDirectory()) {}
-  ~KeepCurrentDirectory() { ChangeDirectory(saved_); }
-
- private:
-  std::string saved_;
-};
-
 }  // namespace selvana::test

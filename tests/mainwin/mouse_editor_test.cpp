@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "mainwin/editor_test_support.h"
 #include "mainwin/mouse_modes.h"
 #include "mainwin/point_input.h"
@@ -203,6 +205,42 @@ TEST_F(MouseEditorTest, TheXYButtonStoresOnlyWhileAddingOrMovingAPoint) {
   Click(2.0, 2.0);
   Run(C::BitBtnXY);
   EXPECT_DOUBLE_EQ(1.0, PointTable[0].X);
+  EXPECT_EQ(0, DataModified);
+}
+
+TEST_F(MouseEditorTest, TheXYButtonShowsExactlyWhileAddingOrMovingAPoint) {
+  PutPoint(0, 0.0, 0.0);
+  commands.Set(C::Open, [](int) { ResetMouseMode(); });  // a load leaves mode 0
+  struct Step {
+    const char* name;
+    std::function<void()> act;
+    int mode;
+    bool xy;
+  };
+  const Step steps[] = {
+      {"move chosen", [this] { Run(C::PMove); }, 210, false},
+      {"point picked", [this] { Click(0.0, 0.0); }, 211, true},
+      {"move closed", [this] { RightClick(); }, 210, false},
+      {"add chosen", [this] { Run(C::PAdd); }, 200, true},
+      {"area zoom", [this] { Run(C::AreaBig); }, 101, false},
+      {"zoom cancelled", [this] { RightClick(); }, 200, true},
+      {"project loaded", [this] { Run(C::Open); }, 0, false},
+  };
+  for (const Step& step : steps) {
+    step.act();
+    EXPECT_EQ(step.mode, MouseState.MouseMode) << step.name;
+    EXPECT_EQ(step.xy, window.xyVisible) << step.name;
+  }
+}
+
+TEST_F(MouseEditorTest, PointInputOkWithTheShownTextsLeavesThePointAsItWas) {
+  PutPoint(0, 0.123456, -7.654321);  // more decimals than the dialog shows
+  dialogs.pointInput = [] { return StorePointInput(PointInputFill()); };
+  Run(C::PMove);
+  Click(0.1, -7.7);
+  Run(C::BitBtnXY);
+  EXPECT_EQ(0.123456, PointTable[0].X);
+  EXPECT_EQ(-7.654321, PointTable[0].Y);
   EXPECT_EQ(0, DataModified);
 }
 

@@ -16,17 +16,8 @@ namespace selvana {
 namespace {
 
 using test::ScriptedMessageBox;
+using test::KeepCurrentDirectory;
 using test::TempFolder;
-
-// Keeps the process's current directory across a test that changes it.
-class KeepCurrentDirectory {
- public:
-  KeepCurrentDirectory() : saved_(CurrentDirectory()) {}
-  ~KeepCurrentDirectory() { ChangeDirectory(saved_); }
-
- private:
-  std::string saved_;
-};
 
 class ProgramClose : public ::testing::Test {
  protected:

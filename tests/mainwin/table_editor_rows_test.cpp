@@ -61,7 +61,8 @@ TEST(PointTableRows, CoincidentRowsAreRefusedAndNothingIsStored) {
     MemoryGrid grid;
     grid.Row(4, {"10.0", "20.0"}).Row(1024, {c.x, c.y});  // slot 3 and the last slot
     test::ScriptedMessageBox box;
-    if (c.refused) box.Expect("エラー：点の重複があります！！　No3- No1023", "");
+    // A plain message box: captioned with the program's title.
+    if (c.refused) box.Expect("エラー：点の重複があります！！　No3- No1023", "Selvana for Windows");
     EXPECT_EQ(StorePointRows(grid), !c.refused) << c.name;
     EXPECT_EQ(PointCount, c.refused ? 0 : 1024) << c.name;
   }
@@ -70,12 +71,14 @@ TEST(PointTableRows, CoincidentRowsAreRefusedAndNothingIsStored) {
 TEST(PointTableRows, OkOnAnUnchangedGridMarksNothing) {
   SetPoint(0, 1.2346, -2.5);
   SetPoint(7, 100.0, 50.0);
+  Line(0, kLineBoundary, 0, 3);  // slot 3 was free before
   DataModified = 0;
   CalcStatus = 1;
   MemoryGrid grid;
   FillPointRows(grid);
   EXPECT_EQ(grid.Cell(1, 1), "    1.2346");
   ASSERT_TRUE(StorePointRows(grid));
+  EXPECT_EQ(LineTable[0].Kind, kLineFree);
   EXPECT_EQ(DataModified, 0);
   EXPECT_EQ(CalcStatus, 1);
 }

@@ -52,6 +52,15 @@ TEST_F(ViewCommandsTest, ZoomRectanglesSetScaleAndOrigin) {
   EXPECT_TRUE(horizontal.Enabled());
 }
 
+TEST_F(ViewCommandsTest, FixedZoomsKeepTheOriginAndRoundTheScaleOnce) {
+  ViewState.OriginX = 3.0;
+  Run(C::ZoomOut);
+  EXPECT_EQ(100.0 / 3.0, ViewState.Scale);  // 50 x 2/3, not 50 x 0.66666666666666663
+  Run(C::ZoomIn);
+  EXPECT_EQ(50.0, ViewState.Scale);
+  EXPECT_EQ(3.0, ViewState.OriginX);
+}
+
 TEST_F(ViewCommandsTest, CentreRectangleRoundsToThePitches) {
   FelleniusCircleSettings.CentreX = {0.0, 0.0, 1.0, 0.0};
   FelleniusCircleSettings.CentreY = {0.0, 0.0, 1.0, 0.0};

@@ -1,11 +1,14 @@
 // A fresh, uniquely named folder under the system's temporary folder for one test, removed with
-// everything in it afterwards, with helpers to name, write and read whole files in it.
+// everything in it afterwards, with helpers to name, write and read whole files in it; and a
+// guard that keeps the current directory across a test that changes it.
 #pragma once
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+
+#include "platform/file_lookup.h"
 
 namespace selvana::test {
 
@@ -42,6 +45,16 @@ class TempFolder {
 
  private:
   std::string path_;
+};
+
+// Keeps the process's current directory across a test that changes it.
+class KeepCurrentDirectory {
+ public:
+  KeepCurrentDirectory() : saved_(CurrentDirectory()) {}
+  ~KeepCurrentDirectory() { ChangeDirectory(saved_); }
+
+ private:
+  std::string saved_;
 };
 
 }  // namespace selvana::test

@@ -4,17 +4,16 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "model/project_model.h"
-#include "model/reset_hooks.h"
+#include "support/golden_file.h"
 #include "view/background_grid.h"
 #include "view/model_entities.h"
 #include "view/redraw_view.h"
+#include "view/view_ports.h"
 #include "view/view_state.h"
 #include "view_test_support.h"
 
@@ -52,12 +51,12 @@ class RedrawViewTest : public ViewFixture {
 TEST_F(RedrawViewTest, NoProjectLeavesTheViewBlackAndTheMenusAlone) {
   static int menuCalls = 0;
   menuCalls = 0;
-  const auto saved = ResetHooks.UpdateDrawingMenus;
-  ResetHooks.UpdateDrawingMenus = [](int) { ++menuCalls; };
+  const auto saved = ViewMenus.FollowResults;
+  ViewMenus.FollowResults = [](int) { ++menuCalls; };
   DataModified = -1;
   Point(0, 0.0, 0.0);
   EXPECT_EQ(RedrawView(0), 1);
-  ResetHooks.UpdateDrawingMenus = saved;
+  ViewMenus.FollowResults = saved;
   const Calls expected = {"fill 0 0 200 100 #000000"};
   EXPECT_EQ(canvas.Calls(), expected);
   EXPECT_EQ(menuCalls, 0);
@@ -65,15 +64,15 @@ TEST_F(RedrawViewTest, NoProjectLeavesTheViewBlackAndTheMenusAlone) {
 
 TEST_F(RedrawViewTest, DrawingMenusAreAskedWhetherResultsAreValid) {
   static int lastResults = -5;
-  const auto saved = ResetHooks.UpdateDrawingMenus;
-  ResetHooks.UpdateDrawingMenus = [](int results) { lastResults = results; };
+  const auto saved = ViewMenus.FollowResults;
+  ViewMenus.FollowResults = [](int results) { lastResults = results; };
   CalcStatus = 1;
   RedrawView(0);
   EXPECT_EQ(lastResults, 1);
   CalcStatus = -1;
   RedrawView(0);
   EXPECT_EQ(lastResults, 0);
-  ResetHooks.UpdateDrawingMenus = saved;
+  ViewMenus.FollowResults = saved;
 }
 
 // A small section: two boundary lines (one left out of the figure), an uncut line, a residual
@@ -100,7 +99,7 @@ TEST_F(RedrawViewTest, SmallModelDrawsItsLayersInOrder) {
   BlockTable[0].SeedY = 0.0;
   BlockCount = 1;
   EXPECT_EQ(RedrawView(0), 0);
-  ExpectGolden(canvas.Text(), "redraw_small_model.txt");
+  ExpectGolden(canvas.Text(), "view/redraw_small_model.txt");
 }
 
 struct KindCase {

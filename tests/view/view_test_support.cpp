@@ -2,9 +2,6 @@
 #include "view_test_support.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
 
 #include "model/project_model.h"
 #include "platform/number_format.h"
@@ -53,22 +50,6 @@ void FakeScrollBar::Place(int min, int max, int position) {
   min_ = min;
   max_ = max;
   position_ = position;
-}
-
-void ExpectGolden(const std::string& actual, const std::string& name) {
-  const std::string path = std::string(SELVANA_TEST_DATA) + "/view/" + name;
-  const char* regenerate = std::getenv("SELVANA_REGENERATE_GOLDENS");
-  if (regenerate && std::string(regenerate) == "1") {
-    std::ofstream(path, std::ios::binary) << actual;
-    return;
-  }
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream expected;
-  expected << in.rdbuf();
-  if (actual != expected.str()) {
-    std::ofstream(path + ".out", std::ios::binary) << actual;
-    ADD_FAILURE() << "differs from " << path << "; see " << path << ".out";
-  }
 }
 
 ViewFixture::ViewFixture(int width, int height) : canvas(width, height) {}

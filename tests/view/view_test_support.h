@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/recording_canvas.h"
+#include "support/golden_file.h"
 #include "view/view_ports.h"
 
 namespace selvana::test {
@@ -40,11 +41,6 @@ class FakeScrollBar : public ViewScrollBar {
   bool enabled_ = true;
   std::vector<std::string> log_;
 };
-
-// Compares text with the golden file tests/data/view/<name>. A mismatch writes <golden>.out
-// beside it for a person to compare; with SELVANA_REGENERATE_GOLDENS=1 the golden is rewritten
-// instead (review every rewritten file by hand before committing it).
-void ExpectGolden(const std::string& actual, const std::string& name);
 
 // Installs a canvas of width x height and the two bars, and takes the image size into the view.
 class ViewFixture : public ::testing::Test {

@@ -9,6 +9,7 @@
 #include "calc/circle/fellenius_slice.h"
 #include "calc/results/result_store.h"
 #include "calc/results/slip_result.h"
+#include "calc/slicing/walk.h"
 #include "model/project_model.h"
 
 namespace selvana {
@@ -24,9 +25,8 @@ void BishopCircleMethod::AddSlice(double R, double cx, double cy, int b, double 
 }
 
 void BishopCircleMethod::CloseSurface(int order0, double cx, double cy, double R) {
-  CircleTotalsBishop();
-  StoreCircleResultBishop(order0 + 1, BishopShares{BishopFrictionSum, BishopCohesionSum},
-                          progress_);
+  const BishopShares shares = CircleTotalsBishop();
+  StoreCircleResultBishop(order0 + 1, shares, progress_);
   ResetCircleRecordBishop(order0, cx, cy, R);
 }
 
@@ -42,7 +42,7 @@ void BishopCircleMethod::CentreReached(double cx, double cy) {
 }
 
 int SearchCirclesBishop(CalcProgress& progress) {
-  if (!(cm.SliceWidth >= 0.001)) return 0;
+  if (!SliceWidthUsable()) return 0;
   BishopSlices.SetRoom(BishopSliceRoom());
   BishopSlices.ResetDropped();
   BishopCircleMethod method(progress);

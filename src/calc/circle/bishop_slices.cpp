@@ -74,7 +74,7 @@ BishopSliceWeights WeighSlice() {
   for (int i = 0; i < BlockCount; ++i) {
     const BlockRecord& block = BlockTable[i];
     if (block.Number < 0) continue;
-    const BlockStrip& strip = BlockStrips[i];
+    const BlockStrip& strip = RunData.BlockStrips[i];
     w.total += strip.Area * block.UnitWeight;
     w.effective += strip.Area * block.EffectiveUnitWeight;
     w.yg += strip.MidY * strip.Area * block.UnitWeight;

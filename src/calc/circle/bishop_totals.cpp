@@ -14,9 +14,6 @@
 
 namespace selvana {
 
-double BishopCohesionSum = 0.0;
-double BishopFrictionSum = 0.0;
-
 namespace {
 
 // True when md gives no safety factor: nearly zero, or clearly negative. A negative total
@@ -62,7 +59,7 @@ BishopIteration IterateBishop(std::span<const BishopSliceRecord> slices, double 
   return it;
 }
 
-int CircleTotalsBishop() {
+BishopShares CircleTotalsBishop() {
   SlipResult& r = CurrentSlipResult;
   if (cm.DrivingForceMode != 1) {
     // Each block's thrust goes onto mdw by itself, as the Fellenius totals do it.
@@ -77,8 +74,6 @@ int CircleTotalsBishop() {
   double md = r.mdw + r.mdh + r.mdk;
   if (scaled) md = md * factor;
   const BishopIteration it = IterateBishop(BishopSlices.Records(), md);
-  BishopCohesionSum = it.sums.cohesion;
-  BishopFrictionSum = it.sums.friction;
   r.mrf = 0.0;
   r.mrc = std::fabs(it.sums.resisting);
   r.mr = r.mrc;
@@ -92,14 +87,12 @@ int CircleTotalsBishop() {
   if (SlipInvalid == 0 && it.steps < kBishopMaxSteps && !BishopSlices.Overflowed()) {
     r.f = TruncateSafetyFactor(it.F);
   }
-  return 0;
+  return BishopShares{it.sums.friction, it.sums.cohesion};
 }
 
 void ResetBishopState() {
   BishopSlices.Clear();
   BishopSlices.ResetDropped();
-  BishopCohesionSum = 0.0;
-  BishopFrictionSum = 0.0;
 }
 
 }  // namespace selvana

@@ -4,6 +4,7 @@
 #include <span>
 
 #include "calc/circle/bishop_slices.h"
+#include "calc/results/result_store_lines.h"
 
 namespace selvana {
 
@@ -36,21 +37,18 @@ BishopSums SumBishopSlices(std::span<const BishopSliceRecord> slices, double F);
 // kBishopNoDriving after the first pass.
 BishopIteration IterateBishop(std::span<const BishopSliceRecord> slices, double md);
 
-// Shares of the last iteration: Σ CohesionNumerator / m(F) and Σ FrictionNumerator / m(F).
-// The store writes them into the dump line as mrc and mrf.
-extern double BishopCohesionSum;
-extern double BishopFrictionSum;
-
 // Completes CurrentSlipResult from the records in BishopSlices and the driving terms summed by
 // the search: the end thrust of pressure water (not in driving-force mode 1), the horizontal
 // forces, the sliding sense of BishopCircleSettings (mdw turned with it), then the iteration.
 // The record gets mrf 0, mrc = mr = the resisting total, md the driving total; with partial
 // factors on and cm.kt 2 the structural analysis factor multiplies md, mdw, mdh and mdk. f is
 // the truncated ratio when the surface is valid, the iteration converged and no slice was
-// dropped; otherwise f keeps 999999.9. Returns 0.
-int CircleTotalsBishop();
+// dropped; otherwise f keeps 999999.9. Returns the shares of the last iteration,
+// Σ FrictionNumerator / m(F) and Σ CohesionNumerator / m(F), which the store writes into the
+// dump line as mrf and mrc.
+BishopShares CircleTotalsBishop();
 
-// The Bishop state back to its start: no slice records, no dropped slices, shares 0.
+// The Bishop state back to its start: no slice records, no dropped slices.
 void ResetBishopState();
 
 }  // namespace selvana

@@ -37,7 +37,7 @@ StripSums SumStrips(int base) {
   for (int i = 0; i < BlockCount; ++i) {
     const BlockRecord& block = BlockTable[i];
     if (block.Number < 0) continue;
-    const BlockStrip& strip = BlockStrips[i];
+    const BlockStrip& strip = RunData.BlockStrips[i];
     const double a = strip.Area;
     const UnitWeights g = BlockUnitWeights(block);
     s.W += a * g.total;

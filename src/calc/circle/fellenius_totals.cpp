@@ -14,7 +14,7 @@ namespace selvana {
 
 int CircleTotalsFellenius() {
   SlipResult& r = CurrentSlipResult;
-  const double cy = SearchGrid.PointY;
+  const double cy = RunData.SearchGrid.PointY;
   if (cm.DrivingForceMode != 1) {
     AddEndWaterThrusts(r.mdw, r.sx, r.sy, cy, 1);
     AddEndWaterThrusts(r.mdw, r.ex, r.ey, cy, -1);
@@ -24,7 +24,7 @@ int CircleTotalsFellenius() {
   r.mry = SheetPileMoment(r.cx, r.cy, r.rr);
   r.mr = r.mrf + r.mrc;
   r.md = r.mdw + r.mdh + r.mdk;
-  if (SlipInvalid == 0) r.f = SafetyFactorWithMarks(r.mr, r.md);
+  if (SlipInvalid == 0) r.f = SafetyFactorOf(r.mr, r.md, NoFactorRule::kFellenius);
   return 0;
 }
 

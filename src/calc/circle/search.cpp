@@ -25,7 +25,7 @@ int HighestOrder(const CircleSearchSettings& settings) {
 }
 
 void StartGrid(const CircleSearchSettings& settings) {
-  SearchGridRecord& g = SearchGrid;
+  SearchGridRecord& g = RunData.SearchGrid;
   g.Order = 0;
   // The shift keeps centres off the X of points and lines, where slicing would be ambiguous.
   g.CentreX = {settings.CentreX[0] + 1e-5, settings.CentreX[1] + 1e-5, settings.CentreX[2], 0.0};
@@ -33,7 +33,7 @@ void StartGrid(const CircleSearchSettings& settings) {
 }
 
 void ShowOrderLines(CalcProgress& progress, int highest) {
-  const SearchGridRecord& g = SearchGrid;
+  const SearchGridRecord& g = RunData.SearchGrid;
   ShowOrderCount(progress, g.Order + 1, highest);
   progress.SetLine(2, StrFormat("円形中心　X =%8.3f ～%8.3f (step%8.3f )   ", g.CentreX[0],
                                 g.CentreX[1], g.CentreX[2]));
@@ -46,7 +46,7 @@ void ShowOrderLines(CalcProgress& progress, int highest) {
 // Every radius of the current centre: from the grain multiple at or below Rmin to the one at or
 // above Rmax in steps of dR, each clamped into [Rmin, Rmax].
 void WalkRadii(int order0, double cx, double cy, CircleMethod& method) {
-  const SearchGridRecord& g = SearchGrid;
+  const SearchGridRecord& g = RunData.SearchGrid;
   const double rMin = g.Radius[0], rMax = g.Radius[1], dR = g.Radius[2];
   const double grain = RadiusGrain(dR);
   double start = rMin, end = rMin;
@@ -61,7 +61,7 @@ void WalkRadii(int order0, double cx, double cy, CircleMethod& method) {
 
 // All centres of the current grid; false when the user stopped the search.
 bool WalkCentres(CircleMethod& method, CalcProgress& progress) {
-  SearchGridRecord& g = SearchGrid;
+  SearchGridRecord& g = RunData.SearchGrid;
   for (double cx = g.CentreX[0]; cx < g.CentreX[1] + 0.001; cx += g.CentreX[2]) {
     BuildSliceBreaksX(cx);
     for (double cy = g.CentreY[1]; cy > g.CentreY[0] - 0.001; cy -= g.CentreY[2]) {
@@ -91,8 +91,8 @@ bool ExtendAxis(std::array<double, 4>& axis, double minimumAt) {
 }
 
 bool ExtendGrid() {
-  const bool x = ExtendAxis(SearchGrid.CentreX, MinSlip.cx);
-  const bool y = ExtendAxis(SearchGrid.CentreY, MinSlip.cy);
+  const bool x = ExtendAxis(RunData.SearchGrid.CentreX, MinSlip.cx);
+  const bool y = ExtendAxis(RunData.SearchGrid.CentreY, MinSlip.cy);
   return x || y;
 }
 
@@ -119,14 +119,14 @@ class CircleOrders : public SearchOrders {
       : settings_(settings), method_(method), highest_(highest) {}
   void StartOrder() override {
     ResetMinSlip();
-    ClearSlipResults(SearchGrid.Order + 1);
+    ClearSlipResults(RunData.SearchGrid.Order + 1);
   }
   void ShowOrder(CalcProgress& progress) override { ShowOrderLines(progress, highest_); }
   bool WalkOrder(CalcProgress& progress) override { return WalkCentres(method_, progress); }
   bool RepeatOrder() override { return settings_.ExtendFirstGrid == 1 && ExtendGrid(); }
   void Refine() override {
-    RefineAxis(SearchGrid.CentreX, MinSlip.cx);
-    RefineAxis(SearchGrid.CentreY, MinSlip.cy);
+    RefineAxis(RunData.SearchGrid.CentreX, MinSlip.cx);
+    RefineAxis(RunData.SearchGrid.CentreY, MinSlip.cy);
   }
 
  private:

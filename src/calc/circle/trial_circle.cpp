@@ -48,12 +48,12 @@ class CircleCut : public SurfacePieceWalker {
 
   // The slices of the piece from xa down to xb; k walks the breakpoints of the whole circle.
   void SlicePiece(double xa, double xb, int b, int& k) override {
-    while (SliceBreaksX.X[k] >= xa) ++k;
+    while (RunData.SliceBreaksX.X[k] >= xa) ++k;
     double x1 = xa;
     double x2 = xb;
     do {
-      if (SliceBreaksX.X[k] > xb) {
-        x2 = SliceBreaksX.X[k];
+      if (RunData.SliceBreaksX.X[k] > xb) {
+        x2 = RunData.SliceBreaksX.X[k];
         ++k;
       } else {
         x2 = xb;
@@ -96,9 +96,9 @@ class CircleCut : public SurfacePieceWalker {
 }  // namespace
 
 void EvaluateCircle(int order0, double cx, double cy, double R, CircleMethod& method) {
-  SearchGrid.PointX = cx;
-  SearchGrid.PointY = cy;
-  SearchGrid.R = R;
+  RunData.SearchGrid.PointX = cx;
+  RunData.SearchGrid.PointY = cy;
+  RunData.SearchGrid.R = R;
   method.ResetRecord(order0, cx, cy, R);
   CircleSurfaceIntersections(cx, cy, R);
   CircleCut cut(order0, cx, cy, R, method);

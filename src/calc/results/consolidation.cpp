@@ -68,15 +68,11 @@ double CriticalPileMoment(const SlipResult& r) {
   return mry;
 }
 
-// The safety factor of the critical surface. Methods 0 and 1 mark a result at or below zero
-// as having no factor. The other methods mark what their totals mark: a driving total of 1e-5
-// or less, a negative one included (|md| <= 1e-5 or md < -1e-5), drives nothing; a result at
-// or below zero from a positive driving total is kept, so that such a surface is judged OUT
-// rather than hidden behind the mark.
+// The safety factor of the critical surface: methods 0 and 1 mark as their totals do; the
+// other methods mark only what drives nothing (see NoFactorRule).
 double CriticalSafetyFactor(double mr, double md) {
-  if (FelleniusFamily()) return SafetyFactorWithMarks(mr, md);
-  if (md <= 1e-5) return kNoSafetyFactor;
-  return TruncateSafetyFactor(mr / md);
+  if (FelleniusFamily()) return SafetyFactorOf(mr, md, NoFactorRule::kFellenius);
+  return SafetyFactorOf(mr, md, NoFactorRule::kDrivingTotal);
 }
 
 }  // namespace
@@ -103,7 +99,9 @@ int ConsolidateResults() {
   c.mry = CriticalPileMoment(c);
   c.mr = c.mrf + c.mrc + c.mry;
   c.md = c.mdw + c.mdh + c.mdk;
-  c.f = CriticalSafetyFactor(c.mr, c.md);
+  // A critical surface that carries the mark (every stored one does; MaxSafetyFactor let them
+  // in) keeps it: its partial moments come from a surface without a valid factor.
+  c.f = CarriesNoFactorMark(c.f) ? kNoSafetyFactor : CriticalSafetyFactor(c.mr, c.md);
   Fmin = c.f;
   return count;
 }

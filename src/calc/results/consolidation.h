@@ -31,8 +31,9 @@ extern int CircleListCount;
 
 // With CalcStatus 1 rebuilds CriticalResult, Fmin and CircleList from the result tables and the
 // user's model (after the design copy is restored) and returns the number of entries, which it
-// also keeps in CircleListCount. Otherwise changes nothing and returns 0. Centres beyond the
-// room of the list are not added.
+// also keeps in CircleListCount; a critical surface that carries the no-factor mark keeps it
+// as Fmin. Otherwise changes nothing and returns 0. Centres beyond the room of the list are
+// not added.
 int ConsolidateResults();
 
 // Back to the state before any run: no critical surface, Fmin 999999.9, an empty list.

@@ -1,6 +1,7 @@
 // Truncation of the safety factor to the decimals the figure and the reports print.
 #include "calc/results/safety_factor.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "model/project_model.h"
@@ -8,12 +9,18 @@
 namespace selvana {
 
 double TruncateSafetyFactor(double ratio) {
-  const double p = std::pow(10.0, DrawSettings.Decimals[0]);
+  // The drawing settings accept any count; beyond 0..9 the power would reach zero or infinity
+  // and the factor would come out as a division by zero or NaN.
+  const int decimals = std::clamp(DrawSettings.Decimals[0], 0, kMaxSafetyFactorDecimals);
+  const double p = std::pow(10.0, decimals);
   const double scaled = ratio * p;  // kept apart from the sum: no fused multiply-add
   return std::floor(scaled + 0.1 / p) / p;
 }
 
-double SafetyFactorWithMarks(double mr, double md) {
+double SafetyFactorOf(double mr, double md, NoFactorRule rule) {
+  if (rule == NoFactorRule::kDrivingTotal) {
+    return md <= 1e-5 ? kNoSafetyFactor : TruncateSafetyFactor(mr / md);
+  }
   if (std::fabs(md) <= 1e-5) return kNoSafetyFactor;
   const double f = TruncateSafetyFactor(mr / md);
   return f < 1e-7 ? kNoSafetyFactor : f;

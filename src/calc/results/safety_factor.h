@@ -7,14 +7,33 @@ namespace selvana {
 // The mark of a slip surface without a valid safety factor.
 inline constexpr double kNoSafetyFactor = 999999.9;
 
-// ratio cut down to n = DrawSettings.Decimals[0] decimals with a tolerance just below each step:
-// floor(ratio * p + 0.1 / p) / p, p = 10^n. Plain IEEE arithmetic in exactly this order; the
-// build forbids fused multiply-add, which would move ratios sitting on a step to the other side.
+// The most decimals the truncation uses, whatever the drawing settings hold.
+inline constexpr int kMaxSafetyFactorDecimals = 9;
+
+// ratio cut down to n = DrawSettings.Decimals[0] decimals (clamped to 0..9) with a tolerance just
+// below each step: floor(ratio * p + 0.1 / p) / p, p = 10^n. Plain IEEE arithmetic in exactly this
+// order; the build forbids fused multiply-add, which would move ratios sitting on a step to the
+// other side.
 double TruncateSafetyFactor(double ratio);
 
-// The safety factor of the circle methods 0 and 1 and of the critical surface: kNoSafetyFactor
-// when |md| <= 1e-5 or when the truncated mr / md is below 1e-7 (a surface the driving moment
-// does not drive), else TruncateSafetyFactor(mr / md).
-double SafetyFactorWithMarks(double mr, double md);
+// True for a factor that carries the mark: kNoSafetyFactor, or the Bishop iteration's value
+// without a driving moment, which no surface with a factor reaches.
+inline bool CarriesNoFactorMark(double f) { return f >= kNoSafetyFactor; }
+
+// The two forms of the no-factor rule: when a surface gets kNoSafetyFactor instead of a factor.
+enum class NoFactorRule {
+  // Circles by Fellenius (methods 0 and 1), their totals and their critical surface: a driving
+  // total within 1e-5 of zero (|md| <= 1e-5), or a truncated ratio below 1e-7 (a surface the
+  // driving moment does not drive).
+  kFellenius,
+  // Straight-line totals and the critical surface of every other method: a driving total of
+  // 1e-5 or less, a negative one included (md <= 1e-5). A zero or negative ratio from a
+  // positive total is kept, so that such a surface is judged OUT rather than hidden.
+  kDrivingTotal,
+};
+
+// The safety factor of a surface with resisting total mr and driving total md under rule:
+// kNoSafetyFactor where the rule says so, else TruncateSafetyFactor(mr / md).
+double SafetyFactorOf(double mr, double md, NoFactorRule rule);
 
 }  // namespace selvana

@@ -17,7 +17,8 @@ constexpr double kDistinctBreak = 0.0001;
 
 // Appends x unless the list is full (it cannot be: the capacity covers every source).
 void AppendBreak(double x) {
-  if (SliceBreaksX.Count < kMaxSliceBreaks) SliceBreaksX.X[SliceBreaksX.Count++] = x;
+  SliceBreaksXRecord& breaks = RunData.SliceBreaksX;
+  if (breaks.Count < kMaxSliceBreaks) breaks.X[breaks.Count++] = x;
 }
 
 // Every used point's X and both ends of each surcharge loaded at its left end.
@@ -36,22 +37,22 @@ void AppendModelBreaks() {
 
 // Sorts descending, drops near duplicates of the last value kept and closes the list.
 void SortThinAndClose() {
-  auto& x = SliceBreaksX.X;
+  auto& x = RunData.SliceBreaksX.X;
   CombSort(
-      SliceBreaksX.Count, [&x](int i, int j) { return x[i] < x[j]; },
+      RunData.SliceBreaksX.Count, [&x](int i, int j) { return x[i] < x[j]; },
       [&x](int i, int j) { std::swap(x[i], x[j]); });
-  int kept = SliceBreaksX.Count > 0 ? 1 : 0;
-  for (int i = 1; i < SliceBreaksX.Count; ++i) {
+  int kept = RunData.SliceBreaksX.Count > 0 ? 1 : 0;
+  for (int i = 1; i < RunData.SliceBreaksX.Count; ++i) {
     if (std::fabs(x[i] - x[kept - 1]) >= kDistinctBreak) x[kept++] = x[i];
   }
-  SliceBreaksX.Count = kept;
+  RunData.SliceBreaksX.Count = kept;
   AppendBreak(kBreaksSentinel);
 }
 
 }  // namespace
 
 int BuildSliceBreaksX(double x0) {
-  SliceBreaksX.Count = 0;
+  RunData.SliceBreaksX.Count = 0;
   AppendBreak(x0);
   AppendModelBreaks();
   SortThinAndClose();
@@ -59,7 +60,7 @@ int BuildSliceBreaksX(double x0) {
 }
 
 int BuildSliceBreaksX2(double x0, double x1) {
-  SliceBreaksX.Count = 0;
+  RunData.SliceBreaksX.Count = 0;
   AppendBreak(x0);
   AppendBreak(x1);
   AppendModelBreaks();

@@ -12,8 +12,8 @@ constexpr double kYSlack = 1e-6;
 
 // Whether hits i and j (i before j) must change places.
 bool HitsOutOfOrder(int i, int j, double tieX) {
-  const auto& x = SurfaceHits.X;
-  const auto& y = SurfaceHits.Y;
+  const auto& x = RunData.SurfaceHits.X;
+  const auto& y = RunData.SurfaceHits.Y;
   if (std::fabs(x[i] - x[j]) >= kSameX) return x[i] < x[j];
   if (x[i] > tieX) return y[i] < y[j] - kYSlack;
   if (x[i] < tieX) return y[i] > y[j] + kYSlack;
@@ -21,7 +21,7 @@ bool HitsOutOfOrder(int i, int j, double tieX) {
 }
 
 void SwapHits(int i, int j) {
-  auto& h = SurfaceHits;
+  auto& h = RunData.SurfaceHits;
   std::swap(h.Block[i], h.Block[j]);
   std::swap(h.P1[i], h.P1[j]);
   std::swap(h.P2[i], h.P2[j]);
@@ -31,10 +31,10 @@ void SwapHits(int i, int j) {
 
 }  // namespace
 
-void ClearSurfaceHits() { SurfaceHits.Count = 0; }
+void ClearSurfaceHits() { RunData.SurfaceHits.Count = 0; }
 
 bool AppendSurfaceHit(double x, double y, int p1, int p2) {
-  auto& h = SurfaceHits;
+  auto& h = RunData.SurfaceHits;
   if (h.Count >= kMaxSurfaceHits) return false;
   h.Block[h.Count] = -1;
   h.P1[h.Count] = p1;
@@ -46,9 +46,8 @@ bool AppendSurfaceHit(double x, double y, int p1, int p2) {
 }
 
 void SortSurfaceHits(double tieX, CombGapRule rule) {
-  CombSort(
-      SurfaceHits.Count, [tieX](int i, int j) { return HitsOutOfOrder(i, j, tieX); }, SwapHits,
-      rule);
+  const auto outOfOrder = [tieX](int i, int j) { return HitsOutOfOrder(i, j, tieX); };
+  CombSort(RunData.SurfaceHits.Count, outOfOrder, SwapHits, rule);
 }
 
 }  // namespace selvana

@@ -25,7 +25,7 @@ void SortSurfaceHits(double tieX, CombGapRule rule = CombGapRule::kTimesInverse)
 // in X, BlockHoldingPoint at their mean X and pieceY(k, xm), the slip surface's Y there.
 template <class PieceY>
 void AssignPieceBlocks(PieceY pieceY) {
-  auto& hits = SurfaceHits;
+  auto& hits = RunData.SurfaceHits;
   for (int k = 0; k < hits.Count; ++k) hits.Block[k] = -1;
   for (int k = 0; k + 1 < hits.Count; ++k) {
     // A narrower piece is vertical and lies in no block.

@@ -77,7 +77,7 @@ RadiusRange LimitedRange(double cx, double cy, const CircleSearchSettings& s) {
 
 int CircleRadiusRange(double cx, double cy) {
   const CircleSearchSettings& s = CircleSettingsFor(cm.kt);
-  auto& radius = SearchGrid.Radius;
+  auto& radius = RunData.SearchGrid.Radius;
   if (s.PassPointOn == 1) {
     const double d = std::sqrt((s.PassPointX - cx) * (s.PassPointX - cx) +
                                (s.PassPointY - cy) * (s.PassPointY - cy));

@@ -15,15 +15,15 @@ constexpr double kTouchSlack = 1e-7;  // top and bottom this close still count a
 
 // Linear interpolation at x between the value at the right end XA and the left end XB.
 double BetweenSides(double x, double atA, double atB) {
-  const SliceSideHeightsRecord& s = SliceSideHeights;
+  const SliceSideHeightsRecord& s = RunData.SliceSideHeights;
   return (s.XA - x) * (atB - atA) / (s.XA - s.XB) + atA;
 }
 
 }  // namespace
 
 bool StripAboveBase(int b, double width, double x, double baseY, double& top, double& bottom) {
-  const SliceSideHeightsRecord& s = SliceSideHeights;
-  BlockStrip& strip = BlockStrips[b];
+  const SliceSideHeightsRecord& s = RunData.SliceSideHeights;
+  BlockStrip& strip = RunData.BlockStrips[b];
   if (s.TopA[b] + kTouchSlack <= s.BottomA[b] || s.TopB[b] + kTouchSlack <= s.BottomB[b]) {
     strip = {x, 0.0, 0.0};
     return false;

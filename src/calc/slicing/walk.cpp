@@ -34,7 +34,7 @@ bool EndsSurface(const SurfaceWalkRules& rules, int b) {
 void WalkSurfacePieces(const SurfaceWalkRules& rules, SurfacePieceWalker& walker) {
   int k = 0;
   SlipInvalid = 0;
-  const SurfaceHitsRecord& hits = SurfaceHits;
+  const SurfaceHitsRecord& hits = RunData.SurfaceHits;
   for (int i = 0; i + 1 < hits.Count; ++i) {
     const double xRight = hits.X[i], yRight = hits.Y[i];
     const double xLeft = hits.X[i + 1], yLeft = hits.Y[i + 1];
@@ -102,7 +102,7 @@ bool WithoutStrength(const BlockRecord& block) {
 }
 
 void MeasureSliceSides(double xRight, double xLeft) {
-  SliceSideHeightsRecord& s = SliceSideHeights;
+  SliceSideHeightsRecord& s = RunData.SliceSideHeights;
   const double third = (xRight - xLeft) / 3.0;
   BlockHeightsAtX(xRight - third, s.TopA, s.BottomA);
   BlockHeightsAtX(xLeft + third, s.TopB, s.BottomB);

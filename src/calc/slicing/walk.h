@@ -66,6 +66,13 @@ bool WithoutStrength(const BlockRecord& block);
 // both, extrapolated to the ends: block edges are straight inside an interval.
 void MeasureSliceSides(double xRight, double xLeft);
 
+// The smallest slice width the slice loop steps by: a narrower one (or NaN) would never end it.
+inline constexpr double kSmallestSliceWidth = 0.001;
+
+// True when cm.SliceWidth lets the slice loop end: kSmallestSliceWidth or more. The run entries
+// refuse any other width with a message; a search called directly runs nothing.
+inline bool SliceWidthUsable() { return cm.SliceWidth >= kSmallestSliceWidth; }
+
 // Measures the block sides of the interval xLeft..xRight (MeasureSliceSides) and calls
 // slice(x, w) for its slices from right to left: n = ceil(width / SliceWidth) slices of width
 // w = width / n, the right edge x stepping down by w while it lies more than 0.001 right of
@@ -86,7 +93,7 @@ void ForEachSliceOfInterval(double xRight, double xLeft, Slice slice) {
 template <class StripOfBlock>
 void FillBlockStrips(double xm, double ym, StripOfBlock strip) {
   for (int b = 0; b < BlockCount; ++b) {
-    BlockStrips[b] = BlockStrip{};
+    RunData.BlockStrips[b] = BlockStrip{};
     const BlockRecord& block = BlockTable[b];
     if (block.Number < 0) continue;
     if (block.BBox[1] <= xm && xm <= block.BBox[0] && ym <= block.BBox[2]) strip(b);

@@ -98,7 +98,7 @@ class AngleWedgeCloser : public WedgeCloser {
   void CloseWedge() override {
     LineTotals();
     StoreLineResult(pass0_ + 1, progress_);
-    ResetLineRecord(pass0_, x0_, y0_, SearchGrid.Angle);
+    ResetLineRecord(pass0_, x0_, y0_, RunData.SearchGrid.Angle);
   }
 
  private:
@@ -108,7 +108,7 @@ class AngleWedgeCloser : public WedgeCloser {
 };
 
 void ShowPassLines(int passes, double x0, double y0, CalcProgress& progress) {
-  const SearchGridRecord& g = SearchGrid;
+  const SearchGridRecord& g = RunData.SearchGrid;
   ShowOrderCount(progress, g.Order + 1, passes);
   progress.SetLine(2, StrFormat("直線すべり開始位置　X =%8.3f    Y =%8.3f   ", x0, y0));
   progress.SetLine(3, StrFormat("　　すべり角範囲　 α=%8.3f ～%8.3f (step%8.3f )   ",
@@ -118,11 +118,11 @@ void ShowPassLines(int passes, double x0, double y0, CalcProgress& progress) {
 
 // Evaluates the line at grid angle a: clamped into the range, signed by the direction factor.
 void EvaluateAngle(double a, double x0, double y0, CalcProgress& progress) {
-  SearchGridRecord& g = SearchGrid;
+  SearchGridRecord& g = RunData.SearchGrid;
   const double clamped = std::min(std::max(a, g.AngleRange[0]), g.AngleRange[1]);
-  g.Angle = clamped * LineDirectionFactor.Factor;
-  LineDirectionFactor.Cos = std::cos(g.Angle * kDegree);
-  LineDirectionFactor.Sin = std::sin(g.Angle * kDegree);
+  g.Angle = clamped * RunData.LineDirectionFactor.Factor;
+  RunData.LineDirectionFactor.Cos = std::cos(g.Angle * kDegree);
+  RunData.LineDirectionFactor.Sin = std::sin(g.Angle * kDegree);
   ResetLineRecord(g.Order, x0, y0, g.Angle);
   SlipLineSurfaceIntersections(x0, y0, g.Angle);
   AngleWedgeCloser closer(g.Order, x0, y0, progress);
@@ -132,14 +132,10 @@ void EvaluateAngle(double a, double x0, double y0, CalcProgress& progress) {
 
 // All angles of the current pass; false when the user stopped the search.
 bool WalkAngles(double x0, double y0, CalcProgress& progress) {
-  const SearchGridRecord& g = SearchGrid;
-  const double min = g.AngleRange[0], max = g.AngleRange[1], step = g.AngleRange[2];
-  double first = min, last = min;
-  if (!(max - min < 0.0001)) {
-    first = std::floor(min / step) * step;
-    last = std::ceil(max / step) * step;
-  }
-  for (double a = first; a < last + 0.0001; a += step) {
+  const SearchGridRecord& g = RunData.SearchGrid;
+  const double step = g.AngleRange[2];
+  const AngleWalkSpan span = AngleWalkSpanOf(g.AngleRange[0], g.AngleRange[1], step);
+  for (double a = span.first; a < span.last + 0.0001; a += step) {
     if (AbortRequested(progress)) return false;
     EvaluateAngle(a, x0, y0, progress);
   }
@@ -149,7 +145,7 @@ bool WalkAngles(double x0, double y0, CalcProgress& progress) {
 // The next pass searches around the best angle of this one at a tenth of the step; a step of
 // 0.001 or less keeps the range.
 void RefineAngleRange() {
-  auto& range = SearchGrid.AngleRange;
+  auto& range = RunData.SearchGrid.AngleRange;
   if (!(range[2] > 0.001)) return;
   const double best = std::fabs(MinSlip.rr);
   range[0] = best - range[2];
@@ -172,7 +168,7 @@ class AnglePasses : public SearchOrders {
   }
   // An empty range (from the user's values or the limit lines) has no angle to evaluate.
   bool NothingToWalk() const override {
-    return SearchGrid.AngleRange[1] + 0.0001 < SearchGrid.AngleRange[0];
+    return RunData.SearchGrid.AngleRange[1] + 0.0001 < RunData.SearchGrid.AngleRange[0];
   }
   bool WalkOrder(CalcProgress& progress) override { return WalkAngles(x0_, y0_, progress); }
   void Refine() override { RefineAngleRange(); }
@@ -184,8 +180,24 @@ class AnglePasses : public SearchOrders {
 
 }  // namespace
 
+AngleWalkSpan AngleWalkSpanOf(double min, double max, double step) {
+  if (max - min < 0.0001) return {min, min};
+  return {std::floor(min / step) * step, std::ceil(max / step) * step};
+}
+
+bool AngleStepWorkable(double min, double max, double step) {
+  if (!(step > 0.0)) return false;
+  const AngleWalkSpan span = AngleWalkSpanOf(min, max, step);
+  // The pass runs while the angle lies below last + 0.0001. The angle farthest from zero has
+  // the coarsest rounding: if it grows by the step, every angle does.
+  const double end = span.last + 0.0001;
+  const double farthest = std::max(std::fabs(span.first), std::fabs(end));
+  if (!(farthest + step > farthest)) return false;
+  return (end - span.first) / step + 1.0 <= kMaxSlipResults;
+}
+
 int SlipAngleRange(double x0, double y0) {
-  SearchGridRecord& g = SearchGrid;
+  SearchGridRecord& g = RunData.SearchGrid;
   const auto& range = StraightSlipSettings.Range;
   g.AngleRange = {range[0], range[1], range[2]};
   const bool haveLower = ModelHasLineOfKind(kLineSmallArcLimit, kLineSmallArcLimitPoint);
@@ -195,16 +207,17 @@ int SlipAngleRange(double x0, double y0) {
       SmallestLimitAngle(kLineSmallArcLimit, kLineSmallArcLimitPoint, x0, y0), ignored);
   double upper = FoldDirection(
       SmallestLimitAngle(kLineLargeArcLimit, kLineLargeArcLimitPoint, x0, y0),
-      LineDirectionFactor.Factor);
+      RunData.LineDirectionFactor.Factor);
   if (haveLower && haveUpper && lower > upper) std::swap(lower, upper);
   if (haveLower && lower < kNoLimit && lower > g.AngleRange[0]) g.AngleRange[0] = lower;
   if (haveUpper && upper < kNoLimit && upper < g.AngleRange[1]) g.AngleRange[1] = upper;
-  SlopeDirection = LineDirectionFactor.Factor > 0.0 ? 1 : -1;
+  SlopeDirection = RunData.LineDirectionFactor.Factor > 0.0 ? 1 : -1;
   return 0;
 }
 
 int SlipLineSurfaceIntersections(double x0, double y0, double alpha) {
-  const double dx = std::fabs(std::cos(alpha * kDegree)) * kRayLength * LineDirectionFactor.Factor;
+  const double sense = RunData.LineDirectionFactor.Factor;
+  const double dx = std::fabs(std::cos(alpha * kDegree)) * kRayLength * sense;
   const double dy = std::fabs(std::sin(alpha * kDegree)) * kRayLength;
   ClearSurfaceHits();
   AppendLineHits(x0, y0, dx, dy);
@@ -218,7 +231,7 @@ int SearchSlipLinesByAngle(CalcProgress& progress) {
   const int passes = StraightPassCount();
   const double x0 = StraightSlipSettings.PointX[0];
   const double y0 = StraightSlipSettings.PointY[0];
-  SearchGridRecord& g = SearchGrid;
+  SearchGridRecord& g = RunData.SearchGrid;
   g.Order = 0;
   g.CentreX = {x0, x0, x0, 0.0};
   g.CentreY = {y0, y0, y0, 0.0};

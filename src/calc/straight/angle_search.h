@@ -15,6 +15,19 @@ namespace selvana {
 // advance: the run entry refuses that first), -1 when the user stopped it.
 int SearchSlipLinesByAngle(CalcProgress& progress);
 
+// The first and last grid angle a pass visits over min..max at step: the multiples of step
+// around the range, or min alone when the range is narrower than 0.0001.
+struct AngleWalkSpan {
+  double first;
+  double last;
+};
+AngleWalkSpan AngleWalkSpanOf(double min, double max, double step);
+
+// True when a pass over min..max at a positive step ends and tries no more angles than a result
+// table holds: every angle it visits grows by the step (a step below the rounding of the angles
+// would never end the pass) and the count of angles is at most kMaxSlipResults.
+bool AngleStepWorkable(double min, double max, double step);
+
 // Sets the angle range of SearchGrid from StraightSlipSettings.Range, narrowed by the
 // arc-limit lines and points seen from (x0, y0) (kinds 3 and 5 raise the minimum, 4 and 6 lower
 // the maximum), and LineDirectionFactor and SlopeDirection from the upper limit's direction.

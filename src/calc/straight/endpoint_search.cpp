@@ -26,13 +26,6 @@ constexpr double kSegmentEndSlack = 1e-7;
 // Points per refined segment, less one.
 constexpr int kRefinedDivisions = 20;
 
-// Divisions of a segment: its length over the spacing, rounded down, plus one; so its points lie
-// at most the spacing apart. Held below a count an int can carry.
-int Divisions(double x0, double y0, double x1, double y1, double spacing) {
-  const double length = std::sqrt((x1 - x0) * (x1 - x0) + (y1 - y0) * (y1 - y0));
-  return static_cast<int>(std::min(std::floor(length / spacing) + 1.0, 1e9));
-}
-
 // True when x lies within the X range of the user's segment from point i to point i + 1.
 bool WithinUserSegment(double x, int i) {
   const auto& px = StraightSlipSettings.PointX;
@@ -49,7 +42,7 @@ class SegmentWedgeCloser : public WedgeCloser {
   void CloseWedge() override {
     LineTotals();
     StoreLineResult2(pass0_ + 1, progress_);
-    ResetLineRecord2(pass0_, px_, py_, qx_, qy_, SearchGrid.Angle);
+    ResetLineRecord2(pass0_, px_, py_, qx_, qy_, RunData.SearchGrid.Angle);
   }
 
  private:
@@ -63,14 +56,14 @@ void SetLineDirection(double px, double py, double qx, double qy) {
   double alpha = std::atan2(qy - py, qx - px) / kDegree;
   if (alpha < -90.0) alpha += 180.0;
   if (alpha > 90.0) alpha -= 180.0;
-  SearchGrid.Angle = alpha;
-  LineDirectionFactor.Factor = alpha > 0.0 ? 1.0 : -1.0;
-  LineDirectionFactor.Cos = std::cos(alpha * kDegree);
-  LineDirectionFactor.Sin = std::sin(alpha * kDegree);
+  RunData.SearchGrid.Angle = alpha;
+  RunData.LineDirectionFactor.Factor = alpha > 0.0 ? 1.0 : -1.0;
+  RunData.LineDirectionFactor.Cos = std::cos(alpha * kDegree);
+  RunData.LineDirectionFactor.Sin = std::sin(alpha * kDegree);
 }
 
 void EvaluatePair(double px, double py, double qx, double qy, CalcProgress& progress) {
-  SearchGridRecord& g = SearchGrid;
+  SearchGridRecord& g = RunData.SearchGrid;
   SetLineDirection(px, py, qx, qy);
   g.PointX = px;
   g.PointY = py;
@@ -83,7 +76,7 @@ void EvaluatePair(double px, double py, double qx, double qy, CalcProgress& prog
 
 // Every pair of points of the current segments; false when the user stopped the search.
 bool WalkPairs(int ns, int ne, CalcProgress& progress) {
-  const SearchGridRecord& g = SearchGrid;
+  const SearchGridRecord& g = RunData.SearchGrid;
   const auto& step = g.PointStep;
   for (int i = 0; i <= ns; ++i) {
     const double px = g.CentreX[0] + i * step[0];
@@ -101,7 +94,7 @@ bool WalkPairs(int ns, int ne, CalcProgress& progress) {
 }
 
 void ShowPassLines(int passes, CalcProgress& progress) {
-  const SearchGridRecord& g = SearchGrid;
+  const SearchGridRecord& g = RunData.SearchGrid;
   ShowOrderCount(progress, g.Order + 1, passes);
   progress.SetLine(2, StrFormat("開始位置 (%7.3f,%7.3f)-(%7.3f,%7.3f)   ", g.CentreX[0],
                                 g.CentreY[0], g.CentreX[1], g.CentreY[1]));
@@ -112,7 +105,7 @@ void ShowPassLines(int passes, CalcProgress& progress) {
 
 // Segment i (0 start, 2 end) becomes the stretch of one old step on each side of (x, y).
 void CentreSegmentOn(int i, double x, double y) {
-  SearchGridRecord& g = SearchGrid;
+  SearchGridRecord& g = RunData.SearchGrid;
   const double dx = g.PointStep[i], dy = g.PointStep[i + 1];
   g.CentreX[i] = x - dx;
   g.CentreY[i] = y - dy;
@@ -124,7 +117,7 @@ void CentreSegmentOn(int i, double x, double y) {
 void RefineAroundBestPair(int& ns, int& ne) {
   CentreSegmentOn(0, MinSlip.cx, MinSlip.cy);
   CentreSegmentOn(2, MinSlip.EndX, MinSlip.EndY);
-  for (double& step : SearchGrid.PointStep) step *= 0.1;
+  for (double& step : RunData.SearchGrid.PointStep) step *= 0.1;
   ns = ne = kRefinedDivisions;
 }
 
@@ -134,7 +127,7 @@ class PairPasses : public SearchOrders {
  public:
   PairPasses(int ns, int ne, int passes) : ns_(ns), ne_(ne), passes_(passes) {}
   void StartOrder() override {
-    const SearchGridRecord& g = SearchGrid;
+    const SearchGridRecord& g = RunData.SearchGrid;
     ResetMinSlip();
     MinSlip.cx = g.CentreX[0];
     MinSlip.cy = g.CentreY[0];
@@ -152,6 +145,11 @@ class PairPasses : public SearchOrders {
 
 }  // namespace
 
+int SegmentDivisions(double x0, double y0, double x1, double y1, double spacing) {
+  const double length = std::sqrt((x1 - x0) * (x1 - x0) + (y1 - y0) * (y1 - y0));
+  return static_cast<int>(std::min(std::floor(length / spacing) + 1.0, 1e9));
+}
+
 int SlipSegmentSurfaceIntersections(double px, double py, double qx, double qy) {
   ClearSurfaceHits();
   for (int i = 0; i < LineCount; ++i) {
@@ -167,7 +165,7 @@ int SlipSegmentSurfaceIntersections(double px, double py, double qx, double qy) 
   const bool pLeft = px <= qx;
   const double leftX = pLeft ? px : qx, leftY = pLeft ? py : qy;
   const double rightX = pLeft ? qx : px, rightY = pLeft ? qy : py;
-  SurfaceHitsRecord& hits = SurfaceHits;
+  SurfaceHitsRecord& hits = RunData.SurfaceHits;
   for (int k = 0; k < hits.Count; ++k) {
     if (hits.X[k] > rightX) {
       hits.X[k] = rightX;
@@ -186,12 +184,12 @@ int SearchSlipLinesByEndpoints(CalcProgress& progress) {
   if (!(s.Range[0] > 0.0 && s.Range[1] > 0.0)) return 0;
   progress.Show();
   const int passes = StraightPassCount();
-  SearchGridRecord& g = SearchGrid;
+  SearchGridRecord& g = RunData.SearchGrid;
   g.Order = 0;
   g.CentreX = s.PointX;
   g.CentreY = s.PointY;
-  int ns = Divisions(s.PointX[0], s.PointY[0], s.PointX[1], s.PointY[1], s.Range[0]);
-  int ne = Divisions(s.PointX[2], s.PointY[2], s.PointX[3], s.PointY[3], s.Range[1]);
+  int ns = SegmentDivisions(s.PointX[0], s.PointY[0], s.PointX[1], s.PointY[1], s.Range[0]);
+  int ne = SegmentDivisions(s.PointX[2], s.PointY[2], s.PointX[3], s.PointY[3], s.Range[1]);
   g.PointStep = {(s.PointX[1] - s.PointX[0]) / ns, (s.PointY[1] - s.PointY[0]) / ns,
                  (s.PointX[3] - s.PointX[2]) / ne, (s.PointY[3] - s.PointY[2]) / ne};
   StartSearchResults();

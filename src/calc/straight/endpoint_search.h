@@ -15,6 +15,11 @@ namespace selvana {
 // 0 or less gives no division: the run entry refuses that first), -1 when the user stopped it.
 int SearchSlipLinesByEndpoints(CalcProgress& progress);
 
+// Divisions of the segment (x0, y0)-(x1, y1) at a positive spacing: its length over the
+// spacing, rounded down, plus one, so that its points lie at most the spacing apart; held at
+// 1e9 or below. The segment has one point more than its divisions.
+int SegmentDivisions(double x0, double y0, double x1, double y1, double spacing);
+
 // Fills SurfaceHits with the crossings of the boundary lines with the unbounded line through p
 // and q; crossings beyond the X range of p-q are moved onto the nearer end. Sorted (ties ordered
 // against px) and with the block of every piece (found at the middle of the piece). Returns 0.

@@ -26,14 +26,14 @@ class LineWalker : public SurfacePieceWalker {
 
   // The slices of the soil piece from x1 down to x2; k walks the breakpoints of the whole line.
   void SlicePiece(double x1, double x2, int b, int& k) override {
-    while (SliceBreaksX.X[k] >= x1) ++k;
+    while (RunData.SliceBreaksX.X[k] >= x1) ++k;
     double xa = x1;
     do {
       const double xr = xa;
-      if (SliceBreaksX.X[k] <= x2) {
+      if (RunData.SliceBreaksX.X[k] <= x2) {
         xa = x2;
       } else {
-        xa = SliceBreaksX.X[k];
+        xa = RunData.SliceBreaksX.X[k];
         ++k;
       }
       SliceInterval(xr, xa, b);
@@ -51,9 +51,9 @@ class LineWalker : public SurfacePieceWalker {
       const double xm = (x + xl) / 2.0;
       const double ym = (y + yl) / 2.0;
       FillBlockStrips(xm, ym, [&](int j) {
-        BlockStripAboveLine(j, w, xm, ym, x0_, y0_, SearchGrid.Angle);
+        BlockStripAboveLine(j, w, xm, ym, x0_, y0_, RunData.SearchGrid.Angle);
       });
-      SliceForcesStraightLine(SearchGrid.Angle, x0_, y0_, b, x, y, xl, yl);
+      SliceForcesStraightLine(RunData.SearchGrid.Angle, x0_, y0_, b, x, y, xl, yl);
       AddSliceBaseToSurface(x, y, xl, yl);
       AddSliceTerms(CurrentSlipResult);
       return true;
@@ -71,7 +71,7 @@ void OrderLineHits(double tieX) {
   SortSurfaceHits(tieX, CombGapRule::kDivided);
   // The crossings lie on the line; their mean holds also where the line is too steep for
   // SlipLineYAt, which reads a line with a cosine below 1e-5 as level.
-  const SurfaceHitsRecord& hits = SurfaceHits;
+  const SurfaceHitsRecord& hits = RunData.SurfaceHits;
   AssignPieceBlocks([&hits](int k, double) { return (hits.Y[k] + hits.Y[k + 1]) / 2.0; });
 }
 

@@ -45,7 +45,7 @@ StripWeights SumStripWeights(int base) {
   for (int j = 0; j < BlockCount; ++j) {
     const BlockRecord& block = BlockTable[j];
     if (block.Number < 0) continue;
-    const double a = BlockStrips[j].Area;
+    const double a = RunData.BlockStrips[j].Area;
     const LineUnitWeights g = UnitWeightsOf(block);
     s.W += a * g.total;
     s.We += a * g.effective;
@@ -124,7 +124,7 @@ double EndFaceWaterThrust(double x, double y) {
 }  // namespace
 
 double SlipLineYAt(double x, double x0, double y0) {
-  const LineDirectionRecord& d = LineDirectionFactor;
+  const LineDirectionRecord& d = RunData.LineDirectionFactor;
   if (d.Cos < 1e-5) return y0;
   return y0 + (x - x0) / d.Cos * d.Sin;
 }
@@ -146,8 +146,8 @@ int SliceForcesStraightLine(double alpha, double x0, double y0, int b, double x,
   (void)y0;
   SliceTermsRecord& t = SliceTerms;
   const BlockRecord& base = BlockTable[b];
-  const double ca = std::fabs(LineDirectionFactor.Cos);
-  const double sa = std::fabs(LineDirectionFactor.Sin);
+  const double ca = std::fabs(RunData.LineDirectionFactor.Cos);
+  const double sa = std::fabs(RunData.LineDirectionFactor.Sin);
 
   SetSliceBaseTerms(base, x, y, xl, yl);
 
@@ -180,12 +180,12 @@ int LineTotals() {
     const double pl = EndFaceWaterThrust(r.ex, r.ey);
     r.mdw -= std::fabs(pr - pl);
   }
-  SlopeDirection = LineDirectionFactor.Factor >= 0.0 ? 1 : -1;
+  SlopeDirection = RunData.LineDirectionFactor.Factor >= 0.0 ? 1 : -1;
   r.mdw = std::fabs(r.mdw);
   r.mr = r.mrf + r.mrc;
   r.md = r.mdw + r.mdh + r.mdk;
   if (SlipInvalid == 0) {
-    r.f = r.md <= 1e-5 ? kNoSafetyFactor : TruncateSafetyFactor(r.mr / r.md);
+    r.f = SafetyFactorOf(r.mr, r.md, NoFactorRule::kDrivingTotal);
   }
   return 0;
 }

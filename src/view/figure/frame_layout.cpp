@@ -25,12 +25,16 @@ constexpr RulerRow kRulerRows[] = {
     {5000.1, 50.0, 250.0},
 };
 
+// A value within this fraction of a step from a multiple lies on it: a band edge on a multiple
+// gets its tick even when the edge itself was rounded a hair inside (1.8 - 0.1 < 1.7).
+constexpr double kOnStep = 1e-9;
+// A walk stops after this many steps: an absurd scale would otherwise lay out ticks for ever.
+constexpr int kMaxRulerSteps = 100000;
+
 // The first and last multiples of step inside [lo, hi].
 void StepRange(double lo, double hi, double step, double& first, double& last) {
-  first = std::floor(lo / step) * step;
-  if (first < lo) first += step;
-  last = std::floor(hi / step) * step;
-  if (last > hi) last -= step;
+  first = std::ceil(lo / step - kOnStep) * step;
+  last = std::floor(hi / step + kOnStep) * step;
 }
 
 // Calls tick(v) at every minor step upwards and label(v) at every major step downwards between
@@ -39,9 +43,17 @@ template <typename Tick, typename Label>
 void WalkRuler(double lo, double hi, RulerSteps steps, Tick tick, Label label) {
   double first = 0.0, last = 0.0;
   StepRange(lo, hi, steps.minor, first, last);
-  for (double v = first; v < last + 1e-5 && v + steps.minor != v; v += steps.minor) tick(v);
+  double v = first;
+  for (int n = 0; n < kMaxRulerSteps && v < last + 1e-5 && v + steps.minor != v; ++n) {
+    tick(v);
+    v += steps.minor;
+  }
   StepRange(lo, hi, steps.major, first, last);
-  for (double v = last; v > first - 1e-5 && v - steps.major != v; v -= steps.major) label(v);
+  v = last;
+  for (int n = 0; n < kMaxRulerSteps && v > first - 1e-5 && v - steps.major != v; ++n) {
+    label(v);
+    v -= steps.major;
+  }
 }
 
 std::string RulerLabel(double v) {

@@ -13,6 +13,10 @@
 namespace selvana {
 namespace {
 
+// Arrows of one load at the most: at a scale such as 1:0.0001 a load of a few metres would
+// otherwise ask for a hundred million arrows.
+constexpr int kMaxArrows = 100000;
+
 bool HasWidth(int i) { return std::fabs(cm.Surcharges.XMax[i] - cm.Surcharges.XMin[i]) >= 1e-7; }
 
 // Paper height of the load diagram above the ground at model x.
@@ -56,7 +60,8 @@ void WalkLoadArrows(int i, const LoadSurface& s, double h,
   const double first = PaperX(s.X[0]), last = PaperX(s.X[s.Count - 1]);
   const double width = last - first;
   const double step = 0.5 * h;
-  const int count = std::max(1, SaturateInt(std::ceil(width / step) * step + 0.01));
+  const int count =
+      std::clamp(SaturateInt(std::ceil(width / step) * step + 0.01), 1, kMaxArrows);
   const double pitch = width / count;
   int segment = 0;
   for (double x = first; x < last + 0.0001; x += pitch) {

@@ -45,9 +45,9 @@ void BuildSliceModel() {
   free.Number = -1;
   free.UnitWeight = 50.0;
   free.EffectiveUnitWeight = 50.0;
-  BlockStrips[0] = {2.0, 4.0, 6.0};
-  BlockStrips[1] = {2.0, 7.0, 2.0};
-  BlockStrips[2] = {2.0, 1.0, 100.0};
+  RunData.BlockStrips[0] = {2.0, 4.0, 6.0};
+  RunData.BlockStrips[1] = {2.0, 7.0, 2.0};
+  RunData.BlockStrips[2] = {2.0, 1.0, 100.0};
   SurchargeRecord& s = cm.Surcharges;
   s.XMin = {2.0, -10.0, 0.0, 0.0};
   s.XMax = {6.0, -5.0, 0.0, 0.0};

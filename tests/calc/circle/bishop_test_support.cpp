@@ -22,8 +22,8 @@ namespace {
 int Evaluate(CircleMethod& method, double cx, double cy, double R) {
   BuildBlockPolygons();
   BuildSliceBreaksX(cx);
-  SearchGrid.PointX = cx;
-  SearchGrid.PointY = cy;
+  RunData.SearchGrid.PointX = cx;
+  RunData.SearchGrid.PointY = cy;
   ClearSlipResults(1);
   ResetMinSlip();
   EvaluateCircle(0, cx, cy, R, method);

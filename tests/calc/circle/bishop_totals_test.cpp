@@ -61,15 +61,15 @@ class BishopTotals : public ::testing::Test {
 TEST_F(BishopTotals, RecordHoldsTheWholeResistanceAsCohesion) {
   AddFixedResistance();
   CurrentSlipResult.mdw = 100.0;
-  CircleTotalsBishop();
+  const BishopShares shares = CircleTotalsBishop();
   const SlipResult& r = CurrentSlipResult;
   EXPECT_EQ(0.0, r.mrf);
   EXPECT_EQ(150.0, r.mrc);
   EXPECT_EQ(150.0, r.mr);
   EXPECT_EQ(100.0, r.md);
   EXPECT_EQ(1.5, r.f);
-  EXPECT_EQ(90.0, BishopCohesionSum);
-  EXPECT_EQ(60.0, BishopFrictionSum);
+  EXPECT_EQ(90.0, shares.cohesion);
+  EXPECT_EQ(60.0, shares.friction);
 }
 
 TEST_F(BishopTotals, AutomaticSenseTurnsANegativeWeightMoment) {

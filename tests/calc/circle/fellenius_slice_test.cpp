@@ -77,7 +77,7 @@ void SetUpSlice(const SliceSetup& s) {
   BlockTable[0].Cohesion = 10.0;
   BlockTable[0].CohesionGradient = s.k;
   BlockTable[0].FrictionAngle = s.phi;
-  BlockStrips[0] = {2.5, 2.5, 4.0};
+  RunData.BlockStrips[0] = {2.5, 2.5, 4.0};
   if (s.refMode == 0) {
     cm.CohesionRefHeight = 10.0;
   } else if (s.refMode == 1) {
@@ -105,7 +105,7 @@ void SetUpSlice(const SliceSetup& s) {
     cm.SandPileFormula = s.sandFormula;
     BlockCount = 2;
     SetUpBlock(1, 18.0, 8.0);
-    BlockStrips[1] = {2.5, 1.0, 2.0};
+    RunData.BlockStrips[1] = {2.5, 1.0, 2.0};
   }
 }
 
@@ -136,7 +136,7 @@ TEST(FelleniusSliceMoments, FreeBlockSlotsAddNoWeight) {
   BlockCount = 2;
   SetUpBlock(1, 18.0, 8.0);
   BlockTable[1].Number = -1;
-  BlockStrips[1] = {2.5, 1.0, 2.0};
+  RunData.BlockStrips[1] = {2.5, 1.0, 2.0};
   SliceMomentsFellenius(kR, kCx, kCy, 0, kXR, kYR, kXL, kYL);
   EXPECT_DOUBLE_EQ(76.0, SliceTerms.W);
   EXPECT_DOUBLE_EQ(36.0, SliceTerms.We);

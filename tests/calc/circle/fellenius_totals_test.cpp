@@ -22,8 +22,8 @@ class FelleniusTotals : public ::testing::Test {
  protected:
   void SetUp() override {
     ResetCalcRunData();
-    SearchGrid.PointX = kCx;
-    SearchGrid.PointY = kCy;
+    RunData.SearchGrid.PointX = kCx;
+    RunData.SearchGrid.PointY = kCy;
     ResetCircleRecord(0, kCx, kCy, kR);
   }
 
@@ -191,7 +191,7 @@ TEST(FelleniusSheetPile, MomentsOfShearAndPassivePressure) {
 
 TEST_F(FelleniusTotals, PileTermIsRecordedButNotAdded) {
   SetPile(3);
-  SearchGrid.PointY = 10.0;
+  RunData.SearchGrid.PointY = 10.0;
   ResetCircleRecord(0, 0.0, 10.0, 10.0);
   SetSurface(9.0, 5.0, -9.0, 5.0, 1000.0, 234.5, 1000.0);
   CircleTotalsFellenius();

@@ -57,7 +57,7 @@ TEST_F(CircleGridExtension, LowBordersWidenUntilTheMinimumIsInsideThenTheGridRef
   EXPECT_EQ(36, SlipResultCount[0]);  // only the last pass of an extended order counts
   EXPECT_EQ(25, SlipResultCount[1]);
   // 1e-9: the centres carry the 1e-5 shift and the rounding of repeated pitch steps.
-  const SearchGridRecord& g = SearchGrid;
+  const SearchGridRecord& g = RunData.SearchGrid;
   EXPECT_NEAR(-3.0 + 1e-5, g.CentreX[0], 1e-9);
   EXPECT_NEAR(-1.0 + 1e-5, g.CentreX[1], 1e-9);
   EXPECT_EQ(0.5, g.CentreX[2]);

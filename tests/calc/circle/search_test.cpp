@@ -133,11 +133,11 @@ TEST_F(CircleSearchWalk, RefinementWithTheSmallestPitchKeepsTheAxis) {
   RecordingMethod method;
   HeadlessProgress progress;
   ASSERT_EQ(0, SearchCircles(FelleniusCircleSettings, method, progress));
-  EXPECT_DOUBLE_EQ(0.00001, SearchGrid.CentreX[0]);
-  EXPECT_DOUBLE_EQ(0.001, SearchGrid.CentreX[2]);
+  EXPECT_DOUBLE_EQ(0.00001, RunData.SearchGrid.CentreX[0]);
+  EXPECT_DOUBLE_EQ(0.001, RunData.SearchGrid.CentreX[2]);
   // The Y axis is centred on the minimum (none accepted: centre 0) with half the pitch.
-  EXPECT_DOUBLE_EQ(-1.0, SearchGrid.CentreY[0]);
-  EXPECT_DOUBLE_EQ(0.5, SearchGrid.CentreY[2]);
+  EXPECT_DOUBLE_EQ(-1.0, RunData.SearchGrid.CentreY[0]);
+  EXPECT_DOUBLE_EQ(0.5, RunData.SearchGrid.CentreY[2]);
 }
 
 TEST_F(CircleSearchWalk, StopAtPollNKeepsWhatWasStored) {
@@ -410,7 +410,7 @@ TEST_F(CircleSearchSlopes, MinimumOnTheBorderExtendsTheGrid) {
   BuildBlockPolygons();
   ASSERT_EQ(0, SearchCirclesFellenius(progress));
   EXPECT_GT(progress.polls(), 16);  // more than the 4 x 4 centres of the first pass
-  const SearchGridRecord& g = SearchGrid;
+  const SearchGridRecord& g = RunData.SearchGrid;
   const bool wider = g.CentreX[0] < 12.5 || g.CentreX[1] > 20.001 || g.CentreY[0] < 20.0 ||
                      g.CentreY[1] > 25.001;
   EXPECT_TRUE(wider);
@@ -434,7 +434,7 @@ TEST_F(CircleSearchSlopes, OrdersRefineAroundTheMinimumAndKeepTheirOwnTables) {
   EXPECT_GT(SlipResultCount[1], 0);
   EXPECT_GT(SlipResultCount[2], 0);
   EXPECT_EQ(0, SlipResultCount[3]);
-  EXPECT_DOUBLE_EQ(1.25, SearchGrid.CentreX[2]);  // 5 halved twice
+  EXPECT_DOUBLE_EQ(1.25, RunData.SearchGrid.CentreX[2]);  // 5 halved twice
   EXPECT_EQ(3, SlipResultTable[2][0].order);
   EXPECT_TRUE(HasFile("answer3.dmp"));
   EXPECT_FALSE(HasFile("answer4.dmp"));

@@ -137,8 +137,18 @@ TEST_F(Consolidation, FminMarksWhatTheTotalsMark) {
     double mrf;
     double mdw;
     double fmin;
+    double storedF = 1.5;
   };
+  // Marked surfaces are stored only when MaxSafetyFactor lets them in; their partial moments
+  // (here a ratio of 0.8) must not turn into a factor.
+  constexpr double kBishopMark = 999999.99;
   const Case cases[] = {
+      {"marked_fellenius_keeps_mark", kMethodFellenius, 800.0, 1000.0, kNoSafetyFactor,
+       kNoSafetyFactor},
+      {"marked_line_keeps_mark", kMethodLineFromPoint, 800.0, 1000.0, kNoSafetyFactor,
+       kNoSafetyFactor},
+      {"bishop_without_driving_keeps_mark", kMethodBishop, 800.0, 1000.0, kNoSafetyFactor,
+       kBishopMark},
       {"bishop_negative_drive", kMethodBishop, 500.0, -1000.0, kNoSafetyFactor},
       {"modified_bishop_negative_drive", kMethodModifiedBishop, 500.0, -1000.0, kNoSafetyFactor},
       {"line_from_point_negative_drive", kMethodLineFromPoint, 500.0, -1000.0, kNoSafetyFactor},
@@ -155,7 +165,7 @@ TEST_F(Consolidation, FminMarksWhatTheTotalsMark) {
     SCOPED_TRACE(c.name);
     SetUp();
     cm.kt = c.method;
-    SlipResult& r = Add(1, 0.0, 0.0, 1.5);
+    SlipResult& r = Add(1, 0.0, 0.0, c.storedF);
     r.mrf = c.mrf;
     r.mdw = c.mdw;
     ConsolidateResults();

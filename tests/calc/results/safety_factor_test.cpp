@@ -16,7 +16,10 @@ struct TruncationCase {
   double mr, md;
   int decimals;
   double expected;
+  NoFactorRule rule = NoFactorRule::kFellenius;
 };
+
+constexpr auto kDriving = NoFactorRule::kDrivingTotal;
 
 // Results are whole multiples of 10^-n computed as k / 10^n, so they compare exactly with the
 // literal of the same value.
@@ -32,12 +35,21 @@ const TruncationCase kTruncationCases[] = {
     {"not_driven_is_mark", 5.0, -2.0, 3, kNoSafetyFactor},
     {"zero_resistance_is_mark", 0.0, 2.0, 3, kNoSafetyFactor},
     {"large_factor_kept", 3000.0, 2.0, 3, 1500.0},
+    {"negative_decimals_cut_to_whole", 1234.5, 1000.0, -2, 1.0},
+    {"huge_decimals_cut_at_nine", 1.5, 1.0, 400, 1.5},
+    // The driving-total form: the same small totals marked, a negative total marked even when
+    // the ratio would be positive, a ratio at or below zero from a positive total kept.
+    {"driving_small_is_mark", 5.0, 1e-5, 3, kNoSafetyFactor, kDriving},
+    {"driving_negative_is_mark", -5.0, -2.0, 3, kNoSafetyFactor, kDriving},
+    {"driving_zero_resistance_kept", 0.0, 2.0, 3, 0.0, kDriving},
+    {"driving_below_one_kept", 0.85, 1.0, 0, 0.0, kDriving},
+    {"driving_cut_not_rounded", 1234.5, 1000.0, 3, 1.234, kDriving},
 };
 
 TEST(SafetyFactorTruncation, FollowsTheFloorRuleAndItsMarks) {
   for (const auto& c : kTruncationCases) {
     DrawSettings.Decimals[0] = c.decimals;
-    const double f = SafetyFactorWithMarks(c.mr, c.md);
+    const double f = SafetyFactorOf(c.mr, c.md, c.rule);
     EXPECT_EQ(f, c.expected) << c.name << ": expected " << c.expected << ", actual " << f
                              << ", difference " << f - c.expected;
   }

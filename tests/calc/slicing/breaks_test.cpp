@@ -15,7 +15,8 @@ namespace {
 using test::SetPoint;
 
 std::vector<double> Breaks() {
-  return {SliceBreaksX.X.begin(), SliceBreaksX.X.begin() + SliceBreaksX.Count};
+  const SliceBreaksXRecord& breaks = RunData.SliceBreaksX;
+  return {breaks.X.begin(), breaks.X.begin() + breaks.Count};
 }
 
 TEST(SliceBreaksTest, SortsDescendingAndEndsWithCountedSentinel) {
@@ -76,10 +77,10 @@ TEST(SliceBreaksTest, FullPointTableWithSeedsAndSurchargesFits) {
     cm.Surcharges.LoadAtXMin[i] = 1.0;
   }
   BuildSliceBreaksX2(-50.0, -60.0);
-  ASSERT_EQ(SliceBreaksX.Count, kMaxPoints + 2 + 2 * kSurchargeCount + 1);
-  EXPECT_EQ(SliceBreaksX.X[0], 100.0 + kMaxPoints - 1);
-  EXPECT_EQ(SliceBreaksX.X[SliceBreaksX.Count - 2], -60.0);
-  EXPECT_EQ(SliceBreaksX.X[SliceBreaksX.Count - 1], kBreaksSentinel);
+  ASSERT_EQ(RunData.SliceBreaksX.Count, kMaxPoints + 2 + 2 * kSurchargeCount + 1);
+  EXPECT_EQ(RunData.SliceBreaksX.X[0], 100.0 + kMaxPoints - 1);
+  EXPECT_EQ(RunData.SliceBreaksX.X[RunData.SliceBreaksX.Count - 2], -60.0);
+  EXPECT_EQ(RunData.SliceBreaksX.X[RunData.SliceBreaksX.Count - 1], kBreaksSentinel);
 }
 
 TEST(CombSortTest, GapShrinksByOnePointThreeAndSkipsNineAndTen) {

@@ -22,8 +22,8 @@ using test::SetPoint;
 constexpr double kClose = 1e-9;
 
 void ExpectHit(int k, double x, double y) {
-  EXPECT_NEAR(SurfaceHits.X[k], x, kClose) << "hit " << k;
-  EXPECT_NEAR(SurfaceHits.Y[k], y, kClose) << "hit " << k;
+  EXPECT_NEAR(RunData.SurfaceHits.X[k], x, kClose) << "hit " << k;
+  EXPECT_NEAR(RunData.SurfaceHits.Y[k], y, kClose) << "hit " << k;
 }
 
 void GroundLine(double y, double xFrom, double xTo) {
@@ -36,23 +36,23 @@ void GroundLine(double y, double xFrom, double xTo) {
 TEST(CircleSurfaceIntersectionsTest, GroundBelowTheCentreGivesTheTwoArcCrossings) {
   GroundLine(0.0, -20.0, 20.0);
   CircleSurfaceIntersections(0.0, 5.0, 10.0);
-  ASSERT_EQ(SurfaceHits.Count, 2);
+  ASSERT_EQ(RunData.SurfaceHits.Count, 2);
   ExpectHit(0, std::sqrt(75.0), 0.0);
   ExpectHit(1, -std::sqrt(75.0), 0.0);
-  EXPECT_EQ(SurfaceHits.P1[0], 0);
-  EXPECT_EQ(SurfaceHits.P2[0], 1);
+  EXPECT_EQ(RunData.SurfaceHits.P1[0], 0);
+  EXPECT_EQ(RunData.SurfaceHits.P2[0], 1);
 }
 
 TEST(CircleSurfaceIntersectionsTest, TangentGroundGivesNoHit) {
   GroundLine(0.0, -20.0, 20.0);
   CircleSurfaceIntersections(0.0, 5.0, 5.0);
-  EXPECT_EQ(SurfaceHits.Count, 0);
+  EXPECT_EQ(RunData.SurfaceHits.Count, 0);
 }
 
 TEST(CircleSurfaceIntersectionsTest, GroundAboveTheCentreIsReachedByTheProbes) {
   GroundLine(8.0, -20.0, 20.0);  // cuts only the upper half of the circle
   CircleSurfaceIntersections(0.0, 5.0, 5.0);
-  ASSERT_EQ(SurfaceHits.Count, 2);
+  ASSERT_EQ(RunData.SurfaceHits.Count, 2);
   ExpectHit(0, 5.0, 8.0);
   ExpectHit(1, -5.0, 8.0);
 }
@@ -60,7 +60,7 @@ TEST(CircleSurfaceIntersectionsTest, GroundAboveTheCentreIsReachedByTheProbes) {
 TEST(CircleSurfaceIntersectionsTest, CircleWhollyBelowGroundGetsProbeHitsAtBothSides) {
   GroundLine(10.0, -20.0, 20.0);
   CircleSurfaceIntersections(0.0, 5.0, 3.0);
-  ASSERT_EQ(SurfaceHits.Count, 2);
+  ASSERT_EQ(RunData.SurfaceHits.Count, 2);
   ExpectHit(0, 3.0, 10.0);
   ExpectHit(1, -3.0, 10.0);
 }
@@ -69,7 +69,7 @@ TEST(CircleSurfaceIntersectionsTest, EqualXRightOfCentreHigherFirstLeftOfItLower
   GroundLine(7.0, -20.0, 20.0);
   GroundLine(9.0, -20.0, 20.0);
   CircleSurfaceIntersections(0.0, 5.0, 4.0);
-  ASSERT_EQ(SurfaceHits.Count, 4);
+  ASSERT_EQ(RunData.SurfaceHits.Count, 4);
   ExpectHit(0, 4.0, 9.0);
   ExpectHit(1, 4.0, 7.0);
   ExpectHit(2, -4.0, 7.0);
@@ -82,26 +82,26 @@ TEST(CircleSurfaceIntersectionsTest, PiecesLieInTheBlockUnderTheArc) {
   // Centre (10, 12), R 14: the arc leaves the slope, dips through the layer boundary into the
   // lower layer and rises through it again to the left edge.
   CircleSurfaceIntersections(10.0, 12.0, 14.0);
-  ASSERT_EQ(SurfaceHits.Count, 4);
+  ASSERT_EQ(RunData.SurfaceHits.Count, 4);
   ExpectHit(0, 9.0 + std::sqrt(97.0), 11.0 - std::sqrt(97.0));
   ExpectHit(1, 10.0 + std::sqrt(52.0), 0.0);
   ExpectHit(2, 10.0 - std::sqrt(52.0), 0.0);
   ExpectHit(3, 0.0, 12.0 - std::sqrt(96.0));
-  EXPECT_EQ(SurfaceHits.Block[0], 0);
-  EXPECT_EQ(SurfaceHits.Block[1], 1);
-  EXPECT_EQ(SurfaceHits.Block[2], 0);
-  EXPECT_EQ(SurfaceHits.Block[3], -1);  // the last hit has no piece
+  EXPECT_EQ(RunData.SurfaceHits.Block[0], 0);
+  EXPECT_EQ(RunData.SurfaceHits.Block[1], 1);
+  EXPECT_EQ(RunData.SurfaceHits.Block[2], 0);
+  EXPECT_EQ(RunData.SurfaceHits.Block[3], -1);  // the last hit has no piece
 }
 
 TEST(CircleSurfaceIntersectionsTest, FreeBlockSlotIsNeverFoundUnderAPiece) {
   test::BuildSquareBlock();
   BuildBlockPolygons();
   CircleSurfaceIntersections(5.0, 12.0, 6.0);
-  ASSERT_EQ(SurfaceHits.Count, 2);
-  EXPECT_EQ(SurfaceHits.Block[0], 0);
+  ASSERT_EQ(RunData.SurfaceHits.Count, 2);
+  EXPECT_EQ(RunData.SurfaceHits.Block[0], 0);
   BlockTable[0].Number = -1;
   CircleSurfaceIntersections(5.0, 12.0, 6.0);
-  EXPECT_EQ(SurfaceHits.Block[0], -1);
+  EXPECT_EQ(RunData.SurfaceHits.Block[0], -1);
 }
 
 // The tie order of the sort on hits filled by hand: tie X 0.
@@ -115,17 +115,17 @@ TEST(SortSurfaceHitsTest, NearEqualXRightOfTieXHigherFirstWithSlack) {
   Hits({{3.0, 1.0}, {3.000005, 2.0}, {3.0, 1.0000005}});
   SortSurfaceHits(0.0);
   // Y within 1e-6 of each other keep their order; 2.0 moves ahead of both.
-  EXPECT_EQ(SurfaceHits.P1[0], 1);
-  EXPECT_EQ(SurfaceHits.P1[1], 0);
-  EXPECT_EQ(SurfaceHits.P1[2], 2);
+  EXPECT_EQ(RunData.SurfaceHits.P1[0], 1);
+  EXPECT_EQ(RunData.SurfaceHits.P1[1], 0);
+  EXPECT_EQ(RunData.SurfaceHits.P1[2], 2);
 }
 
 TEST(SortSurfaceHitsTest, HitsExactlyAtTieXKeepTheirOrder) {
   Hits({{0.0, 1.0}, {0.0, 5.0}, {0.0, 3.0}});
   SortSurfaceHits(0.0);
-  EXPECT_EQ(SurfaceHits.P1[0], 0);
-  EXPECT_EQ(SurfaceHits.P1[1], 1);
-  EXPECT_EQ(SurfaceHits.P1[2], 2);
+  EXPECT_EQ(RunData.SurfaceHits.P1[0], 0);
+  EXPECT_EQ(RunData.SurfaceHits.P1[1], 1);
+  EXPECT_EQ(RunData.SurfaceHits.P1[2], 2);
 }
 
 // a = (3.000016, 1), b = (3.000008, 2), c = (3.0, 3): a goes before c by X, but b before a and c
@@ -134,22 +134,22 @@ TEST(SortSurfaceHitsTest, HitsExactlyAtTieXKeepTheirOrder) {
 TEST(SortSurfaceHitsTest, CyclicTiesEndAsThePassSequenceLeavesThem) {
   Hits({{3.000016, 1.0}, {3.000008, 2.0}, {3.0, 3.0}});  // a b c
   SortSurfaceHits(0.0);
-  EXPECT_EQ(SurfaceHits.P1[0], 1);  // b a c
-  EXPECT_EQ(SurfaceHits.P1[1], 0);
-  EXPECT_EQ(SurfaceHits.P1[2], 2);
+  EXPECT_EQ(RunData.SurfaceHits.P1[0], 1);  // b a c
+  EXPECT_EQ(RunData.SurfaceHits.P1[1], 0);
+  EXPECT_EQ(RunData.SurfaceHits.P1[2], 2);
   Hits({{3.000016, 1.0}, {3.0, 3.0}, {3.000008, 2.0}});  // a c b
   SortSurfaceHits(0.0);
-  EXPECT_EQ(SurfaceHits.P1[0], 1);  // c b a
-  EXPECT_EQ(SurfaceHits.P1[1], 2);
-  EXPECT_EQ(SurfaceHits.P1[2], 0);
+  EXPECT_EQ(RunData.SurfaceHits.P1[0], 1);  // c b a
+  EXPECT_EQ(RunData.SurfaceHits.P1[1], 2);
+  EXPECT_EQ(RunData.SurfaceHits.P1[2], 0);
 }
 
 TEST(SortSurfaceHitsTest, PairStraddlingTieXEndsInsteadOfSwappingForEver) {
   // Each of the two wants to go before the other: the passes stop at their limit.
   Hits({{-1e-7, 5.0}, {1e-7, 0.0}});
   SortSurfaceHits(0.0);
-  EXPECT_EQ(SurfaceHits.Count, 2);
-  EXPECT_EQ(SurfaceHits.P1[0] + SurfaceHits.P1[1], 1);
+  EXPECT_EQ(RunData.SurfaceHits.Count, 2);
+  EXPECT_EQ(RunData.SurfaceHits.P1[0] + RunData.SurfaceHits.P1[1], 1);
 }
 
 TEST(AssignPieceBlocksTest, PieceNarrowerThanTenthOfMillimetreHasNoBlock) {
@@ -157,16 +157,16 @@ TEST(AssignPieceBlocksTest, PieceNarrowerThanTenthOfMillimetreHasNoBlock) {
   BuildBlockPolygons();
   Hits({{5.00005, 9.0}, {5.0, 1.0}, {3.0, 1.0}});
   AssignPieceBlocks([](int, double) { return 5.0; });
-  EXPECT_EQ(SurfaceHits.Block[0], -1);
-  EXPECT_EQ(SurfaceHits.Block[1], 0);
-  EXPECT_EQ(SurfaceHits.Block[2], -1);
+  EXPECT_EQ(RunData.SurfaceHits.Block[0], -1);
+  EXPECT_EQ(RunData.SurfaceHits.Block[1], 0);
+  EXPECT_EQ(RunData.SurfaceHits.Block[2], -1);
 }
 
 TEST(SurfaceHitsTest, FullListRefusesMoreHits) {
   ClearSurfaceHits();
   for (int i = 0; i < kMaxSurfaceHits; ++i) ASSERT_TRUE(AppendSurfaceHit(i, 0.0, 0, 1));
   EXPECT_FALSE(AppendSurfaceHit(-1.0, 0.0, 0, 1));
-  EXPECT_EQ(SurfaceHits.Count, kMaxSurfaceHits);
+  EXPECT_EQ(RunData.SurfaceHits.Count, kMaxSurfaceHits);
 }
 
 }  // namespace

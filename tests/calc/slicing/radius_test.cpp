@@ -23,9 +23,9 @@ void UserRange(CircleSearchSettings& s, double rMin, double rMax, double dR) {
 }
 
 void ExpectRange(double rMin, double rMax, double dR) {
-  EXPECT_NEAR(SearchGrid.Radius[0], rMin, kClose);
-  EXPECT_NEAR(SearchGrid.Radius[1], rMax, kClose);
-  EXPECT_NEAR(SearchGrid.Radius[2], dR, kClose);
+  EXPECT_NEAR(RunData.SearchGrid.Radius[0], rMin, kClose);
+  EXPECT_NEAR(RunData.SearchGrid.Radius[1], rMax, kClose);
+  EXPECT_NEAR(RunData.SearchGrid.Radius[2], dR, kClose);
 }
 
 TEST(CircleRadiusRangeTest, WithoutLimitsKeepsTheUsersRange) {

@@ -19,12 +19,12 @@ constexpr double kClose = 1e-9;
 
 // Block 0 between the interval ends XA = 10 and XB = 0.
 void Sides(double topA, double bottomA, double topB, double bottomB) {
-  SliceSideHeights.XA = 10.0;
-  SliceSideHeights.XB = 0.0;
-  SliceSideHeights.TopA[0] = topA;
-  SliceSideHeights.BottomA[0] = bottomA;
-  SliceSideHeights.TopB[0] = topB;
-  SliceSideHeights.BottomB[0] = bottomB;
+  RunData.SliceSideHeights.XA = 10.0;
+  RunData.SliceSideHeights.XB = 0.0;
+  RunData.SliceSideHeights.TopA[0] = topA;
+  RunData.SliceSideHeights.BottomA[0] = bottomA;
+  RunData.SliceSideHeights.TopB[0] = topB;
+  RunData.SliceSideHeights.BottomB[0] = bottomB;
 }
 
 struct StripCase {
@@ -40,9 +40,9 @@ TEST_P(BlockStripInSliceTest, GivesStripAboveTheArc) {
   const StripCase& c = GetParam();
   Sides(c.topA, c.bottomA, c.topB, c.bottomB);
   EXPECT_EQ(BlockStripInSlice(0, 0.5, c.x, 5.0, 12.0, 6.0), 0);
-  EXPECT_EQ(BlockStrips[0].X, c.x);
-  EXPECT_NEAR(BlockStrips[0].MidY, c.midY, kClose);
-  EXPECT_NEAR(BlockStrips[0].Area, c.area, kClose);
+  EXPECT_EQ(RunData.BlockStrips[0].X, c.x);
+  EXPECT_NEAR(RunData.BlockStrips[0].MidY, c.midY, kClose);
+  EXPECT_NEAR(RunData.BlockStrips[0].Area, c.area, kClose);
 }
 
 // The arc's lowest point is (5, 6); at X 2 it lies at 12 - sqrt(27).

@@ -54,7 +54,7 @@ class RecordingWalker : public SurfacePieceWalker {
 void LayPiecesThroughEveryKind() {
   const int kinds[] = {kBlockWeightWater, kBlockSoil, kBlockStructure, kBlockSoil};
   for (const int kind : kinds) test::AddTestBlock(0.0, 0.0, test::Soil{.kind = kind});
-  SurfaceHitsRecord& hits = SurfaceHits;
+  SurfaceHitsRecord& hits = RunData.SurfaceHits;
   hits.Count = 5;
   for (int i = 0; i < hits.Count; ++i) {
     hits.X[i] = 10.0 - 2.0 * i;

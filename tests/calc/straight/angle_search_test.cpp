@@ -59,10 +59,10 @@ TEST(StraightAngleRange, LimitLinesNarrowTheRangeAndSetTheSense) {
     if (k.upperAt >= 0) AddLimitPoint(kLineLargeArcLimitPoint, k.upperAt);
     ASSERT_EQ(0, SlipAngleRange(0.0, 0.0));
     // The limit angles come from atan2 of rounded points: a few ulps off the round degrees.
-    EXPECT_NEAR(k.min, SearchGrid.AngleRange[0], 1e-9) << k.name;
-    EXPECT_NEAR(k.max, SearchGrid.AngleRange[1], 1e-9) << k.name;
-    EXPECT_EQ(1.0, SearchGrid.AngleRange[2]) << k.name;
-    EXPECT_EQ(k.factor, LineDirectionFactor.Factor) << k.name;
+    EXPECT_NEAR(k.min, RunData.SearchGrid.AngleRange[0], 1e-9) << k.name;
+    EXPECT_NEAR(k.max, RunData.SearchGrid.AngleRange[1], 1e-9) << k.name;
+    EXPECT_EQ(1.0, RunData.SearchGrid.AngleRange[2]) << k.name;
+    EXPECT_EQ(k.factor, RunData.LineDirectionFactor.Factor) << k.name;
     EXPECT_EQ(k.factor > 0 ? 1 : -1, SlopeDirection) << k.name;
   }
 }
@@ -74,7 +74,7 @@ TEST(StraightAngleRange, SmallestDirectionOverBothEndsOfALimitLine) {
   const int b = AddTestPoint(10.0 * std::cos(40 * kDegree), 10.0 * std::sin(40 * kDegree));
   AddTestLine(kLineLargeArcLimit, a, b);
   SlipAngleRange(0.0, 0.0);
-  EXPECT_NEAR(40.0, SearchGrid.AngleRange[1], 1e-9);
+  EXPECT_NEAR(40.0, RunData.SearchGrid.AngleRange[1], 1e-9);
 }
 
 // ---- Crossings of the line with the ground ----
@@ -84,7 +84,7 @@ TEST(StraightLineHits, SideChoosesThePartAboveOrBelowTheStartPoint) {
   BuildBlockPolygons();
   // From (20, -5) at 45 degrees to the right: up to the crest at (35, 10), down to the base at
   // (15, -10).
-  LineDirectionFactor = {1.0, std::cos(45 * kDegree), std::sin(45 * kDegree)};
+  RunData.LineDirectionFactor = {1.0, std::cos(45 * kDegree), std::sin(45 * kDegree)};
   struct Case {
     int side;
     std::vector<double> xs;
@@ -93,13 +93,13 @@ TEST(StraightLineHits, SideChoosesThePartAboveOrBelowTheStartPoint) {
   for (const Case& k : cases) {
     StraightSlipSettings.Side = k.side;
     SlipLineSurfaceIntersections(20.0, -5.0, 45.0);
-    ASSERT_EQ(static_cast<int>(k.xs.size()), SurfaceHits.Count) << "side " << k.side;
+    ASSERT_EQ(static_cast<int>(k.xs.size()), RunData.SurfaceHits.Count) << "side " << k.side;
     for (std::size_t i = 0; i < k.xs.size(); ++i) {
-      EXPECT_NEAR(k.xs[i], SurfaceHits.X[i], 1e-9) << "side " << k.side;
+      EXPECT_NEAR(k.xs[i], RunData.SurfaceHits.X[i], 1e-9) << "side " << k.side;
     }
   }
   // Both: the piece between the two hits lies in the slope's block.
-  EXPECT_EQ(0, SurfaceHits.Block[0]);
+  EXPECT_EQ(0, RunData.SurfaceHits.Block[0]);
 }
 
 // ---- Whole searches ----
@@ -168,9 +168,9 @@ TEST_F(StraightAngleSearch, CriticalAngleIsTheMinimumAndPassTwoIsCentredOnIt) {
   ASSERT_EQ(0, Search(progress));
   // Pass 1: 21 angles; pass 2: 39..41 at 0.1, 21 angles.
   EXPECT_EQ(21 + 21, progress.polls());
-  EXPECT_NEAR(39.0, SearchGrid.AngleRange[0], 1e-9);
-  EXPECT_NEAR(41.0, SearchGrid.AngleRange[1], 1e-9);
-  EXPECT_NEAR(0.1, SearchGrid.AngleRange[2], 1e-15);
+  EXPECT_NEAR(39.0, RunData.SearchGrid.AngleRange[0], 1e-9);
+  EXPECT_NEAR(41.0, RunData.SearchGrid.AngleRange[1], 1e-9);
+  EXPECT_NEAR(0.1, RunData.SearchGrid.AngleRange[2], 1e-15);
   double lowest = 1e9;
   int bestPass1 = 0;
   for (int i = 0; i < SlipResultCount[0]; ++i) {
@@ -289,7 +289,7 @@ TEST_F(StraightAngleSearch, PassesBeyondTheFourTablesAreHeldToFour) {
   ASSERT_EQ(0, Search(progress));
   // Four passes, each refining around the best angle of the last at a tenth of the step (1,
   // 0.1, 0.01, 0.001); every pass fills its own table.
-  EXPECT_NEAR(0.001, SearchGrid.AngleRange[2], 1e-15);
+  EXPECT_NEAR(0.001, RunData.SearchGrid.AngleRange[2], 1e-15);
   for (int t = 0; t < 4; ++t) EXPECT_GT(SlipResultCount[t], 0) << "table " << t;
   EXPECT_TRUE(HasFile("answer4.dmp"));
 }

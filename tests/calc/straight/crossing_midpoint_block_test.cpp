@@ -25,14 +25,14 @@ TEST(StraightPieceBlock, NearlyVerticalLineFindsTheBlockAtTheMiddleOfItsPiece) {
   BuildBlockPolygons();
   const double px = 10.0, py = -10.0, qx = 10.00032, qy = 30.0;
   const double alpha = std::atan2(qy - py, qx - px);
-  LineDirectionFactor = {1.0, std::cos(alpha), std::sin(alpha)};
-  ASSERT_LT(LineDirectionFactor.Cos, 1e-5);
+  RunData.LineDirectionFactor = {1.0, std::cos(alpha), std::sin(alpha)};
+  ASSERT_LT(RunData.LineDirectionFactor.Cos, 1e-5);
   ASSERT_GT(alpha / kDegree, 89.99);
   SlipSegmentSurfaceIntersections(px, py, qx, qy);
-  ASSERT_EQ(2, SurfaceHits.Count);
-  ASSERT_GE(std::fabs(SurfaceHits.X[0] - SurfaceHits.X[1]), 0.0001);
+  ASSERT_EQ(2, RunData.SurfaceHits.Count);
+  ASSERT_GE(std::fabs(RunData.SurfaceHits.X[0] - RunData.SurfaceHits.X[1]), 0.0001);
   // The middle of the piece is at Y 10, inside the box.
-  EXPECT_EQ(block, SurfaceHits.Block[0]);
+  EXPECT_EQ(block, RunData.SurfaceHits.Block[0]);
 }
 
 }  // namespace

@@ -95,7 +95,7 @@ TEST_F(StraightEndpointSearch, SegmentsAreDividedNoWiderThanTheSpacing) {
   HeadlessProgress progress;
   ASSERT_EQ(0, Search(progress));
   EXPECT_EQ(24, progress.polls());
-  EXPECT_NEAR(10.0 / 11.0, SearchGrid.PointStep[0], 1e-15);
+  EXPECT_NEAR(10.0 / 11.0, RunData.SearchGrid.PointStep[0], 1e-15);
 }
 
 TEST_F(StraightEndpointSearch, LastPointOfASegmentIsNotLostToRounding) {
@@ -135,9 +135,9 @@ TEST_F(StraightEndpointSearch, SecondPassSearchesAroundTheBestPairAtATenthOfTheS
   ASSERT_EQ(0, Search(progress));
   const FirstPassBest best = BestOfFirstPass();
   // Pass 2 spans one old step each side of the best end point, at a tenth of the step.
-  EXPECT_NEAR(best.endX - 10.0 / 3.0, SearchGrid.CentreX[2], 1e-9);
-  EXPECT_NEAR(best.endX + 10.0 / 3.0, SearchGrid.CentreX[3], 1e-9);
-  EXPECT_NEAR(1.0 / 3.0, SearchGrid.PointStep[2], 1e-12);
+  EXPECT_NEAR(best.endX - 10.0 / 3.0, RunData.SearchGrid.CentreX[2], 1e-9);
+  EXPECT_NEAR(best.endX + 10.0 / 3.0, RunData.SearchGrid.CentreX[3], 1e-9);
+  EXPECT_NEAR(1.0 / 3.0, RunData.SearchGrid.PointStep[2], 1e-12);
   // Pass 1: 2 x 4 pairs; pass 2: 21 start points (all the same) by the end points inside.
   EXPECT_EQ(2 * 4 + 21 * best.refinedInside, progress.polls());
   EXPECT_GT(SlipResultCount[1], 0);

@@ -20,14 +20,14 @@ TEST(StraightLineHitOrder, EachBoundaryLineGivesItsUpperThenItsLowerCrossing) {
   test::AddTestLine(kLineBoundary, a, b);
   test::AddTestLine(kLineBoundary, b, c);
   StraightSlipSettings.Side = 0;
-  LineDirectionFactor = {1.0, std::cos(45 * kDegree), std::sin(45 * kDegree)};
+  RunData.LineDirectionFactor = {1.0, std::cos(45 * kDegree), std::sin(45 * kDegree)};
   SlipLineSurfaceIntersections(10.0, 0.0, 45.0);
-  ASSERT_EQ(4, SurfaceHits.Count);
+  ASSERT_EQ(4, RunData.SurfaceHits.Count);
   // Hits at exactly the start X keep their order through the sort.
   const int expectedFirstSlot[] = {a, a, b, b};
   for (int i = 0; i < 4; ++i) {
-    EXPECT_EQ(10.0, SurfaceHits.X[i]) << "hit " << i;
-    EXPECT_EQ(expectedFirstSlot[i], SurfaceHits.P1[i]) << "hit " << i;
+    EXPECT_EQ(10.0, RunData.SurfaceHits.X[i]) << "hit " << i;
+    EXPECT_EQ(expectedFirstSlot[i], RunData.SurfaceHits.P1[i]) << "hit " << i;
   }
 }
 

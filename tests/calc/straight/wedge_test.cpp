@@ -22,9 +22,9 @@ using test::AddTestPoint;
 using test::Soil;
 
 void SetLineAngle(double alphaDeg) {
-  LineDirectionFactor.Factor = alphaDeg > 0.0 ? 1.0 : -1.0;
-  LineDirectionFactor.Cos = std::cos(alphaDeg * kDegree);
-  LineDirectionFactor.Sin = std::sin(alphaDeg * kDegree);
+  RunData.LineDirectionFactor.Factor = alphaDeg > 0.0 ? 1.0 : -1.0;
+  RunData.LineDirectionFactor.Cos = std::cos(alphaDeg * kDegree);
+  RunData.LineDirectionFactor.Sin = std::sin(alphaDeg * kDegree);
 }
 
 // ---- Strips above the line ----
@@ -34,7 +34,7 @@ class StraightStrip : public ::testing::Test {
   void SetUp() override {
     ResetCalcRunData();
     SetLineAngle(45.0);  // through (0, 0): Y = X
-    SliceSideHeightsRecord& s = SliceSideHeights;
+    SliceSideHeightsRecord& s = RunData.SliceSideHeights;
     s.XA = 4.0, s.XB = 2.0;
     s.TopA[0] = 10.0, s.TopB[0] = 8.0;
     s.BottomA[0] = 0.0, s.BottomB[0] = 0.0;
@@ -44,22 +44,22 @@ class StraightStrip : public ::testing::Test {
 TEST_F(StraightStrip, BlockAboveTheLineIsCutAtTheLine) {
   ASSERT_EQ(0, BlockStripAboveLine(0, 0.5, 3.0, 3.0, 0.0, 0.0, 45.0));
   // Top interpolated to 9 at X 3, bottom 0 raised to the line at Y 3: height 6, width 0.5.
-  EXPECT_DOUBLE_EQ(3.0, BlockStrips[0].X);
-  EXPECT_DOUBLE_EQ(6.0, BlockStrips[0].MidY);
-  EXPECT_DOUBLE_EQ(3.0, BlockStrips[0].Area);
+  EXPECT_DOUBLE_EQ(3.0, RunData.BlockStrips[0].X);
+  EXPECT_DOUBLE_EQ(6.0, RunData.BlockStrips[0].MidY);
+  EXPECT_DOUBLE_EQ(3.0, RunData.BlockStrips[0].Area);
 }
 
 TEST_F(StraightStrip, BlockWhollyBelowTheLineHasNoArea) {
-  SliceSideHeights.TopA[0] = 1.0, SliceSideHeights.TopB[0] = 1.0;
+  RunData.SliceSideHeights.TopA[0] = 1.0, RunData.SliceSideHeights.TopB[0] = 1.0;
   BlockStripAboveLine(0, 0.5, 3.0, 3.0, 0.0, 0.0, 45.0);
-  EXPECT_DOUBLE_EQ(0.0, BlockStrips[0].Area);
+  EXPECT_DOUBLE_EQ(0.0, RunData.BlockStrips[0].Area);
 }
 
 TEST_F(StraightStrip, BlockCutAtOneSideOnlyGivesNoStrip) {
-  SliceSideHeights.TopB[0] = -999999.9, SliceSideHeights.BottomB[0] = 999999.9;
+  RunData.SliceSideHeights.TopB[0] = -999999.9, RunData.SliceSideHeights.BottomB[0] = 999999.9;
   BlockStripAboveLine(0, 0.5, 3.0, 3.0, 0.0, 0.0, 45.0);
-  EXPECT_DOUBLE_EQ(0.0, BlockStrips[0].Area);
-  EXPECT_DOUBLE_EQ(0.0, BlockStrips[0].MidY);
+  EXPECT_DOUBLE_EQ(0.0, RunData.BlockStrips[0].Area);
+  EXPECT_DOUBLE_EQ(0.0, RunData.BlockStrips[0].MidY);
 }
 
 TEST_F(StraightStrip, VerticalLineIsReadAsItsStartHeight) {
@@ -83,8 +83,8 @@ class StraightSliceForces : public ::testing::Test {
     Soil upper;
     upper.gammaT = 16.0, upper.gammaE = 16.0;
     AddTestBlock(0, 0, upper);
-    BlockStrips[0] = {4.5, 0.0, 2.0};
-    BlockStrips[1] = {4.5, 0.0, 1.0};
+    RunData.BlockStrips[0] = {4.5, 0.0, 2.0};
+    RunData.BlockStrips[1] = {4.5, 0.0, 1.0};
     yl_ = 1.0 - std::tan(30.0 * kDegree);
   }
   void Compute() { SliceForcesStraightLine(30.0, 0.0, 0.0, 0, 5.0, 1.0, 4.0, yl_); }
@@ -218,8 +218,8 @@ class StraightTotals : public ::testing::Test {
     const int b = AddTestBlock((x0 + x1) / 2, (y0 + y1) / 2, water);
     const int p[4] = {AddTestPoint(x0, y0), AddTestPoint(x0, y1), AddTestPoint(x1, y1),
                       AddTestPoint(x1, y0)};
-    BlockPolygonLists.Count[b] = 4;
-    for (int i = 0; i < 5; ++i) BlockPolygonLists.Points[b][i] = p[i % 4];
+    RunData.BlockPolygonLists.Count[b] = 4;
+    for (int i = 0; i < 5; ++i) RunData.BlockPolygonLists.Points[b][i] = p[i % 4];
   }
   void SetWedge(double sx, double sy, double ex, double ey, double mrf, double mdw) {
     SlipResult& r = CurrentSlipResult;
@@ -290,10 +290,10 @@ TEST_F(StraightTotals, MarksAndNegativeFactors) {
 }
 
 TEST_F(StraightTotals, SlidingSenseFollowsTheDirectionFactor) {
-  LineDirectionFactor.Factor = -1.0;
+  RunData.LineDirectionFactor.Factor = -1.0;
   LineTotals();
   EXPECT_EQ(-1, SlopeDirection);
-  LineDirectionFactor.Factor = 1.0;
+  RunData.LineDirectionFactor.Factor = 1.0;
   LineTotals();
   EXPECT_EQ(1, SlopeDirection);
 }

@@ -2,10 +2,15 @@
 // Enter and Esc, OK storing what was typed, and the file buttons filling only the dialog.
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QtTest/QTest>
+#include <tuple>
+#include <utility>
 
+#include "dialogs/LNTbl.h"
 #include "dialogs/PAnzen.h"
 #include "dialogs/XYTbl.h"
 #include "dialogs/YaitaJkn.h"
@@ -57,6 +62,31 @@ TEST(PointTableDialog, TypedRowsAreStoredAndEscEmptiesARow) {
   EXPECT_DOUBLE_EQ(PointTable[0].Y, 7.0);
 }
 
+TEST(TableDialogs, OnlyThePointTableHighlightsTheCellEnterMovesTo) {
+  TXYT_Frm points;
+  TLNT_Frm lines;
+  const std::pair<StringGrid*, int> cases[] = {{points.StringGrid1(), 1}, {lines.StringGrid1(), 0}};
+  for (const auto& [grid, selections] : cases) {
+    grid->MoveTo(1, 1);
+    QSignalSpy selected(grid, &StringGrid::CellSelected);
+    Key(grid, Qt::Key_Return);
+    EXPECT_EQ(grid->Col(), 2);
+    EXPECT_EQ(selected.count(), selections) << grid->window()->windowTitle().toStdString();
+  }
+}
+
+TEST(TableDialogs, HelpAndPanelLabelsCarryTheirNames) {
+  TXYT_Frm points;
+  TLNT_Frm lines;
+  const std::tuple<QDialog*, const char*, const char*> cases[] = {
+      {&points, "Label4", "Esc   :座標を削除"}, {&points, "Label20", "F2    :編集モード"},
+      {&points, "Label10", "ＸＹの一方が空"},    {&lines, "Label21", "7:残留水位線"}};
+  for (const auto& [dialog, name, text] : cases) {
+    const auto* label = dialog->findChild<QLabel*>(name);
+    EXPECT_EQ(label ? label->text().toStdString() : "missing", text) << name;
+  }
+}
+
 TEST(PartialFactorDialog, EnterWrapsToTheFirstRowAndEscResetsTheFactor) {
   TPA_Frm dialog;
   dialog.show();
@@ -74,6 +104,7 @@ TEST(SheetPileDialog, AnImportReachesTheModelOnlyThroughOk) {
   test::TempFolder folder;
   folder.Write("EXP_ENK1.DAT", "3.0\r\n-2.0\r\n150.0\r\n0.5\r\n2.0,10.0\r\n-4.0,40.0\r\n");
   const std::string dataDir = DataDir, current = CurrentDirectory();
+  DataModified = 0;  // an open project: a redraw of a just-reset one puts the snapshot back
   SheetPileSettings.PileX = 8.0;
   test::ScriptedFileDialog files;
   files.Answer(folder / "EXP_ENK1.DAT").Answer(folder / "EXP_ENK1.DAT");

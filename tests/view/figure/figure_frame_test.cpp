@@ -55,7 +55,7 @@ TEST_F(FigureFrameTest, FrameRulersAndTablesMatchTheGolden) {
   EXPECT_EQ(0, LayoutProjectTitle(tables));
   dump += "# result box of method 0 with a passive pile, soil table, legend, title\n" +
           DumpLayout(tables);
-  ExpectGolden(dump, "figure/frame_and_tables.txt");
+  ExpectGolden(dump, "view/figure/frame_and_tables.txt");
 }
 
 struct BoxCase {
@@ -95,7 +95,7 @@ TEST_F(FigureFrameTest, ResultBoxRowsOfEveryMethodMatchTheGolden) {
       dump += ToUtf8(rows.Text[k]) + "\n";
     }
   }
-  ExpectGolden(dump, "figure/result_box_rows.txt");
+  ExpectGolden(dump, "view/figure/result_box_rows.txt");
 }
 
 TEST_F(FigureFrameTest, SoilTableRowsAreFortyEightBytes) {
@@ -126,6 +126,15 @@ TEST_F(FigureFrameTest, RulersStopWhereAStepNoLongerMoves) {
   FigureLayout layout;
   LayoutRulers(layout);
   EXPECT_LT(layout.Items().size(), 100u);
+}
+
+// A scale typed with extra zeros spans thousands of kilometres at 100 m a tick: the walks are
+// capped rather than laying out billions of ticks.
+TEST_F(FigureFrameTest, RulersOfAnAbsurdScaleAreCapped) {
+  UseA4(1e12);
+  FigureLayout layout;
+  LayoutRulers(layout);
+  EXPECT_LE(layout.Items().size(), 4u * 100000u);
 }
 
 }  // namespace

@@ -77,7 +77,7 @@ TEST_F(LoadLayoutTest, LoadsAndForcesMatchTheGolden) {
     dump += StrFormat("# force %d: %g kN/m, place %d\n", i, forces[i].h, forces[i].place) +
             DumpLayout(layout);
   }
-  ExpectGolden(dump, "figure/loads_and_forces.txt");
+  ExpectGolden(dump, "view/figure/loads_and_forces.txt");
 }
 
 TEST_F(LoadLayoutTest, ArrowsStandAboutOneMillimetreApart) {
@@ -88,6 +88,11 @@ TEST_F(LoadLayoutTest, ArrowsStandAboutOneMillimetreApart) {
   ASSERT_EQ(0, LayoutSurchargeLoad(0, 1, layout));
   const std::size_t lines = layout.Items().size() - 1;  // the end label is one text
   EXPECT_EQ(1u + 3u * 31u, lines) << "the diagram and 31 arrows of three strokes";
+  UseA4(1e-4);  // a scale typed as 1:0.0001 puts the 3 m load 30 km wide on paper
+  ASSERT_EQ(2, TraceLoadSurface(0, LoadSurfaces[0]));
+  layout.Clear();
+  ASSERT_EQ(0, LayoutSurchargeLoad(0, 1, layout));
+  EXPECT_LE(layout.Items().size(), 2u + 3u * 100001u) << "the arrows are capped";
 }
 
 struct GuardCase {

@@ -52,7 +52,7 @@ TEST_F(PileCohesionTest, PileAndCohesionLineMatchTheGolden) {
   cm.CohesionRefMode = 0;
   cm.CohesionRefHeight = -10.0;
   EXPECT_EQ(0, DrawCohesionRefLine(kYellow));
-  ExpectGolden(canvas.Text(), "figure/pile_and_cohesion.txt");
+  ExpectGolden(canvas.Text(), "view/figure/pile_and_cohesion.txt");
 }
 
 TEST_F(PileCohesionTest, CountsBeyondTheTablesAreHeldToThem) {

@@ -47,7 +47,7 @@ TEST_F(SampleFigureTest, CalculatedSamplesDrawTheWholeFigure) {
     FitViewToModel();
     canvas.Clear();
     EXPECT_EQ(0, RedrawView(kRedrawModel)) << name;
-    ExpectGolden(canvas.Text(), "figure/" + name + "_figure.txt");
+    ExpectGolden(canvas.Text(), "view/figure/" + name + "_figure.txt");
   }
 }
 

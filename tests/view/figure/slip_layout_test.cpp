@@ -73,7 +73,7 @@ TEST_F(SlipLayoutTest, CirclesCentresAndTheCriticalSlipMatchTheGolden) {
   FigureLayout line;
   LayoutCriticalSlip(line);
   dump += "# critical line of method 3\n" + DumpLayout(line);
-  ExpectGolden(dump, "figure/slip_circles.txt");
+  ExpectGolden(dump, "view/figure/slip_circles.txt");
 }
 
 TEST_F(SlipLayoutTest, TheStoreKeepsAtMost251Circles) {

@@ -79,7 +79,7 @@ TEST_F(SoilLabelTest, LinesAndLayoutsMatchTheGolden) {
     EXPECT_EQ(0, LayoutSoilLabel(7, layout)) << c.name;
     dump += std::string("# ") + c.name + "\n" + DumpLayout(layout);
   }
-  ExpectGolden(dump, "figure/soil_labels.txt");
+  ExpectGolden(dump, "view/figure/soil_labels.txt");
 }
 
 // The label is drawn from the design values: a cohesion factor of 0.5 shows C0 10 as 5.000,

@@ -7,13 +7,21 @@
 #include <QAction>
 #include <QApplication>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <filesystem>
 
 #include "app/program_start.h"
 #include "app/program_windows.h"
 #include "calc/progress/qt/qt_calc_progress.h"
+#include "dialogs/CalJkn.h"
+#include "dialogs/CircJkn.h"
+#include "dialogs/DispJkn.h"
+#include "dialogs/DrawJkn.h"
 #include "dialogs/DxfSet.h"
+#include "dialogs/LineJkn.h"
+#include "dialogs/LineJkn2.h"
+#include "dialogs/about.h"
 #include "dialogs/YaitaJkn.h"
 #include "mainwin/main_menu.h"
 #include "mainwin/qt/main_form.h"
@@ -114,6 +122,31 @@ TEST_F(ProgramCommandsTest, OpenThroughTheMainWindowNamesAndDrawsTheProject) {
   EXPECT_GT(paints.count, 0);  // the new picture reaches the screen, not only the image
   EXPECT_TRUE(Main_Frm->Commands().IsBuilt(MainCommand::CalRun));
   if (const char* keep = std::getenv("SELVANA_KEEP_SCREENSHOT")) Main_Frm->grab().save(keep);
+}
+
+TEST_F(ProgramCommandsTest, EverySettingsItemOpensItsDialog) {
+  const ProgramCommands commands(*Main_Frm, *Dxf, *progress);
+  struct Opening {
+    const char* item;
+    int kt;
+    QDialog* dialog;
+  };
+  const Opening openings[] = {
+      {"CalSet", kMethodFellenius, Cal_Frm},      {"CirSet", kMethodModifiedBishop, Circ_Frm},
+      {"CirSet", kMethodLineFromPoint, Line_Frm}, {"CirSet", kMethodLineBetweenSegments, Line_Frm2},
+      {"DrawSet", kMethodFellenius, Draw_Frm},    {"DispSet", kMethodFellenius, Disp_Frm},
+      {"VerDisp", kMethodFellenius, AboutBox},
+  };
+  for (const Opening& o : openings) {
+    cm.kt = o.kt;
+    QWidget* shown = nullptr;
+    QTimer::singleShot(0, [&] {
+      shown = QApplication::activeModalWidget();
+      if (auto* dialog = qobject_cast<QDialog*>(shown)) dialog->reject();
+    });
+    Main_Frm->Item(o.item)->trigger();
+    EXPECT_EQ(shown, o.dialog) << o.item << " " << o.kt;
+  }
 }
 
 TEST_F(ProgramCommandsTest, AClickOnTheViewAddsAPointInPointAddition) {

@@ -1,0 +1,17 @@
+// The checks every run entry makes on the settings of its method before it runs: the search
+// ranges of the method family and the slice width, each refused with the system's own message.
+#pragma once
+
+namespace selvana {
+
+// Checks the settings of method cm.kt, then the slice width; true when the run may go on.
+// Circles (0, 1 on FelleniusCircleSettings; 2, 4 on BishopCircleSettings): centre X and Y
+// ranges and pitches, radius range and pitch; the first failing check shows its message
+// (caption "error") and refuses. Straight lines: method 3 first warns (caption "error", the
+// run goes on) about a maximum slip angle below the minimum and a step below 0.001, then
+// refuses a slip angle step of 0 or less; method 5 refuses a point spacing of 0 or less.
+// Every method refuses a slice width the slice loop could not step by. A method code outside
+// 0..5 passes: the run entries refuse it themselves.
+bool CheckRunSettings();
+
+}  // namespace selvana

@@ -1,0 +1,141 @@
+// Filling, enabling and storing of the calculation conditions dialog.
+#include "forms/calc_conditions_form.h"
+
+#include <algorithm>
+
+#include "model/project_model.h"
+#include "model/set_if_changed.h"
+#include "platform/cp932.h"
+
+namespace selvana {
+namespace {
+
+// The edits of the three surcharges and forces, by field, each for loads 1, 2, 3.
+constexpr int kXMinEdits[] = {3, 6, 9};
+constexpr int kXMaxEdits[] = {4, 7, 10};
+constexpr int kLoadAtXMinEdits[] = {5, 8, 11};
+constexpr int kLoadAtXMaxEdits[] = {20, 21, 22};
+constexpr int kForceYEdits[] = {12, 15, 18};
+constexpr int kForceHEdits[] = {13, 16, 19};
+
+// The method buttons and their codes, in the order OK tests them.
+struct MethodButton {
+  int button;
+  int kt;
+};
+constexpr MethodButton kMethods[] = {{2, 1}, {3, 2}, {4, 3}, {5, 4}, {12, 5}};
+
+int MethodButtonOf(int kt) {
+  for (const MethodButton& m : kMethods) {
+    if (m.kt == kt) return m.button;
+  }
+  return 1;
+}
+
+bool BishopChecked(const FormControls& form) { return form.Radio[3] || form.Radio[5]; }
+
+// The seismic coefficient is used only where the method and the weights allow it.
+bool SeismicApplies(const FormControls& form) {
+  return !BishopChecked(form) && form.Radio[10] && !form.Check[1];
+}
+
+void FillLoadEdits(FormControls& form) {
+  const SurchargeRecord& s = cm.Surcharges;
+  const HorizontalForceRecord& h = cm.HorizontalForces;
+  for (int i = 0; i < kSurchargeCount; ++i) {
+    FillNumber(form, kXMinEdits[i], s.XMin[i]);
+    FillNumber(form, kXMaxEdits[i], s.XMax[i]);
+    FillNumber(form, kLoadAtXMinEdits[i], s.LoadAtXMin[i]);
+    FillNumber(form, kLoadAtXMaxEdits[i], s.LoadAtXMax[i]);
+  }
+  for (int i = 0; i < kForceCount; ++i) {
+    FillNumber(form, kForceYEdits[i], h.Y[i]);
+    FillNumber(form, kForceHEdits[i], h.H[i]);
+  }
+}
+
+void StoreLoadEdits(const FormControls& form, FormChanges& changes) {
+  SurchargeRecord& s = cm.Surcharges;
+  HorizontalForceRecord& h = cm.HorizontalForces;
+  for (int i = 0; i < kSurchargeCount; ++i) changes.StoreNumber(s.XMin[i], form, kXMinEdits[i]);
+  for (int i = 0; i < kSurchargeCount; ++i) changes.StoreNumber(s.XMax[i], form, kXMaxEdits[i]);
+  for (int i = 0; i < kSurchargeCount; ++i) {
+    changes.StoreNumber(s.LoadAtXMin[i], form, kLoadAtXMinEdits[i]);
+  }
+  for (int i = 0; i < kSurchargeCount; ++i) {
+    changes.StoreNumber(s.LoadAtXMax[i], form, kLoadAtXMaxEdits[i]);
+  }
+  for (int i = 0; i < kForceCount; ++i) changes.StoreNumber(h.Y[i], form, kForceYEdits[i]);
+  for (int i = 0; i < kForceCount; ++i) changes.StoreNumber(h.H[i], form, kForceHEdits[i]);
+}
+
+}  // namespace
+
+FormControls FillCalcConditions() {
+  FormControls form;
+  form.Edit[1] = ToUtf8(cm.ProjectTitle);
+  CheckRadio(form, kMethodButtons, MethodButtonOf(cm.kt));
+  FillNumber(form, 2, cm.SeismicCoefficient);
+  FillNumber(form, 14, cm.CohesionRefHeight);
+  FillNumber(form, 17, cm.MaxSafetyFactor);
+  FillNumber(form, 23, cm.AllowableSafetyFactor);
+  FillNumber(form, 24, cm.SliceWidth);
+  FillLoadEdits(form);
+  form.UpDown = std::clamp(3 - cm.SandPileFormula, 0, 3);  // the up-down control's range
+  CheckRadio(form, {6, 7}, cm.SafetyTableFormat != 0 ? 7 : 6);
+  form.Check[5] = cm.SeismicIncludesSurcharge == 1;
+  CheckRadio(form, {8, 9}, cm.CohesionRefMode != 0 ? 9 : 8);
+  form.Check[1] = PartialFactors.Enabled != 0;
+  CheckRadio(form, {10, 11}, cm.DrivingForceMode != 0 ? 11 : 10);
+  form.RadioGroup = cm.RoundingRule != 0 ? 1 : 0;
+  ApplyCalcConditionsEnabling(form);
+  return form;
+}
+
+void ApplyCalcConditionsEnabling(FormControls& form) {
+  form.EditEnabled[2] = SeismicApplies(form);
+  form.ButtonEnabled[4] = form.Radio[1] || form.Radio[2];
+  form.ButtonEnabled[5] = form.Check[1];
+  form.EditEnabled[14] = form.Radio[8];
+  form.ButtonEnabled[3] = !form.Radio[8];
+}
+
+int CheckedMethod(const FormControls& form) {
+  for (const MethodButton& m : kMethods) {
+    if (form.Radio[m.button]) return m.kt;
+  }
+  return kMethodFellenius;
+}
+
+FormChanges StoreCalcConditions(const FormControls& form) {
+  FormChanges changes;
+  changes.Mark(SetStringIfChanged(cm.ProjectTitle, ToCp932(form.Edit[1])));
+  changes.Invalidate(SetIntIfChanged(cm.kt, CheckedMethod(form)));
+  const double seismic = SeismicApplies(form) ? EditNumber(form, 2) : 0.0;
+  changes.Invalidate(SetDoubleIfChanged(cm.SeismicCoefficient, seismic));
+  changes.StoreNumber(cm.CohesionRefHeight, form, 14);
+  changes.StoreNumber(cm.MaxSafetyFactor, form, 17);
+  StoreLoadEdits(form, changes);
+  changes.Invalidate(SetIntIfChanged(cm.SandPileFormula, 3 - form.UpDown));
+  changes.Mark(SetIntIfChanged(cm.SafetyTableFormat, form.Radio[6] ? 0 : 1));
+  changes.Invalidate(SetIntIfChanged(cm.SeismicIncludesSurcharge, form.Check[5] ? 1 : 0));
+  changes.Invalidate(SetIntIfChanged(cm.CohesionRefMode, form.Radio[8] ? 0 : 1));
+  changes.Invalidate(SetIntIfChanged(PartialFactors.Enabled, form.Check[1] ? 1 : 0));
+  changes.Mark(SetIntIfChanged(cm.DrivingForceMode, form.Radio[10] ? 0 : 1));
+  changes.Mark(SetIntIfChanged(cm.RoundingRule, form.RadioGroup != 0 ? 1 : 0));
+  changes.StoreNumber(cm.AllowableSafetyFactor, form, 23);
+  changes.StoreNumber(cm.SliceWidth, form, 24);
+  changes.Commit();
+  return changes;
+}
+
+std::string CapTitleText(const std::string& utf8) {
+  const std::string bytes = ToCp932(utf8);
+  return bytes.size() <= kMaxTextBytes ? utf8 : ToUtf8(CutCp932(bytes, kMaxTextBytes));
+}
+
+int SandPilePictureFormula(int position) {
+  return position >= 0 && position <= 2 ? 3 - position : 0;
+}
+
+}  // namespace selvana

@@ -1,0 +1,63 @@
+// What a settings dialog's controls hold, addressed by the numbers in their names (Edit3 is
+// Edit[3]): the dialog's FormShow fills it from the model, the window shows it, OK reads it back
+// and stores it. Being plain data, the dialogs' rules run and are tested without a window.
+#pragma once
+#include <array>
+#include <initializer_list>
+#include <string>
+
+namespace selvana {
+
+struct FormControls {
+  // One more than the highest control number of any dialog (Edit24, CheckBox18).
+  static constexpr int kCount = 25;
+
+  std::array<std::string, kCount> Edit{};  // texts as shown (UTF-8)
+  std::array<bool, kCount> Check{};        // CheckBox<n> checked
+  std::array<bool, kCount> Radio{};        // RadioButton<n> checked
+  int UpDown = 0;                          // UpDown1 position
+  int RadioGroup = 0;                      // RadioGroup1 item
+
+  // What the enabling rules leave enabled; everything until a rule says otherwise.
+  std::array<bool, kCount> EditEnabled = AllOn();
+  std::array<bool, kCount> CheckEnabled = AllOn();
+  std::array<bool, kCount> ButtonEnabled = AllOn();
+
+ private:
+  static constexpr std::array<bool, kCount> AllOn() {
+    std::array<bool, kCount> on{};
+    on.fill(true);
+    return on;
+  }
+};
+
+// Fills an edit with a number in the given printf format ("%5.4f" unless a dialog says else).
+void FillNumber(FormControls& form, int edit, double value, const char* format = "%5.4f");
+
+// Checks the radio button chosen and unchecks the other buttons of its group.
+void CheckRadio(FormControls& form, std::initializer_list<int> group, int chosen);
+
+// The number an edit holds, read as every dialog reads it: empty or garbage gives 0.
+double EditNumber(const FormControls& form, int edit);
+int EditInteger(const FormControls& form, int edit);
+
+// What the stores of one OK changed: any field marks the project modified; a field that feeds
+// the calculation also invalidates the results.
+struct FormChanges {
+  bool Marked = false;
+  bool Invalidated = false;
+
+  // Records the result of a set-if-changed helper (1 changed, 0 not).
+  void Mark(int changed) { Marked = Marked || changed != 0; }
+  void Invalidate(int changed) {
+    Mark(changed);
+    Invalidated = Invalidated || changed != 0;
+  }
+  // Stores an edit's number into a field that feeds the calculation.
+  void StoreNumber(double& field, const FormControls& form, int edit);
+  // Hands the outcome to the model's flags: DataModified 1 on a change, CalcStatus 0 when
+  // results were invalidated.
+  void Commit() const;
+};
+
+}  // namespace selvana

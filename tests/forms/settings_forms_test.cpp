@@ -1,0 +1,312 @@
+// The rules of the settings dialogs without a window: what each shows, what OK stores, and
+// which of the project's flags a change raises.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "calc/results/consolidation.h"
+#include "calc/results/slip_result.h"
+#include "forms/calc_conditions_form.h"
+#include "forms/search_settings_form.h"
+#include "forms/view_settings_form.h"
+#include "model/project_model.h"
+#include "platform/cp932.h"
+
+namespace selvana {
+namespace {
+
+// A project with a value in every field the dialogs show, none finer than four decimals.
+void FillProject() {
+  cm.ProjectTitle = ToCp932("盛土の検討");
+  cm.kt = kMethodFellenius;
+  cm.SeismicCoefficient = 0.15;
+  cm.Surcharges.LoadAtXMax = {10.5, 0.0, 2.25, 0.0};
+  cm.HorizontalForces.H = {-3.1416, 0.0, 0.0, 0.0};
+  cm.SliceWidth = 0.25;
+  cm.SandPileFormula = 2;
+  BishopCircleSettings.CentreX = {-5.0, 5.0, 0.5, 0.0};
+  BishopCircleSettings.HighestGridOrder = 3;
+  BishopCircleSettings.PassPointOn = 1;
+  StraightSlipSettings.PointX = {1.5, 2.5, 3.5, 4.5};
+  StraightSlipSettings.Range = {10.0, 40.0, 1.25, 0.0};
+  StraightSlipSettings.Side = 1;
+  StraightSlipSettings.Passes = 2;
+  DrawSettings.PaperSize = 2;
+  DrawSettings.ScaleDenominator = 250.0;
+  DrawSettings.Sizes[3] = 3.5;
+  DrawSettings.DrawOrder = {1, -1, 1, -1};
+  DrawSettings.SoilTableMode() = -1.0;
+  DisplaySwitches[kShowFrame] = 1;
+  GridSpacing = {5.0, 1.0};
+}
+
+struct Dialog {
+  const char* name;
+  std::function<FormControls()> fill;
+  std::function<void(const FormControls&)> store;
+};
+
+const Dialog kDialogs[] = {
+    {"calculation conditions", FillCalcConditions, StoreCalcConditions},
+    {"circle search", FillCircleSearch, StoreCircleSearch},
+    {"line from a point", FillLineFromPoint, StoreLineFromPoint},
+    {"line between segments", FillLineBetweenSegments, StoreLineBetweenSegments},
+    {"drawing settings", FillDrawSettings, StoreDrawSettings},
+    {"display settings", FillDisplaySettings, StoreDisplaySettings},
+};
+
+class SettingsForms : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    FillProject();
+    DataModified = 0;
+    CalcStatus = 1;
+  }
+  void ExpectFlags(int modified, int status) const {
+    EXPECT_EQ(DataModified, modified);
+    EXPECT_EQ(CalcStatus, status);
+  }
+};
+
+TEST_F(SettingsForms, OkWithoutAChangeKeepsTheFlags) {
+  for (const Dialog& dialog : kDialogs) {
+    SetUp();
+    FormControls form = dialog.fill();
+    if (form.Edit[24] == "0.2500") form.Edit[24] = "0.25000005";  // within the tolerance
+    dialog.store(form);
+    EXPECT_EQ(DataModified, 0) << dialog.name;
+    EXPECT_EQ(CalcStatus, 1) << dialog.name;
+  }
+}
+
+TEST_F(SettingsForms, ValuesFinerThanTheShownDecimalsAreStoredRounded) {
+  cm.SliceWidth = 0.123456;
+  StoreCalcConditions(FillCalcConditions());
+  EXPECT_EQ(cm.SliceWidth, 0.1235);
+  ExpectFlags(1, 0);
+}
+
+TEST_F(SettingsForms, TitleAndTableFormatOnlyMarkTheProject) {
+  FormControls form = FillCalcConditions();
+  form.Edit[1] = "法面の検討";
+  StoreCalcConditions(form);
+  EXPECT_EQ(ToUtf8(cm.ProjectTitle), "法面の検討");
+  ExpectFlags(1, 1);
+
+  SetUp();
+  form = FillCalcConditions();
+  CheckRadio(form, {6, 7}, 7);
+  StoreCalcConditions(form);
+  EXPECT_EQ(cm.SafetyTableFormat, 1);
+  ExpectFlags(1, 1);
+}
+
+TEST_F(SettingsForms, TitleIsCutToTheFieldOnACharacterBoundary) {
+  FormControls form = FillCalcConditions();
+  form.Edit[1] = "a";
+  for (int i = 0; i < 150; ++i) form.Edit[1] += "斜";  // 1 + 300 bytes in CP932
+  StoreCalcConditions(form);
+  EXPECT_EQ(cm.ProjectTitle.size(), 255u);  // 1 + 127 whole characters
+  EXPECT_EQ(cm.ProjectTitle, CutCp932(ToCp932(form.Edit[1]), 255));
+  EXPECT_EQ(ToCp932(CapTitleText(form.Edit[1])), cm.ProjectTitle);  // the edit holds no more
+  EXPECT_EQ(CapTitleText("短い題"), "短い題");
+}
+
+// Which controls a method leaves enabled, with partial factors off and total weight.
+struct MethodCase {
+  int button;
+  int kt;
+  bool seismic;
+  bool sheetPile;
+};
+const MethodCase kMethodCases[] = {
+    {1, 0, true, true},   {2, 1, true, true},  {3, 2, false, false},
+    {5, 4, false, false}, {4, 3, true, false}, {12, 5, true, false},
+};
+
+TEST_F(SettingsForms, MethodDecidesTheSeismicEditAndTheSheetPileButton) {
+  for (const MethodCase& c : kMethodCases) {
+    SetUp();
+    FormControls form = FillCalcConditions();
+    CheckRadio(form, kMethodButtons, c.button);
+    ApplyCalcConditionsEnabling(form);
+    EXPECT_EQ(form.EditEnabled[2], c.seismic) << c.kt;
+    EXPECT_EQ(form.ButtonEnabled[4], c.sheetPile) << c.kt;
+    StoreCalcConditions(form);
+    EXPECT_EQ(cm.kt, c.kt);
+    EXPECT_EQ(cm.SeismicCoefficient, c.seismic ? 0.15 : 0.0) << c.kt;
+  }
+}
+
+TEST_F(SettingsForms, EffectiveWeightOrPartialFactorsStoreNoSeismicCoefficient) {
+  for (int switchOn = 0; switchOn < 2; ++switchOn) {
+    SetUp();
+    cm.DrivingForceMode = switchOn == 0 ? 2 : 0;
+    PartialFactors.Enabled = switchOn;
+    FormControls form = FillCalcConditions();
+    EXPECT_FALSE(form.EditEnabled[2]);
+    StoreCalcConditions(form);
+    EXPECT_EQ(cm.SeismicCoefficient, 0.0);
+  }
+  EXPECT_EQ(cm.DrivingForceMode, 0);
+}
+
+TEST_F(SettingsForms, DrivingForceModeTwoComesBackAsOneAndOnlyMarks) {
+  cm.kt = kMethodBishop;  // seismic already 0 with Bishop
+  cm.SeismicCoefficient = 0.0;
+  cm.DrivingForceMode = 2;
+  const FormControls form = FillCalcConditions();
+  EXPECT_TRUE(form.Radio[11]);
+  StoreCalcConditions(form);
+  EXPECT_EQ(cm.DrivingForceMode, 1);
+  ExpectFlags(1, 1);
+}
+
+TEST_F(SettingsForms, SandPileFormulaRunsAgainstTheUpDownPosition) {
+  cm.SandPileFormula = 0;
+  FormControls form = FillCalcConditions();
+  EXPECT_EQ(form.UpDown, 3);
+  EXPECT_EQ(SandPilePictureFormula(form.UpDown), 0);
+  form.UpDown = 1;
+  StoreCalcConditions(form);
+  EXPECT_EQ(cm.SandPileFormula, 2);
+  ExpectFlags(1, 0);
+}
+
+TEST_F(SettingsForms, CircleDialogEditsTheRecordOfTheMethodFamily) {
+  cm.kt = kMethodModifiedBishop;
+  FormControls form = FillCircleSearch();
+  EXPECT_EQ(form.Edit[1], "簡易ビショップ法(修正式)");
+  EXPECT_STREQ(CircleFormCaption(cm.kt), "すべり円の設定－簡易ビショップ法(修正式)");
+  EXPECT_EQ(form.Edit[5], "0.5000");
+  form.Edit[5] = "0.25";
+  StoreCircleSearch(form);
+  EXPECT_EQ(BishopCircleSettings.CentreX[2], 0.25);
+
+  cm.kt = kMethodTschebotarioff;
+  form = FillCircleSearch();
+  EXPECT_EQ(form.Edit[5], "1.0000");
+  form.Edit[5] = "2";
+  StoreCircleSearch(form);
+  EXPECT_EQ(FelleniusCircleSettings.CentreX[2], 2.0);
+  EXPECT_EQ(BishopCircleSettings.CentreX[2], 0.25);
+}
+
+TEST_F(SettingsForms, UnexpectedCircleChoicesShowTheLastButtonAndAreStoredAsIt) {
+  cm.kt = kMethodBishop;
+  BishopCircleSettings.HighestGridOrder = 7;
+  BishopCircleSettings.ExtendFirstGrid = 0;
+  BishopCircleSettings.SlipDirection = 9;
+  const FormControls form = FillCircleSearch();
+  EXPECT_TRUE(form.Radio[4]);
+  EXPECT_FALSE(form.Check[1]);
+  EXPECT_TRUE(form.Radio[7]);
+  StoreCircleSearch(form);
+  EXPECT_EQ(BishopCircleSettings.HighestGridOrder, 4);
+  EXPECT_EQ(BishopCircleSettings.ExtendFirstGrid, 2);
+  EXPECT_EQ(BishopCircleSettings.SlipDirection, 3);
+  ExpectFlags(1, 0);
+}
+
+TEST_F(SettingsForms, PassPointSwitchesTheEditsButBothAreStored) {
+  cm.kt = kMethodBishop;
+  FormControls form = FillCircleSearch();  // pass point on
+  EXPECT_FALSE(form.EditEnabled[9]);
+  EXPECT_TRUE(form.EditEnabled[12]);
+  form.Edit[9] = "12.5";
+  form.Edit[12] = "-3";
+  StoreCircleSearch(form);
+  EXPECT_EQ(BishopCircleSettings.Radius[0], 12.5);
+  EXPECT_EQ(BishopCircleSettings.PassPointY, -3.0);
+}
+
+TEST_F(SettingsForms, UnexpectedSideAndPassesAreStoredAsBothSidesAndOnePass) {
+  StraightSlipSettings.Side = 5;
+  StraightSlipSettings.Passes = 0;
+  const FormControls form = FillLineFromPoint();
+  EXPECT_TRUE(form.Radio[7]);
+  EXPECT_FALSE(form.Check[1]);
+  StoreLineFromPoint(form);
+  EXPECT_EQ(StraightSlipSettings.Side, 0);
+  EXPECT_EQ(StraightSlipSettings.Passes, 1);
+  ExpectFlags(1, 0);
+}
+
+TEST_F(SettingsForms, BothLineDialogsShareTheStartPointAndLeaveTheirOwnFields) {
+  FormControls form = FillLineFromPoint();
+  form.Edit[3] = "-7.5";
+  StoreLineFromPoint(form);
+  form = FillLineBetweenSegments();
+  EXPECT_EQ(form.Edit[3], "-7.5000");
+  EXPECT_EQ(form.Edit[10], "4.5000");  // PointX[3], which the other dialog leaves alone
+  form.Edit[7] = "0";                  // the start pitch is Range[0]
+  StoreLineBetweenSegments(form);
+  EXPECT_EQ(StraightSlipSettings.Range[0], 0.0);
+  EXPECT_EQ(StraightSlipSettings.Range[2], 1.25);
+  EXPECT_EQ(StraightSlipSettings.Side, 1);
+}
+
+TEST_F(SettingsForms, DrawingSettingsMarkButNeverInvalidate) {
+  DrawSettings.PaperSize = 3;  // shown as A3, stored as 0
+  FormControls form = FillDrawSettings();
+  EXPECT_TRUE(form.Radio[7]);
+  EXPECT_TRUE(form.Radio[2]);  // soil constants in a table
+  form.Edit[8] = "2";
+  StoreDrawSettings(form);
+  EXPECT_EQ(DrawSettings.PaperSize, 0);
+  EXPECT_EQ(DrawSettings.Decimals[0], 2);
+  ExpectFlags(1, 1);
+}
+
+TEST_F(SettingsForms, ScaleAndSizesKeepWhatTheirFormatShows) {
+  DrawSettings.ScaleDenominator = 250.7;
+  DrawSettings.Sizes[7] = 2.345;
+  const FormControls form = FillDrawSettings();
+  EXPECT_EQ(form.Edit[kDrawScaleEdit], "251");
+  StoreDrawSettings(form);
+  EXPECT_EQ(DrawSettings.ScaleDenominator, 251.0);
+  EXPECT_NEAR(DrawSettings.Sizes[7], 2.35, 1e-12);  // "%3.2f" of a binary 2.345
+}
+
+TEST_F(SettingsForms, ChangedDrawOrdersConsolidateTheCircleListAgain) {
+  SlipResultCount.fill(0);
+  for (int order = 1; order <= 3; ++order) {  // one centre per order
+    SlipResult& r = SlipResultTable[order - 1][SlipResultCount[order - 1]++];
+    r = SlipResult{};
+    r.order = order;
+    r.cx = order, r.rr = 10.0, r.mrf = r.mr = 1500.0, r.mdw = r.md = 1000.0, r.f = 1.5;
+  }
+  ASSERT_EQ(ConsolidateResults(), 3);
+  ASSERT_EQ(CircleList[2].LabelFlag, 1);  // order 3 drawn
+  FormControls form = FillDrawSettings();
+  form.Check[3] = false;
+  StoreDrawSettings(form);
+  EXPECT_EQ(CircleList[2].LabelFlag, -1);
+  EXPECT_EQ(CircleListCount, 3);
+  ExpectFlags(1, 1);
+}
+
+TEST_F(SettingsForms, DisplaySettingsKeepTheModifiedFlagAndRaiseTheCoarsePitch) {
+  for (int modified : {-1, 0, 1}) {
+    DataModified = modified;
+    FormControls form = FillDisplaySettings();
+    form.Check[1 + kShowGrid] = !form.Check[1 + kShowGrid];
+    form.Edit[1] = "5.00";
+    form.Edit[2] = "10.00";
+    EXPECT_TRUE(StoreDisplaySettings(form));
+    EXPECT_EQ(GridSpacing.Coarse, 10.0);
+    ExpectFlags(modified, 1);
+  }
+}
+
+TEST_F(SettingsForms, AutomaticSwitchingGreysTheItemBoxesAndTheGridBoxThePitches) {
+  DisplaySwitches[kShowAutoSwitch] = 1;
+  DisplaySwitches[kShowGrid] = 0;
+  const FormControls form = FillDisplaySettings();
+  for (int box = 1; box <= 18; ++box) EXPECT_EQ(form.CheckEnabled[box], box == 2) << box;
+  EXPECT_FALSE(form.EditEnabled[1]);
+  EXPECT_FALSE(form.EditEnabled[2]);
+}
+
+}  // namespace
+}  // namespace selvana
