@@ -2,6 +2,9 @@
 // calculation.
 #include "app/program_commands.h"
 
+#include <QDesktopServices>
+#include <QUrl>
+
 #include "dialogs/BlockSet.h"
 #include "dialogs/CalJkn.h"
 #include "dialogs/CircJkn.h"
@@ -18,8 +21,11 @@
 #include "dialogs/YaitaJkn.h"
 #include "dialogs/about.h"
 #include "mainwin/calc_command.h"
+#include "mainwin/help_command.h"
+#include "mainwin/plot_command.h"
 #include "mainwin/print_command.h"
 #include "mainwin/qt/main_form.h"
+#include "output/qt/AnswerTbl.h"
 
 namespace selvana {
 
@@ -37,7 +43,7 @@ QDialog* ProgramDialogs::Instance(ModalDialog dialog) {
     case ModalDialog::LNT: return LNT_Frm;
     case ModalDialog::About: return AboutBox;
     case ModalDialog::XY: return XY_Frm;
-    case ModalDialog::Ans: return nullptr;  // the result window comes with the result output
+    case ModalDialog::Ans: return Ans_Frm;
   }
   return nullptr;
 }
@@ -75,6 +81,10 @@ ProgramCommands::ProgramCommands(TMain_Frm& mainForm, TDxf& dxf, CalcProgress& p
   RegisterDialogOpeners(table, dialogs_);
   RegisterCalcCommand(table, progress);
   RegisterPrintCommand(table, [&mainForm] { mainForm.repaint(); });
+  RegisterPlotCommand(table, [&mainForm] { mainForm.repaint(); });
+  RegisterHelpCommand(table, [](const std::string& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+  });
   editor_.Register(table);
   mainForm.SetMouseHandler(&editor_);
 }

@@ -1,8 +1,6 @@
 // Creation of the program's windows in their fixed order.
 #include "app/program_windows.h"
 
-#include <QDialog>
-
 #include "calc/progress/qt/Msg.h"
 #include "calc/progress/qt/Stop.h"
 #include "calc/progress/qt/qt_calc_progress.h"
@@ -23,13 +21,10 @@
 #include "dialogs/YaitaJkn.h"
 #include "dialogs/about.h"
 #include "mainwin/qt/main_form.h"
+#include "output/qt/AnswerTbl.h"
 
 namespace selvana {
 namespace {
-
-// The result window's own class comes with the result output; until then its place in the
-// order is held by an empty window.
-QDialog* Ans_FrmPlaceholder = nullptr;
 
 template <typename T>
 void Create(T*& instance) {
@@ -57,7 +52,7 @@ std::unique_ptr<QtCalcProgress> CreateProgramWindows() {
   Create(LNT_Frm);
   Create(Msg_Frm);
   Stop_Frm = new TStop_Frm(Msg_Frm);
-  Ans_FrmPlaceholder = new QDialog();
+  Create(Ans_Frm);
   Create(AboutBox);
   Create(PLine_Frm);
   Create(Dxf);
@@ -76,7 +71,7 @@ void DestroyProgramWindows() {
   Destroy(Dxf);
   Destroy(PLine_Frm);
   Destroy(AboutBox);
-  Destroy(Ans_FrmPlaceholder);
+  Destroy(Ans_Frm);
   Destroy(Stop_Frm);
   Destroy(Msg_Frm);
   Destroy(LNT_Frm);

@@ -60,13 +60,32 @@ void ResetResultOutputState() {
   LastOrder = 0;
 }
 
-void AddToSafetyFactorMatrix(double cx, double cy, double f, double rr) {
+MatrixCell SafetyFactorCell(double cx, double cy) {
   const int column = ColumnOf(cx);
-  const int row = RowOf(cy);
-  double& cell = SafetyFactorMatrix.F[column][row];
+  return {column, RowOf(cy)};
+}
+
+void AddToSafetyFactorMatrix(double cx, double cy, double f, double rr) {
+  const MatrixCell at = SafetyFactorCell(cx, cy);
+  double& cell = SafetyFactorMatrix.F[at.column][at.row];
   if (f < cell) {
     cell = f;
-    SafetyFactorMatrix.R[column][row] = rr;
+    SafetyFactorMatrix.R[at.column][at.row] = rr;
+  }
+}
+
+void SortSafetyFactorRows() {
+  SafetyFactorMatrixRecord& m = SafetyFactorMatrix;
+  for (int i = 0; i + 1 < m.RowCount; ++i) {
+    for (int j = i + 1; j < m.RowCount; ++j) {
+      if (m.Y[i] < m.Y[j]) {
+        std::swap(m.Y[i], m.Y[j]);
+        for (int c = 0; c < m.ColumnCount; ++c) {
+          std::swap(m.F[c][i], m.F[c][j]);
+          std::swap(m.R[c][i], m.R[c][j]);
+        }
+      }
+    }
   }
 }
 
@@ -81,17 +100,7 @@ int SortSafetyFactorMatrix() {
       }
     }
   }
-  for (int i = 0; i + 1 < m.RowCount; ++i) {
-    for (int j = i + 1; j < m.RowCount; ++j) {
-      if (m.Y[i] < m.Y[j]) {
-        std::swap(m.Y[i], m.Y[j]);
-        for (int c = 0; c < m.ColumnCount; ++c) {
-          std::swap(m.F[c][i], m.F[c][j]);
-          std::swap(m.R[c][i], m.R[c][j]);
-        }
-      }
-    }
-  }
+  SortSafetyFactorRows();
   return 0;
 }
 

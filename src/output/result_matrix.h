@@ -44,12 +44,25 @@ void ResetResultMatrix();
 // All of the above to its start: matrix, minimum, cursor and LastOrder.
 void ResetResultOutputState();
 
+// A cell of the matrix by its indices.
+struct MatrixCell {
+  int column = -1;
+  int row = -1;
+};
+
+// The cell of a centre: the first column whose X and the first row whose Y lie within 1e-7 of
+// it, each opened (with empty cells) when there is none.
+MatrixCell SafetyFactorCell(double cx, double cy);
+
 // Puts a record into the matrix: its centre finds (or opens) its column and row within 1e-7;
 // the cell takes f and rr when f is strictly below what it holds.
 void AddToSafetyFactorMatrix(double cx, double cy, double f, double rr);
 
-// Sorts the columns by X ascending and the rows by Y descending (top row the highest centre),
-// cells travelling with their keys. Returns 0.
+// Sorts the rows by Y descending (top row the highest centre), cells travelling with their
+// keys; the columns keep their order.
+void SortSafetyFactorRows();
+
+// Sorts the columns by X ascending and the rows as SortSafetyFactorRows. Returns 0.
 int SortSafetyFactorMatrix();
 
 // Copies record ResultCursor of the table of order (1..4) into CurrentSlipResult and advances

@@ -2,6 +2,7 @@
 #include "support/scratch_folder_test.h"
 
 #include "platform/file_lookup.h"
+#include "platform/program_folders.h"
 
 namespace selvana::test {
 
@@ -12,5 +13,16 @@ void ScratchFolderTest::SetUp() {
 }
 
 void ScratchFolderTest::TearDown() { ChangeDirectory(previous_); }
+
+void ProgramFolderTest::SetUp() {
+  ScratchFolderTest::SetUp();
+  savedProgramDir_ = ProgramDir;
+  ProgramDir = CurrentDirectory();
+}
+
+void ProgramFolderTest::TearDown() {
+  ProgramDir = savedProgramDir_;
+  ScratchFolderTest::TearDown();
+}
 
 }  // namespace selvana::test

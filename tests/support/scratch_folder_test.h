@@ -23,4 +23,14 @@ class ScratchFolderTest : public ::testing::Test {
   TempFolder folder_;
 };
 
+// The same, with the scratch folder as the program folder (ProgramDir) for the test's length.
+class ProgramFolderTest : public ScratchFolderTest {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+ private:
+  std::string savedProgramDir_;
+};
+
 }  // namespace selvana::test

@@ -22,13 +22,6 @@ bool HasWidth(int i) { return std::fabs(cm.Surcharges.XMax[i] - cm.Surcharges.XM
 // Paper height of the load diagram above the ground at model x.
 double DiagramHeight(int i, double x) { return LoadIntensityAt(i, x) * DrawSettings.Sizes[5]; }
 
-void LayoutDiagram(int i, const LoadSurface& s, FigureLayout& out) {
-  for (int k = 0; k + 1 < s.Count; ++k) {
-    out.Line(PaperX(s.X[k]), PaperY(s.Y[k]) + DiagramHeight(i, s.X[k]), PaperX(s.X[k + 1]),
-             PaperY(s.Y[k + 1]) + DiagramHeight(i, s.X[k + 1]));
-  }
-}
-
 // Ground height in paper mm at paper x, on the surface segment that holds it; segment moves
 // forwards only, never past the last.
 double GroundAt(const LoadSurface& s, double x, int& segment) {
@@ -39,9 +32,31 @@ double GroundAt(const LoadSurface& s, double x, int& segment) {
   return y1 + (x - x1) * (y2 - y1) / (x2 - x1);
 }
 
-// Arrows about 1 mm apart: the width rounded up to a multiple of half the text height, counted
-// in millimetres.
 void LayoutArrows(int i, const LoadSurface& s, double h, FigureLayout& out) {
+  WalkLoadArrows(i, s, h, [&out, h](const LoadArrow& a) {
+    out.Line(a.x, a.ground, a.x, a.top);
+    out.Line(a.x - a.pitch / 3, a.ground + h / 3, a.x, a.ground);
+    out.Line(a.x + a.pitch / 3, a.ground + h / 3, a.x, a.ground);
+  });
+}
+
+void LayoutEndLabel(double value, double labelX, double labelY, double h, FigureLayout& out) {
+  std::string text = StrFormat("%7.*f kN/m2", DrawSettings.Decimals[5], value);
+  const double left = PaperX(labelX) - h * (ByteLength(text) - 2.0) * 0.25;
+  out.Text(std::move(text), left, PaperY(labelY) - 0.5 * h, h, kFigureAnchorBottomLeft);
+}
+
+}  // namespace
+
+void LayoutLoadDiagram(int i, const LoadSurface& s, FigureLayout& out) {
+  for (int k = 0; k + 1 < s.Count; ++k) {
+    out.Line(PaperX(s.X[k]), PaperY(s.Y[k]) + DiagramHeight(i, s.X[k]), PaperX(s.X[k + 1]),
+             PaperY(s.Y[k + 1]) + DiagramHeight(i, s.X[k + 1]));
+  }
+}
+
+void WalkLoadArrows(int i, const LoadSurface& s, double h,
+                    const std::function<void(const LoadArrow&)>& each) {
   const double first = PaperX(s.X[0]), last = PaperX(s.X[s.Count - 1]);
   const double width = last - first;
   const double step = 0.5 * h;
@@ -52,20 +67,12 @@ void LayoutArrows(int i, const LoadSurface& s, double h, FigureLayout& out) {
   for (double x = first; x < last + 0.0001; x += pitch) {
     const double ground = GroundAt(s, x, segment);
     const double model = x * FigureFrame.MetresPerMm + FigureFrame.Left;
-    out.Line(x, ground, x, ground + DiagramHeight(i, model));
-    out.Line(x - pitch / 3, ground + h / 3, x, ground);
-    out.Line(x + pitch / 3, ground + h / 3, x, ground);
+    each({x, ground, ground + DiagramHeight(i, model), pitch});
     if (x + pitch == x) break;
   }
 }
 
-void LayoutEndLabel(double value, double labelX, double labelY, double h, FigureLayout& out) {
-  std::string text = StrFormat("%7.*f kN/m2", DrawSettings.Decimals[5], value);
-  const double left = PaperX(labelX) - h * (ByteLength(text) - 2.0) * 0.25;
-  out.Text(std::move(text), left, PaperY(labelY) - 0.5 * h, h, kFigureAnchorBottomLeft);
-}
-
-void LayoutWidthDimension(int i, const LoadSurface& s, double h, FigureLayout& out) {
+void LayoutLoadWidthDimension(int i, const LoadSurface& s, double h, FigureLayout& out) {
   const DrawSettingsRecord& d = DrawSettings;
   const double leftY = PaperY(d.SurchargeLeftY[i]), rightY = PaperY(d.SurchargeRightY[i]);
   const bool leftOn = d.SurchargeLabelLeft[i] > 0, rightOn = d.SurchargeLabelRight[i] > 0;
@@ -83,8 +90,6 @@ void LayoutWidthDimension(int i, const LoadSurface& s, double h, FigureLayout& o
   out.Text(std::move(text), left, yd + 0.25 * h, h, kFigureAnchorBottomLeft);
 }
 
-}  // namespace
-
 double LoadIntensityAt(int i, double x) {
   const SurchargeRecord& s = cm.Surcharges;
   return (x - s.XMin[i]) * (s.LoadAtXMax[i] - s.LoadAtXMin[i]) / (s.XMax[i] - s.XMin[i]) +
@@ -98,7 +103,7 @@ int LayoutSurchargeLoad(int i, int side, FigureLayout& out) {
   const double atEnd = side == 1 ? load.LoadAtXMin[i] : load.LoadAtXMax[i];
   const LoadSurface& s = LoadSurfaces[i];
   if (!(atEnd >= 0.0001) || !(d.Sizes[5] >= 0.0001) || s.Count < 2 || !HasWidth(i)) return -1;
-  LayoutDiagram(i, s, out);
+  LayoutLoadDiagram(i, s, out);
   const double h = d.Sizes[1];
   if (!(h >= 0.0001)) return -1;
   LayoutArrows(i, s, h, out);
@@ -108,7 +113,7 @@ int LayoutSurchargeLoad(int i, int side, FigureLayout& out) {
   if (side == 2 && d.SurchargeLabelRight[i] > 0) {
     LayoutEndLabel(load.LoadAtXMax[i], d.SurchargeRightX[i], d.SurchargeRightY[i], h, out);
   }
-  if (BishopMethod(cm.kt)) LayoutWidthDimension(i, s, h, out);
+  if (BishopMethod(cm.kt)) LayoutLoadWidthDimension(i, s, h, out);
   return 0;
 }
 

@@ -2,6 +2,7 @@
 // millimetres. The ground surface under each load is shared with the plot file.
 #pragma once
 #include <array>
+#include <functional>
 
 #include "view/figure/figure_layout.h"
 
@@ -26,6 +27,24 @@ int TraceLoadSurface(int i, LoadSurface& surface);
 // Intensity of load i at model x (kN/m2), the trapezoid through both ends; the load must have a
 // width.
 double LoadIntensityAt(int i, double x);
+
+// The top of load i's diagram over its surface, one segment per surface segment.
+void LayoutLoadDiagram(int i, const LoadSurface& surface, FigureLayout& out);
+
+// One arrow of a load: paper x, the ground under it and the top of the diagram above it, and
+// the spacing of the arrows.
+struct LoadArrow {
+  double x, ground, top, pitch;
+};
+
+// Calls each(arrow) for the arrows of load i over its surface with text height h: from the
+// first surface point to the last, the width rounded up to a multiple of half the text height
+// and counted in millimetres, so they stand about 1 mm apart.
+void WalkLoadArrows(int i, const LoadSurface& surface, double h,
+                    const std::function<void(const LoadArrow&)>& each);
+
+// The width dimension of load i over the diagram (the Bishop methods show it), h high.
+void LayoutLoadWidthDimension(int i, const LoadSurface& surface, double h, FigureLayout& out);
 
 // The diagram, arrows and the end label of load i for side 1 (XMin) or 2 (XMax), and for the
 // Bishop methods the width dimension, from LoadSurfaces[i]. -1 when the intensity at that end or

@@ -139,7 +139,7 @@ double LayoutSoilTable(FigureLayout& out, double boxBottom, double h) {
   const double left = w - 24.0 * h;
   out.Line(left, top, w, top);
   double y = top - kRowPitch * h;
-  out.Text(ToCp932("  No     W1      W2       C0       K       φ"), left, y + 0.1 * h, h,
+  out.Text(ToCp932(kSoilTableHeader), left, y + 0.1 * h, h,
            kFigureAnchorBottomLeft);
   out.Line(left, y, w, y);
   bool sandPile = false;

@@ -22,6 +22,9 @@ struct ResultBoxRows {
 // withResults false gives the placeholders shown before a calculation.
 ResultBoxRows BuildResultBoxRows(bool withResults);
 
+// The heading of the soil table (UTF-8) over the columns of SoilTableRow.
+inline constexpr const char* kSoilTableHeader = "  No     W1      W2       C0       K       φ";
+
 // One soil-table row of a block: number (marked with * for a sand pile), W1, W2, C0, K and φ.
 std::string SoilTableRow(const BlockRecord& block);
 

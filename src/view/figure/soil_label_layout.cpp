@@ -14,6 +14,7 @@ constexpr double kLinePitch = 1.2;  // line spacing of the column layout, in tex
 
 struct LabelBuilder {
   bool oneLine;
+  bool plotForms;
   SoilLabelLines lines;
 
   // Adds one line: the format of the column layout or of the one-line layout (UTF-8), filled
@@ -51,11 +52,14 @@ void AddSandPile(LabelBuilder& b, const BlockRecord& block) {
   b.Add("（砂杭）", "（砂杭）");
   b.Add("Ａs =%6.3f", "Ａs=%4.3f", block.ReplacementRatio);
   b.Add("ｎ  =%6.3f", "ｎ=%4.3f", block.StressRatio);
-  b.Add("Ｗs =%6.*f kN/m3", "Ｗs=%4.*fkN/m3", d[1], block.PileUnitWeight);
+  // The plot's one-line forms put the blank before the unit rather than before the degree sign.
+  const bool plot = b.plotForms;
+  b.Add("Ｗs =%6.*f kN/m3", plot ? "Ｗs=%4.*f kN/m3" : "Ｗs=%4.*fkN/m3", d[1],
+        block.PileUnitWeight);
   if (cm.SandPileFormula == 2) {
-    b.Add("φm =%3.*f ﾟ", "φm=%1.*f ﾟ", d[3], block.PileFrictionAngle);
+    b.Add("φm =%3.*f ﾟ", plot ? "φm=%1.*fﾟ" : "φm=%1.*f ﾟ", d[3], block.PileFrictionAngle);
   } else {
-    b.Add("φs =%3.*f ﾟ", "φs=%1.*f ﾟ", d[3], block.PileFrictionAngle);
+    b.Add("φs =%3.*f ﾟ", plot ? "φs=%1.*fﾟ" : "φs=%1.*f ﾟ", d[3], block.PileFrictionAngle);
   }
 }
 
@@ -81,10 +85,10 @@ void LayoutRow(const SoilLabelLines& lines, int from, int to, double x, double y
 
 }  // namespace
 
-SoilLabelLines BuildSoilLabelLines(int i, bool oneLine) {
+SoilLabelLines BuildSoilLabelLines(int i, bool oneLine, bool plotForms) {
   const BlockRecord& block = BlockTable[i];
   const auto& d = DrawSettings.Decimals;
-  LabelBuilder b{oneLine, {}};
+  LabelBuilder b{oneLine, plotForms, {}};
   AddUnitWeights(b, block, d[1]);
   AddCohesion(b, block, d[2]);
   if (block.FrictionAngle >= 1e-5 || DrawSettings.DrawZeroCPhi != 0) {
@@ -95,7 +99,7 @@ SoilLabelLines BuildSoilLabelLines(int i, bool oneLine) {
   return b.lines;
 }
 
-int LayoutSoilLabel(int i, FigureLayout& out) {
+int LayoutSoilLabel(int i, FigureLayout& out, bool plotForms) {
   const double h = DrawSettings.Sizes[1];
   if (!(h >= 0.0001) || i < 0 || i >= kMaxBlocks) return -1;
   const BlockRecord& block = BlockTable[i];
@@ -108,12 +112,12 @@ int LayoutSoilLabel(int i, FigureLayout& out) {
     return 0;
   }
   if (block.SoilLabelMode == 1) {
-    const SoilLabelLines lines = BuildSoilLabelLines(i, false);
+    const SoilLabelLines lines = BuildSoilLabelLines(i, false, plotForms);
     for (int k = 0; k < lines.Count; ++k) {
       out.Text(lines.Text[k], x, y - h - kLinePitch * h * k, h, kFigureAnchorBottomLeft);
     }
   } else if (block.SoilLabelMode == 2) {
-    const SoilLabelLines lines = BuildSoilLabelLines(i, true);
+    const SoilLabelLines lines = BuildSoilLabelLines(i, true, plotForms);
     LayoutRow(lines, 0, lines.MainCount, x, y - h, h, out);
     LayoutRow(lines, lines.MainCount, lines.Count, x, y - 2.2 * h, h, out);
   } else {

@@ -16,10 +16,11 @@ struct SoilLabelLines {
   int MainCount = 0;
   int Count = 0;
 };
-SoilLabelLines BuildSoilLabelLines(int block, bool oneLine);
+// plotForms gives the plot file's forms of the one-line sand-pile texts.
+SoilLabelLines BuildSoilLabelLines(int block, bool oneLine, bool plotForms = false);
 
 // The label of block slot i with text height Sizes[1]. -1 (nothing) when that height is below
 // 0.0001, the slot is free or its SoilLabelMode is below 0; else 0.
-int LayoutSoilLabel(int i, FigureLayout& out);
+int LayoutSoilLabel(int i, FigureLayout& out, bool plotForms = false);
 
 }  // namespace selvana
