@@ -123,9 +123,8 @@ bool PointCoincides(double x, double y, int except) {
 int NearPoint(double x, double y, int except) {
   for (int i = 0; i < PointCount && i < kMaxPoints; ++i) {
     if (i == except || PointTable[i].Id < 0) continue;
-    if (std::fabs(x - PointTable[i].X) < kNearPoint && std::fabs(y - PointTable[i].Y) < kNearPoint) {
-      return i;
-    }
+    const PointRecord& p = PointTable[i];
+    if (std::fabs(x - p.X) < kNearPoint && std::fabs(y - p.Y) < kNearPoint) return i;
   }
   return -1;
 }
@@ -147,6 +146,11 @@ void SplitLineAt(int line, int point) {
 
 bool Confirm(const char* question) {
   return ShowMessage(question, "確認", MsgButtons::YesNo, MsgIcon::Question) == MsgAnswer::Yes;
+}
+
+void EnterStep(MouseEditor& editor, int mode, const char* prompt) {
+  MouseState.MouseMode = mode;
+  editor.Prompt(prompt);
 }
 
 void CommitEdit() {

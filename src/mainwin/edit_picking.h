@@ -39,6 +39,8 @@ void SplitLineAt(int line, int point);
 
 // The "確認" Yes/No question; true for Yes.
 bool Confirm(const char* question);
+// Moves the operation to another step with its prompt.
+void EnterStep(MouseEditor& editor, int mode, const char* prompt);
 // Marks the project changed and the results stale, then redraws the view.
 void CommitEdit();
 // The screen position of a point slot.

@@ -21,15 +21,10 @@ namespace {
 constexpr char kParallelPlacePrompt[] =
     "平行線を追加する位置をマウス(左)で選択してください。マウス(右)：取り消し";
 
-void EnterMode(MouseEditor& editor, int mode, const char* prompt) {
-  MouseState.MouseMode = mode;
-  editor.Prompt(prompt);
-}
-
 // Back to the operation's first step (its menu prompt) over a fresh picture.
 void BackToFirstStep(MouseEditor& editor, int mode) {
   RedrawView(kRedrawModel);
-  EnterMode(editor, mode, CommandPrompt(mode));
+  EnterStep(editor, mode, CommandPrompt(mode));
 }
 
 // The boundary line nearest the click as the operation's line; -1 when there is none.
@@ -113,7 +108,7 @@ bool HasRoomForPoints(const ParallelSegment& s) {
 // The distance dialog: OK places lines on the next clicks, Cancel goes back to picking a line.
 void AskParallelDistance(MouseEditor& editor) {
   if (editor.Dialogs().ShowParallelDistance()) {
-    EnterMode(editor, 2031, kParallelPlacePrompt);
+    EnterStep(editor, 2031, kParallelPlacePrompt);
   } else {
     BackToFirstStep(editor, 2030);
   }
@@ -130,7 +125,7 @@ void EndChangePickLine(MouseEditor& editor, int x, int y) {
                       SquaredDistance(PointTable[l.P1], click);
   MouseState.SelectedIndex = second ? l.P2 : l.P1;
   DrawModelPoint(MouseState.SelectedIndex, kLime);
-  EnterMode(editor, 2001,
+  EnterStep(editor, 2001,
             "指定した端点を付け替える点をマウス(左)で選択してください。マウス(右)：取り消し");
 }
 
@@ -151,12 +146,12 @@ void ChangeLineEnd(MouseEditor& editor, int, int) {
   line.Kind = kLineFree;
   AddLineRecord(kLineBoundary, kept, MouseState.SecondIndex);
   CommitEdit();
-  EnterMode(editor, 2000, CommandPrompt(2000));
+  EnterStep(editor, 2000, CommandPrompt(2000));
 }
 
 void JoinPickLine1(MouseEditor& editor, int x, int y) {
   if (PickLine(x, y) < 0) return;
-  EnterMode(editor, 2011, "合成する線分２をマウス(左)で選択してください。マウス(右)：取り消し");
+  EnterStep(editor, 2011, "合成する線分２をマウス(左)で選択してください。マウス(右)：取り消し");
 }
 
 void JoinPickLine2(MouseEditor&, int x, int y) {
@@ -181,12 +176,12 @@ void JoinLines(MouseEditor& editor, int, int) {
   LineTable[second].Kind = kLineFree;
   AddLineRecord(kLineBoundary, ends->first, ends->second);
   CommitEdit();
-  EnterMode(editor, 2010, CommandPrompt(2010));
+  EnterStep(editor, 2010, CommandPrompt(2010));
 }
 
 void DividePickLine(MouseEditor& editor, int x, int y) {
   if (PickLine(x, y) < 0) return;
-  EnterMode(editor, 2021, "分割する点をマウス(左)で選択してください。マウス(右)：取り消し");
+  EnterStep(editor, 2021, "分割する点をマウス(左)で選択してください。マウス(右)：取り消し");
 }
 
 void DividePickPoint(MouseEditor&, int x, int y) {
@@ -211,7 +206,7 @@ void DivideLine(MouseEditor& editor, int, int) {
   }
   SplitLineAt(line, point);
   CommitEdit();
-  EnterMode(editor, 2020, CommandPrompt(2020));
+  EnterStep(editor, 2020, CommandPrompt(2020));
 }
 
 void ParallelPickLine(MouseEditor& editor, int x, int y) {

@@ -54,11 +54,6 @@ const PointFamily& FamilyOf(int mode) {
 
 const PointFamily& CurrentFamily() { return FamilyOf(MouseState.MouseMode); }
 
-void EnterMode(MouseEditor& editor, int mode, const char* prompt) {
-  MouseState.MouseMode = mode;
-  editor.Prompt(prompt);
-}
-
 // The point a family builds from the first line and the second pick.
 struct Constructed {
   double X = 0.0;
@@ -143,7 +138,7 @@ void PickConstructionLine(MouseEditor& editor, int x, int y) {
   MouseState.FirstLineIndex = line;
   MouseState.SecondIndex = -1;
   DrawModelLine(line, kYellow);
-  EnterMode(editor, f.Base + 1, f.SecondPrompt);
+  EnterStep(editor, f.Base + 1, f.SecondPrompt);
 }
 
 void PickConstructionSecond(MouseEditor&, int x, int y) {
@@ -160,7 +155,7 @@ void AddConstructedPoint(MouseEditor& editor, int, int) {
   const PointFamily& f = CurrentFamily();
   if (MouseState.SecondIndex < 0) {
     RedrawView(kRedrawModel);
-    EnterMode(editor, f.Base, CommandPrompt(f.Base));
+    EnterStep(editor, f.Base, CommandPrompt(f.Base));
     return;
   }
   const auto c = ConstructOrRefuse(f, -1);
@@ -182,7 +177,7 @@ void AddConstructedPoint(MouseEditor& editor, int, int) {
   }
   SplitAtPoint(*c, slot);
   CommitEdit();
-  EnterMode(editor, f.Base, CommandPrompt(f.Base));
+  EnterStep(editor, f.Base, CommandPrompt(f.Base));
 }
 
 void PickPointToConstruct(MouseEditor& editor, int x, int y) {
@@ -194,7 +189,7 @@ void PickPointToConstruct(MouseEditor& editor, int x, int y) {
   MouseState.SavedY = PointTable[point].Y;
   MouseState.MovedFlag = 0;
   DrawModelPoint(point, kLime);
-  EnterMode(editor, f.Base + 11, f.MoveLinePrompt);
+  EnterStep(editor, f.Base + 11, f.MoveLinePrompt);
 }
 
 void PickConstructionMoveLine(MouseEditor& editor, int x, int y) {
@@ -203,14 +198,14 @@ void PickConstructionMoveLine(MouseEditor& editor, int x, int y) {
   if (line < 0) return;
   MouseState.FirstLineIndex = line;
   MouseState.SecondIndex = -1;
-  EnterMode(editor, f.Base + 12, f.SecondPrompt);
+  EnterStep(editor, f.Base + 12, f.SecondPrompt);
   RedrawWithFeedback();
 }
 
 void RestartConstructionMove(MouseEditor& editor, int, int) {
   const int mode = CurrentFamily().Base + 10;
   RedrawView(kRedrawModel);
-  EnterMode(editor, mode, CommandPrompt(mode));
+  EnterStep(editor, mode, CommandPrompt(mode));
 }
 
 void MovePointToConstruction(MouseEditor& editor, int, int) {
@@ -218,7 +213,7 @@ void MovePointToConstruction(MouseEditor& editor, int, int) {
   const int moved = MouseState.SelectedIndex;
   if (MouseState.SecondIndex < 0) {
     MouseState.FirstLineIndex = -1;
-    EnterMode(editor, f.Base + 11, CommandPrompt(f.Base));
+    EnterStep(editor, f.Base + 11, CommandPrompt(f.Base));
     RedrawWithFeedback();
     return;
   }
@@ -235,7 +230,7 @@ void MovePointToConstruction(MouseEditor& editor, int, int) {
   }
   SplitAtPoint(*c, moved);
   CommitEdit();
-  EnterMode(editor, f.Base + 10, CommandPrompt(f.Base + 10));
+  EnterStep(editor, f.Base + 10, CommandPrompt(f.Base + 10));
 }
 
 }  // namespace selvana

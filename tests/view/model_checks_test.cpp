@@ -12,17 +12,14 @@
 #include "model/project_model.h"
 #include "platform/number_format.h"
 #include "view/view_state.h"
-#include "view/view_test_support.h"
+#include "mainwin/editor_test_support.h"
 
 namespace selvana {
 namespace {
 
-void PutPoint(int slot, double x, double y) {
-  PointTable[slot] = PointRecord{slot, x, y};
-  PointCount = std::max(PointCount, slot + 1);
-}
+using test::PutPoint;
 
-void PutLine(int kind, int p1, int p2) { LineTable[LineCount++] = LineRecord{kind, p1, p2, 1}; }
+void PutLine(int kind, int p1, int p2) { test::PutLine(LineCount, kind, p1, p2); }
 
 class ModelChecksTest : public test::ViewFixture {
  protected:
