@@ -239,5 +239,20 @@ TEST_F(ConstructionTest, ParallelLinesOnBothSidesReuseNearPoints) {
   EXPECT_EQ(CommandPrompt(2030), window.prompt);
 }
 
+TEST_F(ConstructionTest, CheckViewsDrawOverTheViewAndKeepTheStep) {
+  PutCross();  // no line meets another at a point: every edge closes nothing
+  Run(C::KAdd);
+  Click(1.0, 1.0);
+  const std::pair<MainCommand, const char*> checks[] = {
+      {C::LNChk, "#00FFFF"}, {C::BLChk, "#FF0000"}, {C::ZHChk, "#FFFFFF"}};
+  for (const auto& [command, colour] : checks) {
+    canvas.Clear();
+    Run(command);
+    EXPECT_EQ("fill 0 0 400 400 #000000", canvas.Calls().front());
+    EXPECT_NE(std::string::npos, canvas.Text().find(colour)) << MainCommandName(command);
+    EXPECT_EQ(1701, MouseState.MouseMode);
+  }
+}
+
 }  // namespace
 }  // namespace selvana
