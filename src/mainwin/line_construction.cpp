@@ -231,7 +231,7 @@ void AddParallelLine(MouseEditor& editor, int x, int y) {
   const int q2 = PointAtOrNew(s->X2, s->Y2);
   const int q1 = PointAtOrNew(s->X1, s->Y1);
   AddLineRecord(kLineBoundary, q2, q1);
-  CommitEdit();
+  MarkModified(true);
   RedrawWithFeedback();
   AskParallelDistance(editor);
 }

@@ -51,9 +51,9 @@ void DrawLineFrom(const std::array<PointRecord, kMaxPoints>& points, const LineR
   DrawModelSegment(a.X, a.Y, b.X, b.Y, colour, style);
 }
 
-void DrawBoundaryLines(Rgb colour) {
+void DrawBoundaryLines(const std::array<PointRecord, kMaxPoints>& points, Rgb colour) {
   ForEachLine(kLineBoundary, [&](const LineRecord& l) {
-    DrawLineFrom(PointTable, l, colour, kPenSolid);
+    DrawLineFrom(points, l, colour, kPenSolid);
   });
 }
 
@@ -136,7 +136,7 @@ int ShowLineConnectionCheck() {
 
 int ShowBlockCheck() {
   ClearImage();
-  DrawBoundaryLines(kWhite);
+  DrawBoundaryLines(PointTable, kWhite);
   const std::vector<Edge> edges = DirectedEdges();
   std::vector<char> taken(edges.size(), 0);
   std::vector<int> chain;
@@ -156,7 +156,8 @@ int ShowBlockCheck() {
 }
 
 // Each end point is scaled once from its entered height, also when several water lines share
-// it, as the calculation does.
+// it, as the calculation does. The boundary lines show the factored heights too, as the
+// calculation sees them where they share a point with a water line.
 int ShowWaterLineCheck() {
   ClearImage();
   const double factor = PartialFactors.Factor[kFactorResidualWater];
@@ -164,7 +165,7 @@ int ShowWaterLineCheck() {
   ForEachLine(kLineResidualWater, [&](const LineRecord& l) {
     for (int p : {l.P1, l.P2}) factored[p].Y = PointTable[p].Y * factor;
   });
-  DrawBoundaryLines(kWhite);
+  DrawBoundaryLines(factored, kWhite);
   ForEachLine(kLineResidualWater, [&](const LineRecord& l) {
     DrawLineFrom(PointTable, l, kAqua, kPenDot);
     DrawLineFrom(factored, l, kRed, kPenDot);

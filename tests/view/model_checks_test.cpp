@@ -86,12 +86,15 @@ TEST_F(ModelChecksTest, ASharedWaterPointIsFactoredOnce) {
   PutPoint(2, 4.0, 3.0);
   PutLine(kLineResidualWater, 0, 1);
   PutLine(kLineResidualWater, 1, 2);
+  PutPoint(3, 2.0, 0.0);
+  PutLine(kLineBoundary, 3, 1);  // follows its factored end, as the calculation sees it
   PartialFactors.Factor[kFactorResidualWater] = 2.0;
   ViewState.Scale = 10.0;
   ViewState.OriginX = -1.0;
   ShowWaterLineCheck();
   EXPECT_EQ((Calls{"line 110 30 130 30", "line 130 30 150 20"}), LinesIn("#00FFFF"));
   EXPECT_EQ((Calls{"line 110 10 130 10", "line 130 10 150 -10"}), LinesIn("#FF0000"));
+  EXPECT_EQ((Calls{"line 130 50 130 10"}), LinesIn("#FFFFFF"));
   EXPECT_EQ(2.0, PointTable[1].Y);  // the model keeps its heights
 }
 
