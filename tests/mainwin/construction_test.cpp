@@ -32,16 +32,23 @@ std::vector<std::pair<int, int>> BoundaryLines() {
 
 using Lines = std::vector<std::pair<int, int>>;
 
+// Points from slot 0 on, and boundary lines from slot 0 on.
+void PutPoints(std::initializer_list<std::pair<double, double>> points) {
+  int slot = 0;
+  for (const auto& [x, y] : points) PutPoint(slot++, x, y);
+}
+
+void PutBoundaryLines(const Lines& lines) {
+  int slot = 0;
+  for (const auto& [p1, p2] : lines) PutLine(slot++, kLineBoundary, p1, p2);
+}
+
 class ConstructionTest : public test::EditorFixture {
  protected:
   // Two boundary lines crossing at (2, 2): 0-1 and 2-3.
   void PutCross() {
-    PutPoint(0, 0.0, 0.0);
-    PutPoint(1, 4.0, 4.0);
-    PutPoint(2, 0.0, 4.0);
-    PutPoint(3, 4.0, 0.0);
-    PutLine(0, kLineBoundary, 0, 1);
-    PutLine(1, kLineBoundary, 2, 3);
+    PutPoints({{0.0, 0.0}, {4.0, 4.0}, {0.0, 4.0}, {4.0, 0.0}});
+    PutBoundaryLines({{0, 1}, {2, 3}});
   }
 };
 
@@ -72,15 +79,8 @@ TEST_F(ConstructionTest, CrossingLinesGiveOnePointAndFourLines) {
 }
 
 TEST_F(ConstructionTest, APointOnAnExtensionSplitsOnlyTheLineHoldingIt) {
-  PutPoint(0, 0.0, 0.0);
-  PutPoint(1, 4.0, 0.0);
-  PutPoint(2, 2.0, 1.0);
-  PutPoint(3, 2.0, 3.0);
-  PutPoint(4, 6.0, 1.0);
-  PutPoint(5, 6.0, 3.0);
-  PutLine(0, kLineBoundary, 0, 1);
-  PutLine(1, kLineBoundary, 2, 3);
-  PutLine(2, kLineBoundary, 4, 5);
+  PutPoints({{0.0, 0.0}, {4.0, 0.0}, {2.0, 1.0}, {2.0, 3.0}, {6.0, 1.0}, {6.0, 3.0}});
+  PutBoundaryLines({{0, 1}, {2, 3}, {4, 5}});
   test::ScriptedMessageBox box;
   box.Expect("交点を追加してよろしいですか？", kAsk, MsgAnswer::Yes)
       .Expect("交点を追加してよろしいですか？", kAsk, MsgAnswer::Yes);
@@ -98,10 +98,8 @@ TEST_F(ConstructionTest, APointOnAnExtensionSplitsOnlyTheLineHoldingIt) {
 }
 
 TEST_F(ConstructionTest, AHorizontalFarAwayStillMeetsTheLine) {
-  PutPoint(0, 0.0, 0.0);
-  PutPoint(1, 0.0, 10.0);
-  PutPoint(2, 500.0, 5.0);
-  PutLine(0, kLineBoundary, 0, 1);
+  PutPoints({{0.0, 0.0}, {0.0, 10.0}, {500.0, 5.0}});
+  PutBoundaryLines({{0, 1}});
   test::ScriptedMessageBox box;
   box.Expect("水平交点を追加してよろしいですか？", kAsk, MsgAnswer::Yes);
   Run(C::HAdd);
@@ -114,11 +112,8 @@ TEST_F(ConstructionTest, AHorizontalFarAwayStillMeetsTheLine) {
 }
 
 TEST_F(ConstructionTest, MovingToAFootAndAnsweringNoRestoresThePointExactly) {
-  PutPoint(0, 0.0, 0.0);
-  PutPoint(1, 10.0, 0.0);
-  PutPoint(2, 3.3, 7.1);
-  PutPoint(3, 6.0, 5.0);
-  PutLine(0, kLineBoundary, 0, 1);
+  PutPoints({{0.0, 0.0}, {10.0, 0.0}, {3.3, 7.1}, {6.0, 5.0}});
+  PutBoundaryLines({{0, 1}});
   test::ScriptedMessageBox box;
   box.Expect("垂線の足に移動してよろしいですか？", kAsk, MsgAnswer::No)
       .Expect("垂線の足に移動してよろしいですか？", kAsk, MsgAnswer::Yes);
@@ -163,14 +158,8 @@ TEST_F(ConstructionTest, FailuresAndFullTablesChangeNothing) {
 }
 
 TEST_F(ConstructionTest, JoinNeedsASharedEndAndDivideSplits) {
-  PutPoint(0, 0.0, 0.0);
-  PutPoint(1, 2.0, 0.0);
-  PutPoint(2, 4.0, 0.0);
-  PutPoint(3, 0.0, 3.0);
-  PutPoint(4, 4.0, 3.0);
-  PutLine(0, kLineBoundary, 0, 1);
-  PutLine(1, kLineBoundary, 1, 2);
-  PutLine(2, kLineBoundary, 3, 4);
+  PutPoints({{0.0, 0.0}, {2.0, 0.0}, {4.0, 0.0}, {0.0, 3.0}, {4.0, 3.0}});
+  PutBoundaryLines({{0, 1}, {1, 2}, {3, 4}});
   test::ScriptedMessageBox box;
   box.Expect("線分を合成してよろしいですか？", kAsk, MsgAnswer::Yes)
       .Expect("線分を分割してよろしいですか？", kAsk, MsgAnswer::Yes);
@@ -193,10 +182,8 @@ TEST_F(ConstructionTest, JoinNeedsASharedEndAndDivideSplits) {
 }
 
 TEST_F(ConstructionTest, ChangingALinesEndToItsOtherEndRemovesIt) {
-  PutPoint(0, 0.0, 0.0);
-  PutPoint(1, 4.0, 0.0);
-  PutPoint(2, 4.0, 3.0);
-  PutLine(0, kLineBoundary, 0, 1);
+  PutPoints({{0.0, 0.0}, {4.0, 0.0}, {4.0, 3.0}});
+  PutBoundaryLines({{0, 1}});
   test::ScriptedMessageBox box;
   box.Expect("端点を変更してよろしいですか？", kAsk, MsgAnswer::Yes)
       .Expect("端点を変更してよろしいですか？", kAsk, MsgAnswer::Yes);
@@ -213,10 +200,9 @@ TEST_F(ConstructionTest, ChangingALinesEndToItsOtherEndRemovesIt) {
 }
 
 TEST_F(ConstructionTest, ParallelLinesOnBothSidesReuseNearPoints) {
-  PutPoint(0, 0.0, 0.0);
-  PutPoint(1, 10.0, 0.0);
+  PutPoints({{0.0, 0.0}, {10.0, 0.0}});
   PutPoint(2, 0.0005, 2.0005);  // within 0.001 m of the left line's start
-  PutLine(0, kLineBoundary, 0, 1);
+  PutBoundaryLines({{0, 1}});
   int asked = 0;
   dialogs.parallelDistance = [&asked] {
     ParallelLineDistance = 2.0;
