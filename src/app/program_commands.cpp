@@ -16,6 +16,7 @@
 #include "dialogs/LineJkn2.h"
 #include "dialogs/NenTBL.h"
 #include "dialogs/PAnzen.h"
+#include "dialogs/PLine.h"
 #include "dialogs/XYInput.h"
 #include "dialogs/XYTbl.h"
 #include "dialogs/YaitaJkn.h"
@@ -63,6 +64,10 @@ bool ProgramEditorDialogs::ShowPointInput() {
 
 bool ProgramEditorDialogs::ShowBlockConstants() {
   return Blk_Frm && Blk_Frm->exec() == QDialog::Accepted;
+}
+
+bool ProgramEditorDialogs::ShowParallelDistance() {
+  return PLine_Frm && PLine_Frm->exec() == QDialog::Accepted;
 }
 
 ProgramCommands::ProgramCommands(TMain_Frm& mainForm, TDxf& dxf, CalcProgress& progress,

@@ -32,6 +32,7 @@ class ProgramEditorDialogs : public EditorDialogs {
  public:
   bool ShowPointInput() override;
   bool ShowBlockConstants() override;
+  bool ShowParallelDistance() override;
 };
 
 // Owns the file and printer dialogs, the file commands and the mouse editor, registers the file,

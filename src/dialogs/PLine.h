@@ -1,7 +1,10 @@
-// The parallel-line distance dialog (TPLine_Frm) and its one instance PLine_Frm.
-// Its controls and handlers are not built yet: for now it is an empty window of its size.
+// The parallel-line distance dialog (TPLine_Frm) and its one instance PLine_Frm: the distance at
+// which the parallel-line operation lays a new boundary line beside the picked one.
 #pragma once
 #include "dialogs/settings_form.h"
+
+class QLineEdit;
+class QPushButton;
 
 namespace selvana {
 
@@ -10,6 +13,24 @@ class TPLine_Frm : public SettingsForm {
 
  public:
   explicit TPLine_Frm(QWidget* parent = nullptr);
+
+  QLineEdit* Edit1() const { return edit1_; }  // the distance (m)
+  QPushButton* Button1() const { return button1_; }
+  QPushButton* Button2() const { return button2_; }
+
+  // Rewrites the distance with three decimals.
+  void Edit1Exit();
+  // "Ｏ　　　　Ｋ": stores the distance and closes with OK; a text that is no number gets a
+  // message and keeps the dialog open.
+  void Button1Click();
+
+ protected:
+  void FormShow() override;
+
+ private:
+  QLineEdit* edit1_ = nullptr;
+  QPushButton* button1_ = nullptr;
+  QPushButton* button2_ = nullptr;
 };
 
 // Created once at start-up; nullptr before.

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calc/results/consolidation.h"
 #include "mainwin/mouse_editor.h"
 #include "model/geometry.h"
 #include "model/line_records.h"
@@ -21,6 +22,7 @@ namespace {
 constexpr double kPickStart = 99999999.0;
 constexpr double kLinePickStart = 999999999999.0;  // squared metres
 constexpr double kCoincidence = 9e-05;
+constexpr double kNearPoint = 0.001;
 
 // The nearest of the used slots below count to the click, by the position of each.
 template <typename IsUsed, typename PositionOf>
@@ -85,12 +87,19 @@ int NearestBlock(const ModelClick& click) {
       [](int i) { return ModelClick{BlockTable[i].SeedX, BlockTable[i].SeedY}; });
 }
 
-int NearestLine(const ModelClick& click, int kind) {
+int NearestCircleCentre(const ModelClick& click) {
+  return Nearest(
+      click, std::min(CircleListCount, kMaxCircleListEntries), [](int) { return true; },
+      [](int i) { return ModelClick{CircleList[i].CentreX, CircleList[i].CentreY}; });
+}
+
+int NearestLine(const ModelClick& click, int kind, int except) {
   double best = kLinePickStart;
   int picked = -1;
   for (int i = 0; i < LineCount && i < kMaxLines; ++i) {
     const LineRecord& line = LineTable[i];
-    if (line.Kind != kind || !IsPointSlot(line.P1) || !IsPointSlot(line.P2)) continue;
+    if (i == except || line.Kind != kind) continue;
+    if (!IsPointSlot(line.P1) || !IsPointSlot(line.P2)) continue;
     const double s = LineDistance(click, line);
     if (s < best) {
       best = s;
@@ -111,8 +120,37 @@ bool PointCoincides(double x, double y, int except) {
   return false;
 }
 
+int NearPoint(double x, double y, int except) {
+  for (int i = 0; i < PointCount && i < kMaxPoints; ++i) {
+    if (i == except || PointTable[i].Id < 0) continue;
+    const PointRecord& p = PointTable[i];
+    if (std::fabs(x - p.X) < kNearPoint && std::fabs(y - p.Y) < kNearPoint) return i;
+  }
+  return -1;
+}
+
+int FreeLineSlotCount() {
+  int free = kMaxLines - std::min(LineCount, kMaxLines);
+  for (int i = 0; i < LineCount && i < kMaxLines; ++i) {
+    if (LineTable[i].Kind < 0 || LineTable[i].Kind > kLineResidualWater) ++free;
+  }
+  return free;
+}
+
+void SplitLineAt(int line, int point) {
+  const LineRecord old = LineTable[line];
+  LineTable[line].Kind = kLineFree;
+  AddLineRecord(kLineBoundary, old.P1, point);
+  AddLineRecord(kLineBoundary, old.P2, point);
+}
+
 bool Confirm(const char* question) {
   return ShowMessage(question, "確認", MsgButtons::YesNo, MsgIcon::Question) == MsgAnswer::Yes;
+}
+
+void EnterStep(MouseEditor& editor, int mode, const char* prompt) {
+  MouseState.MouseMode = mode;
+  editor.Prompt(prompt);
 }
 
 void CommitEdit() {
@@ -145,9 +183,12 @@ void ConfirmDrag(MouseEditor& editor, const char* question, void (*undo)(const M
   editor.Prompt(pickPrompt);
 }
 
+void Refuse(const std::string& text) {
+  ShowMessage(text, "確認", MsgButtons::Ok, MsgIcon::Question);
+}
+
 void RefuseFullTable(const char* what, int capacity) {
-  ShowMessage(StrFormat("%sの数が上限(%d)に達しているため、追加できません。", what, capacity),
-              "確認", MsgButtons::Ok, MsgIcon::Question);
+  Refuse(StrFormat("%sの数が上限(%d)に達しているため、追加できません。", what, capacity));
 }
 
 }  // namespace selvana

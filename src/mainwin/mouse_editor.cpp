@@ -1,12 +1,15 @@
 // The dispatcher, read-out and rubber bands of the mouse editor, and its commands.
 #include "mainwin/mouse_editor.h"
 
+#include "mainwin/annotation_steps.h"
+#include "mainwin/construction_steps.h"
 #include "mainwin/edit_picking.h"
 #include "mainwin/mouse_feedback.h"
 #include "mainwin/mouse_modes.h"
 #include "mainwin/point_input.h"
 #include "mainwin/view_commands.h"
 #include "platform/number_format.h"
+#include "view/model_checks.h"
 #include "view/primitives.h"
 #include "view/redraw_view.h"
 #include "view/view_state.h"
@@ -50,6 +53,7 @@ void MouseEditor::MouseMove(const ViewMouse& mouse) {
   window_.SetReadout(StrFormat("X=%4.3f Y=%4.3f", x, y));
   if (DrawsRectangle(MouseState.MouseMode)) FollowRubberBand(mouse.X, mouse.Y, DrawXorRect);
   if (DrawsLine(MouseState.MouseMode)) FollowRubberBand(mouse.X, mouse.Y, DrawXorLine);
+  if (MouseState.MouseMode == 2031) DrawParallelPreview(mouse.X, mouse.Y);
 }
 
 int MouseEditor::EndMouseMode() {
@@ -102,6 +106,17 @@ void MouseEditor::Register(CommandTable& table) {
       SetMode(command.Mode, command.Prompt);
     });
   }
+  for (const LabelCommand& label : LabelCommands()) {
+    table.Set(label.Command, [this, label](int index) {
+      if (index < 0 || index >= label.Items) return;  // not one of the command's items
+      const int mode = label.Mode + index * label.Step;
+      DrawLabelTarget(mode);
+      SetMode(mode, LabelPrompt(mode).c_str());
+    });
+  }
+  table.Set(C::LNChk, [](int) { ShowLineConnectionCheck(); });
+  table.Set(C::BLChk, [](int) { ShowBlockCheck(); });
+  table.Set(C::ZHChk, [](int) { ShowWaterLineCheck(); });
   for (const auto& [command, mode] : {std::pair{C::AreaBig, 101}, std::pair{C::AreaSmall, 111}}) {
     table.Set(command, [this, mode](int) {
       // A zoom chosen during a zoom keeps the zoom's own state, so the operation interrupted

@@ -19,6 +19,8 @@ class EditorDialogs {
   virtual bool ShowPointInput() = 0;
   // The block constants dialog (TBlk_Frm) on block MouseState.SelectedIndex; true on OK.
   virtual bool ShowBlockConstants() = 0;
+  // The parallel-line distance dialog (TPLine_Frm); true when closed with OK.
+  virtual bool ShowParallelDistance() = 0;
 };
 
 class MouseEditor : public ViewMouseHandler {
@@ -26,7 +28,8 @@ class MouseEditor : public ViewMouseHandler {
   MouseEditor(MainWindowPort& window, EditorDialogs& dialogs)
       : window_(window), dialogs_(dialogs) {}
 
-  // Registers the edit and view commands, the XY button and the settling of pending edits.
+  // Registers the edit, drawing and view commands, the check views, the XY button and the
+  // settling of pending edits.
   // The editor must outlive the table.
   void Register(CommandTable& table);
 

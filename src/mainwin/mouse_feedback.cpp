@@ -1,6 +1,7 @@
 // The highlights of the current mouse step over a fresh picture.
 #include "mainwin/mouse_feedback.h"
 
+#include "mainwin/annotation_steps.h"
 #include "mainwin/edit_picking.h"
 #include "mainwin/mouse_state.h"
 #include "model/project_model.h"
@@ -32,8 +33,7 @@ void RestartRubberBandAt(double x, double y) {
 
 }  // namespace
 
-// A slot of -1 (nothing picked yet) draws nothing: the drawing functions skip unused slots. The
-// picked circle of mode 1601 comes with the slip-circle layers of the figure.
+// A slot of -1 (nothing picked yet) draws nothing: the drawing functions skip unused slots.
 int RedrawMouseFeedback() {
   const MouseStateRecord& s = MouseState;
   const int mode = s.MouseMode;
@@ -55,10 +55,16 @@ int RedrawMouseFeedback() {
     DrawModelLine(s.SecondIndex, kYellow);
   } else if (mode == 1711 || mode == 1811 || mode == 1911 || mode == 1931) {
     DrawModelPoint(s.SelectedIndex, kLime);
-  } else if (mode == 1712 || mode == 1812) {
+  } else if (mode == 1712) {
     DrawModelPoint(s.SelectedIndex, kLime);
     DrawModelLine(s.FirstLineIndex, kYellow);
     DrawModelLine(s.SecondIndex, kYellow);
+  } else if (mode == 1812) {  // the base point of the foot
+    DrawModelPoint(s.SelectedIndex, kLime);
+    DrawModelLine(s.FirstLineIndex, kYellow);
+    DrawModelPoint(s.SecondIndex, kYellow);
+  } else if (mode == 1601) {
+    HighlightSafetyLabelCentre(s.SelectedIndex);
   } else if (mode == 1801 || mode == 2021) {
     DrawModelLine(s.FirstLineIndex, kYellow);
     DrawModelPoint(s.SecondIndex, kYellow);

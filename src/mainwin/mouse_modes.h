@@ -3,6 +3,7 @@
 // the commands that enter the modes with their prompts. Later operations add rows here.
 #pragma once
 #include <span>
+#include <string>
 
 #include "mainwin/main_commands.h"
 #include "mainwin/mouse_state.h"
@@ -35,6 +36,21 @@ struct ModeCommand {
 };
 
 std::span<const ModeCommand> ModeCommands();
+// The prompt of the command that enters a mode; empty when no command does.
+const char* CommandPrompt(int mode);
+
+// A label command of the drawing menu: its item `index` (0 .. Items - 1) enters the mode
+// Mode + index * Step.
+struct LabelCommand {
+  MainCommand Command;
+  int Mode;
+  int Step;
+  int Items;
+};
+
+std::span<const LabelCommand> LabelCommands();
+// The prompt of a label mode: surcharge (1400-1405), force (1500-1508), sheet-pile row (3000-).
+std::string LabelPrompt(int mode);
 
 // The area-zoom steps, whose end gives back the interrupted operation.
 inline bool IsAreaZoomMode(int mode) {

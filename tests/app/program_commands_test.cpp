@@ -21,6 +21,7 @@
 #include "dialogs/DxfSet.h"
 #include "dialogs/LineJkn.h"
 #include "dialogs/LineJkn2.h"
+#include "dialogs/PLine.h"
 #include "dialogs/about.h"
 #include "dialogs/YaitaJkn.h"
 #include "mainwin/main_menu.h"
@@ -33,6 +34,7 @@
 #include "support/scripted_message_box.h"
 #include "support/temp_folder.h"
 #include "view/qt/main_view_widget.h"
+#include "view/view_state.h"
 
 namespace selvana {
 namespace {
@@ -165,6 +167,29 @@ TEST_F(ProgramCommandsTest, AClickOnTheViewAddsAPointInPointAddition) {
   QTest::mouseClick(Main_Frm->Image1(), Qt::RightButton, {}, QPoint(30, 40));
   EXPECT_EQ(0, MouseState.MouseMode);
   EXPECT_FALSE(Main_Frm->Button("BitBtnXY")->isVisible());
+}
+
+TEST_F(ProgramCommandsTest, PickingALineForAParallelOpensTheDistanceDialog) {
+  const ProgramCommands commands(*Main_Frm, *Dxf, *progress);
+  Main_Frm->resize(1000, 700);
+  Main_Frm->show();
+  QApplication::processEvents();
+  PointTable[0] = PointRecord{0, 0.0, 0.0};
+  PointTable[1] = PointRecord{1, 2.0, 0.0};
+  PointCount = 2;
+  LineTable[0] = LineRecord{kLineBoundary, 0, 1, 1};
+  LineCount = 1;
+  Main_Frm->Item("PLine")->trigger();
+  QWidget* shown = nullptr;
+  QTimer::singleShot(0, [&shown] {
+    shown = QApplication::activeModalWidget();
+    if (auto* dialog = qobject_cast<QDialog*>(shown)) dialog->accept();
+  });
+  int sx = 0, sy = 0;
+  ModelToScreen(1.0, 0.0, sx, sy);
+  QTest::mouseClick(Main_Frm->Image1(), Qt::LeftButton, {}, QPoint(sx, sy));
+  EXPECT_EQ(PLine_Frm, shown);
+  EXPECT_EQ(2031, MouseState.MouseMode);
 }
 
 TEST_F(ProgramCommandsTest, TableEditorsOpenFromTheMenusAndImportThroughTheFileDialog) {

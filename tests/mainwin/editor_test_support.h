@@ -26,8 +26,10 @@ class AnsweringDialogs : public EditorDialogs {
  public:
   bool ShowPointInput() override { return Answer(pointInput, "point input"); }
   bool ShowBlockConstants() override { return Answer(blockConstants, "block constants"); }
+  bool ShowParallelDistance() override { return Answer(parallelDistance, "parallel distance"); }
   std::function<bool()> pointInput;
   std::function<bool()> blockConstants;
+  std::function<bool()> parallelDistance;
   int shown = 0;
 
  private:

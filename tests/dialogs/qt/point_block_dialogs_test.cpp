@@ -1,5 +1,5 @@
-// The point input and block constants dialogs, typed into through their named controls: OK
-// stores what was typed, reformatted edits included.
+// The point input, block constants and parallel-line distance dialogs, typed into through their
+// named controls: OK stores what was typed, reformatted edits included; Cancel stores nothing.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "dialogs/BlockSet.h"
+#include "dialogs/PLine.h"
 #include "dialogs/XYInput.h"
 #include "mainwin/mouse_state.h"
 #include "model/project_model.h"
@@ -68,6 +69,27 @@ TEST(BlockConstantsDialog, ANewBlockSwitchedToWaterKeepsItsUnitWeightOnly) {
   EXPECT_DOUBLE_EQ(9.81, BlockTable[0].UnitWeight);
   EXPECT_DOUBLE_EQ(0.0, BlockTable[0].Cohesion);
   EXPECT_EQ(2, BlockTable[0].FactorClass);  // item 1 shown for class 0
+}
+
+TEST(ParallelDistanceDialog, OkStoresTheTypedDistanceAndCancelKeepsIt) {
+  ResetProjectData();
+  TPLine_Frm dialog;
+  QTimer::singleShot(0, [&dialog] {
+    EXPECT_EQ("  1.000", dialog.Edit1()->text().toStdString());
+    Type(dialog.Edit1(), "-2.34567");
+    EXPECT_EQ(" -2.346", dialog.Edit1()->text().toStdString());
+    dialog.Button1()->click();
+  });
+  EXPECT_EQ(QDialog::Accepted, dialog.exec());
+  EXPECT_DOUBLE_EQ(-2.346, ParallelLineDistance);  // the value of the text at OK, no range check
+  QTimer::singleShot(0, [&dialog] {
+    EXPECT_EQ(" -2.346", dialog.Edit1()->text().toStdString());
+    dialog.Edit1()->setText("7");
+    dialog.Button2()->click();
+  });
+  EXPECT_EQ(QDialog::Rejected, dialog.exec());
+  EXPECT_DOUBLE_EQ(-2.346, ParallelLineDistance);
+  EXPECT_EQ(-1, DataModified);  // not project data
 }
 
 }  // namespace
