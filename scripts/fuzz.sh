@@ -20,9 +20,14 @@ fuzz() {
   local seeds=()
   for s in "$@"; do seeds+=("$root/$s"); done
   mkdir -p "$out/corpus/$target"
-  echo "fuzzing $target for $seconds s"
-  "$out/fuzz/$target" -max_total_time="$seconds" -artifact_prefix="$out/" \
-    "$out/corpus/$target" "${seeds[@]}"
+  echo "fuzzing $target for $seconds s (log: $out/$target.log)"
+  # The fuzzer reports every new input; its log is shown only when it finds a fault.
+  if ! "$out/fuzz/$target" -max_total_time="$seconds" -artifact_prefix="$out/" \
+    "$out/corpus/$target" "${seeds[@]}" >"$out/$target.log" 2>&1; then
+    tail -n 60 "$out/$target.log"
+    return 1
+  fi
+  tail -n 1 "$out/$target.log"
 }
 fuzz project_file_fuzz examples tests/data
 fuzz project_round_trip_fuzz examples tests/data
