@@ -107,7 +107,8 @@ int PlotFigureFrame(PlotSheet& sheet) {
   if (!PaperUsable()) return 0;
   FigureLayout furniture;
   LayoutRulers(furniture);
-  LayoutResultTables(furniture, HasResults());
+  // The plot always shows the run's values and the box whatever its text height.
+  LayoutResultTables(furniture, true, true);
   EmitToPlot(furniture, sheet, {.layer = kLayerRulers});
   return 0;
 }
@@ -185,7 +186,7 @@ int PlotSheetPilePressureLabel(PlotSheet& sheet, int j) {
 int PlotCentreSafetyFactor(PlotSheet& sheet, int i) {
   if (!HasResults() || StraightLineMethod(cm.kt)) return -1;
   FigureLayout centre;
-  return Emit(centre, sheet, {.layer = kLayerCentres}, LayoutCentreSafetyFactor(i, centre));
+  return Emit(centre, sheet, {.layer = kLayerCentres}, LayoutCentreSafetyFactor(i, centre, true));
 }
 
 int PlotSoilLabels(PlotSheet& sheet, int i) {
