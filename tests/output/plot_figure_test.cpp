@@ -152,6 +152,25 @@ TEST_F(PlotFigure, ForcesArePlottedHeadFirstAndANegativeForceNotAtAll) {
             std::vector<std::string>{"VJ10400000,5300000,400000,400000,0,12,10.0 kN/m"});
 }
 
+// Pile at paper x 90 with rows at paper y 110 and 90, the second pressing 10 mm to the left.
+TEST_F(PlotFigure, PressureOutlineOfARowIsWrittenBeforeItsBar) {
+  SheetPileSettings.PileX = 30;
+  SheetPileSettings.TopElevation = 20;
+  SheetPileSettings.EmbedmentElevation = 0;
+  SheetPileSettings.RowCount = 2;
+  SheetPileSettings.Elevation[0] = 16;
+  SheetPileSettings.Elevation[1] = 12;
+  SheetPileSettings.Intensity[0] = 0;
+  SheetPileSettings.Intensity[1] = 10;
+  DrawSettings.Sizes[8] = 1.0;
+  DisplaySwitches[kShowPilePressure] = 1;
+  MinSlip.Direction = 1;
+  EXPECT_EQ(OnLayer("DL", kLayerPilePressure),
+            (std::vector<std::string>{"DL9000000,11000000,9000000,11000000,13",
+                                      "DL9000000,11000000,8000000,9000000,13",
+                                      "DL9000000,9000000,8000000,9000000,13"}));
+}
+
 // The centre's safety factor and the result box are plotted even 0 high; a negative height
 // (only a broken file can hold one) leaves them out.
 TEST_F(PlotFigure, CentreLabelAndResultBoxAreWrittenAtAnyTextHeightOfZeroOrMore) {
