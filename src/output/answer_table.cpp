@@ -8,6 +8,10 @@
 namespace selvana {
 namespace {
 
+// The window shows a cell's value up to and including this; above it the cell has no result
+// (the result files, unlike the window, already count 99999.0 itself as none).
+constexpr double kShownUpTo = 99999.0;
+
 // Reads every record of the order into the matrix, keeping the cell of the first smallest
 // safety factor. An empty order reads nothing (no stale record from an earlier read).
 MatrixCell FillMatrix(int order) {
@@ -44,7 +48,7 @@ std::vector<std::vector<std::string>> TableTexts() {
   for (int r = 0; r < m.RowCount; ++r) {
     cells[r + 1][0] = StrFormat("%4.3f", m.Y[r]);
     for (int c = 0; c < m.ColumnCount; ++c) {
-      cells[r + 1][c + 1] = m.HasResult(c, r) ? StrFormat("%4.3f", m.F[c][r]) : "－－－";
+      cells[r + 1][c + 1] = m.F[c][r] <= kShownUpTo ? StrFormat("%4.3f", m.F[c][r]) : "－－－";
     }
   }
   return cells;

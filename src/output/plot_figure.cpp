@@ -107,7 +107,8 @@ int PlotFigureFrame(PlotSheet& sheet) {
   if (!PaperUsable()) return 0;
   FigureLayout furniture;
   LayoutRulers(furniture);
-  LayoutResultTables(furniture, HasResults());
+  // The plot always shows the run's values and the box whatever its text height.
+  LayoutResultTables(furniture, true, true);
   EmitToPlot(furniture, sheet, {.layer = kLayerRulers});
   return 0;
 }
@@ -171,8 +172,16 @@ int PlotSheetPile(PlotSheet& sheet) {
 int PlotSheetPilePressure(PlotSheet& sheet) {
   if (DisplaySwitches[kShowPilePressure] == 0) return -1;
   FigureLayout pressure;
-  return Emit(pressure, sheet, {.layer = kLayerPilePressure, .clipLines = true},
-              LayoutSheetPilePressure(pressure));
+  if (LayoutSheetPilePressure(pressure) != 0) return -1;
+  // The layout has each row's bar before the outline up to it; the plot writes the outline
+  // first: bar 0, then for row k the outline (item 2k) and the bar (item 2k - 1).
+  const PlotEmit how{.layer = kLayerPilePressure, .clipLines = true};
+  EmitToPlot(pressure, sheet, how, 0, 1);
+  for (int k = 1; 2 * k < static_cast<int>(pressure.Items().size()); ++k) {
+    EmitToPlot(pressure, sheet, how, 2 * k, 2 * k + 1);
+    EmitToPlot(pressure, sheet, how, 2 * k - 1, 2 * k);
+  }
+  return 0;
 }
 
 int PlotSheetPilePressureLabel(PlotSheet& sheet, int j) {
@@ -185,7 +194,7 @@ int PlotSheetPilePressureLabel(PlotSheet& sheet, int j) {
 int PlotCentreSafetyFactor(PlotSheet& sheet, int i) {
   if (!HasResults() || StraightLineMethod(cm.kt)) return -1;
   FigureLayout centre;
-  return Emit(centre, sheet, {.layer = kLayerCentres}, LayoutCentreSafetyFactor(i, centre));
+  return Emit(centre, sheet, {.layer = kLayerCentres}, LayoutCentreSafetyFactor(i, centre, true));
 }
 
 int PlotSoilLabels(PlotSheet& sheet, int i) {

@@ -65,6 +65,22 @@ Crossings EdgeCrossings(const PlotClipWindow& w, double x1, double y1, double x2
   return found;
 }
 
+// The crossing where a segment with one end inside leaves the window: the one farthest from
+// that end. An inside end on an edge is itself a crossing, and taking it would shrink the
+// segment to that point.
+int ExitCrossing(const Crossings& found, double insideX, double insideY) {
+  int farthest = 0;
+  double longest = -1.0;
+  for (int k = 0; k < found.count; ++k) {
+    const double d = std::hypot(found.x[k] - insideX, found.y[k] - insideY);
+    if (d > longest) {
+      longest = d;
+      farthest = k;
+    }
+  }
+  return farthest;
+}
+
 }  // namespace
 
 int PlotFile::OpenPlotFile(const std::string& name, std::string_view header) {
@@ -173,12 +189,14 @@ int ClipSegmentToPlotWindow(const PlotClipWindow& window, double& x1, double& y1
     return 3;
   }
   if (out1) {
-    x1 = found.x[0];
-    y1 = found.y[0];
+    const int k = ExitCrossing(found, x2, y2);
+    x1 = found.x[k];
+    y1 = found.y[k];
     return 1;
   }
-  x2 = found.x[0];
-  y2 = found.y[0];
+  const int k = ExitCrossing(found, x1, y1);
+  x2 = found.x[k];
+  y2 = found.y[k];
   return 2;
 }
 

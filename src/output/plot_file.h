@@ -85,8 +85,9 @@ int ClipIntersectSegments(double ax1, double ay1, double ax2, double ay2, double
 // Clips segment P1-P2 to the window (an end on the edge is inside), moving the ends that lay
 // outside onto the edge: 0 wholly inside (unchanged), 1 P1 moved, 2 P2 moved, 3 both moved
 // (P1 to the crossing met first in the order right, bottom, left, top edge), -1 the segment
-// misses the window. A crossing through a corner counts once, and a segment with both ends
-// outside that only touches the window at one point misses it.
+// misses the window. A crossing through a corner counts once, a segment with both ends
+// outside that only touches the window at one point misses it, and an end inside on an edge
+// keeps the outside end from being moved onto it.
 int ClipSegmentToPlotWindow(const PlotClipWindow& window, double& x1, double& y1, double& x2,
                             double& y2);
 

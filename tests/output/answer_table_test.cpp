@@ -28,9 +28,10 @@ TEST(AnswerTable, ColumnsAsFirstMetRowsFromTheTopAndTheFirstSmallestInRed) {
   Add(1, 10 + 5e-8, 22, 1.25);  // within 1e-7: the same centre
   Add(1, 10, 20, 1.4);          // a smaller value at a centre already seen
   Add(1, 14, 18, 1.2);          // as small as the minimum, but read later
+  Add(1, 14, 22, 99999.0);      // the largest value still shown
   const AnswerTable table = BuildAnswerTable(1);
   EXPECT_EQ(table.Cells, (Rows{{"Ｙ＼Ｘ", "12.000", "10.000", "14.000"},
-                               {"22.000", "－－－", "1.200", "－－－"},
+                               {"22.000", "－－－", "1.200", "99999.000"},
                                {"20.000", "2.000", "1.400", "－－－"},
                                {"18.000", "－－－", "－－－", "1.200"}}));
   EXPECT_EQ(table.MinimumColumn, 1);

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include "calc/results/consolidation.h"
 #include "calc/results/slip_result.h"
 #include "calc/test_model_builder.h"
 #include "model/project_model.h"
@@ -149,6 +150,51 @@ TEST_F(PlotFigure, ForcesArePlottedHeadFirstAndANegativeForceNotAtAll) {
                                       "DL9000000,5500000,10000000,5500000,12"}));
   EXPECT_EQ(OnLayer("VJ", kLayerForces),
             std::vector<std::string>{"VJ10400000,5300000,400000,400000,0,12,10.0 kN/m"});
+}
+
+// Pile at paper x 90 with rows at paper y 110 and 90, the second pressing 10 mm to the left.
+TEST_F(PlotFigure, PressureOutlineOfARowIsWrittenBeforeItsBar) {
+  SheetPileSettings.PileX = 30;
+  SheetPileSettings.TopElevation = 20;
+  SheetPileSettings.EmbedmentElevation = 0;
+  SheetPileSettings.RowCount = 2;
+  SheetPileSettings.Elevation[0] = 16;
+  SheetPileSettings.Elevation[1] = 12;
+  SheetPileSettings.Intensity[0] = 0;
+  SheetPileSettings.Intensity[1] = 10;
+  DrawSettings.Sizes[8] = 1.0;
+  DisplaySwitches[kShowPilePressure] = 1;
+  MinSlip.Direction = 1;
+  EXPECT_EQ(OnLayer("DL", kLayerPilePressure),
+            (std::vector<std::string>{"DL9000000,11000000,9000000,11000000,13",
+                                      "DL9000000,11000000,8000000,9000000,13",
+                                      "DL9000000,9000000,8000000,9000000,13"}));
+}
+
+// The centre's safety factor and the result box are plotted even 0 high; a negative height
+// (only a broken file can hold one) leaves them out.
+TEST_F(PlotFigure, CentreLabelAndResultBoxAreWrittenAtAnyTextHeightOfZeroOrMore) {
+  CalcStatus = 1;
+  cm.kt = kMethodFellenius;
+  CircleList[0] = {};
+  CircleList[0].CentreX = CircleList[0].LabelX = 30;
+  CircleList[0].CentreY = CircleList[0].LabelY = 20;
+  CircleList[0].F = 1.25;
+  CircleListCount = 1;
+  DrawSettings.Decimals[0] = 3;
+  const auto boxRows = [this] {
+    const auto texts = OnLayer("VJ", kLayerRulers);
+    return std::count_if(texts.begin(), texts.end(), [](const std::string& line) {
+      return line.find("最小安全率 Fmin") != std::string::npos;
+    });
+  };
+  DrawSettings.Sizes[3] = DrawSettings.Sizes[4] = 0.0;
+  EXPECT_EQ(OnLayer("VJ", kLayerCentres),
+            std::vector<std::string>{"VJ9000000,13000000,0,0,0,8, 1.250"});
+  EXPECT_EQ(boxRows(), 1);
+  DrawSettings.Sizes[3] = DrawSettings.Sizes[4] = -1.0;
+  EXPECT_TRUE(OnLayer("VJ", kLayerCentres).empty());
+  EXPECT_EQ(boxRows(), 0);
 }
 
 // The one-circle sample by Bishop after its run, with the circles its last redraw collected:

@@ -96,6 +96,8 @@ TEST(PlotClipping, SegmentsAreCutAtTheDrawingArea) {
       {"touching one corner only misses", {0, 20, 20, 0}, -1, {0, 20, 20, 0}},
       {"through a corner counts it once", {0, 0, 300, 300}, 3, {10, 10, 170, 170}},
       {"from a corner inwards", {0, 0, 20, 20}, 1, {10, 10, 20, 20}},
+      {"to the far edge: cut at the near one", {5, 50, 260, 50}, 1, {10, 50, 260, 50}},
+      {"from the bottom edge out to the left", {50, 10, 0, 60}, 2, {50, 10, 10, 50}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

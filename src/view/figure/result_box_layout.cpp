@@ -198,9 +198,12 @@ std::string SoilTableRow(const BlockRecord& b) {
   return row;
 }
 
-void LayoutResultTables(FigureLayout& out, bool withResults) {
+void LayoutResultTables(FigureLayout& out, bool withResults, bool boxAtAnySize) {
   const double h = DrawSettings.Sizes[4];
-  if (!(h > 0.0001)) return;
+  if (!(h > 0.0001)) {
+    if (boxAtAnySize && h >= 0.0) LayoutResultBox(out, withResults, h);
+    return;
+  }
   double reference = LayoutResultBox(out, withResults, h);
   if (DrawSettings.SoilTableMode() < 0.0) {
     reference = LayoutSoilTable(out, reference, h) - kRowPitch * h;

@@ -30,7 +30,8 @@ std::string SoilTableRow(const BlockRecord& block);
 
 // The result box, and below it the soil table (SoilTableMode below 0) and the load legend (the
 // user's partial factors on), with texts Sizes[4] high. Nothing when Sizes[4] is 0.0001 or less:
-// the tables below take their place and size from the box.
-void LayoutResultTables(FigureLayout& out, bool withResults);
+// the tables below take their place and size from the box. boxAtAnySize keeps the box itself
+// for any size of 0 or more (the plot writes it whatever its text height).
+void LayoutResultTables(FigureLayout& out, bool withResults, bool boxAtAnySize = false);
 
 }  // namespace selvana

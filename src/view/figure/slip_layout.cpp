@@ -93,12 +93,12 @@ void LayoutCriticalSlip(FigureLayout& out) {
   out.Line(PaperX(r.sx), PaperY(r.sy), PaperX(r.ex), PaperY(r.ey));
 }
 
-int LayoutCentreSafetyFactor(int i, FigureLayout& out) {
+int LayoutCentreSafetyFactor(int i, FigureLayout& out, bool labelAtAnySize) {
   if (i < 0 || i >= CircleListCount || i >= kMaxCircleListEntries) return -1;
   const CircleListEntry& e = CircleList[i];
   out.Mark(PaperX(e.CentreX), PaperY(e.CentreY), 2);
   const double s = DrawSettings.Sizes[3];
-  if (e.LabelFlag < 0 || !(s >= 1e-7)) return 0;
+  if (e.LabelFlag < 0 || !(s >= (labelAtAnySize ? 0.0 : 1e-7))) return 0;
   out.Text(StrFormat("%6.*f", DrawSettings.Decimals[0], e.F), PaperX(e.LabelX) - 1.5 * s,
            PaperY(e.LabelY) + 0.2 * s, s, kFigureAnchorBottomLeft);
   return 0;

@@ -46,7 +46,8 @@ void LayoutSlipCircle(const SlipGeometryRecord& g, FigureLayout& out);
 void LayoutCriticalSlip(FigureLayout& out);
 
 // The centre mark of CircleList entry i and its safety factor (Sizes[3] high, unless the entry's
-// label flag is negative or the size below 1e-7). -1 for an index outside the list.
-int LayoutCentreSafetyFactor(int i, FigureLayout& out);
+// label flag is negative or the size below 1e-7; with labelAtAnySize, below 0, for the plot,
+// which writes the label even 0 high). -1 for an index outside the list.
+int LayoutCentreSafetyFactor(int i, FigureLayout& out, bool labelAtAnySize = false);
 
 }  // namespace selvana
