@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -97,13 +98,17 @@ void TAboutBox::changeEvent(QEvent* event) {
 }
 
 bool TAboutBox::eventFilter(QObject* watched, QEvent* event) {
-  const bool click =
-      event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::MouseButtonDblClick;
-  if (watched == label4_ && click) {
+  const QEvent::Type type = event->type();
+  const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
+                     type == QEvent::MouseButtonDblClick;
+  if (watched != label4_ || !mouse) return SettingsForm::eventFilter(watched, event);
+  // A left click opens the page; a double click opens it twice, once for its first click and
+  // once for the double click. Other buttons do nothing.
+  const auto* mouseEvent = static_cast<QMouseEvent*>(event);
+  if (type == QEvent::MouseButtonRelease && mouseEvent->button() == Qt::LeftButton) {
     Label4DblClick();
-    return true;
   }
-  return SettingsForm::eventFilter(watched, event);
+  return true;
 }
 
 }  // namespace selvana
