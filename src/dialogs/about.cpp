@@ -52,7 +52,7 @@ TAboutBox::TAboutBox(QWidget* parent)
   label4_->installEventFilter(this);
   grid->addWidget(icon, 0, 0, 2, 1);
   grid->addWidget(product, 0, 1);
-  grid->addWidget(NamedLabel("Label1", "for Linux"), 0, 2);
+  grid->addWidget(NamedLabel("Label1", "for Windows"), 0, 2);  // as the main window's title
   grid->addWidget(version_, 1, 1, 1, 2);
   grid->addWidget(NamedLabel("Label2", "斜面安定計算プログラム"), 2, 1, 1, 2);
   grid->addWidget(NamedLabel("Label3", "Copyright (C) Selvana team"), 3, 1, 1, 2);
