@@ -188,6 +188,7 @@ QWidget* TCal_Frm::OtherGroup() {
   // Never shown: the driving-force mode, the partial-factor switch and its dialog pass through
   // unchanged, yet the switches still take part in enabling the seismic edit.
   QLabel* label31 = FormLabel("起動力/モーメントの計算方法");
+  label31->setObjectName("Label31");
   const std::initializer_list<QWidget*> hidden = {
       label31, MakeRadioButton(10, "全重量で計算（浮力を考慮しない）"),
       MakeRadioButton(11, "有効重量で計算（浮力を考慮する）"),
