@@ -181,6 +181,7 @@ QWidget* TCal_Frm::OtherGroup() {
               {"※　抵抗力にかかる荷重の水平震度による低", "　　減に、上載荷重分も含めて考える",
                "（上載荷重の水平震度による起動力の増加は", "　考えません。）"},
               1, 2);
+  grid->itemAtPosition(1, 1)->widget()->setObjectName("Label37");
   label38_ = qobject_cast<QLabel*>(grid->itemAtPosition(2, 1)->widget());
   label38_->setObjectName("Label38");
   grid->addWidget(RedNote("※　最大安全率を越える結果は出力しない"), 5, 2);
