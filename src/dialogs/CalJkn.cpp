@@ -181,6 +181,7 @@ QWidget* TCal_Frm::OtherGroup() {
               {"※　抵抗力にかかる荷重の水平震度による低", "　　減に、上載荷重分も含めて考える",
                "（上載荷重の水平震度による起動力の増加は", "　考えません。）"},
               1, 2);
+  grid->itemAtPosition(1, 1)->widget()->setObjectName("Label37");
   label38_ = qobject_cast<QLabel*>(grid->itemAtPosition(2, 1)->widget());
   label38_->setObjectName("Label38");
   grid->addWidget(RedNote("※　最大安全率を越える結果は出力しない"), 5, 2);
@@ -188,6 +189,7 @@ QWidget* TCal_Frm::OtherGroup() {
   // Never shown: the driving-force mode, the partial-factor switch and its dialog pass through
   // unchanged, yet the switches still take part in enabling the seismic edit.
   QLabel* label31 = FormLabel("起動力/モーメントの計算方法");
+  label31->setObjectName("Label31");
   const std::initializer_list<QWidget*> hidden = {
       label31, MakeRadioButton(10, "全重量で計算（浮力を考慮しない）"),
       MakeRadioButton(11, "有効重量で計算（浮力を考慮する）"),

@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -51,7 +52,7 @@ TAboutBox::TAboutBox(QWidget* parent)
   label4_->installEventFilter(this);
   grid->addWidget(icon, 0, 0, 2, 1);
   grid->addWidget(product, 0, 1);
-  grid->addWidget(NamedLabel("Label1", "for Linux"), 0, 2);
+  grid->addWidget(NamedLabel("Label1", "for Windows"), 0, 2);  // as the main window's title
   grid->addWidget(version_, 1, 1, 1, 2);
   grid->addWidget(NamedLabel("Label2", "斜面安定計算プログラム"), 2, 1, 1, 2);
   grid->addWidget(NamedLabel("Label3", "Copyright (C) Selvana team"), 3, 1, 1, 2);
@@ -97,13 +98,17 @@ void TAboutBox::changeEvent(QEvent* event) {
 }
 
 bool TAboutBox::eventFilter(QObject* watched, QEvent* event) {
-  const bool click =
-      event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::MouseButtonDblClick;
-  if (watched == label4_ && click) {
+  const QEvent::Type type = event->type();
+  const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
+                     type == QEvent::MouseButtonDblClick;
+  if (watched != label4_ || !mouse) return SettingsForm::eventFilter(watched, event);
+  // A left click opens the page; a double click opens it twice, once for its first click and
+  // once for the double click. Other buttons do nothing.
+  const auto* mouseEvent = static_cast<QMouseEvent*>(event);
+  if (type == QEvent::MouseButtonRelease && mouseEvent->button() == Qt::LeftButton) {
     Label4DblClick();
-    return true;
   }
-  return SettingsForm::eventFilter(watched, event);
+  return true;
 }
 
 }  // namespace selvana

@@ -1,7 +1,6 @@
 // The shared size and placement behaviour of the settings dialogs.
 #include "dialogs/settings_form.h"
 
-#include <QLayout>
 #include <QResizeEvent>
 #include <algorithm>
 
@@ -20,12 +19,8 @@ SettingsForm::SettingsForm(int formSlot, const char* caption, QWidget* parent)
 }
 
 void SettingsForm::ApplySlotSize() {
-  // The slot decides the size, as it would for a form of fixed control positions: a layout
-  // may not force a larger one (what does not fit is cut off at the border).
-  if (layout()) {
-    layout()->setSizeConstraint(QLayout::SetNoConstraint);
-    setMinimumSize(0, 0);  // what an earlier activation of the layout asked for
-  }
+  // The slot decides the size as far as the controls fit: the layout keeps the dialog at least
+  // as large as its controls need, so a small saved size never squeezes or hides them.
   const FormSize& size = FormSizes[formSlot_];
   resize(std::max(size.Width, 1), std::max(size.Height, 1));
 }

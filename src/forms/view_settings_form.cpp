@@ -63,7 +63,8 @@ FormChanges StoreDrawSettings(const FormControls& form) {
   changes.Mark(SetIntIfChanged(d.DrawZeroCPhi, form.Check[5] ? 1 : 0));
   changes.Mark(SetDoubleIfChanged(d.SoilTableMode(), form.Radio[1] ? 1.0 : -1.0));
   changes.Commit();
-  if (ordersChanged) ConsolidateResults();  // keeps CircleListCount itself
+  // The label flags follow the order switches; without valid results the list is empty.
+  if (ordersChanged) CircleListCount = ConsolidateResults();
   return changes;
 }
 

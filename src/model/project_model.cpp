@@ -1,6 +1,8 @@
 // The single instances of the project records and the defaults of a new project.
 #include "model/project_model.h"
 
+#include <algorithm>
+
 #include "model/reset_hooks.h"
 
 namespace selvana {
@@ -24,6 +26,12 @@ double ParallelLineDistance = 1.0;
 int DataModified = -1;
 int CalcStatus = 0;
 ProjectResetHooks ResetHooks;
+
+std::array<int, 8> DrawSettingsRecord::ShownDecimals() const {
+  std::array<int, 8> shown = Decimals;
+  for (int& n : shown) n = std::min(n, kMaxShownDecimals);
+  return shown;
+}
 
 namespace {
 

@@ -13,6 +13,8 @@ inline constexpr int kMaxLines = 1024;
 inline constexpr int kMaxBlocks = 256;
 inline constexpr int kMaxCohesionVertices = 64;
 inline constexpr int kMaxPileRows = 64;
+// The most decimals a figure label or an output field shows.
+inline constexpr int kMaxShownDecimals = 20;
 inline constexpr int kPartialFactorCount = 32;
 inline constexpr int kSurchargeCount = 3;
 inline constexpr int kForceCount = 3;
@@ -198,6 +200,10 @@ struct DrawSettingsRecord {
 
   // Entry 15 of Sizes: greater than -0.000001 puts the soil conditions on the terrain.
   double& SoilTableMode() { return Sizes[15]; }
+
+  // Decimals as labels and output fields use them: a count above kMaxShownDecimals (typed or
+  // read from a file) shows that many, so a text never grows to millions of digits.
+  std::array<int, 8> ShownDecimals() const;
   double SoilTableMode() const { return Sizes[15]; }
 };
 

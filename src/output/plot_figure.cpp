@@ -55,7 +55,7 @@ void PlotLoadArrows(PlotSheet& sheet, int i, double h) {
 
 // The intensity at one end with its unit and exponent, centred on the label position.
 void PlotLoadEndLabel(PlotSheet& sheet, double value, double labelX, double labelY, double h) {
-  const std::string text = StrFormat("%7.*f kN/m", DrawSettings.Decimals[5], value);
+  const std::string text = StrFormat("%7.*f kN/m", DrawSettings.ShownDecimals()[5], value);
   const double left = PaperX(labelX) - h * (ByteLength(text) - 2.0) * 0.25;
   PlotTextWithExponent(sheet, text, "２", left, PaperY(labelY) - 0.5 * h, h, kLayerSurcharges);
 }

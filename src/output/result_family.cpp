@@ -44,7 +44,7 @@ MomentTerms TermsOf(const ResultFamily& family, double mrf, double mrc, double m
   return {{mr / rr, md / rr}, 2};
 }
 
-int SafetyDecimals() { return DrawSettings.Decimals[0]; }
-int MomentDecimals() { return DrawSettings.Decimals[7]; }
+int SafetyDecimals() { return DrawSettings.ShownDecimals()[0]; }
+int MomentDecimals() { return DrawSettings.ShownDecimals()[7]; }
 
 }  // namespace selvana

@@ -80,12 +80,12 @@ TEST_F(ProgramWindows, EveryWindowExistsOnceAfterStartUp) {
 
 TEST_F(ProgramWindows, DialogTakesItsSlotSizeWhenShownAndKeepsTheUsersSize) {
   CreateProgramWindows();
-  FormSizes[kSlotCal] = {500, 400, 0, 0};
+  FormSizes[kSlotCal] = {800, 640, 0, 0};  // room for every control of the dialog
   Cal_Frm->show();
-  EXPECT_EQ(Cal_Frm->size(), QSize(500, 400));
-  Cal_Frm->resize(520, 410);
-  EXPECT_EQ(FormSizes[kSlotCal].Width, 520);
-  EXPECT_EQ(FormSizes[kSlotCal].Height, 410);
+  EXPECT_EQ(Cal_Frm->size(), QSize(800, 640));
+  Cal_Frm->resize(820, 650);
+  EXPECT_EQ(FormSizes[kSlotCal].Width, 820);
+  EXPECT_EQ(FormSizes[kSlotCal].Height, 650);
   Cal_Frm->hide();
 }
 

@@ -41,7 +41,7 @@ void LayoutArrows(int i, const LoadSurface& s, double h, FigureLayout& out) {
 }
 
 void LayoutEndLabel(double value, double labelX, double labelY, double h, FigureLayout& out) {
-  std::string text = StrFormat("%7.*f kN/m2", DrawSettings.Decimals[5], value);
+  std::string text = StrFormat("%7.*f kN/m2", DrawSettings.ShownDecimals()[5], value);
   const double left = PaperX(labelX) - h * (ByteLength(text) - 2.0) * 0.25;
   out.Text(std::move(text), left, PaperY(labelY) - 0.5 * h, h, kFigureAnchorBottomLeft);
 }
@@ -132,7 +132,7 @@ int LayoutHorizontalForce(int i, FigureLayout& out) {
   out.Line(tipX, tipY, tail, tipY);
   out.Line(tipX, tipY, tipX + sense * h, tipY + 0.2 * h);
   out.Line(tipX, tipY, tipX + sense * h, tipY - 0.2 * h);
-  std::string text = StrFormat("%4.*f kN/m", d.Decimals[4], std::fabs(force));
+  std::string text = StrFormat("%4.*f kN/m", d.ShownDecimals()[4], std::fabs(force));
   const double width = ByteLength(text) * 0.5 * h;
   double left = right ? tail + h : tail - h - width;
   double bottom = tipY - 0.5 * h;

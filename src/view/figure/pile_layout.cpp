@@ -55,7 +55,7 @@ int LayoutSheetPilePressureLabel(int i, FigureLayout& out) {
   if (i < 0 || i >= PileRowCount() || !PressureDrawn()) return -1;
   LayoutBar(i, out);
   if (DrawSettings.PileLabelMode[i] < 0) return 0;
-  out.Text(StrFormat("%1.*f", DrawSettings.Decimals[6], SheetPileSettings.Intensity[i]),
+  out.Text(StrFormat("%1.*f", DrawSettings.ShownDecimals()[6], SheetPileSettings.Intensity[i]),
            PaperX(DrawSettings.PileLabelX[i]), PaperY(DrawSettings.PileLabelY[i]),
            DrawSettings.Sizes[1], kFigureAnchorCentre);
   return 0;

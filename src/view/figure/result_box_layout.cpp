@@ -73,7 +73,7 @@ RowValue Divided(const char* label, double a, double b, int decimals) {
 
 RowValue ValueOf(RowKind kind, bool withResults) {
   const SlipResult& r = CriticalResult;
-  const int dm = DrawSettings.Decimals[7];
+  const int dm = DrawSettings.ShownDecimals()[7];
   const double gamma = UserPartialFactors().Factor[kFactorStructural];
   const char* driving = "起動モーメント ";
   const char* resisting = "抵抗モーメント ";
@@ -81,7 +81,7 @@ RowValue ValueOf(RowKind kind, bool withResults) {
   const char* resistingForce = "抵  抗  力     ";
   switch (kind) {
     case RowKind::kSafetyFactor:
-      return {"最小安全率 Fmin", Fmin, DrawSettings.Decimals[0], kNoSafetyFactorText};
+      return {"最小安全率 Fmin", Fmin, DrawSettings.ShownDecimals()[0], kNoSafetyFactorText};
     case RowKind::kCentreX: return {"円形中心     X ", r.cx, 3, kNoLengthText};
     case RowKind::kStartX: return {"すべり開始点 X ", r.cx, 3, kNoLengthText};
     case RowKind::kY: return {"             Y ", r.cy, 3, kNoLengthText};
@@ -188,7 +188,7 @@ ResultBoxRows BuildResultBoxRows(bool withResults) {
 }
 
 std::string SoilTableRow(const BlockRecord& b) {
-  const auto& d = DrawSettings.Decimals;
+  const auto d = DrawSettings.ShownDecimals();
   std::string row = b.SandPile != 0 ? StrFormat(" *%3d %7.*f ", b.Number, d[1], b.UnitWeight)
                                      : StrFormat("%5d %7.*f ", b.Number, d[1], b.UnitWeight);
   row += SoilValue(b.EffectiveUnitWeight, 7, d[1]);

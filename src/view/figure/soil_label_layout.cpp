@@ -48,7 +48,7 @@ void AddCohesion(LabelBuilder& b, const BlockRecord& block, int d) {
 }
 
 void AddSandPile(LabelBuilder& b, const BlockRecord& block) {
-  const auto& d = DrawSettings.Decimals;
+  const auto d = DrawSettings.ShownDecimals();
   b.Add("（砂杭）", "（砂杭）");
   b.Add("Ａs =%6.3f", "Ａs=%4.3f", block.ReplacementRatio);
   b.Add("ｎ  =%6.3f", "ｎ=%4.3f", block.StressRatio);
@@ -87,7 +87,7 @@ void LayoutRow(const SoilLabelLines& lines, int from, int to, double x, double y
 
 SoilLabelLines BuildSoilLabelLines(int i, bool oneLine, bool plotForms) {
   const BlockRecord& block = BlockTable[i];
-  const auto& d = DrawSettings.Decimals;
+  const auto d = DrawSettings.ShownDecimals();
   LabelBuilder b{oneLine, plotForms, {}};
   AddUnitWeights(b, block, d[1]);
   AddCohesion(b, block, d[2]);

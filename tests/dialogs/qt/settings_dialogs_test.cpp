@@ -6,8 +6,10 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 
@@ -101,6 +103,18 @@ TEST(SettingsDialogs, NoNumberInAnEditKeepsTheDialogOpenWithAMessage) {
   EXPECT_EQ(DrawSettings.Decimals[0], 4);
 }
 
+// The events a double click with the left button delivers to a widget.
+void DoubleClick(QWidget* widget) {
+  const QPointF at(2, 2);
+  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                            QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+    const Qt::MouseButtons held =
+        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, at, widget->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+  }
+}
+
 TEST(SettingsDialogs, VersionBoxShowsTheVersionFileAndTurnsTheLinkPurple) {
   test::TempFolder dir;
   dir.Write("SYSVER.DAT", "(Version 7.1)\r\n");
@@ -108,11 +122,20 @@ TEST(SettingsDialogs, VersionBoxShowsTheVersionFileAndTurnsTheLinkPurple) {
   ProgramDir = dir.Dir();
   TAboutBox box;
   QUrl opened;
-  box.OpenUrl = [&](const QUrl& url) { opened = url; };
+  int opens = 0;
+  box.OpenUrl = [&](const QUrl& url) {
+    opened = url;
+    ++opens;
+  };
   box.show();
   EXPECT_EQ(box.Version()->text(), "(Version 7.1)");
   const QColor blue = box.Label4()->palette().color(QPalette::WindowText);
-  box.Label4DblClick();
+  QTest::mouseClick(box.Label4(), Qt::RightButton);
+  EXPECT_EQ(opens, 0);  // the link answers the left button only
+  QTest::mouseClick(box.Label4(), Qt::LeftButton);
+  EXPECT_EQ(opens, 1);
+  DoubleClick(box.Label4());
+  EXPECT_EQ(opens, 3);  // a click and a double click
   EXPECT_TRUE(opened.isValid());
   EXPECT_NE(box.Label4()->palette().color(QPalette::WindowText), blue);
   box.FormActivate();

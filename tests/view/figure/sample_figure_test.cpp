@@ -73,5 +73,22 @@ TEST_F(SampleFigureTest, RedrawWithPartialFactorsLeavesTheModelAsItWas) {
   EXPECT_TRUE(before == saved()) << "the redraw changed the model";
 }
 
+// Decimals typed without bound into the drawing settings: a label shows at most 20 of them, so
+// a count of ten thousand draws the figure of 20 instead of labels ten thousand digits long.
+TEST_F(SampleFigureTest, DecimalsBeyondTwentyDrawTheFigureOfTwenty) {
+  CalculateCircleSample("HOMOGENEOUS");
+  DisplaySwitches.fill(1);
+  DisplaySwitches[kShowAutoSwitch] = 0;
+  const auto figure = [this](int decimals) {
+    DrawSettings.Decimals.fill(decimals);
+    canvas.Clear();
+    RedrawView(kRedrawModel);
+    return canvas.Text();
+  };
+  const std::string twenty = figure(20);
+  EXPECT_NE(twenty, figure(3));
+  EXPECT_TRUE(figure(10000) == twenty);
+}
+
 }  // namespace
 }  // namespace selvana::test
