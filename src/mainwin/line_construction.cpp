@@ -197,11 +197,11 @@ void DivideLine(MouseEditor& editor, int, int) {
     Refuse("線分が分割できません！");
     return KeepLinePick();
   }
-  if (!Confirm("線分を分割してよろしいですか？")) return KeepLinePick();
   if (FreeLineSlotCount() < 1) {
     RefuseFullTable("線分", kMaxLines);
     return KeepLinePick();
   }
+  if (!Confirm("線分を分割してよろしいですか？")) return KeepLinePick();
   SplitLineAt(line, point);
   CommitEdit();
   EnterStep(editor, 2020, CommandPrompt(2020));
