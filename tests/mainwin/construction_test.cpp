@@ -244,6 +244,12 @@ TEST_F(ConstructionTest, CheckViewsDrawOverTheViewAndKeepTheStep) {
     EXPECT_NE(std::string::npos, canvas.Text().find(colour)) << MainCommandName(command);
     EXPECT_EQ(1701, MouseState.MouseMode);
   }
+  Run(C::PMove);  // a check during a drag leaves the dragged point to the closing question
+  Click(0.0, 0.0);
+  Click(1.0, 0.5);
+  Run(C::BLChk);
+  EXPECT_DOUBLE_EQ(1.0, PointTable[0].X);
+  EXPECT_EQ(1, MouseState.MovedFlag);
 }
 
 }  // namespace
