@@ -13,8 +13,6 @@
 
 #include "dialogs/dialog_controls.h"
 #include "mainwin/form_sizes.h"
-#include "platform/message_box.h"
-#include "platform/number_format.h"
 #include "platform/number_parse.h"
 
 namespace selvana {
@@ -116,16 +114,8 @@ void TDxf::FormShow() {
 std::optional<DxfTransform> TDxf::ReadParameters() {
   std::array<double, 3> values{};
   for (int i = 0; i < 3; ++i) {
-    QLineEdit* edit = Edit(8 + i);
-    const std::string text = edit->text().toStdString();
-    const std::optional<double> value = ParseDxfParameter(text);
-    if (!value) {
-      ShowMessage(StrFormat(kDxfNotANumberMessage, text.c_str()), "error", MsgButtons::Ok,
-                  MsgIcon::Error);
-      edit->setFocus();
-      edit->selectAll();
-      return std::nullopt;
-    }
+    const std::optional<double> value = EditNumber(Edit(8 + i));
+    if (!value) return std::nullopt;
     values[i] = *value;
   }
   return DxfTransform{values[0], values[1], values[2]};

@@ -7,13 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "dialogs/DxfSet.h"
 #include "dialogs/dialog_controls.h"
-#include "dialogs/dxf_preview.h"
 #include "forms/parallel_distance_form.h"
 #include "mainwin/form_sizes.h"
-#include "platform/message_box.h"
-#include "platform/number_format.h"
 
 namespace selvana {
 
@@ -63,15 +59,8 @@ void TPLine_Frm::Edit1Exit() {
 }
 
 void TPLine_Frm::Button1Click() {
-  const std::string text = edit1_->text().toStdString();
-  if (!ParseDxfParameter(text)) {
-    ShowMessage(StrFormat(kDxfNotANumberMessage, text.c_str()), "error", MsgButtons::Ok,
-                MsgIcon::Error);
-    edit1_->setFocus();
-    edit1_->selectAll();
-    return;
-  }
-  StoreParallelDistance(text);
+  if (!EditNumber(edit1_)) return;
+  StoreParallelDistance(edit1_->text().toStdString());
   accept();
 }
 

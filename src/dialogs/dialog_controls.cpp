@@ -7,6 +7,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "dialogs/DxfSet.h"
+#include "dialogs/dxf_preview.h"
+#include "platform/message_box.h"
+#include "platform/number_format.h"
+
 namespace selvana {
 
 QLineEdit* NamedEdit(const char* name) {
@@ -41,6 +46,18 @@ QBoxLayout* OkCancelRow(QPushButton* ok, QDialog* dialog) {
   row->addWidget(ok);
   row->addWidget(cancel);
   return row;
+}
+
+std::optional<double> EditNumber(QLineEdit* edit) {
+  const std::string text = edit->text().toStdString();
+  const std::optional<double> value = ParseDxfParameter(text);
+  if (!value) {
+    ShowMessage(StrFormat(kDxfNotANumberMessage, text.c_str()), "error", MsgButtons::Ok,
+                MsgIcon::Error);
+    edit->setFocus();
+    edit->selectAll();
+  }
+  return value;
 }
 
 }  // namespace selvana

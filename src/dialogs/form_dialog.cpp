@@ -13,10 +13,6 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "dialogs/DxfSet.h"
-#include "dialogs/dxf_preview.h"
-#include "platform/message_box.h"
-#include "platform/number_format.h"
 #include "view/redraw_view.h"
 
 namespace selvana {
@@ -174,14 +170,8 @@ void FormDialog::EditExit() {
 }
 
 void FormDialog::Button1Click() {
-  for (const auto& [n, decimals] : numberEdits_) {
-    const std::string text = edits_[n]->text().toStdString();
-    if (ParseDxfParameter(text)) continue;
-    ShowMessage(StrFormat(kDxfNotANumberMessage, text.c_str()), "error", MsgButtons::Ok,
-                MsgIcon::Error);
-    edits_[n]->setFocus();
-    edits_[n]->selectAll();
-    return;
+  for (const auto& edit : numberEdits_) {
+    if (!EditNumber(edits_[edit.first])) return;
   }
   Store(ReadControls());
   RedrawView(kRedrawModel);

@@ -80,10 +80,8 @@ bool IsLeftOf(const PointRecord& p1, const PointRecord& p2, const ModelClick& c)
   return CrossProduct2(p1.X, p1.Y, p2.X, p2.Y, p1.X, p1.Y, c.X, c.Y) > 0.0;
 }
 
-bool IsUsedPoint(int i) { return i >= 0 && i < kMaxPoints && PointTable[i].Id >= 0; }
-
 bool PickedEndsAreUsed() {
-  return IsUsedPoint(MouseState.SelectedIndex) && IsUsedPoint(MouseState.SecondIndex);
+  return IsPointInUse(MouseState.SelectedIndex) && IsPointInUse(MouseState.SecondIndex);
 }
 
 // A used point within 0.001 m, else a new point in the first free slot.
@@ -199,11 +197,11 @@ void DivideLine(MouseEditor& editor, int, int) {
     Refuse("線分が分割できません！");
     return KeepLinePick();
   }
-  if (!Confirm("線分を分割してよろしいですか？")) return KeepLinePick();
   if (FreeLineSlotCount() < 1) {
     RefuseFullTable("線分", kMaxLines);
     return KeepLinePick();
   }
+  if (!Confirm("線分を分割してよろしいですか？")) return KeepLinePick();
   SplitLineAt(line, point);
   CommitEdit();
   EnterStep(editor, 2020, CommandPrompt(2020));

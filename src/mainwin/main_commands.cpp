@@ -31,6 +31,9 @@ bool KeepsPendingEdit(MainCommand command) {
     case MainCommand::ZoomOut:
     case MainCommand::AreaBig:
     case MainCommand::AreaSmall:
+    case MainCommand::LNChk:
+    case MainCommand::BLChk:
+    case MainCommand::ZHChk:
     case MainCommand::BitBtnXY: return true;
     default: return false;
   }

@@ -47,7 +47,8 @@ inline constexpr int kMainCommandCount = static_cast<int>(MainCommand::Count);
 // The name of a command as the menus name it ("New_Data", "F", "Y", ...).
 const char* MainCommandName(MainCommand command);
 
-// The commands that only move the view, and the XY button: they keep a pending mouse edit.
+// The commands that only move the view or draw a check picture over it, and the XY button: they
+// keep a pending mouse edit.
 bool KeepsPendingEdit(MainCommand command);
 
 class CommandTable {

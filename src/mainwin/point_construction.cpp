@@ -127,8 +127,6 @@ void SplitAtPoint(const Constructed& c, int point) {
   if (c.SplitsSecond) SplitLineAt(second, point);
 }
 
-bool IsPointSlot(int i) { return i >= 0 && i < kMaxPoints && PointTable[i].Id >= 0; }
-
 }  // namespace
 
 void PickConstructionLine(MouseEditor& editor, int x, int y) {
@@ -217,7 +215,7 @@ void MovePointToConstruction(MouseEditor& editor, int, int) {
     RedrawWithFeedback();
     return;
   }
-  if (!IsPointSlot(moved)) return;
+  if (!IsPointInUse(moved)) return;
   const auto c = ConstructOrRefuse(f, moved);
   if (!c) return KeepFirstPick();
   PointTable[moved].X = c->X;

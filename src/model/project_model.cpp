@@ -139,6 +139,8 @@ int ResetProjectData() {
   return 0;
 }
 
+bool IsPointInUse(int slot) { return slot >= 0 && slot < kMaxPoints && PointTable[slot].Id >= 0; }
+
 int FindFreePointSlot() {
   return FindFreeSlot(PointTable, PointCount, kMaxPoints,
                       [](const PointRecord& p) { return p.Id < 0; });

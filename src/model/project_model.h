@@ -272,6 +272,9 @@ int FindFreePointSlot();
 int FindFreeLineSlot();
 int FindFreeBlockSlot();
 
+// Slot `slot` lies within the point table and holds a point.
+bool IsPointInUse(int slot);
+
 // Marks a committed edit: DataModified := 1 and, when the value affects results, CalcStatus := 0.
 void MarkModified(bool affectsResults);
 

@@ -20,14 +20,12 @@ namespace {
 constexpr int kMarkRadius = 5;  // pixels
 constexpr int kMaxChain = 1024;
 
-bool IsUsedPoint(int p) { return p >= 0 && p < kMaxPoints && PointTable[p].Id >= 0; }
-
 // The used slots of the line table that hold a line of the kind between used points.
 template <typename Each>
 void ForEachLine(int kind, Each each) {
   for (int i = 0; i < std::min(LineCount, kMaxLines); ++i) {
     const LineRecord& l = LineTable[i];
-    if (l.Kind == kind && IsUsedPoint(l.P1) && IsUsedPoint(l.P2)) each(l);
+    if (l.Kind == kind && IsPointInUse(l.P1) && IsPointInUse(l.P2)) each(l);
   }
 }
 
@@ -126,7 +124,7 @@ int ShowLineConnectionCheck() {
     DrawModelSegment(x1, y1, x2, y2, kAqua, kPenSolid);
   });
   for (int p = 0; p < std::min(PointCount, kMaxPoints); ++p) {
-    if (!IsUsedPoint(p)) continue;
+    if (!IsPointInUse(p)) continue;
     int sx = 0, sy = 0;
     ModelToScreen(PointTable[p].X, PointTable[p].Y, sx, sy);
     DrawCircleMark(sx, sy, kMarkRadius, kAqua);

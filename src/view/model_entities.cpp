@@ -18,8 +18,6 @@ namespace {
 // Point numbers and block numbers are 12 px high.
 constexpr double kLabelHeight = 12.0;
 
-bool IsUsedPoint(int p) { return p >= 0 && p < kMaxPoints && PointTable[p].Id >= 0; }
-
 // The display switch that shows lines of a kind (1..7).
 bool KindShown(int kind) {
   switch (kind) {
@@ -71,7 +69,7 @@ int DrawModelLine(int i, Rgb colour) {
   if (i < 0 || i >= kMaxLines) return 1;
   const LineRecord& line = LineTable[i];
   if (line.Kind < kLineBoundary || line.Kind > kLineResidualWater) return 1;
-  if (!IsUsedPoint(line.P1) || !IsUsedPoint(line.P2) || !KindShown(line.Kind)) return 1;
+  if (!IsPointInUse(line.P1) || !IsPointInUse(line.P2) || !KindShown(line.Kind)) return 1;
   DrawLineShape(line.Kind, line.P1, line.P2, colour);
   return 0;
 }
@@ -84,13 +82,13 @@ int DrawLineFromTable(int row, Rgb colour) {
   if (kind.empty() || first.empty() || second.empty()) return 1;
   const int k = ParseInt(kind), p1 = ParseInt(first), p2 = ParseInt(second);
   if (k < kLineBoundary || k > kLineLargeArcLimitPoint) return 1;
-  if (!IsUsedPoint(p1) || !IsUsedPoint(p2)) return 1;
+  if (!IsPointInUse(p1) || !IsPointInUse(p2)) return 1;
   DrawLineShape(k, p1, p2, colour);
   return 0;
 }
 
 int DrawModelPoint(int i, Rgb colour) {
-  if (!IsUsedPoint(i)) return 1;
+  if (!IsPointInUse(i)) return 1;
   return DrawPointMark(PointTable[i].X, PointTable[i].Y, i, colour);
 }
 
@@ -119,11 +117,11 @@ int DrawBlockOutline(Rgb colour) {
   if (count <= 0) return 0;
   int fromX = 0, fromY = 0;
   const int last = BlockOutline.Points[count - 1];
-  if (!IsUsedPoint(last)) return 0;
+  if (!IsPointInUse(last)) return 0;
   ModelToScreen(PointTable[last].X, PointTable[last].Y, fromX, fromY);
   for (int k = 0; k < count; ++k) {
     const int p = BlockOutline.Points[k];
-    if (!IsUsedPoint(p)) continue;
+    if (!IsPointInUse(p)) continue;
     int x = 0, y = 0;
     ModelToScreen(PointTable[p].X, PointTable[p].Y, x, y);
     DrawScreenLine(fromX, fromY, x, y, 1, colour, kPenSolid);

@@ -141,6 +141,7 @@ TEST_F(ConstructionTest, FailuresAndFullTablesChangeNothing) {
   PutPoint(4, 2.0005, 1.9995);  // within 0.001 m of the crossing
   test::ScriptedMessageBox box;
   box.Expect("交点の近くに点があるため追加できません！", kAsk)
+      .Expect("線分の数が上限(1024)に達しているため、追加できません。", kAsk)
       .Expect("線分の数が上限(1024)に達しているため、追加できません。", kAsk);
   Run(C::KAdd);
   Click(1.0, 1.0);
@@ -150,10 +151,15 @@ TEST_F(ConstructionTest, FailuresAndFullTablesChangeNothing) {
   for (int i = 2; i < kMaxLines; ++i) PutLine(i, kLineUncut, 0, 2);
   Click(1.0, 3.0);
   RightClick();
+  EXPECT_EQ(1701, MouseState.MouseMode);
+  Run(C::Bunkatu);  // refused before the question is asked
+  Click(1.0, 1.0);
+  Click(0.0, 4.0);
+  RightClick();
+  EXPECT_EQ(2021, MouseState.MouseMode);
   EXPECT_EQ(5, PointCount);
   EXPECT_EQ(-1, PointTable[4].Id);
   EXPECT_EQ((Lines{{0, 1}, {2, 3}}), BoundaryLines());
-  EXPECT_EQ(1701, MouseState.MouseMode);
   EXPECT_EQ(0, DataModified);
 }
 
@@ -238,6 +244,12 @@ TEST_F(ConstructionTest, CheckViewsDrawOverTheViewAndKeepTheStep) {
     EXPECT_NE(std::string::npos, canvas.Text().find(colour)) << MainCommandName(command);
     EXPECT_EQ(1701, MouseState.MouseMode);
   }
+  Run(C::PMove);  // a check during a drag leaves the dragged point to the closing question
+  Click(0.0, 0.0);
+  Click(1.0, 0.5);
+  Run(C::BLChk);
+  EXPECT_DOUBLE_EQ(1.0, PointTable[0].X);
+  EXPECT_EQ(1, MouseState.MovedFlag);
 }
 
 }  // namespace

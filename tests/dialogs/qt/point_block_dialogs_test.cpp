@@ -14,6 +14,7 @@
 #include "dialogs/XYInput.h"
 #include "mainwin/mouse_state.h"
 #include "model/project_model.h"
+#include "support/scripted_message_box.h"
 
 namespace selvana {
 namespace {
@@ -85,6 +86,16 @@ TEST(ParallelDistanceDialog, OkStoresTheTypedDistanceAndCancelKeepsIt) {
   QTimer::singleShot(0, [&dialog] {
     EXPECT_EQ(" -2.346", dialog.Edit1()->text().toStdString());
     dialog.Edit1()->setText("7");
+    dialog.Button2()->click();
+  });
+  EXPECT_EQ(QDialog::Rejected, dialog.exec());
+  EXPECT_DOUBLE_EQ(-2.346, ParallelLineDistance);
+  test::ScriptedMessageBox box;  // a text that is no number is refused, not stored as 0
+  box.Expect("「1,5」は数値ではありません。数値を入力してください。", "error");
+  QTimer::singleShot(0, [&dialog] {
+    dialog.Edit1()->setText("1,5");
+    dialog.Button1()->click();
+    EXPECT_TRUE(dialog.isVisible());
     dialog.Button2()->click();
   });
   EXPECT_EQ(QDialog::Rejected, dialog.exec());
