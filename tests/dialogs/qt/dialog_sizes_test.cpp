@@ -1,5 +1,6 @@
 // Every dialog opened at its saved size, the default one or a far too small one from a damaged
-// settings file, still shows each of its buttons, edits and labels whole inside the window.
+// settings file, still shows each of its buttons, edits and labels whole inside the window; and
+// no dialog needs more room than a 1024 x 768 screen offers.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -21,6 +22,7 @@
 #include "dialogs/LineJkn2.h"
 #include "dialogs/NenTBL.h"
 #include "dialogs/PAnzen.h"
+#include "dialogs/PLine.h"
 #include "dialogs/XYInput.h"
 #include "dialogs/XYTbl.h"
 #include "dialogs/YaitaJkn.h"
@@ -64,6 +66,10 @@ std::string FirstHiddenControl(QDialog& dialog) {
   return "";
 }
 
+// The room a dialog's client area has on a 1024 x 768 screen, less its frame, caption and the
+// desktop's task bar.
+constexpr QSize kSmallScreenRoom(1000, 700);
+
 TEST(DialogSizes, EveryControlFitsAtTheDefaultAndAtATinySavedSize) {
   for (const char* face : {"ＭＳゴシック", "ＭＳ ゴシック"}) {
     QFont::insertSubstitution(QString::fromUtf8(face),
@@ -85,6 +91,7 @@ TEST(DialogSizes, EveryControlFitsAtTheDefaultAndAtATinySavedSize) {
       Case<TNenT_Frm>("cohesion line"),
       Case<TYT_Frm>("sheet pile"),
       Case<TPA_Frm>("partial factors"),
+      Case<TPLine_Frm>("parallel line distance"),
   };
   for (const DialogCase& c : cases) {
     for (const bool tiny : {false, true}) {
@@ -94,6 +101,10 @@ TEST(DialogSizes, EveryControlFitsAtTheDefaultAndAtATinySavedSize) {
       dialog->show();
       QApplication::processEvents();
       EXPECT_EQ(FirstHiddenControl(*dialog), "") << c.name << (tiny ? " (tiny)" : "");
+      const QSize least = dialog->minimumSizeHint();
+      EXPECT_TRUE(least.width() <= kSmallScreenRoom.width() &&
+                  least.height() <= kSmallScreenRoom.height())
+          << c.name << " needs " << least.width() << " x " << least.height();
       dialog->hide();
     }
   }
