@@ -47,9 +47,11 @@ void TDxf::BuildControls() {
     edits_[i] = new QLineEdit();
     edits_[i]->setObjectName(QString("Edit%1").arg(i + 1));
   }
-  // Places a label and Edit<number> into a grid cell pair.
-  auto field = [this](QGridLayout* grid, int row, int column, const char* label, int number) {
-    grid->addWidget(new QLabel(QString::fromUtf8(label)), row, column);
+  // Places a label and Edit<number> into a grid cell pair; a label in a column wider than
+  // itself may stand right, next to its edit.
+  auto field = [this](QGridLayout* grid, int row, int column, const char* label, int number,
+                      Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
+    grid->addWidget(new QLabel(QString::fromUtf8(label)), row, column, align);
     grid->addWidget(Edit(number), row, column + 1);
   };
 
@@ -77,7 +79,7 @@ void TDxf::BuildControls() {
   auto* parameterGroup = new QGroupBox("データ読み取りパラメータ");
   auto* parameters = new QGridLayout(parameterGroup);
   field(parameters, 0, 0, "原点移動　Ｘ", 8);
-  field(parameters, 0, 2, "Ｙ", 9);
+  field(parameters, 0, 2, "Ｙ", 9, Qt::AlignRight | Qt::AlignVCenter);
   field(parameters, 1, 0, "倍率", 10);
   button1_ = NamedButton("Button1", "試　　行");
   button4_ = NamedButton("Button4", "元に戻す");
