@@ -107,6 +107,8 @@ void TYT_Frm::BuildControls() {
   Side()->addLayout(pressure);
   button3_ = NamedButton("Button3", "インポート");
   ButtonsInOneRow({button3_});
+  // The pressure help ends in an arrow to the grid: the grid stands right of the controls.
+  static_cast<QBoxLayout*>(layout())->setDirection(QBoxLayout::RightToLeft);
 }
 
 void TYT_Frm::FormShow() {
