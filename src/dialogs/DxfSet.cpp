@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/dialog_controls.h"
+#include "dialogs/form_dialog.h"
 #include "mainwin/form_sizes.h"
 #include "platform/message_box.h"
 #include "platform/number_format.h"
@@ -58,6 +59,7 @@ void TDxf::BuildControls() {
   auto* panel1 = new QFrame();  // what the file holds: shown only
   panel1->setFrameShape(QFrame::StyledPanel);
   auto* found = new QGridLayout(panel1);
+  found->setVerticalSpacing(2);  // tight, so the dialog fits its 390 x 355 size
   found->addWidget(new QLabel("地形ＤＸＦファイル名"), 0, 0);
   found->addWidget(Edit(1), 0, 1, 1, 3);
   field(found, 1, 0, "読み取りポイント数", 2);
@@ -65,19 +67,22 @@ void TDxf::BuildControls() {
   for (int i = 0; i < 4; ++i) found->addWidget(RedNote(kNotes[i]), 2 + i, 0, 1, 4);
   panel1->setEnabled(false);
 
-  auto* rangeGroup = new QGroupBox("データ範囲");
+  QGridLayout* rangeBox = nullptr;
+  QGroupBox* rangeGroup = FormGroup("データ範囲", rangeBox);
   auto* panel2 = new QFrame();  // the range: shown only
   auto* range = new QGridLayout(panel2);
   range->setContentsMargins(0, 0, 0, 0);
+  range->setVerticalSpacing(2);
   field(range, 0, 0, "Ｘｍａｘ", 4);
   field(range, 0, 2, "Ｘｍｉｎ", 5);
   field(range, 1, 0, "Ｙｍａｘ", 6);
   field(range, 1, 2, "Ｙｍｉｎ", 7);
   panel2->setEnabled(false);
-  (new QVBoxLayout(rangeGroup))->addWidget(panel2);
+  rangeBox->addWidget(panel2);
 
-  auto* parameterGroup = new QGroupBox("データ読み取りパラメータ");
-  auto* parameters = new QGridLayout(parameterGroup);
+  QGridLayout* parameters = nullptr;
+  QGroupBox* parameterGroup = FormGroup("データ読み取りパラメータ", parameters);
+  parameters->setHorizontalSpacing(6);
   field(parameters, 0, 0, "原点移動　Ｘ", 8);
   field(parameters, 0, 2, "Ｙ", 9, Qt::AlignRight | Qt::AlignVCenter);
   field(parameters, 1, 0, "倍率", 10);

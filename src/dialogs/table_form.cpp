@@ -88,6 +88,7 @@ QFrame* TableForm::Panel(std::span<const char* const> lines, bool red) {
   panel->setObjectName("Panel1");
   panel->setFrameShape(QFrame::StyledPanel);
   auto* layout = new QVBoxLayout(panel);
+  layout->setSpacing(2);  // the lines of a note read as one text
   int number = kFirstPanelLabel;
   for (const char* line : lines) {
     if (number == kF2HelpLabel) ++number;
