@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/dialog_controls.h"
+#include "dialogs/form_dialog.h"
 #include "mainwin/form_sizes.h"
 #include "mainwin/mouse_state.h"
 
@@ -99,8 +100,9 @@ void TBlk_Frm::BuildControls() {
   combo_->setVisible(false);
   label19_->setVisible(false);
 
-  auto* kindGroup = new QGroupBox(QString::fromUtf8("ブロックの種類"));
-  auto* kinds = new QGridLayout(kindGroup);
+  // Tight groups, as in the other settings dialogs, so the dialog fits its 600 x 500 size.
+  QGridLayout* kinds = nullptr;
+  QGroupBox* kindGroup = FormGroup("ブロックの種類", kinds);
   kinds->addWidget(checks_[0], 0, 0);
   kinds->addWidget(Text("※　通常の土ブロックではなく、水ブロックの時にチェックする"), 0, 1);
   kinds->addWidget(radio1_, 1, 1);
@@ -111,13 +113,16 @@ void TBlk_Frm::BuildControls() {
   kinds->addWidget(checks_[3], 4, 0);
   kinds->addWidget(Text("※　すべり面は構造物ブロックを横切らない"), 4, 1);
 
-  auto* soilGroup = new QGroupBox(QString::fromUtf8("土質"));
-  AddEditRows(new QGridLayout(soilGroup), kSoilRows, 5, edits_.data());
-  auto* pileGroup = new QGroupBox(QString::fromUtf8("砂杭"));
-  auto* pile = new QGridLayout(pileGroup);
+  QGridLayout* soil = nullptr;
+  QGroupBox* soilGroup = FormGroup("土質", soil);
+  soil->setHorizontalSpacing(6);  // units and notes stand apart
+  AddEditRows(soil, kSoilRows, 5, edits_.data());
+  QGridLayout* pile = nullptr;
+  QGroupBox* pileGroup = FormGroup("砂杭", pile);
   pile->addWidget(checks_[1], 0, 0);
   pile->addWidget(Text("※　砂杭がある場合にチェックする(ビショップ法では不可)"), 0, 1, 1, 3);
   auto* pileRows = new QGridLayout();
+  pileRows->setSpacing(pile->spacing());
   label29_ = AddEditRows(pileRows, kPileRows, 4, edits_.data() + 5);
   label29_->setObjectName("Label29");
   pile->addLayout(pileRows, 1, 0, 1, 4);

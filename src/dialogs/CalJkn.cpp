@@ -135,7 +135,6 @@ QWidget* TCal_Frm::SandPileGroup() {
   image1_ = new QLabel();
   image1_->setObjectName("Image1");
   image1_->setMinimumSize(270, 50);
-  image1_->setWordWrap(true);
   QFont small = image1_->font();
   small.setPixelSize(11);
   image1_->setFont(small);

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/dialog_controls.h"
+#include "dialogs/form_dialog.h"
 #include "mainwin/form_sizes.h"
 #include "platform/number_parse.h"
 
@@ -45,15 +46,18 @@ void TDxf::BuildControls() {
     edits_[i] = new QLineEdit();
     edits_[i]->setObjectName(QString("Edit%1").arg(i + 1));
   }
-  // Places a label and Edit<number> into a grid cell pair.
-  auto field = [this](QGridLayout* grid, int row, int column, const char* label, int number) {
-    grid->addWidget(new QLabel(QString::fromUtf8(label)), row, column);
+  // Places a label and Edit<number> into a grid cell pair; a label in a column wider than
+  // itself may stand right, next to its edit.
+  auto field = [this](QGridLayout* grid, int row, int column, const char* label, int number,
+                      Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
+    grid->addWidget(new QLabel(QString::fromUtf8(label)), row, column, align);
     grid->addWidget(Edit(number), row, column + 1);
   };
 
   auto* panel1 = new QFrame();  // what the file holds: shown only
   panel1->setFrameShape(QFrame::StyledPanel);
   auto* found = new QGridLayout(panel1);
+  found->setVerticalSpacing(2);  // tight, so the dialog fits its 390 x 355 size
   found->addWidget(new QLabel("地形ＤＸＦファイル名"), 0, 0);
   found->addWidget(Edit(1), 0, 1, 1, 3);
   field(found, 1, 0, "読み取りポイント数", 2);
@@ -61,21 +65,24 @@ void TDxf::BuildControls() {
   for (int i = 0; i < 4; ++i) found->addWidget(RedNote(kNotes[i]), 2 + i, 0, 1, 4);
   panel1->setEnabled(false);
 
-  auto* rangeGroup = new QGroupBox("データ範囲");
+  QGridLayout* rangeBox = nullptr;
+  QGroupBox* rangeGroup = FormGroup("データ範囲", rangeBox);
   auto* panel2 = new QFrame();  // the range: shown only
   auto* range = new QGridLayout(panel2);
   range->setContentsMargins(0, 0, 0, 0);
+  range->setVerticalSpacing(2);
   field(range, 0, 0, "Ｘｍａｘ", 4);
   field(range, 0, 2, "Ｘｍｉｎ", 5);
   field(range, 1, 0, "Ｙｍａｘ", 6);
   field(range, 1, 2, "Ｙｍｉｎ", 7);
   panel2->setEnabled(false);
-  (new QVBoxLayout(rangeGroup))->addWidget(panel2);
+  rangeBox->addWidget(panel2);
 
-  auto* parameterGroup = new QGroupBox("データ読み取りパラメータ");
-  auto* parameters = new QGridLayout(parameterGroup);
+  QGridLayout* parameters = nullptr;
+  QGroupBox* parameterGroup = FormGroup("データ読み取りパラメータ", parameters);
+  parameters->setHorizontalSpacing(6);
   field(parameters, 0, 0, "原点移動　Ｘ", 8);
-  field(parameters, 0, 2, "Ｙ", 9);
+  field(parameters, 0, 2, "Ｙ", 9, Qt::AlignRight | Qt::AlignVCenter);
   field(parameters, 1, 0, "倍率", 10);
   button1_ = NamedButton("Button1", "試　　行");
   button4_ = NamedButton("Button4", "元に戻す");

@@ -33,13 +33,17 @@ TXY_Frm::TXY_Frm(QWidget* parent) : SettingsForm(kSlotXY, "座標入力", parent
   edit1_->setEnabled(false);
   edit2_ = NamedEdit("Edit2");
   edit3_ = NamedEdit("Edit3");
+  // Captions above the edits, so that at the window's small default width each coordinate edit
+  // still shows a whole "%10.4f" number; the number edit is kept narrow.
   auto* fields = new QGridLayout();
-  fields->addWidget(new QLabel("No"), 0, 0);
-  fields->addWidget(edit1_, 0, 1);
-  fields->addWidget(new QLabel(QString::fromUtf8("Ｘ(ｍ)")), 0, 2);
-  fields->addWidget(edit2_, 0, 3);
-  fields->addWidget(new QLabel(QString::fromUtf8("Ｙ(ｍ)")), 0, 4);
-  fields->addWidget(edit3_, 0, 5);
+  const char* captions[] = {"No", "Ｘ(ｍ)", "Ｙ(ｍ)"};
+  QLineEdit* edits[] = {edit1_, edit2_, edit3_};
+  for (int column = 0; column < 3; ++column) {
+    fields->addWidget(new QLabel(QString::fromUtf8(captions[column])), 0, column);
+    fields->addWidget(edits[column], 1, column);
+    fields->setColumnStretch(column, column == 0 ? 0 : 1);
+  }
+  edit1_->setMaximumWidth(edit1_->fontMetrics().horizontalAdvance("00000") + 12);
   button1_ = NamedButton("Button1", "確　　定");
   auto* form = new QVBoxLayout(this);
   form->addLayout(fields);

@@ -3,6 +3,7 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,14 +25,20 @@ TYT_Frm* YT_Frm = nullptr;
 
 namespace {
 
-constexpr const char* kModeCaptions[] = {
-    "矢板を無視する", "矢板を横切らない", "矢板の受動土圧を考慮", "矢板のせん断耐力を考慮"};
+constexpr const char* kModeCaptions[] = {"矢板を無視する", "矢板を横切らない",
+                                         "矢板の受動土圧を考慮", "矢板のせん断耐力を考慮"};
 // Edit1..6 with their captions; Edit1 stands in a group of its own.
-constexpr const char* kEditCaptions[] = {"矢板位置Ｘ座標値 (m)",       "矢板天端高 (m)",
-                                         "矢板根入れ高 (m)",           "せん断許容応力度 (N/cm2)",
-                                         "矢板断面積 (cm2/m)",         "lm1 (m)"};
+constexpr const char* kEditCaptions[] = {"矢板位置Ｘ座標値 (m)", "矢板天端高 (m)",
+                                         "矢板根入れ高 (m)",     "せん断許容応力度 (N/cm2)",
+                                         "矢板断面積 (cm2/m)",   "lm1 (m)"};
 constexpr const char* kPressureHelp[] = {"矢板に掛かる受動土圧を上から順番",
                                          "に土圧強度で指定してください　　　→"};
+
+// Narrow margins and spacing inside the dialog's groups.
+void Tighten(QLayout* layout) {
+  layout->setContentsMargins(6, 2, 6, 4);
+  layout->setSpacing(2);
+}
 
 double EditValue(const QLineEdit* edit) { return ParseDouble(edit->text().toStdString()); }
 
@@ -50,6 +57,7 @@ TYT_Frm::TYT_Frm(QWidget* parent)
 QGroupBox* TYT_Frm::ModeGroup() {
   auto* modes = new QGroupBox("矢板の取り扱い");
   auto* column = new QVBoxLayout(modes);
+  Tighten(column);
   for (int i = 0; i < 4; ++i) {
     radios_[i] = new QRadioButton(QString::fromUtf8(kModeCaptions[i]));
     radios_[i]->setObjectName(QString("RadioButton%1").arg(i + 1));
@@ -58,27 +66,49 @@ QGroupBox* TYT_Frm::ModeGroup() {
   return modes;
 }
 
-QGroupBox* TYT_Frm::EditGroup(const char* caption, int first, int last) {
+QGroupBox* TYT_Frm::EditGroup(const char* caption, int first, int last, bool captionsAbove) {
   auto* group = new QGroupBox(QString::fromUtf8(caption));
   auto* grid = new QGridLayout(group);
+  Tighten(grid);
+  grid->setHorizontalSpacing(6);
   for (int i = first; i <= last; ++i) {
     edits_[i] = new QLineEdit();
     edits_[i]->setObjectName(QString("Edit%1").arg(i + 1));
-    grid->addWidget(new QLabel(QString::fromUtf8(kEditCaptions[i])), i - first, 0);
-    grid->addWidget(edits_[i], i - first, 1);
+    const int row = (i - first) * (captionsAbove ? 2 : 1);
+    grid->addWidget(new QLabel(QString::fromUtf8(kEditCaptions[i])), row, 0);
+    grid->addWidget(edits_[i], captionsAbove ? row + 1 : row, captionsAbove ? 0 : 1);
   }
   return group;
 }
 
+// The side column is packed so that the whole dialog fits its saved default size (615 x 428):
+// the pile's position stands beside the modes, the key help in two columns beside the red
+// note, and the import, OK and cancel buttons share one row.
 void TYT_Frm::BuildControls() {
-  Side()->addWidget(ModeGroup());
-  Side()->addWidget(EditGroup("矢板の位置", 0, 0));
-  Side()->addWidget(EditGroup("矢板の諸元", 1, 5));
-  AddKeyHelp({"Esc   :座標を削除"});
-  for (const char* line : kPressureHelp) Side()->addWidget(new QLabel(QString::fromUtf8(line)));
-  AddPanel(kHalfRowNote, true);
+  Side()->setSpacing(4);
+  auto* top = new QHBoxLayout();
+  top->addWidget(ModeGroup());
+  auto* position = new QVBoxLayout();
+  position->addWidget(EditGroup("矢板の位置", 0, 0, true));
+  position->addStretch();
+  top->addLayout(position);
+  Side()->addLayout(top);
+  Side()->addWidget(EditGroup("矢板の諸元", 1, 5, false));
+  auto* help = new QHBoxLayout();
+  QGridLayout* keys = KeyHelp({"Esc   :座標を削除"}, 2);
+  keys->setVerticalSpacing(0);
+  keys->setHorizontalSpacing(8);
+  help->addLayout(keys);
+  help->addWidget(Panel(kHalfRowNote, true), 0, Qt::AlignTop);
+  Side()->addLayout(help);
+  auto* pressure = new QVBoxLayout();
+  pressure->setSpacing(0);
+  for (const char* line : kPressureHelp) pressure->addWidget(new QLabel(QString::fromUtf8(line)));
+  Side()->addLayout(pressure);
   button3_ = NamedButton("Button3", "インポート");
-  Side()->addWidget(button3_);
+  ButtonsInOneRow({button3_});
+  // The pressure help ends in an arrow to the grid: the grid stands right of the controls.
+  static_cast<QBoxLayout*>(layout())->setDirection(QBoxLayout::RightToLeft);
 }
 
 void TYT_Frm::FormShow() {

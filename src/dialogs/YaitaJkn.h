@@ -36,9 +36,10 @@ class TYT_Frm : public TableForm {
 
  private:
   void BuildControls();
-  // The radio buttons of the modes; the edits first..last (0-based) with their captions.
+  // The radio buttons of the modes; the edits first..last (0-based) with their captions beside
+  // them or above them.
   QGroupBox* ModeGroup();
-  QGroupBox* EditGroup(const char* caption, int first, int last);
+  QGroupBox* EditGroup(const char* caption, int first, int last, bool captionsAbove);
   void ShowWorkingCopy();
 
   std::array<QRadioButton*, 4> radios_{};

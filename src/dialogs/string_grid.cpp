@@ -28,7 +28,9 @@ class GridCellDelegate : public QStyledItemDelegate {
   QString displayText(const QVariant& value, const QLocale& locale) const override {
     const std::string text = value.toString().toStdString();
     if (!display_ || text.empty()) return QStyledItemDelegate::displayText(value, locale);
-    return QString::fromStdString(display_(text));
+    // The padding of the fixed-width formats is dropped: the text stands right-aligned, and a
+    // padded "%8d" would not fit a 30-pixel column and be cut to "...".
+    return QString::fromStdString(display_(text)).trimmed();
   }
 
  protected:

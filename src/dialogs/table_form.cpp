@@ -2,12 +2,14 @@
 #include "dialogs/table_form.h"
 
 #include <QFrame>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QVBoxLayout>
 #include <iterator>
+#include <vector>
 
 #include "dialogs/dialog_controls.h"
 #include "view/redraw_view.h"
@@ -46,13 +48,15 @@ TableForm::TableForm(int formSlot, const char* caption, const StringGridLayout& 
     : SettingsForm(formSlot, caption, parent),
       grid_(new StringGrid(grid)),
       side_(new QVBoxLayout()),
+      buttons_(new QVBoxLayout()),
       ok_(NamedButton(ok.Name, ok.Caption)),
       cancel_(NamedButton(cancel.Name, cancel.Caption)) {
   auto* column = new QVBoxLayout();
   column->addLayout(side_);
   column->addStretch();
-  column->addWidget(ok_);
-  column->addWidget(cancel_);
+  buttons_->addWidget(ok_);
+  buttons_->addWidget(cancel_);
+  column->addLayout(buttons_);
   auto* form = new QHBoxLayout(this);
   form->addWidget(grid_, 1);
   form->addLayout(column);
@@ -60,42 +64,62 @@ TableForm::TableForm(int formSlot, const char* caption, const StringGridLayout& 
   connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TableForm::AddKeyHelp(std::initializer_list<const char*> more) {
+QGridLayout* TableForm::KeyHelp(std::initializer_list<const char*> more, int columns) {
   static_assert(std::size(kMoveHelpLabels) == std::size(kGridMoveHelp));
+  std::vector<QLabel*> labels;
   for (std::size_t i = 0; i < std::size(kGridMoveHelp); ++i) {
-    side_->addWidget(Numbered(Plain(kGridMoveHelp[i]), kMoveHelpLabels[i]));
+    labels.push_back(Numbered(Plain(kGridMoveHelp[i]), kMoveHelpLabels[i]));
   }
   std::size_t i = 0;
   for (const char* line : more) {
     QLabel* label = Plain(line);
     if (i < std::size(kMoreHelpLabels)) Numbered(label, kMoreHelpLabels[i++]);
-    side_->addWidget(label);
+    labels.push_back(label);
   }
+  auto* help = new QGridLayout();
+  const int count = static_cast<int>(labels.size());
+  const int rows = (count + columns - 1) / columns;
+  for (int n = 0; n < count; ++n) help->addWidget(labels[n], n % rows, n / rows);
+  return help;
 }
 
-void TableForm::AddPanel(std::span<const char* const> lines, bool red) {
+QFrame* TableForm::Panel(std::span<const char* const> lines, bool red) {
   auto* panel = new QFrame();
   panel->setObjectName("Panel1");
   panel->setFrameShape(QFrame::StyledPanel);
   auto* layout = new QVBoxLayout(panel);
+  layout->setSpacing(2);  // the lines of a note read as one text
   int number = kFirstPanelLabel;
   for (const char* line : lines) {
     if (number == kF2HelpLabel) ++number;
     layout->addWidget(Numbered(red ? RedNote(line) : Plain(line), number++));
   }
-  side_->addWidget(panel);
+  return panel;
 }
 
-PreviewTableForm::PreviewTableForm(int formSlot, const char* caption,
-                                   const StringGridLayout& grid, QWidget* parent, int redrawMode,
-                                   const TableCells*& port, int (*drawRow)(int row, Rgb colour))
+void TableForm::AddKeyHelp(std::initializer_list<const char*> more) {
+  side_->addLayout(KeyHelp(more));
+}
+
+void TableForm::AddPanel(std::span<const char* const> lines, bool red) {
+  side_->addWidget(Panel(lines, red));
+}
+
+void TableForm::ButtonsInOneRow(std::initializer_list<QPushButton*> before) {
+  buttons_->setDirection(QBoxLayout::LeftToRight);
+  int at = 0;
+  for (QPushButton* button : before) buttons_->insertWidget(at++, button);
+}
+
+PreviewTableForm::PreviewTableForm(int formSlot, const char* caption, const StringGridLayout& grid,
+                                   QWidget* parent, int redrawMode, const TableCells*& port,
+                                   int (*drawRow)(int row, Rgb colour))
     : TableForm(formSlot, caption, grid, parent),
       redrawMode_(redrawMode),
       port_(port),
       drawRow_(drawRow) {
   port_ = StringGrid1();
-  connect(StringGrid1(), &StringGrid::CellSelected, this,
-          &PreviewTableForm::StringGrid1SelectCell);
+  connect(StringGrid1(), &StringGrid::CellSelected, this, &PreviewTableForm::StringGrid1SelectCell);
   connect(StringGrid1(), &StringGrid::Exited, this, [this] { RedrawView(redrawMode_); });
 }
 

@@ -9,6 +9,9 @@
 #include "dialogs/string_grid.h"
 #include "platform/qt/qt_file_dialog.h"
 
+class QBoxLayout;
+class QFrame;
+class QGridLayout;
 class QPushButton;
 class QVBoxLayout;
 
@@ -16,8 +19,8 @@ namespace selvana {
 
 // The key help beside every table editor's grid, Esc's line excepted.
 inline constexpr const char* kGridMoveHelp[] = {
-    "Enter :次に移動", "Tab   :次に移動", "[→]  :右に移動", "[←]  :左に移動",
-    "[↑]  :上に移動", "[↓]  :下に移動", "PageUp:次の画面", "PageDn:前の画面",
+    "Enter :次に移動", "Tab   :次に移動", "[→]  :右に移動",  "[←]  :左に移動",
+    "[↑]  :上に移動",  "[↓]  :下に移動",  "PageUp:次の画面", "PageDn:前の画面",
 };
 // The red note of the coordinate grids: a row with one value empty is no data.
 inline constexpr const char* kHalfRowNote[] = {"ＸＹの一方が空", "白のデータは無", "効です。"};
@@ -50,11 +53,16 @@ class TableForm : public SettingsForm {
   // The right-hand column, above the OK and Cancel buttons.
   QVBoxLayout* Side() const { return side_; }
   // The key help: kGridMoveHelp with the given Esc line (and more lines) after it, named
-  // Label1..Label9 with Esc as Label4 and the line after it (F2) as Label20.
+  // Label1..Label9 with Esc as Label4 and the line after it (F2) as Label20, filled column by
+  // column into the given count of columns.
+  static QGridLayout* KeyHelp(std::initializer_list<const char*> more, int columns = 1);
   void AddKeyHelp(std::initializer_list<const char*> more);
   // A framed panel (Panel1) of lines (Label10 on, Label20 left to the F2 line), in red or in the
   // window's colour.
+  static QFrame* Panel(std::span<const char* const> lines, bool red);
   void AddPanel(std::span<const char* const> lines, bool red);
+  // Puts OK and Cancel side by side, after the given buttons, instead of one under the other.
+  void ButtonsInOneRow(std::initializer_list<QPushButton*> before);
 
   virtual void OkClick() = 0;
 
@@ -65,6 +73,7 @@ class TableForm : public SettingsForm {
   FileDialog* files_ = &qtFiles_;
   StringGrid* grid_;
   QVBoxLayout* side_;
+  QBoxLayout* buttons_;
   QPushButton* ok_;
   QPushButton* cancel_;
 };
@@ -76,9 +85,8 @@ class PreviewTableForm : public TableForm {
   Q_OBJECT
 
  protected:
-  PreviewTableForm(int formSlot, const char* caption, const StringGridLayout& grid,
-                   QWidget* parent, int redrawMode, const TableCells*& port,
-                   int (*drawRow)(int row, Rgb colour));
+  PreviewTableForm(int formSlot, const char* caption, const StringGridLayout& grid, QWidget* parent,
+                   int redrawMode, const TableCells*& port, int (*drawRow)(int row, Rgb colour));
   ~PreviewTableForm() override;
 
   void resizeEvent(QResizeEvent* event) override;

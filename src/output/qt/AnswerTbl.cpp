@@ -7,6 +7,7 @@
 #include <QResizeEvent>
 #include <QTabBar>
 #include <QTableWidget>
+#include <algorithm>
 
 #include "mainwin/form_sizes.h"
 
@@ -33,6 +34,8 @@ QTableWidgetItem* FactorItem(const std::string& text, bool minimum) {
   return item;
 }
 
+constexpr int kColumnWidth = 64;
+
 }  // namespace
 
 TAns_Frm::TAns_Frm(QWidget* parent)
@@ -55,7 +58,7 @@ TAns_Frm::TAns_Frm(QWidget* parent)
   grid_->horizontalHeader()->hide();
   grid_->verticalHeader()->hide();
   grid_->verticalHeader()->setDefaultSectionSize(20);
-  grid_->horizontalHeader()->setDefaultSectionSize(64);
+  grid_->horizontalHeader()->setDefaultSectionSize(kColumnWidth);
   button1_->setObjectName("Button1");
   connect(button1_, &QPushButton::clicked, this, [this] { done(1); });
   connect(tabs_, &QTabBar::currentChanged, this, [this](int) { TabControl1Change(); });
@@ -89,10 +92,16 @@ void TAns_Frm::FillGrid() {
     for (int column = 0; column < grid_->columnCount(); ++column) {
       const std::string& text = cells[row][column];
       const bool head = row == 0 || column == 0;
-      grid_->setItem(row, column,
-                     head ? HeadItem(text, palette())
-                          : FactorItem(text, shown_.IsMinimumCell(row, column)));
+      grid_->setItem(
+          row, column,
+          head ? HeadItem(text, palette()) : FactorItem(text, shown_.IsMinimumCell(row, column)));
     }
+  }
+  // A column keeps its 64 pixels unless its texts need more ("-120.500", "1001.000"), so no
+  // value is cut short.
+  for (int column = 0; column < grid_->columnCount(); ++column) {
+    grid_->resizeColumnToContents(column);
+    grid_->setColumnWidth(column, std::max(kColumnWidth, grid_->columnWidth(column)));
   }
 }
 

@@ -1,5 +1,6 @@
 // Every dialog opened at its saved size, the default one or a far too small one from a damaged
-// settings file, still shows each of its buttons, edits and labels whole inside the window.
+// settings file, still shows each of its buttons, edits and labels whole inside the window; and
+// no dialog needs more height than its default size or more width than a 1024 x 768 screen.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -21,6 +22,7 @@
 #include "dialogs/LineJkn2.h"
 #include "dialogs/NenTBL.h"
 #include "dialogs/PAnzen.h"
+#include "dialogs/PLine.h"
 #include "dialogs/XYInput.h"
 #include "dialogs/XYTbl.h"
 #include "dialogs/YaitaJkn.h"
@@ -64,6 +66,9 @@ std::string FirstHiddenControl(QDialog& dialog) {
   return "";
 }
 
+// The width a dialog's client area has on a 1024 x 768 screen, less its frame.
+constexpr int kSmallScreenWidth = 1000;
+
 TEST(DialogSizes, EveryControlFitsAtTheDefaultAndAtATinySavedSize) {
   for (const char* face : {"ＭＳゴシック", "ＭＳ ゴシック"}) {
     QFont::insertSubstitution(QString::fromUtf8(face),
@@ -85,16 +90,24 @@ TEST(DialogSizes, EveryControlFitsAtTheDefaultAndAtATinySavedSize) {
       Case<TNenT_Frm>("cohesion line"),
       Case<TYT_Frm>("sheet pile"),
       Case<TPA_Frm>("partial factors"),
+      Case<TPLine_Frm>("parallel line distance"),
   };
   for (const DialogCase& c : cases) {
     for (const bool tiny : {false, true}) {
       ResetFormSizes();
       std::unique_ptr<SettingsForm> dialog = c.make();
       if (tiny) FormSizes[dialog->FormSlot()] = {40, 30, 0, 0};
+      const int savedHeight = FormSizes[dialog->FormSlot()].Height;
       dialog->show();
       QApplication::processEvents();
       EXPECT_EQ(FirstHiddenControl(*dialog), "") << c.name << (tiny ? " (tiny)" : "");
       dialog->hide();
+      if (tiny) continue;
+      // A dialog taller than its default size would not fit a 768-pixel screen where the
+      // default does, and would write its larger size back into the slot at once.
+      const QSize least = dialog->minimumSizeHint();
+      EXPECT_LE(least.width(), kSmallScreenWidth) << c.name;
+      EXPECT_LE(least.height(), savedHeight) << c.name;
     }
   }
 }

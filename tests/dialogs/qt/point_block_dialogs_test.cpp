@@ -12,6 +12,7 @@
 #include "dialogs/BlockSet.h"
 #include "dialogs/PLine.h"
 #include "dialogs/XYInput.h"
+#include "mainwin/form_sizes.h"
 #include "mainwin/mouse_state.h"
 #include "model/project_model.h"
 #include "support/scripted_message_box.h"
@@ -45,6 +46,17 @@ TEST(PointInputDialog, TypedCoordinatesBecomeTheNewPoint) {
   EXPECT_DOUBLE_EQ(2.5, PointTable[1].X);
   EXPECT_DOUBLE_EQ(-1.0, PointTable[1].Y);
   EXPECT_EQ(1, DataModified);
+}
+
+TEST(PointInputDialog, EachCoordinateEditShowsAWholeNumberAtTheDefaultSize) {
+  ResetFormSizes();
+  TXY_Frm dialog;
+  dialog.show();
+  for (QLineEdit* edit : {dialog.Edit2(), dialog.Edit3()}) {
+    // The widest coordinate "%10.4f" gives, and the frame and margins an edit draws around it.
+    const int needed = edit->fontMetrics().horizontalAdvance("-1234.5678") + 8;
+    EXPECT_GE(edit->width(), needed) << edit->objectName().toStdString();
+  }
 }
 
 TEST(BlockConstantsDialog, ANewBlockSwitchedToWaterKeepsItsUnitWeightOnly) {

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStyledItemDelegate>
 #include <QtTest/QTest>
 #include <tuple>
 #include <utility>
@@ -84,6 +85,37 @@ TEST(TableDialogs, HelpAndPanelLabelsCarryTheirNames) {
   for (const auto& [dialog, name, text] : cases) {
     const auto* label = dialog->findChild<QLabel*>(name);
     EXPECT_EQ(label ? label->text().toStdString() : "missing", text) << name;
+  }
+}
+
+// A typed value as its cell shows it, at the grid's own column width.
+struct ShownCell {
+  const char* editor;
+  StringGrid* grid;
+  int col;
+  const char* text;
+};
+
+TEST(TableDialogs, ShownValuesFitTheirColumns) {
+  TXYT_Frm points;
+  TLNT_Frm lines;
+  TPA_Frm factors;
+  const ShownCell cases[] = {
+      {"point table", points.StringGrid1(), 1, "-1234.5678"},
+      {"line table, kind", lines.StringGrid1(), 1, "7"},
+      {"line table, end", lines.StringGrid1(), 3, "999"},
+      {"partial factors", factors.StringGrid1(), 1, "12.5"},
+  };
+  for (const ShownCell& c : cases) {
+    c.grid->SetCell(c.col, 1, c.text);
+    const int column = c.col - 1;  // the model has no column of row numbers
+    const QModelIndex cell = c.grid->model()->index(0, column);
+    const auto* delegate = static_cast<QStyledItemDelegate*>(c.grid->itemDelegate());
+    const QString shown = delegate->displayText(cell.data(), QLocale::c());
+    // The style draws a margin of a few pixels on each side of the text.
+    const int needed = c.grid->fontMetrics().horizontalAdvance(shown) + 6;
+    EXPECT_LE(needed, c.grid->columnWidth(column))
+        << c.editor << ": '" << shown.toStdString() << "'";
   }
 }
 

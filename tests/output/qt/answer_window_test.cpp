@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QTabBar>
 #include <QTableWidget>
 
@@ -40,6 +41,21 @@ TEST(AnswerWindow, TabsFollowTheOrdersWithRecordsAndShowTheirOwnOrder) {
   EXPECT_EQ(window.Shown().Order, 3);
   EXPECT_EQ(window.StringGrid1()->columnCount(), 2);
   EXPECT_EQ(Cell(window, 0, 1), "7.000");
+  window.hide();
+}
+
+TEST(AnswerWindow, WideValuesShowWhole) {
+  Add(1, -120.5, 35.25, 1001.25);
+  Add(1, 4, 35.25, 1.5);
+  TAns_Frm window;
+  window.show();
+  const QTableWidget& grid = *window.StringGrid1();
+  for (const auto& [row, column] : {std::pair{0, 1}, std::pair{1, 1}}) {
+    const QString text = grid.item(row, column)->text();  // "-120.500", "1001.250"
+    // The cell also holds the margins the style draws on both sides of its text.
+    const int needed = QFontMetrics(grid.font()).horizontalAdvance(text) + 6;
+    EXPECT_GE(grid.columnWidth(column), needed) << text.toStdString();
+  }
   window.hide();
 }
 

@@ -35,7 +35,8 @@ TMsg_Frm::TMsg_Frm(QWidget* parent)
   }
   panel1_ = new QLabel(QString::fromUtf8("計算中止"), this);
   panel1_->setObjectName("Panel1");
-  panel1_->setGeometry(332, 164, 104, 38);
+  // The stop face sits in the lower right corner, where the abort window covers it.
+  panel1_->setGeometry(kWidth - 112, 164, 104, 38);
   panel1_->setAlignment(Qt::AlignCenter);
   panel1_->setFrameStyle(QFrame::Panel | QFrame::Raised);
   panel1_->setLineWidth(2);

@@ -8,9 +8,10 @@ class QLabel;
 
 namespace selvana {
 
-// The progress window's designed outer size, and the frame that the design's layout assumes
-// around its client area: 3-pixel borders and a 19-pixel caption.
-inline constexpr int kMsgOuterWidth = 450;
+// The progress window's outer size, and the frame that the layout assumes around its client
+// area: 3-pixel borders and a 19-pixel caption. The width holds the widest line a search writes,
+// the angle range of the straight line from a point (57 half-width columns of 8 pixels).
+inline constexpr int kMsgOuterWidth = 480;
 inline constexpr int kMsgOuterHeight = 228;
 inline constexpr int kMsgBorder = 3;
 inline constexpr int kMsgCaption = 19;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFont>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -36,7 +37,7 @@ class ProgressWindows : public ::testing::Test {
 
 TEST_F(ProgressWindows, AbortWindowLiesFourPixelsInsideTheProgressWindowsCorner) {
   const QRect m = msg->OuterGeometry();
-  EXPECT_EQ(m.size(), QSize(450, 228));
+  EXPECT_EQ(m.size(), QSize(480, 228));
   EXPECT_EQ(stop->x(), m.left() + m.width() - 104 - 4);
   EXPECT_EQ(stop->y(), m.top() + m.height() - 38 - 4);
   EXPECT_EQ(msg->windowTitle().toStdString(), "メッセージの表示");
@@ -45,11 +46,11 @@ TEST_F(ProgressWindows, AbortWindowLiesFourPixelsInsideTheProgressWindowsCorner)
 
 TEST_F(ProgressWindows, DesignedFrameGivesTheOuterSizeAndPutsTheAbortWindowOverPanel1) {
   const QSize frame(2 * kMsgBorder, 2 * kMsgBorder + kMsgCaption);
-  EXPECT_EQ(msg->size() + frame, QSize(450, 228));
-  // In that frame Panel1 lies at (335, 186); the abort window 4 px inside the lower right corner.
+  EXPECT_EQ(msg->size() + frame, QSize(480, 228));
+  // In that frame Panel1 lies at (365, 186); the abort window 4 px inside the lower right corner.
   const QPoint panel = msg->Panel1()->pos() + QPoint(kMsgBorder, kMsgBorder + kMsgCaption);
   const QPoint face = stop->pos() - msg->pos();
-  EXPECT_EQ(face, QPoint(450 - 104 - 4, 228 - 38 - 4));
+  EXPECT_EQ(face, QPoint(480 - 104 - 4, 228 - 38 - 4));
   EXPECT_EQ(face.y(), panel.y());
   EXPECT_LE(std::abs(face.x() - panel.x()), 8);  // the design leaves it a few pixels right
 }
@@ -59,6 +60,23 @@ TEST_F(ProgressWindows, LinesTakeTheCalculationsTexts) {
   progress.SetLine(9, "ignored");
   EXPECT_EQ(msg->Line(2)->text().toStdString(), "円形中心　X =   1.000");
   EXPECT_TRUE(msg->Line(8)->text().isEmpty());
+}
+
+TEST_F(ProgressWindows, WidestLinesOfTheSearchesShowWhole) {
+  // The program's font substitution, made before the window is built as at start-up.
+  QFont::insertSubstitution(QString::fromUtf8("ＭＳ ゴシック"), "UmePlus Gothic");
+  const TMsg_Frm window;
+  // Every "%8.3f" of a search line is eight characters wide whatever its value.
+  const char* widest[] = {
+      "　　すべり角範囲　 α=-100.000 ～ 100.000 (step  10.000 )",
+      "円形中心　X =-100.000 ～ 100.000 (step  10.000 )",
+      "すべり円  (X,Y)=-10.000,-10.000 R= 10.000 F=1.000",
+  };
+  for (const char* line : widest) {
+    const QLabel* label = window.Line(3);
+    const int needed = label->fontMetrics().horizontalAdvance(QString::fromUtf8(line));
+    EXPECT_LE(needed, label->width()) << line;
+  }
 }
 
 TEST_F(ProgressWindows, ShowKeepsTheAbortWindowModalUntilHide) {
@@ -88,7 +106,8 @@ TEST_F(ProgressWindows, ClickWaitingForTheAbortWindowStopsAtTheNextPoll) {
 
 TEST_F(ProgressWindows, KeyOnTheAbortWindowStops) {
   progress.Show();
-  QApplication::postEvent(stop.get(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier));
+  QApplication::postEvent(stop.get(),
+                          new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier));
   EXPECT_TRUE(progress.PollStop());
 }
 
