@@ -125,8 +125,7 @@ TEST_F(AnnotationTest, CircleLabelsAndMarksLeaveTheProjectUnmodified) {
 }
 
 TEST_F(AnnotationTest, LineDrawFlagsFollowTheCommand) {
-  test::PutPoint(0, 0.0, 0.0);
-  test::PutPoint(1, 4.0, 0.0);
+  test::PutPoints({{0.0, 0.0}, {4.0, 0.0}});
   test::PutLine(0, kLineBoundary, 0, 1);
   Run(C::LNotDraw);
   Click(2.0, 0.5);

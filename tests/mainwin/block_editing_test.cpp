@@ -5,13 +5,11 @@
 
 #include "mainwin/editor_test_support.h"
 #include "model/project_model.h"
-#include "support/scripted_message_box.h"
 
 namespace selvana {
 namespace {
 
 using C = MainCommand;
-constexpr char kAsk[] = "確認";
 
 class BlockEditingTest : public test::EditorFixture {
  protected:
@@ -57,10 +55,8 @@ TEST_F(BlockEditingTest, EditingOrDeletingWithoutBlocksDoesNothing) {
 
 TEST_F(BlockEditingTest, AMoveIsConfirmedOrPutBack) {
   test::PutBlock(0, 1.0, 1.0);
-  test::ScriptedMessageBox box;
-  box.Expect("ブロックを移動してよろしいですか？", kAsk, MsgAnswer::No)
-      .Expect("ブロックを移動してよろしいですか？", kAsk, MsgAnswer::Yes)
-      .Expect("ブロックを削除してよろしいですか？", kAsk, MsgAnswer::Yes);
+  Ask("ブロックを移動してよろしいですか？", {MsgAnswer::No, MsgAnswer::Yes});
+  Ask("ブロックを削除してよろしいですか？", {MsgAnswer::Yes});
   Run(C::BMove);
   Click(1.0, 1.0);
   Click(0.5, 0.5);
@@ -83,9 +79,7 @@ TEST_F(BlockEditingTest, ACopyAbandonedInAnyWayLeavesTheTableAsItWas) {
   test::PutBlock(0, 1.0, 1.0);
   BlockTable[0].UnitWeight = 18.0;
   BlockTable[1].UnitWeight = 7.0;  // the stale content of the slot the copy takes
-  test::ScriptedMessageBox box;
-  box.Expect("ブロックを複写してよろしいですか？", kAsk, MsgAnswer::No)
-      .Expect("ブロックを複写してよろしいですか？", kAsk, MsgAnswer::Yes);
+  Ask("ブロックを複写してよろしいですか？", {MsgAnswer::No, MsgAnswer::Yes});
   Run(C::BCopy);
   Click(1.0, 1.0);  // copied, never placed
   EXPECT_EQ(1, BlockTable[1].Number);

@@ -8,16 +8,14 @@
 #include "mainwin/editor_test_support.h"
 #include "mainwin/mouse_modes.h"
 #include "model/project_model.h"
-#include "support/scripted_message_box.h"
 
 namespace selvana {
 namespace {
 
 using test::PutLine;
 using test::PutPoint;
+using test::PutPoints;
 using C = MainCommand;
-
-constexpr char kAsk[] = "確認";
 
 // The boundary lines as sorted end pairs, in table order.
 std::vector<std::pair<int, int>> BoundaryLines() {
@@ -32,12 +30,7 @@ std::vector<std::pair<int, int>> BoundaryLines() {
 
 using Lines = std::vector<std::pair<int, int>>;
 
-// Points from slot 0 on, and boundary lines from slot 0 on.
-void PutPoints(std::initializer_list<std::pair<double, double>> points) {
-  int slot = 0;
-  for (const auto& [x, y] : points) PutPoint(slot++, x, y);
-}
-
+// Boundary lines from slot 0 on.
 void PutBoundaryLines(const Lines& lines) {
   int slot = 0;
   for (const auto& [p1, p2] : lines) PutLine(slot++, kLineBoundary, p1, p2);
@@ -54,9 +47,7 @@ class ConstructionTest : public test::EditorFixture {
 
 TEST_F(ConstructionTest, CrossingLinesGiveOnePointAndFourLines) {
   PutCross();
-  test::ScriptedMessageBox box;
-  box.Expect("交点を追加してよろしいですか？", kAsk, MsgAnswer::No)
-      .Expect("交点を追加してよろしいですか？", kAsk, MsgAnswer::Yes);
+  Ask("交点を追加してよろしいですか？", {MsgAnswer::No, MsgAnswer::Yes});
   Run(C::KAdd);
   Click(1.0, 1.0);
   EXPECT_EQ(1701, MouseState.MouseMode);
@@ -81,9 +72,7 @@ TEST_F(ConstructionTest, CrossingLinesGiveOnePointAndFourLines) {
 TEST_F(ConstructionTest, APointOnAnExtensionSplitsOnlyTheLineHoldingIt) {
   PutPoints({{0.0, 0.0}, {4.0, 0.0}, {2.0, 1.0}, {2.0, 3.0}, {6.0, 1.0}, {6.0, 3.0}});
   PutBoundaryLines({{0, 1}, {2, 3}, {4, 5}});
-  test::ScriptedMessageBox box;
-  box.Expect("交点を追加してよろしいですか？", kAsk, MsgAnswer::Yes)
-      .Expect("交点を追加してよろしいですか？", kAsk, MsgAnswer::Yes);
+  Ask("交点を追加してよろしいですか？", {MsgAnswer::Yes, MsgAnswer::Yes});
   Run(C::KAdd);
   Click(2.0, 2.0);  // the short vertical line; the crossing (2, 0) lies on line 0 only
   Click(3.0, 0.0);
@@ -100,8 +89,7 @@ TEST_F(ConstructionTest, APointOnAnExtensionSplitsOnlyTheLineHoldingIt) {
 TEST_F(ConstructionTest, AHorizontalFarAwayStillMeetsTheLine) {
   PutPoints({{0.0, 0.0}, {0.0, 10.0}, {500.0, 5.0}});
   PutBoundaryLines({{0, 1}});
-  test::ScriptedMessageBox box;
-  box.Expect("水平交点を追加してよろしいですか？", kAsk, MsgAnswer::Yes);
+  Ask("水平交点を追加してよろしいですか？", {MsgAnswer::Yes});
   Run(C::HAdd);
   Click(0.0, 1.0);
   Click(500.0, 5.0);
@@ -114,9 +102,7 @@ TEST_F(ConstructionTest, AHorizontalFarAwayStillMeetsTheLine) {
 TEST_F(ConstructionTest, MovingToAFootAndAnsweringNoRestoresThePointExactly) {
   PutPoints({{0.0, 0.0}, {10.0, 0.0}, {3.3, 7.1}, {6.0, 5.0}});
   PutBoundaryLines({{0, 1}});
-  test::ScriptedMessageBox box;
-  box.Expect("垂線の足に移動してよろしいですか？", kAsk, MsgAnswer::No)
-      .Expect("垂線の足に移動してよろしいですか？", kAsk, MsgAnswer::Yes);
+  Ask("垂線の足に移動してよろしいですか？", {MsgAnswer::No, MsgAnswer::Yes});
   Run(C::SMove);
   Click(3.3, 7.1);
   EXPECT_EQ(1811, MouseState.MouseMode);
@@ -139,10 +125,8 @@ TEST_F(ConstructionTest, MovingToAFootAndAnsweringNoRestoresThePointExactly) {
 TEST_F(ConstructionTest, FailuresAndFullTablesChangeNothing) {
   PutCross();
   PutPoint(4, 2.0005, 1.9995);  // within 0.001 m of the crossing
-  test::ScriptedMessageBox box;
-  box.Expect("交点の近くに点があるため追加できません！", kAsk)
-      .Expect("線分の数が上限(1024)に達しているため、追加できません。", kAsk)
-      .Expect("線分の数が上限(1024)に達しているため、追加できません。", kAsk);
+  Ask("交点の近くに点があるため追加できません！");
+  Ask("線分の数が上限(1024)に達しているため、追加できません。", {MsgAnswer::Ok, MsgAnswer::Ok});
   Run(C::KAdd);
   Click(1.0, 1.0);
   Click(1.0, 3.0);
@@ -166,9 +150,8 @@ TEST_F(ConstructionTest, FailuresAndFullTablesChangeNothing) {
 TEST_F(ConstructionTest, JoinNeedsASharedEndAndDivideSplits) {
   PutPoints({{0.0, 0.0}, {2.0, 0.0}, {4.0, 0.0}, {0.0, 3.0}, {4.0, 3.0}});
   PutBoundaryLines({{0, 1}, {1, 2}, {3, 4}});
-  test::ScriptedMessageBox box;
-  box.Expect("線分を合成してよろしいですか？", kAsk, MsgAnswer::Yes)
-      .Expect("線分を分割してよろしいですか？", kAsk, MsgAnswer::Yes);
+  Ask("線分を合成してよろしいですか？", {MsgAnswer::Yes});
+  Ask("線分を分割してよろしいですか？", {MsgAnswer::Yes});
   Run(C::Gousei);
   Click(1.0, 0.0);
   Click(2.0, 3.0);  // shares no end: ignored
@@ -190,9 +173,7 @@ TEST_F(ConstructionTest, JoinNeedsASharedEndAndDivideSplits) {
 TEST_F(ConstructionTest, ChangingALinesEndToItsOtherEndRemovesIt) {
   PutPoints({{0.0, 0.0}, {4.0, 0.0}, {4.0, 3.0}});
   PutBoundaryLines({{0, 1}});
-  test::ScriptedMessageBox box;
-  box.Expect("端点を変更してよろしいですか？", kAsk, MsgAnswer::Yes)
-      .Expect("端点を変更してよろしいですか？", kAsk, MsgAnswer::Yes);
+  Ask("端点を変更してよろしいですか？", {MsgAnswer::Yes, MsgAnswer::Yes});
   Run(C::Tanten);
   Click(3.0, 0.0);  // nearer end: point 1
   EXPECT_EQ(1, MouseState.SelectedIndex);

@@ -15,7 +15,6 @@
 #include "mainwin/file_commands.h"
 #include "mainwin/file_commands_fakes.h"
 #include "model/project_model.h"
-#include "support/scripted_message_box.h"
 #include "support/temp_folder.h"
 #include "view/view_state.h"
 
@@ -43,7 +42,7 @@ class DrawFromNothing : public test::EditorFixture {
   }
 
   void AddPoint(const XY& p) {
-    box.Expect("点を追加してよろしいですか？", "確認", MsgAnswer::Yes);
+    Ask("点を追加してよろしいですか？", {MsgAnswer::Yes});
     Click(p.first, p.second);
   }
   // One chain of lines of a kind through the points, then back to the chain's first step.
@@ -58,8 +57,6 @@ class DrawFromNothing : public test::EditorFixture {
     dialogs.blockConstants = [form] { return StoreBlockConstants(form); };
     Click(seed.first, seed.second);
   }
-
-  test::ScriptedMessageBox box;
 };
 
 TEST_F(DrawFromNothing, DrawnSavedReopenedAndCalculated) {

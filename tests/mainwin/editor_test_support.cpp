@@ -41,6 +41,11 @@ void PutPoint(int slot, double x, double y) {
   PointCount = std::max(PointCount, slot + 1);
 }
 
+void PutPoints(std::initializer_list<std::pair<double, double>> points) {
+  int slot = 0;
+  for (const auto& [x, y] : points) PutPoint(slot++, x, y);
+}
+
 void PutLine(int slot, int kind, int p1, int p2) {
   LineTable[slot] = LineRecord{kind, p1, p2, 1};
   LineCount = std::max(LineCount, slot + 1);

@@ -2,10 +2,13 @@
 // button, dialogs answered by the test, and clicks given in model metres.
 #pragma once
 #include <functional>
+#include <initializer_list>
 #include <string>
+#include <utility>
 
 #include "mainwin/main_commands.h"
 #include "mainwin/mouse_editor.h"
+#include "support/scripted_message_box.h"
 #include "view/view_test_support.h"
 
 namespace selvana::test {
@@ -48,16 +51,22 @@ class EditorFixture : public ViewFixture {
   void RightClick() { Click(0.0, 0.0, MouseButton::Right); }
   // Moves the mouse over the view to model position (x, y).
   void Move(double x, double y);
+  // Expects the editor's box `text` under its caption once per answer, in order.
+  void Ask(const std::string& text, std::initializer_list<MsgAnswer> answers = {MsgAnswer::Ok}) {
+    for (MsgAnswer answer : answers) box.Expect(text, "確認", answer);
+  }
 
   RecordingWindow window;
   AnsweringDialogs dialogs;
   MouseEditor editor{window, dialogs};
   CommandTable commands;
+  ScriptedMessageBox box;  // a box the test did not ask for fails it
 };
 
-// Model pieces: a used point at a slot, a line, a unit square of boundary lines from (x, y)
-// with points at slots first..first + 3, a block seed.
+// Model pieces: a used point at a slot, points at slots 0, 1, ..., a line, a unit square of
+// boundary lines from (x, y) with points at slots first..first + 3, a block seed.
 void PutPoint(int slot, double x, double y);
+void PutPoints(std::initializer_list<std::pair<double, double>> points);
 void PutLine(int slot, int kind, int p1, int p2);
 void PutSquare(int first, double x, double y, double size);
 void PutBlock(int slot, double x, double y);

@@ -65,6 +65,17 @@ class FileCommandsTest : public test::ViewFixture {
     DataModified = 1;
   }
 
+  // Names the project "Blocked" and puts a folder where its file goes: saving it fails.
+  void BlockSaving() {
+    cm.ProjectFileName = "Blocked";
+    std::filesystem::create_directory(dir.File("Blocked.SDW"));
+  }
+  static constexpr char kBlockedSaveMessage[] =
+      "斜面安定検討データファイル(Blocked.SDW) を保存できませんでした。";
+
+  // Answers the question whether to save the changed project first.
+  void AnswerClose(MsgAnswer answer) { box.Expect(kCloseQuestion, "確認", answer); }
+
   test::TempFolder dir;
   test::KeepCurrentDirectory keep;  // destroyed before the folder is removed
   test::ScriptedFileDialog files;
@@ -74,14 +85,14 @@ class FileCommandsTest : public test::ViewFixture {
   test::CaptionRecorder window;
   std::vector<std::string>& captions = window.captions;
   FileCommands commands{{files, printer, dxf, window}};
+  ScriptedMessageBox box;  // a box the test did not ask for fails it
 };
 
 // --- The save prompt and a new project ---
 
 TEST_F(FileCommandsTest, NewWithCancelKeepsEverything) {
   ModifiedProject();
-  ScriptedMessageBox box;
-  box.Expect(kCloseQuestion, "確認", MsgAnswer::Cancel);
+  AnswerClose(MsgAnswer::Cancel);
   commands.New_DataClick();
   EXPECT_EQ(2, PointCount);
   EXPECT_EQ(1, DataModified);
@@ -90,8 +101,7 @@ TEST_F(FileCommandsTest, NewWithCancelKeepsEverything) {
 
 TEST_F(FileCommandsTest, NewWithNoResetsTheProjectAndBlackensTheView) {
   ModifiedProject();
-  ScriptedMessageBox box;
-  box.Expect(kCloseQuestion, "確認", MsgAnswer::No);
+  AnswerClose(MsgAnswer::No);
   canvas.Clear();
   commands.New_DataClick();
   EXPECT_EQ(0, PointCount);
@@ -113,8 +123,7 @@ TEST_F(FileCommandsTest, YesSavesANamedProjectBeforeGoingOn) {
   ASSERT_EQ(kWriteOk, WriteProjectFile("Named"));
   AddPoints(1);
   DataModified = 1;
-  ScriptedMessageBox box;
-  box.Expect(kCloseQuestion, "確認", MsgAnswer::Yes);
+  AnswerClose(MsgAnswer::Yes);
   commands.New_DataClick();
   EXPECT_EQ(0, PointCount);
   ResetProjectData();
@@ -124,8 +133,7 @@ TEST_F(FileCommandsTest, YesSavesANamedProjectBeforeGoingOn) {
 
 TEST_F(FileCommandsTest, YesWithCancelledSaveAsStopsTheOpen) {
   ModifiedProject();
-  ScriptedMessageBox box;
-  box.Expect(kCloseQuestion, "確認", MsgAnswer::Yes);
+  AnswerClose(MsgAnswer::Yes);
   files.Answer("");  // the save-as dialog is cancelled; no open dialog may follow
   commands.OpenClick();
   ASSERT_EQ(1u, files.shown.size());
@@ -136,11 +144,9 @@ TEST_F(FileCommandsTest, YesWithCancelledSaveAsStopsTheOpen) {
 
 TEST_F(FileCommandsTest, YesWithFailedSaveStopsTheNewProject) {
   ModifiedProject();
-  cm.ProjectFileName = "Blocked";
-  std::filesystem::create_directory(dir.File("Blocked.SDW"));  // a folder where the file goes
-  ScriptedMessageBox box;
-  box.Expect(kCloseQuestion, "確認", MsgAnswer::Yes)
-      .Expect("斜面安定検討データファイル(Blocked.SDW) を保存できませんでした。", "error");
+  BlockSaving();
+  AnswerClose(MsgAnswer::Yes);
+  box.Expect(kBlockedSaveMessage, "error");
   commands.New_DataClick();
   EXPECT_EQ(2, PointCount);
   EXPECT_EQ(1, DataModified);
@@ -180,10 +186,8 @@ TEST_F(FileCommandsTest, SaveWritesIntoTheDataFolderWhateverTheCurrentDirectory)
 
 TEST_F(FileCommandsTest, FailedSaveKeepsTheProjectModified) {
   ModifiedProject();
-  cm.ProjectFileName = "Blocked";
-  std::filesystem::create_directory(dir.File("Blocked.SDW"));
-  ScriptedMessageBox box;
-  box.Expect("斜面安定検討データファイル(Blocked.SDW) を保存できませんでした。", "error");
+  BlockSaving();
+  box.Expect(kBlockedSaveMessage, "error");
   EXPECT_FALSE(commands.SaveClick());
   EXPECT_EQ(1, DataModified);
 }
@@ -205,7 +209,6 @@ TEST_F(FileCommandsTest, SaveAsMovesTheDataFolderToTheChosenOne) {
 TEST_F(FileCommandsTest, FailedSaveAsKeepsFolderCaptionAndRecentFiles) {
   ModifiedProject();
   files.Answer(dir.Dir() + "missing/Bank.SDW");
-  ScriptedMessageBox box;
   box.Expect("フォルダ(" + dir.Dir() + "missing/) が見つかりません。", "error");
   EXPECT_FALSE(commands.SaveAsClick());
   EXPECT_EQ(dir.Dir(), DataDir);
@@ -231,7 +234,6 @@ TEST_F(FileCommandsTest, NamesTheModelCannotHoldAreRefused) {
     SCOPED_TRACE(c.name);
     ModifiedProject();
     files.Answer(dir.Dir() + c.fileName);
-    ScriptedMessageBox box;
     box.Expect(StrFormat(c.format, c.fileName.c_str()), "error");
     EXPECT_FALSE(commands.SaveAsClick());
     EXPECT_TRUE(cm.ProjectFileName.empty());
@@ -263,7 +265,6 @@ TEST_F(FileCommandsTest, OpenOfANameCp932SpellsOtherwiseIsRefused) {
   const std::string path = dir.Dir() + "A\u2212B.SDW";
   std::filesystem::rename(WriteProject("", "Plain", 4), path);
   files.Answer(path);
-  ScriptedMessageBox box;
   box.Expect(StrFormat(kNameNotCp932Message, "A\u2212B.SDW"), "error");
   commands.OpenClick();
   EXPECT_EQ(0, PointCount);
@@ -297,7 +298,6 @@ TEST_F(FileCommandsTest, FailedOpenKeepsFolderCaptionAndRecentFiles) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     files.Answer(c.path);
-    ScriptedMessageBox box;
     box.Expect(c.message, "error");
     commands.OpenClick();
     EXPECT_EQ(dir.Dir(), DataDir);
@@ -327,7 +327,6 @@ TEST_F(FileCommandsTest, RecentFileOpensAndMovesToTheTop) {
 
 TEST_F(FileCommandsTest, RecentFileThatHasGoneStaysListed) {
   RecentFiles = {"/a/A.SDW", dir.Dir() + "Gone.SDW", "", "", ""};
-  ScriptedMessageBox box;
   box.Expect("斜面安定検討データファイル(Gone.SDW) が見つかりません。", "error");
   commands.RecentFileClick(1);
   EXPECT_EQ(dir.Dir() + "Gone.SDW", RecentFiles[1]);
@@ -337,8 +336,7 @@ TEST_F(FileCommandsTest, RecentFileOpensTheClickedFileEvenWhenTheSaveBeforeMoves
   const std::string clicked = WriteProject("site", "Levee", 5);
   RecentFiles = {clicked, "", "", "", ""};
   ModifiedProject();
-  ScriptedMessageBox box;
-  box.Expect(kCloseQuestion, "確認", MsgAnswer::Yes);
+  AnswerClose(MsgAnswer::Yes);
   files.Answer(dir.Dir() + "Saved.SDW");  // the untitled project goes through save as first
   commands.RecentFileClick(0);
   EXPECT_EQ("Levee", cm.ProjectFileName);
@@ -405,7 +403,6 @@ TEST_F(DxfCommand, EmptyTerrainAsksNothingBeforeTheDialog) {
 
 TEST_F(DxfCommand, NoToTheReplaceQuestionEndsTheCommand) {
   AddPoints(3);
-  ScriptedMessageBox box;
   box.Expect(kDxfReplaceQuestion, "確認", MsgAnswer::No);
   commands.DxfClick();  // no file dialog scripted: none may be shown
   EXPECT_EQ(3, PointCount);
@@ -414,7 +411,6 @@ TEST_F(DxfCommand, NoToTheReplaceQuestionEndsTheCommand) {
 TEST_F(DxfCommand, YesReplacesTheTerrain) {
   AddPoints(3);
   files.Answer(WriteDxf());
-  ScriptedMessageBox box;
   box.Expect(kDxfReplaceQuestion, "確認", MsgAnswer::Yes);
   commands.DxfClick();
   EXPECT_EQ(2, PointCount);
@@ -441,8 +437,7 @@ TEST_F(FileCommandsTest, CloseWithYesAndCancelledSaveAsKeepsTheProgramOpen) {
   commands.Register(table);
   ModifiedProject();
   files.Answer("");
-  ScriptedMessageBox box;
-  box.Expect(kCloseQuestion, "確認", MsgAnswer::Yes);
+  AnswerClose(MsgAnswer::Yes);
   EXPECT_FALSE(EndProgramSession(table.SaveProject));
   EXPECT_FALSE(FileExists(dir.File("DROVIK.ini")));
 }

@@ -11,16 +11,14 @@
 #include "mainwin/mouse_modes.h"
 #include "mainwin/point_input.h"
 #include "model/project_model.h"
-#include "support/scripted_message_box.h"
 
 namespace selvana {
 namespace {
 
 using test::PutLine;
 using test::PutPoint;
+using test::PutPoints;
 using C = MainCommand;
-
-constexpr char kAsk[] = "確認";
 
 bool SamePoints(const std::array<PointRecord, kMaxPoints>& a) {
   for (int i = 0; i < kMaxPoints; ++i) {
@@ -52,9 +50,7 @@ TEST_F(MouseEditorTest, OtherButtonInEveryFirstStepGoesIdleAndHidesXY) {
 TEST_F(MouseEditorTest, AddedPointReusesAFreeSlotAndNoChangesNothing) {
   PutPoint(0, 0.0, 0.0);
   PutPoint(2, 2.0, 0.0);  // slot 1 is free
-  test::ScriptedMessageBox box;
-  box.Expect("点を追加してよろしいですか？", kAsk, MsgAnswer::No)
-      .Expect("点を追加してよろしいですか？", kAsk, MsgAnswer::Yes);
+  Ask("点を追加してよろしいですか？", {MsgAnswer::No, MsgAnswer::Yes});
   Run(C::PAdd);
   const auto before = PointTable;
   Click(1.0, 1.0);
@@ -72,10 +68,8 @@ TEST_F(MouseEditorTest, AddedPointReusesAFreeSlotAndNoChangesNothing) {
 TEST_F(MouseEditorTest, AdditionsToAFullTableAreRefused) {
   for (int i = 0; i < kMaxPoints; ++i) PutPoint(i, 0.001 * i - 3.0, -3.0);
   for (int i = 0; i < kMaxLines; ++i) PutLine(i, kLineUncut, i, (i + 1) % kMaxPoints);
-  test::ScriptedMessageBox box;
-  box.Expect("点の数が上限(1024)に達しているため、追加できません。", kAsk)
-      .Expect("線分の数が上限(1024)に達しているため、追加できません。", kAsk)
-      .Expect("線分の数が上限(1024)に達しているため、追加できません。", kAsk);
+  Ask("点の数が上限(1024)に達しているため、追加できません。");
+  Ask("線分の数が上限(1024)に達しているため、追加できません。", {MsgAnswer::Ok, MsgAnswer::Ok});
   Run(C::PAdd);
   Click(1.0, 1.0);
   Run(C::LAddL);
@@ -88,15 +82,12 @@ TEST_F(MouseEditorTest, AdditionsToAFullTableAreRefused) {
 }
 
 TEST_F(MouseEditorTest, DeletingAPointDeletesItsLinesOfEveryKind) {
-  PutPoint(0, 0.0, 0.0);
-  PutPoint(1, 2.0, 0.0);
-  PutPoint(2, 2.0, 2.0);
+  PutPoints({{0.0, 0.0}, {2.0, 0.0}, {2.0, 2.0}});
   for (int kind = kLineBoundary; kind <= kLineResidualWater; ++kind) {
     PutLine(kind - 1, kind, kind % 2 ? 0 : 1, kind >= 5 && kind <= 6 ? 1 : 2);
   }
   PutLine(7, kLineBoundary, 0, 2);  // does not end on point 1
-  test::ScriptedMessageBox box;
-  box.Expect("点を削除してよろしいですか？(関連する線分も削除されます)", kAsk, MsgAnswer::Yes);
+  Ask("点を削除してよろしいですか？(関連する線分も削除されます)", {MsgAnswer::Yes});
   Run(C::PDel);
   Click(1.9, 0.1);
   EXPECT_EQ(-1, PointTable[1].Id);
@@ -109,9 +100,7 @@ TEST_F(MouseEditorTest, DeletingAPointDeletesItsLinesOfEveryKind) {
 }
 
 TEST_F(MouseEditorTest, AThreeClickChainAddsTwoLinesAndGoesOn) {
-  PutPoint(0, 0.0, 0.0);
-  PutPoint(1, 1.0, 0.0);
-  PutPoint(2, 2.0, 1.0);
+  PutPoints({{0.0, 0.0}, {1.0, 0.0}, {2.0, 1.0}});
   Run(C::LAddK);
   Click(0.1, 0.1);
   EXPECT_EQ(511, MouseState.MouseMode);
@@ -138,10 +127,9 @@ TEST_F(MouseEditorTest, ALevelArcLimitAndPointLimitsEndTheirMode) {
   EXPECT_EQ((std::array<int, 3>{kLineSmallArcLimit, 0, 0}),
             (std::array{LineTable[0].Kind, LineTable[0].P1, LineTable[0].P2}));
   EXPECT_EQ(0, MouseState.MouseMode);
-  test::ScriptedMessageBox box;
-  box.Expect("円弧制限点(大)を追加してよろしいですか？", kAsk, MsgAnswer::Yes)
-      .Expect("指定した円弧制限点(大)を削除してしてよろしいですか？", kAsk, MsgAnswer::No)
-      .Expect("指定した残留水位線を削除してしてよろしいですか？", kAsk, MsgAnswer::Yes);
+  Ask("円弧制限点(大)を追加してよろしいですか？", {MsgAnswer::Yes});
+  Ask("指定した円弧制限点(大)を削除してしてよろしいですか？", {MsgAnswer::No});
+  Ask("指定した残留水位線を削除してしてよろしいですか？", {MsgAnswer::Yes});
   Run(C::LAddG);
   Click(0.0, 0.0);
   EXPECT_EQ(kLineLargeArcLimitPoint, LineTable[1].Kind);

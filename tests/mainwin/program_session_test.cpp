@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
+
 #include "mainwin/form_sizes.h"
 #include "platform/program_folders.h"
 #include "mainwin/recent_files.h"
@@ -58,56 +61,42 @@ TEST(ProgramStart, WithoutSettingsFileTheDataFolderIsTheProgramFolder) {
   EXPECT_EQ(FormSizes[kSlotCal].Width, 777);
 }
 
-TEST_F(ProgramClose, UnchangedProjectClosesWithoutAsking) {
-  DataModified = 0;
-  EXPECT_TRUE(EndProgramSession(SaveSucceeding()));
-  EXPECT_EQ(saves, 0);
-  EXPECT_TRUE(SettingsWritten());
-}
-
-TEST_F(ProgramClose, CancelKeepsTheProgramOpenAndWritesNothing) {
-  DataModified = 1;
-  ScriptedMessageBox box;
-  box.Expect(kCloseQuestion, "確認", MsgAnswer::Cancel);
-  EXPECT_FALSE(EndProgramSession(SaveSucceeding()));
-  EXPECT_FALSE(SettingsWritten());
-  EXPECT_EQ(DataModified, 1);
-}
-
-TEST_F(ProgramClose, NoClosesWithoutSaving) {
-  DataModified = 1;
-  ScriptedMessageBox box;
-  box.Expect(kCloseQuestion, "確認", MsgAnswer::No);
-  EXPECT_TRUE(EndProgramSession(SaveSucceeding()));
-  EXPECT_EQ(saves, 0);
-  EXPECT_TRUE(SettingsWritten());
-  EXPECT_EQ(DataModified, -1);  // the model was reset
-}
-
-TEST_F(ProgramClose, YesSavesThenCloses) {
-  DataModified = 1;
-  ScriptedMessageBox box;
-  box.Expect(kCloseQuestion, "確認", MsgAnswer::Yes);
-  EXPECT_TRUE(EndProgramSession(SaveSucceeding()));
-  EXPECT_EQ(saves, 1);
-  EXPECT_TRUE(SettingsWritten());
-}
-
-TEST_F(ProgramClose, YesWhoseSaveFailsKeepsTheProgramOpen) {
-  DataModified = 1;
-  ScriptedMessageBox box;
-  box.Expect(kCloseQuestion, "確認", MsgAnswer::Yes);
-  EXPECT_FALSE(EndProgramSession([] { return false; }));
-  EXPECT_FALSE(SettingsWritten());
-  EXPECT_EQ(DataModified, 1);
-}
-
-TEST_F(ProgramClose, YesWithoutASaveCommandKeepsTheProgramOpen) {
-  DataModified = 1;
-  ScriptedMessageBox box;
-  box.Expect(kCloseQuestion, "確認", MsgAnswer::Yes);
-  EXPECT_FALSE(EndProgramSession(nullptr));
-  EXPECT_FALSE(SettingsWritten());
+// Each answer to the save prompt at close: whether the program closes, how often it saved,
+// whether the settings were written, and the change flag afterwards.
+TEST_F(ProgramClose, EachAnswerClosesOrKeepsTheProgramOpen) {
+  enum class Save { Succeeding, Failing, Missing };
+  struct Case {
+    const char* name;
+    int modified;  // the change flag at close; 0 asks nothing
+    MsgAnswer answer;
+    Save save;
+    bool closes;
+    int saves;
+    int modifiedAfter;  // -1: the model was reset
+  };
+  const Case cases[] = {
+      {"unchanged_project_asks_nothing", 0, MsgAnswer::Cancel, Save::Succeeding, true, 0, -1},
+      {"cancel_writes_nothing", 1, MsgAnswer::Cancel, Save::Succeeding, false, 0, 1},
+      {"no_closes_without_saving", 1, MsgAnswer::No, Save::Succeeding, true, 0, -1},
+      {"yes_saves_then_closes", 1, MsgAnswer::Yes, Save::Succeeding, true, 1, -1},
+      {"yes_whose_save_fails", 1, MsgAnswer::Yes, Save::Failing, false, 0, 1},
+      {"yes_without_a_save_command", 1, MsgAnswer::Yes, Save::Missing, false, 0, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::filesystem::remove(dir.File("DROVIK.ini"));
+    saves = 0;
+    DataModified = c.modified;
+    ScriptedMessageBox box;
+    if (c.modified) box.Expect(kCloseQuestion, "確認", c.answer);
+    std::function<bool()> save = SaveSucceeding();
+    if (c.save == Save::Failing) save = [] { return false; };
+    if (c.save == Save::Missing) save = nullptr;
+    EXPECT_EQ(c.closes, EndProgramSession(save));
+    EXPECT_EQ(c.saves, saves);
+    EXPECT_EQ(c.closes, SettingsWritten());
+    EXPECT_EQ(c.modifiedAfter, DataModified);
+  }
 }
 
 }  // namespace

@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <string>
+#include <vector>
+
 #include "mainwin/recording_menus.h"
 
 namespace selvana {
@@ -15,39 +19,33 @@ void AddAll(std::initializer_list<const char*> paths) {
   for (const char* path : paths) AddRecentFile(path);
 }
 
-TEST(RecentFileOrder, NewestComesFirst) {
-  AddAll({"/a.SDW", "/b.SDW", "/c.SDW"});
-  EXPECT_EQ(RecentFiles[0], "/c.SDW");
-  EXPECT_EQ(RecentFiles[1], "/b.SDW");
-  EXPECT_EQ(RecentFiles[2], "/a.SDW");
-  EXPECT_EQ(RecentFiles[3], "");
-}
-
-TEST(RecentFileOrder, ReopeningItemThreeMovesItToTheTopAndKeepsFourAndFive) {
-  AddAll({"/5.SDW", "/4.SDW", "/3.SDW", "/2.SDW", "/1.SDW"});
-  AddRecentFile("/3.SDW");
-  EXPECT_EQ(RecentFiles, (std::array<std::string, 5>{"/3.SDW", "/1.SDW", "/2.SDW", "/4.SDW",
-                                                     "/5.SDW"}));
-}
-
-TEST(RecentFileOrder, SixthFilePushesTheOldestOut) {
-  AddAll({"/1.SDW", "/2.SDW", "/3.SDW", "/4.SDW", "/5.SDW", "/6.SDW"});
-  EXPECT_EQ(RecentFiles[0], "/6.SDW");
-  EXPECT_EQ(RecentFiles[4], "/2.SDW");
-}
-
-TEST(RecentFileOrder, PathsDifferingInCaseAreDifferentEntries) {
-  AddAll({"/data/A.SDW", "/data/a.SDW"});
-  EXPECT_EQ(RecentFiles[0], "/data/a.SDW");
-  EXPECT_EQ(RecentFiles[1], "/data/A.SDW");
-}
-
-TEST(RecentFileOrder, PathTheSettingsFileCannotKeepIsNotListed) {
-  // "é" has no CP932 code; the wave dash would come back from CP932 as a full-width tilde.
-  AddAll({"/data/A.SDW", "/home/josé/B.SDW", "/data/\u301C/C.SDW", "/data/斜面/D.SDW"});
-  EXPECT_EQ(RecentFiles[0], "/data/斜面/D.SDW");
-  EXPECT_EQ(RecentFiles[1], "/data/A.SDW");
-  EXPECT_EQ(RecentFiles[2], "");
+TEST(RecentFileOrder, NewestFirstWithoutRepeatsAndFiveAtMost) {
+  struct Case {
+    const char* name;
+    std::vector<const char*> added;
+    std::array<std::string, kRecentFileCount> listed;
+  };
+  const Case cases[] = {
+      {"newest_comes_first", {"/a.SDW", "/b.SDW", "/c.SDW"}, {"/c.SDW", "/b.SDW", "/a.SDW"}},
+      {"reopening_item_three_moves_it_to_the_top_and_keeps_four_and_five",
+       {"/5.SDW", "/4.SDW", "/3.SDW", "/2.SDW", "/1.SDW", "/3.SDW"},
+       {"/3.SDW", "/1.SDW", "/2.SDW", "/4.SDW", "/5.SDW"}},
+      {"sixth_file_pushes_the_oldest_out",
+       {"/1.SDW", "/2.SDW", "/3.SDW", "/4.SDW", "/5.SDW", "/6.SDW"},
+       {"/6.SDW", "/5.SDW", "/4.SDW", "/3.SDW", "/2.SDW"}},
+      {"paths_differing_in_case_are_different_entries", {"/data/A.SDW", "/data/a.SDW"},
+       {"/data/a.SDW", "/data/A.SDW"}},
+      // "é" has no CP932 code; the wave dash would come back from CP932 as a full-width tilde.
+      {"path_the_settings_file_cannot_keep_is_not_listed",
+       {"/data/A.SDW", "/home/josé/B.SDW", "/data/\u301C/C.SDW", "/data/斜面/D.SDW"},
+       {"/data/斜面/D.SDW", "/data/A.SDW"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    RecentFiles.fill("");
+    for (const char* path : c.added) AddRecentFile(path);
+    EXPECT_EQ(RecentFiles, c.listed);
+  }
 }
 
 TEST(RecentFileMenu, EmptyListShowsNothing) {

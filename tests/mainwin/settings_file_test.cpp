@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <string>
+#include <vector>
+
 #include "mainwin/form_sizes.h"
 #include "platform/program_folders.h"
 #include "mainwin/recent_files.h"
@@ -70,41 +74,41 @@ TEST(SettingsFileMissing, KeepsFoldersAndGivesDefaultSizes) {
   EXPECT_EQ(RecentFiles[0], "");
 }
 
-TEST(SettingsFileShort, EmptyFileLeavesTheDataFolder) {
-  TempFolder dir;
-  DataDir = "/prog/";
-  dir.Write("DROVIK.ini", "");
-  EXPECT_EQ(ReadSettingsFile(dir.File("DROVIK.ini")), 0);
-  EXPECT_EQ(DataDir, "/prog/");
-  ExpectDefaultSize(12, 600, 500);
-}
-
-TEST(SettingsFileShort, OneLineGivesTheDataFolderOnly) {
-  TempFolder dir;
-  dir.Write("DROVIK.ini", Lines({"/data/"}));
-  ReadSettingsFile(dir.File("DROVIK.ini"));
-  EXPECT_EQ(DataDir, "/data/");
-  for (const std::string& recent : RecentFiles) EXPECT_EQ(recent, "");
-  ExpectDefaultSize(8, 500, 529);
-}
-
-TEST(SettingsFileShort, EndingInsideTheRecentFilesLeavesTheRestEmpty) {
-  TempFolder dir;
-  dir.Write("DROVIK.ini", Lines({"/data/", "/data/A.SDW", "/data/B.SDW"}));
-  ReadSettingsFile(dir.File("DROVIK.ini"));
-  EXPECT_EQ(RecentFiles[1], "/data/B.SDW");
-  EXPECT_EQ(RecentFiles[2], "");  // not a repeat of the last line read
-  EXPECT_EQ(RecentFiles[4], "");
-  ExpectDefaultSize(1, 777, 625);
-}
-
-TEST(SettingsFileShort, EndingInsideTheSizesKeepsDefaultsForTheRest) {
-  TempFolder dir;
-  dir.Write("DROVIK.ini", Lines({"/d/", "", "", "", "", "", "800 600 0 0", "1000 900 5 6"}));
-  ReadSettingsFile(dir.File("DROVIK.ini"));
-  EXPECT_EQ(FormSizes[1].Width, 1000);
-  ExpectDefaultSize(2, 432, 505);  // not a repeat of slot 1
-  ExpectDefaultSize(31, 450, 228);
+// Files that end early: what they hold is read, everything after keeps its default.
+TEST(SettingsFileShort, ReadsWhatIsThereAndKeepsDefaultsForTheRest) {
+  struct Size {
+    int slot, width, height;
+  };
+  struct Case {
+    const char* name;
+    std::string text;
+    std::string dataDir;
+    std::array<std::string, kRecentFileCount> recent;
+    std::vector<Size> sizes;
+  };
+  const Case cases[] = {
+      {"empty_file_leaves_the_data_folder", "", "/prog/", {}, {{12, 600, 500}}},
+      {"one_line_gives_the_data_folder_only", Lines({"/data/"}), "/data/", {}, {{8, 500, 529}}},
+      // The recent files after the last line read are empty, not a repeat of it.
+      {"ending_inside_the_recent_files", Lines({"/data/", "/data/A.SDW", "/data/B.SDW"}),
+       "/data/", {"/data/A.SDW", "/data/B.SDW"}, {{1, 777, 625}}},
+      // Slot 2 is not a repeat of slot 1.
+      {"ending_inside_the_sizes",
+       Lines({"/d/", "", "", "", "", "", "800 600 0 0", "1000 900 5 6"}), "/d/", {},
+       {{1, 1000, 900}, {2, 432, 505}, {31, 450, 228}}},
+      {"line_feed_only_line_ends", "/data/\n/data/A.SDW\n", "/data/", {"/data/A.SDW"}, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ResetMainWindowSettings();
+    TempFolder dir;
+    DataDir = "/prog/";
+    dir.Write("DROVIK.ini", c.text);
+    EXPECT_EQ(ReadSettingsFile(dir.File("DROVIK.ini")), 0);
+    EXPECT_EQ(DataDir, c.dataDir);
+    EXPECT_EQ(RecentFiles, c.recent);
+    for (const Size& size : c.sizes) ExpectDefaultSize(size.slot, size.width, size.height);
+  }
 }
 
 TEST(SettingsFileDamaged, SizeLineWithoutFourNumbersKeepsTheDefault) {
@@ -117,14 +121,6 @@ TEST(SettingsFileDamaged, SizeLineWithoutFourNumbersKeepsTheDefault) {
   ExpectDefaultSize(3, 475, 412);
   EXPECT_EQ(FormSizes[4].Width, 5);  // blanks, signs and trailing text as "%d" reads them
   EXPECT_EQ(FormSizes[4].Height, -6);
-}
-
-TEST(SettingsFileDamaged, AcceptsLineFeedOnlyLineEnds) {
-  TempFolder dir;
-  dir.Write("DROVIK.ini", "/data/\n/data/A.SDW\n");
-  ReadSettingsFile(dir.File("DROVIK.ini"));
-  EXPECT_EQ(DataDir, "/data/");
-  EXPECT_EQ(RecentFiles[0], "/data/A.SDW");
 }
 
 TEST(SettingsFileLongPaths, AreCutOnACharacterBoundaryWithoutShiftingLines) {

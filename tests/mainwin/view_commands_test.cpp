@@ -6,7 +6,6 @@
 
 #include "mainwin/editor_test_support.h"
 #include "model/project_model.h"
-#include "support/scripted_message_box.h"
 #include "view/view_state.h"
 
 namespace selvana {
@@ -85,10 +84,8 @@ TEST_F(ViewCommandsTest, CentreRectangleRoundsToThePitches) {
 }
 
 TEST_F(ViewCommandsTest, AnAreaZoomInsideAnOperationLetsItGoOn) {
-  test::PutPoint(0, 0.0, 0.0);
-  test::PutPoint(1, 1.0, 0.0);
-  test::ScriptedMessageBox box;
-  box.Expect("点を移動してよろしいですか？", "確認", MsgAnswer::Yes);
+  test::PutPoints({{0.0, 0.0}, {1.0, 0.0}});
+  Ask("点を移動してよろしいですか？", {MsgAnswer::Yes});
   Run(C::PMove);
   Click(0.0, 0.0);
   Click(-1.0, 1.0);

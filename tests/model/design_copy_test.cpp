@@ -37,8 +37,8 @@ BlockRecord& AddBlock(int kind, int factorClass) {
 }
 
 // A small model that every factor touches: forces, loads, a pile, one block of each kind and a
-// residual-water line.
-void BuildModel(int method) {
+// residual-water line; partial factors switched on, all of the given value.
+void BuildModel(int method, double factors = 1.0) {
   cm.kt = method;
   cm.HorizontalForces.H = {10.0, 20.0, 30.0, 0.0};
   cm.Surcharges.XMin = {0.0, 30.0, 40.0, 0.0};
@@ -60,9 +60,8 @@ void BuildModel(int method) {
   AddLine(kLineResidualWater, a, b);
   AddLine(kLineResidualWater, b, c);  // b is shared by two water lines
   PartialFactors.Enabled = 1;
+  PartialFactors.Factor.fill(factors);
 }
-
-void SetFactors(double value) { PartialFactors.Factor.fill(value); }
 
 // Everything a design copy may change, compared field by field where it matters.
 void ExpectModelEquals(const ModelSnapshotRecord& s) {
@@ -154,8 +153,7 @@ TEST(PartialFactors, SwitchedOffOrOtherFamilyChangesNothing) {
   };
   for (const auto& c : cases) {
     ResetProjectData();
-    BuildModel(c.method);
-    SetFactors(1.5);
+    BuildModel(c.method, 1.5);
     PartialFactors.Enabled = c.enabled;
     const ModelSnapshotRecord before = Copy();
     EXPECT_EQ(c.apply(), 1) << c.name;
@@ -164,8 +162,7 @@ TEST(PartialFactors, SwitchedOffOrOtherFamilyChangesNothing) {
 }
 
 TEST(PartialFactors, UnknownMethodCodeChangesNothing) {
-  BuildModel(kMethodFellenius);
-  SetFactors(1.5);
+  BuildModel(kMethodFellenius, 1.5);
   cm.kt = 6;
   const ModelSnapshotRecord before = Copy();
   EXPECT_EQ(ApplyPartialFactors(), 0);
@@ -183,8 +180,7 @@ TEST(PartialFactors, DispatchPicksTheFamilyOfTheMethodCode) {
                         {3, 36.0, 100.0, 0.0},   {4, 26.0, 100.0, -10.0}, {5, 36.0, 100.0, 0.0}};
   for (const auto& c : cases) {
     ResetProjectData();
-    BuildModel(c.method);
-    SetFactors(2.0);
+    BuildModel(c.method, 2.0);
     SaveModelSnapshot();
     ApplyPartialFactors();
     EXPECT_DOUBLE_EQ(BlockTable[0].UnitWeight, c.unitWeight) << "method " << c.method;
@@ -196,8 +192,7 @@ TEST(PartialFactors, DispatchPicksTheFamilyOfTheMethodCode) {
 TEST(PartialFactors, AllOnesChangeOnlyTheSandPileSwitchUntilRestore) {
   for (int method : {0, 1, 2, 3, 4, 5}) {
     ResetProjectData();
-    BuildModel(method);
-    SetFactors(1.0);
+    BuildModel(method, 1.0);
     ModelSnapshotRecord expected = Copy();
     {
       DesignCopyScope scope(ApplyPartialFactors);
@@ -214,8 +209,7 @@ TEST(PartialFactors, AllOnesChangeOnlyTheSandPileSwitchUntilRestore) {
 }
 
 TEST(PartialFactors, FelleniusMultipliesForcesLoadsPileAndSoil) {
-  BuildModel(kMethodFellenius);
-  SetFactors(1.0);
+  BuildModel(kMethodFellenius, 1.0);
   PartialFactors.Factor[kFactorForce1 + 1] = 1.5;
   PartialFactors.Factor[kFactorSurcharge1 + 2] = 2.0;
   PartialFactors.Factor[kFactorPileShear] = 0.5;
@@ -245,8 +239,7 @@ TEST(PartialFactors, FelleniusMultipliesForcesLoadsPileAndSoil) {
 }
 
 TEST(PartialFactors, WaterBlocksKeepWeightsButTakeStrengthFactors) {
-  BuildModel(kMethodFellenius);
-  SetFactors(2.0);
+  BuildModel(kMethodFellenius, 2.0);
   SaveModelSnapshot();
   ApplyPartialFactorsFellenius();
   const BlockRecord& water = BlockTable[1];
@@ -257,8 +250,7 @@ TEST(PartialFactors, WaterBlocksKeepWeightsButTakeStrengthFactors) {
 }
 
 TEST(PartialFactors, BishopFactorsTheEffectiveWeightAndLeavesThePile) {
-  BuildModel(kMethodBishop);
-  SetFactors(1.0);
+  BuildModel(kMethodBishop, 1.0);
   PartialFactors.Factor[kFactorSoilClass1] = 1.5;
   PartialFactors.Factor[kFactorPileShear] = 0.5;
   SaveModelSnapshot();
@@ -269,8 +261,7 @@ TEST(PartialFactors, BishopFactorsTheEffectiveWeightAndLeavesThePile) {
 }
 
 TEST(PartialFactors, StraightLinesKeepLoadWidthsAndPile) {
-  BuildModel(kMethodLineFromPoint);
-  SetFactors(1.5);
+  BuildModel(kMethodLineFromPoint, 1.5);
   SaveModelSnapshot();
   EXPECT_EQ(ApplyPartialFactorsStraight(), 0);
   EXPECT_EQ(cm.Surcharges.XMax[0], 10.0);
@@ -287,8 +278,7 @@ TEST(PartialFactors, SoilFactorFollowsTheFactorClass) {
   const Case cases[] = {{1, 36.0}, {2, 54.0}, {3, 72.0}, {0, 72.0}, {4, 72.0}};
   for (const auto& c : cases) {
     ResetProjectData();
-    BuildModel(kMethodFellenius);
-    SetFactors(1.0);
+    BuildModel(kMethodFellenius, 1.0);
     BlockTable[0].FactorClass = c.factorClass;
     PartialFactors.Factor[kFactorSoilClass1] = 2.0;
     PartialFactors.Factor[kFactorSoilClass2] = 3.0;
@@ -300,8 +290,7 @@ TEST(PartialFactors, SoilFactorFollowsTheFactorClass) {
 }
 
 TEST(PartialFactors, LoadLeftOfEnabledPassPointWidensRightAndDragsIt) {
-  BuildModel(kMethodFellenius);
-  SetFactors(1.0);
+  BuildModel(kMethodFellenius, 1.0);
   FelleniusCircleSettings.PassPointOn = 1;
   FelleniusCircleSettings.PassPointX = 12.0;
   PartialFactors.Factor[kFactorSurchargeWidth1] = 1.2;  // load 1 is 10 m wide
@@ -316,8 +305,7 @@ TEST(PartialFactors, LoadLeftOfEnabledPassPointWidensRightAndDragsIt) {
 }
 
 TEST(PartialFactors, LaterLoadsAreJudgedAgainstThePassPointLoadOneMoved) {
-  BuildModel(kMethodFellenius);
-  SetFactors(1.0);
+  BuildModel(kMethodFellenius, 1.0);
   FelleniusCircleSettings.PassPointOn = 1;
   FelleniusCircleSettings.PassPointX = 12.0;
   PartialFactors.Factor[kFactorSurchargeWidth1] = 1.2;  // load 1 widens right, point to 14
@@ -333,8 +321,7 @@ TEST(PartialFactors, LaterLoadsAreJudgedAgainstThePassPointLoadOneMoved) {
 }
 
 TEST(PartialFactors, PassPointSwitchedOffStillSetsTheDirectionButStays) {
-  BuildModel(kMethodBishop);
-  SetFactors(1.0);
+  BuildModel(kMethodBishop, 1.0);
   BishopCircleSettings.PassPointOn = 0;
   BishopCircleSettings.PassPointX = -5.0;  // every load lies to its right
   PartialFactors.Factor[kFactorSurchargeWidth1] = 1.5;
@@ -346,8 +333,7 @@ TEST(PartialFactors, PassPointSwitchedOffStillSetsTheDirectionButStays) {
 }
 
 TEST(PartialFactors, SharedResidualWaterPointMovesOnce) {
-  BuildModel(kMethodFellenius);
-  SetFactors(1.0);
+  BuildModel(kMethodFellenius, 1.0);
   PartialFactors.Factor[kFactorResidualWater] = 1.2;
   SaveModelSnapshot();
   ApplyPartialFactorsFellenius();
@@ -357,8 +343,7 @@ TEST(PartialFactors, SharedResidualWaterPointMovesOnce) {
 }
 
 TEST(PartialFactors, BlockBoxesWidenOverRaisedWaterPoints) {
-  BuildModel(kMethodFellenius);
-  SetFactors(1.0);
+  BuildModel(kMethodFellenius, 1.0);
   PartialFactors.Factor[kFactorResidualWater] = 2.0;  // point 2 rises from 6 to 12
   BlockTable[1].BBox = {30.0, 25.0, 10.0, 0.0};        // does not hold the water points
   SaveModelSnapshot();
@@ -371,8 +356,7 @@ TEST(PartialFactors, BlockBoxesWidenOverRaisedWaterPoints) {
 }
 
 TEST(PartialFactors, BadPointReferenceOfAWaterLineIsSkipped) {
-  BuildModel(kMethodFellenius);
-  SetFactors(2.0);
+  BuildModel(kMethodFellenius, 2.0);
   AddLine(kLineResidualWater, 0, kMaxPoints + 5);
   SaveModelSnapshot();
   EXPECT_EQ(ApplyPartialFactorsFellenius(), 0);
@@ -382,8 +366,7 @@ TEST(PartialFactors, BadPointReferenceOfAWaterLineIsSkipped) {
 // --- The scope guard --------------------------------------------------------------------------
 
 TEST(DesignCopyScope, RestoresAndReadsUserFactorsFromTheSnapshot) {
-  BuildModel(kMethodBishop);
-  SetFactors(1.5);
+  BuildModel(kMethodBishop, 1.5);
   {
     DesignCopyScope scope(ApplyPartialFactors);
     EXPECT_TRUE(DesignCopyInForce());
@@ -397,8 +380,7 @@ TEST(DesignCopyScope, RestoresAndReadsUserFactorsFromTheSnapshot) {
 }
 
 TEST(DesignCopyScope, InnerScopeDoesNothing) {
-  BuildModel(kMethodFellenius);
-  SetFactors(2.0);
+  BuildModel(kMethodFellenius, 2.0);
   DesignCopyScope outer(ApplyPartialFactors);
   {
     DesignCopyScope inner(ApplyPartialFactors);
@@ -411,8 +393,7 @@ TEST(DesignCopyScope, InnerScopeDoesNothing) {
 }
 
 TEST(DesignCopyScope, ExceptionLeavingTheScopeRestores) {
-  BuildModel(kMethodFellenius);
-  SetFactors(2.0);
+  BuildModel(kMethodFellenius, 2.0);
   EXPECT_THROW(
       {
         DesignCopyScope scope(ApplyPartialFactors);

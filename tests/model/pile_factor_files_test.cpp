@@ -4,10 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "support/temp_folder.h"
 #include "support/scripted_message_box.h"
@@ -29,7 +32,11 @@ std::string ReadFile(const std::string& path) {
 
 class SheetPileSpecFileTest : public ::testing::Test {
  protected:
-  SheetPileSpecFileTest() {
+  SheetPileSpecFileTest() { Fill(); }
+  // A pile and labels of another project, so that what a read leaves alone shows.
+  void Fill() {
+    pile = {};
+    draw = {};
     pile.Mode = 2;
     pile.Dummy = 9;
     pile.PileX = 5.0;
@@ -63,22 +70,35 @@ TEST_F(SheetPileSpecFileTest, FourValueLinesAndNoRows) {
   EXPECT_EQ(pile.Dummy, 9);
 }
 
-TEST_F(SheetPileSpecFileTest, RowsStartWithDigitMinusOrPoint) {
-  ASSERT_EQ(Read("1\n2\n3\n4\n10.0,0.0\n-2.5,35.0\n.5,1.0\n 3.0,3.0\n7.0,7.0\n"), 0);
-  ASSERT_EQ(pile.RowCount, 3);
-  EXPECT_EQ(pile.Elevation[0], 10.0);
-  EXPECT_EQ(pile.Intensity[0], 0.0);
-  EXPECT_EQ(pile.Elevation[1], -2.5);
-  EXPECT_EQ(pile.Intensity[1], 35.0);
-  EXPECT_EQ(pile.Elevation[2], 0.5);
-  EXPECT_EQ(pile.Intensity[2], 1.0);
-}
-
-TEST_F(SheetPileSpecFileTest, PlusSignOrEmptyLineEndsTheRows) {
-  ASSERT_EQ(Read("1\n2\n3\n4\n1.0,2.0\n+3.0,4.0\n5.0,6.0\n"), 0);
-  EXPECT_EQ(pile.RowCount, 1);
-  ASSERT_EQ(Read("1\n2\n3\n4\n1.0,2.0\n\n5.0,6.0\n"), 0);
-  EXPECT_EQ(pile.RowCount, 1);
+// Rows start with a digit, '-' or '.', and are scanned with "%lf,%lf": what a line does not
+// supply keeps its value.
+TEST_F(SheetPileSpecFileTest, RowsAreScannedUntilALineThatIsNoRow) {
+  struct Case {
+    const char* name;
+    std::string rows;                             // after the four value lines
+    std::vector<std::pair<double, double>> read;  // elevation and intensity per row
+  };
+  const Case cases[] = {
+      {"rows_start_with_digit_minus_or_point",
+       "10.0,0.0\n-2.5,35.0\n.5,1.0\n 3.0,3.0\n7.0,7.0\n",
+       {{10.0, 0.0}, {-2.5, 35.0}, {0.5, 1.0}}},
+      {"plus_sign_ends_the_rows", "1.0,2.0\n+3.0,4.0\n5.0,6.0\n", {{1.0, 2.0}}},
+      {"empty_line_ends_the_rows", "1.0,2.0\n\n5.0,6.0\n", {{1.0, 2.0}}},
+      {"last_row_without_line_end_is_kept", "1.0,2.0\n-1.0,9.0", {{1.0, 2.0}, {-1.0, 9.0}}},
+      {"row_without_comma_keeps_the_rows_intensity", "6.0\n", {{6.0, 55.0}}},
+      {"blank_before_the_comma_ends_the_rows_scan", "2.0 ,3.0\n", {{2.0, 55.0}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Fill();
+    pile.Intensity[0] = 55.0;
+    ASSERT_EQ(Read("1\n2\n3\n4\n" + c.rows), 0);
+    ASSERT_EQ(pile.RowCount, static_cast<int>(c.read.size()));
+    for (std::size_t i = 0; i < c.read.size(); ++i) {
+      EXPECT_EQ(pile.Elevation[i], c.read[i].first) << i;
+      EXPECT_EQ(pile.Intensity[i], c.read[i].second) << i;
+    }
+  }
 }
 
 TEST_F(SheetPileSpecFileTest, RowsReadResetTheirLabelPlacement) {
@@ -88,29 +108,6 @@ TEST_F(SheetPileSpecFileTest, RowsReadResetTheirLabelPlacement) {
   EXPECT_EQ(draw.PileLabelY[1], 0.0);
   EXPECT_EQ(draw.PileLabelMode[2], 1);  // beyond the rows read: untouched
   EXPECT_EQ(draw.PileLabelX[2], 7.0);
-}
-
-TEST_F(SheetPileSpecFileTest, LastRowWithoutLineEndIsKept) {
-  ASSERT_EQ(Read("1\n2\n3\n4\n1.0,2.0\n-1.0,9.0"), 0);
-  ASSERT_EQ(pile.RowCount, 2);
-  EXPECT_EQ(pile.Intensity[1], 9.0);
-}
-
-// Lines are scanned with "%lf" and "%lf,%lf": what a line does not supply keeps its value.
-TEST_F(SheetPileSpecFileTest, RowWithoutCommaKeepsTheRowsIntensity) {
-  pile.Intensity[0] = 55.0;
-  ASSERT_EQ(Read("1\n2\n3\n4\n6.0\n"), 0);
-  ASSERT_EQ(pile.RowCount, 1);
-  EXPECT_EQ(pile.Elevation[0], 6.0);
-  EXPECT_EQ(pile.Intensity[0], 55.0);
-}
-
-TEST_F(SheetPileSpecFileTest, BlankBeforeTheCommaEndsTheRowsScan) {
-  pile.Intensity[0] = 55.0;
-  ASSERT_EQ(Read("1\n2\n3\n4\n2.0 ,3.0\n"), 0);
-  ASSERT_EQ(pile.RowCount, 1);
-  EXPECT_EQ(pile.Elevation[0], 2.0);
-  EXPECT_EQ(pile.Intensity[0], 55.0);
 }
 
 TEST_F(SheetPileSpecFileTest, ValueLineThatIsNoNumberKeepsItsValue) {
@@ -192,24 +189,24 @@ TEST_F(PartialFactorFileTest, WritingReplacesAFileOfAnyCase) {
   EXPECT_FALSE(std::filesystem::exists(folder / "f.PAK"));
 }
 
-TEST_F(PartialFactorFileTest, ShortFileFillsWhatItHas) {
-  factors.Factor.fill(1.0);
-  WriteFile(folder / "f.PAK", "1.5\n0.8\n1.2");
-  ASSERT_EQ(ReadPartialFactorFile(folder / "f", factors), 0);
-  EXPECT_EQ(factors.Factor[0], 1.5);
-  EXPECT_EQ(factors.Factor[1], 0.8);
-  EXPECT_EQ(factors.Factor[2], 1.2);
-  EXPECT_EQ(factors.Factor[3], 1.0);
-}
-
-TEST_F(PartialFactorFileTest, LineThatIsNoNumberKeepsItsFactor) {
-  factors.Factor.fill(1.1);
-  WriteFile(folder / "f.PAK", "1.5\n\nx\n0.9\n");
-  ASSERT_EQ(ReadPartialFactorFile(folder / "f", factors), 0);
-  EXPECT_EQ(factors.Factor[0], 1.5);
-  EXPECT_EQ(factors.Factor[1], 1.1);
-  EXPECT_EQ(factors.Factor[2], 1.1);
-  EXPECT_EQ(factors.Factor[3], 0.9);
+TEST_F(PartialFactorFileTest, ReadFillsWhatTheFileHoldsAndKeepsTheRest) {
+  struct Case {
+    const char* name;
+    double before;
+    std::string text;
+    std::array<double, 4> read;
+  };
+  const Case cases[] = {
+      {"short_file_fills_what_it_has", 1.0, "1.5\n0.8\n1.2", {1.5, 0.8, 1.2, 1.0}},
+      {"line_that_is_no_number_keeps_its_factor", 1.1, "1.5\n\nx\n0.9\n", {1.5, 1.1, 1.1, 0.9}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    factors.Factor.fill(c.before);
+    WriteFile(folder / "f.PAK", c.text);
+    ASSERT_EQ(ReadPartialFactorFile(folder / "f", factors), 0);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(factors.Factor[i], c.read[i]) << i;
+  }
 }
 
 TEST_F(PartialFactorFileTest, MissingFileIsToldAndChangesNothing) {

@@ -34,7 +34,10 @@ class ProjectFileRead : public ::testing::Test {
   std::string Message(const std::string& name, const std::string& tail) const {
     return "斜面安定検討データファイル(" + Base(name) + ".SDW)" + tail;
   }
+  // Expects one message about a project file, whatever it says.
+  void ExpectAFileMessage() { box.ExpectPrefix("斜面安定検討データファイル(", "error"); }
   TempFolder folder_;
+  ScriptedMessageBox box;  // a box the test did not ask for fails it
 };
 
 TEST_F(ProjectFileRead, RoundTripWritesTheSameBytesAgain) {
@@ -139,7 +142,6 @@ TEST_F(ProjectFileRead, LowerCaseExtensionIsFound) {
 
 TEST_F(ProjectFileRead, MissingFileIsReportedAndChangesNothing) {
   cm.ProjectTitle = "kept";
-  ScriptedMessageBox box;
   box.Expect(Message("none", " が見つかりません。"), "error");
   EXPECT_EQ(kReadCannotOpen, ReadProjectFile(Base("none")));
   EXPECT_EQ("kept", cm.ProjectTitle);
@@ -153,7 +155,6 @@ TEST_F(ProjectFileRead, VersionsOutside2000To2240AreRefused) {
     lines[0] = std::string(version) + "   $   ";
     Put("V", lines);
     cm.ProjectTitle = "kept";
-    ScriptedMessageBox box;
     box.Expect("(Error)データのバージョンが正しくありません", "error");
     EXPECT_EQ(kReadBadVersion, ReadProjectFile(Base("V"))) << version;
     EXPECT_EQ("kept", cm.ProjectTitle);
@@ -212,7 +213,6 @@ TEST_F(ProjectFileRead, TruncatedFileKeepsWhatWasReadAndSaysSo) {
   for (std::size_t keep : cuts) {
     ResetProjectData();
     Put("C", std::vector<std::string>(full.begin(), full.begin() + keep));
-    ScriptedMessageBox box;
     box.Expect(Message("C", " は途中で終わっています。読み込めた所までを使います。"), "error");
     EXPECT_EQ(kReadOk, ReadProjectFile(Base("C"))) << keep;
     EXPECT_EQ(1, DataModified) << keep;
@@ -223,8 +223,7 @@ TEST_F(ProjectFileRead, TruncatedBlockRecordIsNotCounted) {
   auto lines = RichLines();
   lines.resize(lines.size() - 5);  // the end line and the last four lines of block 2
   Put("C", lines);
-  ScriptedMessageBox box;
-  box.ExpectPrefix("斜面安定検討データファイル(", "error");
+  ExpectAFileMessage();
   ASSERT_EQ(kReadOk, ReadProjectFile(Base("C")));
   EXPECT_EQ(2, BlockCount);
 }
@@ -234,8 +233,7 @@ TEST_F(ProjectFileRead, MissingEndLineCountsAsTruncated) {
   auto lines = RichLines();
   lines.pop_back();
   Put("E", lines);
-  ScriptedMessageBox box;
-  box.ExpectPrefix("斜面安定検討データファイル(", "error");
+  ExpectAFileMessage();
   ASSERT_EQ(kReadOk, ReadProjectFile(Base("E")));
   EXPECT_EQ(3, BlockCount);
   EXPECT_EQ(1, DataModified);
@@ -251,7 +249,6 @@ TEST_F(ProjectFileRead, PointsBeyondCapacityAreDroppedAndTheRestStaysAligned) {
   lines.erase(first, first + 5);
   lines.insert(first - lines.begin() + lines.begin(), points.begin(), points.end());
   Put("B", lines);
-  ScriptedMessageBox box;
   box.Expect(Message("B", " のデータ数が上限を超えています。上限を超えた分は読み込みませんでした。"),
              "error");
   ASSERT_EQ(kReadOk, ReadProjectFile(Base("B")));
@@ -267,8 +264,7 @@ TEST_F(ProjectFileRead, CohesionRowsBeyondCapacityAreDropped) {
   lines[31] = "70";
   lines.insert(lines.begin() + 33, 67, "1.000000,1.000000");  // 3 + 67 = 70 rows
   Put("K", lines);
-  ScriptedMessageBox box;
-  box.ExpectPrefix("斜面安定検討データファイル(", "error");
+  ExpectAFileMessage();
   ASSERT_EQ(kReadOk, ReadProjectFile(Base("K")));
   EXPECT_EQ(kMaxCohesionVertices, cm.CohesionRefLine.Count);
   EXPECT_EQ(5.5, cm.MaxSafetyFactor);
@@ -283,7 +279,6 @@ TEST_F(ProjectFileRead, BadReferencesAreRepairedAndTold) {
   *at("2,1,2,-1") = "2,1,999,-1";                           // beyond the points
   *at("7,0,4,1") = "9,0,4,1";                               // no such kind
   Put("X", lines);
-  ScriptedMessageBox box;
   box.Expect(Message("X", " の点・線分・ブロックの番号に誤りがありました。誤った線分は削除し、番号は直しました。"),
              "error");
   ASSERT_EQ(kReadOk, ReadProjectFile(Base("X")));
@@ -305,7 +300,6 @@ TEST_F(ProjectFileRead, CountThatIsNotANumberReadsTheSameWhateverWasOpenBefore) 
   for (int before = 0; before < 2; ++before) {
     ResetProjectData();
     if (before == 1) BuildRichModel(), cm.CohesionRefLine.Count = 1, SheetPileSettings.RowCount = 9;
-    ScriptedMessageBox box;
     box.Expect(Message("N", " のデータ数が数値ではありません。次の見出し行までを読み込みました。"),
                "error");
     ASSERT_EQ(kReadOk, ReadProjectFile(Base("N")));
@@ -328,8 +322,7 @@ TEST_F(ProjectFileRead, EveryNegativeNumberMarksAFreeSlot) {
   auto at = [&](const std::string& row) { return std::find(lines.begin(), lines.end(), row); };
   *at("-1,0.000000,0.000000") = "-5,0.000000,0.000000";  // the free point slot 3
   Put("F", lines);
-  ScriptedMessageBox box;
-  box.ExpectPrefix("斜面安定検討データファイル(", "error");  // the number was put right
+  ExpectAFileMessage();  // the number was put right
   ASSERT_EQ(kReadOk, ReadProjectFile(Base("F")));
   EXPECT_EQ(-1, PointTable[3].Id);  // free, not a point at (0, 0)
   EXPECT_EQ(5, PointCount);

@@ -33,45 +33,32 @@ class ProjectFileTruncated : public ::testing::Test {
   std::vector<std::string> lines_;
 };
 
-TEST_F(ProjectFileTruncated, FullReadEndingInTheConditionsEmptiesEveryTable) {
-  PutFirst(60);
-  ScriptedMessageBox box;
-  box.ExpectPrefix("斜面安定検討データファイル(", "error");
-  ASSERT_EQ(kReadOk, ReadProjectFile(Base("C")));
-  EXPECT_EQ(0, PointCount);
-  EXPECT_EQ(0, LineCount);
-  EXPECT_EQ(0, BlockCount);
-}
-
-TEST_F(ProjectFileTruncated, FullReadEndingInThePointsKeepsThemAndEmptiesTheRest) {
-  PutFirst(IndexOf("0,0.000000,0.000000") + 2);  // two point rows
-  ScriptedMessageBox box;
-  box.ExpectPrefix("斜面安定検討データファイル(", "error");
-  ASSERT_EQ(kReadOk, ReadProjectFile(Base("C")));
-  EXPECT_EQ(2, PointCount);
-  EXPECT_EQ(0, LineCount);
-  EXPECT_EQ(0, BlockCount);
-}
-
-TEST_F(ProjectFileTruncated, TerrainReadEndingInThePointsLeavesNoOldLines) {
-  // The old lines would join the new points at slots they never meant.
-  PutFirst(IndexOf("0,0.000000,0.000000") + 3);
-  ScriptedMessageBox box;
-  box.ExpectPrefix("斜面安定検討データファイル(", "error");
-  ASSERT_EQ(kReadOk, ReadProjectTerrain(Base("C")));
-  EXPECT_EQ(3, PointCount);
-  EXPECT_EQ(0, LineCount);
-  EXPECT_EQ(3, BlockCount);  // not the terrain reader's
-}
-
-TEST_F(ProjectFileTruncated, ConditionsReadEndingEarlyLeavesTheTablesAlone) {
-  PutFirst(60);
-  ScriptedMessageBox box;
-  box.ExpectPrefix("斜面安定検討データファイル(", "error");
-  ASSERT_EQ(kReadOk, ReadProjectConditions(Base("C")));
-  EXPECT_EQ(5, PointCount);
-  EXPECT_EQ(4, LineCount);
-  EXPECT_EQ(3, BlockCount);
+TEST_F(ProjectFileTruncated, TablesTheFileNeverReachesHoldNothing) {
+  struct Case {
+    const char* name;
+    int (*read)(const std::string&);
+    int pointRows;  // lines kept after the first point row's start; -1: the first 60 lines
+    int points, lines, blocks;
+  };
+  const Case cases[] = {
+      {"full_read_ending_in_the_conditions", ReadProjectFile, -1, 0, 0, 0},
+      {"full_read_ending_in_the_points", ReadProjectFile, 2, 2, 0, 0},
+      // The old lines would join the new points at slots they never meant; the blocks are
+      // not the terrain reader's.
+      {"terrain_read_ending_in_the_points", ReadProjectTerrain, 3, 3, 0, 3},
+      {"conditions_read_ending_early_leaves_the_tables", ReadProjectConditions, -1, 5, 4, 3},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    BuildRichModel();
+    PutFirst(c.pointRows < 0 ? 60 : IndexOf("0,0.000000,0.000000") + c.pointRows);
+    ScriptedMessageBox box;
+    box.ExpectPrefix("斜面安定検討データファイル(", "error");
+    ASSERT_EQ(kReadOk, c.read(Base("C")));
+    EXPECT_EQ(c.points, PointCount);
+    EXPECT_EQ(c.lines, LineCount);
+    EXPECT_EQ(c.blocks, BlockCount);
+  }
 }
 
 }  // namespace

@@ -102,14 +102,13 @@ TEST_F(ResultFiles, ClosingFormFollowsFactorsEarthquakeAndMethod) {
   const struct {
     int kt, factors, drivingMode;
     double seismic;
-    const char* report;
-    const char* closing;
+    const char* closing;  // the last form of the minimum report
   } cases[] = {
-      {4, 1, 0, 0.1, "SB_ANS12.PDT", "$0  SB_BF52.PFM"},
-      {2, 0, 0, 0.1, "SB_ANS12.PDT", "$0  SB_BE51.PFM"},
-      {2, 0, 1, 0.1, "SB_ANS12.PDT", "$0  SB_BD51.PFM"},
-      {0, 0, 0, 0.0, "SB_ANS12.PDT", "$0  SB_CD51.PFM"},
-      {5, 0, 0, 0.1, "SB_ANS12.PDT", "$0  SB_LE51.PFM"},
+      {4, 1, 0, 0.1, "$0  SB_BF52.PFM"},
+      {2, 0, 0, 0.1, "$0  SB_BE51.PFM"},
+      {2, 0, 1, 0.1, "$0  SB_BD51.PFM"},
+      {0, 0, 0, 0.0, "$0  SB_CD51.PFM"},
+      {5, 0, 0, 0.1, "$0  SB_LE51.PFM"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.kt);
@@ -121,7 +120,7 @@ TEST_F(ResultFiles, ClosingFormFollowsFactorsEarthquakeAndMethod) {
     cm.SeismicCoefficient = c.seismic;
     RowOfCentres(1);
     ASSERT_EQ(WriteResultPrintFiles(), kResultFilesWritten);
-    const std::string report = ReadOutput(c.report);
+    const std::string report = ReadOutput("SB_ANS12.PDT");
     EXPECT_EQ(report.substr(report.rfind("$0")), std::string(c.closing) + "\n");
   }
 }
