@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QScrollArea>
 #include <QVBoxLayout>
 #include <iterator>
 
@@ -48,9 +49,21 @@ TableForm::TableForm(int formSlot, const char* caption, const StringGridLayout& 
       side_(new QVBoxLayout()),
       ok_(NamedButton(ok.Name, ok.Caption)),
       cancel_(NamedButton(cancel.Name, cancel.Caption)) {
+  // The controls beside the grid scroll when the window is lower than they are: squeezed into
+  // the slot's size by the layout, the largest of them (the input groups) would lose their
+  // height first and vanish.
+  auto* sideWidget = new QWidget();
+  auto* packed = new QVBoxLayout(sideWidget);
+  packed->setContentsMargins(0, 0, 0, 0);
+  packed->addLayout(side_);
+  packed->addStretch();
+  auto* scroll = new QScrollArea();
+  scroll->setWidget(sideWidget);
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   auto* column = new QVBoxLayout();
-  column->addLayout(side_);
-  column->addStretch();
+  column->addWidget(scroll, 1);
   column->addWidget(ok_);
   column->addWidget(cancel_);
   auto* form = new QHBoxLayout(this);

@@ -15,6 +15,7 @@
 #include "dialogs/XYTbl.h"
 #include "dialogs/YaitaJkn.h"
 #include "mainwin/file_commands_fakes.h"
+#include "mainwin/form_sizes.h"
 #include "mainwin/pile_factor_rows.h"
 #include "mainwin/table_editor_rows.h"
 #include "platform/program_folders.h"
@@ -127,6 +128,24 @@ TEST(SheetPileDialog, AnImportReachesTheModelOnlyThroughOk) {
   EXPECT_EQ(DataDir, folder.Dir());
   DataDir = dataDir;
   ChangeDirectory(current);
+}
+
+// At the size of its slot the sheet-pile dialog shows its pile mode and pile values whole; the
+// help text beside them scrolls instead of squeezing them to nothing.
+TEST(SheetPileDialog, ItsInputsKeepTheirHeightAtTheSlotSize) {
+  ResetFormSizes();
+  TYT_Frm dialog;
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  for (int i = 1; i <= 6; ++i) {
+    QLineEdit* edit = dialog.Edit(i);
+    EXPECT_GE(edit->height(), edit->minimumSizeHint().height()) << edit->objectName().toStdString();
+  }
+  for (const char* name : {"RadioButton1", "RadioButton4"}) {
+    const auto* radio = dialog.findChild<QWidget*>(name);
+    ASSERT_NE(radio, nullptr) << name;
+    EXPECT_GE(radio->height(), radio->minimumSizeHint().height()) << name;
+  }
 }
 
 }  // namespace
