@@ -6,8 +6,7 @@
 #include <cstdio>
 #include <numbers>
 
-#include "model/project_model.h"
-#include "view/figure_frame.h"
+#include "view/figure/figure_test_support.h"
 #include "view/figure_screen.h"
 #include "view/view_state.h"
 #include "view_test_support.h"
@@ -20,11 +19,7 @@ class FigureScreenTest : public ViewFixture {
  protected:
   void SetUp() override {
     ViewFixture::SetUp();
-    DrawSettings.PaperSize = 1;
-    DrawSettings.ScaleDenominator = 100.0;
-    DrawSettings.FrameCentreX = 13.0;
-    DrawSettings.FrameCentreY = 9.0;
-    ComputeFigureFrame();
+    UseA4Frame(100.0);
   }
 
   // Counter-clockwise sweep on the screen of the one recorded arc, in degrees (0, 360].
