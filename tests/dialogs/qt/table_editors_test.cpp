@@ -2,6 +2,8 @@
 // Enter and Esc, OK storing what was typed, and the file buttons filling only the dialog.
 #include <gtest/gtest.h>
 
+#include <QFont>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,6 +13,7 @@
 #include <utility>
 
 #include "dialogs/LNTbl.h"
+#include "model/project_model.h"
 #include "dialogs/PAnzen.h"
 #include "dialogs/XYTbl.h"
 #include "dialogs/YaitaJkn.h"
@@ -128,6 +131,29 @@ TEST(SheetPileDialog, AnImportReachesTheModelOnlyThroughOk) {
   EXPECT_EQ(DataDir, folder.Dir());
   DataDir = dataDir;
   ChangeDirectory(current);
+}
+
+// The line table's kind column (30 px) is narrower than its "%4d" texts in a desktop's font:
+// the kinds must still be told apart on the screen.
+TEST(LineTableDialog, KindsStayReadableInTheirNarrowColumn) {
+  for (int p = 0; p < 3; ++p) PointTable[p] = {p, 1.0 * p, 0.0};
+  PointCount = 3;
+  LineTable[0] = {kLineBoundary, 0, 1, 1};  // its row holds the cursor
+  LineTable[1] = {kLineUncut, 1, 2, 1};
+  LineTable[2] = {kLineResidualWater, 0, 2, 1};
+  LineCount = 3;
+  TLNT_Frm dialog;
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  StringGrid* grid = dialog.StringGrid1();
+  QFont font = grid->font();
+  font.setPixelSize(16);  // "   1" is then wider than the column
+  grid->setFont(font);
+  const QImage picture = grid->viewport()->grab().toImage();
+  const auto kindCell = [&](int row) {
+    return picture.copy(grid->visualRect(grid->model()->index(row, 0)));
+  };
+  EXPECT_NE(kindCell(1), kindCell(2)) << "kind 2 and kind 7 look alike";
 }
 
 // At the size of its slot the sheet-pile dialog shows its pile mode and pile values whole; the
