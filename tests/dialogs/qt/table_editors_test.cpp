@@ -11,9 +11,9 @@
 #include <QtTest/QTest>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 #include "dialogs/LNTbl.h"
-#include "model/project_model.h"
 #include "dialogs/PAnzen.h"
 #include "dialogs/XYTbl.h"
 #include "dialogs/YaitaJkn.h"
@@ -21,6 +21,7 @@
 #include "mainwin/form_sizes.h"
 #include "mainwin/pile_factor_rows.h"
 #include "mainwin/table_editor_rows.h"
+#include "model/project_model.h"
 #include "platform/program_folders.h"
 #include "support/temp_folder.h"
 
@@ -133,44 +134,38 @@ TEST(SheetPileDialog, AnImportReachesTheModelOnlyThroughOk) {
   ChangeDirectory(current);
 }
 
-// The line table's kind column (30 px) is narrower than its "%4d" texts in a desktop's font:
-// the kinds must still be told apart on the screen.
+// The line table's kind column (30 px) is narrower than its "%4d" texts in a desktop's font.
 TEST(LineTableDialog, KindsStayReadableInTheirNarrowColumn) {
   for (int p = 0; p < 3; ++p) PointTable[p] = {p, 1.0 * p, 0.0};
-  PointCount = 3;
+  PointCount = LineCount = 3;
   LineTable[0] = {kLineBoundary, 0, 1, 1};  // its row holds the cursor
   LineTable[1] = {kLineUncut, 1, 2, 1};
   LineTable[2] = {kLineResidualWater, 0, 2, 1};
-  LineCount = 3;
   TLNT_Frm dialog;
   dialog.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
   StringGrid* grid = dialog.StringGrid1();
   QFont font = grid->font();
-  font.setPixelSize(16);  // "   1" is then wider than the column
+  font.setPixelSize(16);
   grid->setFont(font);
   const QImage picture = grid->viewport()->grab().toImage();
-  const auto kindCell = [&](int row) {
+  const auto kind = [&](int row) {
     return picture.copy(grid->visualRect(grid->model()->index(row, 0)));
   };
-  EXPECT_NE(kindCell(1), kindCell(2)) << "kind 2 and kind 7 look alike";
+  EXPECT_NE(kind(1), kind(2)) << "kind 2 and kind 7 look alike";
 }
 
-// At the size of its slot the sheet-pile dialog shows its pile mode and pile values whole; the
-// help text beside them scrolls instead of squeezing them to nothing.
+// At its slot's size the sheet-pile dialog shows its pile mode and values whole.
 TEST(SheetPileDialog, ItsInputsKeepTheirHeightAtTheSlotSize) {
   ResetFormSizes();
   TYT_Frm dialog;
   dialog.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-  for (int i = 1; i <= 6; ++i) {
-    QLineEdit* edit = dialog.Edit(i);
-    EXPECT_GE(edit->height(), edit->minimumSizeHint().height()) << edit->objectName().toStdString();
-  }
-  for (const char* name : {"RadioButton1", "RadioButton4"}) {
-    const auto* radio = dialog.findChild<QWidget*>(name);
-    ASSERT_NE(radio, nullptr) << name;
-    EXPECT_GE(radio->height(), radio->minimumSizeHint().height()) << name;
+  std::vector<QWidget*> inputs = {dialog.findChild<QWidget*>("RadioButton1")};
+  for (int i = 1; i <= 6; ++i) inputs.push_back(dialog.Edit(i));
+  for (QWidget* input : inputs) {
+    EXPECT_GE(input->height(), input->minimumSizeHint().height())
+        << input->objectName().toStdString();
   }
 }
 
