@@ -25,11 +25,14 @@ class GridCellDelegate : public QStyledItemDelegate {
   GridCellDelegate(StringGrid* grid, std::string (*display)(const std::string&))
       : QStyledItemDelegate(grid), grid_(grid), display_(display) {}
 
+  // The cell keeps its text as formatted ("%4d", "%10.4f"); the screen shows it without the
+  // leading blanks, which right alignment makes needless and which would push the value out of
+  // a narrow column (the line table's kinds showed as "...").
   QString displayText(const QVariant& value, const QLocale& locale) const override {
     const std::string text = value.toString().toStdString();
-    if (!display_ || text.empty()) return QStyledItemDelegate::displayText(value, locale);
-    // The padding of the fixed-width formats is dropped: the text stands right-aligned, and a
-    // padded "%8d" would not fit a 30-pixel column and be cut to "...".
+    if (!display_ || text.empty()) {
+      return QStyledItemDelegate::displayText(value, locale).trimmed();
+    }
     return QString::fromStdString(display_(text)).trimmed();
   }
 

@@ -1,6 +1,8 @@
 // The screen emitter of figure layouts.
 #include "view/figure_screen.h"
 
+#include <cmath>
+#include <numbers>
 #include <variant>
 
 #include "view/figure_frame.h"
@@ -10,6 +12,25 @@
 
 namespace selvana {
 namespace {
+
+// Counter-clockwise sweep as seen on the screen, in degrees within (0, 360], from direction a to
+// direction b (x to the right, y upwards); equal directions sweep the whole circle, as the canvas
+// draws an arc between two equal rays.
+double SweepDegrees(double ax, double ay, double bx, double by) {
+  double sweep = (std::atan2(by, bx) - std::atan2(ay, ax)) * 180.0 / std::numbers::pi;
+  if (sweep <= 0.0) sweep += 360.0;
+  return sweep;
+}
+
+// Distance in pixels at which a ray point keeps its direction to about a millionth of a radian.
+constexpr double kFarRayPixels = 1 << 20;
+
+// A pixel far out on the ray from (cx, cy) in the direction (dx, dy) (y upwards).
+void FarOnRay(int cx, int cy, double dx, double dy, int& x, int& y) {
+  const double length = std::hypot(dx, dy);
+  x = SaturatePixel(cx + dx / length * kFarRayPixels);
+  y = SaturatePixel(cy - dy / length * kFarRayPixels);
+}
 
 struct ScreenEmitter {
   Rgb colour;
@@ -30,6 +51,17 @@ struct ScreenEmitter {
     PaperToScreen(a.cx, a.cy, cx, cy);
     PaperToScreen(a.fromX, a.fromY, x3, y3);
     PaperToScreen(a.toX, a.toY, x4, y4);
+    // The ends rounded to whole pixels can fall on one ray or swap their order when the arc spans
+    // a small angle (a slip surface of a few centimetres on a large circle), and the canvas would
+    // then draw the whole circle; such ends move far out along their exact rays.
+    const double fromDx = a.fromX - a.cx, fromDy = a.fromY - a.cy;
+    const double toDx = a.toX - a.cx, toDy = a.toY - a.cy;
+    const double exact = SweepDegrees(fromDx, fromDy, toDx, toDy);
+    const double rounded = SweepDegrees(x3 - cx, cy - y3, x4 - cx, cy - y4);
+    if (std::abs(rounded - exact) > 180.0) {
+      FarOnRay(cx, cy, fromDx, fromDy, x3, y3);
+      FarOnRay(cx, cy, toDx, toDy, x4, y4);
+    }
     DrawScreenArc(cx, cy, SaturatePixel(PaperMmToPixels(a.r)), x3, y3, x4, y4, colour);
   }
   void operator()(const FigureMark& m) const {

@@ -11,12 +11,17 @@ namespace selvana {
 
 namespace {
 
-constexpr double kTouchSlack = 1e-7;  // top and bottom this close still count as a cut
-
 // Linear interpolation at x between the value at the right end XA and the left end XB.
 double BetweenSides(double x, double atA, double atB) {
   const SliceSideHeightsRecord& s = RunData.SliceSideHeights;
   return (s.XA - x) * (atB - atA) / (s.XA - s.XB) + atA;
+}
+
+// True when the block was cut at both measuring verticals of the interval, so that its side
+// heights were measured and extrapolated; a block missing at either keeps the marks there.
+bool CutAtBothSides(const SliceSideHeightsRecord& s, int b) {
+  return s.TopA[b] != kNoTop && s.BottomA[b] != kNoBottom && s.TopB[b] != kNoTop &&
+         s.BottomB[b] != kNoBottom;
 }
 
 }  // namespace
@@ -24,12 +29,17 @@ double BetweenSides(double x, double atA, double atB) {
 bool StripAboveBase(int b, double width, double x, double baseY, double& top, double& bottom) {
   const SliceSideHeightsRecord& s = RunData.SliceSideHeights;
   BlockStrip& strip = RunData.BlockStrips[b];
-  if (s.TopA[b] + kTouchSlack <= s.BottomA[b] || s.TopB[b] + kTouchSlack <= s.BottomB[b]) {
+  if (!CutAtBothSides(s, b)) {
     strip = {x, 0.0, 0.0};
     return false;
   }
   top = std::max(BetweenSides(x, s.TopA[b], s.TopB[b]), baseY);
   bottom = std::max(BetweenSides(x, s.BottomA[b], s.BottomB[b]), baseY);
+  // A breakpoint within 0.0001 of a vertex takes the vertex's place (the centre X of a circle,
+  // shifted by 1e-5, beside a vertex X), so an interval can end just past a vertex at which a
+  // block pinches out; extrapolated to that end, the block's top passes below its bottom. Inside
+  // the interval the block is still there: only where it has pinched out is its strip empty.
+  top = std::max(top, bottom);
   strip = {x, (top + bottom) / 2.0, (top - bottom) * width};
   return true;
 }

@@ -10,6 +10,9 @@
 #include "calc/results/slip_result.h"
 #include "calc/run_data.h"
 #include "calc/slicing/cohesion.h"
+#include "calc/slicing/polygons.h"
+#include "calc/slicing/test_models.h"
+#include "calc/slicing/walk.h"
 
 namespace selvana {
 namespace {
@@ -58,7 +61,11 @@ INSTANTIATE_TEST_SUITE_P(
         StripCase{"BlockWhollyAboveTheArc", 10, 8, 10, 8, 5.0, 9.0, 1.0},
         StripCase{"BlockWhollyBelowTheArcHasNoArea", 4, 0, 4, 0, 5.0, 6.0, 0.0},
         StripCase{"NotCutAtOneSide", 10, 0, kNoTop, kNoBottom, 5.0, 0.0, 0.0},
-        StripCase{"TouchingAtOneSideCounts", 10, 0, 10, 10, 5.0, 8.0, 2.0}),
+        StripCase{"TouchingAtOneSideCounts", 10, 0, 10, 10, 5.0, 8.0, 2.0},
+        // Extrapolated just past the vertex where it pinches out: top below bottom at XA.
+        StripCase{"CrossedAtOneSideKeepsItsStripInside", 7, 7.5, 7, 5, 5.0, 6.625, 0.375},
+        StripCase{"CrossedAtOneSideIsEmptyWhereItPinchedOut", 7, 7.5, 7, 5, 9.0,
+                  12.0 - std::sqrt(20.0), 0.0}),
     [](const auto& info) { return info.param.name; });
 
 TEST(BlockStripInSliceTest, WidensTheSlipMassRangeOnlyForCutBlocks) {
@@ -75,6 +82,17 @@ TEST(BlockStripInSliceTest, WidensTheSlipMassRangeOnlyForCutBlocks) {
   BlockStripInSlice(0, 0.5, 2.0, 5.0, 12.0, 6.0);
   EXPECT_NEAR(SlipMassYRange.MinY, 6.0, kClose);
   EXPECT_NEAR(SlipMassYRange.MaxY, 10.0, kClose);
+}
+
+// The centre X of a circle, shifted by 1e-5, stands beside the vertex C (20, 0) where the upper
+// layer of the two-layer slope pinches out, and takes its place among the breakpoints: the
+// interval runs from just past C. The layer's strips inside it keep their weight.
+TEST(BlockStripInSliceTest, ALayerPinchingOutAtTheIntervalEndKeepsItsStrips) {
+  test::BuildTwoLayerSlope();
+  BuildBlockPolygons();
+  MeasureSliceSides(20.00001, 15.0);
+  BlockStripInSlice(0, 0.1, 17.5, 17.5, 30.0, 40.0);  // the arc runs far below the layer
+  EXPECT_NEAR(RunData.BlockStrips[0].Area, 2.5 * 0.1, kClose) << "slope at 2.5 over the layer's base";
 }
 
 TEST(BlockStripInSliceTest, SlotOutsideTheBlockTableIsRefused) {

@@ -2,6 +2,8 @@
 // Enter and Esc, OK storing what was typed, and the file buttons filling only the dialog.
 #include <gtest/gtest.h>
 
+#include <QFont>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -10,14 +12,17 @@
 #include <QtTest/QTest>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 #include "dialogs/LNTbl.h"
 #include "dialogs/PAnzen.h"
 #include "dialogs/XYTbl.h"
 #include "dialogs/YaitaJkn.h"
 #include "mainwin/file_commands_fakes.h"
+#include "mainwin/form_sizes.h"
 #include "mainwin/pile_factor_rows.h"
 #include "mainwin/table_editor_rows.h"
+#include "model/project_model.h"
 #include "platform/program_folders.h"
 #include "support/temp_folder.h"
 
@@ -159,6 +164,41 @@ TEST(SheetPileDialog, AnImportReachesTheModelOnlyThroughOk) {
   EXPECT_EQ(DataDir, folder.Dir());
   DataDir = dataDir;
   ChangeDirectory(current);
+}
+
+// The line table's kind column (30 px) is narrower than its "%4d" texts in a desktop's font.
+TEST(LineTableDialog, KindsStayReadableInTheirNarrowColumn) {
+  for (int p = 0; p < 3; ++p) PointTable[p] = {p, 1.0 * p, 0.0};
+  PointCount = LineCount = 3;
+  LineTable[0] = {kLineBoundary, 0, 1, 1};  // its row holds the cursor
+  LineTable[1] = {kLineUncut, 1, 2, 1};
+  LineTable[2] = {kLineResidualWater, 0, 2, 1};
+  TLNT_Frm dialog;
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  StringGrid* grid = dialog.StringGrid1();
+  QFont font = grid->font();
+  font.setPixelSize(16);
+  grid->setFont(font);
+  const QImage picture = grid->viewport()->grab().toImage();
+  const auto kind = [&](int row) {
+    return picture.copy(grid->visualRect(grid->model()->index(row, 0)));
+  };
+  EXPECT_NE(kind(1), kind(2)) << "kind 2 and kind 7 look alike";
+}
+
+// At its slot's size the sheet-pile dialog shows its pile mode and values whole.
+TEST(SheetPileDialog, ItsInputsKeepTheirHeightAtTheSlotSize) {
+  ResetFormSizes();
+  TYT_Frm dialog;
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  std::vector<QWidget*> inputs = {dialog.findChild<QWidget*>("RadioButton1")};
+  for (int i = 1; i <= 6; ++i) inputs.push_back(dialog.Edit(i));
+  for (QWidget* input : inputs) {
+    EXPECT_GE(input->height(), input->minimumSizeHint().height())
+        << input->objectName().toStdString();
+  }
 }
 
 }  // namespace

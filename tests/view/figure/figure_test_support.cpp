@@ -43,13 +43,15 @@ std::string DumpLayout(const FigureLayout& layout) {
 
 void FigureFixture::SetUp() { UseA4(100.0); }
 
-void FigureFixture::UseA4(double scaleDenominator) {
+void UseA4Frame(double scaleDenominator) {
   DrawSettings.PaperSize = 1;
   DrawSettings.ScaleDenominator = scaleDenominator;
   DrawSettings.FrameCentreX = 130.0 * 0.001 * scaleDenominator;
   DrawSettings.FrameCentreY = 90.0 * 0.001 * scaleDenominator;
   ComputeFigureFrame();
 }
+
+void FigureFixture::UseA4(double scaleDenominator) { UseA4Frame(scaleDenominator); }
 
 void FigureFixture::Point(int slot, double x, double y) {
   PointTable[slot] = {slot, x, y};

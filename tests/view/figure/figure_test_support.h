@@ -15,10 +15,13 @@ namespace selvana::test {
 // One line per item, e.g. "line 0.000 0.000 0.000 180.000", "text 10.000 5.000 h3.000 a3 \"5\"".
 std::string DumpLayout(const FigureLayout& layout);
 
+// Points the frame at paper size 1 (A4), the given scale and its lower left corner at (0, 0).
+void UseA4Frame(double scaleDenominator);
+
 class FigureFixture : public ::testing::Test {
  protected:
   void SetUp() override;
-  // Points the frame at paper size 1 (A4), the given scale and its lower left corner at (0, 0).
+  // UseA4Frame, for the tests of the fixture.
   static void UseA4(double scaleDenominator);
   // A used point slot and a boundary line between two slots.
   static void Point(int slot, double x, double y);
