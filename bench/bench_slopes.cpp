@@ -71,6 +71,25 @@ void BuildLayeredSlope() {
   cm.SliceWidth = kSliceWidth;
 }
 
+void BuildAcadsSlope() {
+  ResetProjectData();
+  AddChain({AddPoint(20, 20), AddPoint(70, 20), AddPoint(70, 35), AddPoint(50, 35),
+            AddPoint(30, 25), AddPoint(20, 25)});
+  AddBlock(60, 30, 20.0, 20.0, 3.0, 19.6);
+  // No circle reaches below the foot of the ground.
+  const int foot = AddPoint(20, 20);
+  LineTable[LineCount++] = {kLineLargeArcLimit, foot, foot, 1};
+  cm.SliceWidth = kSliceWidth;
+}
+
+void SetAcadsCircleGrid(CircleSearchSettings& settings) {
+  settings.CentreX = {30.0, 50.0, 1.0, 0.0};
+  settings.CentreY = {35.0, 55.0, 1.0, 0.0};
+  settings.Radius = {5.0, 35.0, 0.5, 0.0};
+  settings.HighestGridOrder = 3;
+  settings.ExtendFirstGrid = 1;
+}
+
 void SetCircleGrid(CircleSearchSettings& settings) {
   settings.CentreX = {10.0, 30.0, 1.0, 0.0};
   settings.CentreY = {20.0, 40.0, 1.0, 0.0};
