@@ -1,7 +1,7 @@
 // Speed of the whole circle search on the ACADS 1(a) slope, Fellenius (method 0) and simplified
 // Bishop (method 2), on one thread and on every core. The circles and slices of one search are
-// counted once by a one-thread search with counting mechanics; the timed searches are the
-// program's own.
+// counted by an untimed one-thread search with counting mechanics; the timed searches are
+// the program's own.
 #include "calc/circle/bishop_search.h"
 #include "calc/circle/bishop_slices.h"
 #include "calc/circle/bishop_totals.h"
@@ -25,13 +25,14 @@ class AcadsBench : public SearchBench {
     SetAcadsCircleGrid(settings_);
     BishopSlices.SetRoom(BishopSliceRoom());
   }
+  void Prepare() override {
+    SetSearchThreadCount(1);
+    HeadlessProgress progress;
+    CountingCircleMethod<Method> counting(progress);
+    SearchCircles(settings_, counting, progress);
+    count_ = counting.count();
+  }
   SearchCount RunOnce(HeadlessProgress& progress) override {
-    if (count_.surfaces == 0) {
-      SetSearchThreadCount(1);
-      CountingCircleMethod<Method> counting(progress);
-      SearchCircles(settings_, counting, progress);
-      count_ = counting.count();
-    }
     SetSearchThreadCount(threads_);
     Method method(progress);
     SearchCircles(settings_, method, progress);
