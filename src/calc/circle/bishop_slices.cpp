@@ -14,7 +14,7 @@
 
 namespace selvana {
 
-BishopSliceList BishopSlices;
+thread_local BishopSliceList BishopSlices;
 
 void BishopSliceList::SetRoom(std::size_t capacity) {
   if (records_.size() != capacity) {

@@ -51,7 +51,7 @@ class BishopSliceList {
   long long dropped_ = 0;
 };
 
-extern BishopSliceList BishopSlices;
+extern thread_local BishopSliceList BishopSlices;
 
 // The room one slip surface can need in the current model: every slice lies between the
 // extreme X of the boundary lines, and each slice interval (between two breakpoints or surface

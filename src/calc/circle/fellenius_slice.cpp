@@ -13,7 +13,7 @@
 
 namespace selvana {
 
-SliceTermsRecord SliceTerms;
+thread_local constinit SliceTermsRecord SliceTerms;
 
 namespace {
 
