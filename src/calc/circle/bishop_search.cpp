@@ -24,11 +24,18 @@ void BishopCircleMethod::AddSlice(double R, double cx, double cy, int b, double 
   AddSliceDrivingTerms(CurrentSlipResult);
 }
 
-void BishopCircleMethod::CloseSurface(int order0, double cx, double cy, double R) {
-  const BishopShares shares = CircleTotalsBishop();
+BishopShares BishopCircleMethod::CompleteSurface() { return CircleTotalsBishop(); }
+
+void BishopCircleMethod::StoreSurface(int order0, const BishopShares& shares) {
   StoreCircleResultBishop(order0 + 1, shares, progress_);
-  ResetCircleRecordBishop(order0, cx, cy, R);
 }
+
+void BishopCircleMethod::StartThread() {
+  BishopSlices.SetRoom(BishopSliceRoom());
+  BishopSlices.ResetDropped();
+}
+
+void BishopCircleMethod::EndThread() { droppedOnThreads_ += BishopSlices.Dropped(); }
 
 void BishopCircleMethod::CentreReached(double cx, double cy) {
   char text[256];  // a stack buffer: nothing is allocated per centre
@@ -46,7 +53,9 @@ int SearchCirclesBishop(CalcProgress& progress) {
   BishopSlices.SetRoom(BishopSliceRoom());
   BishopSlices.ResetDropped();
   BishopCircleMethod method(progress);
-  return SearchCircles(BishopCircleSettings, method, progress);
+  const int result = SearchCircles(BishopCircleSettings, method, progress);
+  BishopSlices.AddDropped(method.DroppedOnThreads());
+  return result;
 }
 
 }  // namespace selvana

@@ -43,6 +43,8 @@ class BishopSliceList {
   // Slices dropped since the last ResetDropped (the run entry reports them).
   long long Dropped() const { return dropped_; }
   void ResetDropped() { dropped_ = 0; }
+  // Counts slices dropped elsewhere (on other search threads) as dropped here.
+  void AddDropped(long long n) { dropped_ += n; }
 
  private:
   std::vector<BishopSliceRecord> records_;

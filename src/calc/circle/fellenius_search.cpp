@@ -19,10 +19,13 @@ void FelleniusCircleMethod::AddSlice(double R, double cx, double cy, int b, doub
   AddSliceTerms(CurrentSlipResult);
 }
 
-void FelleniusCircleMethod::CloseSurface(int order0, double cx, double cy, double R) {
+BishopShares FelleniusCircleMethod::CompleteSurface() {
   CircleTotalsFellenius();
+  return {};
+}
+
+void FelleniusCircleMethod::StoreSurface(int order0, const BishopShares& /*none*/) {
   StoreCircleResult(order0 + 1, progress_);
-  ResetCircleRecord(order0, cx, cy, R);
 }
 
 int SearchCirclesFellenius(CalcProgress& progress) {
