@@ -2,6 +2,10 @@
 // circle into pieces and slices. What a slice and a slip surface amount to is the business of the
 // circle method handed in, so the Fellenius and the Bishop searches share the whole walk.
 #pragma once
+#include <algorithm>
+#include <cmath>
+
+#include "calc/run_data.h"
 
 #include "calc/progress/progress.h"
 #include "calc/results/result_store_lines.h"
@@ -76,5 +80,42 @@ void EvaluateCircle(int order0, double cx, double cy, double R, CircleMethod& me
 
 // The grain on which the radius loop of a centre starts, from the radius pitch.
 double RadiusGrain(double dR);
+
+// The walk's loops over a grid, shared by the one-thread and the threaded walk. Each visit
+// returns false to end its loop early; the loop then returns false.
+
+// The centre X of the grid from left to right.
+template <class Visit>
+bool ForEachCentreX(const SearchGridRecord& g, Visit visit) {
+  for (double cx = g.CentreX[0]; cx < g.CentreX[1] + 0.001; cx += g.CentreX[2]) {
+    if (!visit(cx)) return false;
+  }
+  return true;
+}
+
+// The centre Y of the grid from top to bottom.
+template <class Visit>
+bool ForEachCentreY(const SearchGridRecord& g, Visit visit) {
+  for (double cy = g.CentreY[1]; cy > g.CentreY[0] - 0.001; cy -= g.CentreY[2]) {
+    if (!visit(cy)) return false;
+  }
+  return true;
+}
+
+// Every radius of the current centre (range g.Radius): from the grain multiple at or below Rmin
+// to the one at or above Rmax in steps of dR, each clamped into [Rmin, Rmax]. An empty range
+// (Rmin above Rmax) has none.
+template <class Visit>
+void ForEachRadius(const SearchGridRecord& g, Visit visit) {
+  const double rMin = g.Radius[0], rMax = g.Radius[1], dR = g.Radius[2];
+  if (rMin > rMax + 0.0001) return;
+  const double grain = RadiusGrain(dR);
+  double start = rMin, end = rMin;
+  if (rMax - rMin >= 0.0001) {
+    start = std::floor(rMin / grain) * grain;
+    end = std::ceil(rMax / grain) * grain;
+  }
+  for (double r = start; r < end + 0.0001; r += dR) visit(std::min(std::max(r, rMin), rMax));
+}
 
 }  // namespace selvana

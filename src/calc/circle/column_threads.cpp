@@ -1,0 +1,290 @@
+// The search threads of a circle walk and the in-order store of what they cut.
+#include "calc/circle/column_threads.h"
+
+#include <algorithm>
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "calc/circle/fellenius_slice.h"
+#include "calc/results/slip_result.h"
+#include "calc/run_data.h"
+#include "calc/slicing/breaks.h"
+#include "calc/slicing/radius.h"
+
+namespace selvana {
+namespace {
+
+// A completed surface as a search thread closed it.
+struct ClosedSurface {
+  SlipResult record;
+  BishopShares shares;
+  int direction;  // SlopeDirection after its totals
+};
+
+struct CircleJob {
+  double cy, R;
+  int thread;  // the search thread that cut it
+  int first;   // its surfaces in that thread's list
+  int count;
+};
+
+struct CentreJob {
+  double cy;
+  int firstCircle, circleCount;
+};
+
+// One column of centres with its circles, and the surfaces each search thread closed in it.
+struct Column {
+  int serial = -1;  // which column of the walk it holds
+  double cx = 0.0;
+  std::vector<CentreJob> centres;
+  std::vector<CircleJob> circles;
+  std::vector<std::vector<ClosedSurface>> surfaces;  // one list per search thread
+};
+
+// Keeps the closed surfaces of one search thread in its list.
+class SurfaceList : public SurfaceOutlet {
+ public:
+  explicit SurfaceList(std::vector<ClosedSurface>& list) : list_(list) {}
+  void Keep(const BishopShares& shares) override {
+    list_.push_back({CurrentSlipResult, shares, SlopeDirection});
+  }
+
+ private:
+  std::vector<ClosedSurface>& list_;
+};
+
+// Throws every surface away (the searching thread re-cuts a circle only for its workspace).
+class NoOutlet : public SurfaceOutlet {
+ public:
+  void Keep(const BishopShares&) override {}
+};
+
+// The workspace and surface state of the searching thread, which every search thread copies
+// before its first circle, so that what a circle does not set (the record's dx, dy) is the same.
+struct StartingState {
+  const CalcRunData* run = &RunData;
+  const SlipResult* current = &CurrentSlipResult;
+  const SliceTermsRecord* terms = &SliceTerms;
+  int invalid = SlipInvalid;
+  SlipMassYRangeRecord range = SlipMassYRange;
+  int direction = SlopeDirection;
+
+  void CopyToThisThread() const {
+    RunData = *run;
+    CurrentSlipResult = *current;
+    SliceTerms = *terms;
+    SlipInvalid = invalid;
+    SlipMassYRange = range;
+    SlopeDirection = direction;
+  }
+};
+
+// Circles handed out to a search thread at a time.
+constexpr int kCirclesPerGrab = 4;
+
+// The search threads of one grid order. Cut() hands them a column; Wait() returns when all its
+// circles are cut (or skipped after Cancel()).
+class CircleThreads {
+ public:
+  CircleThreads(int threads, CircleMethod& method, int order0)
+      : method_(method), order0_(order0), count_(threads) {
+    const StartingState start;
+    threads_.reserve(static_cast<std::size_t>(threads));
+    for (int id = 0; id < threads; ++id) threads_.emplace_back([this, id, &start] { Run(id, start); });
+    std::unique_lock lock(mutex_);
+    done_.wait(lock, [this] { return ready_ == count_; });
+  }
+  ~CircleThreads() {
+    {
+      std::lock_guard lock(mutex_);
+      quit_ = true;
+    }
+    wake_.notify_all();
+    for (std::thread& t : threads_) t.join();
+  }
+  CircleThreads(const CircleThreads&) = delete;
+  CircleThreads& operator=(const CircleThreads&) = delete;
+
+  int count() const { return count_; }
+
+  void Cut(Column& column) {
+    {
+      std::lock_guard lock(mutex_);
+      column_ = &column;
+      next_ = 0;
+      cancel_ = false;
+      busy_ = count_;
+      ++generation_;
+    }
+    wake_.notify_all();
+  }
+  void Cancel() { cancel_ = true; }
+  void Wait() {
+    std::unique_lock lock(mutex_);
+    done_.wait(lock, [this] { return busy_ == 0; });
+  }
+
+ private:
+  void Run(int id, const StartingState& start) {
+    start.CopyToThisThread();
+    method_.StartThread();
+    {
+      std::lock_guard lock(mutex_);
+      ++ready_;
+    }
+    done_.notify_all();
+    int seen = 0;
+    int breaksFor = -1;  // the column whose slice breakpoints this thread holds
+    for (;;) {
+      Column* column = nullptr;
+      {
+        std::unique_lock lock(mutex_);
+        wake_.wait(lock, [&] { return quit_ || generation_ != seen; });
+        if (quit_) break;
+        seen = generation_;
+        column = column_;
+      }
+      CutShare(*column, id, breaksFor);
+      std::lock_guard lock(mutex_);
+      if (--busy_ == 0) done_.notify_all();
+    }
+    method_.EndThread();
+  }
+
+  // Cuts circles of the column until none is left or the walk is cancelled.
+  void CutShare(Column& column, int id, int& breaksFor) {
+    std::vector<ClosedSurface>& list = column.surfaces[static_cast<std::size_t>(id)];
+    list.clear();
+    SurfaceList outlet(list);
+    if (breaksFor != column.serial) {
+      BuildSliceBreaksX(column.cx);
+      breaksFor = column.serial;
+    }
+    const int n = static_cast<int>(column.circles.size());
+    for (int i = next_.fetch_add(kCirclesPerGrab); i < n; i = next_.fetch_add(kCirclesPerGrab)) {
+      for (int k = i; k < std::min(i + kCirclesPerGrab, n); ++k) {
+        if (cancel_) return;
+        CircleJob& job = column.circles[static_cast<std::size_t>(k)];
+        job.thread = id;
+        job.first = static_cast<int>(list.size());
+        EvaluateCircle(order0_, column.cx, job.cy, job.R, method_, &outlet);
+        job.count = static_cast<int>(list.size()) - job.first;
+      }
+    }
+  }
+
+  CircleMethod& method_;
+  const int order0_;
+  const int count_;
+  std::vector<std::thread> threads_;
+  std::mutex mutex_;
+  std::condition_variable wake_, done_;
+  Column* column_ = nullptr;
+  int generation_ = 0;
+  int busy_ = 0;
+  int ready_ = 0;
+  bool quit_ = false;
+  std::atomic<int> next_{0};
+  std::atomic<bool> cancel_{false};
+};
+
+// Room for a column of the current grid, made before the walk so that its loops need none:
+// every centre Y, and for each a generous number of radii (more grow the lists once).
+void MakeRoom(Column& column, const SearchGridRecord& g, int threads) {
+  std::size_t rows = 0;
+  ForEachCentreY(g, [&](double) { return ++rows, true; });
+  const std::size_t circles = rows * 64;
+  column.centres.reserve(rows);
+  column.circles.reserve(circles);
+  column.surfaces.resize(static_cast<std::size_t>(threads));
+  for (auto& list : column.surfaces) list.reserve(2 * circles / static_cast<std::size_t>(threads));
+}
+
+// Lists the centres of the column at cx and their circles, with the radius ranges the
+// one-thread walk finds (in the searching thread's SearchGrid).
+void ListColumn(Column& column, int serial, double cx) {
+  SearchGridRecord& g = RunData.SearchGrid;
+  column.serial = serial;
+  column.cx = cx;
+  column.centres.clear();
+  column.circles.clear();
+  ForEachCentreY(g, [&](double cy) {
+    const int first = static_cast<int>(column.circles.size());
+    CircleRadiusRange(cx, cy);
+    ForEachRadius(g, [&](double R) { column.circles.push_back({cy, R, 0, 0, 0}); });
+    column.centres.push_back({cy, first, static_cast<int>(column.circles.size()) - first});
+    return true;
+  });
+}
+
+// The last circle stored, which the searching thread cuts again at the end for its workspace.
+struct LastCircle {
+  bool any = false;
+  double cx = 0.0, cy = 0.0, R = 0.0;
+};
+
+// Stores the surfaces of a cut column in the one-thread order; false when the user stopped
+// the search at one of its centres.
+bool StoreColumn(const Column& column, CircleMethod& method, CalcProgress& progress,
+                 LastCircle& last) {
+  const int order0 = RunData.SearchGrid.Order;
+  for (const CentreJob& centre : column.centres) {
+    if (AbortRequested(progress)) return false;
+    method.CentreReached(column.cx, centre.cy);
+    for (int k = 0; k < centre.circleCount; ++k) {
+      const CircleJob& job = column.circles[static_cast<std::size_t>(centre.firstCircle + k)];
+      const auto& list = column.surfaces[static_cast<std::size_t>(job.thread)];
+      for (int s = 0; s < job.count; ++s) {
+        const ClosedSurface& surface = list[static_cast<std::size_t>(job.first + s)];
+        CurrentSlipResult = surface.record;
+        SlopeDirection = surface.direction;
+        method.StoreSurface(order0, surface.shares);
+      }
+      last = {true, column.cx, job.cy, job.R};
+    }
+  }
+  return true;
+}
+
+// Leaves the searching thread's workspace and surface state as cutting the last stored circle
+// there would have left them.
+void CutLastCircleAgain(const LastCircle& last, CircleMethod& method) {
+  if (!last.any) return;
+  BuildSliceBreaksX(last.cx);
+  NoOutlet discard;
+  EvaluateCircle(RunData.SearchGrid.Order, last.cx, last.cy, last.R, method, &discard);
+}
+
+}  // namespace
+
+bool WalkCentresOnThreads(CircleMethod& method, CalcProgress& progress, int threads) {
+  const SearchGridRecord& g = RunData.SearchGrid;
+  Column columns[2];
+  for (Column& column : columns) MakeRoom(column, g, threads);
+  CircleThreads cutters(threads, method, g.Order);
+  Column* cut = nullptr;  // the column cut last, waiting to be stored
+  LastCircle last;
+  int serial = 0;
+  bool finished = ForEachCentreX(g, [&](double cx) {
+    Column& next = cut == &columns[0] ? columns[1] : columns[0];
+    ListColumn(next, serial++, cx);
+    cutters.Cut(next);
+    if (cut && !StoreColumn(*cut, method, progress, last)) {
+      cutters.Cancel();
+      cutters.Wait();
+      return false;
+    }
+    cutters.Wait();
+    cut = &next;
+    return true;
+  });
+  if (finished && cut) finished = StoreColumn(*cut, method, progress, last);
+  CutLastCircleAgain(last, method);
+  return finished;
+}
+
+}  // namespace selvana
