@@ -2,7 +2,7 @@
 // water, loads, a sheet pile and seismic load: the result tables, the circle list, the critical
 // surface, Fmin, the dump files and the boxes shown. Digests of all of them are compared with a
 // golden file, so a change meant to leave the calculation as it is (a faster loop, more threads)
-// must keep every bit.
+// must keep every bit, on one thread or on many.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/circle/search_threads.h"
 #include "calc/fellenius_test_slopes.h"
 #include "calc/progress/headless.h"
 #include "calc/results/consolidation.h"
@@ -140,14 +141,15 @@ void PrepareCase(const SearchCase& c) {
   if (c.method >= 0) cm.kt = c.method;
 }
 
-// One line of digests for everything the run of the case leaves behind.
-std::string RunCase(const SearchCase& c) {
+// One line of digests for everything the run of the case leaves behind; stopAtPoll as for
+// HeadlessProgress.
+std::string RunCase(const SearchCase& c, int stopAtPoll = 0) {
   for (int order = 1; order <= 4; ++order) {
     std::filesystem::remove(StrFormat("answer%d.dmp", order));
   }
   PrepareCase(c);
   RecordingMessageBox box;
-  HeadlessProgress progress;
+  HeadlessProgress progress(stopAtPoll);
   const int rc = CalRunClick(progress);
   Digest records, circles, dumps, boxes;
   std::string counts;
@@ -166,18 +168,39 @@ std::string RunCase(const SearchCase& c) {
   }
   boxes.AddText(box.texts);
   return StrFormat("%s m%d pile%d rc %d status %d Fmin %.17g circles %d records%s\r\n"
-                   "  records %s circles %s dumps %s boxes %s\r\n",
+                   "  records %s circles %s dumps %s boxes %s line4 %s polls %d\r\n",
                    c.name, cm.kt, c.pileMode, rc, CalcStatus, Fmin, CircleListCount,
                    counts.c_str(), records.Hex().c_str(), circles.Hex().c_str(),
-                   dumps.Hex().c_str(), boxes.Hex().c_str());
+                   dumps.Hex().c_str(), boxes.Hex().c_str(), progress.Line(4).c_str(),
+                   progress.polls());
 }
 
 class SearchIdentity : public ScratchFolderTest {};
 
-TEST_F(SearchIdentity, EveryRecordAndDumpByteStaysAsItWas) {
-  std::string all;
-  for (const SearchCase& c : kCases) all += RunCase(c);
-  ExpectGolden(all, "calc/search_identity.txt");
+// One thread, and more threads than centres in a column (some stay idle) or than cores.
+TEST_F(SearchIdentity, EveryRecordAndDumpByteStaysAsItWasOnAnyNumberOfThreads) {
+  for (const int threads : {1, 3, 16}) {
+    SCOPED_TRACE(StrFormat("%d threads", threads));
+    SetSearchThreadCount(threads);
+    std::string all;
+    for (const SearchCase& c : kCases) all += RunCase(c);
+    ExpectGolden(all, "calc/search_identity.txt");
+  }
+  SetSearchThreadCount(0);
+}
+
+// A stop in the middle of the second column of the first order, and one in the second order:
+// the threads stop at the same centre with the same stored surfaces as one thread does.
+TEST_F(SearchIdentity, AStoppedSearchKeepsWhatOneThreadKeeps) {
+  for (const SearchCase& c : {kCases[4], kCases[7]}) {
+    for (const int stopAt : {7, 40}) {
+      SetSearchThreadCount(1);
+      const std::string one = RunCase(c, stopAt);
+      SetSearchThreadCount(4);
+      EXPECT_EQ(one, RunCase(c, stopAt)) << c.name << " m" << c.method << " stop " << stopAt;
+    }
+  }
+  SetSearchThreadCount(0);
 }
 
 }  // namespace
