@@ -2,11 +2,10 @@
 // and store.
 #include "calc/circle/bishop_search.h"
 
-#include <cstdio>
-
 #include "calc/circle/bishop_slices.h"
 #include "calc/circle/bishop_totals.h"
 #include "calc/circle/fellenius_slice.h"
+#include "calc/results/fixed_line.h"
 #include "calc/results/result_store.h"
 #include "calc/results/slip_result.h"
 #include "calc/slicing/walk.h"
@@ -38,13 +37,8 @@ void BishopCircleMethod::StartThread() {
 void BishopCircleMethod::EndThread() { droppedOnThreads_ += BishopSlices.Dropped(); }
 
 void BishopCircleMethod::CentreReached(double cx, double cy) {
-  char text[256];  // a stack buffer: nothing is allocated per centre
-  const int n = std::snprintf(text, sizeof text, "すべり円  (X,Y)=%7.3f,%7.3f", cx, cy);
-  if (n < 0) return;
-  const std::size_t length = static_cast<std::size_t>(n) < sizeof text
-                                 ? static_cast<std::size_t>(n)
-                                 : sizeof text - 1;
-  progress_.SetLine(4, std::string_view(text, length));
+  char text[1024];  // a stack buffer: nothing is allocated per centre
+  progress_.SetLine(4, FormatFixedLine(text, "すべり円  (X,Y)=%7.3f,%7.3f", {cx, cy}));
   progress_.Repaint();
 }
 

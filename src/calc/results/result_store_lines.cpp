@@ -2,9 +2,9 @@
 // and people compare these files column by column.
 #include "calc/results/result_store_lines.h"
 
-#include <cstdarg>
-#include <cstdio>
 #include <string_view>
+
+#include "calc/results/fixed_line.h"
 
 namespace selvana {
 namespace {
@@ -32,14 +32,9 @@ constexpr char kSegmentsLatest[] = "すべり線=(%7.3f,%7.3f)-(%7.3f,%7.3f) F=%
 // A stack buffer for one formatted line; wide enough for several %f of the largest doubles.
 class LineBuffer {
  public:
-  std::string_view Format(const char* format, ...) __attribute__((format(printf, 2, 3))) {
-    va_list args;
-    va_start(args, format);
-    const int n = std::vsnprintf(text_, sizeof text_, format, args);
-    va_end(args);
-    if (n < 0) return {};
-    return {text_, static_cast<std::size_t>(n) < sizeof text_ ? static_cast<std::size_t>(n)
-                                                              : sizeof text_ - 1};
+  template <class... Values>
+  std::string_view Format(const char* format, Values... values) {
+    return FormatFixedLine(text_, format, {static_cast<double>(values)...});
   }
 
  private:
