@@ -86,10 +86,13 @@ struct StartingState {
 // Circles handed out to a search thread at a time.
 constexpr int kCirclesPerGrab = 4;
 
-// The search threads of one grid order. Cut() hands them a column; Wait() returns when all its
-// circles are cut (or skipped after Cancel()).
+// The search threads of one grid order. Cut() hands them a column; HelpAndWait() cuts circles
+// of it on the searching thread too and returns when all are cut; Wait() returns when all are
+// cut or skipped after Cancel(). The searching thread cuts in its own workspace, which the walk
+// restores at its end (CutLastCircleAgain).
 class CircleThreads {
  public:
+  // threads: the search threads besides the searching thread.
   CircleThreads(int threads, CircleMethod& method, int order0)
       : method_(method), order0_(order0), count_(threads) {
     const StartingState start;
@@ -109,8 +112,6 @@ class CircleThreads {
   CircleThreads(const CircleThreads&) = delete;
   CircleThreads& operator=(const CircleThreads&) = delete;
 
-  int count() const { return count_; }
-
   void Cut(Column& column) {
     {
       std::lock_guard lock(mutex_);
@@ -123,6 +124,10 @@ class CircleThreads {
     wake_.notify_all();
   }
   void Cancel() { cancel_ = true; }
+  void HelpAndWait(Column& column) {
+    CutShare(column, count_, searchingThreadBreaks_);
+    Wait();
+  }
   void Wait() {
     std::unique_lock lock(mutex_);
     done_.wait(lock, [this] { return busy_ == 0; });
@@ -188,12 +193,14 @@ class CircleThreads {
   int busy_ = 0;
   int ready_ = 0;
   bool quit_ = false;
+  int searchingThreadBreaks_ = -1;  // the column whose breakpoints the searching thread holds
   std::atomic<int> next_{0};
   std::atomic<bool> cancel_{false};
 };
 
 // Room for a column of the current grid, made before the walk so that its loops need none:
-// every centre Y, and for each a generous number of radii (more grow the lists once).
+// every centre Y, and for each a generous number of radii (more grow the lists once); a list
+// of surfaces for each of the threads that cut.
 void MakeRoom(Column& column, const SearchGridRecord& g, int threads) {
   std::size_t rows = 0;
   ForEachCentreY(g, [&](double) { return ++rows, true; });
@@ -265,7 +272,7 @@ bool WalkCentresOnThreads(CircleMethod& method, CalcProgress& progress, int thre
   const SearchGridRecord& g = RunData.SearchGrid;
   Column columns[2];
   for (Column& column : columns) MakeRoom(column, g, threads);
-  CircleThreads cutters(threads, method, g.Order);
+  CircleThreads cutters(threads - 1, method, g.Order);
   Column* cut = nullptr;  // the column cut last, waiting to be stored
   LastCircle last;
   int serial = 0;
@@ -278,7 +285,7 @@ bool WalkCentresOnThreads(CircleMethod& method, CalcProgress& progress, int thre
       cutters.Wait();
       return false;
     }
-    cutters.Wait();
+    cutters.HelpAndWait(next);
     cut = &next;
     return true;
   });
