@@ -37,6 +37,7 @@ void BishopCircleMethod::StartThread() {
 void BishopCircleMethod::EndThread() { droppedOnThreads_ += BishopSlices.Dropped(); }
 
 void BishopCircleMethod::CentreReached(double cx, double cy) {
+  if (!progress_.LinesDue()) return;
   char text[1024];  // a stack buffer: nothing is allocated per centre
   progress_.SetLine(4, FormatFixedLine(text, "すべり円  (X,Y)=%7.3f,%7.3f", {cx, cy}));
   progress_.Repaint();

@@ -81,6 +81,7 @@ void WriteDumpLines(SlipFamily family, const SlipResult& r, const BishopShares& 
 
 void ShowStoredSurface(SlipFamily family, const SlipResult& r, const MinSlipRecord& m,
                        CalcProgress& progress) {
+  if (!progress.LinesDue()) return;
   LineBuffer b;
   switch (family) {
     case SlipFamily::Circle:

@@ -27,7 +27,8 @@ struct BishopShares {
 void WriteDumpLines(SlipFamily family, const SlipResult& r, const BishopShares& shares,
                     AnswerDumpFile& dump);
 
-// Sets progress lines 4 (the surface r) to 7 (the running minimum m) and repaints.
+// Sets progress lines 4 (the surface r) to 7 (the running minimum m) and repaints, when
+// progress.LinesDue(); otherwise builds no text at all.
 void ShowStoredSurface(SlipFamily family, const SlipResult& r, const MinSlipRecord& m,
                        CalcProgress& progress);
 
