@@ -25,8 +25,9 @@ void BishopCircleMethod::AddSlice(double R, double cx, double cy, int b, double 
 
 BishopShares BishopCircleMethod::CompleteSurface() { return CircleTotalsBishop(); }
 
-void BishopCircleMethod::StoreSurface(int order0, const BishopShares& shares) {
-  StoreCircleResultBishop(order0 + 1, shares, progress_);
+void BishopCircleMethod::StoreSurface(int order0, const BishopShares& shares,
+                                      std::string_view dumpLines) {
+  StoreCircleResultBishop(order0 + 1, shares, progress_, dumpLines);
 }
 
 void BishopCircleMethod::StartThread() {

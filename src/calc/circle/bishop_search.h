@@ -24,7 +24,8 @@ class BishopCircleMethod : public CircleMethod {
   void AddSlice(double R, double cx, double cy, int b, double xR, double yR, double xL,
                 double yL) override;
   BishopShares CompleteSurface() override;
-  void StoreSurface(int order0, const BishopShares& shares) override;
+  void StoreSurface(int order0, const BishopShares& shares, std::string_view dumpLines) override;
+  SlipFamily Family() const override { return SlipFamily::BishopCircle; }
   bool CutsOnThreads() const override { return true; }
   bool StoppedBySheetPile() const override { return false; }
   void CentreReached(double cx, double cy) override;

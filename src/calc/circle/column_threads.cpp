@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "calc/circle/fellenius_slice.h"
+#include "calc/results/result_store.h"
 #include "calc/results/slip_result.h"
 #include "calc/run_data.h"
 #include "calc/slicing/breaks.h"
@@ -17,11 +18,22 @@
 namespace selvana {
 namespace {
 
-// A completed surface as a search thread closed it.
+// A completed surface as a search thread closed it, with its dump lines when a store will
+// accept it.
 struct ClosedSurface {
   SlipResult record;
   BishopShares shares;
   int direction;  // SlopeDirection after its totals
+  std::size_t textAt, textLength;  // its dump lines in the thread's text
+};
+
+// What one search thread closed in a column: the surfaces and the text of their dump lines.
+struct ThreadSurfaces {
+  std::vector<ClosedSurface> surfaces;
+  std::vector<char> text;
+  std::string_view Lines(const ClosedSurface& s) const {
+    return {text.data() + s.textAt, s.textLength};
+  }
 };
 
 struct CircleJob {
@@ -42,19 +54,27 @@ struct Column {
   double cx = 0.0;
   std::vector<CentreJob> centres;
   std::vector<CircleJob> circles;
-  std::vector<std::vector<ClosedSurface>> surfaces;  // one list per search thread
+  std::vector<ThreadSurfaces> surfaces;  // one per thread that cuts
 };
 
-// Keeps the closed surfaces of one search thread in its list.
+// Keeps the closed surfaces of one search thread, and formats the dump lines of those a store
+// will accept, so that the searching thread only writes them.
 class SurfaceList : public SurfaceOutlet {
  public:
-  explicit SurfaceList(std::vector<ClosedSurface>& list) : list_(list) {}
+  SurfaceList(ThreadSurfaces& list, SlipFamily family) : list_(list), family_(family) {}
   void Keep(const BishopShares& shares) override {
-    list_.push_back({CurrentSlipResult, shares, SlopeDirection});
+    const SlipResult& r = CurrentSlipResult;
+    std::string_view lines;
+    if (SurfaceAccepted(r)) lines = FormatDumpLines(family_, r, shares, room_);
+    const std::size_t at = list_.text.size();
+    list_.text.insert(list_.text.end(), lines.begin(), lines.end());
+    list_.surfaces.push_back({r, shares, SlopeDirection, at, lines.size()});
   }
 
  private:
-  std::vector<ClosedSurface>& list_;
+  ThreadSurfaces& list_;
+  SlipFamily family_;
+  char room_[kDumpLinesRoom];
 };
 
 // Throws every surface away (the searching thread re-cuts a circle only for its workspace).
@@ -162,9 +182,10 @@ class CircleThreads {
 
   // Cuts circles of the column until none is left or the walk is cancelled.
   void CutShare(Column& column, int id, int& breaksFor) {
-    std::vector<ClosedSurface>& list = column.surfaces[static_cast<std::size_t>(id)];
-    list.clear();
-    SurfaceList outlet(list);
+    ThreadSurfaces& list = column.surfaces[static_cast<std::size_t>(id)];
+    list.surfaces.clear();
+    list.text.clear();
+    SurfaceList outlet(list, method_.Family());
     if (breaksFor != column.serial) {
       BuildSliceBreaksX(column.cx);
       breaksFor = column.serial;
@@ -175,9 +196,9 @@ class CircleThreads {
         if (cancel_) return;
         CircleJob& job = column.circles[static_cast<std::size_t>(k)];
         job.thread = id;
-        job.first = static_cast<int>(list.size());
+        job.first = static_cast<int>(list.surfaces.size());
         EvaluateCircle(order0_, column.cx, job.cy, job.R, method_, &outlet);
-        job.count = static_cast<int>(list.size()) - job.first;
+        job.count = static_cast<int>(list.surfaces.size()) - job.first;
       }
     }
   }
@@ -208,7 +229,11 @@ void MakeRoom(Column& column, const SearchGridRecord& g, int threads) {
   column.centres.reserve(rows);
   column.circles.reserve(circles);
   column.surfaces.resize(static_cast<std::size_t>(threads));
-  for (auto& list : column.surfaces) list.reserve(2 * circles / static_cast<std::size_t>(threads));
+  const std::size_t share = 2 * circles / static_cast<std::size_t>(threads);
+  for (ThreadSurfaces& list : column.surfaces) {
+    list.surfaces.reserve(share);
+    list.text.reserve(share * 320);  // four dump lines of about 80 characters
+  }
 }
 
 // Lists the centres of the column at cx and their circles, with the radius ranges the
@@ -244,12 +269,12 @@ bool StoreColumn(const Column& column, CircleMethod& method, CalcProgress& progr
     method.CentreReached(column.cx, centre.cy);
     for (int k = 0; k < centre.circleCount; ++k) {
       const CircleJob& job = column.circles[static_cast<std::size_t>(centre.firstCircle + k)];
-      const auto& list = column.surfaces[static_cast<std::size_t>(job.thread)];
+      const ThreadSurfaces& list = column.surfaces[static_cast<std::size_t>(job.thread)];
       for (int s = 0; s < job.count; ++s) {
-        const ClosedSurface& surface = list[static_cast<std::size_t>(job.first + s)];
+        const ClosedSurface& surface = list.surfaces[static_cast<std::size_t>(job.first + s)];
         CurrentSlipResult = surface.record;
         SlopeDirection = surface.direction;
-        method.StoreSurface(order0, surface.shares);
+        method.StoreSurface(order0, surface.shares, list.Lines(surface));
       }
       last = {true, column.cx, job.cy, job.R};
     }

@@ -24,8 +24,9 @@ BishopShares FelleniusCircleMethod::CompleteSurface() {
   return {};
 }
 
-void FelleniusCircleMethod::StoreSurface(int order0, const BishopShares& /*none*/) {
-  StoreCircleResult(order0 + 1, progress_);
+void FelleniusCircleMethod::StoreSurface(int order0, const BishopShares& /*none*/,
+                                         std::string_view dumpLines) {
+  StoreCircleResult(order0 + 1, progress_, dumpLines);
 }
 
 int SearchCirclesFellenius(CalcProgress& progress) {

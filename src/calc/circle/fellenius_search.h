@@ -15,7 +15,8 @@ class FelleniusCircleMethod : public CircleMethod {
   void AddSlice(double R, double cx, double cy, int b, double xR, double yR, double xL,
                 double yL) override;
   BishopShares CompleteSurface() override;
-  void StoreSurface(int order0, const BishopShares& shares) override;
+  void StoreSurface(int order0, const BishopShares& shares, std::string_view dumpLines) override;
+  SlipFamily Family() const override { return SlipFamily::Circle; }
   bool CutsOnThreads() const override { return true; }
   bool StoppedBySheetPile() const override { return true; }
 

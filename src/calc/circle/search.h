@@ -4,6 +4,7 @@
 #pragma once
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 
 #include "calc/run_data.h"
 
@@ -27,16 +28,20 @@ class CircleMethod {
   // starts a fresh record for the rest of the same circle. By default: CompleteSurface,
   // StoreSurface, ResetRecord.
   virtual void CloseSurface(int order0, double cx, double cy, double R) {
-    StoreSurface(order0, CompleteSurface());
+    StoreSurface(order0, CompleteSurface(), {});
     ResetRecord(order0, cx, cy, R);
   }
   // Completes the totals of CurrentSlipResult; returns the shares the store writes with it.
   virtual BishopShares CompleteSurface() { return {}; }
-  // Offers CurrentSlipResult (and the shares) to the store of grid order order0 + 1.
-  virtual void StoreSurface(int order0, const BishopShares& shares) {
+  // Offers CurrentSlipResult (and the shares) to the store of grid order order0 + 1, with its
+  // dump lines when they were formatted already (else empty).
+  virtual void StoreSurface(int order0, const BishopShares& shares, std::string_view dumpLines) {
     (void)order0;
     (void)shares;
+    (void)dumpLines;
   }
+  // The layout of the method's dump lines.
+  virtual SlipFamily Family() const { return SlipFamily::Circle; }
   // True when ResetRecord, AddSlice and CompleteSurface touch nothing but the calling thread's
   // workspace, so that circles can be cut on several threads at once and their surfaces
   // stored afterwards, in order, by StoreSurface on the searching thread.

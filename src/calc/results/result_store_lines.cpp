@@ -41,42 +41,66 @@ class LineBuffer {
   char text_[4096];
 };
 
-void WriteHead(SlipFamily family, const SlipResult& r, LineBuffer& b, AnswerDumpFile& dump) {
+// Appends formatted lines, each with its CR LF, to a text of fixed room.
+class DumpText {
+ public:
+  explicit DumpText(std::span<char> out) : out_(out) {}
+  template <class... Values>
+  void Line(const char* format, Values... values) {
+    n_ += FormatFixedLine(out_.subspan(n_), format, {static_cast<double>(values)...}).size();
+    for (const char c : {'\r', '\n'}) {
+      if (n_ < out_.size()) out_[n_++] = c;
+    }
+  }
+  std::string_view Text() const { return {out_.data(), n_}; }
+
+ private:
+  std::span<char> out_;
+  std::size_t n_ = 0;
+};
+
+void AddHead(SlipFamily family, const SlipResult& r, DumpText& text) {
   if (family == SlipFamily::LineBetweenSegments) {
-    dump.WriteLine(
-        b.Format(kSegmentsHead, r.cx, r.cy, r.dx, r.dy, r.sx, r.sy, r.ex, r.ey));
+    text.Line(kSegmentsHead, r.cx, r.cy, r.dx, r.dy, r.sx, r.sy, r.ex, r.ey);
   } else {
-    dump.WriteLine(b.Format(kCircleHead, r.cx, r.cy, r.rr, r.sx, r.sy, r.ex, r.ey));
+    text.Line(kCircleHead, r.cx, r.cy, r.rr, r.sx, r.sy, r.ex, r.ey);
   }
 }
 
-void WriteResisting(SlipFamily family, const SlipResult& r, const BishopShares& shares,
-                    LineBuffer& b, AnswerDumpFile& dump) {
+void AddResisting(SlipFamily family, const SlipResult& r, const BishopShares& shares,
+                  DumpText& text) {
   switch (family) {
     case SlipFamily::Circle:
-      dump.WriteLine(b.Format(kCircleSoilEnds, r.csx, r.csy, r.cex, r.cey));
-      dump.WriteLine(b.Format(kCircleResisting, r.mrf, r.mrc, r.mry, r.mr));
+      text.Line(kCircleSoilEnds, r.csx, r.csy, r.cex, r.cey);
+      text.Line(kCircleResisting, r.mrf, r.mrc, r.mry, r.mr);
       break;
     case SlipFamily::BishopCircle:
-      dump.WriteLine(b.Format(kCircleSoilEnds, r.csx, r.csy, r.cex, r.cey));
-      dump.WriteLine(b.Format(kPartResisting, shares.friction, shares.cohesion, r.mr));
+      text.Line(kCircleSoilEnds, r.csx, r.csy, r.cex, r.cey);
+      text.Line(kPartResisting, shares.friction, shares.cohesion, r.mr);
       break;
     case SlipFamily::LineFromPoint:
     case SlipFamily::LineBetweenSegments:
-      dump.WriteLine(b.Format(kPartResisting, r.mrf, r.mrc, r.mr));
+      text.Line(kPartResisting, r.mrf, r.mrc, r.mr);
       break;
   }
 }
 
 }  // namespace
 
+std::string_view FormatDumpLines(SlipFamily family, const SlipResult& r,
+                                 const BishopShares& shares, std::span<char> out) {
+  DumpText text(out);
+  AddHead(family, r, text);
+  AddResisting(family, r, shares, text);
+  text.Line(kDriving, r.mdw, r.mdh, r.mdk, r.md, r.f);
+  return text.Text();
+}
+
 void WriteDumpLines(SlipFamily family, const SlipResult& r, const BishopShares& shares,
                     AnswerDumpFile& dump) {
   if (!dump.IsOpen()) return;
-  LineBuffer b;
-  WriteHead(family, r, b, dump);
-  WriteResisting(family, r, shares, b, dump);
-  dump.WriteLine(b.Format(kDriving, r.mdw, r.mdh, r.mdk, r.md, r.f));
+  char room[kDumpLinesRoom];
+  dump.Write(FormatDumpLines(family, r, shares, room));
 }
 
 void ShowStoredSurface(SlipFamily family, const SlipResult& r, const MinSlipRecord& m,
