@@ -88,8 +88,9 @@ class RecordingMessageBox : public MessageBox {
 };
 
 // The homogeneous test slope on a soft layer, with a pond at the toe, a surcharge on the crest,
-// a horizontal force, seismic load and a sheet pile in the slope; two grid orders, extended.
-void BuildLayeredProject(int pileMode) {
+// a horizontal force, seismic load and a sheet pile in the slope; two grid orders, extended,
+// with the radius pitch given.
+void BuildLayeredProject(int pileMode, double radiusPitch) {
   const int a = AddTestPoint(-10, 0), b = AddTestPoint(10, 0), w = AddTestPoint(16, 3);
   const int c = AddTestPoint(30, 10), d = AddTestPoint(50, 10), e = AddTestPoint(50, 0);
   const int f = AddTestPoint(50, -10), g = AddTestPoint(-10, -10), h = AddTestPoint(-10, 3);
@@ -109,7 +110,7 @@ void BuildLayeredProject(int pileMode) {
   for (CircleSearchSettings* s : {&FelleniusCircleSettings, &BishopCircleSettings}) {
     s->CentreX = {12.0, 24.0, 3.0, 0.0};
     s->CentreY = {18.0, 30.0, 3.0, 0.0};
-    s->Radius = {14.0, 26.0, 1.0, 0.0};
+    s->Radius = {14.0, 26.0, radiusPitch, 0.0};
     s->HighestGridOrder = 2;
     s->ExtendFirstGrid = 1;
   }
@@ -119,6 +120,7 @@ struct SearchCase {
   const char* name;  // a sample project, or "layered" with the sheet-pile mode below
   int method;        // -1: the sample's own method
   int pileMode;
+  double radiusPitch = 1.0;  // layered only; a fine pitch gives columns of thousands of circles
 };
 
 constexpr SearchCase kCases[] = {
@@ -127,12 +129,13 @@ constexpr SearchCase kCases[] = {
     {"layered", kMethodFellenius, 0}, {"layered", kMethodFellenius, 1},
     {"layered", kMethodTschebotarioff, 0}, {"layered", kMethodBishop, 0},
     {"layered", kMethodBishop, 1}, {"layered", kMethodModifiedBishop, 0},
+    {"layered", kMethodFellenius, 0, 0.05},
 };
 
 void PrepareCase(const SearchCase& c) {
   ResetAllState();
   if (std::string(c.name) == "layered") {
-    BuildLayeredProject(c.pileMode);
+    BuildLayeredProject(c.pileMode, c.radiusPitch);
   } else {
     std::filesystem::copy_file(std::filesystem::path(SELVANA_SAMPLES) / (std::string(c.name) + ".SDW"),
                                "P.SDW", std::filesystem::copy_options::overwrite_existing);
@@ -167,9 +170,9 @@ std::string RunCase(const SearchCase& c, int stopAtPoll = 0) {
     counts += StrFormat(" %s:%zu", name.c_str(), text.size());
   }
   boxes.AddText(box.texts);
-  return StrFormat("%s m%d pile%d rc %d status %d Fmin %.17g circles %d records%s\r\n"
+  return StrFormat("%s pitch %g m%d pile%d rc %d status %d Fmin %.17g circles %d records%s\r\n"
                    "  records %s circles %s dumps %s boxes %s line4 %s polls %d\r\n",
-                   c.name, cm.kt, c.pileMode, rc, CalcStatus, Fmin, CircleListCount,
+                   c.name, c.radiusPitch, cm.kt, c.pileMode, rc, CalcStatus, Fmin, CircleListCount,
                    counts.c_str(), records.Hex().c_str(), circles.Hex().c_str(),
                    dumps.Hex().c_str(), boxes.Hex().c_str(), progress.Line(4).c_str(),
                    progress.polls());

@@ -27,7 +27,7 @@ struct ClosedSurface {
   std::size_t textAt, textLength;  // its dump lines in the thread's text
 };
 
-// What one search thread closed in a column: the surfaces and the text of their dump lines.
+// What one search thread closed in a batch: the surfaces and the text of their dump lines.
 struct ThreadSurfaces {
   std::vector<ClosedSurface> surfaces;
   std::vector<char> text;
@@ -48,9 +48,10 @@ struct CentreJob {
   int firstCircle, circleCount;
 };
 
-// One column of centres with its circles, and the surfaces each search thread closed in it.
-struct Column {
-  int serial = -1;  // which column of the walk it holds
+// A run of centres of one column (one centre X) with their circles, and the surfaces each
+// search thread closed in it.
+struct Batch {
+  int serial = -1;  // which column of the walk it belongs to
   double cx = 0.0;
   std::vector<CentreJob> centres;
   std::vector<CircleJob> circles;
@@ -106,7 +107,7 @@ struct StartingState {
 // Circles handed out to a search thread at a time.
 constexpr int kCirclesPerGrab = 4;
 
-// The search threads of one grid order. Cut() hands them a column; HelpAndWait() cuts circles
+// The search threads of one grid order. Cut() hands them a batch; HelpAndWait() cuts circles
 // of it on the searching thread too and returns when all are cut; Wait() returns when all are
 // cut or skipped after Cancel(). The searching thread cuts in its own workspace, which the walk
 // restores at its end (CutLastCircleAgain).
@@ -132,10 +133,10 @@ class CircleThreads {
   CircleThreads(const CircleThreads&) = delete;
   CircleThreads& operator=(const CircleThreads&) = delete;
 
-  void Cut(Column& column) {
+  void Cut(Batch& batch) {
     {
       std::lock_guard lock(mutex_);
-      column_ = &column;
+      batch_ = &batch;
       next_ = 0;
       cancel_ = false;
       busy_ = count_;
@@ -144,8 +145,8 @@ class CircleThreads {
     wake_.notify_all();
   }
   void Cancel() { cancel_ = true; }
-  void HelpAndWait(Column& column) {
-    CutShare(column, count_, searchingThreadBreaks_);
+  void HelpAndWait(Batch& batch) {
+    CutShare(batch, count_, searchingThreadBreaks_);
     Wait();
   }
   void Wait() {
@@ -165,39 +166,39 @@ class CircleThreads {
     int seen = 0;
     int breaksFor = -1;  // the column whose slice breakpoints this thread holds
     for (;;) {
-      Column* column = nullptr;
+      Batch* batch = nullptr;
       {
         std::unique_lock lock(mutex_);
         wake_.wait(lock, [&] { return quit_ || generation_ != seen; });
         if (quit_) break;
         seen = generation_;
-        column = column_;
+        batch = batch_;
       }
-      CutShare(*column, id, breaksFor);
+      CutShare(*batch, id, breaksFor);
       std::lock_guard lock(mutex_);
       if (--busy_ == 0) done_.notify_all();
     }
     method_.EndThread();
   }
 
-  // Cuts circles of the column until none is left or the walk is cancelled.
-  void CutShare(Column& column, int id, int& breaksFor) {
-    ThreadSurfaces& list = column.surfaces[static_cast<std::size_t>(id)];
+  // Cuts circles of the batch until none is left or the walk is cancelled.
+  void CutShare(Batch& batch, int id, int& breaksFor) {
+    ThreadSurfaces& list = batch.surfaces[static_cast<std::size_t>(id)];
     list.surfaces.clear();
     list.text.clear();
     SurfaceList outlet(list, method_.Family());
-    if (breaksFor != column.serial) {
-      BuildSliceBreaksX(column.cx);
-      breaksFor = column.serial;
+    if (breaksFor != batch.serial) {
+      BuildSliceBreaksX(batch.cx);
+      breaksFor = batch.serial;
     }
-    const int n = static_cast<int>(column.circles.size());
+    const int n = static_cast<int>(batch.circles.size());
     for (int i = next_.fetch_add(kCirclesPerGrab); i < n; i = next_.fetch_add(kCirclesPerGrab)) {
       for (int k = i; k < std::min(i + kCirclesPerGrab, n); ++k) {
         if (cancel_) return;
-        CircleJob& job = column.circles[static_cast<std::size_t>(k)];
+        CircleJob& job = batch.circles[static_cast<std::size_t>(k)];
         job.thread = id;
         job.first = static_cast<int>(list.surfaces.size());
-        EvaluateCircle(order0_, column.cx, job.cy, job.R, method_, &outlet);
+        EvaluateCircle(order0_, batch.cx, job.cy, job.R, method_, &outlet);
         job.count = static_cast<int>(list.surfaces.size()) - job.first;
       }
     }
@@ -209,7 +210,7 @@ class CircleThreads {
   std::vector<std::thread> threads_;
   std::mutex mutex_;
   std::condition_variable wake_, done_;
-  Column* column_ = nullptr;
+  Batch* batch_ = nullptr;
   int generation_ = 0;
   int busy_ = 0;
   int ready_ = 0;
@@ -219,38 +220,44 @@ class CircleThreads {
   std::atomic<bool> cancel_{false};
 };
 
-// Room for a column of the current grid, made before the walk so that its loops need none:
-// every centre Y, and for each a generous number of radii (more grow the lists once); a list
-// of surfaces for each of the threads that cut.
-void MakeRoom(Column& column, const SearchGridRecord& g, int threads) {
-  std::size_t rows = 0;
-  ForEachCentreY(g, [&](double) { return ++rows, true; });
-  const std::size_t circles = rows * 64;
-  column.centres.reserve(rows);
-  column.circles.reserve(circles);
-  column.surfaces.resize(static_cast<std::size_t>(threads));
-  const std::size_t share = 2 * circles / static_cast<std::size_t>(threads);
-  for (ThreadSurfaces& list : column.surfaces) {
+// Circles listed for the threads at a time (whole centres, so a batch may hold a few more): a
+// batch takes a few milliseconds on eight cores, which bounds how long a stop or the progress
+// window waits for the searching thread.
+constexpr std::size_t kBatchCircles = 512;
+
+// Room for a batch, made before the walk so that its loops need none (a centre with more radii
+// than a batch grows the lists once); a list of surfaces for each of the threads that cut.
+void MakeRoom(Batch& batch, std::size_t rows, int threads) {
+  batch.centres.reserve(rows);
+  batch.circles.reserve(2 * kBatchCircles);
+  batch.surfaces.resize(static_cast<std::size_t>(threads));
+  const std::size_t share = 2 * kBatchCircles / static_cast<std::size_t>(threads) + 16;
+  for (ThreadSurfaces& list : batch.surfaces) {
     list.surfaces.reserve(share);
     list.text.reserve(share * 320);  // four dump lines of about 80 characters
   }
 }
 
-// Lists the centres of the column at cx and their circles, with the radius ranges the
-// one-thread walk finds (in the searching thread's SearchGrid).
-void ListColumn(Column& column, int serial, double cx) {
+// Lists the centres of the column at cx from row `first` on, with their circles, until the
+// batch holds kBatchCircles circles or the column ends; the radius ranges are the ones the
+// one-thread walk finds (in the searching thread's SearchGrid). Returns the next row.
+std::size_t ListBatch(Batch& batch, int serial, double cx, const std::vector<double>& rows,
+                      std::size_t first) {
   SearchGridRecord& g = RunData.SearchGrid;
-  column.serial = serial;
-  column.cx = cx;
-  column.centres.clear();
-  column.circles.clear();
-  ForEachCentreY(g, [&](double cy) {
-    const int first = static_cast<int>(column.circles.size());
+  batch.serial = serial;
+  batch.cx = cx;
+  batch.centres.clear();
+  batch.circles.clear();
+  std::size_t row = first;
+  for (; row < rows.size() && batch.circles.size() < kBatchCircles; ++row) {
+    const double cy = rows[row];
+    const int firstCircle = static_cast<int>(batch.circles.size());
     CircleRadiusRange(cx, cy);
-    ForEachRadius(g, [&](double R) { column.circles.push_back({cy, R, 0, 0, 0}); });
-    column.centres.push_back({cy, first, static_cast<int>(column.circles.size()) - first});
-    return true;
-  });
+    ForEachRadius(g, [&](double R) { batch.circles.push_back({cy, R, 0, 0, 0}); });
+    batch.centres.push_back(
+        {cy, firstCircle, static_cast<int>(batch.circles.size()) - firstCircle});
+  }
+  return row;
 }
 
 // The last circle stored, which the searching thread cuts again at the end for its workspace.
@@ -259,24 +266,24 @@ struct LastCircle {
   double cx = 0.0, cy = 0.0, R = 0.0;
 };
 
-// Stores the surfaces of a cut column in the one-thread order; false when the user stopped
+// Stores the surfaces of a cut batch in the one-thread order; false when the user stopped
 // the search at one of its centres.
-bool StoreColumn(const Column& column, CircleMethod& method, CalcProgress& progress,
+bool StoreBatch(const Batch& batch, CircleMethod& method, CalcProgress& progress,
                  LastCircle& last) {
   const int order0 = RunData.SearchGrid.Order;
-  for (const CentreJob& centre : column.centres) {
+  for (const CentreJob& centre : batch.centres) {
     if (AbortRequested(progress)) return false;
-    method.CentreReached(column.cx, centre.cy);
+    method.CentreReached(batch.cx, centre.cy);
     for (int k = 0; k < centre.circleCount; ++k) {
-      const CircleJob& job = column.circles[static_cast<std::size_t>(centre.firstCircle + k)];
-      const ThreadSurfaces& list = column.surfaces[static_cast<std::size_t>(job.thread)];
+      const CircleJob& job = batch.circles[static_cast<std::size_t>(centre.firstCircle + k)];
+      const ThreadSurfaces& list = batch.surfaces[static_cast<std::size_t>(job.thread)];
       for (int s = 0; s < job.count; ++s) {
         const ClosedSurface& surface = list.surfaces[static_cast<std::size_t>(job.first + s)];
         CurrentSlipResult = surface.record;
         SlopeDirection = surface.direction;
         method.StoreSurface(order0, surface.shares, list.Lines(surface));
       }
-      last = {true, column.cx, job.cy, job.R};
+      last = {true, batch.cx, job.cy, job.R};
     }
   }
   return true;
@@ -295,26 +302,35 @@ void CutLastCircleAgain(const LastCircle& last, CircleMethod& method) {
 
 bool WalkCentresOnThreads(CircleMethod& method, CalcProgress& progress, int threads) {
   const SearchGridRecord& g = RunData.SearchGrid;
-  Column columns[2];
-  for (Column& column : columns) MakeRoom(column, g, threads);
+  // Every column has the same centre Y, found by the one-thread walk's own loop.
+  std::size_t rowCount = 0;
+  ForEachCentreY(g, [&](double) { return ++rowCount, true; });
+  std::vector<double> rows;
+  rows.reserve(rowCount);
+  ForEachCentreY(g, [&](double cy) { return rows.push_back(cy), true; });
+  Batch batches[2];
+  for (Batch& batch : batches) MakeRoom(batch, rows.size(), threads);
   CircleThreads cutters(threads - 1, method, g.Order);
-  Column* cut = nullptr;  // the column cut last, waiting to be stored
+  Batch* cut = nullptr;  // the batch cut last, waiting to be stored
   LastCircle last;
-  int serial = 0;
+  int column = 0;
   bool finished = ForEachCentreX(g, [&](double cx) {
-    Column& next = cut == &columns[0] ? columns[1] : columns[0];
-    ListColumn(next, serial++, cx);
-    cutters.Cut(next);
-    if (cut && !StoreColumn(*cut, method, progress, last)) {
-      cutters.Cancel();
-      cutters.Wait();
-      return false;
+    for (std::size_t row = 0; row < rows.size();) {
+      Batch& next = cut == &batches[0] ? batches[1] : batches[0];
+      row = ListBatch(next, column, cx, rows, row);
+      cutters.Cut(next);
+      if (cut && !StoreBatch(*cut, method, progress, last)) {
+        cutters.Cancel();
+        cutters.Wait();
+        return false;
+      }
+      cutters.HelpAndWait(next);
+      cut = &next;
     }
-    cutters.HelpAndWait(next);
-    cut = &next;
+    ++column;
     return true;
   });
-  if (finished && cut) finished = StoreColumn(*cut, method, progress, last);
+  if (finished && cut) finished = StoreBatch(*cut, method, progress, last);
   CutLastCircleAgain(last, method);
   return finished;
 }

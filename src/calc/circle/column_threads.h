@@ -1,7 +1,7 @@
-// The circle walk on several threads. The circles of one column of centres (one centre X) are
-// cut by search threads, each in its own workspace, while the searching thread stores the
-// surfaces of the column before, centre by centre in the order of the one-thread walk: the
-// abort poll and CentreReached for each centre, then its surfaces. So every record, dump line,
+// The circle walk on several threads. The circles of a batch of centres (a run of one column,
+// about two thousand circles) are cut by search threads, each in its own workspace, while the
+// searching thread stores the surfaces of the batch before, centre by centre in the order of
+// the one-thread walk: the abort poll and CentreReached for each centre, then its surfaces. So every record, dump line,
 // minimum and progress text comes out as the one-thread walk gives them.
 #pragma once
 
