@@ -221,7 +221,7 @@ class CircleThreads {
 };
 
 // Circles listed for the threads at a time (whole centres, so a batch may hold a few more): a
-// batch takes a few milliseconds on eight cores, which bounds how long a stop or the progress
+// batch takes about a millisecond on eight cores, which bounds how long a stop or the progress
 // window waits for the searching thread.
 constexpr std::size_t kBatchCircles = 512;
 
