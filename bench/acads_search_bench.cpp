@@ -61,9 +61,17 @@ void BM_AcadsBishop(benchmark::State& state) {
 }
 
 // Argument: threads (1, or 0 for every core). Rates per second of wall time.
-BENCHMARK(BM_AcadsFellenius)->ArgName("threads")->Arg(1)->Arg(0)->UseRealTime()
+BENCHMARK(BM_AcadsFellenius)
+    ->ArgName("threads")
+    ->Arg(1)
+    ->Arg(0)
+    ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_AcadsBishop)->ArgName("threads")->Arg(1)->Arg(0)->UseRealTime()
+BENCHMARK(BM_AcadsBishop)
+    ->ArgName("threads")
+    ->Arg(1)
+    ->Arg(0)
+    ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

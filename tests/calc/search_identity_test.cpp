@@ -56,9 +56,9 @@ std::string ReadBytes(const std::string& name) {
 
 void AddRecord(Digest& d, const SlipResult& r) {
   d.Add(r.order);
-  for (double v : {r.cx, r.cy, r.dx, r.dy, r.sx, r.sy, r.ex, r.ey, r.csx, r.csy, r.cex, r.cey,
-                   r.rr, r.mrf, r.mrc, r.mry, r.mr, r.mdw, r.mdh, r.mdk, r.md, r.f, r.LabelX,
-                   r.LabelY}) {
+  for (double v :
+       {r.cx, r.cy,  r.dx,  r.dy,  r.sx, r.sy,  r.ex,  r.ey,  r.csx, r.csy, r.cex,    r.cey,
+        r.rr, r.mrf, r.mrc, r.mry, r.mr, r.mdw, r.mdh, r.mdk, r.md,  r.f,   r.LabelX, r.LabelY}) {
     d.Add(v);
   }
   d.Add(r.valid);
@@ -77,7 +77,8 @@ class RecordingMessageBox : public MessageBox {
  public:
   RecordingMessageBox() : previous_(InstallMessageBox(this)) {}
   ~RecordingMessageBox() override { InstallMessageBox(previous_); }
-  MsgAnswer Show(const std::string& text, const std::string& caption, MsgButtons, MsgIcon) override {
+  MsgAnswer Show(const std::string& text, const std::string& caption, MsgButtons,
+                 MsgIcon) override {
     texts += caption + "|" + text + "\n";
     return MsgAnswer::Ok;
   }
@@ -124,11 +125,16 @@ struct SearchCase {
 };
 
 constexpr SearchCase kCases[] = {
-    {"HOMOGENEOUS", -1, 0},   {"HOMOGENEOUS", kMethodBishop, 0},
-    {"FIXEDCIRCLE", -1, 0},   {"FIXEDCIRCLE", kMethodTschebotarioff, 0},
-    {"layered", kMethodFellenius, 0}, {"layered", kMethodFellenius, 1},
-    {"layered", kMethodTschebotarioff, 0}, {"layered", kMethodBishop, 0},
-    {"layered", kMethodBishop, 1}, {"layered", kMethodModifiedBishop, 0},
+    {"HOMOGENEOUS", -1, 0},
+    {"HOMOGENEOUS", kMethodBishop, 0},
+    {"FIXEDCIRCLE", -1, 0},
+    {"FIXEDCIRCLE", kMethodTschebotarioff, 0},
+    {"layered", kMethodFellenius, 0},
+    {"layered", kMethodFellenius, 1},
+    {"layered", kMethodTschebotarioff, 0},
+    {"layered", kMethodBishop, 0},
+    {"layered", kMethodBishop, 1},
+    {"layered", kMethodModifiedBishop, 0},
     {"layered", kMethodFellenius, 0, 0.05},
 };
 
@@ -137,8 +143,9 @@ void PrepareCase(const SearchCase& c) {
   if (std::string(c.name) == "layered") {
     BuildLayeredProject(c.pileMode, c.radiusPitch);
   } else {
-    std::filesystem::copy_file(std::filesystem::path(SELVANA_SAMPLES) / (std::string(c.name) + ".SDW"),
-                               "P.SDW", std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::copy_file(
+        std::filesystem::path(SELVANA_SAMPLES) / (std::string(c.name) + ".SDW"), "P.SDW",
+        std::filesystem::copy_options::overwrite_existing);
     ASSERT_EQ(0, ReadProjectFile("P"));
   }
   if (c.method >= 0) cm.kt = c.method;
@@ -170,12 +177,12 @@ std::string RunCase(const SearchCase& c, int stopAtPoll = 0) {
     counts += StrFormat(" %s:%zu", name.c_str(), text.size());
   }
   boxes.AddText(box.texts);
-  return StrFormat("%s pitch %g m%d pile%d rc %d status %d Fmin %.17g circles %d records%s\r\n"
-                   "  records %s circles %s dumps %s boxes %s line4 %s polls %d\r\n",
-                   c.name, c.radiusPitch, cm.kt, c.pileMode, rc, CalcStatus, Fmin, CircleListCount,
-                   counts.c_str(), records.Hex().c_str(), circles.Hex().c_str(),
-                   dumps.Hex().c_str(), boxes.Hex().c_str(), progress.Line(4).c_str(),
-                   progress.polls());
+  return StrFormat(
+      "%s pitch %g m%d pile%d rc %d status %d Fmin %.17g circles %d records%s\r\n"
+      "  records %s circles %s dumps %s boxes %s line4 %s polls %d\r\n",
+      c.name, c.radiusPitch, cm.kt, c.pileMode, rc, CalcStatus, Fmin, CircleListCount,
+      counts.c_str(), records.Hex().c_str(), circles.Hex().c_str(), dumps.Hex().c_str(),
+      boxes.Hex().c_str(), progress.Line(4).c_str(), progress.polls());
 }
 
 class SearchIdentity : public ScratchFolderTest {};

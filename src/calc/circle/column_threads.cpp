@@ -23,7 +23,7 @@ namespace {
 struct ClosedSurface {
   SlipResult record;
   BishopShares shares;
-  int direction;  // SlopeDirection after its totals
+  int direction;                   // SlopeDirection after its totals
   std::size_t textAt, textLength;  // its dump lines in the thread's text
 };
 
@@ -118,7 +118,8 @@ class CircleThreads {
       : method_(method), order0_(order0), count_(threads) {
     const StartingState start;
     threads_.reserve(static_cast<std::size_t>(threads));
-    for (int id = 0; id < threads; ++id) threads_.emplace_back([this, id, &start] { Run(id, start); });
+    for (int id = 0; id < threads; ++id)
+      threads_.emplace_back([this, id, &start] { Run(id, start); });
     std::unique_lock lock(mutex_);
     done_.wait(lock, [this] { return ready_ == count_; });
   }
@@ -269,7 +270,7 @@ struct LastCircle {
 // Stores the surfaces of a cut batch in the one-thread order; false when the user stopped
 // the search at one of its centres.
 bool StoreBatch(const Batch& batch, CircleMethod& method, CalcProgress& progress,
-                 LastCircle& last) {
+                LastCircle& last) {
   const int order0 = RunData.SearchGrid.Order;
   for (const CentreJob& centre : batch.centres) {
     if (AbortRequested(progress)) return false;

@@ -20,9 +20,8 @@ std::size_t Append(std::span<char> out, std::size_t n, std::string_view text) {
 // The digits of one conversion; nan and inf as printf writes them (to_chars gives the same
 // words, with "-" for a set sign bit).
 std::string_view FixedDigits(std::span<char> room, double value, int precision) {
-  const std::to_chars_result r =
-      std::to_chars(room.data(), room.data() + room.size(), value, std::chars_format::fixed,
-                    precision);
+  const std::to_chars_result r = std::to_chars(room.data(), room.data() + room.size(), value,
+                                               std::chars_format::fixed, precision);
   if (r.ec != std::errc{}) return {};
   return {room.data(), static_cast<std::size_t>(r.ptr - room.data())};
 }
