@@ -5,6 +5,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <mutex>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -113,14 +114,21 @@ constexpr int kCirclesPerGrab = 4;
 // restores at its end (CutLastCircleAgain).
 class CircleThreads {
  public:
-  // threads: the search threads besides the searching thread.
+  // threads: the search threads besides the searching thread. When the system gives fewer,
+  // the search goes on with those it gave (with none, the searching thread cuts alone).
   CircleThreads(int threads, CircleMethod& method, int order0)
-      : method_(method), order0_(order0), count_(threads) {
+      : method_(method), order0_(order0) {
     const StartingState start;
     threads_.reserve(static_cast<std::size_t>(threads));
-    for (int id = 0; id < threads; ++id)
-      threads_.emplace_back([this, id, &start] { Run(id, start); });
+    for (int id = 0; id < threads; ++id) {
+      try {
+        threads_.emplace_back([this, id, &start] { Run(id, start); });
+      } catch (const std::system_error&) {
+        break;
+      }
+    }
     std::unique_lock lock(mutex_);
+    count_ = static_cast<int>(threads_.size());
     done_.wait(lock, [this] { return ready_ == count_; });
   }
   ~CircleThreads() {
@@ -207,7 +215,7 @@ class CircleThreads {
 
   CircleMethod& method_;
   const int order0_;
-  const int count_;
+  int count_ = 0;  // search threads running; also the searching thread's number
   std::vector<std::thread> threads_;
   std::mutex mutex_;
   std::condition_variable wake_, done_;
