@@ -116,8 +116,7 @@ class CircleThreads {
  public:
   // threads: the search threads besides the searching thread. When the system gives fewer,
   // the search goes on with those it gave (with none, the searching thread cuts alone).
-  CircleThreads(int threads, CircleMethod& method, int order0)
-      : method_(method), order0_(order0) {
+  CircleThreads(int threads, CircleMethod& method, int order0) : method_(method), order0_(order0) {
     const StartingState start;
     threads_.reserve(static_cast<std::size_t>(threads));
     for (int id = 0; id < threads; ++id) {
