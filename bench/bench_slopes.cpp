@@ -2,6 +2,7 @@
 #include "bench_slopes.h"
 
 #include <algorithm>
+#include <array>
 #include <initializer_list>
 
 namespace selvana::bench {
@@ -32,6 +33,17 @@ void AddBlock(double x, double y, double gammaT, double gammaE, double c0, doubl
   b.Cohesion = c0, b.FrictionAngle = phi;
   b.Kind = kind;
   b.FactorClass = 1;
+}
+
+// Centre X, centre Y and radius ranges (min, max, pitch), grid orders and extension (1 on).
+void SetGrid(CircleSearchSettings& s, const std::array<double, 4>& x,
+             const std::array<double, 4>& y, const std::array<double, 4>& r, int orders,
+             int extend) {
+  s.CentreX = x;
+  s.CentreY = y;
+  s.Radius = r;
+  s.HighestGridOrder = orders;
+  s.ExtendFirstGrid = extend;
 }
 
 }  // namespace
@@ -71,12 +83,23 @@ void BuildLayeredSlope() {
   cm.SliceWidth = kSliceWidth;
 }
 
+void BuildAcadsSlope() {
+  ResetProjectData();
+  AddChain({AddPoint(20, 20), AddPoint(70, 20), AddPoint(70, 35), AddPoint(50, 35),
+            AddPoint(30, 25), AddPoint(20, 25)});
+  AddBlock(60, 30, 20.0, 20.0, 3.0, 19.6);
+  // No circle reaches below the foot of the ground.
+  const int foot = AddPoint(20, 20);
+  LineTable[LineCount++] = {kLineLargeArcLimit, foot, foot, 1};
+  cm.SliceWidth = kSliceWidth;
+}
+
+void SetAcadsCircleGrid(CircleSearchSettings& settings) {
+  SetGrid(settings, {30.0, 50.0, 1.0, 0.0}, {35.0, 55.0, 1.0, 0.0}, {5.0, 35.0, 0.5, 0.0}, 3, 1);
+}
+
 void SetCircleGrid(CircleSearchSettings& settings) {
-  settings.CentreX = {10.0, 30.0, 1.0, 0.0};
-  settings.CentreY = {20.0, 40.0, 1.0, 0.0};
-  settings.Radius = {20.0, 30.0, 0.5, 0.0};
-  settings.HighestGridOrder = 1;
-  settings.ExtendFirstGrid = 2;
+  SetGrid(settings, {10.0, 30.0, 1.0, 0.0}, {20.0, 40.0, 1.0, 0.0}, {20.0, 30.0, 0.5, 0.0}, 1, 2);
 }
 
 }  // namespace selvana::bench

@@ -20,11 +20,20 @@ void BuildHomogeneousSlope();
 // seismic coefficient of 0.1. Slices of 0.1 m.
 void BuildLayeredSlope();
 
+// Resets the project and builds the ACADS 1(a) slope: toe (30, 25), crest (50, 35), ground down
+// to y = 20 over x 20..70 and no circle below it, one dry soil (20 kN/m3, c' 3 kN/m2, phi' 19.6 degrees), slices of
+// 0.1 m.
+void BuildAcadsSlope();
+
 // A slope builder, handed to the search runner.
 using SlopeBuilder = void (*)();
 
 // 21 x 21 centres over (10..30, 20..40) and 21 radii from 20 to 30 m, one grid order, the first
 // grid not extended.
 void SetCircleGrid(CircleSearchSettings& settings);
+
+// The ACADS 1(a) grid: 21 x 21 centres over (30..50, 35..55), 61 radii from 5 to 35 m, three
+// grid orders, the first grid extended while its minimum lies on its border.
+void SetAcadsCircleGrid(CircleSearchSettings& settings);
 
 }  // namespace selvana::bench

@@ -28,6 +28,8 @@ class CountingCircleMethod : public Method {
     Method::CloseSurface(order0, cx, cy, R);
     closing_ = false;
   }
+  // The counts are plain members: the circles are cut on the calling thread only.
+  bool CutsOnThreads() const override { return false; }
   const SearchCount& count() const { return count_; }
 
  private:

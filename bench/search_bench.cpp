@@ -55,6 +55,7 @@ void RunSearchBench(benchmark::State& state, SlopeBuilder buildSlope, SearchBenc
   search.Configure();
   ResetCalcRunData();
   BuildBlockPolygons();
+  search.Prepare();
   SearchCount total;
   double fmin = 0.0;
   for (auto _ : state) {

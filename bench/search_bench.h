@@ -26,6 +26,8 @@ class SearchBench {
   // Sets the method and its search settings on the slope just built; may add to the model
   // (limit lines), as it runs before the block polygons are traced.
   virtual void Configure() = 0;
+  // Runs before the timed searches, once the block polygons are traced.
+  virtual void Prepare() {}
   // Runs the whole search once with a fresh progress object.
   virtual SearchCount RunOnce(HeadlessProgress& progress) = 0;
   // Clears what the search leaves behind beyond the result store.

@@ -3,7 +3,8 @@
 # an empty temporary folder, so that a build or a test reading anything outside the repository
 # fails here rather than on someone else's machine. Stages: the normal build with all tests
 # (engine, windows on the offscreen platform, house rules), the engine tests again under the
-# address and undefined-behaviour sanitizers, and a short run of every fuzz target.
+# address and undefined-behaviour sanitizers, the identity tests of the threaded searches
+# under the thread sanitizer, and a short run of every fuzz target.
 # CMAKE_BUILD_PARALLEL_LEVEL limits the jobs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -42,6 +43,11 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSELVANA_SANITIZE=ON
 cmake --build build-asan -j "$jobs" --target selvana_engine_tests
 ctest --test-dir build-asan --output-on-failure --no-tests=error -j "$jobs" -R '^engine$'
 
+cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSELVANA_THREAD_SANITIZE=ON \
+  -DSELVANA_GUI=OFF
+cmake --build build-tsan -j "$jobs" --target selvana_engine_tests
+build-tsan/tests/selvana_engine_tests --gtest_filter='SearchIdentity.*:SearchDumps.*'
+
 bash scripts/fuzz.sh 20
 # One closing line in the form test runners use, for whoever reads the end of the log.
-echo "stages: 3 passed, 0 failed"
+echo "stages: 4 passed, 0 failed"

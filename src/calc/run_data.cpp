@@ -1,14 +1,15 @@
-// The single instance of the run working data and its reset.
+// The block outlines and the run workspace of each thread, and their reset.
 #include "calc/run_data.h"
 
 namespace selvana {
 
-CalcRunData RunData;
+BlockPolygonListsRecord BlockPolygonLists;
+thread_local constinit CalcRunData RunData;
 
 void ResetCalcRunData() {
   // Field by field in place: the struct is too large for a temporary on the stack.
-  RunData.BlockPolygonLists.Count.fill(-1);
-  for (auto& points : RunData.BlockPolygonLists.Points) points.fill(0);
+  BlockPolygonLists.Count.fill(-1);
+  for (auto& points : BlockPolygonLists.Points) points.fill(0);
   RunData.SliceBreaksX.Count = 0;
   RunData.SliceBreaksX.X.fill(0.0);
   RunData.SliceSideHeights.XA = 0.0;

@@ -100,9 +100,12 @@ struct LineDirectionRecord {
   double Sin = 0.0;
 };
 
-// Everything a run works on besides the model and the results; one instance, sized once.
+// The block outlines of the run, traced once before its search and only read while it runs, so
+// every search thread reads the same ones.
+extern BlockPolygonListsRecord BlockPolygonLists;
+
+// Everything a search works on besides the model, the block outlines and the results.
 struct CalcRunData {
-  BlockPolygonListsRecord BlockPolygonLists;
   SliceBreaksXRecord SliceBreaksX;
   SliceSideHeightsRecord SliceSideHeights;
   SurfaceHitsRecord SurfaceHits;
@@ -111,10 +114,11 @@ struct CalcRunData {
   LineDirectionRecord LineDirectionFactor;
 };
 
-// The one run workspace. Every use names it (RunData.SearchGrid, RunData.SurfaceHits, ...), so
-// what a function reads and writes of it shows at the call, and a search that is given its own
-// workspace needs only RunData replaced by its own.
-extern CalcRunData RunData;
+// The run workspace, one per thread: a circle search that runs on several threads gives each
+// its own, started as a copy of the calling thread's (see circle/search_threads.h). Every use
+// names it (RunData.SearchGrid, RunData.SurfaceHits, ...), so what a function reads and writes
+// of it shows at the call.
+extern thread_local constinit CalcRunData RunData;
 
 // Puts the run data into its empty state (no polygons, no breakpoints, no hits, blocks uncut).
 void ResetCalcRunData();

@@ -68,8 +68,8 @@ int AddRectangleBlock(double x0, double x1, double y0, double y1, int kind, doub
   const int b = AddTestBlock((x0 + x1) / 2, (y0 + y1) / 2, soil);
   const int p[4] = {AddTestPoint(x0, y0), AddTestPoint(x0, y1), AddTestPoint(x1, y1),
                     AddTestPoint(x1, y0)};
-  RunData.BlockPolygonLists.Count[b] = 4;
-  for (int i = 0; i < 5; ++i) RunData.BlockPolygonLists.Points[b][i] = p[i % 4];
+  BlockPolygonLists.Count[b] = 4;
+  for (int i = 0; i < 5; ++i) BlockPolygonLists.Points[b][i] = p[i % 4];
   return b;
 }
 

@@ -2,11 +2,10 @@
 // and store.
 #include "calc/circle/bishop_search.h"
 
-#include <cstdio>
-
 #include "calc/circle/bishop_slices.h"
 #include "calc/circle/bishop_totals.h"
 #include "calc/circle/fellenius_slice.h"
+#include "calc/results/fixed_line.h"
 #include "calc/results/result_store.h"
 #include "calc/results/slip_result.h"
 #include "calc/slicing/walk.h"
@@ -24,20 +23,24 @@ void BishopCircleMethod::AddSlice(double R, double cx, double cy, int b, double 
   AddSliceDrivingTerms(CurrentSlipResult);
 }
 
-void BishopCircleMethod::CloseSurface(int order0, double cx, double cy, double R) {
-  const BishopShares shares = CircleTotalsBishop();
-  StoreCircleResultBishop(order0 + 1, shares, progress_);
-  ResetCircleRecordBishop(order0, cx, cy, R);
+BishopShares BishopCircleMethod::CompleteSurface() { return CircleTotalsBishop(); }
+
+void BishopCircleMethod::StoreSurface(int order0, const BishopShares& shares,
+                                      std::string_view dumpLines) {
+  StoreCircleResultBishop(order0 + 1, shares, progress_, dumpLines);
 }
 
+void BishopCircleMethod::StartThread() {
+  BishopSlices.SetRoom(BishopSliceRoom());
+  BishopSlices.ResetDropped();
+}
+
+void BishopCircleMethod::EndThread() { droppedOnThreads_ += BishopSlices.Dropped(); }
+
 void BishopCircleMethod::CentreReached(double cx, double cy) {
-  char text[256];  // a stack buffer: nothing is allocated per centre
-  const int n = std::snprintf(text, sizeof text, "すべり円  (X,Y)=%7.3f,%7.3f", cx, cy);
-  if (n < 0) return;
-  const std::size_t length = static_cast<std::size_t>(n) < sizeof text
-                                 ? static_cast<std::size_t>(n)
-                                 : sizeof text - 1;
-  progress_.SetLine(4, std::string_view(text, length));
+  if (!progress_.LinesDue()) return;
+  char text[1024];  // a stack buffer: nothing is allocated per centre
+  progress_.SetLine(4, FormatFixedLine(text, "すべり円  (X,Y)=%7.3f,%7.3f", {cx, cy}));
   progress_.Repaint();
 }
 
@@ -46,7 +49,9 @@ int SearchCirclesBishop(CalcProgress& progress) {
   BishopSlices.SetRoom(BishopSliceRoom());
   BishopSlices.ResetDropped();
   BishopCircleMethod method(progress);
-  return SearchCircles(BishopCircleSettings, method, progress);
+  const int result = SearchCircles(BishopCircleSettings, method, progress);
+  BishopSlices.AddDropped(method.DroppedOnThreads());
+  return result;
 }
 
 }  // namespace selvana

@@ -1,5 +1,7 @@
 // The circle search of the simplified Bishop method and of its modified formula (cm.kt 2, 4).
 #pragma once
+#include <atomic>
+
 
 #include "calc/circle/search.h"
 #include "calc/progress/progress.h"
@@ -21,12 +23,21 @@ class BishopCircleMethod : public CircleMethod {
   void ResetRecord(int order0, double cx, double cy, double R) override;
   void AddSlice(double R, double cx, double cy, int b, double xR, double yR, double xL,
                 double yL) override;
-  void CloseSurface(int order0, double cx, double cy, double R) override;
+  BishopShares CompleteSurface() override;
+  void StoreSurface(int order0, const BishopShares& shares, std::string_view dumpLines) override;
+  SlipFamily Family() const override { return SlipFamily::BishopCircle; }
+  bool CutsOnThreads() const override { return true; }
   bool StoppedBySheetPile() const override { return false; }
   void CentreReached(double cx, double cy) override;
+  // Each search thread makes room for its slice records and hands back its dropped slices.
+  void StartThread() override;
+  void EndThread() override;
+  // Slices dropped on the search threads that have ended.
+  long long DroppedOnThreads() const { return droppedOnThreads_.load(); }
 
  private:
   CalcProgress& progress_;
+  std::atomic<long long> droppedOnThreads_{0};
 };
 
 // Searches the critical circle with BishopCircleSettings on the design copy, after giving the

@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "calc/circle/fellenius_slice.h"
+#include "calc/circle/friction_memo.h"
 #include "calc/results/slip_result.h"
 #include "calc/run_data.h"
 #include "calc/slicing/cohesion.h"
@@ -13,7 +14,7 @@
 
 namespace selvana {
 
-BishopSliceList BishopSlices;
+thread_local BishopSliceList BishopSlices;
 
 void BishopSliceList::SetRoom(std::size_t capacity) {
   if (records_.size() != capacity) {
@@ -85,11 +86,11 @@ BishopSliceWeights WeighSlice() {
 
 // Method 2: m(F) = cos α + |sin α tan φ| / F.
 BishopSliceRecord SimplifiedTerms(double c, double b, double load, double tanPhi, double alpha,
-                                  double R) {
+                                  double sinAlpha, double R) {
   BishopSliceRecord s;
   s.Numerator = (c * b + load * tanPhi) * R;
   s.CosTerm = std::cos(alpha);
-  s.TanTerm = std::fabs(std::sin(alpha) * tanPhi);
+  s.TanTerm = std::fabs(sinAlpha * tanPhi);
   s.CohesionNumerator = c * b * R;
   s.FrictionNumerator = load * tanPhi * R;
   return s;
@@ -120,21 +121,25 @@ int SliceTermsBishop(double R, double cx, double cy, int block, double xRight, d
   (void)cx;
   const BlockRecord& base = BlockTable[block];
   const double c = CohesionAtBase(base, xRight, yRight, xLeft, yLeft);
-  const double tanPhi = std::tan(base.FrictionAngle * std::numbers::pi / 180.0);
+  thread_local FrictionTanMemo memo;
+  const double tanPhi = memo.Of(base.FrictionAngle, [](double phi) {
+    return std::tan(phi * std::numbers::pi / 180.0);
+  });
   const double b = xRight - xLeft;
   const double alpha = std::atan2(yRight - yLeft, xRight - xLeft);
+  const double sinAlpha = std::sin(alpha);
 
   const BishopSliceWeights w = WeighSlice();
   const double Q = SurchargeOnStretch(xRight, xLeft);
   const double load = w.effective + Q;  // what presses the base: W' + Q
   BishopSlices.Append(cm.kt == kMethodModifiedBishop
                           ? ModifiedTerms(c, b, load, tanPhi, alpha, R)
-                          : SimplifiedTerms(c, b, load, tanPhi, alpha, R));
+                          : SimplifiedTerms(c, b, load, tanPhi, alpha, sinAlpha, R));
 
   // Driving-force mode 1 drives with W'; the seismic force keeps the coefficient and the
   // centre of gravity of the total weight.
   const double W = cm.DrivingForceMode == 1 ? w.effective : w.total;
-  SliceTerms.mdw = (W + Q) * R * std::sin(alpha);
+  SliceTerms.mdw = (W + Q) * R * sinAlpha;
   SliceTerms.mdh = 0.0;
   SliceTerms.mdk = cm.SeismicCoefficient * W * (cy - w.yg);
   return 0;

@@ -43,6 +43,8 @@ class BishopSliceList {
   // Slices dropped since the last ResetDropped (the run entry reports them).
   long long Dropped() const { return dropped_; }
   void ResetDropped() { dropped_ = 0; }
+  // Counts slices dropped elsewhere (on other search threads) as dropped here.
+  void AddDropped(long long n) { dropped_ += n; }
 
  private:
   std::vector<BishopSliceRecord> records_;
@@ -51,7 +53,7 @@ class BishopSliceList {
   long long dropped_ = 0;
 };
 
-extern BishopSliceList BishopSlices;
+extern thread_local BishopSliceList BishopSlices;
 
 // The room one slip surface can need in the current model: every slice lies between the
 // extreme X of the boundary lines, and each slice interval (between two breakpoints or surface

@@ -19,10 +19,14 @@ void FelleniusCircleMethod::AddSlice(double R, double cx, double cy, int b, doub
   AddSliceTerms(CurrentSlipResult);
 }
 
-void FelleniusCircleMethod::CloseSurface(int order0, double cx, double cy, double R) {
+BishopShares FelleniusCircleMethod::CompleteSurface() {
   CircleTotalsFellenius();
-  StoreCircleResult(order0 + 1, progress_);
-  ResetCircleRecord(order0, cx, cy, R);
+  return {};
+}
+
+void FelleniusCircleMethod::StoreSurface(int order0, const BishopShares& /*none*/,
+                                         std::string_view dumpLines) {
+  StoreCircleResult(order0 + 1, progress_, dumpLines);
 }
 
 int SearchCirclesFellenius(CalcProgress& progress) {

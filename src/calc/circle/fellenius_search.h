@@ -14,7 +14,10 @@ class FelleniusCircleMethod : public CircleMethod {
   void ResetRecord(int order0, double cx, double cy, double R) override;
   void AddSlice(double R, double cx, double cy, int b, double xR, double yR, double xL,
                 double yL) override;
-  void CloseSurface(int order0, double cx, double cy, double R) override;
+  BishopShares CompleteSurface() override;
+  void StoreSurface(int order0, const BishopShares& shares, std::string_view dumpLines) override;
+  SlipFamily Family() const override { return SlipFamily::Circle; }
+  bool CutsOnThreads() const override { return true; }
   bool StoppedBySheetPile() const override { return true; }
 
  private:

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "calc/circle/friction_memo.h"
 #include "calc/degree.h"
 #include "calc/results/slip_result.h"
 #include "calc/run_data.h"
@@ -12,7 +13,7 @@
 
 namespace selvana {
 
-SliceTermsRecord SliceTerms;
+thread_local constinit SliceTermsRecord SliceTerms;
 
 namespace {
 
@@ -112,7 +113,8 @@ UnitWeights SandPileUnitWeights(const BlockRecord& block) {
 void SetSliceBaseTerms(const BlockRecord& base, double xR, double yR, double xL, double yL) {
   SliceTermsRecord& t = SliceTerms;
   t.c = CohesionAtBase(base, xR, yR, xL, yL);
-  t.tanPhi = std::tan(base.FrictionAngle * kDegree);
+  thread_local FrictionTanMemo memo;
+  t.tanPhi = memo.Of(base.FrictionAngle, [](double phi) { return std::tan(phi * kDegree); });
   t.l = std::sqrt((yR - yL) * (yR - yL) + (xR - xL) * (xR - xL));
   t.width = xR - xL;
 }

@@ -34,7 +34,7 @@ struct SliceTermsRecord {
   double kh = 0.0;       // seismic coefficient in use
   double Q = 0.0;        // surcharge on the slice (kN/m)
 };
-extern SliceTermsRecord SliceTerms;
+extern thread_local constinit SliceTermsRecord SliceTerms;
 
 // Adds the five moment terms of SliceTerms to r.
 void AddSliceTerms(SlipResult& r);

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calc/circle/column_threads.h"
+#include "calc/circle/search_threads.h"
 #include "calc/progress/progress.h"
 #include "calc/results/result_store.h"
 #include "calc/results/slip_result.h"
@@ -43,36 +45,19 @@ void ShowOrderLines(CalcProgress& progress, int highest) {
   progress.Repaint();
 }
 
-// Every radius of the current centre: from the grain multiple at or below Rmin to the one at or
-// above Rmax in steps of dR, each clamped into [Rmin, Rmax].
-void WalkRadii(int order0, double cx, double cy, CircleMethod& method) {
-  const SearchGridRecord& g = RunData.SearchGrid;
-  const double rMin = g.Radius[0], rMax = g.Radius[1], dR = g.Radius[2];
-  const double grain = RadiusGrain(dR);
-  double start = rMin, end = rMin;
-  if (rMax - rMin >= 0.0001) {
-    start = std::floor(rMin / grain) * grain;
-    end = std::ceil(rMax / grain) * grain;
-  }
-  for (double r = start; r < end + 0.0001; r += dR) {
-    EvaluateCircle(order0, cx, cy, std::min(std::max(r, rMin), rMax), method);
-  }
-}
-
-// All centres of the current grid; false when the user stopped the search.
+// All centres of the current grid, one circle at a time; false when the user stopped the search.
 bool WalkCentres(CircleMethod& method, CalcProgress& progress) {
   SearchGridRecord& g = RunData.SearchGrid;
-  for (double cx = g.CentreX[0]; cx < g.CentreX[1] + 0.001; cx += g.CentreX[2]) {
+  return ForEachCentreX(g, [&](double cx) {
     BuildSliceBreaksX(cx);
-    for (double cy = g.CentreY[1]; cy > g.CentreY[0] - 0.001; cy -= g.CentreY[2]) {
+    return ForEachCentreY(g, [&](double cy) {
       if (AbortRequested(progress)) return false;
       method.CentreReached(cx, cy);
       CircleRadiusRange(cx, cy);
-      if (g.Radius[0] > g.Radius[1] + 0.0001) continue;
-      WalkRadii(g.Order, cx, cy, method);
-    }
-  }
-  return true;
+      ForEachRadius(g, [&](double R) { EvaluateCircle(g.Order, cx, cy, R, method); });
+      return true;
+    });
+  });
 }
 
 // Widens one axis by a pitch on each side where the minimum lies on its border.
@@ -115,14 +100,18 @@ bool PitchesUsable(const CircleSearchSettings& settings) {
 // minimum lies on the grid border runs again on the widened grid when the settings ask for it.
 class CircleOrders : public SearchOrders {
  public:
-  CircleOrders(const CircleSearchSettings& settings, CircleMethod& method, int highest)
-      : settings_(settings), method_(method), highest_(highest) {}
+  CircleOrders(const CircleSearchSettings& settings, CircleMethod& method, int highest,
+               int threads)
+      : settings_(settings), method_(method), highest_(highest), threads_(threads) {}
   void StartOrder() override {
     ResetMinSlip();
     ClearSlipResults(RunData.SearchGrid.Order + 1);
   }
   void ShowOrder(CalcProgress& progress) override { ShowOrderLines(progress, highest_); }
-  bool WalkOrder(CalcProgress& progress) override { return WalkCentres(method_, progress); }
+  bool WalkOrder(CalcProgress& progress) override {
+    if (threads_ > 1) return WalkCentresOnThreads(method_, progress, threads_);
+    return WalkCentres(method_, progress);
+  }
   bool RepeatOrder() override { return settings_.ExtendFirstGrid == 1 && ExtendGrid(); }
   void Refine() override {
     RefineAxis(RunData.SearchGrid.CentreX, MinSlip.cx);
@@ -133,6 +122,7 @@ class CircleOrders : public SearchOrders {
   const CircleSearchSettings& settings_;
   CircleMethod& method_;
   int highest_;
+  int threads_;  // 1: the one-thread walk
 };
 
 }  // namespace
@@ -155,7 +145,8 @@ int SearchCircles(const CircleSearchSettings& settings, CircleMethod& method,
   const int highest = HighestOrder(settings);
   StartGrid(settings);
   StartSearchResults();
-  CircleOrders orders(settings, method, highest);
+  const int threads = method.CutsOnThreads() ? SearchThreadCount() : 1;
+  CircleOrders orders(settings, method, highest, threads);
   return RunSearchOrders(highest, orders, progress);
 }
 

@@ -14,7 +14,7 @@ void AddEndWaterThrusts(double& mdw, double x, double y, double cy, int sign) {
   for (int b = 0; b < BlockCount; ++b) {
     const BlockRecord& block = BlockTable[b];
     if (block.Number < 0 || block.Kind != kBlockPressureWater) continue;
-    if (RunData.BlockPolygonLists.Count[b] < 0) continue;
+    if (BlockPolygonLists.Count[b] < 0) continue;
     double top = 0.0, bottom = 0.0;
     BlockExtentAtX(b, x, 0.0001, top, bottom);
     bottom = std::max(bottom, y);

@@ -35,16 +35,25 @@ void WidenSoilEnds(int b, double xR, double yR, double xL, double yL) {
 // The circle being cut, with what every slice of it needs to know.
 class CircleCut : public SurfacePieceWalker {
  public:
-  CircleCut(int order0, double cx, double cy, double R, CircleMethod& method)
+  CircleCut(int order0, double cx, double cy, double R, CircleMethod& method,
+            SurfaceOutlet* outlet)
       : order0_(order0),
         cx_(cx),
         cy_(cy),
         R_(R),
         method_(method),
+        outlet_(outlet),
         pileStops_(method.StoppedBySheetPile() && SheetPileSettings.Mode == 1),
         uncutLines_(ModelHasUncutLines()) {}
 
-  void CloseSurface() override { method_.CloseSurface(order0_, cx_, cy_, R_); }
+  void CloseSurface() override {
+    if (!outlet_) {
+      method_.CloseSurface(order0_, cx_, cy_, R_);
+      return;
+    }
+    outlet_->Keep(method_.CompleteSurface());
+    method_.ResetRecord(order0_, cx_, cy_, R_);
+  }
 
   // The slices of the piece from xa down to xb; k walks the breakpoints of the whole circle.
   void SlicePiece(double xa, double xb, int b, int& k) override {
@@ -89,19 +98,21 @@ class CircleCut : public SurfacePieceWalker {
   int order0_;
   double cx_, cy_, R_;
   CircleMethod& method_;
+  SurfaceOutlet* outlet_;
   bool pileStops_;   // a mode-1 sheet pile stops the surface (for this method)
   bool uncutLines_;  // the model has uncut lines to test
 };
 
 }  // namespace
 
-void EvaluateCircle(int order0, double cx, double cy, double R, CircleMethod& method) {
+void EvaluateCircle(int order0, double cx, double cy, double R, CircleMethod& method,
+                    SurfaceOutlet* outlet) {
   RunData.SearchGrid.PointX = cx;
   RunData.SearchGrid.PointY = cy;
   RunData.SearchGrid.R = R;
   method.ResetRecord(order0, cx, cy, R);
   CircleSurfaceIntersections(cx, cy, R);
-  CircleCut cut(order0, cx, cy, R, method);
+  CircleCut cut(order0, cx, cy, R, method, outlet);
   WalkSurfacePieces(kCircleWalk, cut);
   cut.CloseSurface();
 }

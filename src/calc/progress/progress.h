@@ -19,6 +19,10 @@ class CalcProgress {
   virtual void SetLine(int line, std::string_view text) = 0;
   // Repaints the progress window now, without handling any other input.
   virtual void Repaint() = 0;
+  // True when lines set now would be seen. A window repaints a few dozen times a second at
+  // most, so a search builds the texts of its latest surface only when this says so; without
+  // a window every line is kept.
+  virtual bool LinesDue() { return true; }
   // Hides the progress window.
   virtual void Hide() = 0;
   // The abort poll of one search step: lets the input waiting for the program be handled (the

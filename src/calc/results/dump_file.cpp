@@ -43,6 +43,10 @@ void AnswerDumpFile::WriteLine(std::string_view text) {
   if (writer_.IsOpen()) writer_.WriteLine(text);
 }
 
+void AnswerDumpFile::Write(std::string_view lines) {
+  if (writer_.IsOpen()) writer_.Write(lines);
+}
+
 bool AnswerDumpFile::Close() { return writer_.IsOpen() ? writer_.Close() : true; }
 
 }  // namespace selvana

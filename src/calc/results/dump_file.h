@@ -34,6 +34,8 @@ class AnswerDumpFile {
   bool IsOpen() const { return writer_.IsOpen(); }
   // One line; CR LF is added. Does nothing when no file is open.
   void WriteLine(std::string_view text);
+  // Lines with their own CR LF. Does nothing when no file is open.
+  void Write(std::string_view lines);
   // Closes the file; true when every line and the close succeeded, or no file was open.
   bool Close();
 

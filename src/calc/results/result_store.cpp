@@ -9,10 +9,6 @@
 namespace selvana {
 namespace {
 
-bool Accepted(const SlipResult& r) {
-  return r.f <= cm.MaxSafetyFactor && r.sx >= -999999.0 && r.ex <= 999999.0;
-}
-
 // Appends r to the table of order, or, when the table is full, counts the overflow and lets a
 // new minimum take the last slot.
 void Append(int order, const SlipResult& r, bool newMinimum) {
@@ -38,13 +34,18 @@ void UpdateMinimum(SlipFamily family, const SlipResult& r) {
   MinSlip.Direction = SlopeDirection;
 }
 
-int Store(SlipFamily family, int order, const BishopShares& shares, CalcProgress& progress) {
+int Store(SlipFamily family, int order, const BishopShares& shares, CalcProgress& progress,
+          std::string_view dumpLines = {}) {
   const SlipResult& r = CurrentSlipResult;
-  if (!Accepted(r)) return 0;
+  if (!SurfaceAccepted(r)) return 0;
   CalcStatus = 1;
   const bool newMinimum = r.f < MinSlip.F;
   Append(order, r, newMinimum);
-  WriteDumpLines(family, r, shares, AnswerDump);
+  if (dumpLines.empty()) {
+    WriteDumpLines(family, r, shares, AnswerDump);
+  } else {
+    AnswerDump.Write(dumpLines);
+  }
   if (newMinimum) UpdateMinimum(family, r);
   ShowStoredSurface(family, r, MinSlip, progress);
   return 0;
@@ -57,14 +58,19 @@ int TwinRefusal(int order) { return order == 0 ? 1 : -1; }
 
 }  // namespace
 
-int StoreCircleResult(int order, CalcProgress& progress) {
-  if (!ValidOrder(order)) return -1;
-  return Store(SlipFamily::Circle, order, BishopShares{}, progress);
+bool SurfaceAccepted(const SlipResult& r) {
+  return r.f <= cm.MaxSafetyFactor && r.sx >= -999999.0 && r.ex <= 999999.0;
 }
 
-int StoreCircleResultBishop(int order, const BishopShares& shares, CalcProgress& progress) {
+int StoreCircleResult(int order, CalcProgress& progress, std::string_view dumpLines) {
+  if (!ValidOrder(order)) return -1;
+  return Store(SlipFamily::Circle, order, BishopShares{}, progress, dumpLines);
+}
+
+int StoreCircleResultBishop(int order, const BishopShares& shares, CalcProgress& progress,
+                            std::string_view dumpLines) {
   if (!ValidOrder(order)) return TwinRefusal(order);
-  return Store(SlipFamily::BishopCircle, order, shares, progress);
+  return Store(SlipFamily::BishopCircle, order, shares, progress, dumpLines);
 }
 
 int StoreLineResult(int order, CalcProgress& progress) {

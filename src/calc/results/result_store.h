@@ -3,6 +3,7 @@
 // One store per method family; the searches call the store of theirs.
 #pragma once
 #include <string>
+#include <string_view>
 
 #include "calc/progress/progress.h"
 #include "calc/results/dump_file.h"
@@ -22,13 +23,19 @@ namespace selvana {
 // progress go on as usual.
 // An order outside 1..4 stores nothing: StoreCircleResult returns -1; the others return 1 for
 // order 0 and -1 for any other.
-int StoreCircleResult(int order, CalcProgress& progress);
+// The circle stores take the dump lines already formatted (FormatDumpLines) when dumpLines is
+// not empty.
+int StoreCircleResult(int order, CalcProgress& progress, std::string_view dumpLines = {});
 // The Bishop store writes the shares of the last iteration into its dump line.
-int StoreCircleResultBishop(int order, const BishopShares& shares, CalcProgress& progress);
+int StoreCircleResultBishop(int order, const BishopShares& shares, CalcProgress& progress,
+                            std::string_view dumpLines = {});
 // Method 3; rr is the slip angle.
 int StoreLineResult(int order, CalcProgress& progress);
 // Method 5; the minimum also keeps the end point (dx, dy).
 int StoreLineResult2(int order, CalcProgress& progress);
+
+// True when a store accepts r (see above).
+bool SurfaceAccepted(const SlipResult& r);
 
 // The start of every search: the four result tables emptied and the four dump files removed
 // from the program folder, which is left current.

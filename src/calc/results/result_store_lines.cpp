@@ -2,9 +2,9 @@
 // and people compare these files column by column.
 #include "calc/results/result_store_lines.h"
 
-#include <cstdarg>
-#include <cstdio>
 #include <string_view>
+
+#include "calc/results/fixed_line.h"
 
 namespace selvana {
 namespace {
@@ -32,60 +32,80 @@ constexpr char kSegmentsLatest[] = "すべり線=(%7.3f,%7.3f)-(%7.3f,%7.3f) F=%
 // A stack buffer for one formatted line; wide enough for several %f of the largest doubles.
 class LineBuffer {
  public:
-  std::string_view Format(const char* format, ...) __attribute__((format(printf, 2, 3))) {
-    va_list args;
-    va_start(args, format);
-    const int n = std::vsnprintf(text_, sizeof text_, format, args);
-    va_end(args);
-    if (n < 0) return {};
-    return {text_, static_cast<std::size_t>(n) < sizeof text_ ? static_cast<std::size_t>(n)
-                                                              : sizeof text_ - 1};
+  template <class... Values>
+  std::string_view Format(const char* format, Values... values) {
+    return FormatFixedLine(text_, format, {static_cast<double>(values)...});
   }
 
  private:
   char text_[4096];
 };
 
-void WriteHead(SlipFamily family, const SlipResult& r, LineBuffer& b, AnswerDumpFile& dump) {
+// Appends formatted lines, each with its CR LF, to a text of fixed room.
+class DumpText {
+ public:
+  explicit DumpText(std::span<char> out) : out_(out) {}
+  template <class... Values>
+  void Line(const char* format, Values... values) {
+    n_ += FormatFixedLine(out_.subspan(n_), format, {static_cast<double>(values)...}).size();
+    for (const char c : {'\r', '\n'}) {
+      if (n_ < out_.size()) out_[n_++] = c;
+    }
+  }
+  std::string_view Text() const { return {out_.data(), n_}; }
+
+ private:
+  std::span<char> out_;
+  std::size_t n_ = 0;
+};
+
+void AddHead(SlipFamily family, const SlipResult& r, DumpText& text) {
   if (family == SlipFamily::LineBetweenSegments) {
-    dump.WriteLine(
-        b.Format(kSegmentsHead, r.cx, r.cy, r.dx, r.dy, r.sx, r.sy, r.ex, r.ey));
+    text.Line(kSegmentsHead, r.cx, r.cy, r.dx, r.dy, r.sx, r.sy, r.ex, r.ey);
   } else {
-    dump.WriteLine(b.Format(kCircleHead, r.cx, r.cy, r.rr, r.sx, r.sy, r.ex, r.ey));
+    text.Line(kCircleHead, r.cx, r.cy, r.rr, r.sx, r.sy, r.ex, r.ey);
   }
 }
 
-void WriteResisting(SlipFamily family, const SlipResult& r, const BishopShares& shares,
-                    LineBuffer& b, AnswerDumpFile& dump) {
+void AddResisting(SlipFamily family, const SlipResult& r, const BishopShares& shares,
+                  DumpText& text) {
   switch (family) {
     case SlipFamily::Circle:
-      dump.WriteLine(b.Format(kCircleSoilEnds, r.csx, r.csy, r.cex, r.cey));
-      dump.WriteLine(b.Format(kCircleResisting, r.mrf, r.mrc, r.mry, r.mr));
+      text.Line(kCircleSoilEnds, r.csx, r.csy, r.cex, r.cey);
+      text.Line(kCircleResisting, r.mrf, r.mrc, r.mry, r.mr);
       break;
     case SlipFamily::BishopCircle:
-      dump.WriteLine(b.Format(kCircleSoilEnds, r.csx, r.csy, r.cex, r.cey));
-      dump.WriteLine(b.Format(kPartResisting, shares.friction, shares.cohesion, r.mr));
+      text.Line(kCircleSoilEnds, r.csx, r.csy, r.cex, r.cey);
+      text.Line(kPartResisting, shares.friction, shares.cohesion, r.mr);
       break;
     case SlipFamily::LineFromPoint:
     case SlipFamily::LineBetweenSegments:
-      dump.WriteLine(b.Format(kPartResisting, r.mrf, r.mrc, r.mr));
+      text.Line(kPartResisting, r.mrf, r.mrc, r.mr);
       break;
   }
 }
 
 }  // namespace
 
+std::string_view FormatDumpLines(SlipFamily family, const SlipResult& r,
+                                 const BishopShares& shares, std::span<char> out) {
+  DumpText text(out);
+  AddHead(family, r, text);
+  AddResisting(family, r, shares, text);
+  text.Line(kDriving, r.mdw, r.mdh, r.mdk, r.md, r.f);
+  return text.Text();
+}
+
 void WriteDumpLines(SlipFamily family, const SlipResult& r, const BishopShares& shares,
                     AnswerDumpFile& dump) {
   if (!dump.IsOpen()) return;
-  LineBuffer b;
-  WriteHead(family, r, b, dump);
-  WriteResisting(family, r, shares, b, dump);
-  dump.WriteLine(b.Format(kDriving, r.mdw, r.mdh, r.mdk, r.md, r.f));
+  char room[kDumpLinesRoom];
+  dump.Write(FormatDumpLines(family, r, shares, room));
 }
 
 void ShowStoredSurface(SlipFamily family, const SlipResult& r, const MinSlipRecord& m,
                        CalcProgress& progress) {
+  if (!progress.LinesDue()) return;
   LineBuffer b;
   switch (family) {
     case SlipFamily::Circle:

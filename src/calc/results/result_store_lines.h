@@ -1,6 +1,9 @@
 // The fixed-format texts of an accepted slip surface: its dump-file lines and the progress
 // lines of the latest surface and the running minimum, one layout per method family.
 #pragma once
+#include <cstddef>
+#include <span>
+#include <string_view>
 
 #include "calc/progress/progress.h"
 #include "calc/results/dump_file.h"
@@ -22,12 +25,21 @@ struct BishopShares {
   double cohesion = 0.0;
 };
 
-// Writes the dump lines of r (three or four, by family). Formats into a fixed buffer: nothing
+// Room for the dump lines of one surface, whatever their numbers.
+inline constexpr std::size_t kDumpLinesRoom = 4 * 4096;
+
+// The dump lines of r (three or four, by family), each ending CR LF, formatted into out (room
+// kDumpLinesRoom; cut short when smaller). Returns the text.
+std::string_view FormatDumpLines(SlipFamily family, const SlipResult& r,
+                                 const BishopShares& shares, std::span<char> out);
+
+// Writes the dump lines of r when the dump file is open. Formats into a fixed buffer: nothing
 // is allocated per surface.
 void WriteDumpLines(SlipFamily family, const SlipResult& r, const BishopShares& shares,
                     AnswerDumpFile& dump);
 
-// Sets progress lines 4 (the surface r) to 7 (the running minimum m) and repaints.
+// Sets progress lines 4 (the surface r) to 7 (the running minimum m) and repaints, when
+// progress.LinesDue(); otherwise builds no text at all.
 void ShowStoredSurface(SlipFamily family, const SlipResult& r, const MinSlipRecord& m,
                        CalcProgress& progress);
 

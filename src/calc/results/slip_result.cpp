@@ -5,14 +5,14 @@
 
 namespace selvana {
 
-SlipResult CurrentSlipResult{};
+thread_local constinit SlipResult CurrentSlipResult{};
 SlipResultTableArray SlipResultTable;  // zero-filled static storage, no start-up cost
 std::array<int, kSlipResultOrders> SlipResultCount{};
 std::array<int, kSlipResultOrders> SlipResultOverflow{};
 MinSlipRecord MinSlip;
-int SlipInvalid = 0;
-SlipMassYRangeRecord SlipMassYRange;
-int SlopeDirection = 1;
+thread_local constinit int SlipInvalid = 0;
+thread_local constinit SlipMassYRangeRecord SlipMassYRange;
+thread_local constinit int SlopeDirection = 1;
 
 namespace {
 

@@ -49,7 +49,7 @@ struct SlipMassYRangeRecord {
 using SlipResultTableArray =
     std::array<std::array<SlipResult, kMaxSlipResults>, kSlipResultOrders>;
 
-extern SlipResult CurrentSlipResult;
+extern thread_local constinit SlipResult CurrentSlipResult;
 // Index 0..3 for order or pass 1..4, in the order the surfaces were accepted. Allocated once
 // with the program; valid while CalcStatus is 1.
 extern SlipResultTableArray SlipResultTable;
@@ -58,11 +58,11 @@ extern std::array<int, kSlipResultOrders> SlipResultCount;
 extern std::array<int, kSlipResultOrders> SlipResultOverflow;
 extern MinSlipRecord MinSlip;
 // 1 when the current surface crosses an uncut line or the sheet pile, or enters a structure.
-extern int SlipInvalid;
+extern thread_local constinit int SlipInvalid;
 // Max and min Y of the soil strips of the current surface.
-extern SlipMassYRangeRecord SlipMassYRange;
+extern thread_local constinit SlipMassYRangeRecord SlipMassYRange;
 // Sense of sliding of the surface just completed: +1 towards smaller X, -1 towards larger X.
-extern int SlopeDirection;
+extern thread_local constinit int SlopeDirection;
 
 // Resets of CurrentSlipResult for a new surface (order0 and pass0 are 0-based; the record gets
 // order0 + 1). All clear SlipMassYRange and SlipInvalid. Return 0.

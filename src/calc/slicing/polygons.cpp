@@ -24,7 +24,7 @@ struct Edge {
 
 // Edge i (vertex i to vertex i + 1) of block b's polygon.
 Edge PolygonEdge(int b, int i) {
-  const auto& points = RunData.BlockPolygonLists.Points[b];
+  const auto& points = BlockPolygonLists.Points[b];
   const PointRecord& p = PointTable[points[i]];
   const PointRecord& q = PointTable[points[i + 1]];
   return {p.X, p.Y, q.X, q.Y};
@@ -65,9 +65,9 @@ void WidenBoundingBox(std::array<double, 4>& box, const PointRecord& p) {
 }
 
 void KeepOutline(int b, int entries) {
-  auto& points = RunData.BlockPolygonLists.Points[b];
+  auto& points = BlockPolygonLists.Points[b];
   std::copy_n(BlockOutline.Points.begin(), entries, points.begin());
-  RunData.BlockPolygonLists.Count[b] = entries - 1;
+  BlockPolygonLists.Count[b] = entries - 1;
   auto& box = BlockTable[b].BBox;
   box = {kBoxStartMax, kBoxStartMin, kBoxStartMax, kBoxStartMin};
   for (int i = 0; i < entries; ++i) WidenBoundingBox(box, PointTable[points[i]]);
@@ -78,13 +78,13 @@ int UsedBlockSlots() { return std::clamp(BlockCount, 0, kMaxBlocks); }
 // The polygon's edge count, or 0 for a free slot or a block without a polygon.
 int UsedPolygonEdges(int b) {
   if (BlockTable[b].Number < 0) return 0;
-  return std::max(RunData.BlockPolygonLists.Count[b], 0);
+  return std::max(BlockPolygonLists.Count[b], 0);
 }
 
 }  // namespace
 
 int BuildBlockPolygons() {
-  RunData.BlockPolygonLists.Count.fill(-1);
+  BlockPolygonLists.Count.fill(-1);
   for (int b = 0; b < UsedBlockSlots(); ++b) {
     const int entries = TraceBlockRegion(BlockTable[b].SeedX, BlockTable[b].SeedY);
     if (entries <= 3 || entries > kMaxPolygonEntries || !OutlineSlotsValid(entries)) continue;
@@ -127,7 +127,7 @@ void BlockExtentAtX(int b, double x, double verticalTolerance, double& top, doub
   top = kNoTop;
   bottom = kNoBottom;
   if (b < 0 || b >= kMaxBlocks) return;
-  const int edges = std::max(RunData.BlockPolygonLists.Count[b], 0);
+  const int edges = std::max(BlockPolygonLists.Count[b], 0);
   for (int i = 0; i < edges; ++i) {
     const Edge e = PolygonEdge(b, i);
     if (x < std::min(e.x1, e.x2) || x > std::max(e.x1, e.x2)) continue;

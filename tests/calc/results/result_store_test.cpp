@@ -47,6 +47,20 @@ TEST_F(ResultStore, SurfaceWithoutBothEndsIsRefused) {
   EXPECT_EQ(progress.repaints(), 0);
 }
 
+// A window that shows nothing now gets no texts: the surface is stored all the same.
+TEST_F(ResultStore, NoProgressTextsWhileLinesAreNotDue) {
+  class BusyWindow : public HeadlessProgress {
+   public:
+    bool LinesDue() override { return false; }
+  } busy;
+  ResetCircleRecord(0, 1.0, 0.0, 5.0);
+  CurrentSlipResult.sx = 2.0, CurrentSlipResult.ex = 0.0, CurrentSlipResult.f = 1.0;
+  StoreCircleResult(1, busy);
+  EXPECT_EQ(SlipResultCount[0], 1);
+  EXPECT_EQ(busy.Line(4), "");
+  EXPECT_EQ(busy.repaints(), 0);
+}
+
 TEST_F(ResultStore, AcceptanceSetsStatusAppendsAndKeepsTheFirstOfEqualMinima) {
   CalcStatus = 0;
   SlopeDirection = -1;

@@ -18,14 +18,14 @@ namespace {
 constexpr double kClose = 1e-9;
 
 std::vector<int> PolygonPoints(int b) {
-  const auto& p = RunData.BlockPolygonLists.Points[b];
-  return {p.begin(), p.begin() + RunData.BlockPolygonLists.Count[b] + 1};
+  const auto& p = BlockPolygonLists.Points[b];
+  return {p.begin(), p.begin() + BlockPolygonLists.Count[b] + 1};
 }
 
 TEST(BlockPolygonsTest, SquareKeepsClosedOutlineAndBoundingBox) {
   test::BuildSquareBlock();
   BuildBlockPolygons();
-  ASSERT_EQ(RunData.BlockPolygonLists.Count[0], 4);
+  ASSERT_EQ(BlockPolygonLists.Count[0], 4);
   std::vector<int> ring = PolygonPoints(0);
   EXPECT_EQ(ring.front(), ring.back());
   ring.pop_back();
@@ -36,9 +36,9 @@ TEST(BlockPolygonsTest, SquareKeepsClosedOutlineAndBoundingBox) {
 
 TEST(BlockPolygonsTest, SlotsAtOrAboveBlockCountHaveNoPolygon) {
   test::BuildSquareBlock();
-  RunData.BlockPolygonLists.Count[5] = 3;  // left over from an earlier run
+  BlockPolygonLists.Count[5] = 3;  // left over from an earlier run
   BuildBlockPolygons();
-  for (int b = 1; b < kMaxBlocks; ++b) EXPECT_EQ(RunData.BlockPolygonLists.Count[b], -1) << b;
+  for (int b = 1; b < kMaxBlocks; ++b) EXPECT_EQ(BlockPolygonLists.Count[b], -1) << b;
 }
 
 TEST(BlockPolygonsTest, OpenOrShortOutlineGivesNoPolygonAndKeepsBox) {
@@ -48,7 +48,7 @@ TEST(BlockPolygonsTest, OpenOrShortOutlineGivesNoPolygonAndKeepsBox) {
   test::SetBlock(0, 5, 5);
   BlockTable[0].BBox = {1, 2, 3, 4};
   BuildBlockPolygons();
-  EXPECT_EQ(RunData.BlockPolygonLists.Count[0], -1);
+  EXPECT_EQ(BlockPolygonLists.Count[0], -1);
   EXPECT_EQ(BlockTable[0].BBox, (std::array<double, 4>{1, 2, 3, 4}));
 }
 
@@ -57,14 +57,14 @@ TEST(BlockPolygonsTest, ModelWithoutBoundaryLinesIgnoresAStaleOutline) {
   BlockOutline.Count = 5;  // an outline traced earlier by someone else
   BlockOutline.Points = {};
   BuildBlockPolygons();
-  EXPECT_EQ(RunData.BlockPolygonLists.Count[0], -1);
+  EXPECT_EQ(BlockPolygonLists.Count[0], -1);
 }
 
 TEST(BlockPolygonsTest, FreeSlotBelowBlockCountIsTracedButNeverCut) {
   test::BuildSquareBlock();
   BlockTable[0].Number = -1;
   BuildBlockPolygons();
-  EXPECT_EQ(RunData.BlockPolygonLists.Count[0], 4);
+  EXPECT_EQ(BlockPolygonLists.Count[0], 4);
   BlockHeightsAtX(5.0, RunData.SliceSideHeights.TopA, RunData.SliceSideHeights.BottomA);
   EXPECT_EQ(RunData.SliceSideHeights.TopA[0], kNoTop);
   EXPECT_EQ(RunData.SliceSideHeights.BottomA[0], kNoBottom);

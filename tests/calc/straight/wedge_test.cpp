@@ -218,8 +218,8 @@ class StraightTotals : public ::testing::Test {
     const int b = AddTestBlock((x0 + x1) / 2, (y0 + y1) / 2, water);
     const int p[4] = {AddTestPoint(x0, y0), AddTestPoint(x0, y1), AddTestPoint(x1, y1),
                       AddTestPoint(x1, y0)};
-    RunData.BlockPolygonLists.Count[b] = 4;
-    for (int i = 0; i < 5; ++i) RunData.BlockPolygonLists.Points[b][i] = p[i % 4];
+    BlockPolygonLists.Count[b] = 4;
+    for (int i = 0; i < 5; ++i) BlockPolygonLists.Points[b][i] = p[i % 4];
   }
   void SetWedge(double sx, double sy, double ex, double ey, double mrf, double mdw) {
     SlipResult& r = CurrentSlipResult;

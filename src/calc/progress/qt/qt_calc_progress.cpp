@@ -28,7 +28,14 @@ void QtCalcProgress::SetLine(int line, std::string_view text) {
   msg_.Line(line)->setText(QString::fromUtf8(text.data(), static_cast<int>(text.size())));
 }
 
-void QtCalcProgress::Repaint() { msg_.repaint(); }
+void QtCalcProgress::Repaint() {
+  msg_.repaint();
+  lastRepaint_ = std::chrono::steady_clock::now();
+}
+
+bool QtCalcProgress::LinesDue() {
+  return std::chrono::steady_clock::now() - lastRepaint_ >= kRepaintPause;
+}
 
 void QtCalcProgress::Hide() {
   stop_.hide();

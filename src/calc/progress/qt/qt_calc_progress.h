@@ -3,6 +3,8 @@
 // abort poll handles the events waiting at that moment (paints of every window, input to the
 // abort window) without blocking, then reports whether the user asked to stop.
 #pragma once
+#include <chrono>
+
 #include "calc/progress/progress.h"
 
 namespace selvana {
@@ -17,6 +19,8 @@ class QtCalcProgress : public CalcProgress {
   void Show() override;
   void SetLine(int line, std::string_view text) override;
   void Repaint() override;
+  // True when the last repaint is at least kRepaintPause old.
+  bool LinesDue() override;
   void Hide() override;
   bool PollStop() override;
 
@@ -24,6 +28,10 @@ class QtCalcProgress : public CalcProgress {
   void ShowStopWindow();
   TMsg_Frm& msg_;
   TStop_Frm& stop_;
+  std::chrono::steady_clock::time_point lastRepaint_{};
 };
+
+// The shortest pause between two repaints that LinesDue() asks for (about 30 a second).
+inline constexpr std::chrono::milliseconds kRepaintPause{33};
 
 }  // namespace selvana

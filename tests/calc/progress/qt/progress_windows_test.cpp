@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <cstdlib>
 #include <memory>
+#include <thread>
 
 #include "calc/progress/qt/Msg.h"
 #include "calc/progress/qt/Stop.h"
@@ -53,6 +54,14 @@ TEST_F(ProgressWindows, DesignedFrameGivesTheOuterSizeAndPutsTheAbortWindowOverP
   EXPECT_EQ(face, QPoint(480 - 104 - 4, 228 - 38 - 4));
   EXPECT_EQ(face.y(), panel.y());
   EXPECT_LE(std::abs(face.x() - panel.x()), 8);  // the design leaves it a few pixels right
+}
+
+TEST_F(ProgressWindows, LinesAreDueOnlyAPauseAfterTheLastRepaint) {
+  EXPECT_TRUE(progress.LinesDue());
+  progress.Repaint();
+  EXPECT_FALSE(progress.LinesDue());
+  std::this_thread::sleep_for(kRepaintPause);
+  EXPECT_TRUE(progress.LinesDue());
 }
 
 TEST_F(ProgressWindows, LinesTakeTheCalculationsTexts) {

@@ -1,0 +1,68 @@
+// The %W.Pf formatter against the C library's snprintf, which wrote these lines before: every
+// format of the dump and progress lines with values that round, tie, carry, lose their sign or
+// are not numbers at all.
+#include "calc/results/fixed_line.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <random>
+#include <string>
+
+namespace selvana::test {
+namespace {
+
+std::string Printf(const char* format, double v) {
+  char text[512];
+  const int n = std::snprintf(text, sizeof text, format, v);
+  return std::string(text, static_cast<std::size_t>(n));
+}
+
+std::string Fixed(const char* format, double v) {
+  char text[512];
+  return std::string(FormatFixedLine(text, format, {v}));
+}
+
+constexpr const char* kFormats[] = {"%7.3f", "%10.3f", "%5.3f", "%8.3f", "%f", "%.0f", "x=%3.1f;"};
+
+TEST(FixedLine, WritesWhatPrintfWrites) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double values[] = {
+      0.0,       -0.0,      0.0625, 0.1875, -0.0625,  1.0625,         2.5,
+      0.5,       1.5,       -2.5,   0.0005, 0.00049,  -0.0004,        999.9995,
+      9.9995,    1e300,     -1e300, 1e-300, 4.9e-324, 123456789.0625, 999999.9,
+      -999999.9, 1.2345e15, inf,    -inf,   nan,      -nan,           0.13700000000000001,
+      1.0 / 3.0};
+  for (const char* format : kFormats) {
+    for (const double v : values) {
+      EXPECT_EQ(Printf(format, v), Fixed(format, v)) << format << " of " << v;
+    }
+  }
+}
+
+TEST(FixedLine, AgreesWithPrintfOnManyRandomValues) {
+  std::mt19937_64 random(21);
+  std::uniform_real_distribution<double> exponent(-8.0, 8.0);
+  int differences = 0;
+  for (int i = 0; i < 200000; ++i) {
+    const double v = std::ldexp(static_cast<double>(random() >> 11), -53) *
+                     std::pow(10.0, exponent(random)) * (i % 2 ? -1.0 : 1.0);
+    if (Printf("%10.3f", v) != Fixed("%10.3f", v)) ++differences;
+  }
+  EXPECT_EQ(differences, 0);
+}
+
+TEST(FixedLine, WholeLinesWithTextPercentAndManyValues) {
+  char text[64];
+  EXPECT_EQ(
+      "cx,cy=  1.500, -2.000 100% f=1.234",
+      std::string(FormatFixedLine(text, "cx,cy=%7.3f,%7.3f 100%% f=%5.3f", {1.5, -2.0, 1.234})));
+  char tiny[8];  // cut at the end of the buffer
+  EXPECT_EQ("ab 1.500", std::string(FormatFixedLine(tiny, "ab%6.3f and more", {1.5})));
+}
+
+}  // namespace
+}  // namespace selvana::test
