@@ -21,8 +21,8 @@ void BuildHomogeneousSlope();
 void BuildLayeredSlope();
 
 // Resets the project and builds the ACADS 1(a) slope: toe (30, 25), crest (50, 35), ground down
-// to y = 20 over x 20..70 and no circle below it, one dry soil (20 kN/m3, c' 3 kN/m2, phi' 19.6 degrees), slices of
-// 0.1 m.
+// to y = 20 over x 20..70 and no circle below it, one dry soil (20 kN/m3, c' 3 kN/m2, phi' 19.6
+// degrees), slices of 0.1 m.
 void BuildAcadsSlope();
 
 // A slope builder, handed to the search runner.

@@ -24,8 +24,10 @@ bool HasDisplay() {
 
 int main(int argc, char** argv) {
   if (!HasDisplay()) {
-    std::fputs("selvana: no display. Start it on a desktop, under Xvfb, or headless with\n"
-               "  QT_QPA_PLATFORM=offscreen selvana\n", stderr);
+    std::fputs(
+        "selvana: no display. Start it on a desktop, under Xvfb, or headless with\n"
+        "  QT_QPA_PLATFORM=offscreen selvana\n",
+        stderr);
     return 1;
   }
   QApplication app(argc, argv);

@@ -90,17 +90,12 @@ bool CheckLinesBetweenSegments() {
 bool CheckMethodSettings() {
   switch (cm.kt) {
     case kMethodFellenius:
-    case kMethodTschebotarioff:
-      return CheckCircleRanges(FelleniusCircleSettings);
+    case kMethodTschebotarioff: return CheckCircleRanges(FelleniusCircleSettings);
     case kMethodBishop:
-    case kMethodModifiedBishop:
-      return CheckCircleRanges(BishopCircleSettings);
-    case kMethodLineFromPoint:
-      return CheckLinesFromPoint();
-    case kMethodLineBetweenSegments:
-      return CheckLinesBetweenSegments();
-    default:
-      return true;
+    case kMethodModifiedBishop: return CheckCircleRanges(BishopCircleSettings);
+    case kMethodLineFromPoint: return CheckLinesFromPoint();
+    case kMethodLineBetweenSegments: return CheckLinesBetweenSegments();
+    default: return true;
   }
 }
 

@@ -10,11 +10,11 @@ namespace selvana {
 
 // What a circle run entry needs from its method family (Fellenius 0/1, Bishop 2/4).
 struct CircleRunFamily {
-  int firstMethod;                  // the two method codes of the family
+  int firstMethod;  // the two method codes of the family
   int secondMethod;
-  const char* wrongMethodText;      // shown with caption "break" for any other cm.kt
-  int (*applyPartialFactors)();     // the family's partial-factor routine
-  int (*search)(CalcProgress&);     // the family's search: 0 ran to its end, -1 stopped
+  const char* wrongMethodText;   // shown with caption "break" for any other cm.kt
+  int (*applyPartialFactors)();  // the family's partial-factor routine
+  int (*search)(CalcProgress&);  // the family's search: 0 ran to its end, -1 stopped
 };
 
 // Runs a circle calculation of the family. Returns -1 after a refusal message (wrong method, a

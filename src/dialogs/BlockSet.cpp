@@ -86,15 +86,17 @@ void TBlk_Frm::BuildControls() {
   checks_[1] = NamedCheckBox("CheckBox2", "砂杭がある");
   checks_[2] = NamedCheckBox("CheckBox3", "土ブロック");
   checks_[3] = NamedCheckBox("CheckBox4", "構造物ブロック");
-  radio1_ = new QRadioButton(
-      QString::fromUtf8("水の影響を水圧で考慮する（すべり円を水中は通さない。）"));
+  radio1_ =
+      new QRadioButton(QString::fromUtf8("水の影響を水圧で考慮する（すべり円を水中は通さない。）"));
   radio1_->setObjectName("RadioButton1");
   radio1_->setChecked(true);
-  radio2_ = new QRadioButton(QString::fromUtf8("水の影響を重量で考慮する（すべり円を水中も通す。）"));
+  radio2_ =
+      new QRadioButton(QString::fromUtf8("水の影響を重量で考慮する（すべり円を水中も通す。）"));
   radio2_->setObjectName("RadioButton2");
   combo_ = new QComboBox();
   combo_->setObjectName("ComboBox1");
-  for (const char* item : {"海底面より浅", "粘性土", "砂質土"}) combo_->addItem(QString::fromUtf8(item));
+  for (const char* item : {"海底面より浅", "粘性土", "砂質土"})
+    combo_->addItem(QString::fromUtf8(item));
   label19_ = Text("部分係数区分");
   label19_->setObjectName("Label19");
   combo_->setVisible(false);

@@ -156,7 +156,7 @@ bool StringGrid::Owns(const QWidget* widget) const {
 std::string StringGrid::Cell(int col, int row) const {
   if (row == 0) {
     return col >= 0 && col < static_cast<int>(layout_.Headers.size()) ? layout_.Headers[col]
-                                                                       : std::string();
+                                                                      : std::string();
   }
   if (row < 0 || row > rowCount()) return {};
   if (col == 0) {
@@ -209,9 +209,7 @@ void StringGrid::keyPressEvent(QKeyEvent* event) {
   QTableWidget::keyPressEvent(event);
 }
 
-std::string ShowAsLength(const std::string& text) {
-  return StrFormat("%10.4f", ParseDouble(text));
-}
+std::string ShowAsLength(const std::string& text) { return StrFormat("%10.4f", ParseDouble(text)); }
 
 std::string ShowAsFactor(const std::string& text) { return StrFormat("%5.4f", ParseDouble(text)); }
 

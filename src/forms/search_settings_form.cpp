@@ -13,14 +13,10 @@ struct CircleFormTitle {
 
 CircleFormTitle CircleTitle(int kt) {
   switch (kt) {
-    case kMethodFellenius:
-      return {"すべり円の設定－修正フェレニウス法", "修正フェレニウス法"};
-    case kMethodTschebotarioff:
-      return {"すべり円の設定－チェボタリオフ法", "チェボタリオフ法"};
-    case kMethodBishop:
-      return {"すべり円の設定－簡易ビショップ法", "簡易ビショップ法"};
-    default:
-      return {"すべり円の設定－簡易ビショップ法(修正式)", "簡易ビショップ法(修正式)"};
+    case kMethodFellenius: return {"すべり円の設定－修正フェレニウス法", "修正フェレニウス法"};
+    case kMethodTschebotarioff: return {"すべり円の設定－チェボタリオフ法", "チェボタリオフ法"};
+    case kMethodBishop: return {"すべり円の設定－簡易ビショップ法", "簡易ビショップ法"};
+    default: return {"すべり円の設定－簡易ビショップ法(修正式)", "簡易ビショップ法(修正式)"};
   }
 }
 

@@ -21,7 +21,7 @@ void PlacePileLabelAt(MouseEditor& editor, int x, int y);       // 3000-3063
 void PickSafetyLabelCentre(MouseEditor& editor, int x, int y);  // 1600
 void PlaceSafetyLabelAt(MouseEditor& editor, int x, int y);     // 1601
 void RestartSafetyLabel(MouseEditor& editor, int x, int y);
-void ToggleSlipCircleAt(MouseEditor& editor, int x, int y);     // 1610
+void ToggleSlipCircleAt(MouseEditor& editor, int x, int y);  // 1610
 
 // The picked centre of mode 1601 in yellow: its safety factor and its circle.
 void HighlightSafetyLabelCentre(int entry);

@@ -15,9 +15,9 @@ bool MethodIsBishop() { return cm.kt == kMethodBishop || cm.kt == kMethodModifie
 // The nine constants in the order of Edit1-Edit9.
 template <typename Block>
 auto Constants(Block& b) {
-  return std::array{&b.UnitWeight,       &b.EffectiveUnitWeight, &b.CohesionGradient,
-          &b.Cohesion,         &b.FrictionAngle,       &b.ReplacementRatio,
-          &b.StressRatio,      &b.PileUnitWeight,      &b.PileFrictionAngle};
+  return std::array{&b.UnitWeight,  &b.EffectiveUnitWeight, &b.CohesionGradient,
+                    &b.Cohesion,    &b.FrictionAngle,       &b.ReplacementRatio,
+                    &b.StressRatio, &b.PileUnitWeight,      &b.PileFrictionAngle};
 }
 
 int KindOf(const BlockConstantsForm& form) {

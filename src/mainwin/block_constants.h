@@ -38,11 +38,11 @@ const char* PileFrictionLabel();
 
 // What OK reads from the dialog.
 struct BlockConstantsForm {
-  bool Water = false;          // CheckBox1
-  bool PressureWater = true;   // RadioButton1 (else RadioButton2)
-  bool Soil = true;            // CheckBox3 (else structure)
-  int FactorItem = 1;          // ComboBox1
-  bool SandPile = false;       // CheckBox2
+  bool Water = false;         // CheckBox1
+  bool PressureWater = true;  // RadioButton1 (else RadioButton2)
+  bool Soil = true;           // CheckBox3 (else structure)
+  int FactorItem = 1;         // ComboBox1
+  bool SandPile = false;      // CheckBox2
   std::array<std::string, 9> Edits;
 };
 

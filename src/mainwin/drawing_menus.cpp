@@ -11,10 +11,10 @@ namespace {
 DrawingMenus* installedMenus = nullptr;
 
 // The display switches on before a calculation and off after it (automatic switching).
-constexpr int kOnWithoutResults[] = {kShowGrid,          kShowAutoSwitch,      kShowPointNames,
-                                     kShowBoundaryLines, kShowUncutLines,      kShowArcLimitLines,
-                                     kShowArcLimitPoints, kShowBlockMarkers,   kShowCircleCentres,
-                                     kShowCohesionLine,  kShowSheetPile,       kShowResidualWater};
+constexpr int kOnWithoutResults[] = {kShowGrid,           kShowAutoSwitch,   kShowPointNames,
+                                     kShowBoundaryLines,  kShowUncutLines,   kShowArcLimitLines,
+                                     kShowArcLimitPoints, kShowBlockMarkers, kShowCircleCentres,
+                                     kShowCohesionLine,   kShowSheetPile,    kShowResidualWater};
 constexpr int kOffWithResults[] = {kShowGrid,          kShowPointNames,     kShowUncutLines,
                                    kShowArcLimitLines, kShowArcLimitPoints, kShowCohesionLine,
                                    kShowResidualWater};

@@ -19,8 +19,8 @@ struct DrawingMenuState {
   // False when the call named no result state (neither 0 nor 1): Kekka and MZmnDraw stay as
   // they are.
   bool SetsResultItems = false;
-  bool KekkaEnabled = false;    // "計算結果の表示(&D)"
-  bool MZmnDrawVisible = false; // "作図(&Z)"
+  bool KekkaEnabled = false;                         // "計算結果の表示(&D)"
+  bool MZmnDrawVisible = false;                      // "作図(&Z)"
   std::array<MenuItemState, 2 * kSurchargeCount> K;  // K1..K6: left and right of each load
   bool KajuVisible = false;                          // "上載荷重の配置(&V)"
   std::array<MenuItemState, kForceCount> G;          // G1..G3

@@ -78,19 +78,25 @@ ModelClick ClickToModel(int x, int y) {
 int NearestPoint(const ModelClick& click) {
   return Nearest(
       click, std::min(PointCount, kMaxPoints), [](int i) { return PointTable[i].Id >= 0; },
-      [](int i) { return ModelClick{PointTable[i].X, PointTable[i].Y}; });
+      [](int i) {
+        return ModelClick{PointTable[i].X, PointTable[i].Y};
+      });
 }
 
 int NearestBlock(const ModelClick& click) {
   return Nearest(
       click, std::min(BlockCount, kMaxBlocks), [](int i) { return BlockTable[i].Number >= 0; },
-      [](int i) { return ModelClick{BlockTable[i].SeedX, BlockTable[i].SeedY}; });
+      [](int i) {
+        return ModelClick{BlockTable[i].SeedX, BlockTable[i].SeedY};
+      });
 }
 
 int NearestCircleCentre(const ModelClick& click) {
   return Nearest(
       click, std::min(CircleListCount, kMaxCircleListEntries), [](int) { return true; },
-      [](int i) { return ModelClick{CircleList[i].CentreX, CircleList[i].CentreY}; });
+      [](int i) {
+        return ModelClick{CircleList[i].CentreX, CircleList[i].CentreY};
+      });
 }
 
 int NearestLine(const ModelClick& click, int kind, int except) {

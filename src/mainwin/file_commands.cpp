@@ -118,9 +118,8 @@ void FileCommands::BlockClick() { LoadPart("ブロックデータを読み込む
 void FileCommands::TikeiClick() { LoadPart("地形データを読み込む", ReadProjectTerrain); }
 
 void FileCommands::DxfClick() {
-  if (PointCount > 0 &&
-      ShowMessage(kDxfReplaceQuestion, "確認", MsgButtons::YesNo, MsgIcon::Question) !=
-          MsgAnswer::Yes) {
+  if (PointCount > 0 && ShowMessage(kDxfReplaceQuestion, "確認", MsgButtons::YesNo,
+                                    MsgIcon::Question) != MsgAnswer::Yes) {
     return;
   }
   const std::string path = windows_.Files.ChooseFileToOpen(DxfRequest());

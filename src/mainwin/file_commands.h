@@ -28,8 +28,7 @@ inline constexpr char kDxfReplaceQuestion[] =
 // file name as chosen).
 inline constexpr char kNameTooLongMessage[] =
     "ファイル名(%s) が長すぎます。255バイト以内の名前にしてください。";
-inline constexpr char kNameNotCp932Message[] =
-    "ファイル名(%s) に使えない文字が含まれています。";
+inline constexpr char kNameNotCp932Message[] = "ファイル名(%s) に使えない文字が含まれています。";
 // A folder that cannot be entered (caption "error"; %s is the folder).
 inline constexpr char kMissingFolderMessage[] = "フォルダ(%s) が見つかりません。";
 

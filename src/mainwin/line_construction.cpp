@@ -119,8 +119,8 @@ void EndChangePickLine(MouseEditor& editor, int x, int y) {
   if (line < 0) return;
   const ModelClick click = ClickToModel(x, y);
   const LineRecord& l = LineTable[line];
-  const bool second = SquaredDistance(PointTable[l.P2], click) <
-                      SquaredDistance(PointTable[l.P1], click);
+  const bool second =
+      SquaredDistance(PointTable[l.P2], click) < SquaredDistance(PointTable[l.P1], click);
   MouseState.SelectedIndex = second ? l.P2 : l.P1;
   DrawModelPoint(MouseState.SelectedIndex, kLime);
   EnterStep(editor, 2001,

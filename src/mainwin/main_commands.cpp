@@ -5,15 +5,17 @@ namespace selvana {
 namespace {
 
 constexpr const char* kNames[] = {
-    "New_Data", "Open", "Joken", "Block", "Tikei", "Dxf", "Save", "SaveAs", "DefPrt", "F",
-    "MainExit", "CalSet", "CirSet", "DrawSet", "DispSet", "Nen", "Yaita", "CenSet", "AllShow",
-    "ZoomIn", "ZoomOut", "AreaBig", "AreaSmall", "PAdd", "PMove", "PDel", "LAddK", "LAddC",
-    "LAddS", "LAddB", "LAddL", "LAddG", "LAddZ", "LDelK", "LDelC", "LDelS", "LDelB", "LDelL",
-    "LDelG", "LDelZ", "Tanten", "Gousei", "Bunkatu", "PLine", "KAdd", "KMove", "SAdd", "SMove",
-    "HAdd", "HMove", "VAdd", "VMove", "BAdd", "BMove", "BDel", "BCopy", "BEdit", "XYEdit",
-    "LNEdit", "LNChk", "BLChk", "ZHChk", "CalRun", "Kekka", "Prn", "Waku", "Name", "LDraw",
-    "LNotDraw", "DJTate", "DJYoko", "K", "GU", "GL", "GB", "Y", "Circ", "Anzen", "Sakuzu",
-    "HelpDisp", "VerDisp", "Fsize", "BitBtnXY",
+    "New_Data", "Open",   "Joken",    "Block",  "Tikei",    "Dxf",     "Save",      "SaveAs",
+    "DefPrt",   "F",      "MainExit", "CalSet", "CirSet",   "DrawSet", "DispSet",   "Nen",
+    "Yaita",    "CenSet", "AllShow",  "ZoomIn", "ZoomOut",  "AreaBig", "AreaSmall", "PAdd",
+    "PMove",    "PDel",   "LAddK",    "LAddC",  "LAddS",    "LAddB",   "LAddL",     "LAddG",
+    "LAddZ",    "LDelK",  "LDelC",    "LDelS",  "LDelB",    "LDelL",   "LDelG",     "LDelZ",
+    "Tanten",   "Gousei", "Bunkatu",  "PLine",  "KAdd",     "KMove",   "SAdd",      "SMove",
+    "HAdd",     "HMove",  "VAdd",     "VMove",  "BAdd",     "BMove",   "BDel",      "BCopy",
+    "BEdit",    "XYEdit", "LNEdit",   "LNChk",  "BLChk",    "ZHChk",   "CalRun",    "Kekka",
+    "Prn",      "Waku",   "Name",     "LDraw",  "LNotDraw", "DJTate",  "DJYoko",    "K",
+    "GU",       "GL",     "GB",       "Y",      "Circ",     "Anzen",   "Sakuzu",    "HelpDisp",
+    "VerDisp",  "Fsize",  "BitBtnXY",
 };
 static_assert(std::size(kNames) == kMainCommandCount, "one name per command");
 

@@ -25,8 +25,8 @@ struct MenuEntry {
 const std::vector<MenuEntry>& MainMenuEntries();
 
 struct ToolButtonEntry {
-  std::string Name;  // "BitBtnNew", ...
-  std::string Hint;  // UTF-8
+  std::string Name;     // "BitBtnNew", ...
+  std::string Hint;     // UTF-8
   std::string Caption;  // text shown on the button instead of a glyph ("？", "XY"), else empty
   MainCommand Command;
   bool Visible = true;

@@ -65,8 +65,7 @@ int MouseEditor::EndMouseMode() {
 }
 
 void MouseEditor::SettlePendingEdit() {
-  MouseStateRecord& state =
-      IsAreaZoomMode(MouseState.MouseMode) ? SavedMouseState : MouseState;
+  MouseStateRecord& state = IsAreaZoomMode(MouseState.MouseMode) ? SavedMouseState : MouseState;
   const MouseModeSteps* steps = FindModeSteps(state.MouseMode);
   if (!steps || !steps->Settle) return;
   steps->Settle(*this, state);
@@ -102,9 +101,7 @@ void MouseEditor::SetMode(int mode, const char* prompt) {
 
 void MouseEditor::Register(CommandTable& table) {
   for (const ModeCommand& command : ModeCommands()) {
-    table.Set(command.Command, [this, command](int) {
-      SetMode(command.Mode, command.Prompt);
-    });
+    table.Set(command.Command, [this, command](int) { SetMode(command.Mode, command.Prompt); });
   }
   for (const LabelCommand& label : LabelCommands()) {
     table.Set(label.Command, [this, label](int index) {

@@ -120,8 +120,7 @@ constexpr ModeCommand kModeCommands[] = {
     {C::KAdd, 1700, "交点を計算する線分１をマウス(左)で選択してください。マウス(右)：取り消し"},
     {C::KMove, 1710, "交点に移動する点をマウス(左)で選択してください。マウス(右)：取り消し"},
     {C::SAdd, 1800, "垂線の足を計算する線分をマウス(左)で選択してください。マウス(右)：取り消し"},
-    {C::SMove, 1810,
-     "垂線の足に移動する点をマウス(左)で選択してください。マウス(右)：取り消し"},
+    {C::SMove, 1810, "垂線の足に移動する点をマウス(左)で選択してください。マウス(右)：取り消し"},
     {C::HAdd, 1900,
      "水平線との交点を計算する線分をマウス(左)で選択してください。マウス(右)：取り消し"},
     {C::HMove, 1910,
@@ -139,14 +138,12 @@ constexpr ModeCommand kModeCommands[] = {
 };
 
 constexpr LabelCommand kLabelCommands[] = {
-    {C::K, 1400, 1, 6},
-    {C::GU, 1500, 3, 3},
-    {C::GL, 1501, 3, 3},
-    {C::GB, 1502, 3, 3},
-    {C::Y, 3000, 1, kMaxPileRows},
+    {C::K, 1400, 1, 6},  {C::GU, 1500, 3, 3},           {C::GL, 1501, 3, 3},
+    {C::GB, 1502, 3, 3}, {C::Y, 3000, 1, kMaxPileRows},
 };
 
-constexpr char kPlacePrompt[] = "を作図する位置をマウス(左)で指定してください。マウス(右)：取り消し";
+constexpr char kPlacePrompt[] =
+    "を作図する位置をマウス(左)で指定してください。マウス(右)：取り消し";
 constexpr const char* kDigits[] = {"１", "２", "３"};
 
 #undef DEL_PROMPT

@@ -18,9 +18,9 @@ namespace {
 enum class Method { Intersection, Foot, Horizontal, Vertical };
 
 struct PointFamily {
-  int Base;           // the add operation's first mode; B+10 starts the move
+  int Base;  // the add operation's first mode; B+10 starts the move
   Method How;
-  const char* Word;   // names the point in every text
+  const char* Word;            // names the point in every text
   const char* SecondPrompt;    // modes B+1 and B+12
   const char* MoveLinePrompt;  // mode B+11
 };
@@ -88,8 +88,8 @@ std::optional<Constructed> Compute(Method how, int firstLine, int second) {
     const PointRecord& q = PointTable[second];
     const double dx = how == Method::Horizontal ? kGuideHalf : 0.0;
     const double dy = how == Method::Vertical ? kGuideHalf : 0.0;
-    result = IntersectSegments(a.X, a.Y, b.X, b.Y, q.X - dx, q.Y - dy, q.X + dx, q.Y + dy, c.X,
-                               c.Y);
+    result =
+        IntersectSegments(a.X, a.Y, b.X, b.Y, q.X - dx, q.Y - dy, q.X + dx, q.Y + dy, c.X, c.Y);
     c.SplitsFirst = WithinFirst(result);
   }
   if (result < 0) return std::nullopt;

@@ -45,9 +45,7 @@ PointInputTexts PointInputFill() {
   return {StrFormat("%4d", point.Id), CoordinateText(point.X), CoordinateText(point.Y)};
 }
 
-std::string FormatPointNumber(const std::string& text) {
-  return StrFormat("%4d", ParseInt(text));
-}
+std::string FormatPointNumber(const std::string& text) { return StrFormat("%4d", ParseInt(text)); }
 
 std::string FormatCoordinate(const std::string& text) { return CoordinateText(ParseDouble(text)); }
 

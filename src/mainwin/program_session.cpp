@@ -1,11 +1,11 @@
 // Start-up and close of the program's session.
 #include "mainwin/program_session.h"
 
-#include "platform/program_folders.h"
 #include "mainwin/settings_file.h"
 #include "model/project_model.h"
 #include "platform/file_lookup.h"
 #include "platform/message_box.h"
+#include "platform/program_folders.h"
 
 namespace selvana {
 

@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "mainwin/form_sizes.h"
-#include "platform/program_folders.h"
 #include "mainwin/recent_files.h"
 #include "platform/cp932.h"
 #include "platform/file_lookup.h"
 #include "platform/message_box.h"
 #include "platform/number_format.h"
+#include "platform/program_folders.h"
 #include "platform/text_file.h"
 
 namespace selvana {

@@ -28,9 +28,11 @@ constexpr double kSmallestPitch = 0.001;
 const char* SecondCornerPrompt(int mode) {
   switch (mode) {
     case 102:
-      return "拡大する矩形領域の２点目をマウス(左)で指定してください。マウス(右)：１点目の指定に戻る";
+      return "拡大する矩形領域の２点目をマウス(左)で指定してください。マウス(右)"
+             "：１点目の指定に戻る";
     case 112:
-      return "縮小する矩形領域の２点目をマウス(左)で指定してください。マウス(右)：１点目の指定に戻る";
+      return "縮小する矩形領域の２点目をマウス(左)で指定してください。マウス(右)"
+             "：１点目の指定に戻る";
     default:
       return "円弧中心を設定する矩形領域の２点目をマウス(左)で指定してください。"
              "マウス(右)：１点目の指定に戻る";
@@ -70,9 +72,8 @@ void ZoomToRectangle(int mode, const ModelClick& a, const ModelClick& b, int x, 
   ViewState.OriginX = (a.X + b.X) * 0.5;
   ViewState.OriginY = (a.Y + b.Y) * 0.5;
   if (mode == 102) {
-    ViewState.Scale =
-        SmallerUsableRatio(ViewState.ImageWidth / (std::fabs(a.X - b.X) * kMargin),
-                           ViewState.ImageHeight / (std::fabs(a.Y - b.Y) * kMargin));
+    ViewState.Scale = SmallerUsableRatio(ViewState.ImageWidth / (std::fabs(a.X - b.X) * kMargin),
+                                         ViewState.ImageHeight / (std::fabs(a.Y - b.Y) * kMargin));
     return;
   }
   const double w = ViewState.CentreX / ViewState.Scale;
@@ -113,7 +114,8 @@ const char* FirstCornerPrompt(int mode) {
     case 101: return "拡大する矩形領域の１点目をマウス(左)で指定してください。マウス(右)：取り消し";
     case 111: return "縮小する矩形領域の１点目をマウス(左)で指定してください。マウス(右)：取り消し";
     default:
-      return "円弧中心を設定する矩形領域の１点目をマウス(左)で指定してください。マウス(右)：取り消し";
+      return "円弧中心を設定する矩形領域の１点目をマウス(左)で指定してください。マウス(右)"
+             "：取り消し";
   }
 }
 

@@ -29,21 +29,21 @@ struct ImportLine {
   int P2 = 0;
 };
 
-std::string DxfPath(const std::string& name) {
-  return FindPathIgnoringCase(name + kExtension);
-}
+std::string DxfPath(const std::string& name) { return FindPathIgnoringCase(name + kExtension); }
 
 bool OpenOrTell(DxfReader& reader, const std::string& name) {
   if (reader.Open(DxfPath(name))) return true;
-  ShowMessage(OpenFailureMessage("地形ＤＸＦファイル", name + kExtension, reader.Failure()), "error");
+  ShowMessage(OpenFailureMessage("地形ＤＸＦファイル", name + kExtension, reader.Failure()),
+              "error");
   return false;
 }
 
 // An import that found nothing would leave an empty terrain: it is refused instead.
 void TellNoSegment(const std::string& name) {
-  ShowMessage(StrFormat("地形ＤＸＦファイル(%s%s) に読み込める線分がありません。地形は変更しません。",
-                        name.c_str(), kExtension),
-              "error");
+  ShowMessage(
+      StrFormat("地形ＤＸＦファイル(%s%s) に読み込める線分がありません。地形は変更しません。",
+                name.c_str(), kExtension),
+      "error");
 }
 
 // Rounded to the nearest millimetre, halves upward.
@@ -58,8 +58,7 @@ class TerrainBuilder {
  public:
   void Add(const ImportPoint& a, const ImportPoint& b) {
     // A coordinate too large for a double after the magnification cannot be a point.
-    if (!std::isfinite(a.X) || !std::isfinite(a.Y) || !std::isfinite(b.X) ||
-        !std::isfinite(b.Y)) {
+    if (!std::isfinite(a.X) || !std::isfinite(a.Y) || !std::isfinite(b.X) || !std::isfinite(b.Y)) {
       return;
     }
     const int i = PointIndex(a);
@@ -100,9 +99,8 @@ void ReplaceTerrain(const TerrainBuilder& terrain) {
   const auto& points = terrain.Points();
   const auto& lines = terrain.Lines();
   for (int i = 0; i < kDxfMaxPoints; ++i) {
-    PointTable[i] = i < static_cast<int>(points.size())
-                        ? PointRecord{i, points[i].X, points[i].Y}
-                        : PointRecord{-1, 0.0, 0.0};
+    PointTable[i] = i < static_cast<int>(points.size()) ? PointRecord{i, points[i].X, points[i].Y}
+                                                        : PointRecord{-1, 0.0, 0.0};
   }
   PointCount = static_cast<int>(points.size());
   for (int i = 0; i < kDxfMaxLines; ++i) {
@@ -138,10 +136,9 @@ bool Collect(const std::string& name, int count, const DxfImportSettings& s,
   if (!OpenOrTell(reader, name)) return false;
   DxfSegment g;
   for (int k = 0; k < count && reader.NextSegment(g); ++k) {
-    terrain.Add({Transform(s.ShiftX, s.Magnification, g.X1),
-                 Transform(s.ShiftY, s.Magnification, g.Y1)},
-                {Transform(s.ShiftX, s.Magnification, g.X2),
-                 Transform(s.ShiftY, s.Magnification, g.Y2)});
+    terrain.Add(
+        {Transform(s.ShiftX, s.Magnification, g.X1), Transform(s.ShiftY, s.Magnification, g.Y1)},
+        {Transform(s.ShiftX, s.Magnification, g.X2), Transform(s.ShiftY, s.Magnification, g.Y2)});
   }
   return true;
 }

@@ -41,10 +41,22 @@ bool DxfReader::ReadLineEntity(DxfSegment& segment) {
     if (!ReadPair(code, value)) return false;
     const double v = ParseDouble(value);
     switch (code) {
-      case 10: segment.X1 = v; NoteX(v); break;
-      case 20: segment.Y1 = v; NoteY(v); break;
-      case 11: segment.X2 = v; NoteX(v); break;
-      case 21: segment.Y2 = v; NoteY(v); break;
+      case 10:
+        segment.X1 = v;
+        NoteX(v);
+        break;
+      case 20:
+        segment.Y1 = v;
+        NoteY(v);
+        break;
+      case 11:
+        segment.X2 = v;
+        NoteX(v);
+        break;
+      case 21:
+        segment.Y2 = v;
+        NoteY(v);
+        break;
       default: continue;
     }
     ++taken;

@@ -76,8 +76,8 @@ int IntersectSegments(double ax, double ay, double bx, double by, double cx, dou
   return (ParamOutside(t1) ? 1 : 0) + (ParamOutside(t2) ? 2 : 0);
 }
 
-int PerpendicularFoot(double ax, double ay, double bx, double by, double px, double py,
-                      double& fx, double& fy) {
+int PerpendicularFoot(double ax, double ay, double bx, double by, double px, double py, double& fx,
+                      double& fy) {
   // The squared length is compared with the tolerance here, unlike the other primitives.
   const double l2 = (ax - bx) * (ax - bx) + (ay - by) * (ay - by);
   if (l2 < kDegenerate) return -1;
@@ -87,8 +87,7 @@ int PerpendicularFoot(double ax, double ay, double bx, double by, double px, dou
   return (t > 1.0 || t < 0.0) ? 1 : 0;
 }
 
-int ExtendLinePoint(double ax, double ay, double bx, double by, double dist, double& x,
-                    double& y) {
+int ExtendLinePoint(double ax, double ay, double bx, double by, double dist, double& x, double& y) {
   const double l = Length(ax, ay, bx, by);
   if (l < kDegenerate) return -1;
   const double t = (l + dist) / l;

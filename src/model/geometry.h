@@ -21,12 +21,11 @@ int IntersectSegments(double ax, double ay, double bx, double by, double cx, dou
 
 // Foot of the perpendicular from p onto line a-b: -1 degenerate a-b, 0 on the segment (ends
 // included), 1 outside it; the foot is written unless degenerate.
-int PerpendicularFoot(double ax, double ay, double bx, double by, double px, double py,
-                      double& fx, double& fy);
+int PerpendicularFoot(double ax, double ay, double bx, double by, double px, double py, double& fx,
+                      double& fy);
 
 // The point on line a→b at distance dist beyond b (before b when negative); -1 degenerate.
-int ExtendLinePoint(double ax, double ay, double bx, double by, double dist, double& x,
-                    double& y);
+int ExtendLinePoint(double ax, double ay, double bx, double by, double dist, double& x, double& y);
 
 // b moved by dist perpendicular to a→b (left for positive dist); -1 degenerate.
 int OffsetPointPerpendicular(double ax, double ay, double bx, double by, double dist, double& x,

@@ -84,8 +84,8 @@ void FactorBlocks(WeightBasis basis) {
     BlockRecord& b = BlockTable[i];
     b.CohesionGradient *= F[kFactorCohesion];
     b.Cohesion *= F[kFactorCohesion];
-    b.FrictionAngle = std::atan(F[kFactorFriction] * std::tan(b.FrictionAngle * pi / 180.0)) *
-                      180.0 / pi;
+    b.FrictionAngle =
+        std::atan(F[kFactorFriction] * std::tan(b.FrictionAngle * pi / 180.0)) * 180.0 / pi;
     FactorUnitWeights(b, basis);
     b.SandPile = 0;  // no sand-pile formulas in a design copy
   }
@@ -178,19 +178,12 @@ int ApplyPartialFactorsStraight() {
 int ApplyPartialFactors() {
   switch (cm.kt) {
     case kMethodFellenius:
-    case kMethodTschebotarioff:
-      ApplyPartialFactorsFellenius();
-      break;
+    case kMethodTschebotarioff: ApplyPartialFactorsFellenius(); break;
     case kMethodBishop:
-    case kMethodModifiedBishop:
-      ApplyPartialFactorsBishop();
-      break;
+    case kMethodModifiedBishop: ApplyPartialFactorsBishop(); break;
     case kMethodLineFromPoint:
-    case kMethodLineBetweenSegments:
-      ApplyPartialFactorsStraight();
-      break;
-    default:
-      break;
+    case kMethodLineBetweenSegments: ApplyPartialFactorsStraight(); break;
+    default: break;
   }
   return 0;
 }

@@ -7,18 +7,18 @@ namespace selvana {
 
 // Rows of PartialFactors.Factor and what they multiply.
 enum PartialFactorRow : int {
-  kFactorForce1 = 0,          // horizontal forces 1..3: rows 0, 1, 2
-  kFactorSurcharge1 = 3,      // surcharge intensities 1..3: rows 3, 4, 5
-  kFactorResidualWater = 6,   // Y of the end points of every residual-water line
-  kFactorFriction = 7,        // tan φ of every block
-  kFactorCohesion = 8,        // CohesionGradient and Cohesion of every block
-  kFactorStructural = 9,      // structural analysis factor: never multiplied into the model
-  kFactorPileShear = 10,      // SheetPileSettings.AllowableShear
-  kFactorPilePressure = 11,   // SheetPileSettings.Intensity of the used rows
+  kFactorForce1 = 0,            // horizontal forces 1..3: rows 0, 1, 2
+  kFactorSurcharge1 = 3,        // surcharge intensities 1..3: rows 3, 4, 5
+  kFactorResidualWater = 6,     // Y of the end points of every residual-water line
+  kFactorFriction = 7,          // tan φ of every block
+  kFactorCohesion = 8,          // CohesionGradient and Cohesion of every block
+  kFactorStructural = 9,        // structural analysis factor: never multiplied into the model
+  kFactorPileShear = 10,        // SheetPileSettings.AllowableShear
+  kFactorPilePressure = 11,     // SheetPileSettings.Intensity of the used rows
   kFactorStructureWeight = 12,  // unit weights of structure blocks
-  kFactorSoilClass1 = 13,     // soil unit weights, FactorClass 1
-  kFactorSoilClass2 = 14,     // soil unit weights, FactorClass 2
-  kFactorSoilOther = 15,      // soil unit weights, any other FactorClass
+  kFactorSoilClass1 = 13,       // soil unit weights, FactorClass 1
+  kFactorSoilClass2 = 14,       // soil unit weights, FactorClass 2
+  kFactorSoilOther = 15,        // soil unit weights, any other FactorClass
   kFactorSurchargeWidth1 = 16,  // surcharge widths 1..3: rows 16, 17, 18
 };
 

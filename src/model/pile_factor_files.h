@@ -20,8 +20,8 @@ int ReadSheetPileSpecFile(const std::string& name, SheetPileSettingsRecord& pile
                           DrawSettingsRecord& draw);
 
 // Reads the 32 factors of name + ".PAK", one a line, into factors (Enabled is not in the file).
-// A shorter file fills what it has; a line without a number keeps its factor. 0 when read; 1 when it cannot be opened (after an "error"
-// message, factors unchanged).
+// A shorter file fills what it has; a line without a number keeps its factor. 0 when read; 1 when
+// it cannot be opened (after an "error" message, factors unchanged).
 int ReadPartialFactorFile(const std::string& name, PartialFactorsRecord& factors);
 
 // Writes the 32 factors to name + ".PAK" ("%lf" a line, CR LF), replacing a file of that name

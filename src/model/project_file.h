@@ -8,11 +8,11 @@ namespace selvana {
 
 // Results of the readers.
 inline constexpr int kReadOk = 0;
-inline constexpr int kReadCannotOpen = 1;       // after a message box captioned "error"
-inline constexpr int kReadBadVersion = -1;      // version outside 2000..2240, model unchanged
+inline constexpr int kReadCannotOpen = 1;   // after a message box captioned "error"
+inline constexpr int kReadBadVersion = -1;  // version outside 2000..2240, model unchanged
 // Results of the writer.
 inline constexpr int kWriteOk = 0;
-inline constexpr int kWriteFailed = 1;          // after a message box captioned "error"
+inline constexpr int kWriteFailed = 1;  // after a message box captioned "error"
 
 // Every function takes the project's base name (no extension) as the model holds it: CP932
 // bytes, like ProjectFileName. It may carry a folder ("/"-separated); without one the file is

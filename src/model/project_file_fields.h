@@ -37,7 +37,10 @@ template <typename T, std::size_t N>
 Field RowOf(std::array<T, N>& a) {
   Field f;
   auto ref = [&a](int row) -> T& { return a[row]; };
-  if constexpr (std::is_same_v<T, int>) f.asInt = ref; else f.asDouble = ref;
+  if constexpr (std::is_same_v<T, int>)
+    f.asInt = ref;
+  else
+    f.asDouble = ref;
   return f;
 }
 
@@ -46,7 +49,10 @@ template <typename Table, typename Record, typename T>
 Field MemberOf(Table& table, T Record::*m) {
   Field f;
   auto ref = [&table, m](int row) -> T& { return table[row].*m; };
-  if constexpr (std::is_same_v<T, int>) f.asInt = ref; else f.asDouble = ref;
+  if constexpr (std::is_same_v<T, int>)
+    f.asInt = ref;
+  else
+    f.asDouble = ref;
   return f;
 }
 
@@ -55,7 +61,10 @@ template <typename Table, typename Record, typename T, std::size_t N>
 Field MemberEntryOf(Table& table, std::array<T, N> Record::*m, int k) {
   Field f;
   auto ref = [&table, m, k](int row) -> T& { return (table[row].*m)[k]; };
-  if constexpr (std::is_same_v<T, int>) f.asInt = ref; else f.asDouble = ref;
+  if constexpr (std::is_same_v<T, int>)
+    f.asInt = ref;
+  else
+    f.asDouble = ref;
   return f;
 }
 

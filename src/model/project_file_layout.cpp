@@ -115,8 +115,7 @@ void AddConditions(LayoutBuilder& b) {
   b.Pair("$   上載荷重 Xmin(m) x 3", Entries(s.XMin, 0, 3));
   b.Pair("$   上載荷重 Xmax(m) x 3", Entries(s.XMax, 0, 3));
   b.Pair("$   上載荷重 荷重１(t/m2) x 3", Entries(s.LoadAtXMin, 0, 3));
-  b.Pair("$   上載荷重 荷重２(t/m2) x 3", Entries(s.LoadAtXMax, 0, 3),
-         From(2100, [](int) {
+  b.Pair("$   上載荷重 荷重２(t/m2) x 3", Entries(s.LoadAtXMax, 0, 3), From(2100, [](int) {
            CopyEntries(cm.Surcharges.LoadAtXMax, cm.Surcharges.LoadAtXMin, 3);
          }));
   b.Pair("$   水平外力,作用位置Y(m) x 3", Entries(cm.HorizontalForces.Y, 0, 3));
@@ -206,8 +205,10 @@ void AddDrawSettings(LayoutBuilder& b) {
   b.Comment("$   作図条件");
   b.Pair("$   用紙   (1)A4横、(2)B4横、(3)A3横", {FieldOf(d.PaperSize)});
   b.Pair("$   作図スケール分母", {FieldOf(d.ScaleDenominator)});
-  b.Pair("$   文字サイズ(mm) 業務名､土質条件､スケール､安全率､最大最小率､上載荷重スケール､水平外力スケール",
-         Entries(d.Sizes, 0, 8));
+  b.Pair(
+      "$   文字サイズ(mm) "
+      "業務名､土質条件､スケール､安全率､最大最小率､上載荷重スケール､水平外力スケール",
+      Entries(d.Sizes, 0, 8));
   b.Values(Entries(d.Sizes, 8, 8), From(2100, [](int) {
              std::fill(DrawSettings.Sizes.begin() + 8, DrawSettings.Sizes.end(), 0.0);
            }));
@@ -228,9 +229,11 @@ void AddDrawSettings(LayoutBuilder& b) {
              CopyEntries(DrawSettings.SurchargeRightY, DrawSettings.SurchargeLeftY, 3);
            }));
   b.Pair("$   水平外力の作図方法", Entries(d.ForceLabelPlace, 0, 3));
-  b.Pair("$   水平外力の配置位置(m)", Concat(Entries(d.ForceLabelX, 0, 3), Entries(d.ForceLabelY, 0, 3)));
-  b.Pair("$   円弧次別作図スイッチ", Entries(d.DrawOrder, 0, 4),
-         From(2001, [](int) { DrawSettings.DrawOrder = {1, -1, -1, -1}; }));
+  b.Pair("$   水平外力の配置位置(m)",
+         Concat(Entries(d.ForceLabelX, 0, 3), Entries(d.ForceLabelY, 0, 3)));
+  b.Pair("$   円弧次別作図スイッチ", Entries(d.DrawOrder, 0, 4), From(2001, [](int) {
+           DrawSettings.DrawOrder = {1, -1, -1, -1};
+         }));
   b.Pair("$   小数点以下桁数", Entries(d.Decimals, 0, 8),
          From(2003, [](int) { DrawSettings.Decimals = {3, 3, 3, 0, 3, 3, 3, 3}; }));
   b.Pair("$   Ｃ、φ作図スイッチ", {FieldOf(d.DrawZeroCPhi)},
@@ -248,10 +251,9 @@ void AddTerrain(LayoutBuilder& b) {
   b.Comment("$   地形構成線分");
   b.Comment("$   線分の種類、始点点番号、終点点番号");
   b.List(LineTable, LineCount,
-         {LayoutBuilder::NumbersLine({MemberOf(LineTable, &LineRecord::Kind),
-                                      MemberOf(LineTable, &LineRecord::P1),
-                                      MemberOf(LineTable, &LineRecord::P2),
-                                      MemberOf(LineTable, &LineRecord::DrawFlag)})});
+         {LayoutBuilder::NumbersLine(
+             {MemberOf(LineTable, &LineRecord::Kind), MemberOf(LineTable, &LineRecord::P1),
+              MemberOf(LineTable, &LineRecord::P2), MemberOf(LineTable, &LineRecord::DrawFlag)})});
 }
 
 // One block: eighteen value lines without comments (seventeen before 2200).
@@ -296,7 +298,8 @@ std::vector<LayoutItem> BuildLayout() {
   LayoutBuilder b(items);
   AddHeader(b);
   AddConditions(b);
-  AddCircleSettings(b, "$   検討条件-修正フェレニウス法、チェボタリオフ法", FelleniusCircleSettings);
+  AddCircleSettings(b, "$   検討条件-修正フェレニウス法、チェボタリオフ法",
+                    FelleniusCircleSettings);
   AddCircleSettings(b, "$   検討条件-ビショップ法", BishopCircleSettings);
   AddStraightSlipSettings(b);
   AddSheetPile(b);

@@ -52,7 +52,7 @@ struct LayoutItem {
   std::vector<LayoutItem> record;  // kRows: the row line; kList: the value lines of one record
   int* count = nullptr;            // kList: the table's count
   std::function<void(int slot)> clearSlot;  // kList: puts a slot back to a free record
-  int capacity = 0;                // kRows, kList
+  int capacity = 0;                         // kRows, kList
 };
 
 // The whole file in order, built once.

@@ -22,9 +22,11 @@ constexpr const char* kBadVersionMessage = "(Error)データのバージョン�
 constexpr const char* kTruncatedMessage =
     "斜面安定検討データファイル(%s) は途中で終わっています。読み込めた所までを使います。";
 constexpr const char* kOverCapacityMessage =
-    "斜面安定検討データファイル(%s) のデータ数が上限を超えています。上限を超えた分は読み込みませんでした。";
+    "斜面安定検討データファイル(%s) "
+    "のデータ数が上限を超えています。上限を超えた分は読み込みませんでした。";
 constexpr const char* kBadCountMessage =
-    "斜面安定検討データファイル(%s) のデータ数が数値ではありません。次の見出し行までを読み込みました。";
+    "斜面安定検討データファイル(%s) "
+    "のデータ数が数値ではありません。次の見出し行までを読み込みました。";
 constexpr const char* kRepairedMessage =
     "斜面安定検討データファイル(%s) の点・線分・ブロックの番号に誤りがありました。"
     "誤った線分は削除し、番号は直しました。";
@@ -83,10 +85,10 @@ int ReadProject(const std::string& base, SectionSet store, ReadKind kind) {
 }  // namespace
 
 int ReadProjectFile(const std::string& base) {
-  return ReadProject(base,
-                     {FileSection::kHeader, FileSection::kConditions, FileSection::kTerrain,
-                      FileSection::kBlocks},
-                     ReadKind::kFull);
+  return ReadProject(
+      base,
+      {FileSection::kHeader, FileSection::kConditions, FileSection::kTerrain, FileSection::kBlocks},
+      ReadKind::kFull);
 }
 
 int ReadProjectConditions(const std::string& base) {

@@ -75,18 +75,10 @@ void LayoutReader::Read(const LayoutItem& item) {
     case ItemKind::kBaseName:
       if (Present(item.gate)) Next(line);
       break;
-    case ItemKind::kTitle:
-      ReadTitle(store);
-      break;
-    case ItemKind::kNumbers:
-      ReadNumbers(item, store, 0);
-      break;
-    case ItemKind::kRows:
-      ReadRows(item, store);
-      break;
-    case ItemKind::kList:
-      ReadList(item, store);
-      break;
+    case ItemKind::kTitle: ReadTitle(store); break;
+    case ItemKind::kNumbers: ReadNumbers(item, store, 0); break;
+    case ItemKind::kRows: ReadRows(item, store); break;
+    case ItemKind::kList: ReadList(item, store); break;
   }
 }
 

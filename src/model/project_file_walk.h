@@ -53,8 +53,7 @@ class LayoutReader {
   void ReadRows(const LayoutItem& item, bool store);
   void ReadList(const LayoutItem& item, bool store);
   bool ReadRecordRest(const LayoutItem& list, bool store, int slot);
-  void EmptyListsBetween(const std::vector<LayoutItem>& layout, std::size_t from,
-                         std::size_t last);
+  void EmptyListsBetween(const std::vector<LayoutItem>& layout, std::size_t from, std::size_t last);
 
   TextFileReader& in_;
   const int version_;

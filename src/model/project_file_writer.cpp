@@ -14,7 +14,8 @@
 namespace selvana {
 namespace {
 
-constexpr const char* kCannotSaveMessage = "斜面安定検討データファイル(%s) を保存できませんでした。";
+constexpr const char* kCannotSaveMessage =
+    "斜面安定検討データファイル(%s) を保存できませんでした。";
 constexpr const char* kTemporarySuffix = ".saving";
 
 int Clamp(int n, int capacity) { return n < 0 ? 0 : (n > capacity ? capacity : n); }
@@ -26,27 +27,17 @@ class LayoutWriter {
   void Write(const LayoutItem& item) {
     switch (item.kind) {
       case ItemKind::kVersion:
-      case ItemKind::kComment:
-        out_.WriteLine(item.text);
-        break;
-      case ItemKind::kBaseName:
-        out_.WriteLine(base_);
-        break;
+      case ItemKind::kComment: out_.WriteLine(item.text); break;
+      case ItemKind::kBaseName: out_.WriteLine(base_); break;
       case ItemKind::kTitle: {
         std::string title = cm.ProjectTitle;
         StripNewlines(title, kMaxTextBytes + 1);
         out_.WriteLine(title);
         break;
       }
-      case ItemKind::kNumbers:
-        out_.WriteLine(FormatFields(item.fields, 0));
-        break;
-      case ItemKind::kRows:
-        WriteRows(item);
-        break;
-      case ItemKind::kList:
-        WriteList(item);
-        break;
+      case ItemKind::kNumbers: out_.WriteLine(FormatFields(item.fields, 0)); break;
+      case ItemKind::kRows: WriteRows(item); break;
+      case ItemKind::kList: WriteList(item); break;
     }
   }
 

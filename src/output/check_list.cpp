@@ -79,9 +79,10 @@ void WriteGeneralConditions(PrintDataFile& file) {
   file.Field(0, cm.ProjectTitle);
   file.Field(1, StrFormat("%d", cm.kt));
   file.Field(2, F83(cm.SeismicCoefficient));
-  file.Field(23, ToCp932(cm.SeismicIncludesSurcharge != 0
-                             ? "※抵抗力にかかる荷重の水平震度による低減に上載荷重分も含めて考える"
-                             : "※抵抗力にかかる荷重の水平震度による低減に上載荷重分も含めて考えない"));
+  file.Field(23,
+             ToCp932(cm.SeismicIncludesSurcharge != 0
+                         ? "※抵抗力にかかる荷重の水平震度による低減に上載荷重分も含めて考える"
+                         : "※抵抗力にかかる荷重の水平震度による低減に上載荷重分も含めて考えない"));
 }
 
 void WriteLoads(PrintDataFile& file) {
@@ -160,16 +161,17 @@ void WriteLineSettings(PrintDataFile& file) {
   const StraightSlipSettingsRecord& s = StraightSlipSettings;
   if (cm.kt == kMethodLineFromPoint) {
     file.Body("SB_CHK24.PFM");
-    const double values[] = {s.PointX[0], s.PointY[0], s.Range[0], s.Range[1], s.Range[2],
-                             s.ForceX};
+    const double values[] = {s.PointX[0], s.PointY[0], s.Range[0],
+                             s.Range[1],  s.Range[2],  s.ForceX};
     for (int i = 0; i < 6; ++i) file.Field(i, F83(values[i]));
     file.Field(6, D3(s.Side));
     file.Field(7, D3(s.Passes));
     return;
   }
   file.Body("SB_CHK29.PFM");
-  const double values[] = {s.PointX[0], s.PointY[0], s.PointX[1], s.PointY[1], s.Range[0], s.PointX[2],
-                           s.PointY[2], s.PointX[3], s.PointY[3], s.Range[1], s.ForceX};
+  const double values[] = {s.PointX[0], s.PointY[0], s.PointX[1], s.PointY[1],
+                           s.Range[0],  s.PointX[2], s.PointY[2], s.PointX[3],
+                           s.PointY[3], s.Range[1],  s.ForceX};
   for (int i = 0; i < 11; ++i) file.Field(i, F83(values[i]));
   file.Field(11, D3(s.Passes));
 }
@@ -190,8 +192,8 @@ void WriteSheetPile(PrintDataFile& file) {
   if (cm.kt >= kMethodBishop || pile.TopElevation <= pile.EmbedmentElevation + kPileLength) return;
   file.Body("SB_CHK41.PFM");
   file.Field(0, StrFormat("%4d", pile.Mode));
-  const double values[] = {pile.PileX, pile.TopElevation, pile.EmbedmentElevation,
-                           pile.AllowableShear, pile.SectionArea, pile.Lm1};
+  const double values[] = {pile.PileX,          pile.TopElevation, pile.EmbedmentElevation,
+                           pile.AllowableShear, pile.SectionArea,  pile.Lm1};
   for (int i = 0; i < 6; ++i) file.Field(1 + i, F83(values[i]));
   file.Body("SB_CHK42.PFM");
   ColumnTable(file, std::clamp(pile.RowCount, 0, kMaxPileRows), 3, "SB_CHK02.PFM", "SB_CHK43.PFM",
@@ -242,9 +244,17 @@ void WriteBlock(PrintDataFile& file, const BlockRecord& b, bool factorsOn) {
   const int points = traced > 0 ? traced - 1 : 0;
   file.Body(factorsOn ? "SB_CHK33.PFM" : "SB_CHK32.PFM");
   file.Field(0, D3(b.Number));
-  const double values[] = {b.SeedX, b.SeedY, b.UnitWeight, b.EffectiveUnitWeight,
-                           b.CohesionGradient, b.Cohesion, b.FrictionAngle, b.ReplacementRatio,
-                           b.StressRatio, b.PileUnitWeight, b.PileFrictionAngle};
+  const double values[] = {b.SeedX,
+                           b.SeedY,
+                           b.UnitWeight,
+                           b.EffectiveUnitWeight,
+                           b.CohesionGradient,
+                           b.Cohesion,
+                           b.FrictionAngle,
+                           b.ReplacementRatio,
+                           b.StressRatio,
+                           b.PileUnitWeight,
+                           b.PileFrictionAngle};
   for (int i = 0; i < 11; ++i) file.Field(1 + i, F83(values[i]));
   file.Field(12, D3(points));
   file.Field(13, ToCp932(BlockKindText(b)));

@@ -72,14 +72,38 @@ void TextLowerLeft(int anchor, double x, double y, double n, double h, double& l
                    double& bottom) {
   const double w = n * h * 0.5;
   switch (anchor) {
-    case kAnchorBottomCentre: left = x - w / 2; bottom = y; break;
-    case kAnchorTopCentre: left = x - w / 2; bottom = y - h; break;
-    case kAnchorBottomLeft: left = x; bottom = y; break;
-    case kAnchorBottomRight: left = x - w; bottom = y; break;
-    case kAnchorCentre: left = x - w / 2; bottom = y - h / 2; break;
-    case kAnchorMiddleLeft: left = x; bottom = y - h / 2; break;
-    case kAnchorMiddleRight: left = x - w; bottom = y - h / 2; break;
-    default: left = x; bottom = y - h; break;  // top left
+    case kAnchorBottomCentre:
+      left = x - w / 2;
+      bottom = y;
+      break;
+    case kAnchorTopCentre:
+      left = x - w / 2;
+      bottom = y - h;
+      break;
+    case kAnchorBottomLeft:
+      left = x;
+      bottom = y;
+      break;
+    case kAnchorBottomRight:
+      left = x - w;
+      bottom = y;
+      break;
+    case kAnchorCentre:
+      left = x - w / 2;
+      bottom = y - h / 2;
+      break;
+    case kAnchorMiddleLeft:
+      left = x;
+      bottom = y - h / 2;
+      break;
+    case kAnchorMiddleRight:
+      left = x - w;
+      bottom = y - h / 2;
+      break;
+    default:
+      left = x;
+      bottom = y - h;
+      break;  // top left
   }
 }
 
@@ -87,8 +111,8 @@ void PlotTextWithExponent(PlotSheet& sheet, std::string_view cp932, const char* 
                           double left, double bottom, double h, int layer) {
   sheet.file.PltWriteVJ(left, bottom, h, h, cp932, 0.0, layer);
   const double n = ByteLength(cp932);
-  sheet.file.PltWriteVJ(left + n * 0.5 * h, bottom + 0.5 * h, 0.5 * h, 0.5 * h,
-                        ToCp932(exponent), 0.0, layer);
+  sheet.file.PltWriteVJ(left + n * 0.5 * h, bottom + 0.5 * h, 0.5 * h, 0.5 * h, ToCp932(exponent),
+                        0.0, layer);
 }
 
 void EmitToPlot(const FigureLayout& layout, PlotSheet& sheet, const PlotEmit& how, int first,

@@ -13,15 +13,15 @@ namespace selvana {
 // How a layout's items go to the file.
 struct PlotEmit {
   int layer = 0;
-  bool clipLines = false;     // lines clipped to the drawing area, left out when they miss it
-  bool lines = true;          // lines, arcs and marks
+  bool clipLines = false;  // lines clipped to the drawing area, left out when they miss it
+  bool lines = true;       // lines, arcs and marks
   bool texts = true;
-  bool unitExponents = false; // a unit "kN/m2" or "kN/m3" written as "kN/m" with a raised digit
+  bool unitExponents = false;  // a unit "kN/m2" or "kN/m3" written as "kN/m" with a raised digit
 };
 
 // Writes the items [first, last) of the layout (last -1: to the end).
-void EmitToPlot(const FigureLayout& layout, PlotSheet& sheet, const PlotEmit& how,
-                int first = 0, int last = -1);
+void EmitToPlot(const FigureLayout& layout, PlotSheet& sheet, const PlotEmit& how, int first = 0,
+                int last = -1);
 
 // The lower left corner of a text box n bytes long and h high placed at (x, y) by its anchor,
 // in paper mm (y upwards).

@@ -151,8 +151,8 @@ void WritePlotSheet(PlotFile& file, double frameWidthMm, double frameHeightMm) {
   }
 }
 
-double ClipCrossProduct(double x1, double y1, double x2, double y2, double x3, double y3,
-                        double x4, double y4) {
+double ClipCrossProduct(double x1, double y1, double x2, double y2, double x3, double y3, double x4,
+                        double y4) {
   return (x2 - x1) * (y4 - y3) - (y2 - y1) * (x4 - x3);
 }
 

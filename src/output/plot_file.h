@@ -17,20 +17,20 @@ inline constexpr const char* kPlotFileHeader = "計算対照図";
 
 // Layers of the plot file; 15 and 16 are declared and stay empty.
 enum PlotLayer : int {
-  kLayerRulers = 1,         // scale text, rulers, result box, soil table, load legend
-  kLayerTitle = 2,          // project title
+  kLayerRulers = 1,  // scale text, rulers, result box, soil table, load legend
+  kLayerTitle = 2,   // project title
   kLayerPointNumbers = 3,
-  kLayerTerrain = 4,        // boundary lines marked for drawing
-  kLayerSlipCircles = 5,    // the other marked circles
-  kLayerCriticalSlip = 6,   // the critical circle or slip line
+  kLayerTerrain = 4,       // boundary lines marked for drawing
+  kLayerSlipCircles = 5,   // the other marked circles
+  kLayerCriticalSlip = 6,  // the critical circle or slip line
   kLayerSheetPile = 7,
-  kLayerCentres = 8,        // centre marks and their safety factors
-  kLayerWaterBars = 9,      // bars of the water symbol
+  kLayerCentres = 8,    // centre marks and their safety factors
+  kLayerWaterBars = 9,  // bars of the water symbol
   kLayerSoilLabels = 10,
   kLayerSurcharges = 11,
   kLayerForces = 12,
   kLayerPilePressure = 13,
-  kLayerFrame = 14,         // frame lines and the method title
+  kLayerFrame = 14,  // frame lines and the method title
   kPlotLayerCount = 16,
 };
 
@@ -50,10 +50,10 @@ class PlotFile {
   void PltWriteLY(int a, int b, int c, int d, std::string_view name);
   void PltWriteDL(double x1, double y1, double x2, double y2, int layer);
   void PltWriteAP(double x, double y, double size, int type, int layer);
-  void PltWriteGC(double xs, double ys, double xc, double yc, double xe, double ye,
-                  int direction, int layer);
-  void PltWriteAH(double x1, double y1, double x2, double y2, double length, double width,
-                  int type, int layer);
+  void PltWriteGC(double xs, double ys, double xc, double yc, double xe, double ye, int direction,
+                  int layer);
+  void PltWriteAH(double x1, double y1, double x2, double y2, double length, double width, int type,
+                  int layer);
   // The text (CP932 bytes) is the last field and may hold commas.
   void PltWriteVJ(double x, double y, double height, double width, std::string_view text,
                   double angle, int layer);
@@ -73,8 +73,8 @@ struct PlotClipWindow {
 };
 
 // (x2 - x1)(y4 - y3) - (y2 - y1)(x4 - x3) of the points P1..P4.
-double ClipCrossProduct(double x1, double y1, double x2, double y2, double x3, double y3,
-                        double x4, double y4);
+double ClipCrossProduct(double x1, double y1, double x2, double y2, double x3, double y3, double x4,
+                        double y4);
 
 // The crossing of segments A1-A2 and B1-B2 into (x, y): 0 when it lies on both (ends
 // included), plus 1 when it lies outside A, plus 2 when outside B; -1 for parallel segments

@@ -25,8 +25,8 @@ bool OutputFile::Close() { return writer_.Close(); }
 
 void PrintDataFile::Stamp() {
   const CalcDateTimeRecord& t = cm.CalcDateTime;
-  Line(StrFormat("%-4d%-4d%-4d%-4d%-4d%-4d        %-8s", t.Date[0], t.Date[1], t.Date[2],
-                 t.Time[0], t.Time[1], t.Time[2], cm.ProjectFileName.c_str()));
+  Line(StrFormat("%-4d%-4d%-4d%-4d%-4d%-4d        %-8s", t.Date[0], t.Date[1], t.Date[2], t.Time[0],
+                 t.Time[1], t.Time[2], cm.ProjectFileName.c_str()));
 }
 
 void PrintDataFile::TableEnd() {

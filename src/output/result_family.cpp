@@ -7,25 +7,33 @@
 namespace selvana {
 
 const ResultFamily kCircleFamily{
-    'C', true, true, false,
+    'C',
+    true,
+    true,
+    false,
     {"修正フェレニウス(%d次) 計算結果一覧表", "チェボタリオフ(%d次) 計算結果一覧表"},
     {"修正フェレニウス(%d次) 安全率一覧表", "チェボタリオフ(%d次) 安全率一覧表"},
     {"修正フェレニウス(%d次) 最小安全率", "チェボタリオフ(%d次) 最小安全率"},
     "X,Y,R,MRF,MRC,MR,MD,F"};
 
 const ResultFamily kBishopFamily{
-    'B', true, false, true,
+    'B',
+    true,
+    false,
+    true,
     {"簡易ビショップ(%d次) 計算結果一覧表", "簡易ビショップ-修正式 (%d次) 計算結果一覧表"},
     {"簡易ビショップ(%d次) 安全率一覧表", "簡易ビショップ-修正式 (%d次) 安全率一覧表"},
     {"簡易ﾋﾞｼｮｯﾌﾟ (%d次) 最小安全率", "簡易ﾋﾞｼｮｯﾌﾟ-修正式 (%d次) 最小安全率"},
     "X,Y,R,PR,PD,F"};
 
-const ResultFamily kStraightFamily{
-    'L', false, false, false,
-    {"直線ｽﾍﾞﾘ(%d次)計算結果一覧表", "直線ｽﾍﾞﾘ(%d次)計算結果一覧表"},
-    {"", ""},
-    {"直線すべり(%d次)最小安全率", "直線すべり(%d次)最小安全率"},
-    "X,Y,α,PRF,PRC,PR,PD,F"};
+const ResultFamily kStraightFamily{'L',
+                                   false,
+                                   false,
+                                   false,
+                                   {"直線ｽﾍﾞﾘ(%d次)計算結果一覧表", "直線ｽﾍﾞﾘ(%d次)計算結果一覧表"},
+                                   {"", ""},
+                                   {"直線すべり(%d次)最小安全率", "直線すべり(%d次)最小安全率"},
+                                   "X,Y,α,PRF,PRC,PR,PD,F"};
 
 std::string OrderTitle(const std::array<const char*, 2>& titles, int order) {
   const bool first = cm.kt == kMethodFellenius || cm.kt == kMethodBishop;

@@ -10,10 +10,10 @@
 namespace selvana {
 
 struct ResultFamily {
-  char Letter;      // 'C', 'B' or 'L': the form names "SB_<letter>..."
-  bool HasTable;    // writes the safety-factor table
-  bool HasPile;     // the sheet-pile terms of the minimum report
-  bool PerRadius;   // prints resisting and driving moments per metre of radius (Bishop)
+  char Letter;     // 'C', 'B' or 'L': the form names "SB_<letter>..."
+  bool HasTable;   // writes the safety-factor table
+  bool HasPile;    // the sheet-pile terms of the minimum report
+  bool PerRadius;  // prints resisting and driving moments per metre of radius (Bishop)
   // Titles with %d for the grid order: [0] for method 0, 2 or 3/5, [1] for the other method.
   std::array<const char*, 2> ListTitle;
   std::array<const char*, 2> TableTitle;

@@ -119,20 +119,25 @@ int HighestOrderWithResults() {
 }
 
 std::string ToFullWidthNumber(std::string_view text) {
-  static const std::string digits[10] = {ToCp932("０"), ToCp932("１"), ToCp932("２"),
-                                         ToCp932("３"), ToCp932("４"), ToCp932("５"),
-                                         ToCp932("６"), ToCp932("７"), ToCp932("８"),
-                                         ToCp932("９")};
+  static const std::string digits[10] = {ToCp932("０"), ToCp932("１"), ToCp932("２"), ToCp932("３"),
+                                         ToCp932("４"), ToCp932("５"), ToCp932("６"), ToCp932("７"),
+                                         ToCp932("８"), ToCp932("９")};
   static const std::string point = ToCp932("．"), minus = ToCp932("－"), plus = ToCp932("＋"),
                            blank = ToCp932("　");
   std::string out;
   for (const char c : text) {
-    if (c >= '0' && c <= '9') out += digits[c - '0'];
-    else if (c == '.') out += point;
-    else if (c == '-') out += minus;
-    else if (c == '+') out += plus;
-    else if (c == ' ') out += blank;
-    else out += c;
+    if (c >= '0' && c <= '9')
+      out += digits[c - '0'];
+    else if (c == '.')
+      out += point;
+    else if (c == '-')
+      out += minus;
+    else if (c == '+')
+      out += plus;
+    else if (c == ' ')
+      out += blank;
+    else
+      out += c;
   }
   return out;
 }

@@ -93,8 +93,8 @@ OutputResult WriteSafetyTable(const ResultFamily& family, int order) {
   table.Open(StrFormat("SB_ANS%d1.PDT", order));
   table.Title(OrderTitle(family.TableTitle, order));
   table.Stamp();
-  const int pages = (SafetyFactorMatrix.ColumnCount + kTableColumnsPerPage - 1) /
-                    kTableColumnsPerPage;
+  const int pages =
+      (SafetyFactorMatrix.ColumnCount + kTableColumnsPerPage - 1) / kTableColumnsPerPage;
   for (int page = 0; page < pages && result.Ok(); ++page) {
     result = WriteTablePage(table, order, page);
   }

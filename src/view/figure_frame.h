@@ -5,15 +5,15 @@
 namespace selvana {
 
 struct FigureFrameRecord {
-  double Left = 0.0, Right = 0.0;    // m
-  double Bottom = 0.0, Top = 0.0;    // m
-  double HalfWidthMm = 190.0;        // paper mm
+  double Left = 0.0, Right = 0.0;  // m
+  double Bottom = 0.0, Top = 0.0;  // m
+  double HalfWidthMm = 190.0;      // paper mm
   double HalfHeightMm = 130.0;
-  double BandLeft = 0.0;             // m: inner edge of the left ruler band (Left + 10 mm)
-  double BandRight = 0.0;            // m: Right
-  double BandBottom = 0.0;           // m: upper edge of the bottom ruler band (Bottom + 10 mm)
-  double BandTop = 0.0;              // m: lower edge of the title band (Top - 10 mm)
-  double MetresPerMm = 0.1;          // 0.001 * ScaleDenominator
+  double BandLeft = 0.0;     // m: inner edge of the left ruler band (Left + 10 mm)
+  double BandRight = 0.0;    // m: Right
+  double BandBottom = 0.0;   // m: upper edge of the bottom ruler band (Bottom + 10 mm)
+  double BandTop = 0.0;      // m: lower edge of the title band (Top - 10 mm)
+  double MetresPerMm = 0.1;  // 0.001 * ScaleDenominator
 };
 
 extern FigureFrameRecord FigureFrame;

@@ -50,9 +50,8 @@ void DrawLineFrom(const std::array<PointRecord, kMaxPoints>& points, const LineR
 }
 
 void DrawBoundaryLines(const std::array<PointRecord, kMaxPoints>& points, Rgb colour) {
-  ForEachLine(kLineBoundary, [&](const LineRecord& l) {
-    DrawLineFrom(points, l, colour, kPenSolid);
-  });
+  ForEachLine(kLineBoundary,
+              [&](const LineRecord& l) { DrawLineFrom(points, l, colour, kPenSolid); });
 }
 
 // A boundary line in each direction: first every line as stored, then every line reversed.

@@ -93,7 +93,8 @@ void DrawTableLines() {
   }
   for (int row = 0; row < kTableRows && row < kMaxLines; ++row) {
     const int kind = LineTable[row].Kind;
-    if (kind > kLineBoundary && kind <= kLineResidualWater) DrawLineFromTable(row, KindColour(kind));
+    if (kind > kLineBoundary && kind <= kLineResidualWater)
+      DrawLineFromTable(row, KindColour(kind));
   }
 }
 

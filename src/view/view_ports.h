@@ -34,10 +34,11 @@ class TableCells {
 };
 
 struct MainViewPorts {
-  Canvas* Image = nullptr;                    // the main view's image; nothing is drawn without
-  ViewScrollBar* HorizontalBar = nullptr;     // ScrollBar1, model X
-  ViewScrollBar* VerticalBar = nullptr;       // ScrollBar2, model Y running top to bottom
-  const TableCells* PointTableGrid = nullptr; // the point table editor's grid (X, Y in columns 1, 2)
+  Canvas* Image = nullptr;                 // the main view's image; nothing is drawn without
+  ViewScrollBar* HorizontalBar = nullptr;  // ScrollBar1, model X
+  ViewScrollBar* VerticalBar = nullptr;    // ScrollBar2, model Y running top to bottom
+  const TableCells* PointTableGrid =
+      nullptr;  // the point table editor's grid (X, Y in columns 1, 2)
   const TableCells* LineTableGrid = nullptr;  // the line table editor's grid (kind, P1, P2 in 1..3)
 };
 

@@ -5,13 +5,13 @@
 namespace selvana {
 
 struct ViewStateRecord {
-  int ImageWidth = 1600;   // pixels of the main view's image
+  int ImageWidth = 1600;  // pixels of the main view's image
   int ImageHeight = 1600;
-  int CentreX = 800;       // ImageWidth / 2
-  int CentreY = 800;       // ImageHeight / 2
-  double OriginX = 0.0;    // model X (m) at the view centre
-  double OriginY = 0.0;    // model Y (m) at the view centre
-  double Scale = 50.0;     // pixels per metre
+  int CentreX = 800;     // ImageWidth / 2
+  int CentreY = 800;     // ImageHeight / 2
+  double OriginX = 0.0;  // model X (m) at the view centre
+  double OriginY = 0.0;  // model Y (m) at the view centre
+  double Scale = 50.0;   // pixels per metre
 };
 
 // The one view of the program. Screen y grows downwards, model Y upwards.

@@ -22,14 +22,14 @@
 #include "dialogs/LineJkn.h"
 #include "dialogs/LineJkn2.h"
 #include "dialogs/PLine.h"
-#include "dialogs/about.h"
 #include "dialogs/YaitaJkn.h"
+#include "dialogs/about.h"
 #include "mainwin/main_menu.h"
+#include "mainwin/mouse_state.h"
 #include "mainwin/qt/main_form.h"
 #include "model/project_model.h"
 #include "platform/file_lookup.h"
 #include "platform/message_box.h"
-#include "mainwin/mouse_state.h"
 #include "platform/program_folders.h"
 #include "support/scripted_message_box.h"
 #include "support/temp_folder.h"
@@ -195,8 +195,8 @@ TEST_F(ProgramCommandsTest, PickingALineForAParallelOpensTheDistanceDialog) {
 TEST_F(ProgramCommandsTest, TableEditorsOpenFromTheMenusAndImportThroughTheFileDialog) {
   AnsweringFileDialog files(dir.File("NONE.DAT"));
   const ProgramCommands commands(*Main_Frm, *Dxf, *progress, &files);
-  for (MainCommand item : {MainCommand::XYEdit, MainCommand::LNEdit, MainCommand::Nen,
-                           MainCommand::Yaita}) {
+  for (MainCommand item :
+       {MainCommand::XYEdit, MainCommand::LNEdit, MainCommand::Nen, MainCommand::Yaita}) {
     EXPECT_TRUE(Main_Frm->Commands().IsBuilt(item));
   }
   const std::string dataDir = DataDir;

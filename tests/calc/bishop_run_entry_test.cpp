@@ -54,8 +54,7 @@ TEST_F(BishopRunEntry, RangesAreCheckedOnTheBishopSettings) {
       {"bishop_radius_pitch", [] { BishopCircleSettings.Radius[2] = 0.0005; },
        "円弧半径　ΔＲ　の値が不正です。"},
       {"slice_width", [] { cm.SliceWidth = 0.0009; }, "分割幅　の値が不正です。"},
-      {"fellenius_settings_not_read", [] { FelleniusCircleSettings.CentreX[2] = 0.0; },
-       nullptr},
+      {"fellenius_settings_not_read", [] { FelleniusCircleSettings.CentreX[2] = 0.0; }, nullptr},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

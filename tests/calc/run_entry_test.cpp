@@ -21,10 +21,10 @@ namespace selvana {
 namespace {
 
 using test::BuildHomogeneousSlope;
+using test::kNoResultMessage;
 using test::ScriptedMessageBox;
 using test::SetSingleCircle;
 using test::Soil;
-using test::kNoResultMessage;
 
 class RunEntry : public test::ScratchFolderTest {};
 
@@ -50,7 +50,10 @@ TEST_F(RunEntry, BadRangesAreRefusedWithTheirMessages) {
       {"radius_reversed", [](CircleSearchSettings& s) { s.Radius[0] = 101.0; },
        "円弧半径　Rmax/Rmin　の値が不正です。"},
       {"radius_pitch_even_with_pass_point",
-       [](CircleSearchSettings& s) { s.Radius[2] = 0.0; s.PassPointOn = 1; },
+       [](CircleSearchSettings& s) {
+         s.Radius[2] = 0.0;
+         s.PassPointOn = 1;
+       },
        "円弧半径　ΔＲ　の値が不正です。"},
       {"slice_width", [](CircleSearchSettings&) { cm.SliceWidth = 0.0009; },
        "分割幅　の値が不正です。"},
@@ -177,8 +180,7 @@ TEST(RunEntryStamp, DigitsOfDateAndTime) {
 }
 
 TEST_F(RunEntry, HomogeneousSampleProject) {
-  const std::filesystem::path sample =
-      std::filesystem::path(SELVANA_SAMPLES) / "HOMOGENEOUS.SDW";
+  const std::filesystem::path sample = std::filesystem::path(SELVANA_SAMPLES) / "HOMOGENEOUS.SDW";
   std::filesystem::copy_file(sample, "HOMOGENEOUS.SDW");
   ASSERT_EQ(kReadOk, ReadProjectFile("HOMOGENEOUS"));
   ScriptedMessageBox box;

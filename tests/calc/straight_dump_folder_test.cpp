@@ -59,8 +59,8 @@ TEST_F(StraightDumpFolder, DumpFilesAreDeletedAndWrittenInTheProgramFolder) {
     ASSERT_TRUE(ChangeDirectory(data_)) << k.name;  // as after opening a project there
     BuildBlockPolygons();
     HeadlessProgress progress;
-    const int result = k.fromPoint ? SearchSlipLinesByAngle(progress)
-                                   : SearchSlipLinesByEndpoints(progress);
+    const int result =
+        k.fromPoint ? SearchSlipLinesByAngle(progress) : SearchSlipLinesByEndpoints(progress);
     ASSERT_EQ(0, result) << k.name;
     ASSERT_TRUE(fs::exists(program_ + "answer1.dmp")) << k.name;
     EXPECT_GT(fs::file_size(program_ + "answer1.dmp"), 0u) << k.name;

@@ -20,11 +20,11 @@ namespace selvana {
 namespace {
 
 using test::BuildHomogeneousSlope;
+using test::kNoResultMessage;
 using test::ScriptedMessageBox;
 using test::SetOneAngle;
 using test::SetSegments;
 using test::Soil;
-using test::kNoResultMessage;
 
 const char* const kRangeWarning = "すべり角度　αmax/αmin　の値が不正です。";
 const char* const kStepWarning = "すべり角度　Δα　の値が不正です。";
@@ -75,9 +75,21 @@ TEST_F(StraightRun, SettingsThatNeverEndAreRefused) {
     const char* refusal;
   };
   const Case cases[] = {
-      {"angle step zero", 3, 10, 20, 0.0, 0.1, {kStepWarning},
+      {"angle step zero",
+       3,
+       10,
+       20,
+       0.0,
+       0.1,
+       {kStepWarning},
        "すべり角度　Δα　が０以下のため計算できません。"},
-      {"angle step negative", 3, 20, 10, -1.0, 0.1, {kRangeWarning, kStepWarning},
+      {"angle step negative",
+       3,
+       20,
+       10,
+       -1.0,
+       0.1,
+       {kRangeWarning, kStepWarning},
        "すべり角度　Δα　が０以下のため計算できません。"},
       {"start spacing zero", 5, 0.0, 1.0, 0.0, 0.1, {}, "開始点ピッチ　の値が不正です。"},
       {"end spacing negative", 5, 1.0, -1.0, 0.0, 0.1, {}, "終了点ピッチ　の値が不正です。"},
@@ -88,7 +100,14 @@ TEST_F(StraightRun, SettingsThatNeverEndAreRefused) {
       {"angle steps beyond a table", 3, 5, 60, 0.0005, 0.1, {}, kStepWarning},
       {"start points beyond a table", 5, 1e-4, 1.0, 0.0, 0.1, {}, "開始点ピッチ　の値が不正です。"},
       {"pairs beyond a table", 5, 0.01, 0.01, 0.0, 0.1, {}, "終了点ピッチ　の値が不正です。"},
-      {"end spacing too fine to count", 5, 1.0, 1e-300, 0.0, 0.1, {}, "終了点ピッチ　の値が不正です。"},
+      {"end spacing too fine to count",
+       5,
+       1.0,
+       1e-300,
+       0.0,
+       0.1,
+       {},
+       "終了点ピッチ　の値が不正です。"},
   };
   // Segments of 10 m and 22.4 m for method 5.
   StraightSlipSettings.PointX = {0.0, 10.0, 35.0, 55.0};

@@ -25,7 +25,11 @@ TEST(BlockConstants, EnablingFollowsKindMethodAndFactors) {
       {"soil with piles", BlockChoice::Soil, 0, 0, true, {false, true, true, true, true, true}},
       // The stored sand pile stays on under Bishop, though the box cannot be switched.
       {"soil, Bishop", BlockChoice::Soil, 2, 0, true, {false, false, true, true, true, true}},
-      {"soil, factors", BlockChoice::Soil, 0, 1, true,
+      {"soil, factors",
+       BlockChoice::Soil,
+       0,
+       1,
+       true,
        {false, false, false, true, true, false, true}},
       {"structure", BlockChoice::Structure, 5, 1, true, {false, false, false, true}},
   };
@@ -34,10 +38,10 @@ TEST(BlockConstants, EnablingFollowsKindMethodAndFactors) {
     PartialFactors.Enabled = c.factors;
     const BlockEnabling e = BlockEnablingFor(c.choice, c.sandPile);
     const BlockEnabling& x = c.expected;
-    EXPECT_EQ((std::array{x.Radios, x.SandPileBox, x.SandPileOn, x.Edit2, x.Edits3to5,
-                          x.SandEdits, x.FactorClass}),
-              (std::array{e.Radios, e.SandPileBox, e.SandPileOn, e.Edit2, e.Edits3to5,
-                          e.SandEdits, e.FactorClass}))
+    EXPECT_EQ((std::array{x.Radios, x.SandPileBox, x.SandPileOn, x.Edit2, x.Edits3to5, x.SandEdits,
+                          x.FactorClass}),
+              (std::array{e.Radios, e.SandPileBox, e.SandPileOn, e.Edit2, e.Edits3to5, e.SandEdits,
+                          e.FactorClass}))
         << c.name;
   }
 }
@@ -61,8 +65,8 @@ TEST(BlockConstants, OkStoresTheConstantsTheKindKeeps) {
     BlockTable[3].Number = 3;
     MouseState.SelectedIndex = 3;
     DataModified = 0;
-    BlockConstantsForm form{c.water, c.pressure, c.soil, 2, c.sandPile,
-                            {"1", "2", "3", "4", "5", "6", "7", "8", "9"}};
+    BlockConstantsForm form{c.water, c.pressure, c.soil,
+                            2,       c.sandPile, {"1", "2", "3", "4", "5", "6", "7", "8", "9"}};
     ASSERT_TRUE(StoreBlockConstants(form));
     const BlockRecord& b = BlockTable[3];
     EXPECT_EQ(c.kind, b.Kind) << c.name;

@@ -92,7 +92,7 @@ TEST_F(BlockEditingTest, ACopyAbandonedInAnyWayLeavesTheTableAsItWas) {
   RightClick();
   EXPECT_EQ(-1, BlockTable[1].Number);
   commands.Set(C::CalSet, [](int) {});  // a dialog, which keeps the mode
-  Click(1.0, 1.0);  // placed, then a dialog
+  Click(1.0, 1.0);                      // placed, then a dialog
   Click(0.5, 1.5);
   Run(C::CalSet);
   EXPECT_EQ(-1, BlockTable[1].Number);

@@ -27,7 +27,7 @@ using XY = std::pair<double, double>;
 // Two layers under a slope from (6, 10) down to (12, 4), and three small squares away from the
 // slip circle for a pressure-water, a weight-water and a structure block.
 const XY kSlope[] = {{0, 0}, {18, 0}, {18, 4}, {12, 4}, {0, 4}, {6, 10}, {0, 10}};
-const XY kSquares[] = {{0, 11}, {1, 11}, {1, 12}, {0, 12},  {0, 13}, {1, 13},
+const XY kSquares[] = {{0, 11}, {1, 11}, {1, 12}, {0, 12}, {0, 13}, {1, 13},
                        {1, 14}, {0, 14}, {2, 11}, {3, 11}, {3, 12}, {2, 12}};
 
 class DrawFromNothing : public test::EditorFixture {
@@ -35,7 +35,7 @@ class DrawFromNothing : public test::EditorFixture {
   void SetUp() override {
     EditorFixture::SetUp();
     ResetProjectData();
-    DataModified = 0;  // a new, empty project is open
+    DataModified = 0;        // a new, empty project is open
     ViewState.Scale = 10.0;  // 0.1 m a pixel; the section lies right of and above the centre
     ViewState.OriginX = -1.0;
     ViewState.OriginY = -1.0;
@@ -85,7 +85,7 @@ TEST_F(DrawFromNothing, DrawnSavedReopenedAndCalculated) {
   RightClick();
   ASSERT_EQ(5, BlockCount);
   EXPECT_EQ((std::array<int, 5>{kBlockSoil, kBlockSoil, kBlockPressureWater, kBlockWeightWater,
-                        kBlockStructure}),
+                                kBlockStructure}),
             (std::array{BlockTable[0].Kind, BlockTable[1].Kind, BlockTable[2].Kind,
                         BlockTable[3].Kind, BlockTable[4].Kind}));
 

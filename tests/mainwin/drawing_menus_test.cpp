@@ -40,8 +40,8 @@ TEST(DrawingMenuResults, OtherValueLeavesResultItemsAndSwitchesAlone) {
   DisplaySwitches.fill(1);
   const DrawingMenuState s = ComputeDrawingMenus(-1);
   EXPECT_FALSE(s.SetsResultItems);
-  EXPECT_EQ(DisplaySwitches, Switches({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16,
-                                       17, 18, 19}));
+  EXPECT_EQ(DisplaySwitches,
+            Switches({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19}));
 }
 
 TEST(DrawingMenuSwitchPresets, BeforeACalculationShowTheModel) {
@@ -54,8 +54,7 @@ TEST(DrawingMenuSwitchPresets, AfterACalculationShowTheFigure) {
   DisplaySwitches.fill(0);
   DisplaySwitches[kShowAutoSwitch] = 1;
   ComputeDrawingMenus(1);
-  EXPECT_EQ(DisplaySwitches,
-            Switches({1, 3, 7, 8, 9, 10, 11, 12, 13, 15, 16, 18, 19}));
+  EXPECT_EQ(DisplaySwitches, Switches({1, 3, 7, 8, 9, 10, 11, 12, 13, 15, 16, 18, 19}));
 }
 
 TEST(DrawingMenuSwitchPresets, AutomaticSwitchingOffTouchesNoSwitch) {

@@ -32,8 +32,8 @@ class RecordingDialogs : public ModalDialogs {
 };
 
 const std::set<ModalDialog> kAll = {
-    ModalDialog::Cal,  ModalDialog::Circ, ModalDialog::Line, ModalDialog::Line2, ModalDialog::Draw,
-    ModalDialog::Disp, ModalDialog::NenT, ModalDialog::YT,   ModalDialog::XYT,   ModalDialog::LNT,
+    ModalDialog::Cal,  ModalDialog::Circ,  ModalDialog::Line, ModalDialog::Line2, ModalDialog::Draw,
+    ModalDialog::Disp, ModalDialog::NenT,  ModalDialog::YT,   ModalDialog::XYT,   ModalDialog::LNT,
     ModalDialog::Ans,  ModalDialog::About, ModalDialog::XY};
 
 class DialogOpeners : public test::ViewFixture {};

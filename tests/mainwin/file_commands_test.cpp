@@ -14,13 +14,13 @@
 #include "mainwin/program_session.h"
 #include "mainwin/recent_files.h"
 #include "mainwin/recording_menus.h"
-#include "support/temp_folder.h"
 #include "model/project_file.h"
 #include "model/project_model.h"
 #include "platform/file_lookup.h"
 #include "platform/number_format.h"
 #include "platform/program_folders.h"
 #include "support/scripted_message_box.h"
+#include "support/temp_folder.h"
 #include "view/view_test_support.h"
 
 namespace selvana {
@@ -422,10 +422,10 @@ TEST_F(DxfCommand, YesReplacesTheTerrain) {
 TEST_F(FileCommandsTest, RegisteredCommandsRunTheirHandlers) {
   CommandTable table;
   commands.Register(table);
-  for (MainCommand c : {MainCommand::New_Data, MainCommand::Open, MainCommand::F,
-                        MainCommand::Joken, MainCommand::Block, MainCommand::Tikei,
-                        MainCommand::Dxf, MainCommand::Save, MainCommand::SaveAs,
-                        MainCommand::DefPrt}) {
+  for (MainCommand c :
+       {MainCommand::New_Data, MainCommand::Open, MainCommand::F, MainCommand::Joken,
+        MainCommand::Block, MainCommand::Tikei, MainCommand::Dxf, MainCommand::Save,
+        MainCommand::SaveAs, MainCommand::DefPrt}) {
     EXPECT_TRUE(table.IsBuilt(c)) << MainCommandName(c);
   }
   table.Run(MainCommand::DefPrt);

@@ -35,8 +35,11 @@ TEST_F(HelpCommand, TheHelpFileIsOpenedFromTheProgramFolderWhateverTheCaseOfItsN
 
 TEST_F(HelpCommand, AMissingHelpFileOrAnOpenerThatRefusesItIsTold) {
   test::ScriptedMessageBox box;
-  box.Expect("ヘルプファイル(DROVIK220.chm)がインストールされていません。\n"
-             "次のフォルダに置くと開けます。\n" + ProgramDir, "メッセージ");
+  box.Expect(
+      "ヘルプファイル(DROVIK220.chm)がインストールされていません。\n"
+      "次のフォルダに置くと開けます。\n" +
+          ProgramDir,
+      "メッセージ");
   EXPECT_EQ(HelpDispClick(Opener(true)), kHelpMissing);
   EXPECT_TRUE(opened.empty());
 

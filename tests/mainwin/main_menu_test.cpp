@@ -33,7 +33,8 @@ TEST(MainMenuLists, ObjectNamesAreUnique) {
 
 TEST(MainMenuLists, FileMenuEndsWithRecentFilesSeparatorAndExit) {
   const std::vector<MenuEntry>& m = MainMenuEntries();
-  auto exit = std::find_if(m.begin(), m.end(), [](const MenuEntry& e) { return e.Name == "MainExit"; });
+  auto exit =
+      std::find_if(m.begin(), m.end(), [](const MenuEntry& e) { return e.Name == "MainExit"; });
   ASSERT_NE(exit, m.end());
   EXPECT_EQ((exit - 1)->Name, "N4");
   EXPECT_TRUE((exit - 1)->Separator);

@@ -25,10 +25,14 @@ TEST(SheetPileRows, RowsAreCleanedSortedAndCutAtTheToe) {
   } cases[] = {
       {"rows 5e-5 apart are one row", {{"5", "10"}, {"5.00005", "10.00005"}}, -10, {{5, 10}}},
       {"a half row is ignored", {{"5", ""}, {"3", "1"}}, -10, {{3, 1}}},
-      {"bottom-up input is stored top-down", {{"-1", "3"}, {"4", "1"}, {"2", "2"}}, -10,
+      {"bottom-up input is stored top-down",
+       {{"-1", "3"}, {"4", "1"}, {"2", "2"}},
+       -10,
        {{4, 1}, {2, 2}, {-1, 3}}},
-      {"the first row below the toe moves up to it", {{"2", "10"}, {"-2", "30"}, {"-5", "40"}},
-       0, {{2, 10}, {0, 20}, {-5, 40}}},
+      {"the first row below the toe moves up to it",
+       {{"2", "10"}, {"-2", "30"}, {"-5", "40"}},
+       0,
+       {{2, 10}, {0, 20}, {-5, 40}}},
       {"rows all below the toe stay", {{"-1", "10"}, {"-2", "30"}}, 0, {{-1, 10}, {-2, 30}}},
   };
   for (const Case& c : cases) {

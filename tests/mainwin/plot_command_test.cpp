@@ -40,9 +40,11 @@ TEST_F(PlotCommand, WritesThePlotAndPathFilesThenWaitsForThePlotterInTheProgramF
 TEST_F(PlotCommand, AMissingPlotterIsToldWhereThePlotFileLies) {
   FakeLauncher launcher(std::vector<ProgramState>{});
   ScriptedMessageBox box;
-  box.Expect("作図プログラム(Plt.exe)を起動できませんでした。\n"
-             "作図データは次のファイルに書き出されています。\n" + ProgramDir + "SBPLOT01.PLT",
-             "メッセージ");
+  box.Expect(
+      "作図プログラム(Plt.exe)を起動できませんでした。\n"
+      "作図データは次のファイルに書き出されています。\n" +
+          ProgramDir + "SBPLOT01.PLT",
+      "メッセージ");
   EXPECT_EQ(SakuzuClick(), kProgramNotStarted);
 }
 

@@ -55,9 +55,11 @@ TEST_F(PrintCommand, WithoutResultsWritesTheCheckListsAndStartsTheViewerInThePro
 TEST_F(PrintCommand, AMissingViewerIsToldWithTheFolderOfThePrintData) {
   FakeLauncher launcher(std::vector<ProgramState>{});  // no viewer on this machine
   ScriptedMessageBox box;
-  box.Expect("報告書ビューア(ViewZEL2.exe)を起動できませんでした。\n"
-             "印刷データは次のフォルダに書き出されています。\n" + CurrentDirectory(),
-             "メッセージ");
+  box.Expect(
+      "報告書ビューア(ViewZEL2.exe)を起動できませんでした。\n"
+      "印刷データは次のフォルダに書き出されています。\n" +
+          CurrentDirectory(),
+      "メッセージ");
   EXPECT_EQ(PrnClick(), kProgramNotStarted);
   EXPECT_TRUE(HasFile("SB_CHK01.PDT"));
 }

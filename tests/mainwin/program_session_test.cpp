@@ -8,18 +8,18 @@
 #include <functional>
 
 #include "mainwin/form_sizes.h"
-#include "platform/program_folders.h"
 #include "mainwin/recent_files.h"
-#include "support/temp_folder.h"
 #include "model/project_model.h"
 #include "platform/file_lookup.h"
+#include "platform/program_folders.h"
 #include "support/scripted_message_box.h"
+#include "support/temp_folder.h"
 
 namespace selvana {
 namespace {
 
-using test::ScriptedMessageBox;
 using test::KeepCurrentDirectory;
+using test::ScriptedMessageBox;
 using test::TempFolder;
 
 class ProgramClose : public ::testing::Test {

@@ -33,7 +33,8 @@ TEST(RecentFileOrder, NewestFirstWithoutRepeatsAndFiveAtMost) {
       {"sixth_file_pushes_the_oldest_out",
        {"/1.SDW", "/2.SDW", "/3.SDW", "/4.SDW", "/5.SDW", "/6.SDW"},
        {"/6.SDW", "/5.SDW", "/4.SDW", "/3.SDW", "/2.SDW"}},
-      {"paths_differing_in_case_are_different_entries", {"/data/A.SDW", "/data/a.SDW"},
+      {"paths_differing_in_case_are_different_entries",
+       {"/data/A.SDW", "/data/a.SDW"},
        {"/data/a.SDW", "/data/A.SDW"}},
       // "é" has no CP932 code; the wave dash would come back from CP932 as a full-width tilde.
       {"path_the_settings_file_cannot_keep_is_not_listed",

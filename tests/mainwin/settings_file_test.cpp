@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "mainwin/form_sizes.h"
-#include "platform/program_folders.h"
 #include "mainwin/recent_files.h"
-#include "support/temp_folder.h"
 #include "platform/cp932.h"
+#include "platform/program_folders.h"
+#include "support/temp_folder.h"
 
 namespace selvana {
 namespace {
@@ -90,11 +90,16 @@ TEST(SettingsFileShort, ReadsWhatIsThereAndKeepsDefaultsForTheRest) {
       {"empty_file_leaves_the_data_folder", "", "/prog/", {}, {{12, 600, 500}}},
       {"one_line_gives_the_data_folder_only", Lines({"/data/"}), "/data/", {}, {{8, 500, 529}}},
       // The recent files after the last line read are empty, not a repeat of it.
-      {"ending_inside_the_recent_files", Lines({"/data/", "/data/A.SDW", "/data/B.SDW"}),
-       "/data/", {"/data/A.SDW", "/data/B.SDW"}, {{1, 777, 625}}},
+      {"ending_inside_the_recent_files",
+       Lines({"/data/", "/data/A.SDW", "/data/B.SDW"}),
+       "/data/",
+       {"/data/A.SDW", "/data/B.SDW"},
+       {{1, 777, 625}}},
       // Slot 2 is not a repeat of slot 1.
       {"ending_inside_the_sizes",
-       Lines({"/d/", "", "", "", "", "", "800 600 0 0", "1000 900 5 6"}), "/d/", {},
+       Lines({"/d/", "", "", "", "", "", "800 600 0 0", "1000 900 5 6"}),
+       "/d/",
+       {},
        {{1, 1000, 900}, {2, 432, 505}, {31, 450, 228}}},
       {"line_feed_only_line_ends", "/data/\n/data/A.SDW\n", "/data/", {"/data/A.SDW"}, {}},
   };
@@ -151,9 +156,7 @@ TEST(SettingsFileLongPaths, UnrepresentableDataFolderKeepsTheNearestFolderAbove)
     const char* folder;
     const char* kept;
   } cases[] = {
-      {"/data/斜面/josé/", "/data/斜面/"},
-      {"/data/josé/x/y/", "/data/"},
-      {"/josé/", "/"},
+      {"/data/斜面/josé/", "/data/斜面/"}, {"/data/josé/x/y/", "/data/"}, {"/josé/", "/"},
       {"/data/\u301C/", "/data/"},  // the wave dash comes back from CP932 as another character
       {"/data/斜面/", "/data/斜面/"},
   };

@@ -154,7 +154,7 @@ TEST(CohesionTableRows, VerticesAreSortedByXWithRepeatsDropped) {
   grid.Row(4, {"10.00005", "2.00005"});  // repeats row 2
   grid.Row(5, {"20", "6"});              // same X as row 3, kept after it
   grid.Row(6, {"", "9"});
-  grid.Row(64, {"40", "0"});             // the last row counts too
+  grid.Row(64, {"40", "0"});  // the last row counts too
   cm.CohesionRefLine.X[63] = 99.0;
   StoreCohesionRows(grid);
   const CohesionRefLineRecord& line = cm.CohesionRefLine;

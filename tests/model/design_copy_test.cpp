@@ -293,7 +293,7 @@ TEST(PartialFactors, LoadLeftOfEnabledPassPointWidensRightAndDragsIt) {
   BuildModel(kMethodFellenius, 1.0);
   FelleniusCircleSettings.PassPointOn = 1;
   FelleniusCircleSettings.PassPointX = 12.0;
-  PartialFactors.Factor[kFactorSurchargeWidth1] = 1.2;  // load 1 is 10 m wide
+  PartialFactors.Factor[kFactorSurchargeWidth1] = 1.2;      // load 1 is 10 m wide
   PartialFactors.Factor[kFactorSurchargeWidth1 + 1] = 2.0;  // load 2, right of the point
   SaveModelSnapshot();
   ApplyPartialFactorsFellenius();
@@ -345,7 +345,7 @@ TEST(PartialFactors, SharedResidualWaterPointMovesOnce) {
 TEST(PartialFactors, BlockBoxesWidenOverRaisedWaterPoints) {
   BuildModel(kMethodFellenius, 1.0);
   PartialFactors.Factor[kFactorResidualWater] = 2.0;  // point 2 rises from 6 to 12
-  BlockTable[1].BBox = {30.0, 25.0, 10.0, 0.0};        // does not hold the water points
+  BlockTable[1].BBox = {30.0, 25.0, 10.0, 0.0};       // does not hold the water points
   SaveModelSnapshot();
   {
     DesignCopyScope scope(ApplyPartialFactorsFellenius);

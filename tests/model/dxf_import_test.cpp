@@ -12,14 +12,14 @@
 
 #include "model/project_model.h"
 #include "platform/number_format.h"
-#include "support/temp_folder.h"
 #include "support/scripted_message_box.h"
+#include "support/temp_folder.h"
 
 namespace selvana {
 namespace {
 
-using test::TempFolder;
 using test::ScriptedMessageBox;
+using test::TempFolder;
 
 // Imported coordinates are whole millimetres computed in doubles: 1e-9 m is far below a
 // millimetre and far above their rounding.
@@ -34,15 +34,14 @@ std::string Pair(int code, const std::string& value) {
 std::string Num(double v) { return StrFormat("%.6f", v); }
 
 std::string Line(double x1, double y1, double x2, double y2) {
-  return Pair(0, "LINE") + Pair(8, "0") + Pair(10, Num(x1)) + Pair(20, Num(y1)) +
-         Pair(30, "0.0") + Pair(11, Num(x2)) + Pair(21, Num(y2)) + Pair(31, "0.0");
+  return Pair(0, "LINE") + Pair(8, "0") + Pair(10, Num(x1)) + Pair(20, Num(y1)) + Pair(30, "0.0") +
+         Pair(11, Num(x2)) + Pair(21, Num(y2)) + Pair(31, "0.0");
 }
 
 std::string Polyline(const std::vector<std::pair<double, double>>& vertices) {
   std::string s = Pair(0, "POLYLINE") + Pair(8, "0") + Pair(66, "1") + Pair(70, "0");
   for (const auto& [x, y] : vertices) {
-    s += Pair(0, "VERTEX") + Pair(8, "0") + Pair(10, Num(x)) + Pair(20, Num(y)) +
-         Pair(30, "0.0");
+    s += Pair(0, "VERTEX") + Pair(8, "0") + Pair(10, Num(x)) + Pair(20, Num(y)) + Pair(30, "0.0");
   }
   return s + Pair(0, "SEQEND");
 }
@@ -134,8 +133,8 @@ TEST_F(DxfImportTest, PromptShowsCountsAndRawRange) {
   ASSERT_EQ(prompt.asked, 1);
   EXPECT_EQ(prompt.shown.FileName, folder / "t.DXF");
   EXPECT_EQ(DxfSettingsTexts(prompt.shown),
-            (std::array<std::string, 10>{folder / "t.DXF", "4", "2", "10.000", "-3.000",
-                                         "5.000", "-4.000", "0.000", "0.000", "1.000"}));
+            (std::array<std::string, 10>{folder / "t.DXF", "4", "2", "10.000", "-3.000", "5.000",
+                                         "-4.000", "0.000", "0.000", "1.000"}));
 }
 
 TEST_F(DxfImportTest, ShiftAndMagnificationRoundToMillimetres) {
@@ -166,8 +165,8 @@ TEST_F(DxfImportTest, RepeatedAndZeroLengthSegmentsAreDropped) {
 }
 
 TEST_F(DxfImportTest, LinesInsideABlockDefinitionAreSkipped) {
-  Import(Entities(Pair(0, "BLOCK") + Pair(2, "B1") + Line(50, 50, 60, 60) +
-                  Pair(0, "ENDBLK") + Line(0, 0, 1, 1)));
+  Import(Entities(Pair(0, "BLOCK") + Pair(2, "B1") + Line(50, 50, 60, 60) + Pair(0, "ENDBLK") +
+                  Line(0, 0, 1, 1)));
   EXPECT_EQ(LineCount, 1);
   ExpectPoint(0, 0, 0);
   ExpectPoint(1, 1, 1);

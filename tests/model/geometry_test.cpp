@@ -40,24 +40,23 @@ TEST_P(IntersectSegmentsTest, GivesResultAndPoint) {
 // The crossing line x = v makes the parameter on (0,0)-(1,0) exactly v, and y = v on c-d.
 INSTANTIATE_TEST_SUITE_P(
     Cases, IntersectSegmentsTest,
-    ::testing::Values(
-        SegmentsCase{"CrossingInside", 0, 0, 2, 2, 0, 2, 2, 0, 0, 1, 1},
-        SegmentsCase{"AtEndOfFirst", 0, 0, 1, 0, 1, -1, 1, 1, 0, 1, 0},
-        SegmentsCase{"BeyondFirst", 0, 0, 1, 0, 2, -1, 2, 1, 1, 2, 0},
-        SegmentsCase{"BeyondSecond", 0, 0, 1, 0, 0.5, 1, 0.5, 2, 2, 0.5, 0},
-        SegmentsCase{"BeyondBoth", 0, 0, 1, 0, 3, 1, 3, 2, 3, 3, 0},
-        SegmentsCase{"FirstAtUpperWindow", 0, 0, 1, 0, 1.000000001, -1, 1.000000001, 1, 0,
-                     1.000000001, 0},
-        SegmentsCase{"FirstPastUpperWindow", 0, 0, 1, 0, Above(1.000000001), -1,
-                     Above(1.000000001), 1, 1, Above(1.000000001), 0},
-        SegmentsCase{"FirstAtLowerWindow", 0, 0, 1, 0, -0.000000001, -1, -0.000000001, 1, 0,
-                     -0.000000001, 0},
-        SegmentsCase{"FirstPastLowerWindow", 0, 0, 1, 0, Below(-0.000000001), -1,
-                     Below(-0.000000001), 1, 1, Below(-0.000000001), 0},
-        SegmentsCase{"SecondAtUpperWindow", -1, 1.000000001, 1, 1.000000001, 0, 0, 0, 1, 0, 0,
-                     1.000000001},
-        SegmentsCase{"SecondPastLowerWindow", -1, Below(-0.000000001), 1, Below(-0.000000001), 0,
-                     0, 0, 1, 2, 0, Below(-0.000000001)}),
+    ::testing::Values(SegmentsCase{"CrossingInside", 0, 0, 2, 2, 0, 2, 2, 0, 0, 1, 1},
+                      SegmentsCase{"AtEndOfFirst", 0, 0, 1, 0, 1, -1, 1, 1, 0, 1, 0},
+                      SegmentsCase{"BeyondFirst", 0, 0, 1, 0, 2, -1, 2, 1, 1, 2, 0},
+                      SegmentsCase{"BeyondSecond", 0, 0, 1, 0, 0.5, 1, 0.5, 2, 2, 0.5, 0},
+                      SegmentsCase{"BeyondBoth", 0, 0, 1, 0, 3, 1, 3, 2, 3, 3, 0},
+                      SegmentsCase{"FirstAtUpperWindow", 0, 0, 1, 0, 1.000000001, -1, 1.000000001,
+                                   1, 0, 1.000000001, 0},
+                      SegmentsCase{"FirstPastUpperWindow", 0, 0, 1, 0, Above(1.000000001), -1,
+                                   Above(1.000000001), 1, 1, Above(1.000000001), 0},
+                      SegmentsCase{"FirstAtLowerWindow", 0, 0, 1, 0, -0.000000001, -1, -0.000000001,
+                                   1, 0, -0.000000001, 0},
+                      SegmentsCase{"FirstPastLowerWindow", 0, 0, 1, 0, Below(-0.000000001), -1,
+                                   Below(-0.000000001), 1, 1, Below(-0.000000001), 0},
+                      SegmentsCase{"SecondAtUpperWindow", -1, 1.000000001, 1, 1.000000001, 0, 0, 0,
+                                   1, 0, 0, 1.000000001},
+                      SegmentsCase{"SecondPastLowerWindow", -1, Below(-0.000000001), 1,
+                                   Below(-0.000000001), 0, 0, 0, 1, 2, 0, Below(-0.000000001)}),
     [](const auto& info) { return info.param.name; });
 
 TEST(IntersectSegments, ParallelLinesLeaveOutputsUntouched) {
@@ -87,15 +86,15 @@ TEST_P(PerpendicularFootTest, GivesResultAndFoot) {
   EXPECT_NEAR(fy, c.fy, kClose);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, PerpendicularFootTest,
-    ::testing::Values(FootCase{"Inside", 0, 0, 4, 0, 1, 3, 0, 1, 0},
-                      FootCase{"AtEnd", 0, 0, 1, 0, 1, 5, 0, 1, 0},
-                      FootCase{"AtStart", 0, 0, 1, 0, 0, -5, 0, 0, 0},
-                      FootCase{"BeyondEndStillWritten", 0, 0, 1, 0, 2, 1, 1, 2, 0},
-                      FootCase{"BeforeStart", 0, 0, 1, 0, -0.5, 1, 1, -0.5, 0},
-                      FootCase{"Slanted", 0, 0, 2, 2, 2, 0, 0, 1, 1}),
-    [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Cases, PerpendicularFootTest,
+                         ::testing::Values(FootCase{"Inside", 0, 0, 4, 0, 1, 3, 0, 1, 0},
+                                           FootCase{"AtEnd", 0, 0, 1, 0, 1, 5, 0, 1, 0},
+                                           FootCase{"AtStart", 0, 0, 1, 0, 0, -5, 0, 0, 0},
+                                           FootCase{"BeyondEndStillWritten", 0, 0, 1, 0, 2, 1, 1, 2,
+                                                    0},
+                                           FootCase{"BeforeStart", 0, 0, 1, 0, -0.5, 1, 1, -0.5, 0},
+                                           FootCase{"Slanted", 0, 0, 2, 2, 2, 0, 0, 1, 1}),
+                         [](const auto& info) { return info.param.name; });
 
 TEST(PerpendicularFoot, DegenerateBelowSquaredLengthOfOneE10) {
   double fx = -77.0, fy = -77.0;
@@ -144,11 +143,10 @@ TEST_P(OffsetPointPerpendicularTest, MovesBSideways) {
   EXPECT_NEAR(y, c.y, kClose);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, OffsetPointPerpendicularTest,
-    ::testing::Values(OffsetCase{"LeftForPositive", 0, 0, 1, 0, 1, 1, 1},
-                      OffsetCase{"RightForNegative", 0, 0, 1, 0, -1, 1, -1}),
-    [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Cases, OffsetPointPerpendicularTest,
+                         ::testing::Values(OffsetCase{"LeftForPositive", 0, 0, 1, 0, 1, 1, 1},
+                                           OffsetCase{"RightForNegative", 0, 0, 1, 0, -1, 1, -1}),
+                         [](const auto& info) { return info.param.name; });
 
 TEST(OffsetPointPerpendicular, DegenerateSegmentIsRefused) {
   double x = -77, y = -77;
@@ -211,8 +209,7 @@ INSTANTIATE_TEST_SUITE_P(
         CircleCase{"TangentAtLowWindow", 0, 0, 1, 0, -kTol, 1, 1, 11, -kTol, 0, -kTol, 0},
         CircleCase{"TangentInsideLowWindow", 0, 0, 1, 0, Above(-kTol), 1, 1, 10, -kTol, 0, -kTol,
                    0},
-        CircleCase{"TangentAtHighWindow", 0, 0, 1, 0, 1 + kTol, 1, 1, 11, 1 + kTol, 0, 1 + kTol,
-                   0},
+        CircleCase{"TangentAtHighWindow", 0, 0, 1, 0, 1 + kTol, 1, 1, 11, 1 + kTol, 0, 1 + kTol, 0},
         CircleCase{"TangentInsideHighWindow", 0, 0, 1, 0, Below(1 + kTol), 1, 1, 10, 1 + kTol, 0,
                    1 + kTol, 0},
         // P1 below lo: outside at exactly the tolerance (P2 lies far beyond hi).

@@ -56,8 +56,8 @@ TEST(AddLineRecord, EqualEndsOnlyForArcLimits) {
     EXPECT_EQ(AddLineRecord(kind, 4, 4), 1) << "kind " << kind;
   }
   EXPECT_EQ(LineCount, 0);
-  for (int kind : {kLineSmallArcLimit, kLineLargeArcLimit, kLineSmallArcLimitPoint,
-                   kLineLargeArcLimitPoint}) {
+  for (int kind :
+       {kLineSmallArcLimit, kLineLargeArcLimit, kLineSmallArcLimitPoint, kLineLargeArcLimitPoint}) {
     EXPECT_EQ(AddLineRecord(kind, 4, 4), 0) << "kind " << kind;
   }
   EXPECT_EQ(LineCount, 4);

@@ -12,14 +12,14 @@
 #include <utility>
 #include <vector>
 
-#include "support/temp_folder.h"
 #include "support/scripted_message_box.h"
+#include "support/temp_folder.h"
 
 namespace selvana {
 namespace {
 
-using test::TempFolder;
 using test::ScriptedMessageBox;
+using test::TempFolder;
 
 void WriteFile(const std::string& path, const std::string& text) {
   std::ofstream(path, std::ios::binary) << text;

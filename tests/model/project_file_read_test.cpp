@@ -8,8 +8,8 @@
 #include "model/project_file_test_util.h"
 #include "model/project_model.h"
 #include "platform/cp932.h"
-#include "support/temp_folder.h"
 #include "support/scripted_message_box.h"
+#include "support/temp_folder.h"
 
 namespace selvana::test {
 namespace {
@@ -249,8 +249,9 @@ TEST_F(ProjectFileRead, PointsBeyondCapacityAreDroppedAndTheRestStaysAligned) {
   lines.erase(first, first + 5);
   lines.insert(first - lines.begin() + lines.begin(), points.begin(), points.end());
   Put("B", lines);
-  box.Expect(Message("B", " のデータ数が上限を超えています。上限を超えた分は読み込みませんでした。"),
-             "error");
+  box.Expect(
+      Message("B", " のデータ数が上限を超えています。上限を超えた分は読み込みませんでした。"),
+      "error");
   ASSERT_EQ(kReadOk, ReadProjectFile(Base("B")));
   EXPECT_EQ(kMaxPoints, PointCount);
   EXPECT_EQ(1023, PointTable[1023].Id);
@@ -275,12 +276,15 @@ TEST_F(ProjectFileRead, BadReferencesAreRepairedAndTold) {
   auto lines = RichLines();
   auto at = [&](const std::string& row) { return std::find(lines.begin(), lines.end(), row); };
   *at("2,40.000000,10.000000") = "7,40.000000,10.000000";  // slot 2 claims number 7
-  *at("1,0,1,1") = "1,0,3,1";                               // ends on the free slot 3
-  *at("2,1,2,-1") = "2,1,999,-1";                           // beyond the points
-  *at("7,0,4,1") = "9,0,4,1";                               // no such kind
+  *at("1,0,1,1") = "1,0,3,1";                              // ends on the free slot 3
+  *at("2,1,2,-1") = "2,1,999,-1";                          // beyond the points
+  *at("7,0,4,1") = "9,0,4,1";                              // no such kind
   Put("X", lines);
-  box.Expect(Message("X", " の点・線分・ブロックの番号に誤りがありました。誤った線分は削除し、番号は直しました。"),
-             "error");
+  box.Expect(
+      Message(
+          "X",
+          " の点・線分・ブロックの番号に誤りがありました。誤った線分は削除し、番号は直しました。"),
+      "error");
   ASSERT_EQ(kReadOk, ReadProjectFile(Base("X")));
   EXPECT_EQ(2, PointTable[2].Id);
   for (int i = 0; i < 4; ++i) EXPECT_EQ(kLineFree, LineTable[i].Kind) << i;

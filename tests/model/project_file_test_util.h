@@ -137,9 +137,25 @@ inline void BuildRichModel() {
   LineCount = 4;
   for (int b = 0; b < 3; ++b) {
     BlockRecord& r = BlockTable[b];
-    r = BlockRecord{b, 10.0 + b, 2.0 + b, 18.0 + b, 9.0 + b, 0.5 * b, 10.0 + b, 30.0 - b,
-                    0.1 * b, 2.0 + b, 19.0 + b, 35.0 - b, b == 0 ? -1 : b, 12.0 + b, 3.0 + b,
-                    {40.0, 0.0, 10.0 + b, -b * 1.0}, b, b + 1, b % 2};
+    r = BlockRecord{b,
+                    10.0 + b,
+                    2.0 + b,
+                    18.0 + b,
+                    9.0 + b,
+                    0.5 * b,
+                    10.0 + b,
+                    30.0 - b,
+                    0.1 * b,
+                    2.0 + b,
+                    19.0 + b,
+                    35.0 - b,
+                    b == 0 ? -1 : b,
+                    12.0 + b,
+                    3.0 + b,
+                    {40.0, 0.0, 10.0 + b, -b * 1.0},
+                    b,
+                    b + 1,
+                    b % 2};
   }
   BlockTable[1].Number = -1;  // a free slot between used ones
   BlockCount = 3;

@@ -8,8 +8,8 @@
 #include "model/project_file.h"
 #include "model/project_file_test_util.h"
 #include "model/project_model.h"
-#include "support/temp_folder.h"
 #include "support/scripted_message_box.h"
+#include "support/temp_folder.h"
 
 namespace selvana::test {
 namespace {

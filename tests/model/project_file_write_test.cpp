@@ -9,8 +9,8 @@
 #include "model/project_file_test_util.h"
 #include "model/project_model.h"
 #include "platform/file_lookup.h"
-#include "support/temp_folder.h"
 #include "support/scripted_message_box.h"
+#include "support/temp_folder.h"
 
 namespace selvana::test {
 namespace {
@@ -43,9 +43,10 @@ TEST_F(ProjectFileWrite, CommentsAreCp932Bytes) {
   EXPECT_EQ(0u, lines[10].find("$   \x8C\x9F\x93\xA2\x95\xFB\x96\x40 "
                                "\x8F\x43\x90\xB3\xCC\xAA\xDA(0)"));
   // "$   粘着力基準線　点数" with a full-width space (0x81 0x40).
-  EXPECT_EQ("$   \x94\x53\x92\x85\x97\xCD\x8A\xEE\x8F\x80\x90\xFC"
-            "\x81\x40\x93\x5F\x90\x94",
-            lines[30]);
+  EXPECT_EQ(
+      "$   \x94\x53\x92\x85\x97\xCD\x8A\xEE\x8F\x80\x90\xFC"
+      "\x81\x40\x93\x5F\x90\x94",
+      lines[30]);
 }
 
 TEST_F(ProjectFileWrite, NumbersUseDAndLfJoinedByCommas) {

@@ -171,9 +171,9 @@ TEST(ResetProjectData, CallsTheResetsOfLaterSubsystemsInTheirPlace) {
   };
   DirtyTheModel();
   ResetProjectData();
-  EXPECT_EQ(hookCalls, (std::vector<std::string>{"mouse DataModified=-1 kt=2",
-                                                 "view grid=10 CalcStatus=1", "senses",
-                                                 "snapshot CalcStatus=0 parallel=1", "menus 0"}));
+  EXPECT_EQ(hookCalls,
+            (std::vector<std::string>{"mouse DataModified=-1 kt=2", "view grid=10 CalcStatus=1",
+                                      "senses", "snapshot CalcStatus=0 parallel=1", "menus 0"}));
 }
 
 TEST(FreeSlots, UseTheNextSlotOfAnEmptyOrGaplessTable) {

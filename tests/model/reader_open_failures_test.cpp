@@ -39,10 +39,15 @@ PartialFactorsRecord factors;
 const Reader kReaders[] = {
     {".SDW", "斜面安定検討データファイル", [](const std::string& b) { ReadProjectFile(b); }},
     {".SDW", "斜面安定検討データファイル", [](const std::string& b) { ReadProjectTerrain(b); }},
-    {".DXF", "地形ＤＸＦファイル", [](const std::string& b) { ReadAnyway p; ImportDxfTerrain(b, p); }},
+    {".DXF", "地形ＤＸＦファイル",
+     [](const std::string& b) {
+       ReadAnyway p;
+       ImportDxfTerrain(b, p);
+     }},
     {".DAT", "矢板諸元インポートファイル",
      [](const std::string& b) { ReadSheetPileSpecFile(b, pile, draw); }},
-    {".PAK", "部分安全係数ファイル", [](const std::string& b) { ReadPartialFactorFile(b, factors); }},
+    {".PAK", "部分安全係数ファイル",
+     [](const std::string& b) { ReadPartialFactorFile(b, factors); }},
 };
 
 // A one-point terrain, unmodified: what a failed read must leave.

@@ -114,19 +114,19 @@ TEST_P(FormatEditNumberCases, RewritesTheLeadingNumberWithTheDecimals) {
   EXPECT_EQ(edit.Text(), GetParam().shown);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, FormatEditNumberCases,
-    ::testing::Values(EditCase{"GarbageIsZero", "abc", 3, "0.000"},
-                      EditCase{"EmptyIsZero", "", 4, "0.0000"},
-                      EditCase{"NoDecimals", "12.3456", 0, "12"},
-                      EditCase{"NegativeDecimalsAsNone", "12.3456", -2, "12"},
-                      EditCase{"OneDecimal", "12.3456", 1, "12.3"},
-                      EditCase{"TwoDecimals", "12.3456", 2, "12.35"},
-                      EditCase{"FourDecimals", "12.3456", 4, "12.3456"},
-                      EditCase{"FiveOrMoreKeepFive", "12.3456", 7, "12.34560"},
-                      EditCase{"LeadingNumberOnly", "  -1.5e3xyz", 2, "-1500.00"},
-                      EditCase{"InfinityIsZero", "inf", 1, "0.0"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Texts, FormatEditNumberCases,
+                         ::testing::Values(EditCase{"GarbageIsZero", "abc", 3, "0.000"},
+                                           EditCase{"EmptyIsZero", "", 4, "0.0000"},
+                                           EditCase{"NoDecimals", "12.3456", 0, "12"},
+                                           EditCase{"NegativeDecimalsAsNone", "12.3456", -2, "12"},
+                                           EditCase{"OneDecimal", "12.3456", 1, "12.3"},
+                                           EditCase{"TwoDecimals", "12.3456", 2, "12.35"},
+                                           EditCase{"FourDecimals", "12.3456", 4, "12.3456"},
+                                           EditCase{"FiveOrMoreKeepFive", "12.3456", 7, "12.34560"},
+                                           EditCase{"LeadingNumberOnly", "  -1.5e3xyz", 2,
+                                                    "-1500.00"},
+                                           EditCase{"InfinityIsZero", "inf", 1, "0.0"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace selvana

@@ -13,7 +13,9 @@ namespace {
 using test::AddSlip;
 using Rows = std::vector<std::vector<std::string>>;
 
-void Add(int order, double cx, double cy, double f) { AddSlip(order, {cx, cy, 5, 0, 0, 0, 0, 0, f}); }
+void Add(int order, double cx, double cy, double f) {
+  AddSlip(order, {cx, cy, 5, 0, 0, 0, 0, 0, f});
+}
 
 TEST(AnswerTable, OnlyOrdersWithRecordsGetATab) {
   Add(2, 1, 1, 1.0);

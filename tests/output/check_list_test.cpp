@@ -84,8 +84,8 @@ TEST_F(CheckList, PileIsListedForFelleniusOnlyWhenItsTopIsAboveItsEmbedment) {
     int kt;
     double top;
     bool listed;
-  } cases[] = {{0, 5.0, true}, {1, 0.0001, false}, {1, 0.00011, true}, {2, 5.0, false},
-               {5, 5.0, false}};
+  } cases[] = {
+      {0, 5.0, true}, {1, 0.0001, false}, {1, 0.00011, true}, {2, 5.0, false}, {5, 5.0, false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.kt);
     cm.kt = c.kt;
@@ -136,7 +136,7 @@ TEST_F(CheckList, SecondListShowsFactoredValuesWithTheUsersSwitch) {
   }
   const std::string list = ReadOutput("SB_CHK02.PDT");
   EXPECT_EQ(list.substr(0, list.find('\n')), "斜面の安定計算　チェックリスト２");
-  EXPECT_NE(list.find("05    15.000\n"), std::string::npos);  // 10 kN/m2 x 1.5
+  EXPECT_NE(list.find("05    15.000\n"), std::string::npos);    // 10 kN/m2 x 1.5
   EXPECT_NE(list.find("\n06     5.000\n"), std::string::npos);  // cohesion 10 x 0.5
   EXPECT_NE(list.find("$0  SB_CHK2C.PFM"), std::string::npos);
   EXPECT_NE(list.find("$0  SB_CHK33.PFM"), std::string::npos);

@@ -60,17 +60,17 @@ TEST_F(PlotFigure, TerrainLinesAreCutAtTheBandsAndDrawnOnlyWhenMarked) {
   const int a = test::AddTestPoint(0, 20), b = test::AddTestPoint(40, 20);
   const int c = test::AddTestPoint(20, 45), d = test::AddTestPoint(40, 45);
   const int e = test::AddTestPoint(20, 10), f = test::AddTestPoint(30, 10);
-  LineTable[test::AddTestLine(kLineBoundary, a, b)].DrawFlag = 1;  // across the left band
-  LineTable[test::AddTestLine(kLineBoundary, c, d)].DrawFlag = 1;  // in the title band
-  LineTable[test::AddTestLine(kLineBoundary, e, f)].DrawFlag = -1; // not marked for drawing
+  LineTable[test::AddTestLine(kLineBoundary, a, b)].DrawFlag = 1;   // across the left band
+  LineTable[test::AddTestLine(kLineBoundary, c, d)].DrawFlag = 1;   // in the title band
+  LineTable[test::AddTestLine(kLineBoundary, e, f)].DrawFlag = -1;  // not marked for drawing
   EXPECT_EQ(OnLayer("DL", kLayerTerrain),
             std::vector<std::string>{"DL1000000,13000000,14000000,13000000,4"});
 }
 
 TEST_F(PlotFigure, PointsAreNumberedOnlyWhereTheNumberFitsInsideTheBands) {
-  test::AddTestPoint(30, 20);     // numbered: left 90 - 0.75, bottom 130 + 0.6
-  test::AddTestPoint(30, 43.5);   // inside, but its number would cross the title band
-  test::AddTestPoint(11, 20);     // outside the bands
+  test::AddTestPoint(30, 20);    // numbered: left 90 - 0.75, bottom 130 + 0.6
+  test::AddTestPoint(30, 43.5);  // inside, but its number would cross the title band
+  test::AddTestPoint(11, 20);    // outside the bands
   EXPECT_EQ(OnLayer("VJ", kLayerPointNumbers),
             std::vector<std::string>{"VJ8925000,13060000,300000,300000,0,3,0"});
   DrawSettings.Sizes[7] = 0.0;
@@ -138,9 +138,9 @@ TEST_F(PlotFigure, SoilUnitsGetTheirOwnExponentAndTheWaterBarsTheirOwnLayer) {
 TEST_F(PlotFigure, ForcesArePlottedHeadFirstAndANegativeForceNotAtAll) {
   cm.HorizontalForces.H = {10, -10, 0, 0};
   cm.HorizontalForces.Y = {5, 5, 0, 0};
-  DrawSettings.ForceLabelX = {30, 30, 0, 0};  // the tip at paper (90, 55)
+  DrawSettings.ForceLabelX = {30, 30, 0, 0};    // the tip at paper (90, 55)
   DrawSettings.ForceLabelPlace = {0, 0, 0, 0};  // the label behind the tail
-  MinSlip.Direction = 1;                       // sliding to the right: the shaft runs right
+  MinSlip.Direction = 1;                        // sliding to the right: the shaft runs right
   DrawSettings.Sizes[1] = 4.0;
   DrawSettings.Sizes[6] = 1.0;
   DrawSettings.Decimals[4] = 1;

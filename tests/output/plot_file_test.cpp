@@ -62,12 +62,12 @@ TEST_F(PlotFileTest, DrawingRecordsKeepTheirFieldOrderAndATextKeepsItsCommas) {
   file.PltWriteVJ(15, 16, 3, 3, ToCp932("γt = 18.0, ｃ"), 0, 10);
   ASSERT_TRUE(file.ClosePlotFile());
   const auto lines = Lines(test::ReadOutput(kPlotFileName));
-  EXPECT_EQ(lines, (std::vector<std::string>{
-                       "計算対照図", "DL1000000,5000000,10000000,5000000,4",
-                       "AP1250000,3000000,50000,11,8",
-                       "GC100000,200000,300000,400000,500000,600000,-1,5",
-                       "AH2000000,4000000,2000000,3000000,133333,60000,10,11",
-                       "VJ1500000,1600000,300000,300000,0,10,γt = 18.0, ｃ"}));
+  EXPECT_EQ(lines,
+            (std::vector<std::string>{"計算対照図", "DL1000000,5000000,10000000,5000000,4",
+                                      "AP1250000,3000000,50000,11,8",
+                                      "GC100000,200000,300000,400000,500000,600000,-1,5",
+                                      "AH2000000,4000000,2000000,3000000,133333,60000,10,11",
+                                      "VJ1500000,1600000,300000,300000,0,10,γt = 18.0, ｃ"}));
 }
 
 TEST_F(PlotFileTest, AFileThatCannotBeCreatedIsReported) {

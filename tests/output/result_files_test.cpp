@@ -58,9 +58,9 @@ class ResultFiles : public test::ScratchFolderTest {
 TEST_F(ResultFiles, CircleOrdersMatchTheirGoldenFilesAndEmptyOrdersArePassedOver) {
   TwoOrdersWithAGap();
   ASSERT_EQ(WriteResultPrintFiles(), kResultFilesWritten);
-  for (const char* file : {"SB_ANS10.PDT", "SB_ANS10.CSV", "SB_ANS11.PDT", "SB_ANS11.CSV",
-                           "SB_ANS12.PDT", "SB_CH10.PFM", "SB_CI10.PFM", "SB_CG10.PFM",
-                           "SB_ANS32.PDT"}) {
+  for (const char* file :
+       {"SB_ANS10.PDT", "SB_ANS10.CSV", "SB_ANS11.PDT", "SB_ANS11.CSV", "SB_ANS12.PDT",
+        "SB_CH10.PFM", "SB_CI10.PFM", "SB_CG10.PFM", "SB_ANS32.PDT"}) {
     SCOPED_TRACE(file);
     test::ExpectGoldenFile("circle_orders", file);
   }
@@ -81,8 +81,9 @@ TEST_F(ResultFiles, NineColumnsMakeTwoPagesTheSecondOpenedByItsLaterHeader) {
   const std::string header = ReadOutput("SB_CH11.PFM");
   EXPECT_NE(header.find("\n2,2,0,0\n8,8\n"), std::string::npos);
   EXPECT_NE(header.find("\n4444,4444\n"), std::string::npos);
-  EXPECT_NE(ReadOutput("SB_CG11.PFM").find("\n4041,4041\n1,1\n$10^^^,$11^^^\n4140,4140\n4440,4440\n"),
-            std::string::npos);
+  EXPECT_NE(
+      ReadOutput("SB_CG11.PFM").find("\n4041,4041\n1,1\n$10^^^,$11^^^\n4140,4140\n4440,4440\n"),
+      std::string::npos);
 }
 
 TEST_F(ResultFiles, TableFormatZeroLeavesRadiiOutOfThePrintDataButNotOutOfTheCsv) {
@@ -93,8 +94,9 @@ TEST_F(ResultFiles, TableFormatZeroLeavesRadiiOutOfThePrintDataButNotOutOfTheCsv
   EXPECT_EQ(table.find("( R )"), std::string::npos);
   EXPECT_EQ(table.find("\n11  "), std::string::npos);
   EXPECT_NE(ReadOutput("SB_ANS11.CSV").find("\n(R),10.00,10.00\n"), std::string::npos);
-  EXPECT_NE(ReadOutput("SB_CG10.PFM").find("1,3,0,0\n8,8,8\n1,1,1\n$00^^^,$01^^^,$02^^^\n"
-                                           "4141,4111,1141\n4441,4411,1441\n"),
+  EXPECT_NE(ReadOutput("SB_CG10.PFM")
+                .find("1,3,0,0\n8,8,8\n1,1,1\n$00^^^,$01^^^,$02^^^\n"
+                      "4141,4111,1141\n4441,4411,1441\n"),
             std::string::npos);
 }
 
@@ -104,10 +106,8 @@ TEST_F(ResultFiles, ClosingFormFollowsFactorsEarthquakeAndMethod) {
     double seismic;
     const char* closing;  // the last form of the minimum report
   } cases[] = {
-      {4, 1, 0, 0.1, "$0  SB_BF52.PFM"},
-      {2, 0, 0, 0.1, "$0  SB_BE51.PFM"},
-      {2, 0, 1, 0.1, "$0  SB_BD51.PFM"},
-      {0, 0, 0, 0.0, "$0  SB_CD51.PFM"},
+      {4, 1, 0, 0.1, "$0  SB_BF52.PFM"}, {2, 0, 0, 0.1, "$0  SB_BE51.PFM"},
+      {2, 0, 1, 0.1, "$0  SB_BD51.PFM"}, {0, 0, 0, 0.0, "$0  SB_CD51.PFM"},
       {5, 0, 0, 0.1, "$0  SB_LE51.PFM"},
   };
   for (const auto& c : cases) {
@@ -133,8 +133,7 @@ TEST_F(ResultFiles, StraightLinesWriteListAndReportButNoTable) {
   EXPECT_EQ(ReadOutput("SB_ANS10.CSV"),
             "X,Y,α,PRF,PRC,PR,PD,F\n0.00,5.00,30.00,10.00,20.00,30.00,12.50,2.400\n");
   // The driving force of the list is eight wide.
-  EXPECT_NE(ReadOutput("SB_ANS10.PDT").find("\n07     12.50\n08   2.400\n$H\n"),
-            std::string::npos);
+  EXPECT_NE(ReadOutput("SB_ANS10.PDT").find("\n07     12.50\n08   2.400\n$H\n"), std::string::npos);
 }
 
 TEST_F(ResultFiles, BishopPrintsMomentsPerMetreOfRadius) {
@@ -142,8 +141,9 @@ TEST_F(ResultFiles, BishopPrintsMomentsPerMetreOfRadius) {
   AddSlip(1, {10, 20, 20, 0, 0, 0, 300, 200, 1.5});
   ASSERT_EQ(WriteResultPrintFiles(), kResultFilesWritten);
   EXPECT_EQ(ReadOutput("SB_ANS10.CSV"), "X,Y,R,PR,PD,F\n10.00,20.00,20.00,15.00,10.00,1.500\n");
-  EXPECT_NE(ReadOutput("SB_ANS12.PDT").find("\n01       15.00\n02       10.00\n03  10.000\n"
-                                            "04  20.000\n05  20.000\n$0  SB_BE51.PFM\n"),
+  EXPECT_NE(ReadOutput("SB_ANS12.PDT")
+                .find("\n01       15.00\n02       10.00\n03  10.000\n"
+                      "04  20.000\n05  20.000\n$0  SB_BE51.PFM\n"),
             std::string::npos);
 }
 
@@ -203,8 +203,8 @@ TEST_F(ResultFiles, OldFormsOfEveryPageAreRemovedAndCsvFilesStay) {
   }
   CalcStatus = 0;
   EXPECT_EQ(WriteResultPrintFiles(), kResultFilesNothing);
-  for (const char* gone : {"SB_CH110.PFM", "SB_BG42.PFM", "SB_CA19.PFM", "SB_ANS42.PDT",
-                           "SB_CHK02.PDT"}) {
+  for (const char* gone :
+       {"SB_CH110.PFM", "SB_BG42.PFM", "SB_CA19.PFM", "SB_ANS42.PDT", "SB_CHK02.PDT"}) {
     EXPECT_FALSE(HasFile(gone)) << gone;
   }
   EXPECT_TRUE(HasFile("SB_ANS40.CSV"));

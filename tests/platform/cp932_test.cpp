@@ -13,7 +13,7 @@ TEST(Cp932Conversion, RoundTripsCharactersAStrictShiftJisTableRefuses) {
   const std::string utf8 = "～－①㎡Ｘ";
   const TextConversion cp932 = Utf8ToCp932(utf8);
   EXPECT_EQ(cp932.replaced, 0);
-  ASSERT_EQ(cp932.text.size(), 10u);  // five double-byte characters
+  ASSERT_EQ(cp932.text.size(), 10u);                               // five double-byte characters
   EXPECT_EQ(cp932.text.substr(0, 6), "\x81\x60\x81\x7C\x87\x40");  // ～ － ①
   const TextConversion back = Cp932ToUtf8(cp932.text);
   EXPECT_EQ(back.replaced, 0);
@@ -40,7 +40,9 @@ TEST(Cp932Conversion, ReplacesAndCountsWhatCP932CannotHold) {
 }
 
 TEST(Cp932Conversion, ReplacesBrokenUtf8InsteadOfDroppingIt) {
-  const TextConversion r = Utf8ToCp932("a\xFF" "b\xE3\x81");  // a stray byte, a cut sequence
+  const TextConversion r = Utf8ToCp932(
+      "a\xFF"
+      "b\xE3\x81");  // a stray byte, a cut sequence
   EXPECT_EQ(r.text, "a?b?");
   EXPECT_EQ(r.replaced, 2);
 }
@@ -48,15 +50,23 @@ TEST(Cp932Conversion, ReplacesBrokenUtf8InsteadOfDroppingIt) {
 TEST(Cp932Conversion, ReplacesBrokenCp932AndKeepsWhatFollows) {
   // 0xA0 is no character; a lead byte followed by "0" (no trail byte) is a broken pair whose
   // "0" survives; a lead byte at the very end is cut off.
-  const TextConversion r = Cp932ToUtf8("x\xA0y\x82" "0\x82");
-  EXPECT_EQ(r.text, "x\xEF\xBF\xBDy\xEF\xBF\xBD" "0\xEF\xBF\xBD");
+  const TextConversion r = Cp932ToUtf8(
+      "x\xA0y\x82"
+      "0\x82");
+  EXPECT_EQ(r.text,
+            "x\xEF\xBF\xBDy\xEF\xBF\xBD"
+            "0\xEF\xBF\xBD");
   EXPECT_EQ(r.replaced, 3);
 }
 
 TEST(Cp932Conversion, ReplacesAnUnassignedPairAsOneCharacter) {
   // 0x85 0x40 has the shape of a double-byte character but no character is assigned to it.
-  const TextConversion r = Cp932ToUtf8("a\x85\x40" "b");
-  EXPECT_EQ(r.text, "a\xEF\xBF\xBD" "b");
+  const TextConversion r = Cp932ToUtf8(
+      "a\x85\x40"
+      "b");
+  EXPECT_EQ(r.text,
+            "a\xEF\xBF\xBD"
+            "b");
   EXPECT_EQ(r.replaced, 1);
 }
 

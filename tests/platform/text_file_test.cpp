@@ -87,14 +87,9 @@ TEST(TextFileReader, TakesEveryUsualLineEndAsOne) {
     const char* bytes;
     std::vector<std::string> lines;
   } cases[] = {
-      {"a\r\nb\r\n", {"a", "b"}},
-      {"a\nb", {"a", "b"}},
-      {"a\rb\r", {"a", "b"}},
-      {"a\r\r\nb\r\r\n", {"a", "b"}},
-      {"a\r\rb", {"a", "", "b"}},
-      {"a\n\rb", {"a", "", "b"}},
-      {"\r\n\r\n", {"", ""}},
-      {"a\r\r", {"a", ""}},
+      {"a\r\nb\r\n", {"a", "b"}},     {"a\nb", {"a", "b"}},       {"a\rb\r", {"a", "b"}},
+      {"a\r\r\nb\r\r\n", {"a", "b"}}, {"a\r\rb", {"a", "", "b"}}, {"a\n\rb", {"a", "", "b"}},
+      {"\r\n\r\n", {"", ""}},         {"a\r\r", {"a", ""}},
   };
   test::TempFolder folder;
   for (const auto& c : cases) {

@@ -26,8 +26,8 @@ ScriptedMessageBox& ScriptedMessageBox::ExpectPrefix(const std::string& prefix,
   return *this;
 }
 
-MsgAnswer ScriptedMessageBox::Show(const std::string& text, const std::string& caption,
-                                   MsgButtons, MsgIcon) {
+MsgAnswer ScriptedMessageBox::Show(const std::string& text, const std::string& caption, MsgButtons,
+                                   MsgIcon) {
   ++shown_;
   if (expected_.empty()) {
     ADD_FAILURE() << "unexpected message box: [" << caption << "] " << text;
@@ -36,7 +36,8 @@ MsgAnswer ScriptedMessageBox::Show(const std::string& text, const std::string& c
   Expected e = expected_.front();
   expected_.pop_front();
   const bool textMatches = e.prefix ? text.rfind(e.text, 0) == 0 : text == e.text;
-  EXPECT_TRUE(textMatches) << "message box text\n  expected: " << e.text << "\n  actual:   " << text;
+  EXPECT_TRUE(textMatches) << "message box text\n  expected: " << e.text
+                           << "\n  actual:   " << text;
   EXPECT_EQ(e.caption, caption) << "caption of message box: " << text;
   return e.answer;
 }

@@ -1,7 +1,6 @@
 // Per-test set-up shared by the engine and widget test programs.
 #include "support/test_listener.h"
 
-
 #include "mainwin/engine_hooks.h"
 #include "platform/message_box.h"
 #include "support/reset_all.h"

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "mainwin/editor_test_support.h"
 #include "model/partial_factors.h"
 #include "model/project_model.h"
 #include "platform/number_format.h"
 #include "view/view_state.h"
-#include "mainwin/editor_test_support.h"
 
 namespace selvana {
 namespace {

@@ -57,7 +57,7 @@ struct AnchorCase {
 };
 
 const AnchorCase kAnchorCases[] = {
-    {1, 95, 40}, {2, 95, 50}, {3, 100, 40}, {4, 90, 40}, {5, 95, 45},
+    {1, 95, 40},  {2, 95, 50}, {3, 100, 40}, {4, 90, 40},  {5, 95, 45},
     {6, 100, 45}, {7, 90, 45}, {0, 100, 50}, {8, 100, 50},
 };
 
@@ -66,8 +66,8 @@ TEST_F(PrimitivesTest, AnchorPlacesTheTextBox) {
     canvas.Clear();
     DrawFixedText("ab", 100, 50, kWhite, 10.0, c.anchor);
     ASSERT_EQ(canvas.Calls().size(), 2u) << "anchor " << c.anchor;
-    EXPECT_EQ(canvas.Calls()[0], "text " + std::to_string(c.left) + " " + std::to_string(c.top) +
-                                     " \"a\" 10 #FFFFFF")
+    EXPECT_EQ(canvas.Calls()[0],
+              "text " + std::to_string(c.left) + " " + std::to_string(c.top) + " \"a\" 10 #FFFFFF")
         << "anchor " << c.anchor;
   }
 }
@@ -99,7 +99,10 @@ TEST_F(PrimitivesTest, OneDoubleByteCharacterIsCentredLikeATwoDigitNumber) {
 }
 
 TEST_F(PrimitivesTest, HalfWidthKatakanaAndATrailingLeadByteTakeHalfACell) {
-  DrawFixedText(std::string("\xB1" "A\x82", 3), 0, 10, kWhite, 10.0, 3);
+  DrawFixedText(std::string("\xB1"
+                            "A\x82",
+                            3),
+                0, 10, kWhite, 10.0, 3);
   const Calls expected = {"text 0 0 \"\\xB1\" 10 #FFFFFF", "text 5 0 \"A\" 10 #FFFFFF",
                           "text 10 0 \"\\x82\" 10 #FFFFFF"};
   EXPECT_EQ(canvas.Calls(), expected);

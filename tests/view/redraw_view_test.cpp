@@ -41,10 +41,9 @@ class RedrawViewTest : public ViewFixture {
   }
 
   int CountCalls(const std::string& part) const {
-    return static_cast<int>(std::count_if(canvas.Calls().begin(), canvas.Calls().end(),
-                                          [&](const std::string& c) {
-                                            return c.find(part) != std::string::npos;
-                                          }));
+    return static_cast<int>(
+        std::count_if(canvas.Calls().begin(), canvas.Calls().end(),
+                      [&](const std::string& c) { return c.find(part) != std::string::npos; }));
   }
 };
 
@@ -109,9 +108,9 @@ struct KindCase {
 };
 
 const KindCase kKindCases[] = {
-    {kLineBoundary, 1, "#FFFFFF w1 solid"},     {kLineBoundary, -1, "#0000FF w1 solid"},
-    {kLineUncut, 1, "#FF0000 w1 dot"},          {kLineSmallArcLimit, 1, "#00FF00 w1 dot"},
-    {kLineLargeArcLimit, 1, "#00FFFF w1 dot"},  {kLineResidualWater, 1, "#008000 w1 dot"},
+    {kLineBoundary, 1, "#FFFFFF w1 solid"},    {kLineBoundary, -1, "#0000FF w1 solid"},
+    {kLineUncut, 1, "#FF0000 w1 dot"},         {kLineSmallArcLimit, 1, "#00FF00 w1 dot"},
+    {kLineLargeArcLimit, 1, "#00FFFF w1 dot"}, {kLineResidualWater, 1, "#008000 w1 dot"},
 };
 
 TEST_F(RedrawViewTest, LinesTakeTheColourAndPenOfTheirKind) {
@@ -128,7 +127,8 @@ TEST_F(RedrawViewTest, LinesTakeTheColourAndPenOfTheirKind) {
     canvas.Clear();
     RedrawView(0);
     EXPECT_EQ(CountCalls(std::string("line 100 50 120 50 ") + c.pen + " copy"), 1)
-        << "kind " << c.kind << " flag " << c.drawFlag << "\n" << canvas.Text();
+        << "kind " << c.kind << " flag " << c.drawFlag << "\n"
+        << canvas.Text();
   }
 }
 
@@ -151,9 +151,9 @@ TEST_F(RedrawViewTest, SwitchedOffKindsAndBrokenLinesAreNotDrawn) {
   Point(0, 0.0, 0.0);
   Point(1, 1.0, 1.0);
   Line(0, kLineUncut, 0, 1);
-  Line(1, kLineBoundary, 0, 9);      // free end slot
-  Line(2, 8, 0, 1);                  // no such kind
-  Line(3, kLineBoundary, 0, 5000);   // end outside the table
+  Line(1, kLineBoundary, 0, 9);     // free end slot
+  Line(2, 8, 0, 1);                 // no such kind
+  Line(3, kLineBoundary, 0, 5000);  // end outside the table
   DisplaySwitches[kShowUncutLines] = 0;
   for (int i = 0; i < 4; ++i) EXPECT_EQ(DrawModelLine(i, kWhite), 1) << i;
   EXPECT_TRUE(canvas.Calls().empty());

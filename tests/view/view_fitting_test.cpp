@@ -79,7 +79,7 @@ TEST_F(ViewFittingTest, ModelFarLeftGivesTheHorizontalBarMaximumZero) {
   EXPECT_EQ(horizontal.Position(), -250);
   // The old position lay above the new maximum: minimum first, then position, then maximum.
   const std::vector<std::string> expected = {"disabled", "min -400", "position -250", "max 0",
-                                             "large 33", "small 3", "enabled"};
+                                             "large 33", "small 3",  "enabled"};
   EXPECT_EQ(horizontal.Log(), expected);
 }
 
@@ -91,7 +91,7 @@ TEST_F(ViewFittingTest, BarBelowTheNewRangeTakesMaximumFirst) {
   horizontal.Place(0, 100, 50);
   FitViewToModel();
   const std::vector<std::string> expected = {"disabled", "max 1200", "position 1050", "min 900",
-                                             "large 33", "small 3", "enabled"};
+                                             "large 33", "small 3",  "enabled"};
   EXPECT_EQ(horizontal.Log(), expected);
 }
 

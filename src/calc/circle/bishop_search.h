@@ -2,7 +2,6 @@
 #pragma once
 #include <atomic>
 
-
 #include "calc/circle/search.h"
 #include "calc/progress/progress.h"
 

@@ -122,9 +122,8 @@ int SliceTermsBishop(double R, double cx, double cy, int block, double xRight, d
   const BlockRecord& base = BlockTable[block];
   const double c = CohesionAtBase(base, xRight, yRight, xLeft, yLeft);
   thread_local FrictionTanMemo memo;
-  const double tanPhi = memo.Of(base.FrictionAngle, [](double phi) {
-    return std::tan(phi * std::numbers::pi / 180.0);
-  });
+  const double tanPhi = memo.Of(
+      base.FrictionAngle, [](double phi) { return std::tan(phi * std::numbers::pi / 180.0); });
   const double b = xRight - xLeft;
   const double alpha = std::atan2(yRight - yLeft, xRight - xLeft);
   const double sinAlpha = std::sin(alpha);

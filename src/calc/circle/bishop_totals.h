@@ -22,9 +22,9 @@ struct BishopSums {
 };
 
 struct BishopIteration {
-  double F = 0.0;    // the last ratio mr / md (kBishopNoDriving without a driving moment)
-  int steps = 0;     // damped steps taken; kBishopMaxSteps means no convergence
-  BishopSums sums;   // of the last pass
+  double F = 0.0;   // the last ratio mr / md (kBishopNoDriving without a driving moment)
+  int steps = 0;    // damped steps taken; kBishopMaxSteps means no convergence
+  BishopSums sums;  // of the last pass
 };
 
 // The sums of the records at F, with m(F) = TanTerm / F + CosTerm.

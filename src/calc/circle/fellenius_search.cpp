@@ -13,8 +13,8 @@ void FelleniusCircleMethod::ResetRecord(int order0, double cx, double cy, double
   ResetCircleRecord(order0, cx, cy, R);
 }
 
-void FelleniusCircleMethod::AddSlice(double R, double cx, double cy, int b, double xR,
-                                     double yR, double xL, double yL) {
+void FelleniusCircleMethod::AddSlice(double R, double cx, double cy, int b, double xR, double yR,
+                                     double xL, double yL) {
   SliceMomentsFellenius(R, cx, cy, b, xR, yR, xL, yL);
   AddSliceTerms(CurrentSlipResult);
 }

@@ -39,8 +39,8 @@ PassivePressureResultant PassivePressureBelow(double yTop, double depth) {
     const double yl = yBottom <= e1 ? e1 : yBottom;
     const double pl = yBottom <= e1 ? p.Intensity[r + 1] : IntensityAt(r, yBottom);
     force += (yu - yl) * (pu + pl) / 2.0;
-    moment += (yu - yl) * pl / 2.0 * (yu + 2.0 * yl) / 3.0 +
-              (yu - yl) * pu / 2.0 * (2.0 * yu + yl) / 3.0;
+    moment +=
+        (yu - yl) * pl / 2.0 * (yu + 2.0 * yl) / 3.0 + (yu - yl) * pu / 2.0 * (2.0 * yu + yl) / 3.0;
   }
   if (force <= 0.0001) return {0.0, 0.0};
   return {force, moment / force};
@@ -49,8 +49,8 @@ PassivePressureResultant PassivePressureBelow(double yTop, double depth) {
 bool SheetPileCut(double cx, double cy, double R, double& xp, double& yp) {
   const SheetPileSettingsRecord& p = SheetPileSettings;
   double x1 = 0.0, y1 = 0.0, x2 = 0.0, y2 = 0.0;
-  const int hit = IntersectSegmentCircle(p.PileX, p.TopElevation, p.PileX, p.EmbedmentElevation,
-                                         cx, cy, R, x1, y1, x2, y2);
+  const int hit = IntersectSegmentCircle(p.PileX, p.TopElevation, p.PileX, p.EmbedmentElevation, cx,
+                                         cy, R, x1, y1, x2, y2);
   if (hit == 0) {
     const bool secondLower = y2 < y1;
     xp = secondLower ? x2 : x1;

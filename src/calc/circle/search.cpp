@@ -100,8 +100,7 @@ bool PitchesUsable(const CircleSearchSettings& settings) {
 // minimum lies on the grid border runs again on the widened grid when the settings ask for it.
 class CircleOrders : public SearchOrders {
  public:
-  CircleOrders(const CircleSearchSettings& settings, CircleMethod& method, int highest,
-               int threads)
+  CircleOrders(const CircleSearchSettings& settings, CircleMethod& method, int highest, int threads)
       : settings_(settings), method_(method), highest_(highest), threads_(threads) {}
   void StartOrder() override {
     ResetMinSlip();

@@ -35,8 +35,7 @@ void WidenSoilEnds(int b, double xR, double yR, double xL, double yL) {
 // The circle being cut, with what every slice of it needs to know.
 class CircleCut : public SurfacePieceWalker {
  public:
-  CircleCut(int order0, double cx, double cy, double R, CircleMethod& method,
-            SurfaceOutlet* outlet)
+  CircleCut(int order0, double cx, double cy, double R, CircleMethod& method, SurfaceOutlet* outlet)
       : order0_(order0),
         cx_(cx),
         cy_(cy),

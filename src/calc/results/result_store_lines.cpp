@@ -79,16 +79,14 @@ void AddResisting(SlipFamily family, const SlipResult& r, const BishopShares& sh
       text.Line(kPartResisting, shares.friction, shares.cohesion, r.mr);
       break;
     case SlipFamily::LineFromPoint:
-    case SlipFamily::LineBetweenSegments:
-      text.Line(kPartResisting, r.mrf, r.mrc, r.mr);
-      break;
+    case SlipFamily::LineBetweenSegments: text.Line(kPartResisting, r.mrf, r.mrc, r.mr); break;
   }
 }
 
 }  // namespace
 
-std::string_view FormatDumpLines(SlipFamily family, const SlipResult& r,
-                                 const BishopShares& shares, std::span<char> out) {
+std::string_view FormatDumpLines(SlipFamily family, const SlipResult& r, const BishopShares& shares,
+                                 std::span<char> out) {
   DumpText text(out);
   AddHead(family, r, text);
   AddResisting(family, r, shares, text);
@@ -123,12 +121,8 @@ void ShowStoredSurface(SlipFamily family, const SlipResult& r, const MinSlipReco
   progress.SetLine(6, b.Format(kMinimumXY, m.cx, m.cy));
   switch (family) {
     case SlipFamily::Circle:
-    case SlipFamily::BishopCircle:
-      progress.SetLine(7, b.Format(kMinimumR, m.rr));
-      break;
-    case SlipFamily::LineFromPoint:
-      progress.SetLine(7, b.Format(kMinimumAngle, m.rr));
-      break;
+    case SlipFamily::BishopCircle: progress.SetLine(7, b.Format(kMinimumR, m.rr)); break;
+    case SlipFamily::LineFromPoint: progress.SetLine(7, b.Format(kMinimumAngle, m.rr)); break;
     case SlipFamily::LineBetweenSegments:
       progress.SetLine(7, b.Format(kMinimumXY, m.EndX, m.EndY));
       break;

@@ -30,8 +30,8 @@ inline constexpr std::size_t kDumpLinesRoom = 4 * 4096;
 
 // The dump lines of r (three or four, by family), each ending CR LF, formatted into out (room
 // kDumpLinesRoom; cut short when smaller). Returns the text.
-std::string_view FormatDumpLines(SlipFamily family, const SlipResult& r,
-                                 const BishopShares& shares, std::span<char> out);
+std::string_view FormatDumpLines(SlipFamily family, const SlipResult& r, const BishopShares& shares,
+                                 std::span<char> out);
 
 // Writes the dump lines of r when the dump file is open. Formats into a fixed buffer: nothing
 // is allocated per surface.

@@ -18,19 +18,19 @@ inline constexpr double kLeftEndUnset = 999999.9;
 // One slip surface. A plain record without initialisers so the tables cost nothing until
 // written; the resets below give every field its start value.
 struct SlipResult {
-  int order;       // grid order (circles) or pass (lines), 1..4
-  double cx, cy;   // circle centre; start point of a straight line
-  double dx, dy;   // end point of a method-5 line; left as they were by other methods
-  double sx, sy;   // right end (largest X) of the slip surface
-  double ex, ey;   // left end (smallest X)
-  double csx, csy; // right end of the part whose base lies in soil or structures (circles)
-  double cex, cey; // left end of that part
-  double rr;       // radius, or slip angle in degrees for straight lines
+  int order;        // grid order (circles) or pass (lines), 1..4
+  double cx, cy;    // circle centre; start point of a straight line
+  double dx, dy;    // end point of a method-5 line; left as they were by other methods
+  double sx, sy;    // right end (largest X) of the slip surface
+  double ex, ey;    // left end (smallest X)
+  double csx, csy;  // right end of the part whose base lies in soil or structures (circles)
+  double cex, cey;  // left end of that part
+  double rr;        // radius, or slip angle in degrees for straight lines
   double mrf, mrc, mry, mr;  // resisting friction, cohesion, sheet pile; their sum
   double mdw, mdh, mdk, md;  // driving weight, horizontal forces, seismic; their sum
-  double f;        // safety factor; kNoSafetyFactor while it has none
-  int valid;       // set to 1 by the resets and by every slice; not read
-  double LabelX, LabelY;  // position of the safety-factor label in the figure
+  double f;                  // safety factor; kNoSafetyFactor while it has none
+  int valid;                 // set to 1 by the resets and by every slice; not read
+  double LabelX, LabelY;     // position of the safety-factor label in the figure
 };
 
 // The running minimum of the current order or pass.
@@ -46,8 +46,7 @@ struct SlipMassYRangeRecord {
   double MinY = 999999.9;
 };
 
-using SlipResultTableArray =
-    std::array<std::array<SlipResult, kMaxSlipResults>, kSlipResultOrders>;
+using SlipResultTableArray = std::array<std::array<SlipResult, kMaxSlipResults>, kSlipResultOrders>;
 
 extern thread_local constinit SlipResult CurrentSlipResult;
 // Index 0..3 for order or pass 1..4, in the order the surfaces were accepted. Allocated once

@@ -11,10 +11,10 @@ namespace selvana {
 
 namespace {
 
-constexpr double kOnVertical = 1e-5;     // a vertex this close to x lies on the vertical
-constexpr double kSteepEdge = 0.0001;    // an edge narrower than this in X has no crossing
-constexpr double kTouchSlack = 1e-7;     // top and bottom this close still count as a cut
-constexpr double kInsideSlack = 1e-5;    // slack of the point-in-block test
+constexpr double kOnVertical = 1e-5;      // a vertex this close to x lies on the vertical
+constexpr double kSteepEdge = 0.0001;     // an edge narrower than this in X has no crossing
+constexpr double kTouchSlack = 1e-7;      // top and bottom this close still count as a cut
+constexpr double kInsideSlack = 1e-5;     // slack of the point-in-block test
 constexpr double kBoxStartMax = -9999.9;  // a bounding box starts inverted at these values
 constexpr double kBoxStartMin = 9999.9;
 

@@ -163,9 +163,7 @@ class AnglePasses : public SearchOrders {
     MinSlip.cx = x0_;
     MinSlip.cy = y0_;
   }
-  void ShowOrder(CalcProgress& progress) override {
-    ShowPassLines(passes_, x0_, y0_, progress);
-  }
+  void ShowOrder(CalcProgress& progress) override { ShowPassLines(passes_, x0_, y0_, progress); }
   // An empty range (from the user's values or the limit lines) has no angle to evaluate.
   bool NothingToWalk() const override {
     return RunData.SearchGrid.AngleRange[1] + 0.0001 < RunData.SearchGrid.AngleRange[0];
@@ -205,9 +203,9 @@ int SlipAngleRange(double x0, double y0) {
   double ignored = 0.0;
   double lower = FoldDirection(
       SmallestLimitAngle(kLineSmallArcLimit, kLineSmallArcLimitPoint, x0, y0), ignored);
-  double upper = FoldDirection(
-      SmallestLimitAngle(kLineLargeArcLimit, kLineLargeArcLimitPoint, x0, y0),
-      RunData.LineDirectionFactor.Factor);
+  double upper =
+      FoldDirection(SmallestLimitAngle(kLineLargeArcLimit, kLineLargeArcLimitPoint, x0, y0),
+                    RunData.LineDirectionFactor.Factor);
   if (haveLower && haveUpper && lower > upper) std::swap(lower, upper);
   if (haveLower && lower < kNoLimit && lower > g.AngleRange[0]) g.AngleRange[0] = lower;
   if (haveUpper && upper < kNoLimit && upper < g.AngleRange[1]) g.AngleRange[1] = upper;

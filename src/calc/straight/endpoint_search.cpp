@@ -36,8 +36,7 @@ bool WithinUserSegment(double x, int i) {
 // Method 5's wedge: totals, the store of the pass, a fresh record on the same line.
 class SegmentWedgeCloser : public WedgeCloser {
  public:
-  SegmentWedgeCloser(int pass0, double px, double py, double qx, double qy,
-                     CalcProgress& progress)
+  SegmentWedgeCloser(int pass0, double px, double py, double qx, double qy, CalcProgress& progress)
       : pass0_(pass0), px_(px), py_(py), qx_(qx), qy_(qy), progress_(progress) {}
   void CloseWedge() override {
     LineTotals();

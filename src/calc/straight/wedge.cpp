@@ -129,8 +129,7 @@ double SlipLineYAt(double x, double x0, double y0) {
   return y0 + (x - x0) / d.Cos * d.Sin;
 }
 
-int BlockStripAboveLine(int j, double w, double xm, double ym, double x0, double y0,
-                        double alpha) {
+int BlockStripAboveLine(int j, double w, double xm, double ym, double x0, double y0, double alpha) {
   (void)ym;
   (void)alpha;
   if (j < 0 || j >= kMaxBlocks) return -1;

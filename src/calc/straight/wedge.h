@@ -14,8 +14,7 @@ double SlipLineYAt(double x, double x0, double y0);
 // cut at one side; otherwise top and bottom interpolated at xm, each raised to the slip line,
 // giving {xm, mid-height, height x w}. alpha (degrees) is the signed slip angle; the line itself
 // is read from LineDirectionFactor. Returns 0 (-1 for a slot outside the block table).
-int BlockStripAboveLine(int j, double w, double xm, double ym, double x0, double y0,
-                        double alpha);
+int BlockStripAboveLine(int j, double w, double xm, double ym, double x0, double y0, double alpha);
 
 // Fills SliceTerms (here forces, not moments) for the slice on the base (x, y)-(xl, yl) of the
 // line from (x0, y0), whose base lies in block slot b, from the strips in BlockStrips:

@@ -15,8 +15,8 @@
 #include "mainwin/main_menu.h"
 #include "mainwin/menu_enabling.h"
 #include "mainwin/program_session.h"
-#include "mainwin/view_commands.h"
 #include "mainwin/qt/tool_glyphs.h"
+#include "mainwin/view_commands.h"
 #include "platform/number_format.h"
 #include "platform/qt/screen_centre.h"
 #include "view/qt/main_view_widget.h"
@@ -34,7 +34,9 @@ namespace {
 
 QString Q(const std::string& utf8) { return QString::fromStdString(utf8); }
 
-void SetGeometry(QWidget* w, const ControlRect& r) { w->setGeometry(r.Left, r.Top, r.Width, r.Height); }
+void SetGeometry(QWidget* w, const ControlRect& r) {
+  w->setGeometry(r.Left, r.Top, r.Width, r.Height);
+}
 
 // The abort window is shown for the whole of a calculation.
 bool CalculationRunning() { return Stop_Frm && Stop_Frm->isVisible(); }
@@ -169,9 +171,8 @@ QAction* TMain_Frm::AddMenuEntry(QMenu* menu, const MenuEntry& entry) {
   if (entry.Command != MainCommand::Count) {
     const MainCommand command = entry.Command;
     const int index = entry.Index;
-    connect(action, &QAction::triggered, this, [this, command, index] {
-      commands_.Run(command, index);
-    });
+    connect(action, &QAction::triggered, this,
+            [this, command, index] { commands_.Run(command, index); });
   }
   return action;
 }
@@ -252,7 +253,9 @@ void TMain_Frm::ShowRecentFileItem(int slot, const std::string& caption) {
 
 void TMain_Frm::ShowRecentFileSeparator() { SetVisible("N4", true); }
 
-void TMain_Frm::SetVisible(const std::string& name, bool visible) { Item(name)->setVisible(visible); }
+void TMain_Frm::SetVisible(const std::string& name, bool visible) {
+  Item(name)->setVisible(visible);
+}
 
 void TMain_Frm::SetItem(const std::string& name, const MenuItemState& state) {
   QAction* item = Item(name);

@@ -88,16 +88,26 @@ QIcon ToolGlyph(const std::string& buttonName) {
   pixmap.fill(Qt::transparent);
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing, false);
-  if (buttonName == "BitBtnNew") Page(p);
-  else if (buttonName == "BitBtnOpen") Folder(p);
-  else if (buttonName == "BitBtnDSet") Conditions(p);
-  else if (buttonName == "BitBtnSave") Disk(p);
-  else if (buttonName == "BitBtnADisp") ShowAll(p);
-  else if (buttonName == "BitBtnZin") Magnifier(p, true);
-  else if (buttonName == "BitBtnZout") Magnifier(p, false);
-  else if (buttonName == "BitBtnBig") Area(p, true);
-  else if (buttonName == "BitBtnSmall") Area(p, false);
-  else return QIcon();
+  if (buttonName == "BitBtnNew")
+    Page(p);
+  else if (buttonName == "BitBtnOpen")
+    Folder(p);
+  else if (buttonName == "BitBtnDSet")
+    Conditions(p);
+  else if (buttonName == "BitBtnSave")
+    Disk(p);
+  else if (buttonName == "BitBtnADisp")
+    ShowAll(p);
+  else if (buttonName == "BitBtnZin")
+    Magnifier(p, true);
+  else if (buttonName == "BitBtnZout")
+    Magnifier(p, false);
+  else if (buttonName == "BitBtnBig")
+    Area(p, true);
+  else if (buttonName == "BitBtnSmall")
+    Area(p, false);
+  else
+    return QIcon();
   p.end();
   return QIcon(pixmap);
 }

@@ -238,7 +238,8 @@ void QtCanvas::Ellipse(int left, int top, int right, int bottom) {
   Touched();
   QPainter painter(image_);
   PreparePainter(painter);
-  painter.drawEllipse(QRect(QPoint(left, top), QPoint(right, bottom)).normalized().adjusted(0, 0, -1, -1));
+  painter.drawEllipse(
+      QRect(QPoint(left, top), QPoint(right, bottom)).normalized().adjusted(0, 0, -1, -1));
 }
 
 void QtCanvas::Arc(int left, int top, int right, int bottom, int x3, int y3, int x4, int y4) {

@@ -8,8 +8,7 @@ class QWidget;
 
 namespace selvana {
 
-inline constexpr char kDefaultPrinterFailedMessage[] =
-    "標準のプリンターを設定できませんでした。";
+inline constexpr char kDefaultPrinterFailedMessage[] = "標準のプリンターを設定できませんでした。";
 
 class QtPrinterDialog : public PrinterDialog {
  public:

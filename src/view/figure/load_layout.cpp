@@ -60,8 +60,7 @@ void WalkLoadArrows(int i, const LoadSurface& s, double h,
   const double first = PaperX(s.X[0]), last = PaperX(s.X[s.Count - 1]);
   const double width = last - first;
   const double step = 0.5 * h;
-  const int count =
-      std::clamp(SaturateInt(std::ceil(width / step) * step + 0.01), 1, kMaxArrows);
+  const int count = std::clamp(SaturateInt(std::ceil(width / step) * step + 0.01), 1, kMaxArrows);
   const double pitch = width / count;
   int segment = 0;
   for (double x = first; x < last + 0.0001; x += pitch) {

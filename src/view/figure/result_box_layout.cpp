@@ -19,9 +19,24 @@ constexpr double kNoMomentText = 99999.99;
 constexpr double kRowPitch = 1.2;  // row height in text heights
 
 enum class RowKind {
-  kSafetyFactor, kCentreX, kStartX, kY, kEndX, kEndY, kRadius, kAngle, kGamma,
-  kDriving, kDrivingPerGamma, kResisting, kDrivingForce, kResistingForce,
-  kDrivingPerR, kResistingPerR, kDrivingPerRGamma, kPile,
+  kSafetyFactor,
+  kCentreX,
+  kStartX,
+  kY,
+  kEndX,
+  kEndY,
+  kRadius,
+  kAngle,
+  kGamma,
+  kDriving,
+  kDrivingPerGamma,
+  kResisting,
+  kDrivingForce,
+  kResistingForce,
+  kDrivingPerR,
+  kResistingPerR,
+  kDrivingPerRGamma,
+  kPile,
 };
 
 struct RowSet {
@@ -37,24 +52,27 @@ RowSet RowsOfMethod() {
   const int kt = cm.kt;
   if (kt == kMethodLineBetweenSegments) {
     return {{R::kSafetyFactor, R::kStartX, R::kY, R::kEndX, R::kEndY, R::kDrivingForce,
-             R::kResistingForce}, 7};
+             R::kResistingForce},
+            7};
   }
   if (StraightLine(kt)) {
-    return {{R::kSafetyFactor, R::kStartX, R::kY, R::kAngle, R::kDrivingForce,
-             R::kResistingForce}, 6};
+    return {{R::kSafetyFactor, R::kStartX, R::kY, R::kAngle, R::kDrivingForce, R::kResistingForce},
+            6};
   }
   if (kt == kMethodBishop && UserPartialFactors().Enabled != 0) {
     return {{R::kSafetyFactor, R::kCentreX, R::kY, R::kRadius, R::kGamma, R::kDrivingPerGamma,
-             R::kResisting, R::kDrivingPerRGamma, R::kResistingPerR}, 9};
+             R::kResisting, R::kDrivingPerRGamma, R::kResistingPerR},
+            9};
   }
   if (BishopMethod(kt)) {
     return {{R::kSafetyFactor, R::kCentreX, R::kY, R::kRadius, R::kDriving, R::kResisting,
-             R::kDrivingPerR, R::kResistingPerR}, 8};
+             R::kDrivingPerR, R::kResistingPerR},
+            8};
   }
   const int pile = SheetPileSettings.Mode;
   const bool pileRow = pile == 2 || pile == 3;
-  return {{R::kSafetyFactor, R::kCentreX, R::kY, R::kRadius, R::kDriving, R::kResisting,
-           R::kPile}, pileRow ? 7 : 6};
+  return {{R::kSafetyFactor, R::kCentreX, R::kY, R::kRadius, R::kDriving, R::kResisting, R::kPile},
+          pileRow ? 7 : 6};
 }
 
 // Label, value and decimals of one row.
@@ -139,8 +157,7 @@ double LayoutSoilTable(FigureLayout& out, double boxBottom, double h) {
   const double left = w - 24.0 * h;
   out.Line(left, top, w, top);
   double y = top - kRowPitch * h;
-  out.Text(ToCp932(kSoilTableHeader), left, y + 0.1 * h, h,
-           kFigureAnchorBottomLeft);
+  out.Text(ToCp932(kSoilTableHeader), left, y + 0.1 * h, h, kFigureAnchorBottomLeft);
   out.Line(left, y, w, y);
   bool sandPile = false;
   for (int i = 0; i < BlockCount && i < kMaxBlocks; ++i) {
@@ -190,7 +207,7 @@ ResultBoxRows BuildResultBoxRows(bool withResults) {
 std::string SoilTableRow(const BlockRecord& b) {
   const auto d = DrawSettings.ShownDecimals();
   std::string row = b.SandPile != 0 ? StrFormat(" *%3d %7.*f ", b.Number, d[1], b.UnitWeight)
-                                     : StrFormat("%5d %7.*f ", b.Number, d[1], b.UnitWeight);
+                                    : StrFormat("%5d %7.*f ", b.Number, d[1], b.UnitWeight);
   row += SoilValue(b.EffectiveUnitWeight, 7, d[1]);
   row += SoilValue(b.Cohesion, 9, d[2]);
   row += SoilValue(b.CohesionGradient, 7, d[2]);

@@ -68,7 +68,7 @@ void LayoutWaterSymbol(double x, double y, double h, FigureLayout& out) {
   out.Line(x - 0.5 * h, y + 0.5 * h, x + 0.5 * h, y + 0.5 * h);
   out.Line(x + 0.5 * h, y + 0.5 * h, x, y);
   for (int k = 1; k <= 5; ++k) {
-    const double depth = 0.2 * k;                // in text heights
+    const double depth = 0.2 * k;  // in text heights
     const double half = (1.2 - depth) * h;
     out.Line(x - half, y - depth * h, x + half, y - depth * h);
   }

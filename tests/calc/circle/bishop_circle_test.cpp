@@ -41,7 +41,10 @@ double Crossing(double cx, double cy, double R, double lo, double hi) {
   const bool rising = h(lo) < 0.0;
   for (int i = 0; i < 200; ++i) {
     const double mid = (lo + hi) / 2.0;
-    if ((h(mid) < 0.0) == rising) lo = mid; else hi = mid;
+    if ((h(mid) < 0.0) == rising)
+      lo = mid;
+    else
+      hi = mid;
   }
   return (lo + hi) / 2.0;
 }
@@ -62,8 +65,7 @@ std::vector<TextbookSlice> TextbookSlices(double cx, double cy, double R, double
   std::vector<TextbookSlice> slices;
   for (int i = 0; i < n; ++i) {
     const double xR = xa - i * w, xL = xR - w, xm = xR - w / 2.0;
-    const double alpha =
-        std::atan2(Arc(cx, cy, R, xR) - Arc(cx, cy, R, xL), w);
+    const double alpha = std::atan2(Arc(cx, cy, R, xR) - Arc(cx, cy, R, xL), w);
     slices.push_back({w, alpha, gamma * w * (Ground(xm) - Arc(cx, cy, R, xm))});
   }
   return slices;
@@ -97,8 +99,7 @@ TEST_F(BishopCircle, SimplifiedBishopMatchesTheTextbookSumRightOfTheCentre) {
   ASSERT_EQ(1, EvaluateBishopCircle(8.0, 22.0, 21.9));
   const SlipResult& r = SlipResultTable[0][0];
   const double textbook =
-      TextbookBishop(TextbookSlices(8.0, 22.0, 21.9, 0.1, 18.0, 9.0, 15.0, 15.0, 29.0), 10.0,
-                     20.0);
+      TextbookBishop(TextbookSlices(8.0, 22.0, 21.9, 0.1, 18.0, 9.0, 15.0, 15.0, 29.0), 10.0, 20.0);
   // The damped iteration stops when two values differ by less than 1e-5; its last ratio then
   // lies within a few 1e-6 of the fixed point.
   EXPECT_NEAR(textbook, Ratio(r), 2e-5);
@@ -119,8 +120,7 @@ TEST_F(BishopCircle, WithoutFrictionBothFormulasEqualFellenius) {
   const Case cases[] = {
       {"simplified", kMethodBishop, Soil{.c0 = 30.0, .phi = 0.0}},
       {"modified", kMethodModifiedBishop, Soil{.c0 = 30.0, .phi = 0.0}},
-      {"modified_cohesion_growing", kMethodModifiedBishop,
-       Soil{.c0 = 20.0, .phi = 0.0, .k = 1.5}},
+      {"modified_cohesion_growing", kMethodModifiedBishop, Soil{.c0 = 20.0, .phi = 0.0, .k = 1.5}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

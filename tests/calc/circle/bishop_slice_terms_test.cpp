@@ -72,8 +72,8 @@ Expected Formula(int method, double alpha, double drivingW) {
                 std::fabs((std::tan(alpha) - std::tan(beta)) * std::cos(alpha) * tanPhi),
                 d * c * b * kR, load * tanPhi * kR};
   } else {
-    e.record = {(c * b + load * tanPhi) * kR, std::cos(alpha),
-                std::fabs(std::sin(alpha) * tanPhi), c * b * kR, load * tanPhi * kR};
+    e.record = {(c * b + load * tanPhi) * kR, std::cos(alpha), std::fabs(std::sin(alpha) * tanPhi),
+                c * b * kR, load * tanPhi * kR};
   }
   e.mdw = (drivingW + 30.0) * kR * std::sin(alpha);
   e.mdk = 0.1 * drivingW * (kCy - yg);
@@ -86,7 +86,7 @@ TEST(BishopSliceTerms, EachTermAsTheFormulaStatesIt) {
     int method;
     double yRight, yLeft;  // base from (4, yRight) down or up to (0, yLeft)
     int drivingMode;
-    double drivingW;       // W, or W' when driving with the effective weight
+    double drivingW;  // W, or W' when driving with the effective weight
   };
   const Case cases[] = {
       {"simplified_base_rising", kMethodBishop, 3.0, 0.0, 0, 140.0},
@@ -119,10 +119,8 @@ TEST(BishopSliceTerms, EachTermAsTheFormulaStatesIt) {
     EXPECT_NEAR(e.record.CosTerm, r.CosTerm, kRel);
     EXPECT_NEAR(e.record.TanTerm, r.TanTerm, kRel);
     EXPECT_GE(r.TanTerm, 0.0);
-    EXPECT_NEAR(e.record.CohesionNumerator, r.CohesionNumerator,
-                kRel * e.record.CohesionNumerator);
-    EXPECT_NEAR(e.record.FrictionNumerator, r.FrictionNumerator,
-                kRel * e.record.FrictionNumerator);
+    EXPECT_NEAR(e.record.CohesionNumerator, r.CohesionNumerator, kRel * e.record.CohesionNumerator);
+    EXPECT_NEAR(e.record.FrictionNumerator, r.FrictionNumerator, kRel * e.record.FrictionNumerator);
     EXPECT_NEAR(e.mdw, SliceTerms.mdw, kRel * std::fabs(e.mdw));
     EXPECT_EQ(0.0, SliceTerms.mdh);
     EXPECT_NEAR(e.mdk, SliceTerms.mdk, kRel * std::fabs(e.mdk));

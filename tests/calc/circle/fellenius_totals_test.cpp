@@ -28,8 +28,7 @@ class FelleniusTotals : public ::testing::Test {
   }
 
   // A surface from (sx, sy) to (ex, ey) with the given moment sums.
-  void SetSurface(double sx, double sy, double ex, double ey, double mrf, double mrc,
-                  double mdw) {
+  void SetSurface(double sx, double sy, double ex, double ey, double mrf, double mrc, double mdw) {
     SlipResult& r = CurrentSlipResult;
     r.sx = sx, r.sy = sy, r.ex = ex, r.ey = ey;
     r.mrf = mrf, r.mrc = mrc, r.mdw = mdw;

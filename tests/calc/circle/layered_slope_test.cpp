@@ -26,8 +26,8 @@ using test::Soil;
 // Ground (-20,0) (0,0) (4,2) (20,10) (50,10); a layer boundary from (50,4) down to (-20,-2);
 // the pond over the toe up to y = 2; the model closed at y = -15.
 void BuildLayeredSlopeWithPond(int sandPileFormula) {
-  const int p[] = {AddTestPoint(-20, 0),  AddTestPoint(0, 0),    AddTestPoint(20, 10),
-                   AddTestPoint(50, 10),  AddTestPoint(50, 4),   AddTestPoint(-20, -2),
+  const int p[] = {AddTestPoint(-20, 0),  AddTestPoint(0, 0),     AddTestPoint(20, 10),
+                   AddTestPoint(50, 10),  AddTestPoint(50, 4),    AddTestPoint(-20, -2),
                    AddTestPoint(50, -15), AddTestPoint(-20, -15), AddTestPoint(-20, 2),
                    AddTestPoint(4, 2)};
   const int lines[][2] = {{0, 1}, {1, 9}, {9, 2}, {2, 3}, {3, 4}, {4, 5},

@@ -231,8 +231,8 @@ TEST_F(CircleSearchSlopes, HomogeneousSlopeInFourSlicesMatchesTheHandSum) {
   cm.SliceWidth = 100.0;
   ASSERT_EQ(0, Search());
   ASSERT_EQ(1, SlipResultCount[0]);
-  const HandSum hand = SumSlices({kRightEnd, 30.0, kCx, 10.0, kLeftEnd}, 100.0, {kSlopeSoil},
-                                 10.0, 20.0);
+  const HandSum hand =
+      SumSlices({kRightEnd, 30.0, kCx, 10.0, kLeftEnd}, 100.0, {kSlopeSoil}, 10.0, 20.0);
   const SlipResult& r = Stored(0);
   ExpectSameSum(hand.mr, r.mr, "mr");
   ExpectSameSum(hand.md, r.md, "md");
@@ -247,8 +247,8 @@ TEST_F(CircleSearchSlopes, HomogeneousSlopeInThinSlices) {
   SetSingleCircle(20.0, 25.0, std::sqrt(850.0));
   ASSERT_EQ(0, Search());
   ASSERT_EQ(1, SlipResultCount[0]);
-  const HandSum hand = SumSlices({kRightEnd, 30.0, kCx, 10.0, kLeftEnd}, 0.1, {kSlopeSoil},
-                                 10.0, 20.0);
+  const HandSum hand =
+      SumSlices({kRightEnd, 30.0, kCx, 10.0, kLeftEnd}, 0.1, {kSlopeSoil}, 10.0, 20.0);
   ExpectSameSum(hand.mr, Stored(0).mr, "mr");
   ExpectSameSum(hand.md, Stored(0).md, "md");
   EXPECT_EQ(1.763, Stored(0).f);  // mr / md = 1.76381
@@ -294,8 +294,9 @@ TEST_F(CircleSearchSlopes, PondAtTheToePushesBack) {
   AddTestLine(kLineBoundary, w, g);
   AddTestLine(kLineBoundary, g, a);
   AddTestBlock(20, 0, Soil{});
-  AddTestBlock(0, 1, Soil{.gammaT = 10.0, .gammaE = 10.0, .c0 = 0.0, .phi = 0.0,
-                          .kind = kBlockPressureWater});
+  AddTestBlock(
+      0, 1,
+      Soil{.gammaT = 10.0, .gammaE = 10.0, .c0 = 0.0, .phi = 0.0, .kind = kBlockPressureWater});
   SetSingleCircle(20.0, 25.0, std::sqrt(850.0));
   cm.SliceWidth = 100.0;
   ASSERT_EQ(0, Search());
@@ -399,10 +400,9 @@ TEST_F(CircleSearchSlopes, MinimumOnTheBorderExtendsTheGrid) {
   s.HighestGridOrder = 1;
   s.ExtendFirstGrid = 2;
   ASSERT_EQ(0, Search());
-  const bool onBorder = std::fabs(MinSlip.cx - 12.50001) < 0.0001 ||
-                        std::fabs(MinSlip.cx - 20.00001) < 0.0001 ||
-                        std::fabs(MinSlip.cy - 20.00001) < 0.0001 ||
-                        std::fabs(MinSlip.cy - 25.00001) < 0.0001;
+  const bool onBorder =
+      std::fabs(MinSlip.cx - 12.50001) < 0.0001 || std::fabs(MinSlip.cx - 20.00001) < 0.0001 ||
+      std::fabs(MinSlip.cy - 20.00001) < 0.0001 || std::fabs(MinSlip.cy - 25.00001) < 0.0001;
   ASSERT_TRUE(onBorder) << "premise: the first grid's minimum lies on its border";
 
   s.ExtendFirstGrid = 1;
@@ -411,8 +411,8 @@ TEST_F(CircleSearchSlopes, MinimumOnTheBorderExtendsTheGrid) {
   ASSERT_EQ(0, SearchCirclesFellenius(progress));
   EXPECT_GT(progress.polls(), 16);  // more than the 4 x 4 centres of the first pass
   const SearchGridRecord& g = RunData.SearchGrid;
-  const bool wider = g.CentreX[0] < 12.5 || g.CentreX[1] > 20.001 || g.CentreY[0] < 20.0 ||
-                     g.CentreY[1] > 25.001;
+  const bool wider =
+      g.CentreX[0] < 12.5 || g.CentreX[1] > 20.001 || g.CentreY[0] < 20.0 || g.CentreY[1] > 25.001;
   EXPECT_TRUE(wider);
   // The last pass's minimum is inside its grid, and the dump holds only the last pass: four
   // lines per stored surface.

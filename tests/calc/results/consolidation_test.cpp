@@ -103,7 +103,7 @@ TEST_F(Consolidation, SheetPileTermIsAddedToTheCriticalSurface) {
       {"pile_misses_the_circle", kMethodFellenius, 20.0, 0, 3, 1.0},
       {"bishop_has_no_pile_term", kMethodBishop, 6.0, 0, 3, 1.0},
       {"mode_1_has_no_pile_term", kMethodFellenius, 6.0, 0, 1, 1.0},
-      {"passive_pressure", kMethodFellenius, 6.0, 0, 2, 3.053},         // mr/md = 3.0533
+      {"passive_pressure", kMethodFellenius, 6.0, 0, 2, 3.053},                 // mr/md = 3.0533
       {"passive_pressure_factor_applies", kMethodFellenius, 6.0, 1, 2, 2.026},  // 2.0267
   };
   for (const Case& c : cases) {

@@ -113,8 +113,7 @@ TEST_F(ResultStore, FullTableKeepsTheTrueMinimum) {
   EXPECT_EQ(SlipResultTable[0][kMaxSlipResults - 1].cx, 5.0);
   EXPECT_EQ(MinSlip.F, 1.1);
   EXPECT_EQ(SlipResultOverflow[0], 2);
-  box.ExpectPrefix("計算結果の記録数が上限（65535件）を超えました（次数 1）。",
-                   "error");
+  box.ExpectPrefix("計算結果の記録数が上限（65535件）を超えました（次数 1）。", "error");
   EXPECT_TRUE(ReportSlipResultOverflow());
 }
 

@@ -93,19 +93,18 @@ TEST_P(BlockHeightsAtXTest, GivesTopAndBottomOfBothLayers) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, BlockHeightsAtXTest,
-    ::testing::Values(
-        HeightsCase{"InsideBothLayers", 5.0, 10.0, 0.0, 0.0, -10.0},
-        HeightsCase{"OnTheSlope", 15.0, 5.0, 0.0, 0.0, -10.0},
-        HeightsCase{"AtTheCrest", 10.0, 10.0, 0.0, 0.0, -10.0},
-        // Within 1e-5 of the crest the vertex Y is taken, not the slope's 9.999995.
-        HeightsCase{"BesideTheCrest", 10.000005, 10.0, 0.0, 0.0, -10.0},
-        HeightsCase{"JustPastTheVertexTolerance", 10.00002, 9.99998, 0.0, 0.0, -10.0},
-        // The upper layer only touches the toe vertex: top = bottom.
-        HeightsCase{"AtTheToe", 20.0, 0.0, 0.0, 0.0, -10.0},
-        // The vertical left edge contributes its end points.
-        HeightsCase{"OnTheVerticalLeftEdge", 0.0, 10.0, 0.0, 0.0, -10.0},
-        HeightsCase{"BeyondTheUpperLayer", 25.0, kNoTop, kNoBottom, 0.0, -10.0},
-        HeightsCase{"OutsideBoth", 35.0, kNoTop, kNoBottom, kNoTop, kNoBottom}),
+    ::testing::Values(HeightsCase{"InsideBothLayers", 5.0, 10.0, 0.0, 0.0, -10.0},
+                      HeightsCase{"OnTheSlope", 15.0, 5.0, 0.0, 0.0, -10.0},
+                      HeightsCase{"AtTheCrest", 10.0, 10.0, 0.0, 0.0, -10.0},
+                      // Within 1e-5 of the crest the vertex Y is taken, not the slope's 9.999995.
+                      HeightsCase{"BesideTheCrest", 10.000005, 10.0, 0.0, 0.0, -10.0},
+                      HeightsCase{"JustPastTheVertexTolerance", 10.00002, 9.99998, 0.0, 0.0, -10.0},
+                      // The upper layer only touches the toe vertex: top = bottom.
+                      HeightsCase{"AtTheToe", 20.0, 0.0, 0.0, 0.0, -10.0},
+                      // The vertical left edge contributes its end points.
+                      HeightsCase{"OnTheVerticalLeftEdge", 0.0, 10.0, 0.0, 0.0, -10.0},
+                      HeightsCase{"BeyondTheUpperLayer", 25.0, kNoTop, kNoBottom, 0.0, -10.0},
+                      HeightsCase{"OutsideBoth", 35.0, kNoTop, kNoBottom, kNoTop, kNoBottom}),
     [](const auto& info) { return info.param.name; });
 
 TEST(BlockExtentAtXTest, CountsEdgesWhoseSpanHoldsXEndsIncluded) {

@@ -92,7 +92,8 @@ TEST(BlockStripInSliceTest, ALayerPinchingOutAtTheIntervalEndKeepsItsStrips) {
   BuildBlockPolygons();
   MeasureSliceSides(20.00001, 15.0);
   BlockStripInSlice(0, 0.1, 17.5, 17.5, 30.0, 40.0);  // the arc runs far below the layer
-  EXPECT_NEAR(RunData.BlockStrips[0].Area, 2.5 * 0.1, kClose) << "slope at 2.5 over the layer's base";
+  EXPECT_NEAR(RunData.BlockStrips[0].Area, 2.5 * 0.1, kClose)
+      << "slope at 2.5 over the layer's base";
 }
 
 TEST(BlockStripInSliceTest, SlotOutsideTheBlockTableIsRefused) {
@@ -119,15 +120,14 @@ TEST_P(CohesionReferenceLineTest, ReadsTheLineAtTheSliceMiddle) {
   EXPECT_NEAR(CohesionReferenceLevel(c.x1, c.x2), c.level, kClose);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, CohesionReferenceLineTest,
-    ::testing::Values(CohesionCase{"LeftOfTheFirstVertex", -2.0, -4.0, 5.0},
-                      CohesionCase{"AtTheFirstVertex", 1.0, -1.0, 5.0},
-                      CohesionCase{"Between", 6.0, 4.0, 10.0},
-                      CohesionCase{"AtAnInnerVertex", 11.0, 9.0, 15.0},
-                      CohesionCase{"AtTheLastVertex", 21.0, 19.0, 15.0},
-                      CohesionCase{"BeyondTheLastVertex", 40.0, 30.0, 15.0}),
-    [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Cases, CohesionReferenceLineTest,
+                         ::testing::Values(CohesionCase{"LeftOfTheFirstVertex", -2.0, -4.0, 5.0},
+                                           CohesionCase{"AtTheFirstVertex", 1.0, -1.0, 5.0},
+                                           CohesionCase{"Between", 6.0, 4.0, 10.0},
+                                           CohesionCase{"AtAnInnerVertex", 11.0, 9.0, 15.0},
+                                           CohesionCase{"AtTheLastVertex", 21.0, 19.0, 15.0},
+                                           CohesionCase{"BeyondTheLastVertex", 40.0, 30.0, 15.0}),
+                         [](const auto& info) { return info.param.name; });
 
 TEST(CohesionReferenceLevelTest, HeightModeGivesTheHeight) {
   cm.CohesionRefMode = 0;

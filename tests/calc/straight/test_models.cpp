@@ -43,10 +43,10 @@ int BuildSplitBox(int rightKind) {
 }
 
 void BuildTwoBoxes() {
-  AddBoundaryChain({AddTestPoint(0, 0), AddTestPoint(10, 0), AddTestPoint(10, 10),
-                    AddTestPoint(0, 10)});
-  AddBoundaryChain({AddTestPoint(15, 0), AddTestPoint(25, 0), AddTestPoint(25, 10),
-                    AddTestPoint(15, 10)});
+  AddBoundaryChain(
+      {AddTestPoint(0, 0), AddTestPoint(10, 0), AddTestPoint(10, 10), AddTestPoint(0, 10)});
+  AddBoundaryChain(
+      {AddTestPoint(15, 0), AddTestPoint(25, 0), AddTestPoint(25, 10), AddTestPoint(15, 10)});
   AddTestBlock(5, 5, SoilOf(10, 18, 20));
   AddTestBlock(20, 5, SoilOf(10, 18, 20));
 }

@@ -18,9 +18,7 @@
 namespace selvana {
 namespace {
 
-std::string Text(const TDxf& dialog, int edit) {
-  return dialog.Edit(edit)->text().toStdString();
-}
+std::string Text(const TDxf& dialog, int edit) { return dialog.Edit(edit)->text().toStdString(); }
 
 // Runs steps inside the dialog's modal loop, once it is showing.
 void WhileShown(std::function<void()> steps) {

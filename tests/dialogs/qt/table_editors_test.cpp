@@ -85,8 +85,10 @@ TEST(TableDialogs, HelpAndPanelLabelsCarryTheirNames) {
   TXYT_Frm points;
   TLNT_Frm lines;
   const std::tuple<QDialog*, const char*, const char*> cases[] = {
-      {&points, "Label4", "Esc   :座標を削除"}, {&points, "Label20", "F2    :編集モード"},
-      {&points, "Label10", "ＸＹの一方が空"},    {&lines, "Label21", "7:残留水位線"}};
+      {&points, "Label4", "Esc   :座標を削除"},
+      {&points, "Label20", "F2    :編集モード"},
+      {&points, "Label10", "ＸＹの一方が空"},
+      {&lines, "Label21", "7:残留水位線"}};
   for (const auto& [dialog, name, text] : cases) {
     const auto* label = dialog->findChild<QLabel*>(name);
     EXPECT_EQ(label ? label->text().toStdString() : "missing", text) << name;

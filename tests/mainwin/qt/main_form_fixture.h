@@ -8,8 +8,8 @@
 #include <string>
 
 #include "mainwin/qt/main_form.h"
-#include "support/temp_folder.h"
 #include "platform/file_lookup.h"
+#include "support/temp_folder.h"
 
 namespace selvana::test {
 

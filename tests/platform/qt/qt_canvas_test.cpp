@@ -21,7 +21,8 @@ namespace {
 QImage PatternImage(int w, int h) {
   QImage image(w, h, QImage::Format_RGB32);
   for (int y = 0; y < h; ++y) {
-    for (int x = 0; x < w; ++x) image.setPixel(x, y, qRgb((x * 7) & 255, (y * 13) & 255, (x ^ y) & 255));
+    for (int x = 0; x < w; ++x)
+      image.setPixel(x, y, qRgb((x * 7) & 255, (y * 13) & 255, (x ^ y) & 255));
   }
   return image;
 }
@@ -50,7 +51,7 @@ class QtCanvasTest : public ::testing::Test {
 TEST_F(QtCanvasTest, ExclusiveOrDrawnTwiceRestoresEveryPixel) {
   const QImage before = image;
   DrawXorRect(10, 10, 60, 40);
-  DrawXorLine(-30, 5, 150, 70);  // reaches past the image on both sides
+  DrawXorLine(-30, 5, 150, 70);   // reaches past the image on both sides
   DrawXorRect(100, 70, 100, 70);  // a rectangle of one pixel
   EXPECT_GT(CountDifferent(before, image), 100);
   DrawXorRect(100, 70, 100, 70);

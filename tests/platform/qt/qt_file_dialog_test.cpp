@@ -10,14 +10,14 @@
 #include <QTimer>
 #include <functional>
 
-#include "support/temp_folder.h"
 #include "platform/qt/qt_printer_dialog.h"
+#include "support/temp_folder.h"
 
 namespace selvana {
 namespace {
 
-const FileDialogRequest kProjectRequest = {
-    "データファイルを開く", "", "SDW", "斜面安定検討ファイル(*.SDW)", "SDW"};
+const FileDialogRequest kProjectRequest = {"データファイルを開く", "", "SDW",
+                                           "斜面安定検討ファイル(*.SDW)", "SDW"};
 
 // Runs act on the modal dialog as soon as it is shown.
 void WhenShown(std::function<void(QDialog&)> act) {

@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "calc/results/consolidation.h"
+#include "figure_test_support.h"
 #include "model/project_model.h"
 #include "platform/cp932.h"
 #include "platform/number_format.h"
-#include "view/figure_frame.h"
 #include "view/figure/frame_layout.h"
 #include "view/figure/result_box_layout.h"
-#include "figure_test_support.h"
+#include "view/figure_frame.h"
 #include "view/view_test_support.h"
 
 namespace selvana::test {
@@ -45,7 +45,7 @@ TEST_F(FigureFrameTest, FrameRulersAndTablesMatchTheGolden) {
   BlockRecord& sand = Block(0, 1.0, 1.0);
   sand.UnitWeight = 18.0, sand.EffectiveUnitWeight = 8.0, sand.Cohesion = 10.0;
   sand.CohesionGradient = 1.5, sand.FrictionAngle = 30.0, sand.SandPile = 1;
-  Block(1, 2.0, 2.0).Number = -1;  // a freed slot leaves no gap
+  Block(1, 2.0, 2.0).Number = -1;       // a freed slot leaves no gap
   Block(2, 3.0, 3.0).UnitWeight = 0.0;  // zero values print dashes, the number stays
   cm.ProjectTitle = ToCp932("断面Ａ");
   DrawSettings.Sizes[0] = 5.0;
@@ -111,8 +111,8 @@ TEST_F(FigureFrameTest, SoilTableRowsAreFortyEightBytes) {
 TEST_F(FigureFrameTest, RulerStepsFollowTheScale) {
   const struct {
     double scale, minor, major;
-  } cases[] = {{10.0, 0.1, 0.5}, {10.1, 0.2, 1.0}, {100.0, 1.0, 5.0}, {100.1, 2.0, 10.0},
-               {5000.0, 50.0, 250.0}, {5000.1, 100.0, 500.0}};
+  } cases[] = {{10.0, 0.1, 0.5},   {10.1, 0.2, 1.0},      {100.0, 1.0, 5.0},
+               {100.1, 2.0, 10.0}, {5000.0, 50.0, 250.0}, {5000.1, 100.0, 500.0}};
   for (const auto& c : cases) {
     EXPECT_EQ(c.minor, RulerStepsFor(c.scale).minor) << c.scale;
     EXPECT_EQ(c.major, RulerStepsFor(c.scale).major) << c.scale;

@@ -25,8 +25,8 @@ struct Dumper {
     out += ToUtf8(t.text) + "\"\n";
   }
   void operator()(const FigureArc& a) const {
-    out += StrFormat("arc %.3f %.3f r%.3f from %.3f %.3f to %.3f %.3f\n", a.cx, a.cy, a.r,
-                     a.fromX, a.fromY, a.toX, a.toY);
+    out += StrFormat("arc %.3f %.3f r%.3f from %.3f %.3f to %.3f %.3f\n", a.cx, a.cy, a.r, a.fromX,
+                     a.fromY, a.toX, a.toY);
   }
   void operator()(const FigureMark& m) const {
     out += StrFormat("mark %.3f %.3f r%d\n", m.x, m.y, m.radiusPx);

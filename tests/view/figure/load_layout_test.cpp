@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "calc/results/slip_result.h"
+#include "figure_test_support.h"
 #include "model/project_model.h"
 #include "platform/number_format.h"
 #include "view/figure/load_layout.h"
-#include "figure_test_support.h"
 #include "view/view_test_support.h"
 
 namespace selvana::test {

@@ -26,7 +26,7 @@ class PileCohesionTest : public ViewFixture {
     SheetPileSettings.RowCount = 3;
     SheetPileSettings.Elevation = {4.0, 0.0, -4.0};
     SheetPileSettings.Intensity = {0.0, 10.0, 20.0};
-    DrawSettings.Sizes[8] = 2.0;  // 2 mm (0.2 m) per kN/m2
+    DrawSettings.Sizes[8] = 2.0;   // 2 mm (0.2 m) per kN/m2
     DrawSettings.Sizes[1] = 50.0;  // 5 m, 10 px high
     DrawSettings.PileLabelMode[1] = 0;
     DrawSettings.PileLabelX[1] = 0.0, DrawSettings.PileLabelY[1] = 0.0;

@@ -4,13 +4,13 @@
 #include <gtest/gtest.h>
 
 #include "calc/results/consolidation.h"
+#include "figure_test_support.h"
 #include "model/project_model.h"
 #include "platform/number_format.h"
 #include "platform/recording_canvas.h"
 #include "view/figure/slip_layout.h"
 #include "view/figure_layers.h"
 #include "view/view_ports.h"
-#include "figure_test_support.h"
 #include "view/view_test_support.h"
 
 namespace selvana::test {
@@ -24,8 +24,8 @@ class SlipLayoutTest : public FigureFixture {
     const double xy[][2] = {{0, 0}, {20, 0}, {20, -10}, {0, -10}, {2, 0},  {2, 3},
                             {6, 3}, {6, 0},  {14, 0},   {14, 2},  {18, 2}, {18, 0}};
     for (int p = 0; p < 12; ++p) Point(p, xy[p][0], xy[p][1]);
-    const int lines[][2] = {{0, 4}, {4, 7}, {7, 8}, {8, 11}, {11, 1}, {1, 2}, {2, 3}, {3, 0},
-                            {4, 5}, {5, 6}, {6, 7}, {8, 9},  {9, 10}, {10, 11}};
+    const int lines[][2] = {{0, 4}, {4, 7}, {7, 8}, {8, 11}, {11, 1}, {1, 2},  {2, 3},
+                            {3, 0}, {4, 5}, {5, 6}, {6, 7},  {8, 9},  {9, 10}, {10, 11}};
     for (int l = 0; l < 14; ++l) Boundary(l, lines[l][0], lines[l][1]);
     Block(0, 10.0, -5.0).BBox = {20.0, 0.0, 0.0, -10.0};
     Block(1, 4.0, 1.5, kBlockStructure).BBox = {6.0, 2.0, 3.0, 0.0};
@@ -50,9 +50,9 @@ class SlipLayoutTest : public FigureFixture {
 };
 
 TEST_F(SlipLayoutTest, CirclesCentresAndTheCriticalSlipMatchTheGolden) {
-  Entry(0, 10.0, 8.0, 1, 1);   // the critical centre: labelled, not collected again
-  Entry(1, 11.0, 9.0, 1, 1);   // marked
-  Entry(2, 12.0, 10.0, 0, -1); // neither drawn nor labelled
+  Entry(0, 10.0, 8.0, 1, 1);    // the critical centre: labelled, not collected again
+  Entry(1, 11.0, 9.0, 1, 1);    // marked
+  Entry(2, 12.0, 10.0, 0, -1);  // neither drawn nor labelled
   std::string dump = "# centres\n";
   FigureLayout centres;
   for (int i = 0; i < 3; ++i) EXPECT_EQ(0, LayoutCentreSafetyFactor(i, centres));

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "figure_test_support.h"
 #include "model/partial_factors.h"
 #include "model/project_model.h"
 #include "platform/recording_canvas.h"
@@ -12,7 +13,6 @@
 #include "view/figure_layers.h"
 #include "view/view_ports.h"
 #include "view/view_state.h"
-#include "figure_test_support.h"
 #include "view/view_test_support.h"
 
 namespace selvana::test {

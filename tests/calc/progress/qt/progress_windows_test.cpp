@@ -26,9 +26,9 @@ class ProgressWindows : public ::testing::Test {
 
   void PostClick() {
     const QPointF at(10, 10);
-    QApplication::postEvent(stop.get(), new QMouseEvent(QEvent::MouseButtonPress, at, at,
-                                                        stop->mapToGlobal(at), Qt::LeftButton,
-                                                        Qt::LeftButton, Qt::NoModifier));
+    QApplication::postEvent(stop.get(),
+                            new QMouseEvent(QEvent::MouseButtonPress, at, at, stop->mapToGlobal(at),
+                                            Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
   }
 
   std::unique_ptr<TMsg_Frm> msg;

@@ -48,8 +48,8 @@ TEST(FigureImageTest, CalculatedSampleIsDrawnAndSaved) {
   EXPECT_TRUE(LimeNear(image, x, y)) << "the left edge of the frame at " << x << ", " << y;
   const SlipResult& c = CriticalResult;
   ModelToScreen(c.cx, c.cy - std::hypot(c.csx - c.cx, c.csy - c.cy), x, y);
-  EXPECT_TRUE(LimeNear(image, x, y)) << "the lowest point of the critical circle at " << x << ", "
-                                     << y;
+  EXPECT_TRUE(LimeNear(image, x, y))
+      << "the lowest point of the critical circle at " << x << ", " << y;
 }
 
 }  // namespace
