@@ -27,6 +27,9 @@ constexpr const char* kOverCapacityMessage =
 constexpr const char* kBadCountMessage =
     "斜面安定検討データファイル(%s) "
     "のデータ数が数値ではありません。次の見出し行までを読み込みました。";
+constexpr const char* kWrongCountMessage =
+    "斜面安定検討データファイル(%s) "
+    "のデータ数が行数と合いません。次の見出し行までを読み込みました。";
 constexpr const char* kRepairedMessage =
     "斜面安定検討データファイル(%s) の点・線分・ブロックの番号に誤りがありました。"
     "誤った線分は削除し、番号は直しました。";
@@ -71,10 +74,11 @@ int ReadProject(const std::string& base, SectionSet store, ReadKind kind) {
 
   if (reader.truncated()) ShowError(kTruncatedMessage, base);
   if (reader.badCount()) ShowError(kBadCountMessage, base);
+  if (reader.wrongCount()) ShowError(kWrongCountMessage, base);
   if (reader.overCapacity()) ShowError(kOverCapacityMessage, base);
   if (repaired) ShowError(kRepairedMessage, base);
-  const bool sameAsFile =
-      !reader.truncated() && !reader.badCount() && !reader.overCapacity() && !repaired;
+  const bool sameAsFile = !reader.truncated() && !reader.badCount() && !reader.wrongCount() &&
+                          !reader.overCapacity() && !repaired;
 
   CalcStatus = 0;
   if (ResetHooks.ResetMouseMode) ResetHooks.ResetMouseMode();

@@ -107,6 +107,7 @@ bool LayoutReader::ReadNumbers(const LayoutItem& line, bool store, int row) {
 }
 
 // The count line, the comment and the rows; rows beyond the capacity are read and dropped.
+// The rows are the value lines up to the next "$" line, whatever the count line says.
 void LayoutReader::ReadRows(const LayoutItem& item, bool store) {
   if (!Present(item.gate)) {
     if (store && item.gate.older) item.gate.older(0);
@@ -121,20 +122,21 @@ void LayoutReader::ReadRows(const LayoutItem& item, bool store) {
   const Fields& row = item.record[0].fields;
   int read = 0;
   if (Next(line)) {  // the comment before the rows
-    for (; NextRow(listed, read, line); ++read) {
+    for (; NextRow(line); ++read) {
       if (store && read < item.capacity) ScanFields(line, row, row.size(), read);
     }
   }
-  if (store) {
-    count = read < item.capacity ? read : item.capacity;
-    if (read > item.capacity) overCapacity_ = true;
-  }
+  if (!store) return;
+  count = read < item.capacity ? read : item.capacity;
+  if (read > item.capacity) overCapacity_ = true;
+  // A file that ends among the rows is told as cut short instead.
+  if (listed && *listed != read && !ended_) wrongCount_ = true;
 }
 
-// The next of the counted rows: while fewer than listed were read, or, when the count was not a
-// number, every value line up to the next "$" line, which is left for the next item.
-bool LayoutReader::NextRow(const std::optional<int>& listed, int read, std::string& line) {
-  if (listed) return read < *listed && Next(line);
+// The next of the counted rows: every value line up to the next "$" line, which is left for
+// the next item. A count that does not match the rows can neither move the rest of the file out
+// of step nor count a slot the file does not fill, which would keep the previous project's row.
+bool LayoutReader::NextRow(std::string& line) {
   if (!Next(line)) return false;
   if (!IsHeadingLine(line)) return true;
   PutBack(line);

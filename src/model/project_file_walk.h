@@ -40,11 +40,13 @@ class LayoutReader {
   bool overCapacity() const { return overCapacity_; }
   // A count line of counted rows was not a number; its rows were read up to the next "$" line.
   bool badCount() const { return badCount_; }
+  // A count line of counted rows was a number other than the number of rows up to the next "$".
+  bool wrongCount() const { return wrongCount_; }
 
  private:
   bool Next(std::string& line);
   void PutBack(std::string& line);
-  bool NextRow(const std::optional<int>& listed, int read, std::string& line);
+  bool NextRow(std::string& line);
   bool Stores(const LayoutItem& item) const { return store_.Has(item.section); }
   bool Present(const VersionGate& gate) const { return version_ >= gate.since; }
   void Read(const LayoutItem& item);
@@ -64,6 +66,7 @@ class LayoutReader {
   bool truncated_ = false;
   bool overCapacity_ = false;
   bool badCount_ = false;
+  bool wrongCount_ = false;
 };
 
 }  // namespace selvana

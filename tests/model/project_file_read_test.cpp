@@ -291,34 +291,52 @@ TEST_F(ProjectFileRead, BadReferencesAreRepairedAndTold) {
   EXPECT_EQ(1, DataModified);
 }
 
-TEST_F(ProjectFileRead, CountThatIsNotANumberReadsTheSameWhateverWasOpenBefore) {
-  auto lines = RichLines();
-  auto countOf = [&](const char* comment) {
-    return std::find(lines.begin(), lines.end(), ToCp932(comment)) + 1;
+// The file holds three cohesion rows and two pile rows; the counts say otherwise.
+TEST_F(ProjectFileRead, DamagedCountsReadTheSameWhateverWasOpenBefore) {
+  const std::string kNotANumber =
+      " のデータ数が数値ではありません。次の見出し行までを読み込みました。";
+  const std::string kWrong = " のデータ数が行数と合いません。次の見出し行までを読み込みました。";
+  const struct {
+    const char* cohesionCount;
+    const char* pileCount;
+    std::string message;
+  } kCases[] = {
+      {"three", "", kNotANumber},
+      {"5", "2", kWrong},  // more than there are
+      {"3", "1", kWrong},  // fewer than there are
+      {"0", "9", kWrong},
   };
-  *countOf("$   粘着力基準線　点数") = "three";
-  *countOf("$   矢板受動土圧　データ数") = "";
-  Put("N", lines);
-  // Read over a new project, then over one with other counts: the file means the same.
-  std::string saved[2];
-  for (int before = 0; before < 2; ++before) {
-    ResetProjectData();
-    if (before == 1) BuildRichModel(), cm.CohesionRefLine.Count = 1, SheetPileSettings.RowCount = 9;
-    box.Expect(Message("N", " のデータ数が数値ではありません。次の見出し行までを読み込みました。"),
-               "error");
-    ASSERT_EQ(kReadOk, ReadProjectFile(Base("N")));
-    EXPECT_EQ(3, cm.CohesionRefLine.Count);
-    EXPECT_EQ(30.0, cm.CohesionRefLine.X[2]);
-    EXPECT_EQ(2, SheetPileSettings.RowCount);
-    EXPECT_EQ(45.0, SheetPileSettings.Intensity[1]);
-    EXPECT_EQ(5.5, cm.MaxSafetyFactor);
-    EXPECT_EQ(9000.0, SheetPileSettings.AllowableShear);
-    EXPECT_EQ(3, BlockCount);
-    EXPECT_EQ(1, DataModified);
-    ASSERT_EQ(kWriteOk, WriteProjectFile(Base("S")));
-    saved[before] = ReadBytes(Path("S"));
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(std::string(c.cohesionCount) + " / " + c.pileCount);
+    auto lines = RichLines();
+    auto countOf = [&](const char* comment) {
+      return std::find(lines.begin(), lines.end(), ToCp932(comment)) + 1;
+    };
+    *countOf("$   粘着力基準線　点数") = c.cohesionCount;
+    *countOf("$   矢板受動土圧　データ数") = c.pileCount;
+    Put("N", lines);
+    // Read over a new project, then over one with other counts: the file means the same.
+    std::string saved[2];
+    for (int before = 0; before < 2; ++before) {
+      ResetProjectData();
+      if (before == 1)
+        BuildRichModel(), cm.CohesionRefLine.Count = 1, SheetPileSettings.RowCount = 9;
+      ScriptedMessageBox box;
+      box.Expect(Message("N", c.message), "error");
+      ASSERT_EQ(kReadOk, ReadProjectFile(Base("N")));
+      EXPECT_EQ(3, cm.CohesionRefLine.Count);
+      EXPECT_EQ(30.0, cm.CohesionRefLine.X[2]);
+      EXPECT_EQ(2, SheetPileSettings.RowCount);
+      EXPECT_EQ(45.0, SheetPileSettings.Intensity[1]);
+      EXPECT_EQ(5.5, cm.MaxSafetyFactor);
+      EXPECT_EQ(9000.0, SheetPileSettings.AllowableShear);
+      EXPECT_EQ(3, BlockCount);
+      EXPECT_EQ(1, DataModified);
+      ASSERT_EQ(kWriteOk, WriteProjectFile(Base("S")));
+      saved[before] = ReadBytes(Path("S"));
+    }
+    EXPECT_EQ(saved[0], saved[1]);
   }
-  EXPECT_EQ(saved[0], saved[1]);
 }
 
 TEST_F(ProjectFileRead, EveryNegativeNumberMarksAFreeSlot) {
