@@ -1,7 +1,7 @@
 // The recent-file list and the refresh of its menu items.
 #include "mainwin/recent_files.h"
 
-#include "platform/cp932.h"
+#include "mainwin/settings_file.h"
 
 namespace selvana {
 
@@ -36,9 +36,9 @@ RecentFilesMenu* InstallRecentFilesMenu(RecentFilesMenu* menu) {
 }
 
 void AddRecentFile(const std::string& path) {
-  // The list lives in the CP932 settings file: a path it cannot hold would come back as another
-  // path or as nothing at the next start, so it is not listed at all.
-  if (!path.empty() && CanHoldInCp932(path)) {
+  // The list lives in the settings file: a path it cannot hold would come back as another path
+  // or as nothing at the next start, so it is not listed at all.
+  if (!path.empty() && SettingsFileCanHold(path)) {
     for (int j = SlotOf(path); j > 0; --j) RecentFiles[j] = RecentFiles[j - 1];
     RecentFiles[0] = path;
   }

@@ -26,8 +26,8 @@ RecentFilesMenu* InstallRecentFilesMenu(RecentFilesMenu* menu);
 
 // Records a project file: a path already listed (compared byte for byte) moves to the top, a new
 // path enters at the top and the oldest drops. Then shows the item of every filled slot. An empty
-// path, or one that CP932 cannot hold (the settings file could not keep it), only refreshes the
-// menu. Items of empty slots are left as they are.
+// path, or one the settings file could not keep (SettingsFileCanHold), only refreshes the menu.
+// Items of empty slots are left as they are.
 void AddRecentFile(const std::string& path);
 
 // The caption of slot's item: the path (with "&" doubled so that it shows as written) and

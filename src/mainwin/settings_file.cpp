@@ -39,10 +39,10 @@ std::string ParentFolder(std::string folder) {
   return FolderOf(folder);
 }
 
-// The data folder as the file carries it: a folder whose name CP932 cannot hold would come
-// back as an empty folder, so the nearest folder above it that CP932 can hold is kept instead.
+// The data folder as the file carries it: a folder the file cannot hold would come back empty
+// or cut to another folder, so the nearest folder above it that the file can hold is kept.
 std::string EncodeDataFolder(std::string folder) {
-  while (!folder.empty() && !CanHoldInCp932(folder)) folder = ParentFolder(folder);
+  while (!folder.empty() && !SettingsFileCanHold(folder)) folder = ParentFolder(folder);
   return EncodePath(folder);
 }
 
@@ -78,6 +78,10 @@ std::vector<std::string> ReadLines(TextFileReader& file) {
 }
 
 }  // namespace
+
+bool SettingsFileCanHold(const std::string& path) {
+  return CanHoldInCp932(path) && Utf8ToCp932(path).text.size() <= kMaxSettingsPathBytes;
+}
 
 int ReadSettingsFile(const std::string& path) {
   ResetFormSizes();

@@ -13,6 +13,10 @@ inline constexpr int kSettingsLineCount = 38;
 // character boundary.
 inline constexpr std::size_t kMaxSettingsPathBytes = 511;
 
+// True when the settings file gives path back unchanged: CP932 holds every character of it and
+// its CP932 form is not longer than a line carries.
+bool SettingsFileCanHold(const std::string& path);
+
 // Reads the settings file at path into DataDir, RecentFiles and FormSizes, then refreshes the
 // recent-file menu. The window sizes are reset to their defaults first, so a short or damaged
 // file gives the defaults for whatever it lacks: a missing first line leaves DataDir as it was,
@@ -22,9 +26,10 @@ inline constexpr std::size_t kMaxSettingsPathBytes = 511;
 // be read is told in a message box captioned "error", a missing one is not.
 int ReadSettingsFile(const std::string& path);
 
-// Writes the settings file at path, replacing an old one. A data folder that CP932 cannot
-// represent is written as the nearest folder above it that it can; a recent file that it cannot
-// represent (none enters the list, see AddRecentFile) would be an empty line. Returns false when
+// Writes the settings file at path, replacing an old one. A data folder the file cannot hold
+// (see SettingsFileCanHold) is written as the nearest folder above it that it can; a recent
+// file that CP932 cannot represent (none enters the list, see AddRecentFile) would be an empty
+// line. Returns false when
 // the file could not be written completely.
 bool WriteSettingsFile(const std::string& path);
 

@@ -20,6 +20,10 @@ void AddAll(std::initializer_list<const char*> paths) {
 }
 
 TEST(RecentFileOrder, NewestFirstWithoutRepeatsAndFiveAtMost) {
+  // "斜" is two bytes in CP932 (three in UTF-8): 511 and 513 bytes in the settings file.
+  std::string kLongestPath = "/.SDW", kLongPath = "/.SDW";
+  for (int i = 0; i < 253; ++i) kLongestPath.insert(1, "斜"), kLongPath.insert(1, "斜");
+  kLongPath.insert(1, "斜");
   struct Case {
     const char* name;
     std::vector<const char*> added;
@@ -40,6 +44,10 @@ TEST(RecentFileOrder, NewestFirstWithoutRepeatsAndFiveAtMost) {
       {"path_the_settings_file_cannot_keep_is_not_listed",
        {"/data/A.SDW", "/home/josé/B.SDW", "/data/\u301C/C.SDW", "/data/斜面/D.SDW"},
        {"/data/斜面/D.SDW", "/data/A.SDW"}},
+      // The settings file line carries 511 bytes; a longer path would come back cut.
+      {"path_longer_than_a_settings_line_is_not_listed",
+       {"/data/A.SDW", kLongPath.c_str(), kLongestPath.c_str()},
+       {kLongestPath, "/data/A.SDW"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -152,13 +152,16 @@ TEST(SettingsFileLongPaths, UnrepresentablePathIsWrittenEmpty) {
 }
 
 TEST(SettingsFileLongPaths, UnrepresentableDataFolderKeepsTheNearestFolderAbove) {
+  const std::string kTooLong = "/data/" + std::string(520, 'a') + "/";
   const struct {
     const char* folder;
     const char* kept;
   } cases[] = {
       {"/data/斜面/josé/", "/data/斜面/"}, {"/data/josé/x/y/", "/data/"}, {"/josé/", "/"},
       {"/data/\u301C/", "/data/"},  // the wave dash comes back from CP932 as another character
-      {"/data/斜面/", "/data/斜面/"},
+      {"/data/斜面/", "/data/斜面/"},      {kTooLong.c_str(), "/data/"},  // a line carries 511
+                                                                          // bytes: the folder would
+                                                                          // come back cut
   };
   TempFolder dir;
   for (const auto& c : cases) {
