@@ -15,12 +15,13 @@ export DEBIAN_FRONTEND=noninteractive
 
 # apt-get with its arguments, run again while it fails for a lock another program holds.
 # DPkg::Lock::Timeout makes apt wait for dpkg's lock itself; the lock of the package lists
-# (apt-get update) and of the download folder it does not wait for.
+# (apt-get update) and of the download folder it does not wait for. apt speaks English here,
+# as the lock is recognised by its English message.
 apt_get() {
   local deadline=$((SECONDS + 300))
   local log
   log=$(mktemp)
-  until $sudo apt-get -o DPkg::Lock::Timeout=300 "$@" 2>&1 | tee "$log"; do
+  until $sudo env LC_ALL=C apt-get -o DPkg::Lock::Timeout=300 "$@" 2>&1 | tee "$log"; do
     if ! grep -q "Could not get lock" "$log" || [ "$SECONDS" -ge "$deadline" ]; then
       rm -f "$log"
       return 1
