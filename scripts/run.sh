@@ -10,7 +10,11 @@ bash scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$(nproc)" --target selvana
 program="$PWD/build/src/selvana"
-home="${XDG_DATA_HOME:-$HOME/.local/share}/selvana"
+# A relative XDG_DATA_HOME is not valid and is ignored, as the XDG rules say (it would put the
+# folder inside the checkout).
+data_home=${XDG_DATA_HOME:-}
+[ "${data_home:0:1}" = / ] || data_home=$HOME/.local/share
+home="$data_home/selvana"
 mkdir -p "$home"
 shopt -s nullglob
 for f in share/*; do
