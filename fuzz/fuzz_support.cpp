@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "platform/message_box.h"
 
@@ -55,6 +57,11 @@ std::string PrepareInput(const std::string& name, const std::uint8_t* data, std:
     std::abort();
   }
   return std::filesystem::current_path() / name;
+}
+
+std::string FileContents(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 void Require(bool holds, const char* what) {

@@ -11,6 +11,9 @@ namespace selvana::fuzz {
 // and writes the input bytes to the file name there. Returns the file's path.
 std::string PrepareInput(const std::string& name, const std::uint8_t* data, std::size_t size);
 
+// The bytes of the file at path (empty when it cannot be read).
+std::string FileContents(const std::string& path);
+
 // Stops the process with a message when a property of the reader does not hold, so that the
 // fuzzer keeps the input that broke it.
 void Require(bool holds, const char* what);

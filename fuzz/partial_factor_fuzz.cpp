@@ -1,4 +1,5 @@
-// The partial-factor file reader on any bytes, and the file written from what it read.
+// The partial-factor file reader on any bytes, and the file written from what it read: read
+// back and written again, it gives the same bytes.
 #include <cstddef>
 #include <cstdint>
 
@@ -13,6 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz::Require(WritePartialFactorFile("OUTPUT", factors) == 0, "the factors were not written");
   PartialFactorsRecord again{};
   ReadPartialFactorFile("OUTPUT", again);
-  WritePartialFactorFile("AGAIN", again);
+  fuzz::Require(WritePartialFactorFile("AGAIN", again) == 0, "the factors were not written again");
+  fuzz::Require(fuzz::FileContents("OUTPUT.PAK") == fuzz::FileContents("AGAIN.PAK"),
+                "read -> write -> read -> write changed the file");
   return 0;
 }

@@ -2,22 +2,11 @@
 // that reading the saved file and saving again gives the same bytes.
 #include <cstddef>
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "fuzz_support.h"
 #include "model/project_file.h"
 #include "model/project_model.h"
-
-namespace {
-
-std::string Contents(const char* path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace selvana;
@@ -29,8 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz::Require(ReadProjectFile("FIRST") == kReadOk, "a saved file does not read back");
   fuzz::Require(DataModified == 0, "a saved file needed repairs when read back");
   fuzz::Require(WriteProjectFile("SECOND") == kWriteOk, "the second save failed");
-  std::string first = Contents("FIRST.SDW");
-  std::string second = Contents("SECOND.SDW");
+  std::string first = fuzz::FileContents("FIRST.SDW");
+  std::string second = fuzz::FileContents("SECOND.SDW");
   // The base-name line names the file each was saved as; everything else must match.
   const std::string firstName = "\r\nFIRST\r\n";
   const std::string secondName = "\r\nSECOND\r\n";

@@ -1,4 +1,5 @@
-// The settings file reader on any bytes, and the file written from what it read read back.
+// The settings file reader on any bytes, and the file written from what it read: read back and
+// written again, it gives the same bytes.
 #include <cstddef>
 #include <cstdint>
 
@@ -11,6 +12,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ResetMainWindowSettings();
   ReadSettingsFile(path);
   fuzz::Require(WriteSettingsFile(path + ".out"), "the settings were not written");
+  ResetMainWindowSettings();
   ReadSettingsFile(path + ".out");
+  fuzz::Require(WriteSettingsFile(path + ".again"), "the settings were not written again");
+  fuzz::Require(fuzz::FileContents(path + ".out") == fuzz::FileContents(path + ".again"),
+                "read -> write -> read -> write changed the file");
   return 0;
 }
