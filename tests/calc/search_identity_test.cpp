@@ -213,5 +213,33 @@ TEST_F(SearchIdentity, AStoppedSearchKeepsWhatOneThreadKeeps) {
   SetSearchThreadCount(0);
 }
 
+// A window never due for texts while the surfaces come in (its repaint pause always running)
+// still ends the search showing the latest surface and the running minimum, on one thread and
+// on several, as a window due at every surface does.
+TEST_F(SearchIdentity, AWindowNeverDueStillEndsShowingTheLatestSurfaceAndMinimum) {
+  class NeverDue : public HeadlessProgress {
+   public:
+    bool LinesDue() override { return false; }
+  };
+  const auto lastLines = [](const SearchCase& c, HeadlessProgress& progress) {
+    PrepareCase(c);
+    RecordingMessageBox box;
+    CalRunClick(progress);
+    return progress.Line(4) + "|" + progress.Line(5) + "|" + progress.Line(6) + "|" +
+           progress.Line(7);
+  };
+  for (const SearchCase& c : {kCases[4], kCases[7]}) {
+    for (const int threads : {1, 4}) {
+      SetSearchThreadCount(threads);
+      HeadlessProgress due;
+      NeverDue busy;
+      const std::string shown = lastLines(c, due);
+      EXPECT_NE(shown.find("Ｆｍｉｎ"), std::string::npos);
+      EXPECT_EQ(shown, lastLines(c, busy)) << "m" << c.method << " on " << threads;
+    }
+  }
+  SetSearchThreadCount(0);
+}
+
 }  // namespace
 }  // namespace selvana::test
