@@ -187,9 +187,12 @@ std::string RunCase(const SearchCase& c, int stopAtPoll = 0) {
 
 class SearchIdentity : public ScratchFolderTest {};
 
-// One thread, and more threads than centres in a column (some stay idle) or than cores.
+// One thread, more threads than centres in a column (some stay idle) or than cores, and the
+// count SELVANA_THREADS asks for (else the cores), so that runs of this test under other counts
+// try those too.
 TEST_F(SearchIdentity, EveryRecordAndDumpByteStaysAsItWasOnAnyNumberOfThreads) {
-  for (const int threads : {1, 3, 16}) {
+  SetSearchThreadCount(0);
+  for (const int threads : {1, 3, 16, SearchThreadCount()}) {
     SCOPED_TRACE(StrFormat("%d threads", threads));
     SetSearchThreadCount(threads);
     std::string all;
