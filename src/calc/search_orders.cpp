@@ -2,6 +2,7 @@
 #include "calc/search_orders.h"
 
 #include "calc/results/dump_file.h"
+#include "calc/results/result_store_lines.h"
 #include "calc/run_data.h"
 
 namespace selvana {
@@ -17,6 +18,7 @@ int RunSearchOrders(int highest, SearchOrders& orders, CalcProgress& progress) {
       break;
     }
     const bool finished = orders.WalkOrder(progress);
+    ShowUnshownSurface(progress);
     AnswerDump.Close();
     if (!finished) return -1;
     if (orders.RepeatOrder()) continue;

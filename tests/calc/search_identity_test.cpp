@@ -187,9 +187,12 @@ std::string RunCase(const SearchCase& c, int stopAtPoll = 0) {
 
 class SearchIdentity : public ScratchFolderTest {};
 
-// One thread, and more threads than centres in a column (some stay idle) or than cores.
+// One thread, more threads than centres in a column (some stay idle) or than cores, and the
+// count SELVANA_THREADS asks for (else the cores), so that runs of this test under other counts
+// try those too.
 TEST_F(SearchIdentity, EveryRecordAndDumpByteStaysAsItWasOnAnyNumberOfThreads) {
-  for (const int threads : {1, 3, 16}) {
+  SetSearchThreadCount(0);
+  for (const int threads : {1, 3, 16, SearchThreadCount()}) {
     SCOPED_TRACE(StrFormat("%d threads", threads));
     SetSearchThreadCount(threads);
     std::string all;
@@ -208,6 +211,34 @@ TEST_F(SearchIdentity, AStoppedSearchKeepsWhatOneThreadKeeps) {
       const std::string one = RunCase(c, stopAt);
       SetSearchThreadCount(4);
       EXPECT_EQ(one, RunCase(c, stopAt)) << c.name << " m" << c.method << " stop " << stopAt;
+    }
+  }
+  SetSearchThreadCount(0);
+}
+
+// A window never due for texts while the surfaces come in (its repaint pause always running)
+// still ends the search showing the latest surface and the running minimum, on one thread and
+// on several, as a window due at every surface does.
+TEST_F(SearchIdentity, AWindowNeverDueStillEndsShowingTheLatestSurfaceAndMinimum) {
+  class NeverDue : public HeadlessProgress {
+   public:
+    bool LinesDue() override { return false; }
+  };
+  const auto lastLines = [](const SearchCase& c, HeadlessProgress& progress) {
+    PrepareCase(c);
+    RecordingMessageBox box;
+    CalRunClick(progress);
+    return progress.Line(4) + "|" + progress.Line(5) + "|" + progress.Line(6) + "|" +
+           progress.Line(7);
+  };
+  for (const SearchCase& c : {kCases[4], kCases[7]}) {
+    for (const int threads : {1, 4}) {
+      SetSearchThreadCount(threads);
+      HeadlessProgress due;
+      NeverDue busy;
+      const std::string shown = lastLines(c, due);
+      EXPECT_NE(shown.find("Ｆｍｉｎ"), std::string::npos);
+      EXPECT_EQ(shown, lastLines(c, busy)) << "m" << c.method << " on " << threads;
     }
   }
   SetSearchThreadCount(0);

@@ -280,8 +280,7 @@ bool StoreBatch(const Batch& batch, CircleMethod& method, CalcProgress& progress
                 LastCircle& last) {
   const int order0 = RunData.SearchGrid.Order;
   for (const CentreJob& centre : batch.centres) {
-    if (AbortRequested(progress)) return false;
-    method.CentreReached(batch.cx, centre.cy);
+    if (!StartCentre(method, progress, batch.cx, centre.cy)) return false;
     for (int k = 0; k < centre.circleCount; ++k) {
       const CircleJob& job = batch.circles[static_cast<std::size_t>(centre.firstCircle + k)];
       const ThreadSurfaces& list = batch.surfaces[static_cast<std::size_t>(job.thread)];

@@ -51,8 +51,7 @@ bool WalkCentres(CircleMethod& method, CalcProgress& progress) {
   return ForEachCentreX(g, [&](double cx) {
     BuildSliceBreaksX(cx);
     return ForEachCentreY(g, [&](double cy) {
-      if (AbortRequested(progress)) return false;
-      method.CentreReached(cx, cy);
+      if (!StartCentre(method, progress, cx, cy)) return false;
       CircleRadiusRange(cx, cy);
       ForEachRadius(g, [&](double R) { EvaluateCircle(g.Order, cx, cy, R, method); });
       return true;
@@ -135,6 +134,13 @@ double RadiusGrain(double dR) {
   if (dR + 0.0001 > 0.1) return 0.1;
   if (std::fabs(dR - 0.05) < 0.0001) return 0.05;
   return 0.01;
+}
+
+bool StartCentre(CircleMethod& method, CalcProgress& progress, double cx, double cy) {
+  if (AbortRequested(progress)) return false;
+  if (progress.LinesDue()) ShowUnshownSurface(progress);
+  method.CentreReached(cx, cy);
+  return true;
 }
 
 int SearchCircles(const CircleSearchSettings& settings, CircleMethod& method,

@@ -83,6 +83,11 @@ class SurfaceOutlet {
 void EvaluateCircle(int order0, double cx, double cy, double R, CircleMethod& method,
                     SurfaceOutlet* outlet = nullptr);
 
+// What either walk does as it reaches a centre: the abort poll (false when the user stopped the
+// search), the progress lines of a surface stored while they were not due when they are due
+// now, and method.CentreReached.
+bool StartCentre(CircleMethod& method, CalcProgress& progress, double cx, double cy);
+
 // The grain on which the radius loop of a centre starts, from the radius pitch.
 double RadiusGrain(double dR);
 

@@ -83,27 +83,17 @@ void AddResisting(SlipFamily family, const SlipResult& r, const BishopShares& sh
   }
 }
 
-}  // namespace
+// The latest stored surface whose progress lines were not due; only the searching thread
+// stores, so only it reads and writes this.
+struct UnshownSurface {
+  bool any = false;
+  SlipFamily family = SlipFamily::Circle;
+  SlipResult record{};
+};
+UnshownSurface Unshown;
 
-std::string_view FormatDumpLines(SlipFamily family, const SlipResult& r, const BishopShares& shares,
-                                 std::span<char> out) {
-  DumpText text(out);
-  AddHead(family, r, text);
-  AddResisting(family, r, shares, text);
-  text.Line(kDriving, r.mdw, r.mdh, r.mdk, r.md, r.f);
-  return text.Text();
-}
-
-void WriteDumpLines(SlipFamily family, const SlipResult& r, const BishopShares& shares,
-                    AnswerDumpFile& dump) {
-  if (!dump.IsOpen()) return;
-  char room[kDumpLinesRoom];
-  dump.Write(FormatDumpLines(family, r, shares, room));
-}
-
-void ShowStoredSurface(SlipFamily family, const SlipResult& r, const MinSlipRecord& m,
-                       CalcProgress& progress) {
-  if (!progress.LinesDue()) return;
+void ShowSurfaceLines(SlipFamily family, const SlipResult& r, const MinSlipRecord& m,
+                      CalcProgress& progress) {
   LineBuffer b;
   switch (family) {
     case SlipFamily::Circle:
@@ -128,6 +118,40 @@ void ShowStoredSurface(SlipFamily family, const SlipResult& r, const MinSlipReco
       break;
   }
   progress.Repaint();
+}
+
+}  // namespace
+
+std::string_view FormatDumpLines(SlipFamily family, const SlipResult& r, const BishopShares& shares,
+                                 std::span<char> out) {
+  DumpText text(out);
+  AddHead(family, r, text);
+  AddResisting(family, r, shares, text);
+  text.Line(kDriving, r.mdw, r.mdh, r.mdk, r.md, r.f);
+  return text.Text();
+}
+
+void WriteDumpLines(SlipFamily family, const SlipResult& r, const BishopShares& shares,
+                    AnswerDumpFile& dump) {
+  if (!dump.IsOpen()) return;
+  char room[kDumpLinesRoom];
+  dump.Write(FormatDumpLines(family, r, shares, room));
+}
+
+void ShowStoredSurface(SlipFamily family, const SlipResult& r, const MinSlipRecord& m,
+                       CalcProgress& progress) {
+  if (!progress.LinesDue()) {
+    Unshown = {true, family, r};
+    return;
+  }
+  Unshown.any = false;
+  ShowSurfaceLines(family, r, m, progress);
+}
+
+void ShowUnshownSurface(CalcProgress& progress) {
+  if (!Unshown.any) return;
+  Unshown.any = false;
+  ShowSurfaceLines(Unshown.family, Unshown.record, MinSlip, progress);
 }
 
 }  // namespace selvana

@@ -39,8 +39,13 @@ void WriteDumpLines(SlipFamily family, const SlipResult& r, const BishopShares& 
                     AnswerDumpFile& dump);
 
 // Sets progress lines 4 (the surface r) to 7 (the running minimum m) and repaints, when
-// progress.LinesDue(); otherwise builds no text at all.
+// progress.LinesDue(); otherwise builds no text and keeps r as the surface not yet shown.
 void ShowStoredSurface(SlipFamily family, const SlipResult& r, const MinSlipRecord& m,
                        CalcProgress& progress);
+
+// Shows the surface kept by ShowStoredSurface, with MinSlip, when there is one; the walks call
+// this when the lines are due between surfaces and at the end of each order, so the window
+// never keeps an old minimum after the last stored surface.
+void ShowUnshownSurface(CalcProgress& progress);
 
 }  // namespace selvana

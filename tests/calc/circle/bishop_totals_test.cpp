@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <random>
 #include <vector>
 
 #include "calc/circle/bishop_slices.h"
@@ -41,6 +44,61 @@ TEST(BishopIteration, EndsAsTheRecordsAndTheDrivingTotalDecide) {
     EXPECT_EQ(c.steps, it.steps);
     if (c.F >= 0.0) {
       EXPECT_EQ(c.F, it.F);
+    }
+  }
+}
+
+// The iteration with every sum in every pass, as it was first written: the faster loop must
+// give its bits (F, steps, and the shares of the last pass), converged or not.
+BishopIteration IterateWithEverySum(const std::vector<BishopSliceRecord>& slices, double md) {
+  BishopIteration it;
+  double F = 1.0;
+  int k = 0;
+  do {
+    it.sums = SumBishopSlices(slices, F);
+    if (std::fabs(md) < 1e-5 || md < -1e-5) {
+      it.F = kBishopNoDriving;
+      break;
+    }
+    it.F = std::fabs(it.sums.resisting) / md;
+    if (std::fabs(F - it.F) < 1e-5) break;
+    F = std::max((F + it.F) * 0.5, 1e-6);
+    ++k;
+  } while (k < kBishopMaxSteps);
+  it.steps = k;
+  return it;
+}
+
+TEST(BishopIteration, GivesTheBitsOfSummingEverythingInEveryPass) {
+  std::mt19937_64 random(21);
+  std::uniform_real_distribution<double> unit(0.0, 1.0);
+  // Slice counts around the four-slice groups. On bases standing vertical (cos α 0) the ratio
+  // is F times Σ Numerator / TanTerm / md: 2 or 1.5 lets F grow, finite, for every step.
+  for (const bool vertical : {false, true}) {
+    for (const int n : {1, 3, 4, 5, 7, 8, 231}) {
+      std::vector<BishopSliceRecord> slices;
+      double growth = 0.0;
+      for (int i = 0; i < n; ++i) {
+        const double c = 100.0 * unit(random), f = 100.0 * unit(random);
+        const double cosTerm = vertical ? 0.0 : 0.2 + 0.8 * unit(random);
+        slices.push_back({c + f, cosTerm, 0.1 + unit(random), c, f});
+        growth += slices.back().Numerator / slices.back().TanTerm;
+      }
+      const double md1 = vertical ? growth / 2.0 : 40.0 * n,
+                   md2 = vertical ? growth / 1.5 : 3.0 * n;
+      for (const double md : {md1, md2, 1e-6, -5.0}) {
+        SCOPED_TRACE(::testing::Message() << n << " slices, md " << md << ", " << vertical);
+        const BishopIteration fast = IterateBishop(slices, md);
+        const BishopIteration plain = IterateWithEverySum(slices, md);
+        EXPECT_EQ(plain.steps, fast.steps);
+        EXPECT_EQ(plain.F, fast.F);
+        EXPECT_EQ(plain.sums.resisting, fast.sums.resisting);
+        EXPECT_EQ(plain.sums.cohesion, fast.sums.cohesion);
+        EXPECT_EQ(plain.sums.friction, fast.sums.friction);
+        if (vertical && md > 0.001) {
+          EXPECT_EQ(kBishopMaxSteps, fast.steps);
+        }
+      }
     }
   }
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "calc/progress/headless.h"
+#include "calc/results/result_store_lines.h"
 #include "calc/results/safety_factor.h"
 #include "calc/results/slip_result.h"
 #include "model/project_model.h"
@@ -47,8 +48,10 @@ TEST_F(ResultStore, SurfaceWithoutBothEndsIsRefused) {
   EXPECT_EQ(progress.repaints(), 0);
 }
 
-// A window that shows nothing now gets no texts: the surface is stored all the same.
-TEST_F(ResultStore, NoProgressTextsWhileLinesAreNotDue) {
+// A window that shows nothing now gets no texts: the surface is stored all the same, and its
+// lines come once, when the walk shows the unshown surface; a surface shown when stored leaves
+// nothing to show later.
+TEST_F(ResultStore, NoProgressTextsWhileLinesAreNotDueUntilTheUnshownSurfaceIsShown) {
   class BusyWindow : public HeadlessProgress {
    public:
     bool LinesDue() override { return false; }
@@ -59,6 +62,15 @@ TEST_F(ResultStore, NoProgressTextsWhileLinesAreNotDue) {
   EXPECT_EQ(SlipResultCount[0], 1);
   EXPECT_EQ(busy.Line(4), "");
   EXPECT_EQ(busy.repaints(), 0);
+  ShowUnshownSurface(busy);
+  EXPECT_NE(busy.Line(4).find("F=1.000"), std::string::npos);
+  EXPECT_NE(busy.Line(5).find("1.000"), std::string::npos);
+  ShowUnshownSurface(busy);
+  EXPECT_EQ(busy.repaints(), 1);
+  StoreCircleResult(1, busy);
+  StoreCircleResult(1, progress);
+  ShowUnshownSurface(busy);
+  EXPECT_EQ(busy.repaints(), 1);
 }
 
 TEST_F(ResultStore, AcceptanceSetsStatusAppendsAndKeepsTheFirstOfEqualMinima) {
