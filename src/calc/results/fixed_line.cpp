@@ -19,6 +19,14 @@ std::size_t Append(std::span<char> out, std::size_t n, std::string_view text) {
   return n + k;
 }
 
+// Appends count spaces, as many as fit; returns the new length.
+std::size_t AppendSpaces(std::span<char> out, std::size_t n, int count) {
+  if (count <= 0) return n;
+  const std::size_t k = std::min(out.size() - n, static_cast<std::size_t>(count));
+  std::memset(out.data() + n, ' ', k);
+  return n + k;
+}
+
 using Wide = unsigned __int128;
 
 // Largest precision of the exact integer path: m x 10^P stays below 2^83 for m < 2^53.
@@ -125,7 +133,7 @@ std::string_view FormatFixedLine(std::span<char> out, const char* format,
     if (*p == 'f') ++p;
     if (value == values.end()) continue;
     const std::string_view text = FixedDigits(digits, *value++, std::min(precision, 60));
-    for (int pad = width - static_cast<int>(text.size()); pad > 0; --pad) n = Append(out, n, " ");
+    n = AppendSpaces(out, n, width - static_cast<int>(text.size()));
     n = Append(out, n, text);
   }
   return {out.data(), n};

@@ -89,6 +89,8 @@ TEST(FixedLine, WholeLinesWithTextPercentAndManyValues) {
       std::string(FormatFixedLine(text, "cx,cy=%7.3f,%7.3f 100%% f=%5.3f", {1.5, -2.0, 1.234})));
   char tiny[8];  // cut at the end of the buffer
   EXPECT_EQ("ab 1.500", std::string(FormatFixedLine(tiny, "ab%6.3f and more", {1.5})));
+  char four[4];  // cut inside the padding
+  EXPECT_EQ("ab  ", std::string(FormatFixedLine(four, "ab%8.3f", {1.5})));
 }
 
 }  // namespace
