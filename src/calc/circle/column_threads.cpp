@@ -30,7 +30,8 @@ struct ClosedSurface {
 };
 
 // What one search thread closed in a batch: the surfaces and the text of their dump lines.
-struct ThreadSurfaces {
+// Each on a cache line of its own: the threads grow their lists side by side.
+struct alignas(64) ThreadSurfaces {
   std::vector<ClosedSurface> surfaces;
   std::vector<char> text;
   std::string_view Lines(const ClosedSurface& s) const {
