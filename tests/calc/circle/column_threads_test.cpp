@@ -51,11 +51,10 @@ TEST_F(ColumnThreads, ManyBatchesPerColumnStoreWhatOneThreadStores) {
   test::BuildHomogeneousSlope(test::Soil{});
   // Three columns of eleven centres with 100 radii each: 1 100 circles, three batches a column.
   CircleSearchSettings& s = FelleniusCircleSettings;
+  test::SetOneCircleGrid(s, 0.0, 0.0, 0.0);  // one grid order, no extension
   s.CentreX = {10.0, 30.0, 10.0, 0.0};
   s.CentreY = {20.0, 30.0, 1.0, 0.0};
   s.Radius = {10.0, 30.0, 0.2, 0.0};
-  s.HighestGridOrder = 1;
-  s.ExtendFirstGrid = 2;
   cm.SliceWidth = 1.0;
   const SearchOutcome one = SearchOn(1);
   ASSERT_GT(one.records.size(), 1500u);
