@@ -7,6 +7,7 @@
 #include <mutex>
 #include <system_error>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "calc/circle/fellenius_slice.h"
@@ -29,7 +30,8 @@ struct ClosedSurface {
 };
 
 // What one search thread closed in a batch: the surfaces and the text of their dump lines.
-struct ThreadSurfaces {
+// Each on a cache line of its own: the threads grow their lists side by side.
+struct alignas(64) ThreadSurfaces {
   std::vector<ClosedSurface> surfaces;
   std::vector<char> text;
   std::string_view Lines(const ClosedSurface& s) const {
@@ -57,6 +59,11 @@ struct Batch {
   std::vector<CentreJob> centres;
   std::vector<CircleJob> circles;
   std::vector<ThreadSurfaces> surfaces;  // one per thread that cuts
+  // Hand-out: the next circle to take, and (under the threads' lock) how many threads are
+  // cutting it and whether a thread may still start on it.
+  std::atomic<int> next{0};
+  int busy = 0;
+  bool open = false;
 };
 
 // Keeps the closed surfaces of one search thread, and formats the dump lines of those a store
@@ -108,9 +115,12 @@ struct StartingState {
 // Circles handed out to a search thread at a time.
 constexpr int kCirclesPerGrab = 4;
 
-// The search threads of one grid order. Cut() hands them a batch; HelpAndWait() cuts circles
-// of it on the searching thread too and returns when all are cut; Wait() returns when all are
-// cut or skipped after Cancel(). The searching thread cuts in its own workspace, which the walk
+// The search threads of one grid order. Cut() hands them a batch, which they start on as soon
+// as they run out of circles of the batch handed before, so that no thread waits for the
+// searching thread between batches; HelpAndWait() cuts circles of a batch on the searching
+// thread too and returns when all are cut; Wait() returns when every batch handed is cut or
+// skipped after Cancel(). Two batches are out at most: the walk lists a batch only into the
+// room of one it has stored. The searching thread cuts in its own workspace, which the walk
 // restores at its end (CutLastCircleAgain).
 class CircleThreads {
  public:
@@ -144,22 +154,25 @@ class CircleThreads {
   void Cut(Batch& batch) {
     {
       std::lock_guard lock(mutex_);
-      batch_ = &batch;
-      next_ = 0;
-      cancel_ = false;
-      busy_ = count_;
-      ++generation_;
+      batch.next = 0;
+      batch.busy = 0;
+      batch.open = true;
+      handed_[published_ % 2] = &batch;
+      ++published_;
     }
     wake_.notify_all();
   }
   void Cancel() { cancel_ = true; }
   void HelpAndWait(Batch& batch) {
     CutShare(batch, count_, searchingThreadBreaks_);
-    Wait();
+    std::unique_lock lock(mutex_);
+    Close(batch, lock);
   }
   void Wait() {
     std::unique_lock lock(mutex_);
-    done_.wait(lock, [this] { return busy_ == 0; });
+    for (Batch* batch : handed_) {
+      if (batch) Close(*batch, lock);
+    }
   }
 
  private:
@@ -171,20 +184,24 @@ class CircleThreads {
       ++ready_;
     }
     done_.notify_all();
-    int seen = 0;
+    int taken = 0;       // batches handed out that this thread has come to
     int breaksFor = -1;  // the column whose slice breakpoints this thread holds
     for (;;) {
       Batch* batch = nullptr;
       {
         std::unique_lock lock(mutex_);
-        wake_.wait(lock, [&] { return quit_ || generation_ != seen; });
+        wake_.wait(lock, [&] { return quit_ || published_ != taken; });
         if (quit_) break;
-        seen = generation_;
-        batch = batch_;
+        // Only the last two handed out are still in their rooms; older ones are closed.
+        taken = std::max(taken, published_ - 2);
+        batch = handed_[taken % 2];
+        ++taken;
+        if (!batch->open) continue;
+        ++batch->busy;
       }
       CutShare(*batch, id, breaksFor);
       std::lock_guard lock(mutex_);
-      if (--busy_ == 0) done_.notify_all();
+      if (--batch->busy == 0) done_.notify_all();
     }
     method_.EndThread();
   }
@@ -200,7 +217,8 @@ class CircleThreads {
       breaksFor = batch.serial;
     }
     const int n = static_cast<int>(batch.circles.size());
-    for (int i = next_.fetch_add(kCirclesPerGrab); i < n; i = next_.fetch_add(kCirclesPerGrab)) {
+    for (int i = batch.next.fetch_add(kCirclesPerGrab); i < n;
+         i = batch.next.fetch_add(kCirclesPerGrab)) {
       for (int k = i; k < std::min(i + kCirclesPerGrab, n); ++k) {
         if (cancel_) return;
         CircleJob& job = batch.circles[static_cast<std::size_t>(k)];
@@ -212,19 +230,24 @@ class CircleThreads {
     }
   }
 
+  // Waits until no thread cuts the batch any more (all its circles are taken, or the walk was
+  // cancelled) and keeps threads that come to it later from starting on it.
+  void Close(Batch& batch, std::unique_lock<std::mutex>& lock) {
+    done_.wait(lock, [&batch] { return batch.busy == 0; });
+    batch.open = false;
+  }
+
   CircleMethod& method_;
   const int order0_;
   int count_ = 0;  // search threads running; also the searching thread's number
   std::vector<std::thread> threads_;
   std::mutex mutex_;
   std::condition_variable wake_, done_;
-  Batch* batch_ = nullptr;
-  int generation_ = 0;
-  int busy_ = 0;
+  Batch* handed_[2] = {nullptr, nullptr};  // the last two batches handed out
+  int published_ = 0;                      // batches handed out so far
   int ready_ = 0;
   bool quit_ = false;
   int searchingThreadBreaks_ = -1;  // the column whose breakpoints the searching thread holds
-  std::atomic<int> next_{0};
   std::atomic<bool> cancel_{false};
 };
 
@@ -318,26 +341,44 @@ bool WalkCentresOnThreads(CircleMethod& method, CalcProgress& progress, int thre
   Batch batches[2];
   for (Batch& batch : batches) MakeRoom(batch, rows.size(), threads);
   CircleThreads cutters(threads - 1, method, g.Order);
-  Batch* cut = nullptr;  // the batch cut last, waiting to be stored
+  Batch* cutting = nullptr;  // handed out last, being cut
+  Batch* cut = nullptr;      // cut, waiting to be stored
   LastCircle last;
   int column = 0;
+  // Each step stores the batch cut before, lists the next one into its room and hands it out,
+  // then helps to cut the batch in between: the search threads go on to the new batch while
+  // the last circles of the one before are still being cut.
+  // Stores the cut batch; when the user stopped the search there, stops the cutting too.
+  const auto stored = [&] {
+    const bool go = !cut || StoreBatch(*cut, method, progress, last);
+    cut = nullptr;
+    if (!go) {
+      cutters.Cancel();
+      cutters.Wait();
+    }
+    return go;
+  };
+  const auto cutHanded = [&] {
+    if (cutting) cutters.HelpAndWait(*cutting);
+    cut = std::exchange(cutting, nullptr);
+  };
   bool finished = ForEachCentreX(g, [&](double cx) {
     for (std::size_t row = 0; row < rows.size();) {
-      Batch& next = cut == &batches[0] ? batches[1] : batches[0];
-      row = ListBatch(next, column, cx, rows, row);
-      cutters.Cut(next);
-      if (cut && !StoreBatch(*cut, method, progress, last)) {
-        cutters.Cancel();
-        cutters.Wait();
-        return false;
-      }
-      cutters.HelpAndWait(next);
-      cut = &next;
+      if (!stored()) return false;
+      Batch& room = cutting == &batches[0] ? batches[1] : batches[0];
+      row = ListBatch(room, column, cx, rows, row);
+      cutters.Cut(room);
+      cutHanded();
+      cutting = &room;
     }
     ++column;
     return true;
   });
-  if (finished && cut) finished = StoreBatch(*cut, method, progress, last);
+  finished = finished && stored();
+  if (finished) {
+    cutHanded();
+    finished = stored();
+  }
   CutLastCircleAgain(last, method);
   return finished;
 }

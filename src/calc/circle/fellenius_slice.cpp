@@ -24,11 +24,11 @@ UnitWeights BlockUnitWeights(const BlockRecord& block) {
   return SandPileUnitWeights(block);
 }
 
-// Sums of the strips of one slice: weights with their first moments, the base block's strip
-// area A0 and the weight Wo of the other blocks as the sand-pile formulas count it.
+// Sums of the strips of one slice: weights, the total weight's moment about y = 0, the base
+// block's strip area A0 and the weight Wo of the other blocks as the sand-pile formulas count it.
 struct StripSums {
-  double W = 0.0, Wx = 0.0, Wy = 0.0;
-  double We = 0.0, Wex = 0.0, Wey = 0.0;
+  double W = 0.0, Wy = 0.0;
+  double We = 0.0;
   double A0 = 0.0;
   double Wo = 0.0;
 };
@@ -42,11 +42,8 @@ StripSums SumStrips(int base) {
     const double a = strip.Area;
     const UnitWeights g = BlockUnitWeights(block);
     s.W += a * g.total;
-    s.Wx += strip.X * a * g.total;
     s.Wy += strip.MidY * a * g.total;
     s.We += a * g.effective;
-    s.Wex += strip.X * a * g.effective;
-    s.Wey += strip.MidY * a * g.effective;
     if (i == base) {
       s.A0 = a;
     } else {
@@ -146,16 +143,10 @@ int SliceMomentsFellenius(double R, double /*cx: moments need only the centre he
 
   const StripSums s = SumStrips(b);
   t.W = s.W;
-  t.Wx = s.Wx;
   t.Wy = s.Wy;
   t.We = s.We;
-  t.Wex = s.Wex;
-  t.Wey = s.Wey;
-  // A centroid is taken only from a weight that is not nearly zero; otherwise the sum stays.
-  t.xg = std::fabs(s.W) > 1e-5 ? s.Wx / s.W : s.Wx;
+  // The centroid is taken only from a weight that is not nearly zero; otherwise the sum stays.
   t.yg = std::fabs(s.W) > 1e-5 ? s.Wy / s.W : s.Wy;
-  t.xge = std::fabs(s.We) > 1e-5 ? s.Wex / s.We : s.Wex;
-  t.yge = std::fabs(s.We) > 1e-5 ? s.Wey / s.We : s.Wey;
 
   if (cm.DrivingForceMode == 1) t.W = s.We;
   t.kh = cm.DrivingForceMode == 0 ? cm.SeismicCoefficient : 0.0;

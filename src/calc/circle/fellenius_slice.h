@@ -20,16 +20,12 @@ struct SliceTermsRecord {
   double tanPhi = 0.0;  // tan φ of the base block
   double l = 0.0;       // base chord length
   double width = 0.0;   // slice width
-  double W = 0.0;       // weight that drives (total, or effective in driving-force mode 1)
-  double Wx = 0.0;      // first moments of the total weight about x = 0 and y = 0
-  double Wy = 0.0;
-  double We = 0.0;   // effective weight W'
-  double Wex = 0.0;  // first moments of W'
-  double Wey = 0.0;
-  double xg = 0.0;  // centroid of the total weight
-  double yg = 0.0;
-  double xge = 0.0;  // centroid of W'
-  double yge = 0.0;
+  // Only the height of the weight's centroid is used (by the seismic moment): the other
+  // first moments and centroids are not worked out.
+  double W = 0.0;      // weight that drives (total, or effective in driving-force mode 1)
+  double Wy = 0.0;     // first moment of the total weight about y = 0
+  double We = 0.0;     // effective weight W'
+  double yg = 0.0;     // centroid height of the total weight
   double alpha = 0.0;  // base angle, positive where the base rises to the right
   double kh = 0.0;     // seismic coefficient in use
   double Q = 0.0;      // surcharge on the slice (kN/m)

@@ -74,9 +74,13 @@ class CircleCut : public SurfacePieceWalker {
  private:
   // The slices of one interval x2..x1 of a piece whose base lies in block b.
   void SliceInterval(double x1, double x2, int b) {
+    // The right edge of a slice is the left edge x - w of the one before, the very same value,
+    // so its arc height is taken over rather than computed again.
+    double yRight = ArcYAt(cx_, cy_, R_, x1);
     ForEachSliceOfInterval(x1, x2, [&](double x, double w) {
-      const double yA = ArcYAt(cx_, cy_, R_, x);
+      const double yA = yRight;
       const double yB = ArcYAt(cx_, cy_, R_, x - w);
+      yRight = yB;
       if (uncutLines_ && CrossesUncutLine(x, yA, x - w, yB, kCircleWalk.lengthenUncutLines)) {
         MarkSurfaceInvalid();
       }

@@ -55,6 +55,33 @@ TEST(FixedLine, AgreesWithPrintfOnManyRandomValues) {
   EXPECT_EQ(differences, 0);
 }
 
+// Every precision the integer path takes and the one beyond it, with binary ties (k / 2^j),
+// values whose scaled form nears 2^64 and random magnitudes from 1e-12 to 1e12.
+TEST(FixedLine, AgreesWithPrintfAtEveryShortPrecision) {
+  std::mt19937_64 random(7);
+  std::uniform_real_distribution<double> exponent(-12.0, 12.0);
+  int differences = 0;
+  for (int precision = 0; precision <= 10; ++precision) {
+    const std::string format = "%." + std::to_string(precision) + "f";
+    const auto check = [&](double v) {
+      if (Printf(format.c_str(), v) != Fixed(format.c_str(), v)) ++differences;
+    };
+    for (int k = -300; k <= 300; ++k) {
+      for (const int j : {1, 2, 5, 10, 11, 30, 40}) check(std::ldexp(k, -j));
+    }
+    for (const double v : {1.8446744073709551e19, 1.8446744073709552e19, 9.2e18, 1.8e10, 1.8e11,
+                           1.8e12, 3.6893488147419103e19}) {
+      check(v / std::pow(10.0, precision));
+      check(-v);
+    }
+    for (int i = 0; i < 20000; ++i) {
+      check(std::ldexp(static_cast<double>(random() >> 11), -53) *
+            std::pow(10.0, exponent(random)) * (i % 2 ? -1.0 : 1.0));
+    }
+  }
+  EXPECT_EQ(differences, 0);
+}
+
 TEST(FixedLine, WholeLinesWithTextPercentAndManyValues) {
   char text[64];
   EXPECT_EQ(
@@ -62,6 +89,8 @@ TEST(FixedLine, WholeLinesWithTextPercentAndManyValues) {
       std::string(FormatFixedLine(text, "cx,cy=%7.3f,%7.3f 100%% f=%5.3f", {1.5, -2.0, 1.234})));
   char tiny[8];  // cut at the end of the buffer
   EXPECT_EQ("ab 1.500", std::string(FormatFixedLine(tiny, "ab%6.3f and more", {1.5})));
+  char four[4];  // cut inside the padding
+  EXPECT_EQ("ab  ", std::string(FormatFixedLine(four, "ab%8.3f", {1.5})));
 }
 
 }  // namespace
