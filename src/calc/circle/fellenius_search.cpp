@@ -15,7 +15,7 @@ void FelleniusCircleMethod::ResetRecord(int order0, double cx, double cy, double
 
 void FelleniusCircleMethod::AddSlice(double R, double cx, double cy, int b, double xR, double yR,
                                      double xL, double yL) {
-  SliceMomentsFellenius(R, cx, cy, b, xR, yR, xL, yL);
+  SliceMomentsFellenius(loaded_, R, cx, cy, b, xR, yR, xL, yL);
   AddSliceTerms(CurrentSlipResult);
 }
 

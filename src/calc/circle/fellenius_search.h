@@ -1,6 +1,7 @@
 // The circle search of the modified Fellenius and Tschebotarioff methods (cm.kt 0 and 1).
 #pragma once
 
+#include "calc/circle/fellenius_slice.h"
 #include "calc/circle/search.h"
 #include "calc/progress/progress.h"
 
@@ -10,7 +11,9 @@ namespace selvana {
 // record, circle totals, the store of methods 0 and 1; the mode-1 sheet pile stops surfaces.
 class FelleniusCircleMethod : public CircleMethod {
  public:
-  explicit FelleniusCircleMethod(CalcProgress& progress) : progress_(progress) {}
+  // The loaded surcharges are found here, once for the search (the model stays as it is).
+  explicit FelleniusCircleMethod(CalcProgress& progress)
+      : progress_(progress), loaded_(FindLoadedSurcharges()) {}
   void ResetRecord(int order0, double cx, double cy, double R) override;
   void AddSlice(double R, double cx, double cy, int b, double xR, double yR, double xL,
                 double yL) override;
@@ -22,6 +25,7 @@ class FelleniusCircleMethod : public CircleMethod {
 
  private:
   CalcProgress& progress_;
+  LoadedSurcharges loaded_;
 };
 
 // Searches the critical circle with FelleniusCircleSettings on the design copy. Returns 0 when

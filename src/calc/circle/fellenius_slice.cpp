@@ -116,12 +116,21 @@ void SetSliceBaseTerms(const BlockRecord& base, double xR, double yR, double xL,
   t.width = xR - xL;
 }
 
-double SurchargeOnStretch(double xR, double xL) {
+LoadedSurcharges FindLoadedSurcharges() {
+  const SurchargeRecord& s = cm.Surcharges;
+  LoadedSurcharges loaded;
+  for (int i = 0; i < kSurchargeCount; ++i) {
+    if (s.LoadAtXMin[i] == 0.0 && s.LoadAtXMax[i] == 0.0) continue;
+    loaded.slot[loaded.count++] = i;
+  }
+  return loaded;
+}
+
+double SurchargeOnStretch(double xR, double xL, const LoadedSurcharges& loaded) {
   const SurchargeRecord& s = cm.Surcharges;
   double q = 0.0;
-  for (int i = 0; i < kSurchargeCount; ++i) {
-    // An unloaded trapezoid would add exactly zero.
-    if (s.LoadAtXMin[i] == 0.0 && s.LoadAtXMax[i] == 0.0) continue;
+  for (int k = 0; k < loaded.count; ++k) {
+    const int i = loaded.slot[k];
     const double xa = xR < s.XMax[i] ? xR : s.XMax[i];
     const double xb = xL > s.XMin[i] ? xL : s.XMin[i];
     if (!(xb < xa)) continue;
@@ -134,8 +143,18 @@ double SurchargeOnStretch(double xR, double xL) {
   return q;
 }
 
-int SliceMomentsFellenius(double R, double /*cx: moments need only the centre height*/, double cy,
-                          int b, double xR, double yR, double xL, double yL) {
+double SurchargeOnStretch(double xR, double xL) {
+  return SurchargeOnStretch(xR, xL, FindLoadedSurcharges());
+}
+
+int SliceMomentsFellenius(double R, double cx, double cy, int b, double xR, double yR, double xL,
+                          double yL) {
+  return SliceMomentsFellenius(FindLoadedSurcharges(), R, cx, cy, b, xR, yR, xL, yL);
+}
+
+int SliceMomentsFellenius(const LoadedSurcharges& loaded, double R,
+                          double /*cx: moments need only the centre height*/, double cy, int b,
+                          double xR, double yR, double xL, double yL) {
   SliceTermsRecord& t = SliceTerms;
   const BlockRecord& base = BlockTable[b];
 
@@ -154,7 +173,7 @@ int SliceMomentsFellenius(double R, double /*cx: moments need only the centre he
   t.alpha = std::atan2(yR - yL, xR - xL);
   const double sinA = std::sin(t.alpha);
   const double cosA = std::cos(t.alpha);
-  t.Q = SurchargeOnStretch(xR, xL);
+  t.Q = SurchargeOnStretch(xR, xL, loaded);
 
   // Seismic reduction of friction, S = |Wk R kh sin α t|, with t chosen by the base below.
   const double wk = cm.SeismicIncludesSurcharge == 1 ? t.W + t.Q : t.W;

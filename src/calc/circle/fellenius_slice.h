@@ -2,6 +2,10 @@
 // Tschebotarioff methods (one computation), including the sand-pile formulas.
 #pragma once
 
+#include <array>
+
+#include "model/project_model.h"
+
 namespace selvana {
 
 struct BlockRecord;
@@ -51,12 +55,27 @@ UnitWeights SandPileUnitWeights(const BlockRecord& block);
 // cohesion at its middle, tan φ, the chord length and the slice width.
 void SetSliceBaseTerms(const BlockRecord& base, double xR, double yR, double xL, double yL);
 
+// The slots of the trapezoidal loads that carry a load (either end not zero), in slot order. An
+// unloaded one adds exactly zero to every stretch, so a search finds these once and skips the
+// rest on every slice.
+struct LoadedSurcharges {
+  int count = 0;
+  std::array<int, kSurchargeCount> slot{};
+};
+LoadedSurcharges FindLoadedSurcharges();
+
 // Fills SliceTerms for the slice above the base chord (xR, yR)-(xL, yL) of the circle (cx, cy, R)
-// whose base lies in block slot b, from the strips in BlockStrips. Returns 0.
+// whose base lies in block slot b, from the strips in BlockStrips, with the surcharges of loaded
+// (FindLoadedSurcharges() of the model as it is now). Returns 0.
+int SliceMomentsFellenius(const LoadedSurcharges& loaded, double R, double cx, double cy, int b,
+                          double xR, double yR, double xL, double yL);
+// The same, finding the loaded surcharges first.
 int SliceMomentsFellenius(double R, double cx, double cy, int b, double xR, double yR, double xL,
                           double yL);
 
-// The surcharge (kN/m) that the three trapezoidal loads put on the stretch from xL to xR.
+// The surcharge (kN/m) that the three trapezoidal loads put on the stretch from xL to xR: the
+// loaded ones in slot order, summed the same way with or without the list.
+double SurchargeOnStretch(double xR, double xL, const LoadedSurcharges& loaded);
 double SurchargeOnStretch(double xR, double xL);
 
 }  // namespace selvana

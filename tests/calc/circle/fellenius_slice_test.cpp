@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 #include "calc/run_data.h"
 #include "model/project_model.h"
@@ -192,6 +194,67 @@ TEST(FelleniusSliceMoments, SurchargeOutsideTheSliceAddsNothing) {
   EXPECT_EQ(0.0, SurchargeOnStretch(kXR, kXL));
   cm.Surcharges.XMin[0] = 0.0;
   EXPECT_DOUBLE_EQ(50.0, SurchargeOnStretch(kXR, kXL));
+}
+
+TEST(FelleniusSliceMoments, LoadedSurchargesAreTheSlotsWithALoadAtEitherEnd) {
+  ResetProjectData();
+  cm.Surcharges.LoadAtXMin = {0.0, 0.0, -3.0};
+  cm.Surcharges.LoadAtXMax = {0.0, 7.0, 0.0};
+  const LoadedSurcharges loaded = FindLoadedSurcharges();
+  ASSERT_EQ(2, loaded.count);
+  EXPECT_EQ(1, loaded.slot[0]);
+  EXPECT_EQ(2, loaded.slot[1]);
+  cm.Surcharges.LoadAtXMax[1] = -0.0;  // -0 is no load either
+  EXPECT_EQ(1, FindLoadedSurcharges().count);
+}
+
+// The stretch sum over the loaded slots only is the same double as adding every slot by hand
+// (an unloaded slot adding its +0 term), for loads that overlap the stretch partly, wholly and
+// not at all.
+TEST(FelleniusSliceMoments, SurchargeOverTheLoadedSlotsHasTheBitsOfTheFullSum) {
+  ResetProjectData();
+  const SurchargeRecord& s = cm.Surcharges;
+  cm.Surcharges.XMin = {0.3, 1.7, -4.1};
+  cm.Surcharges.XMax = {2.9, 6.3, 0.7};
+  cm.Surcharges.LoadAtXMin = {13.1, 0.0, 0.0};
+  cm.Surcharges.LoadAtXMax = {0.0, 0.0, 9.7};
+  const LoadedSurcharges loaded = FindLoadedSurcharges();
+  ASSERT_EQ(2, loaded.count);
+  for (double xL = -5.0; xL < 7.0; xL += 0.37) {
+    const double xR = xL + 1.13;
+    double q = 0.0;
+    for (int i = 0; i < kSurchargeCount; ++i) {
+      const double xa = xR < s.XMax[i] ? xR : s.XMax[i];
+      const double xb = xL > s.XMin[i] ? xL : s.XMin[i];
+      if (!(xb < xa)) continue;
+      const double slope = s.LoadAtXMax[i] - s.LoadAtXMin[i];
+      const double span = s.XMax[i] - s.XMin[i];
+      const double qa = (xa - s.XMin[i]) * slope / span + s.LoadAtXMin[i];
+      const double qb = (xb - s.XMin[i]) * slope / span + s.LoadAtXMin[i];
+      q += (qa + qb) * (xa - xb) / 2.0;
+    }
+    SCOPED_TRACE(xL);
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(q),
+              std::bit_cast<std::uint64_t>(SurchargeOnStretch(xR, xL, loaded)));
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(q),
+              std::bit_cast<std::uint64_t>(SurchargeOnStretch(xR, xL)));
+  }
+}
+
+// The moments with a list found once are those found slice by slice.
+TEST(FelleniusSliceMoments, ListFoundOnceGivesTheSameTerms) {
+  SetUpSlice({});
+  cm.Surcharges.XMin[2] = 1.0, cm.Surcharges.XMax[2] = 4.0;
+  cm.Surcharges.LoadAtXMin[2] = 20.0, cm.Surcharges.LoadAtXMax[2] = 35.0;
+  SliceMomentsFellenius(kR, kCx, kCy, 0, kXR, kYR, kXL, kYL);
+  const SliceTermsRecord each = SliceTerms;
+  ASSERT_NE(0.0, each.Q);
+  SliceTerms = {};
+  SliceMomentsFellenius(FindLoadedSurcharges(), kR, kCx, kCy, 0, kXR, kYR, kXL, kYL);
+  EXPECT_EQ(each.Q, SliceTerms.Q);
+  EXPECT_EQ(each.mrf, SliceTerms.mrf);
+  EXPECT_EQ(each.mdw, SliceTerms.mdw);
+  EXPECT_EQ(each.mdk, SliceTerms.mdk);
 }
 
 }  // namespace
