@@ -1,6 +1,7 @@
 // The run of a search benchmark in a scratch folder and the counters it reports.
 #include "search_bench.h"
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -39,6 +40,9 @@ class ScratchFolder {
   std::string folder_;
 };
 
+// Lines are built at most this often, as the progress window repaints (about 30 a second).
+constexpr std::chrono::milliseconds kBenchLinePause{33};
+
 benchmark::Counter PerSecond(long long count) {
   return benchmark::Counter(static_cast<double>(count), benchmark::Counter::kIsRate);
 }
@@ -60,6 +64,7 @@ void RunSearchBench(benchmark::State& state, SlopeBuilder buildSlope, SearchBenc
   double fmin = 0.0;
   for (auto _ : state) {
     HeadlessProgress progress;
+    progress.SetLinePause(kBenchLinePause);
     const SearchCount count = search.RunOnce(progress);
     total.surfaces += count.surfaces;
     total.slices += count.slices;

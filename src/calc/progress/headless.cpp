@@ -13,6 +13,16 @@ void HeadlessProgress::SetLine(int line, std::string_view text) {
   lines_[line - 1].assign(text);
 }
 
+void HeadlessProgress::Repaint() {
+  ++repaints_;
+  if (linePause_.count() > 0) lastRepaint_ = std::chrono::steady_clock::now();
+}
+
+bool HeadlessProgress::LinesDue() {
+  if (linePause_.count() <= 0) return true;
+  return std::chrono::steady_clock::now() - lastRepaint_ >= linePause_;
+}
+
 bool HeadlessProgress::PollStop() {
   ++polls_;
   return stopAtPoll_ > 0 && polls_ == stopAtPoll_;

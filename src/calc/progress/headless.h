@@ -2,6 +2,7 @@
 // for, and can ask to stop at a given poll. Used by the tests and by runs without a display.
 #pragma once
 #include <array>
+#include <chrono>
 #include <string>
 
 #include "calc/progress/progress.h"
@@ -15,7 +16,11 @@ class HeadlessProgress : public CalcProgress {
 
   void Show() override;
   void SetLine(int line, std::string_view text) override;
-  void Repaint() override { ++repaints_; }
+  void Repaint() override;
+  // Lines are due at most once per pause after a repaint, as a window that repaints a few dozen
+  // times a second would show them; a pause of zero (the start) makes every line due.
+  void SetLinePause(std::chrono::nanoseconds pause) { linePause_ = pause; }
+  bool LinesDue() override;
   void Hide() override { visible_ = false; }
   bool PollStop() override;
 
@@ -33,6 +38,8 @@ class HeadlessProgress : public CalcProgress {
   int shows_ = 0;
   int repaints_ = 0;
   int polls_ = 0;
+  std::chrono::nanoseconds linePause_{0};
+  std::chrono::steady_clock::time_point lastRepaint_{};
 };
 
 }  // namespace selvana

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 #include "calc/progress/headless.h"
 #include "model/project_model.h"
 
@@ -41,6 +44,28 @@ TEST(HeadlessProgress, KeepsEightLinesAcrossShowAndHide) {
   EXPECT_EQ(progress.Line(8), "last");
   EXPECT_EQ(progress.Line(9), "");
   EXPECT_EQ(progress.shows(), 2);
+}
+
+TEST(HeadlessProgress, EveryLineIsDueWithoutAPause) {
+  HeadlessProgress progress;
+  EXPECT_TRUE(progress.LinesDue());
+  progress.Repaint();
+  EXPECT_TRUE(progress.LinesDue());
+  EXPECT_EQ(progress.repaints(), 1);
+}
+
+TEST(HeadlessProgress, WithAPauseLinesAreDueOnlyOnceItHasPassedSinceTheRepaint) {
+  HeadlessProgress progress;
+  progress.SetLinePause(std::chrono::hours(1));
+  EXPECT_TRUE(progress.LinesDue());  // nothing repainted yet
+  progress.Repaint();
+  EXPECT_FALSE(progress.LinesDue());
+  EXPECT_FALSE(progress.LinesDue());
+  progress.SetLinePause(std::chrono::milliseconds(2));
+  std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  EXPECT_TRUE(progress.LinesDue());
+  progress.SetLinePause(std::chrono::nanoseconds(0));
+  EXPECT_TRUE(progress.LinesDue());
 }
 
 TEST(OrderLine, ShowsTheOrderAndTheHighestInTwoColumnsEach) {
