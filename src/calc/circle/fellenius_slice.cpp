@@ -86,19 +86,20 @@ void SandPileResistance(const BlockRecord& base, double R, double cosA, double r
   }
 }
 
+// The base values of SliceTerms (see SetSliceBaseTerms), inlined into the slice moments.
+thread_local FrictionTanMemo BaseFrictionTan;
+
+[[gnu::always_inline]] inline void BaseTerms(const BlockRecord& base, double xR, double yR,
+                                             double xL, double yL) {
+  SliceTermsRecord& t = SliceTerms;
+  t.c = CohesionAtBase(base, xR, yR, xL, yL);
+  t.tanPhi =
+      BaseFrictionTan.Of(base.FrictionAngle, [](double phi) { return std::tan(phi * kDegree); });
+  t.l = std::sqrt((yR - yL) * (yR - yL) + (xR - xL) * (xR - xL));
+  t.width = xR - xL;
+}
+
 }  // namespace
-
-void AddSliceTerms(SlipResult& r) {
-  r.mrf += SliceTerms.mrf;
-  r.mrc += SliceTerms.mrc;
-  AddSliceDrivingTerms(r);
-}
-
-void AddSliceDrivingTerms(SlipResult& r) {
-  r.mdw += SliceTerms.mdw;
-  r.mdh += SliceTerms.mdh;
-  r.mdk += SliceTerms.mdk;
-}
 
 UnitWeights SandPileUnitWeights(const BlockRecord& block) {
   const double as = block.ReplacementRatio;
@@ -108,12 +109,7 @@ UnitWeights SandPileUnitWeights(const BlockRecord& block) {
 }
 
 void SetSliceBaseTerms(const BlockRecord& base, double xR, double yR, double xL, double yL) {
-  SliceTermsRecord& t = SliceTerms;
-  t.c = CohesionAtBase(base, xR, yR, xL, yL);
-  thread_local FrictionTanMemo memo;
-  t.tanPhi = memo.Of(base.FrictionAngle, [](double phi) { return std::tan(phi * kDegree); });
-  t.l = std::sqrt((yR - yL) * (yR - yL) + (xR - xL) * (xR - xL));
-  t.width = xR - xL;
+  BaseTerms(base, xR, yR, xL, yL);
 }
 
 LoadedSurcharges FindLoadedSurcharges() {
@@ -158,7 +154,7 @@ int SliceMomentsFellenius(const LoadedSurcharges& loaded, double R,
   SliceTermsRecord& t = SliceTerms;
   const BlockRecord& base = BlockTable[b];
 
-  SetSliceBaseTerms(base, xR, yR, xL, yL);
+  BaseTerms(base, xR, yR, xL, yL);
 
   const StripSums s = SumStrips(b);
   t.W = s.W;

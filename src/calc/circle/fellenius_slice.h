@@ -4,12 +4,12 @@
 
 #include <array>
 
+#include "calc/results/slip_result.h"
 #include "model/project_model.h"
 
 namespace selvana {
 
 struct BlockRecord;
-struct SlipResult;
 
 // The terms of the slice just computed, with the working values they came from. One instance,
 // overwritten per slice; the search adds the five moment terms to the current slip surface.
@@ -36,10 +36,18 @@ struct SliceTermsRecord {
 };
 extern thread_local constinit SliceTermsRecord SliceTerms;
 
+// Adds only the driving terms of SliceTerms (mdw, mdh, mdk) to r. Inline: once per slice.
+inline void AddSliceDrivingTerms(SlipResult& r) {
+  r.mdw += SliceTerms.mdw;
+  r.mdh += SliceTerms.mdh;
+  r.mdk += SliceTerms.mdk;
+}
 // Adds the five moment terms of SliceTerms to r.
-void AddSliceTerms(SlipResult& r);
-// Adds only the driving terms of SliceTerms (mdw, mdh, mdk) to r.
-void AddSliceDrivingTerms(SlipResult& r);
+inline void AddSliceTerms(SlipResult& r) {
+  r.mrf += SliceTerms.mrf;
+  r.mrc += SliceTerms.mrc;
+  AddSliceDrivingTerms(r);
+}
 
 // Unit weights a block's strip counts with: total γt and effective γ'.
 struct UnitWeights {

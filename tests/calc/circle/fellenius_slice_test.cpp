@@ -257,5 +257,28 @@ TEST(FelleniusSliceMoments, ListFoundOnceGivesTheSameTerms) {
   EXPECT_EQ(each.mdk, SliceTerms.mdk);
 }
 
+// The base values the moments leave are those SetSliceBaseTerms gives, and AddSliceTerms adds
+// each of the five moments to its own sum.
+TEST(FelleniusSliceMoments, BaseTermsAndTheirSumsMatchTheSeparateCalls) {
+  SetUpSlice({});
+  SliceMomentsFellenius(kR, kCx, kCy, 0, kXR, kYR, kXL, kYL);
+  const SliceTermsRecord moments = SliceTerms;
+  SliceTerms = {};
+  SetSliceBaseTerms(BlockTable[0], kXR, kYR, kXL, kYL);
+  EXPECT_EQ(moments.c, SliceTerms.c);
+  EXPECT_EQ(moments.tanPhi, SliceTerms.tanPhi);
+  EXPECT_EQ(moments.l, SliceTerms.l);
+  EXPECT_EQ(moments.width, SliceTerms.width);
+  SliceTerms = {1.0, 2.0, 4.0, 8.0, 16.0};
+  SlipResult r{};
+  r.mrf = 0.5, r.mrc = 0.25, r.mdw = 0.125, r.mdh = 32.0, r.mdk = 64.0;
+  AddSliceTerms(r);
+  EXPECT_EQ(1.5, r.mrf);
+  EXPECT_EQ(2.25, r.mrc);
+  EXPECT_EQ(4.125, r.mdw);
+  EXPECT_EQ(40.0, r.mdh);
+  EXPECT_EQ(80.0, r.mdk);
+}
+
 }  // namespace
 }  // namespace selvana
