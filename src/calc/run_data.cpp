@@ -18,6 +18,10 @@ void ResetCalcRunData() {
   RunData.SliceSideHeights.TopB.fill(kNoTop);
   RunData.SliceSideHeights.BottomA.fill(kNoBottom);
   RunData.SliceSideHeights.BottomB.fill(kNoBottom);
+  RunData.SliceSideHeights.Span = 0.0;
+  RunData.SliceSideHeights.TopRise.fill(0.0);
+  RunData.SliceSideHeights.BottomRise.fill(0.0);
+  RunData.SliceSideHeights.CutAtBothEnds.fill(false);
   RunData.SurfaceHits.Count = 0;
   RunData.SurfaceHits.Block.fill(-1);
   RunData.SurfaceHits.P1.fill(0);

@@ -43,14 +43,33 @@ struct SliceBreaksXRecord {
 };
 
 // The two ends of the current slice interval (XA right, XB left) and every block's top and
-// bottom there; kNoTop / kNoBottom where the block is not cut.
+// bottom there; kNoTop / kNoBottom where the block is not cut. Every slice of the interval
+// interpolates between the two ends, so what does not change from slice to slice is kept with
+// them: the interval's width, each block's rise of top and bottom from A to B, and whether the
+// block is cut at both ends.
 struct SliceSideHeightsRecord {
   double XA = 0.0;
   double XB = 0.0;
+  double Span = 0.0;  // XA - XB
   std::array<double, kMaxBlocks> TopA = FilledArray<double, kMaxBlocks>(kNoTop);
   std::array<double, kMaxBlocks> TopB = FilledArray<double, kMaxBlocks>(kNoTop);
   std::array<double, kMaxBlocks> BottomA = FilledArray<double, kMaxBlocks>(kNoBottom);
   std::array<double, kMaxBlocks> BottomB = FilledArray<double, kMaxBlocks>(kNoBottom);
+  std::array<double, kMaxBlocks> TopRise{};     // TopB - TopA
+  std::array<double, kMaxBlocks> BottomRise{};  // BottomB - BottomA
+  std::array<bool, kMaxBlocks> CutAtBothEnds{};
+
+  // Works out Span, the rises and CutAtBothEnds of the first `blocks` slots from the ends as
+  // they stand now.
+  void KeepRises(int blocks) {
+    Span = XA - XB;
+    for (int b = 0; b < blocks; ++b) {
+      CutAtBothEnds[b] = TopA[b] != kNoTop && BottomA[b] != kNoBottom && TopB[b] != kNoTop &&
+                         BottomB[b] != kNoBottom;
+      TopRise[b] = TopB[b] - TopA[b];
+      BottomRise[b] = BottomB[b] - BottomA[b];
+    }
+  }
 };
 
 // Crossings of the trial slip surface with the boundary lines, sorted by X descending.

@@ -13,10 +13,9 @@ void FelleniusCircleMethod::ResetRecord(int order0, double cx, double cy, double
   ResetCircleRecord(order0, cx, cy, R);
 }
 
-void FelleniusCircleMethod::AddSlice(double R, double cx, double cy, int b, double xR, double yR,
-                                     double xL, double yL) {
-  SliceMomentsFellenius(loaded_, R, cx, cy, b, xR, yR, xL, yL);
-  AddSliceTerms(CurrentSlipResult);
+void FelleniusCircleMethod::AddSlice(double R, double /*cx: moments need only the centre height*/,
+                                     double cy, int b, double xR, double yR, double xL, double yL) {
+  AddSliceMomentsFellenius(run_, R, cy, b, xR, yR, xL, yL, CurrentSlipResult);
 }
 
 BishopShares FelleniusCircleMethod::CompleteSurface() {

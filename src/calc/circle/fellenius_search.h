@@ -11,9 +11,10 @@ namespace selvana {
 // record, circle totals, the store of methods 0 and 1; the mode-1 sheet pile stops surfaces.
 class FelleniusCircleMethod : public CircleMethod {
  public:
-  // The loaded surcharges are found here, once for the search (the model stays as it is).
+  // What the slices read of the model is found here, once for the search (the model stays as
+  // it is).
   explicit FelleniusCircleMethod(CalcProgress& progress)
-      : progress_(progress), loaded_(FindLoadedSurcharges()) {}
+      : progress_(progress), run_(FindFelleniusRunTerms()) {}
   void ResetRecord(int order0, double cx, double cy, double R) override;
   void AddSlice(double R, double cx, double cy, int b, double xR, double yR, double xL,
                 double yL) override;
@@ -25,7 +26,7 @@ class FelleniusCircleMethod : public CircleMethod {
 
  private:
   CalcProgress& progress_;
-  LoadedSurcharges loaded_;
+  FelleniusRunTerms run_;
 };
 
 // Searches the critical circle with FelleniusCircleSettings on the design copy. Returns 0 when

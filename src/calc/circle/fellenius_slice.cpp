@@ -33,70 +33,112 @@ struct StripSums {
   double Wo = 0.0;
 };
 
-StripSums SumStrips(int base) {
+[[gnu::always_inline]] inline StripSums SumStrips(const FelleniusRunTerms& run, int base) {
   StripSums s;
-  for (int i = 0; i < BlockCount; ++i) {
-    const BlockRecord& block = BlockTable[i];
-    if (block.Number < 0) continue;
-    const BlockStrip& strip = RunData.BlockStrips[i];
+  for (int k = 0; k < run.blocks; ++k) {
+    const FelleniusRunTerms::Block& block = run.block[k];
+    const BlockStrip& strip = RunData.BlockStrips[block.slot];
     const double a = strip.Area;
-    const UnitWeights g = BlockUnitWeights(block);
-    s.W += a * g.total;
-    s.Wy += strip.MidY * a * g.total;
-    s.We += a * g.effective;
-    if (i == base) {
+    s.W += a * block.total;
+    s.Wy += strip.MidY * a * block.total;
+    s.We += a * block.effective;
+    if (block.slot == base) {
       s.A0 = a;
     } else {
-      s.Wo += a * (block.SandPile == 1 ? block.PileUnitWeight : block.EffectiveUnitWeight);
+      s.Wo += a * block.other;
     }
   }
   return s;
 }
 
-// The resisting terms on a base in ground improved with sand piles, by the chosen formula.
-// S is the seismic reduction before its factor t, which depends on the formula.
-void SandPileResistance(const BlockRecord& base, double R, double cosA, double reductionBase,
-                        double A0, double Wo, double Q, SliceTermsRecord& t) {
+// The resisting moments of one slice: friction and cohesion.
+struct Resistance {
+  double mrf, mrc;
+};
+
+// The resisting terms on a base in ground improved with sand piles, by the chosen formula, for
+// cohesion c on a base chord of length l. S is the seismic reduction before its factor t, which
+// depends on the formula.
+Resistance SandPileResistance(const BlockRecord& base, double R, double cosA, double reductionBase,
+                              double A0, double Wo, double Q, double c, double l) {
   const double as = base.ReplacementRatio;
   const double n = base.StressRatio;
   const double ws = base.PileUnitWeight;
   const double mu = n / ((n - 1.0) * as + 1.0);
   const double tanPhiS = std::tan(base.PileFrictionAngle * kDegree);
   const double gammaBlend = ws * as + (1.0 - as) * base.EffectiveUnitWeight;
-  const double cohesionMoment = (1.0 - as) * R * t.c * t.l;
+  const double cohesionMoment = (1.0 - as) * R * c * l;
   switch (cm.SandPileFormula) {
     case 0: {
       const double s = std::fabs(reductionBase * (as * tanPhiS));
-      t.mrf = (ws * A0 + (Wo + Q) * mu) * R * as * tanPhiS * cosA - s;
-      t.mrc = cohesionMoment;
-      return;
+      return {(ws * A0 + (Wo + Q) * mu) * R * as * tanPhiS * cosA - s, cohesionMoment};
     }
     case 2: {
       const double s = std::fabs(reductionBase * tanPhiS);
-      t.mrf = (gammaBlend * A0 + Wo + Q) * R * tanPhiS * cosA - s;
-      t.mrc = 0.0;
-      return;
+      return {(gammaBlend * A0 + Wo + Q) * R * tanPhiS * cosA - s, 0.0};
     }
     default: {
       const double s = std::fabs(reductionBase * (mu * as * tanPhiS));
-      t.mrf = (gammaBlend * A0 + Wo + Q) * R * mu * as * tanPhiS * cosA - s;
-      t.mrc = cm.SandPileFormula == 1 ? cohesionMoment : 0.0;
-      return;
+      return {(gammaBlend * A0 + Wo + Q) * R * mu * as * tanPhiS * cosA - s,
+              cm.SandPileFormula == 1 ? cohesionMoment : 0.0};
     }
   }
 }
 
-// The base values of SliceTerms (see SetSliceBaseTerms), inlined into the slice moments.
-thread_local FrictionTanMemo BaseFrictionTan;
-
-[[gnu::always_inline]] inline void BaseTerms(const BlockRecord& base, double xR, double yR,
-                                             double xL, double yL) {
-  SliceTermsRecord& t = SliceTerms;
+// The base values of t for a base chord in block base whose friction gives tanPhi (see
+// SetSliceBaseTerms).
+[[gnu::always_inline]] inline void SetBaseTerms(SliceTermsRecord& t, const BlockRecord& base,
+                                                double tanPhi, double xR, double yR, double xL,
+                                                double yL) {
   t.c = CohesionAtBase(base, xR, yR, xL, yL);
-  t.tanPhi =
-      BaseFrictionTan.Of(base.FrictionAngle, [](double phi) { return std::tan(phi * kDegree); });
+  t.tanPhi = tanPhi;
   t.l = std::sqrt((yR - yL) * (yR - yL) + (xR - xL) * (xR - xL));
   t.width = xR - xL;
+}
+
+double TanOfFriction(double degrees) { return std::tan(degrees * kDegree); }
+
+// The terms of one slice (see SliceMomentsFellenius), inlined into both of its callers.
+[[gnu::always_inline]] inline SliceTermsRecord FelleniusSlice(const FelleniusRunTerms& run,
+                                                              double R, double cy, int b, double xR,
+                                                              double yR, double xL, double yL) {
+  SliceTermsRecord t;
+  const BlockRecord& base = BlockTable[b];
+  SetBaseTerms(t, base, run.tanPhi[b], xR, yR, xL, yL);
+
+  const StripSums s = SumStrips(run, b);
+  t.W = s.W;
+  t.Wy = s.Wy;
+  t.We = s.We;
+  // The centroid is taken only from a weight that is not nearly zero; otherwise the sum stays.
+  t.yg = std::fabs(s.W) > 1e-5 ? s.Wy / s.W : s.Wy;
+
+  if (run.drivenByEffectiveWeight) t.W = s.We;
+  t.kh = run.kh;
+
+  t.alpha = std::atan2(yR - yL, xR - xL);
+  const double sinA = std::sin(t.alpha);
+  const double cosA = std::cos(t.alpha);
+  t.Q = run.loaded.count > 0 ? SurchargeOnStretch(xR, xL, run.loaded) : 0.0;
+
+  // Seismic reduction of friction, S = |Wk R kh sin α t|, with t chosen by the base below.
+  const double wk = run.seismicWithSurcharge ? t.W + t.Q : t.W;
+  const double reductionBase = wk * R * t.kh * sinA;
+  if (base.SandPile == 1) {
+    const Resistance r =
+        SandPileResistance(base, R, cosA, reductionBase, s.A0, s.Wo, t.Q, t.c, t.l);
+    t.mrf = r.mrf;
+    t.mrc = r.mrc;
+  } else {
+    const double reduction = std::fabs(reductionBase * t.tanPhi);
+    t.mrf = (t.We + t.Q) * R * cosA * t.tanPhi - reduction;
+    t.mrc = R * t.c * t.l;
+  }
+
+  t.mdw = (t.W + t.Q) * R * sinA;
+  t.mdk = (cy - t.yg) * t.kh * t.W;
+  t.mdh = 0.0;
+  return t;
 }
 
 }  // namespace
@@ -109,7 +151,27 @@ UnitWeights SandPileUnitWeights(const BlockRecord& block) {
 }
 
 void SetSliceBaseTerms(const BlockRecord& base, double xR, double yR, double xL, double yL) {
-  BaseTerms(base, xR, yR, xL, yL);
+  // Neighbouring slices nearly always sit on the same block: the tangent is kept for the next.
+  thread_local FrictionTanMemo baseFrictionTan;
+  SetBaseTerms(SliceTerms, base, baseFrictionTan.Of(base.FrictionAngle, TanOfFriction), xR, yR, xL,
+               yL);
+}
+
+FelleniusRunTerms FindFelleniusRunTerms() {
+  FelleniusRunTerms run;
+  run.loaded = FindLoadedSurcharges();
+  run.kh = cm.DrivingForceMode == 0 ? cm.SeismicCoefficient : 0.0;
+  run.drivenByEffectiveWeight = cm.DrivingForceMode == 1;
+  run.seismicWithSurcharge = cm.SeismicIncludesSurcharge == 1;
+  for (int i = 0; i < kMaxBlocks; ++i) {
+    const BlockRecord& block = BlockTable[i];
+    run.tanPhi[i] = TanOfFriction(block.FrictionAngle);
+    if (i >= BlockCount || block.Number < 0) continue;
+    const UnitWeights g = BlockUnitWeights(block);
+    const double other = block.SandPile == 1 ? block.PileUnitWeight : block.EffectiveUnitWeight;
+    run.block[run.blocks++] = {i, g.total, g.effective, other};
+  }
+  return run;
 }
 
 LoadedSurcharges FindLoadedSurcharges() {
@@ -145,47 +207,19 @@ double SurchargeOnStretch(double xR, double xL) {
 
 int SliceMomentsFellenius(double R, double cx, double cy, int b, double xR, double yR, double xL,
                           double yL) {
-  return SliceMomentsFellenius(FindLoadedSurcharges(), R, cx, cy, b, xR, yR, xL, yL);
+  return SliceMomentsFellenius(FindFelleniusRunTerms(), R, cx, cy, b, xR, yR, xL, yL);
 }
 
-int SliceMomentsFellenius(const LoadedSurcharges& loaded, double R,
+int SliceMomentsFellenius(const FelleniusRunTerms& run, double R,
                           double /*cx: moments need only the centre height*/, double cy, int b,
                           double xR, double yR, double xL, double yL) {
-  SliceTermsRecord& t = SliceTerms;
-  const BlockRecord& base = BlockTable[b];
-
-  BaseTerms(base, xR, yR, xL, yL);
-
-  const StripSums s = SumStrips(b);
-  t.W = s.W;
-  t.Wy = s.Wy;
-  t.We = s.We;
-  // The centroid is taken only from a weight that is not nearly zero; otherwise the sum stays.
-  t.yg = std::fabs(s.W) > 1e-5 ? s.Wy / s.W : s.Wy;
-
-  if (cm.DrivingForceMode == 1) t.W = s.We;
-  t.kh = cm.DrivingForceMode == 0 ? cm.SeismicCoefficient : 0.0;
-
-  t.alpha = std::atan2(yR - yL, xR - xL);
-  const double sinA = std::sin(t.alpha);
-  const double cosA = std::cos(t.alpha);
-  t.Q = SurchargeOnStretch(xR, xL, loaded);
-
-  // Seismic reduction of friction, S = |Wk R kh sin α t|, with t chosen by the base below.
-  const double wk = cm.SeismicIncludesSurcharge == 1 ? t.W + t.Q : t.W;
-  const double reductionBase = wk * R * t.kh * sinA;
-  if (base.SandPile == 1) {
-    SandPileResistance(base, R, cosA, reductionBase, s.A0, s.Wo, t.Q, t);
-  } else {
-    const double reduction = std::fabs(reductionBase * t.tanPhi);
-    t.mrf = (t.We + t.Q) * R * cosA * t.tanPhi - reduction;
-    t.mrc = R * t.c * t.l;
-  }
-
-  t.mdw = (t.W + t.Q) * R * sinA;
-  t.mdk = (cy - t.yg) * t.kh * t.W;
-  t.mdh = 0.0;
+  SliceTerms = FelleniusSlice(run, R, cy, b, xR, yR, xL, yL);
   return 0;
+}
+
+void AddSliceMomentsFellenius(const FelleniusRunTerms& run, double R, double cy, int b, double xR,
+                              double yR, double xL, double yL, SlipResult& r) {
+  AddSliceTerms(r, FelleniusSlice(run, R, cy, b, xR, yR, xL, yL));
 }
 
 }  // namespace selvana

@@ -36,17 +36,17 @@ struct SliceTermsRecord {
 };
 extern thread_local constinit SliceTermsRecord SliceTerms;
 
-// Adds only the driving terms of SliceTerms (mdw, mdh, mdk) to r. Inline: once per slice.
-inline void AddSliceDrivingTerms(SlipResult& r) {
-  r.mdw += SliceTerms.mdw;
-  r.mdh += SliceTerms.mdh;
-  r.mdk += SliceTerms.mdk;
+// Adds only the driving terms of t (mdw, mdh, mdk) to r. Inline: once per slice.
+inline void AddSliceDrivingTerms(SlipResult& r, const SliceTermsRecord& t = SliceTerms) {
+  r.mdw += t.mdw;
+  r.mdh += t.mdh;
+  r.mdk += t.mdk;
 }
-// Adds the five moment terms of SliceTerms to r.
-inline void AddSliceTerms(SlipResult& r) {
-  r.mrf += SliceTerms.mrf;
-  r.mrc += SliceTerms.mrc;
-  AddSliceDrivingTerms(r);
+// Adds the five moment terms of t to r.
+inline void AddSliceTerms(SlipResult& r, const SliceTermsRecord& t = SliceTerms) {
+  r.mrf += t.mrf;
+  r.mrc += t.mrc;
+  AddSliceDrivingTerms(r, t);
 }
 
 // Unit weights a block's strip counts with: total γt and effective γ'.
@@ -72,14 +72,38 @@ struct LoadedSurcharges {
 };
 LoadedSurcharges FindLoadedSurcharges();
 
+// What every slice of a Fellenius search reads of the model, found once before the search (the
+// model does not change while it runs): the loaded surcharges, the seismic settings, and for
+// each used block slot, in slot order, the unit weights its strip counts with and tan φ.
+struct FelleniusRunTerms {
+  // A used block: total γt and effective γ' (blended for sand piles), the unit weight the
+  // sand-pile formulas count it with when it is not the base block, and tan φ.
+  struct Block {
+    int slot;
+    double total, effective, other;
+  };
+  LoadedSurcharges loaded;
+  double kh = 0.0;                       // seismic coefficient in use (0 in driving-force mode 1)
+  bool drivenByEffectiveWeight = false;  // driving-force mode 1
+  bool seismicWithSurcharge = false;     // the seismic reduction counts the surcharge too
+  int blocks = 0;
+  std::array<Block, kMaxBlocks> block{};
+  std::array<double, kMaxBlocks> tanPhi{};  // by slot
+};
+FelleniusRunTerms FindFelleniusRunTerms();
+
 // Fills SliceTerms for the slice above the base chord (xR, yR)-(xL, yL) of the circle (cx, cy, R)
-// whose base lies in block slot b, from the strips in BlockStrips, with the surcharges of loaded
-// (FindLoadedSurcharges() of the model as it is now). Returns 0.
-int SliceMomentsFellenius(const LoadedSurcharges& loaded, double R, double cx, double cy, int b,
+// whose base lies in block slot b, from the strips in BlockStrips, with the run terms found by
+// FindFelleniusRunTerms() for the model as it is now. Returns 0.
+int SliceMomentsFellenius(const FelleniusRunTerms& run, double R, double cx, double cy, int b,
                           double xR, double yR, double xL, double yL);
-// The same, finding the loaded surcharges first.
+// The same, finding the run terms first.
 int SliceMomentsFellenius(double R, double cx, double cy, int b, double xR, double yR, double xL,
                           double yL);
+// The search's form: adds the five moment terms of that slice to r (as AddSliceTerms would
+// after SliceMomentsFellenius) without going through SliceTerms.
+void AddSliceMomentsFellenius(const FelleniusRunTerms& run, double R, double cy, int b, double xR,
+                              double yR, double xL, double yL, SlipResult& r);
 
 // The surcharge (kN/m) that the three trapezoidal loads put on the stretch from xL to xR: the
 // loaded ones in slot order, summed the same way with or without the list.

@@ -77,6 +77,10 @@ class CircleCut : public SurfacePieceWalker {
     // The right edge of a slice is the left edge x - w of the one before, the very same value,
     // so its arc height is taken over rather than computed again.
     double yRight = ArcYAt(cx_, cy_, R_, x1);
+    // The slices step leftwards, so the first one sliced holds the interval's right end and the
+    // last one its left end: the surface's ends are widened once, by those two.
+    bool sliced = false;
+    double xFirst = 0.0, yFirst = 0.0, xLast = 0.0, yLast = 0.0;
     ForEachSliceOfInterval(x1, x2, [&](double x, double w) {
       const double yA = yRight;
       const double yB = ArcYAt(cx_, cy_, R_, x - w);
@@ -89,13 +93,16 @@ class CircleCut : public SurfacePieceWalker {
         return false;
       }
       const double xm = x - w / 2.0;
-      FillBlockStrips(xm, (yA + yB) / 2.0,
-                      [&](int j) { BlockStripInSlice(j, w, xm, cx_, cy_, R_); });
+      const double arcY = ArcYAt(cx_, cy_, R_, xm);
+      FillBlockStrips(xm, (yA + yB) / 2.0, [&](int j) { StripAboveArc(j, w, xm, arcY); });
       method_.AddSlice(R_, cx_, cy_, b, x, yA, x - w, yB);
-      AddSliceBaseToSurface(x, yA, x - w, yB);
-      WidenSoilEnds(b, x, yA, x - w, yB);
+      if (!sliced) xFirst = x, yFirst = yA, sliced = true;
+      xLast = x - w, yLast = yB;
       return true;
     });
+    if (!sliced) return;
+    AddSliceBaseToSurface(xFirst, yFirst, xLast, yLast);
+    WidenSoilEnds(b, xFirst, yFirst, xLast, yLast);
   }
 
   int order0_;

@@ -7,11 +7,11 @@
 
 namespace selvana {
 
-double CohesionReferenceLevel(double x1, double x2) {
+double CohesionReferenceOnLine(double x1, double x2) {
   const CohesionRefLineRecord& line = cm.CohesionRefLine;
   // A count read from a file is not checked against the 64 vertices: hold it to them.
   const int count = std::clamp(line.Count, 0, kMaxCohesionVertices);
-  if (cm.CohesionRefMode != 1 || count == 0) return cm.CohesionRefHeight;
+  if (count == 0) return cm.CohesionRefHeight;
   const double xm = (x1 + x2) / 2.0;
   if (xm < line.X[0]) return line.Y[0];
   for (int i = 1; i < count; ++i) {
@@ -21,11 +21,6 @@ double CohesionReferenceLevel(double x1, double x2) {
     }
   }
   return line.Y[count - 1];
-}
-
-double CohesionAtBase(const BlockRecord& block, double xR, double yR, double xL, double yL) {
-  return block.CohesionGradient * (CohesionReferenceLevel(xR, xL) - (yR + yL) / 2.0) +
-         block.Cohesion;
 }
 
 }  // namespace selvana

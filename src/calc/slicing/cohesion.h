@@ -6,14 +6,23 @@
 
 namespace selvana {
 
+// The reference Y of a mode-1 reference line at the middle of the slice from x1 to x2: its first
+// vertex's Y left of the first vertex, its last vertex's Y at or beyond the last, linear in
+// between (X taken as ascending); CohesionRefHeight for a line without vertices.
+double CohesionReferenceOnLine(double x1, double x2);
+
 // The reference Y for a slice from x1 to x2: CohesionRefHeight, or with CohesionRefMode 1 the
-// reference line's Y at the slice middle: its first vertex's Y left of the first vertex, its
-// last vertex's Y at or beyond the last, linear in between (X taken as ascending). A mode-1
-// line without vertices falls back to CohesionRefHeight.
-double CohesionReferenceLevel(double x1, double x2);
+// reference line's Y at the slice middle. Inline: once per slice.
+inline double CohesionReferenceLevel(double x1, double x2) {
+  if (cm.CohesionRefMode != 1) return cm.CohesionRefHeight;
+  return CohesionReferenceOnLine(x1, x2);
+}
 
 // The cohesion of block on a slice base from (xR, yR) to (xL, yL): CohesionGradient times the
 // depth of the base's mid-height below the reference level of the slice, plus Cohesion.
-double CohesionAtBase(const BlockRecord& block, double xR, double yR, double xL, double yL);
+inline double CohesionAtBase(const BlockRecord& block, double xR, double yR, double xL, double yL) {
+  return block.CohesionGradient * (CohesionReferenceLevel(xR, xL) - (yR + yL) / 2.0) +
+         block.Cohesion;
+}
 
 }  // namespace selvana

@@ -117,6 +117,7 @@ void MeasureSliceSides(double xRight, double xLeft) {
     s.BottomA[b] += db;
     s.BottomB[b] -= db;
   }
+  s.KeepRises(BlockCount);
 }
 
 }  // namespace selvana

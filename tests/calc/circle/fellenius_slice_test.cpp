@@ -7,6 +7,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 
 #include "calc/run_data.h"
 #include "model/project_model.h"
@@ -177,6 +178,26 @@ TEST(FelleniusSliceMoments, EveryTermMatchesTheHandValues) {
   }
 }
 
+// The search adds a slice's moments without going through SliceTerms: the same five doubles,
+// for every case (sand-pile formulas included).
+TEST(FelleniusSliceMoments, SearchAddsTheBitsOfTheSliceTerms) {
+  for (const SliceCase& c : kSliceCases) {
+    SCOPED_TRACE(c.name);
+    ResetProjectData();
+    SetUpSlice(c.setup);
+    SliceMomentsFellenius(kR, kCx, kCy, 0, kXR, kYR, kXL, kYL);
+    SlipResult r{};
+    AddSliceMomentsFellenius(FindFelleniusRunTerms(), kR, kCy, 0, kXR, kYR, kXL, kYL, r);
+    for (auto [sum, term] : {std::pair{r.mrf, SliceTerms.mrf},
+                             {r.mrc, SliceTerms.mrc},
+                             {r.mdw, SliceTerms.mdw},
+                             {r.mdh, SliceTerms.mdh},
+                             {r.mdk, SliceTerms.mdk}}) {
+      EXPECT_EQ(std::bit_cast<std::uint64_t>(term), std::bit_cast<std::uint64_t>(sum));
+    }
+  }
+}
+
 TEST(FelleniusSliceMoments, FreeBlockSlotsAddNoWeight) {
   SetUpSlice({});
   BlockCount = 2;
@@ -250,7 +271,7 @@ TEST(FelleniusSliceMoments, ListFoundOnceGivesTheSameTerms) {
   const SliceTermsRecord each = SliceTerms;
   ASSERT_NE(0.0, each.Q);
   SliceTerms = {};
-  SliceMomentsFellenius(FindLoadedSurcharges(), kR, kCx, kCy, 0, kXR, kYR, kXL, kYL);
+  SliceMomentsFellenius(FindFelleniusRunTerms(), kR, kCx, kCy, 0, kXR, kYR, kXL, kYL);
   EXPECT_EQ(each.Q, SliceTerms.Q);
   EXPECT_EQ(each.mrf, SliceTerms.mrf);
   EXPECT_EQ(each.mdw, SliceTerms.mdw);

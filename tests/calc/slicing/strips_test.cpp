@@ -28,6 +28,7 @@ void Sides(double topA, double bottomA, double topB, double bottomB) {
   RunData.SliceSideHeights.BottomA[0] = bottomA;
   RunData.SliceSideHeights.TopB[0] = topB;
   RunData.SliceSideHeights.BottomB[0] = bottomB;
+  RunData.SliceSideHeights.KeepRises(1);
 }
 
 struct StripCase {

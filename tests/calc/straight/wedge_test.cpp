@@ -38,6 +38,7 @@ class StraightStrip : public ::testing::Test {
     s.XA = 4.0, s.XB = 2.0;
     s.TopA[0] = 10.0, s.TopB[0] = 8.0;
     s.BottomA[0] = 0.0, s.BottomB[0] = 0.0;
+    s.KeepRises(1);
   }
 };
 
@@ -51,12 +52,14 @@ TEST_F(StraightStrip, BlockAboveTheLineIsCutAtTheLine) {
 
 TEST_F(StraightStrip, BlockWhollyBelowTheLineHasNoArea) {
   RunData.SliceSideHeights.TopA[0] = 1.0, RunData.SliceSideHeights.TopB[0] = 1.0;
+  RunData.SliceSideHeights.KeepRises(1);
   BlockStripAboveLine(0, 0.5, 3.0, 3.0, 0.0, 0.0, 45.0);
   EXPECT_DOUBLE_EQ(0.0, RunData.BlockStrips[0].Area);
 }
 
 TEST_F(StraightStrip, BlockCutAtOneSideOnlyGivesNoStrip) {
   RunData.SliceSideHeights.TopB[0] = -999999.9, RunData.SliceSideHeights.BottomB[0] = 999999.9;
+  RunData.SliceSideHeights.KeepRises(1);
   BlockStripAboveLine(0, 0.5, 3.0, 3.0, 0.0, 0.0, 45.0);
   EXPECT_DOUBLE_EQ(0.0, RunData.BlockStrips[0].Area);
   EXPECT_DOUBLE_EQ(0.0, RunData.BlockStrips[0].MidY);
