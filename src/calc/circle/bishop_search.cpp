@@ -19,7 +19,7 @@ void BishopCircleMethod::ResetRecord(int order0, double cx, double cy, double R)
 
 void BishopCircleMethod::AddSlice(double R, double cx, double cy, int b, double xR, double yR,
                                   double xL, double yL) {
-  SliceTermsBishop(R, cx, cy, b, xR, yR, xL, yL);
+  SliceTermsBishop(loaded_, R, cx, cy, b, xR, yR, xL, yL);
   AddSliceDrivingTerms(CurrentSlipResult);
 }
 

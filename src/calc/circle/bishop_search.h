@@ -4,6 +4,7 @@
 
 #include "calc/circle/search.h"
 #include "calc/progress/progress.h"
+#include "calc/slicing/surcharges.h"
 
 namespace selvana {
 
@@ -18,7 +19,9 @@ namespace selvana {
 //   the friction and cohesion shares of the last iteration into the dump line.
 class BishopCircleMethod : public CircleMethod {
  public:
-  explicit BishopCircleMethod(CalcProgress& progress) : progress_(progress) {}
+  // The loaded surcharges are found here, once for the search (the model stays as it is).
+  explicit BishopCircleMethod(CalcProgress& progress)
+      : progress_(progress), loaded_(FindLoadedSurcharges()) {}
   void ResetRecord(int order0, double cx, double cy, double R) override;
   void AddSlice(double R, double cx, double cy, int b, double xR, double yR, double xL,
                 double yL) override;
@@ -36,6 +39,7 @@ class BishopCircleMethod : public CircleMethod {
 
  private:
   CalcProgress& progress_;
+  LoadedSurcharges loaded_;
   std::atomic<long long> droppedOnThreads_{0};
 };
 

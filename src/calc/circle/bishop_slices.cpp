@@ -118,7 +118,11 @@ BishopSliceRecord ModifiedTerms(double c, double b, double load, double tanPhi, 
 
 int SliceTermsBishop(double R, double cx, double cy, int block, double xRight, double yRight,
                      double xLeft, double yLeft) {
-  (void)cx;
+  return SliceTermsBishop(FindLoadedSurcharges(), R, cx, cy, block, xRight, yRight, xLeft, yLeft);
+}
+
+int SliceTermsBishop(const LoadedSurcharges& loaded, double R, double /*cx*/, double cy, int block,
+                     double xRight, double yRight, double xLeft, double yLeft) {
   const BlockRecord& base = BlockTable[block];
   const double c = CohesionAtBase(base, xRight, yRight, xLeft, yLeft);
   thread_local FrictionTanMemo memo;
@@ -129,7 +133,7 @@ int SliceTermsBishop(double R, double cx, double cy, int block, double xRight, d
   const double sinAlpha = std::sin(alpha);
 
   const BishopSliceWeights w = WeighSlice();
-  const double Q = SurchargeOnStretch(xRight, xLeft);
+  const double Q = SurchargeOnStretch(xRight, xLeft, loaded);
   const double load = w.effective + Q;  // what presses the base: W' + Q
   BishopSlices.Append(cm.kt == kMethodModifiedBishop
                           ? ModifiedTerms(c, b, load, tanPhi, alpha, R)

@@ -5,6 +5,8 @@
 #include <span>
 #include <vector>
 
+#include "calc/slicing/surcharges.h"
+
 namespace selvana {
 
 // One slice of a Bishop circle. Its denominator is m(F) = TanTerm / F + CosTerm and it adds
@@ -72,5 +74,9 @@ int ResetCircleRecordBishop(int order0, double cx, double cy, double R);
 // Sand piles play no part. Returns 0.
 int SliceTermsBishop(double R, double cx, double cy, int block, double xRight, double yRight,
                      double xLeft, double yLeft);
+// The same with the surcharges of loaded (FindLoadedSurcharges() of the model as it is now),
+// which a search finds once.
+int SliceTermsBishop(const LoadedSurcharges& loaded, double R, double cx, double cy, int block,
+                     double xRight, double yRight, double xLeft, double yLeft);
 
 }  // namespace selvana

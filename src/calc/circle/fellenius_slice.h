@@ -5,6 +5,7 @@
 #include <array>
 
 #include "calc/results/slip_result.h"
+#include "calc/slicing/surcharges.h"
 #include "model/project_model.h"
 
 namespace selvana {
@@ -63,15 +64,6 @@ UnitWeights SandPileUnitWeights(const BlockRecord& block);
 // cohesion at its middle, tan φ, the chord length and the slice width.
 void SetSliceBaseTerms(const BlockRecord& base, double xR, double yR, double xL, double yL);
 
-// The slots of the trapezoidal loads that carry a load (either end not zero), in slot order. An
-// unloaded one adds exactly zero to every stretch, so a search finds these once and skips the
-// rest on every slice.
-struct LoadedSurcharges {
-  int count = 0;
-  std::array<int, kSurchargeCount> slot{};
-};
-LoadedSurcharges FindLoadedSurcharges();
-
 // What every slice of a Fellenius search reads of the model, found once before the search (the
 // model does not change while it runs): the loaded surcharges, the seismic settings, and for
 // each used block slot, in slot order, the unit weights its strip counts with and tan φ.
@@ -104,10 +96,5 @@ int SliceMomentsFellenius(double R, double cx, double cy, int b, double xR, doub
 // after SliceMomentsFellenius) without going through SliceTerms.
 void AddSliceMomentsFellenius(const FelleniusRunTerms& run, double R, double cy, int b, double xR,
                               double yR, double xL, double yL, SlipResult& r);
-
-// The surcharge (kN/m) that the three trapezoidal loads put on the stretch from xL to xR: the
-// loaded ones in slot order, summed the same way with or without the list.
-double SurchargeOnStretch(double xR, double xL, const LoadedSurcharges& loaded);
-double SurchargeOnStretch(double xR, double xL);
 
 }  // namespace selvana

@@ -12,6 +12,7 @@
 #include "calc/run_data.h"
 #include "calc/slicing/polygons.h"
 #include "calc/slicing/strips.h"
+#include "calc/slicing/surcharges.h"
 #include "model/project_model.h"
 
 namespace selvana {
