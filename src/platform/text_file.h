@@ -1,7 +1,9 @@
 // Text files as the system writes them: every line ends in CR LF; reading accepts CR LF, LF,
 // a lone CR and CR CR LF as one line end each and returns lines of any length without it.
 #pragma once
+#include <cstddef>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -25,7 +27,9 @@ class TextFileWriter {
   bool Close();
 
  private:
+  static constexpr std::size_t kBufferSize = 1 << 16;
   std::FILE* file_ = nullptr;
+  std::unique_ptr<char[]> buffer_;  // the open file's buffer; outlives it
   bool failed_ = false;
 };
 
