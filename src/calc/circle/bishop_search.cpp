@@ -4,7 +4,6 @@
 
 #include "calc/circle/bishop_slices.h"
 #include "calc/circle/bishop_totals.h"
-#include "calc/circle/fellenius_slice.h"
 #include "calc/results/fixed_line.h"
 #include "calc/results/result_store.h"
 #include "calc/results/slip_result.h"
@@ -17,10 +16,9 @@ void BishopCircleMethod::ResetRecord(int order0, double cx, double cy, double R)
   ResetCircleRecordBishop(order0, cx, cy, R);
 }
 
-void BishopCircleMethod::AddSlice(double R, double cx, double cy, int b, double xR, double yR,
-                                  double xL, double yL) {
-  SliceTermsBishop(loaded_, R, cx, cy, b, xR, yR, xL, yL);
-  AddSliceDrivingTerms(CurrentSlipResult);
+void BishopCircleMethod::AddSlice(double R, double /*cx: moments need only the centre height*/,
+                                  double cy, int b, double xR, double yR, double xL, double yL) {
+  AddSliceBishop(run_, R, cy, b, xR, yR, xL, yL, CurrentSlipResult);
 }
 
 BishopShares BishopCircleMethod::CompleteSurface() { return CircleTotalsBishop(); }

@@ -2,9 +2,9 @@
 #pragma once
 #include <atomic>
 
+#include "calc/circle/bishop_slices.h"
 #include "calc/circle/search.h"
 #include "calc/progress/progress.h"
-#include "calc/slicing/surcharges.h"
 
 namespace selvana {
 
@@ -19,9 +19,10 @@ namespace selvana {
 //   the friction and cohesion shares of the last iteration into the dump line.
 class BishopCircleMethod : public CircleMethod {
  public:
-  // The loaded surcharges are found here, once for the search (the model stays as it is).
+  // What the slices read of the model is found here, once for the search (the model stays as
+  // it is).
   explicit BishopCircleMethod(CalcProgress& progress)
-      : progress_(progress), loaded_(FindLoadedSurcharges()) {}
+      : progress_(progress), run_(FindBishopRunTerms()) {}
   void ResetRecord(int order0, double cx, double cy, double R) override;
   void AddSlice(double R, double cx, double cy, int b, double xR, double yR, double xL,
                 double yL) override;
@@ -39,7 +40,7 @@ class BishopCircleMethod : public CircleMethod {
 
  private:
   CalcProgress& progress_;
-  LoadedSurcharges loaded_;
+  BishopRunTerms run_;
   std::atomic<long long> droppedOnThreads_{0};
 };
 

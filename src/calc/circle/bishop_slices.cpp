@@ -6,7 +6,6 @@
 #include <numbers>
 
 #include "calc/circle/fellenius_slice.h"
-#include "calc/circle/friction_memo.h"
 #include "calc/results/slip_result.h"
 #include "calc/run_data.h"
 #include "calc/slicing/cohesion.h"
@@ -70,15 +69,14 @@ struct BishopSliceWeights {
   double yg = 0.0;
 };
 
-BishopSliceWeights WeighSlice() {
+BishopSliceWeights WeighSlice(const BishopRunTerms& run) {
   BishopSliceWeights w;
-  for (int i = 0; i < BlockCount; ++i) {
-    const BlockRecord& block = BlockTable[i];
-    if (block.Number < 0) continue;
-    const BlockStrip& strip = RunData.BlockStrips[i];
-    w.total += strip.Area * block.UnitWeight;
-    w.effective += strip.Area * block.EffectiveUnitWeight;
-    w.yg += strip.MidY * strip.Area * block.UnitWeight;
+  for (int k = 0; k < run.blocks; ++k) {
+    const BishopRunTerms::Block& block = run.block[k];
+    const BlockStrip& strip = RunData.BlockStrips[block.slot];
+    w.total += strip.Area * block.total;
+    w.effective += strip.Area * block.effective;
+    w.yg += strip.MidY * strip.Area * block.total;
   }
   if (std::fabs(w.total) > 1e-5) w.yg = w.yg / w.total;
   return w;
@@ -114,38 +112,74 @@ BishopSliceRecord ModifiedTerms(double c, double b, double load, double tanPhi, 
   return s;
 }
 
-}  // namespace
+double TanOfFriction(double degrees) { return std::tan(degrees * std::numbers::pi / 180.0); }
 
-int SliceTermsBishop(double R, double cx, double cy, int block, double xRight, double yRight,
-                     double xLeft, double yLeft) {
-  return SliceTermsBishop(FindLoadedSurcharges(), R, cx, cy, block, xRight, yRight, xLeft, yLeft);
-}
+// The driving terms of one slice: weight (and surcharge), horizontal force (0) and seismic.
+struct DrivingTerms {
+  double mdw, mdh, mdk;
+};
 
-int SliceTermsBishop(const LoadedSurcharges& loaded, double R, double /*cx*/, double cy, int block,
-                     double xRight, double yRight, double xLeft, double yLeft) {
+// Appends the record of one slice and returns its driving terms (see SliceTermsBishop);
+// inlined into both of its callers.
+[[gnu::always_inline]] inline DrivingTerms BishopSlice(const BishopRunTerms& run, double R,
+                                                       double cy, int block, double xRight,
+                                                       double yRight, double xLeft, double yLeft) {
   const BlockRecord& base = BlockTable[block];
   const double c = CohesionAtBase(base, xRight, yRight, xLeft, yLeft);
-  thread_local FrictionTanMemo memo;
-  const double tanPhi = memo.Of(
-      base.FrictionAngle, [](double phi) { return std::tan(phi * std::numbers::pi / 180.0); });
+  const double tanPhi = run.tanPhi[block];
   const double b = xRight - xLeft;
   const double alpha = std::atan2(yRight - yLeft, xRight - xLeft);
   const double sinAlpha = std::sin(alpha);
 
-  const BishopSliceWeights w = WeighSlice();
-  const double Q = SurchargeOnStretch(xRight, xLeft, loaded);
+  const BishopSliceWeights w = WeighSlice(run);
+  const double Q = run.loaded.count > 0 ? SurchargeOnStretch(xRight, xLeft, run.loaded) : 0.0;
   const double load = w.effective + Q;  // what presses the base: W' + Q
-  BishopSlices.Append(cm.kt == kMethodModifiedBishop
-                          ? ModifiedTerms(c, b, load, tanPhi, alpha, R)
-                          : SimplifiedTerms(c, b, load, tanPhi, alpha, sinAlpha, R));
+  BishopSlices.Append(run.modified ? ModifiedTerms(c, b, load, tanPhi, alpha, R)
+                                   : SimplifiedTerms(c, b, load, tanPhi, alpha, sinAlpha, R));
 
   // Driving-force mode 1 drives with W'; the seismic force keeps the coefficient and the
   // centre of gravity of the total weight.
-  const double W = cm.DrivingForceMode == 1 ? w.effective : w.total;
-  SliceTerms.mdw = (W + Q) * R * sinAlpha;
-  SliceTerms.mdh = 0.0;
-  SliceTerms.mdk = cm.SeismicCoefficient * W * (cy - w.yg);
+  const double W = run.drivenByEffectiveWeight ? w.effective : w.total;
+  return {(W + Q) * R * sinAlpha, 0.0, run.kh * W * (cy - w.yg)};
+}
+
+}  // namespace
+
+BishopRunTerms FindBishopRunTerms() {
+  BishopRunTerms run;
+  run.modified = cm.kt == kMethodModifiedBishop;
+  run.drivenByEffectiveWeight = cm.DrivingForceMode == 1;
+  run.kh = cm.SeismicCoefficient;
+  run.loaded = FindLoadedSurcharges();
+  for (int i = 0; i < kMaxBlocks; ++i) {
+    const BlockRecord& block = BlockTable[i];
+    run.tanPhi[i] = TanOfFriction(block.FrictionAngle);
+    if (i >= BlockCount || block.Number < 0) continue;
+    run.block[run.blocks++] = {i, block.UnitWeight, block.EffectiveUnitWeight};
+  }
+  return run;
+}
+
+int SliceTermsBishop(double R, double cx, double cy, int block, double xRight, double yRight,
+                     double xLeft, double yLeft) {
+  return SliceTermsBishop(FindBishopRunTerms(), R, cx, cy, block, xRight, yRight, xLeft, yLeft);
+}
+
+int SliceTermsBishop(const BishopRunTerms& run, double R, double /*cx*/, double cy, int block,
+                     double xRight, double yRight, double xLeft, double yLeft) {
+  const DrivingTerms d = BishopSlice(run, R, cy, block, xRight, yRight, xLeft, yLeft);
+  SliceTerms.mdw = d.mdw;
+  SliceTerms.mdh = d.mdh;
+  SliceTerms.mdk = d.mdk;
   return 0;
+}
+
+void AddSliceBishop(const BishopRunTerms& run, double R, double cy, int block, double xRight,
+                    double yRight, double xLeft, double yLeft, SlipResult& r) {
+  const DrivingTerms d = BishopSlice(run, R, cy, block, xRight, yRight, xLeft, yLeft);
+  r.mdw += d.mdw;
+  r.mdh += d.mdh;
+  r.mdk += d.mdk;
 }
 
 }  // namespace selvana

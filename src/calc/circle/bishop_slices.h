@@ -1,11 +1,14 @@
 // The slices of a Bishop slip surface: their five terms, kept in memory for the fixed-point
 // iteration of the circle totals, and the slice mechanics of methods 2 and 4 that compute them.
 #pragma once
+#include <array>
 #include <cstddef>
 #include <span>
 #include <vector>
 
+#include "calc/results/slip_result.h"
 #include "calc/slicing/surcharges.h"
+#include "model/project_model.h"
 
 namespace selvana {
 
@@ -67,6 +70,24 @@ std::size_t BishopSliceRoom();
 // and empties the slice records. Returns 0.
 int ResetCircleRecordBishop(int order0, double cx, double cy, double R);
 
+// What every slice of a Bishop search reads of the model, found once before the search (the
+// model does not change while it runs): the formula, the driving and seismic settings, the
+// loaded surcharges, and for each used block slot, in slot order, its unit weights, and tan φ.
+struct BishopRunTerms {
+  struct Block {
+    int slot;
+    double total, effective;  // γt and γ'
+  };
+  bool modified = false;                 // cm.kt 4: the modified formula
+  bool drivenByEffectiveWeight = false;  // driving-force mode 1
+  double kh = 0.0;                       // seismic coefficient
+  LoadedSurcharges loaded;
+  int blocks = 0;
+  std::array<Block, kMaxBlocks> block{};
+  std::array<double, kMaxBlocks> tanPhi{};  // by slot
+};
+BishopRunTerms FindBishopRunTerms();
+
 // The slice above the base chord (xRight, yRight)-(xLeft, yLeft) of the circle (cx, cy, R)
 // whose base lies in block slot block, from the strips in BlockStrips: appends its record
 // (cm.kt 4 the modified formula, any other code the simplified one) and leaves its driving
@@ -74,9 +95,12 @@ int ResetCircleRecordBishop(int order0, double cx, double cy, double R);
 // Sand piles play no part. Returns 0.
 int SliceTermsBishop(double R, double cx, double cy, int block, double xRight, double yRight,
                      double xLeft, double yLeft);
-// The same with the surcharges of loaded (FindLoadedSurcharges() of the model as it is now),
-// which a search finds once.
-int SliceTermsBishop(const LoadedSurcharges& loaded, double R, double cx, double cy, int block,
+// The same with the run terms found by FindBishopRunTerms() for the model as it is now.
+int SliceTermsBishop(const BishopRunTerms& run, double R, double cx, double cy, int block,
                      double xRight, double yRight, double xLeft, double yLeft);
+// The search's form: appends the record and adds the driving terms to r (as
+// AddSliceDrivingTerms would after SliceTermsBishop) without going through SliceTerms.
+void AddSliceBishop(const BishopRunTerms& run, double R, double cy, int block, double xRight,
+                    double yRight, double xLeft, double yLeft, SlipResult& r);
 
 }  // namespace selvana

@@ -4,7 +4,10 @@
 // driving with the effective weight.
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <numbers>
 
 #include "calc/circle/bishop_slices.h"
@@ -127,6 +130,14 @@ TEST(BishopSliceTerms, EachTermAsTheFormulaStatesIt) {
     // The resisting shares of the slice are the records' business.
     EXPECT_EQ(123.0, SliceTerms.mrf);
     EXPECT_EQ(456.0, SliceTerms.mrc);
+
+    // The search's form appends the same record and adds the same driving terms.
+    SlipResult sums{};
+    AddSliceBishop(FindBishopRunTerms(), kR, kCy, 0, 4.0, c.yRight, 0.0, c.yLeft, sums);
+    ASSERT_EQ(2u, BishopSlices.Records().size());
+    EXPECT_EQ(0, std::memcmp(&r, &BishopSlices.Records()[1], sizeof r));
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(SliceTerms.mdw), std::bit_cast<std::uint64_t>(sums.mdw));
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(SliceTerms.mdk), std::bit_cast<std::uint64_t>(sums.mdk));
   }
 }
 
