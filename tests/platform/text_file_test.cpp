@@ -57,6 +57,28 @@ TEST(TextFileWriter, ReplacesAnExistingFile) {
   EXPECT_EQ(ReadBytes(folder / "out.txt"), "new\r\n");
 }
 
+// Files many times the write buffer, one writer opened again for a second file (its buffer
+// serves the next file) and one left for the destructor to close: every byte arrives.
+TEST(TextFileWriter, WritesFilesLargerThanItsBufferWhole) {
+  test::TempFolder folder;
+  std::string line(1000, 'x');
+  std::string expected;
+  for (int i = 0; i < 300; ++i) expected += line + "\r\n";
+  {
+    TextFileWriter writer;
+    for (const char* name : {"a.txt", "b.txt"}) {
+      ASSERT_TRUE(writer.Open(folder / name));
+      for (int i = 0; i < 300; ++i) writer.WriteLine(line);
+    }
+    EXPECT_TRUE(writer.Close());
+    ASSERT_TRUE(writer.Open(folder / "c.txt"));
+    for (int i = 0; i < 300; ++i) writer.WriteLine(line);
+  }
+  for (const char* name : {"a.txt", "b.txt", "c.txt"}) {
+    EXPECT_EQ(ReadBytes(folder / name), expected) << name;
+  }
+}
+
 TEST(TextFileWriter, ReportsAFileThatCannotBeCreated) {
   test::TempFolder folder;
   TextFileWriter writer;
