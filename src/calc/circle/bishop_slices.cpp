@@ -23,16 +23,6 @@ void BishopSliceList::SetRoom(std::size_t capacity) {
   Clear();
 }
 
-bool BishopSliceList::Append(const BishopSliceRecord& record) {
-  if (count_ >= records_.size()) {
-    overflowed_ = true;
-    ++dropped_;
-    return false;
-  }
-  records_[count_++] = record;
-  return true;
-}
-
 std::size_t BishopSliceRoom() {
   double lo = HUGE_VAL, hi = -HUGE_VAL;
   for (int i = 0; i < LineCount; ++i) {
@@ -69,7 +59,7 @@ struct BishopSliceWeights {
   double yg = 0.0;
 };
 
-BishopSliceWeights WeighSlice(const BishopRunTerms& run) {
+[[gnu::always_inline]] inline BishopSliceWeights WeighSlice(const BishopRunTerms& run) {
   BishopSliceWeights w;
   for (int k = 0; k < run.blocks; ++k) {
     const BishopRunTerms::Block& block = run.block[k];

@@ -41,7 +41,16 @@ class BishopSliceList {
     overflowed_ = false;
   }
   // Appends a record; false (and the surface marked overflowing) when the room is full.
-  bool Append(const BishopSliceRecord& record);
+  // Inline: once per slice.
+  bool Append(const BishopSliceRecord& record) {
+    if (count_ >= records_.size()) {
+      overflowed_ = true;
+      ++dropped_;
+      return false;
+    }
+    records_[count_++] = record;
+    return true;
+  }
   std::span<const BishopSliceRecord> Records() const { return {records_.data(), count_}; }
   // True when a slice of the current surface was dropped.
   bool Overflowed() const { return overflowed_; }
