@@ -48,8 +48,7 @@ PrinterChoice QtPrinterDialog::ChooseDefaultPrinter() {
   if (printers.isEmpty()) return PrinterChoice::NoPrinter;
   PrinterSetupDialog dialog(printers, QPrinterInfo::defaultPrinterName(), parent_);
   if (dialog.exec() != QDialog::Accepted) return PrinterChoice::Cancelled;
-  return MakeDefaultPrinter(dialog.ChosenPrinter()) ? PrinterChoice::Chosen
-                                                    : PrinterChoice::NotSet;
+  return MakeDefaultPrinter(dialog.ChosenPrinter()) ? PrinterChoice::Chosen : PrinterChoice::NotSet;
 }
 
 }  // namespace selvana

@@ -124,7 +124,8 @@ TEST_F(ResultStore, FullTableKeepsTheTrueMinimum) {
   EXPECT_EQ(MinSlip.F, 1.1);
   EXPECT_EQ(SlipResultOverflow[0], 2);
   EXPECT_TRUE(SlipResultsOverflowed());
-  EXPECT_EQ(SlipResultOverflowMessage().rfind("計算結果の記録数が上限（65535件）を超えました（次数 1）。", 0),
+  EXPECT_EQ(SlipResultOverflowMessage().rfind(
+                "計算結果の記録数が上限（65535件）を超えました（次数 1）。", 0),
             0u);
 }
 
