@@ -171,6 +171,7 @@ TEST_F(RunEntry, FullTableIsToldWithinTheVerdictOnly) {
     SCOPED_TRACE(c.name);
     ResetSlipResultState();
     SlipResult& r = SlipResultTable[0][SlipResultCount[0]++];
+    r = SlipResult{};
     r.mrf = 1275.0, r.mdw = 1000.0, r.f = 1.275;
     SlipResultOverflow[1] = SlipResultOverflow[2] = c.overflow ? 1 : 0;
     CalcStatus = c.status;
