@@ -2,6 +2,7 @@
 #include "calc/run_entry.h"
 
 #include <ctime>
+#include <string>
 
 #include "calc/circle/fellenius_search.h"
 #include "calc/results/consolidation.h"
@@ -26,6 +27,17 @@ std::tm LocalTimeNow() {
   return local;
 }
 
+// The verdict of a run with results, OK or OUT against the allowable factor; when a result
+// table ran full, the verdict says so on its following lines, the one place the user reads it.
+std::string VerdictText(double fmin, double allowable) {
+  std::string text =
+      allowable <= fmin
+          ? StrFormat("計算：正常終了しました。判定(%1.3f >= %1.3f) OK", fmin, allowable)
+          : StrFormat("計算：正常終了しました。判定(%1.3f < %1.3f) OUT", fmin, allowable);
+  if (SlipResultsOverflowed()) text += "\n" + SlipResultOverflowMessage();
+  return text;
+}
+
 }  // namespace
 
 void StampCalcDateTime(const std::tm& now) {
@@ -45,21 +57,13 @@ void AnnounceVerdict() {
     ShowMessage("計算：計算結果が得られませんでした。\n", "メッセージ");
     return;
   }
-  const double allowable = cm.AllowableSafetyFactor;
-  if (allowable <= Fmin) {
-    ShowMessage(StrFormat("計算：正常終了しました。判定(%1.3f >= %1.3f) OK", Fmin, allowable),
-                "終わり");
-  } else {
-    ShowMessage(StrFormat("計算：正常終了しました。判定(%1.3f < %1.3f) OUT", Fmin, allowable),
-                "終わり");
-  }
+  ShowMessage(VerdictText(Fmin, cm.AllowableSafetyFactor), "終わり");
 }
 
 void FinishCalcRun(CalcProgress& progress) {
   StampCalcDateTime(LocalTimeNow());
   progress.Hide();
   AnnounceVerdict();
-  ReportSlipResultOverflow();
 }
 
 int RunCircleCalc(const CircleRunFamily& family, CalcProgress& progress) {

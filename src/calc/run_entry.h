@@ -29,13 +29,12 @@ int RunCircleCalcFellenius(CalcProgress& progress);
 void StampCalcDateTime(const std::tm& now);
 
 // The end of every run entry once the design copy is restored: stamps the date and time from
-// the run clock, hides the progress window, announces the verdict and reports result tables
-// that ran full.
+// the run clock, hides the progress window and announces the verdict.
 void FinishCalcRun(CalcProgress& progress);
 
 // The verdict of a finished run: with CalcStatus 1 consolidates and shows OK or OUT against the
-// allowable safety factor; otherwise, or when Fmin carries the no-factor mark, shows that no
-// result was obtained.
+// allowable safety factor, followed by the note on result tables that ran full; otherwise, or
+// when Fmin carries the no-factor mark, shows only that no result was obtained.
 void AnnounceVerdict();
 
 }  // namespace selvana

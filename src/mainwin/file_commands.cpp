@@ -152,6 +152,12 @@ bool FileCommands::SaveAsClick() {
   return true;
 }
 
-void FileCommands::DefPrtClick() { windows_.Printer.ChooseDefaultPrinter(); }
+void FileCommands::DefPrtClick() {
+  const PrinterChoice choice = windows_.Printer.ChooseDefaultPrinter();
+  if (choice == PrinterChoice::Chosen || choice == PrinterChoice::Cancelled) return;
+  std::string text = kDefaultPrinterFailedMessage;
+  if (choice == PrinterChoice::NoPrinter) text += std::string("\n") + kNoPrinterInstalledMessage;
+  ShowMessage(text, "error", MsgButtons::Ok, MsgIcon::Error);
+}
 
 }  // namespace selvana

@@ -64,7 +64,8 @@ class FileCommands {
   // caption shows the new name and the file is recorded among the recent files. True only when
   // the file was written; a failed write changes none of these.
   bool SaveAsClick();
-  // Lets the user choose the default printer.
+  // Lets the user choose the default printer; says why when none was set (no printer
+  // installed, or the choice could not be made the default).
   void DefPrtClick();
 
   // The save prompt before a command that replaces the project: true when the command may go

@@ -147,6 +147,42 @@ TEST_F(RunEntry, MarkedSurfacesAloneGiveNoVerdict) {
   EXPECT_EQ(kNoSafetyFactor, Fmin);
 }
 
+// A full result table is told once, within the verdict and under its caption; a run that
+// ends without result (stopped here) says nothing of it.
+TEST_F(RunEntry, FullTableIsToldWithinTheVerdictOnly) {
+  const std::string kOk = "計算：正常終了しました。判定(1.275 >= 1.000) OK";
+  const std::string kNote =
+      "計算結果の記録数が上限（65535件）を超えました（次数 2,3）。\n"
+      "超えた分のすべり面は結果表に記録されていません。\n"
+      "最小安全率のすべり面は記録されています。";
+  struct Case {
+    const char* name;
+    int status;
+    bool overflow;
+    std::string message;
+    const char* caption;
+  };
+  const Case cases[] = {
+      {"ok_with_full_tables", 1, true, kOk + "\n" + kNote, "終わり"},
+      {"ok_without", 1, false, kOk, "終わり"},
+      {"stopped_with_full_tables", -1, true, kNoResultMessage, "メッセージ"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ResetSlipResultState();
+    SlipResult& r = SlipResultTable[0][SlipResultCount[0]++];
+    r = SlipResult{};
+    r.mrf = 1275.0, r.mdw = 1000.0, r.f = 1.275;
+    SlipResultOverflow[1] = SlipResultOverflow[2] = c.overflow ? 1 : 0;
+    CalcStatus = c.status;
+    cm.AllowableSafetyFactor = 1.0;
+    ScriptedMessageBox box;
+    box.Expect(c.message, c.caption);
+    HeadlessProgress progress;
+    FinishCalcRun(progress);
+  }
+}
+
 TEST_F(RunEntry, PartialFactorsActOnTheSearchAndTheModelComesBack) {
   BuildHomogeneousSlope(Soil{});
   SetSingleCircle(20.0, 25.0, std::sqrt(850.0));

@@ -53,13 +53,15 @@ class ScriptedFileDialog : public FileDialog {
   std::deque<std::string> answers_;
 };
 
+// Counts its shows and ends each with the given choice.
 class CountingPrinterDialog : public PrinterDialog {
  public:
-  bool ChooseDefaultPrinter() override {
+  PrinterChoice ChooseDefaultPrinter() override {
     ++shown;
-    return true;
+    return answer;
   }
   int shown = 0;
+  PrinterChoice answer = PrinterChoice::Chosen;
 };
 
 // Reads with the given shift and magnification, or cancels; keeps what the import showed.

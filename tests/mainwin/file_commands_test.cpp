@@ -432,6 +432,28 @@ TEST_F(FileCommandsTest, RegisteredCommandsRunTheirHandlers) {
   EXPECT_EQ(1, printer.shown);
 }
 
+// The printer command says why no default printer was set; a choice or a cancel says nothing.
+TEST_F(FileCommandsTest, PrinterSetUpTellsWhyNoneWasSet) {
+  const std::string failed = kDefaultPrinterFailedMessage;
+  const struct {
+    PrinterChoice choice;
+    std::string message;  // empty: no box
+  } cases[] = {
+      {PrinterChoice::Chosen, ""},
+      {PrinterChoice::Cancelled, ""},
+      {PrinterChoice::NoPrinter, failed + "\nプリンターがインストールされていません。"},
+      {PrinterChoice::NotSet, failed},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.choice));
+    if (!c.message.empty()) box.Expect(c.message, "error");
+    const int before = box.shown();
+    printer.answer = c.choice;
+    commands.DefPrtClick();
+    EXPECT_EQ(before + (c.message.empty() ? 0 : 1), box.shown());
+  }
+}
+
 TEST_F(FileCommandsTest, CloseWithYesAndCancelledSaveAsKeepsTheProgramOpen) {
   CommandTable table;
   commands.Register(table);

@@ -3,7 +3,6 @@
 
 #include "calc/results/slip_result.h"
 #include "model/project_model.h"
-#include "platform/message_box.h"
 #include "platform/number_format.h"
 
 namespace selvana {
@@ -102,12 +101,6 @@ std::string SlipResultOverflowMessage() {
       "超えた分のすべり面は結果表に記録されていません。\n"
       "最小安全率のすべり面は記録されています。",
       kMaxSlipResults, orders.c_str());
-}
-
-bool ReportSlipResultOverflow() {
-  if (!SlipResultsOverflowed()) return false;
-  ShowMessage(SlipResultOverflowMessage(), "error", MsgButtons::Ok, MsgIcon::Warning);
-  return true;
 }
 
 void StartSearchResults() {

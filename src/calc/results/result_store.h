@@ -43,11 +43,9 @@ void StartSearchResults();
 
 // True when some surface could not be appended to a full table in this run.
 bool SlipResultsOverflowed();
-// The user's message about it (UTF-8), naming the orders whose tables were full.
+// The user's note about it (UTF-8), naming the orders whose tables were full; the verdict of
+// a run with results carries it.
 std::string SlipResultOverflowMessage();
-// Shows that message in a box captioned "error" when SlipResultsOverflowed(); the run entries
-// call it after their verdict. Returns true when it was shown.
-bool ReportSlipResultOverflow();
 
 // The state of the result records and stores back to its start (ResetSlipResultState, and
 // AnswerDump closed).

@@ -1,26 +1,47 @@
-// The printer-setup dialog on Qt's print dialog, which lists the system's printers. The chosen
+// The printer-setup dialog on Qt: a window that lists the installed printers. The chosen
 // printer becomes the user's default printer of the print system, where the report viewer
 // finds it.
 #pragma once
+#include <QDialog>
+#include <QStringList>
+
 #include "platform/printer_dialog.h"
 
-class QWidget;
+class QComboBox;
 
 namespace selvana {
 
-inline constexpr char kDefaultPrinterFailedMessage[] = "標準のプリンターを設定できませんでした。";
+// The printer set-up window "プリンターの設定": the printers in a list with current chosen,
+// and the buttons "OK" and "キャンセル".
+class PrinterSetupDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  PrinterSetupDialog(const QStringList& printers, const QString& current,
+                     QWidget* parent = nullptr);
+
+  QString ChosenPrinter() const;
+
+ private:
+  QComboBox* printers_ = nullptr;
+};
+
+// The names of the printers installed in the print system.
+QStringList InstalledPrinters();
 
 class QtPrinterDialog : public PrinterDialog {
  public:
-  explicit QtPrinterDialog(QWidget* parent = nullptr) : parent_(parent) {}
+  explicit QtPrinterDialog(QWidget* parent = nullptr,
+                           QStringList (*listPrinters)() = &InstalledPrinters)
+      : parent_(parent), listPrinters_(listPrinters) {}
 
-  // Shows the print dialog; on OK makes the chosen printer the default ("lpoptions -d" of the
-  // print system). A printer that cannot be made the default, or a choice that is no printer
-  // (printing to a file), gets a message captioned "error".
-  bool ChooseDefaultPrinter() override;
+  // Without printers reports NoPrinter at once; otherwise shows the set-up window and on OK
+  // makes the chosen printer the default ("lpoptions -d" of the print system).
+  PrinterChoice ChooseDefaultPrinter() override;
 
  private:
   QWidget* parent_;
+  QStringList (*listPrinters_)();
 };
 
 }  // namespace selvana

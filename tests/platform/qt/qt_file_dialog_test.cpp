@@ -1,12 +1,18 @@
-// The Qt file and printer dialogs, answered from a timer while they run modally.
+// The Qt file and printer dialogs, answered from a timer while they run modally, and the
+// printer set-up window driven by keys and clicks.
 #include "platform/qt/qt_file_dialog.h"
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 
@@ -108,10 +114,56 @@ TEST(QtFileDialog, CancelReturnsNothing) {
   EXPECT_EQ("", dialogs.ChooseFileToOpen(kProjectRequest));
 }
 
-TEST(QtPrinterDialog, CancelChoosesNothing) {
-  WhenShown([](QDialog& dialog) { dialog.reject(); });
-  QtPrinterDialog printer;
-  EXPECT_FALSE(printer.ChooseDefaultPrinter());
+QStringList TwoPrinters() { return {"Laser", "Inkjet"}; }
+QStringList NoPrinters() { return {}; }
+
+// Every text the window shows: its title, its labels and its buttons.
+QStringList ShownTexts(const QWidget& window) {
+  QStringList texts{window.windowTitle()};
+  for (const QLabel* label : window.findChildren<QLabel*>()) texts << label->text();
+  for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+    texts << button->text();
+  }
+  return texts;
+}
+
+TEST(QtPrinterDialog, SetUpWindowSaysSetUpAndCancelChoosesNothing) {
+  WhenShown([](QDialog& dialog) {
+    const QStringList texts = ShownTexts(dialog);
+    EXPECT_EQ(QString::fromUtf8("プリンターの設定"), dialog.windowTitle());
+    EXPECT_TRUE(texts.contains("OK")) << texts.join('|').toStdString();
+    EXPECT_TRUE(texts.contains(QString::fromUtf8("キャンセル")));
+    EXPECT_FALSE(texts.join('|').contains(QString::fromUtf8("印刷")));
+    dialog.reject();
+  });
+  QtPrinterDialog printer(nullptr, &TwoPrinters);
+  EXPECT_EQ(PrinterChoice::Cancelled, printer.ChooseDefaultPrinter());
+}
+
+TEST(QtPrinterDialog, WithoutPrintersNoWindowOpens) {
+  QObject watch;  // fails a window that opened after all, and closes it
+  QTimer::singleShot(0, &watch, [] {
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+      ADD_FAILURE() << "a window opened without printers";
+      dialog->reject();
+    }
+  });
+  QtPrinterDialog printer(nullptr, &NoPrinters);
+  EXPECT_EQ(PrinterChoice::NoPrinter, printer.ChooseDefaultPrinter());
+}
+
+TEST(PrinterSetupDialog, StartsOnTheDefaultAndOkTakesTheChoice) {
+  PrinterSetupDialog dialog(TwoPrinters(), "Inkjet");
+  dialog.show();
+  auto* list = dialog.findChild<QComboBox*>("printers");
+  ASSERT_NE(nullptr, list);
+  EXPECT_EQ("Inkjet", dialog.ChosenPrinter());
+  list->setFocus();
+  QTest::keyClick(list, Qt::Key_Up);
+  auto* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+  QTest::mouseClick(ok, Qt::LeftButton);
+  EXPECT_EQ(QDialog::Accepted, dialog.result());
+  EXPECT_EQ("Laser", dialog.ChosenPrinter());
 }
 
 }  // namespace

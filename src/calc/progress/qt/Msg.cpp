@@ -45,8 +45,4 @@ TMsg_Frm::TMsg_Frm(QWidget* parent)
   CentreOnScreen(*this);
 }
 
-QRect TMsg_Frm::OuterGeometry() const {
-  return QRect(pos(), QSize(kMsgOuterWidth, kMsgOuterHeight));
-}
-
 }  // namespace selvana

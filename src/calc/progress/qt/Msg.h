@@ -27,11 +27,6 @@ class TMsg_Frm : public QWidget {
   QLabel* Line(int line) const { return labels_[line - 1]; }
   QLabel* Panel1() const { return panel1_; }
 
-  // The outer rectangle as designed: from the window's position (for a window Qt places the
-  // frame's top left corner there), the designed outer size. The window manager's own frame is
-  // not known before the window is first shown.
-  QRect OuterGeometry() const;
-
  private:
   std::array<QLabel*, 8> labels_{};
   QLabel* panel1_ = nullptr;

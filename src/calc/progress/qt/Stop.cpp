@@ -18,7 +18,7 @@ constexpr int kHeight = 38;
 }  // namespace
 
 TStop_Frm::TStop_Frm(TMsg_Frm* msg, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), msg_(msg) {
   setObjectName("Stop_Frm");
   setFixedSize(kWidth, kHeight);
   setWindowModality(Qt::ApplicationModal);
@@ -28,8 +28,12 @@ TStop_Frm::TStop_Frm(TMsg_Frm* msg, QWidget* parent)
   label1_->setAttribute(Qt::WA_TransparentForMouseEvents);  // its clicks are the window's
   label1_->setFont(GothicFont(21, true));
   SetTextColour(label1_, Qt::red);
-  const QRect m = msg->OuterGeometry();  // framed as designed, this covers its Panel1
-  move(m.left() + m.width() - kWidth - 4, m.top() + m.height() - kHeight - 4);
+  CoverStopFace();
+}
+
+void TStop_Frm::CoverStopFace() {
+  const QPoint face = msg_->Panel1()->mapToGlobal(QPoint(0, 0));
+  if (pos() != face) move(face);  // the window has no frame: its position is its face's
 }
 
 bool TStop_Frm::TakeStopRequest() {

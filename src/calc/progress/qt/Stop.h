@@ -14,9 +14,13 @@ class TStop_Frm : public QDialog {
   Q_OBJECT
 
  public:
-  // Builds the window hidden, placed 4 pixels inside the lower right corner of msg (which must
-  // exist: the progress window is created first).
+  // Builds the window hidden, over the "計算中止" face of msg (which must exist: the progress
+  // window is created first).
   explicit TStop_Frm(TMsg_Frm* msg, QWidget* parent = nullptr);
+
+  // Moves the window onto the face where it now lies on the screen. The progress window's frame,
+  // drawn by the desktop, is known only once it is shown, and the user may move it later.
+  void CoverStopFace();
 
   // True once the user asked to stop since the last call; clears the request.
   bool TakeStopRequest();
@@ -28,6 +32,7 @@ class TStop_Frm : public QDialog {
 
  private:
   void StopEvent() { stopRequested_ = true; }
+  TMsg_Frm* msg_;
   QLabel* label1_ = nullptr;
   bool stopRequested_ = false;
 };

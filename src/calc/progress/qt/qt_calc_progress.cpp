@@ -17,6 +17,7 @@ void QtCalcProgress::Show() {
 }
 
 void QtCalcProgress::ShowStopWindow() {
+  stop_.CoverStopFace();
   if (stop_.isVisible()) return;
   stop_.show();
   stop_.raise();
