@@ -204,6 +204,7 @@ void TBlk_Frm::EditExit() {
 }
 
 void TBlk_Frm::Button1Click() {
+  if (!EnabledEditsHoldNumbers(edits_)) return;
   BlockConstantsForm form;
   form.Water = checks_[0]->isChecked();
   form.PressureWater = radio1_->isChecked();

@@ -36,9 +36,9 @@ class TBlk_Frm : public SettingsForm {
   void CheckBox4Click();
   // The enabling from the boxes (also the sand-pile box's handler).
   void CheckBoxClick();
-  // Reformats the nine edits with 4 decimals.
+  // Reformats the nine edits with 4 decimals (a text that holds no number stays as typed).
   void EditExit();
-  // "確　　定": stores and closes with OK.
+  // "確　　定": refuses an enabled edit that holds no number; else stores and closes with OK.
   void Button1Click();
 
  protected:

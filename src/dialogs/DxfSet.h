@@ -7,6 +7,7 @@
 #include "dialogs/dxf_preview.h"
 #include "dialogs/settings_form.h"
 #include "model/dxf_settings_prompt.h"
+#include "platform/typed_number.h"
 
 class QLineEdit;
 class QPushButton;
@@ -14,8 +15,7 @@ class QPushButton;
 namespace selvana {
 
 // The message (caption "error") when a parameter edit does not hold a number.
-inline constexpr char kDxfNotANumberMessage[] =
-    "「%s」は数値ではありません。数値を入力してください。";
+inline constexpr const auto& kDxfNotANumberMessage = kNotANumberMessage;
 
 class TDxf : public SettingsForm, public DxfSettingsPrompt {
   Q_OBJECT

@@ -69,6 +69,8 @@ void TXY_Frm::EditExit() {
 }
 
 void TXY_Frm::Button1Click() {
+  QLineEdit* const edits[] = {edit1_, edit2_, edit3_};
+  if (!EnabledEditsHoldNumbers(edits)) return;
   if (StorePointInput({TextOf(edit1_), TextOf(edit2_), TextOf(edit3_)})) accept();
 }
 

@@ -21,7 +21,8 @@ class TXY_Frm : public SettingsForm {
 
   // Reformats the three edits (number "%4d", coordinates "%10.4f").
   void EditExit();
-  // "確　　定": stores and closes with OK; on an existing point's coordinates it stays open.
+  // "確　　定": stores and closes with OK; on an existing point's coordinates, or refusing a
+  // coordinate that holds no number, it stays open.
   void Button1Click();
 
  protected:

@@ -16,7 +16,7 @@
 #include "mainwin/pile_factor_imports.h"
 #include "mainwin/pile_factor_rows.h"
 #include "platform/number_format.h"
-#include "platform/number_parse.h"
+#include "platform/typed_number.h"
 #include "view/redraw_view.h"
 
 namespace selvana {
@@ -40,7 +40,7 @@ void Tighten(QLayout* layout) {
   layout->setSpacing(2);
 }
 
-double EditValue(const QLineEdit* edit) { return ParseDouble(edit->text().toStdString()); }
+double EditValue(const QLineEdit* edit) { return TypedValue(edit->text().toStdString()); }
 
 }  // namespace
 
@@ -130,6 +130,7 @@ void TYT_Frm::ShowWorkingCopy() {
 }
 
 void TYT_Frm::OkClick() {
+  if (!EnabledEditsHoldNumbers(edits_)) return;
   SheetPileEntries entries;
   for (int i = 0; i < 4; ++i) {
     if (radios_[i]->isChecked()) entries.Mode = i;

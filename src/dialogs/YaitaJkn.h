@@ -30,7 +30,8 @@ class TYT_Frm : public TableForm {
  protected:
   // Takes the working copies from the model and shows them; the OK button gets the focus.
   void FormShow() override;
-  // Stores the controls (the pressure rows cleaned) and redraws the main view from the model.
+  // Refuses an edit that holds no number; else stores the controls (the pressure rows cleaned)
+  // and redraws the main view from the model.
   void OkClick() override;
   void resizeEvent(QResizeEvent* event) override;
 

@@ -7,10 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "dialogs/DxfSet.h"
-#include "dialogs/dxf_preview.h"
-#include "platform/message_box.h"
-#include "platform/number_format.h"
+#include "platform/typed_number.h"
 
 namespace selvana {
 
@@ -50,14 +47,20 @@ QBoxLayout* OkCancelRow(QPushButton* ok, QDialog* dialog) {
 
 std::optional<double> EditNumber(QLineEdit* edit) {
   const std::string text = edit->text().toStdString();
-  const std::optional<double> value = ParseDxfParameter(text);
+  const std::optional<double> value = TypedNumber(text);
   if (!value) {
-    ShowMessage(StrFormat(kDxfNotANumberMessage, text.c_str()), "error", MsgButtons::Ok,
-                MsgIcon::Error);
+    RefuseNonNumber(text);
     edit->setFocus();
     edit->selectAll();
   }
   return value;
+}
+
+bool EnabledEditsHoldNumbers(std::span<QLineEdit* const> edits) {
+  for (QLineEdit* edit : edits) {
+    if (edit->isEnabled() && !EditNumber(edit)) return false;
+  }
+  return true;
 }
 
 }  // namespace selvana

@@ -2,6 +2,7 @@
 // ("確　　定") and Cancel ("取り消し") buttons.
 #pragma once
 #include <optional>
+#include <span>
 
 class QBoxLayout;
 class QDialog;
@@ -17,8 +18,13 @@ QPushButton* NamedButton(const char* name, const char* utf8Text);
 QLabel* RedNote(const char* utf8Text);
 // A row holding ok and a new "Button2" captioned "取り消し" that rejects the dialog.
 QBoxLayout* OkCancelRow(QPushButton* ok, QDialog* dialog);
-// The number an edit holds. A text that is no number gets the "「…」は数値ではありません。" error
-// box, the edit takes the focus with its text selected, and the result is empty.
+// The number an edit holds, read as typed numbers are (full-width digits as half-width ones). A
+// text that is no number gets the "「…」は数値ではありません。" error box, the edit takes the
+// focus with its text selected, and the result is empty.
 std::optional<double> EditNumber(QLineEdit* edit);
+// OK's check of a dialog's numeric edits in their order: false after the first enabled edit that
+// holds no number was refused as EditNumber refuses it. Disabled edits show what the dialog
+// filled in and are not checked.
+bool EnabledEditsHoldNumbers(std::span<QLineEdit* const> edits);
 
 }  // namespace selvana

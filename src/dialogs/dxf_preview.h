@@ -19,9 +19,8 @@ struct DxfTransform {
   double Magnification = 1.0;
 };
 
-// The number a parameter edit holds, or nothing when the text is not wholly a decimal number
-// (blanks around it allowed) or lies beyond the range of a double. Unlike ParseDouble, which
-// reads garbage as 0.0, this refuses it, so a typing slip is not taken as a zero shift.
+// The number a parameter edit holds, read as every typed number is (TypedNumber): a typing slip
+// is refused, not taken as a zero shift.
 std::optional<double> ParseDxfParameter(std::string_view text);
 
 // The range as the import would place it: each X value × magnification + shift X, each Y value

@@ -170,9 +170,9 @@ void FormDialog::EditExit() {
 }
 
 void FormDialog::Button1Click() {
-  for (const auto& edit : numberEdits_) {
-    if (!EditNumber(edits_[edit.first])) return;
-  }
+  std::vector<QLineEdit*> numbers;
+  for (const auto& edit : numberEdits_) numbers.push_back(edits_[edit.first]);
+  if (!EnabledEditsHoldNumbers(numbers)) return;
   Store(ReadControls());
   RedrawView(kRedrawModel);
   accept();

@@ -42,7 +42,7 @@ class FormDialog : public SettingsForm {
 
   // Reformats every numeric edit with its decimals, whichever one was left.
   void EditExit();
-  // OK: a numeric edit that holds no number gets a message and keeps the dialog open;
+  // OK: an enabled numeric edit that holds no number gets a message and keeps the dialog open;
   // otherwise stores, redraws the view and closes with the OK result.
   void Button1Click();
 

@@ -11,7 +11,7 @@
 #include <algorithm>
 
 #include "platform/number_format.h"
-#include "platform/number_parse.h"
+#include "platform/typed_number.h"
 
 namespace selvana {
 namespace {
@@ -209,10 +209,12 @@ void StringGrid::keyPressEvent(QKeyEvent* event) {
   QTableWidget::keyPressEvent(event);
 }
 
-std::string ShowAsLength(const std::string& text) { return StrFormat("%10.4f", ParseDouble(text)); }
+std::string ShowAsLength(const std::string& text) { return FormatTypedNumber(text, "%10.4f"); }
 
-std::string ShowAsFactor(const std::string& text) { return StrFormat("%5.4f", ParseDouble(text)); }
+std::string ShowAsFactor(const std::string& text) { return FormatTypedNumber(text, "%5.4f"); }
 
-std::string ShowAsSlot(const std::string& text) { return StrFormat("%8d", ParseInt(text)); }
+std::string ShowAsSlot(const std::string& text) {
+  return TypedNumber(text) ? StrFormat("%8d", TypedInteger(text)) : text;
+}
 
 }  // namespace selvana

@@ -63,7 +63,8 @@ class StringGrid : public QTableWidget, public TableGrid {
   bool quietMove_ = false;  // the current move is not reported as CellSelected
 };
 
-// Cell texts as the dialogs show them: "%10.4f", "%5.4f" of the number, "%8d" of the integer.
+// Cell texts as the dialogs show them: "%10.4f", "%5.4f" of the number, "%8d" of the integer
+// (full-width digits read as half-width ones); a text that holds no number shows as typed.
 std::string ShowAsLength(const std::string& text);
 std::string ShowAsFactor(const std::string& text);
 std::string ShowAsSlot(const std::string& text);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "dialogs/dialog_controls.h"
+#include "platform/typed_number.h"
 #include "view/redraw_view.h"
 
 namespace selvana {
@@ -60,8 +61,20 @@ TableForm::TableForm(int formSlot, const char* caption, const StringGridLayout& 
   auto* form = new QHBoxLayout(this);
   form->addWidget(grid_, 1);
   form->addLayout(column);
-  connect(ok_, &QPushButton::clicked, this, [this] { OkClick(); });
+  connect(ok_, &QPushButton::clicked, this, [this] {
+    if (GridHoldsNumbers()) OkClick();
+  });
   connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+bool TableForm::GridHoldsNumbers() {
+  const std::optional<CellPlace> cell =
+      FirstNonNumberCell(*grid_, grid_->DataColumns(), grid_->DataRows());
+  if (!cell) return true;
+  RefuseNonNumber(grid_->Cell(cell->Col, cell->Row));
+  grid_->setFocus();
+  grid_->MoveTo(cell->Col, cell->Row);
+  return false;
 }
 
 QGridLayout* TableForm::KeyHelp(std::initializer_list<const char*> more, int columns) {

@@ -1,6 +1,7 @@
 // What the dialogs built around a string grid share: the grid on the left, filling the window's
 // height; on the right the key help, notes and the dialog's own controls, with OK and Cancel at
-// the bottom. Cancel closes with the cancel result and stores nothing.
+// the bottom. OK refuses a grid cell that holds no number; Cancel closes with the cancel result
+// and stores nothing.
 #pragma once
 #include <initializer_list>
 #include <span>
@@ -64,6 +65,10 @@ class TableForm : public SettingsForm {
   // Puts OK and Cancel side by side, after the given buttons, instead of one under the other.
   void ButtonsInOneRow(std::initializer_list<QPushButton*> before);
 
+  // OK's check of the grid: false after a non-empty cell that holds no number was refused with
+  // the "「…」は数値ではありません。" box and made the current cell.
+  bool GridHoldsNumbers();
+  // OK once every grid cell is empty or a number.
   virtual void OkClick() = 0;
 
   FileDialog& Files() const { return *files_; }

@@ -4,7 +4,7 @@
 #include "model/project_model.h"
 #include "model/set_if_changed.h"
 #include "platform/number_format.h"
-#include "platform/number_parse.h"
+#include "platform/typed_number.h"
 
 namespace selvana {
 
@@ -16,9 +16,9 @@ void CheckRadio(FormControls& form, std::initializer_list<int> group, int chosen
   for (int button : group) form.Radio[button] = button == chosen;
 }
 
-double EditNumber(const FormControls& form, int edit) { return ParseDouble(form.Edit[edit]); }
+double EditNumber(const FormControls& form, int edit) { return TypedValue(form.Edit[edit]); }
 
-int EditInteger(const FormControls& form, int edit) { return ParseInt(form.Edit[edit]); }
+int EditInteger(const FormControls& form, int edit) { return TypedInteger(form.Edit[edit]); }
 
 void FormChanges::StoreNumber(double& field, const FormControls& form, int edit) {
   Invalidate(SetDoubleIfChanged(field, EditNumber(form, edit)));

@@ -37,7 +37,8 @@ void FillNumber(FormControls& form, int edit, double value, const char* format =
 // Checks the radio button chosen and unchecks the other buttons of its group.
 void CheckRadio(FormControls& form, std::initializer_list<int> group, int chosen);
 
-// The number an edit holds, read as every dialog reads it: empty or garbage gives 0.
+// The number an edit holds, read as typed numbers are (full-width digits as half-width ones);
+// empty or garbage gives 0, which OK has refused before storing from an enabled edit.
 double EditNumber(const FormControls& form, int edit);
 int EditInteger(const FormControls& form, int edit);
 

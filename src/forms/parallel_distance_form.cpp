@@ -3,16 +3,16 @@
 
 #include "model/project_model.h"
 #include "platform/number_format.h"
-#include "platform/number_parse.h"
+#include "platform/typed_number.h"
 
 namespace selvana {
 
 std::string ParallelDistanceText() { return StrFormat("%7.3f", ParallelLineDistance); }
 
 std::string FormatParallelDistance(std::string_view text) {
-  return StrFormat("%7.3f", ParseDouble(text));
+  return FormatTypedNumber(text, "%7.3f");
 }
 
-void StoreParallelDistance(std::string_view text) { ParallelLineDistance = ParseDouble(text); }
+void StoreParallelDistance(std::string_view text) { ParallelLineDistance = TypedValue(text); }
 
 }  // namespace selvana

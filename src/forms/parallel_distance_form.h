@@ -9,7 +9,7 @@ namespace selvana {
 
 // The text of the distance edit: ParallelLineDistance as "%7.3f".
 std::string ParallelDistanceText();
-// The edit's text once left: its number (0 for a text that holds none) as "%7.3f".
+// The edit's text once left: its number as "%7.3f"; a text that holds none stays as it is.
 std::string FormatParallelDistance(std::string_view text);
 // OK: ParallelLineDistance := the number of the text; any value, zero and negative included.
 void StoreParallelDistance(std::string_view text);

@@ -4,7 +4,7 @@
 #include "mainwin/mouse_state.h"
 #include "model/set_if_changed.h"
 #include "platform/number_format.h"
-#include "platform/number_parse.h"
+#include "platform/typed_number.h"
 
 namespace selvana {
 namespace {
@@ -27,7 +27,7 @@ int KindOf(const BlockConstantsForm& form) {
 
 // Edit i+1 when the kind and the sand pile keep it, else 0.
 double ValueKept(const BlockConstantsForm& form, int kind, int sandPile, int i) {
-  const double typed = ParseDouble(form.Edits[i]);
+  const double typed = TypedValue(form.Edits[i]);
   if (i == 0) return typed;
   if (i >= 5) return sandPile == 1 ? typed : 0.0;
   if (kind == kBlockSoil) return typed;

@@ -5,7 +5,7 @@
 
 #include "model/set_if_changed.h"
 #include "platform/number_format.h"
-#include "platform/number_parse.h"
+#include "platform/typed_number.h"
 
 namespace selvana {
 namespace {
@@ -87,7 +87,7 @@ std::array<double, kPartialFactorCount> FactorsFromRows(const TableCells& grid) 
   values.fill(1.0);
   for (int i = 0; i < kFactorGridRows; ++i) {
     const std::string text = grid.Cell(1, i + 1);
-    if (!text.empty()) values[i] = ParseDouble(text);
+    if (!text.empty()) values[i] = TypedValue(text);
   }
   return values;
 }

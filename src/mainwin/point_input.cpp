@@ -6,7 +6,7 @@
 #include "model/project_model.h"
 #include "model/set_if_changed.h"
 #include "platform/number_format.h"
-#include "platform/number_parse.h"
+#include "platform/typed_number.h"
 
 namespace selvana {
 namespace {
@@ -21,12 +21,14 @@ bool IsPointAddition() {
   return MouseState.MouseMode == 200 && i >= 0 && i < kMaxPoints;
 }
 
-std::string CoordinateText(double v) { return StrFormat("%10.4f", v); }
+constexpr char kCoordinateFormat[] = "%10.4f";
+
+std::string CoordinateText(double v) { return StrFormat(kCoordinateFormat, v); }
 
 // The coordinate typed, or the point's own when its text is still the one shown: the dialog
 // shows four decimals, and an OK that did not touch a text must not round the point onto them.
 double TypedCoordinate(const std::string& text, double shown) {
-  return text == CoordinateText(shown) ? shown : ParseDouble(text);
+  return text == CoordinateText(shown) ? shown : TypedValue(text);
 }
 
 }  // namespace
@@ -45,24 +47,28 @@ PointInputTexts PointInputFill() {
   return {StrFormat("%4d", point.Id), CoordinateText(point.X), CoordinateText(point.Y)};
 }
 
-std::string FormatPointNumber(const std::string& text) { return StrFormat("%4d", ParseInt(text)); }
+std::string FormatPointNumber(const std::string& text) {
+  return StrFormat("%4d", TypedInteger(text));
+}
 
-std::string FormatCoordinate(const std::string& text) { return CoordinateText(ParseDouble(text)); }
+std::string FormatCoordinate(const std::string& text) {
+  return FormatTypedNumber(text, kCoordinateFormat);
+}
 
 bool StorePointInput(const PointInputTexts& texts) {
   if (!IsPointAddition() && !IsPointMove()) return false;
   const int slot = MouseState.SelectedIndex;
   PointRecord& point = PointTable[slot];
   const bool move = IsPointMove();
-  const double x = move ? TypedCoordinate(texts.X, point.X) : ParseDouble(texts.X);
-  const double y = move ? TypedCoordinate(texts.Y, point.Y) : ParseDouble(texts.Y);
+  const double x = move ? TypedCoordinate(texts.X, point.X) : TypedValue(texts.X);
+  const double y = move ? TypedCoordinate(texts.Y, point.Y) : TypedValue(texts.Y);
   if (PointCoincides(x, y, slot)) return false;
   if (move && MouseState.MovedFlag == 1) {
     point.X = MouseState.SavedX;
     point.Y = MouseState.SavedY;
     MouseState.MovedFlag = 0;
   }
-  int changed = SetIntIfChanged(point.Id, ParseInt(texts.No));
+  int changed = SetIntIfChanged(point.Id, TypedInteger(texts.No));
   changed |= SetDoubleIfChanged(point.X, x);
   changed |= SetDoubleIfChanged(point.Y, y);
   if (changed) MarkModified(true);

@@ -21,7 +21,7 @@ bool ChoosePointInputSlot();
 PointInputTexts PointInputFill();
 
 // The reformatting when an edit loses the focus: the number as "%4d", a coordinate as "%10.4f"
-// (text that does not parse counts as 0).
+// (a text that holds no number stays as it is, for OK to refuse).
 std::string FormatPointNumber(const std::string& text);
 std::string FormatCoordinate(const std::string& text);
 

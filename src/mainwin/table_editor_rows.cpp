@@ -8,7 +8,7 @@
 #include "model/set_if_changed.h"
 #include "platform/message_box.h"
 #include "platform/number_format.h"
-#include "platform/number_parse.h"
+#include "platform/typed_number.h"
 
 namespace selvana {
 namespace {
@@ -68,9 +68,9 @@ int LineRowKind(const TableCells& grid, int row, int& p1, int& p2) {
   const std::string first = grid.Cell(2, row);
   const std::string second = grid.Cell(3, row);
   if (kind.empty() || first.empty() || second.empty()) return kLineFree;
-  const int k = ParseInt(kind);
-  p1 = ParseInt(first);
-  p2 = ParseInt(second);
+  const int k = TypedInteger(kind);
+  p1 = TypedInteger(first);
+  p2 = TypedInteger(second);
   if (k < 0 || k > kLineResidualWater || !IsPointSlot(p1) || !IsPointSlot(p2)) return kLineFree;
   return k;
 }

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "platform/number_format.h"
-#include "platform/number_parse.h"
+#include "platform/typed_number.h"
 
 namespace selvana {
 
@@ -12,7 +12,7 @@ std::optional<CellPair> ReadCellPair(const TableCells& grid, int row) {
   const std::string a = grid.Cell(1, row);
   const std::string b = grid.Cell(2, row);
   if (a.empty() || b.empty()) return std::nullopt;
-  return CellPair{ParseDouble(a), ParseDouble(b)};
+  return CellPair{TypedValue(a), TypedValue(b)};
 }
 
 bool SameCellPair(const CellPair& a, const CellPair& b) {
@@ -29,6 +29,16 @@ int CollectDistinctPairs(const TableCells& grid, std::span<CellPair> out) {
     if (!repeated) out[count++] = *row;
   }
   return count;
+}
+
+std::optional<CellPlace> FirstNonNumberCell(const TableCells& grid, int columns, int rows) {
+  for (int row = 1; row <= rows; ++row) {
+    for (int col = 1; col <= columns; ++col) {
+      const std::string text = grid.Cell(col, row);
+      if (!text.empty() && !TypedNumber(text)) return CellPlace{col, row};
+    }
+  }
+  return std::nullopt;
 }
 
 void ShowCellPair(TableGrid& grid, int row, double a, double b) {

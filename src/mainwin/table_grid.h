@@ -19,8 +19,9 @@ class TableGrid : public TableCells {
 // Rows of a table editor closer than this in both values are the same row.
 inline constexpr double kSameRowTolerance = 9e-05;
 
-// The numbers of a grid row whose columns 1 and 2 both hold text (text that is no number
-// counts as 0); nothing when either cell is empty.
+// The numbers of a grid row whose columns 1 and 2 both hold text (full-width digits read as
+// half-width ones; text that is no number, which OK has refused, counts as 0); nothing when
+// either cell is empty.
 struct CellPair {
   double A = 0.0;
   double B = 0.0;
@@ -33,6 +34,15 @@ bool SameCellPair(const CellPair& a, const CellPair& b);
 // Reads the complete grid rows 1..out.size() in row order into out, leaving out each row that
 // lies within kSameRowTolerance of one taken before; returns how many were taken.
 int CollectDistinctPairs(const TableCells& grid, std::span<CellPair> out);
+
+// A data cell in grid coordinates.
+struct CellPlace {
+  int Col = 0;
+  int Row = 0;
+};
+// The first cell of columns 1..columns and rows 1..rows, row by row, whose text is neither
+// empty nor a typed number; nothing when every cell is empty or holds a number.
+std::optional<CellPlace> FirstNonNumberCell(const TableCells& grid, int columns, int rows);
 
 // Writes a and b into columns 1 and 2 of a grid row as "%10.4f".
 void ShowCellPair(TableGrid& grid, int row, double a, double b);

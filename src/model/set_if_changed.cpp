@@ -5,8 +5,7 @@
 
 #include "model/project_model.h"
 #include "platform/cp932.h"
-#include "platform/number_format.h"
-#include "platform/number_parse.h"
+#include "platform/typed_number.h"
 
 namespace selvana {
 
@@ -32,7 +31,6 @@ int SetIntIfChanged(int& dst, int v) {
 }
 
 int FormatEditNumber(EditText& edit, int decimals) {
-  const double v = ParseDouble(edit.Text());
   const char* format = "%1.0f";
   switch (decimals) {
     case 1: format = "%2.1f"; break;
@@ -43,7 +41,7 @@ int FormatEditNumber(EditText& edit, int decimals) {
       if (decimals >= 5) format = "%6.5f";
       break;
   }
-  edit.SetText(StrFormat(format, v));
+  edit.SetText(FormatTypedNumber(edit.Text(), format));
   return 0;
 }
 

@@ -18,8 +18,10 @@ int SetDoubleIfChanged(double& dst, double v);
 // Stores v when it differs; returns 1 on a change, else 0.
 int SetIntIfChanged(int& dst, int v);
 
-// Rewrites an edit's text as its leading number with the given decimals ("%2.1f" for 1, "%3.2f"
-// for 2, "%4.3f" for 3, "%5.4f" for 4, "%6.5f" for 5 or more, "%1.0f" for 0 or less). Returns 0.
+// Rewrites an edit's text as the number it holds (a typed number, full-width digits read as
+// half-width ones) with the given decimals ("%2.1f" for 1, "%3.2f" for 2, "%4.3f" for 3, "%5.4f"
+// for 4, "%6.5f" for 5 or more, "%1.0f" for 0 or less). A text that is no number stays as it
+// is, for OK to refuse. Returns 0.
 int FormatEditNumber(EditText& edit, int decimals);
 
 }  // namespace selvana

@@ -7,7 +7,7 @@
 #include "model/line_records.h"
 #include "model/project_model.h"
 #include "platform/number_format.h"
-#include "platform/number_parse.h"
+#include "platform/typed_number.h"
 #include "view/primitives.h"
 #include "view/view_ports.h"
 #include "view/view_state.h"
@@ -80,7 +80,7 @@ int DrawLineFromTable(int row, Rgb colour) {
   const std::string first = GridCell(grid, 2, row + 1);
   const std::string second = GridCell(grid, 3, row + 1);
   if (kind.empty() || first.empty() || second.empty()) return 1;
-  const int k = ParseInt(kind), p1 = ParseInt(first), p2 = ParseInt(second);
+  const int k = TypedInteger(kind), p1 = TypedInteger(first), p2 = TypedInteger(second);
   if (k < kLineBoundary || k > kLineLargeArcLimitPoint) return 1;
   if (!IsPointInUse(p1) || !IsPointInUse(p2)) return 1;
   DrawLineShape(k, p1, p2, colour);
@@ -97,7 +97,7 @@ int DrawPointFromTable(int row, Rgb colour) {
   const std::string x = GridCell(grid, 1, row + 1);
   const std::string y = GridCell(grid, 2, row + 1);
   if (x.empty() || y.empty()) return 1;
-  return DrawPointMark(ParseDouble(x), ParseDouble(y), row, colour);
+  return DrawPointMark(TypedValue(x), TypedValue(y), row, colour);
 }
 
 int DrawBlockMarker(int i, Rgb colour) {

@@ -242,7 +242,7 @@ TEST_F(MouseEditorTest, PointInputAddsAtTheFreeSlotAndRefusesAnExistingPoint) {
     EXPECT_EQ("   1", shown.No);
     EXPECT_EQ("", shown.X);
     EXPECT_FALSE(StorePointInput({shown.No, "1.00004", "0"}));  // on point 2: stays open
-    typed = {shown.No, FormatCoordinate("3"), FormatCoordinate("x")};
+    typed = {shown.No, FormatCoordinate("3"), FormatCoordinate("０")};
     return StorePointInput(typed);
   };
   Run(C::BitBtnXY);

@@ -108,25 +108,29 @@ struct EditCase {
 
 class FormatEditNumberCases : public ::testing::TestWithParam<EditCase> {};
 
-TEST_P(FormatEditNumberCases, RewritesTheLeadingNumberWithTheDecimals) {
+TEST_P(FormatEditNumberCases, RewritesATypedNumberWithTheDecimals) {
   FakeEdit edit(GetParam().typed);
   EXPECT_EQ(FormatEditNumber(edit, GetParam().decimals), 0);
   EXPECT_EQ(edit.Text(), GetParam().shown);
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, FormatEditNumberCases,
-                         ::testing::Values(EditCase{"GarbageIsZero", "abc", 3, "0.000"},
-                                           EditCase{"EmptyIsZero", "", 4, "0.0000"},
-                                           EditCase{"NoDecimals", "12.3456", 0, "12"},
-                                           EditCase{"NegativeDecimalsAsNone", "12.3456", -2, "12"},
-                                           EditCase{"OneDecimal", "12.3456", 1, "12.3"},
-                                           EditCase{"TwoDecimals", "12.3456", 2, "12.35"},
-                                           EditCase{"FourDecimals", "12.3456", 4, "12.3456"},
-                                           EditCase{"FiveOrMoreKeepFive", "12.3456", 7, "12.34560"},
-                                           EditCase{"LeadingNumberOnly", "  -1.5e3xyz", 2,
-                                                    "-1500.00"},
-                                           EditCase{"InfinityIsZero", "inf", 1, "0.0"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+// A text that is no number stays as typed, so that OK refuses it rather than storing 0.
+INSTANTIATE_TEST_SUITE_P(
+    Texts, FormatEditNumberCases,
+    ::testing::Values(EditCase{"GarbageStaysAsTyped", "abc", 3, "abc"},
+                      EditCase{"EmptyStaysEmpty", "", 4, ""},
+                      EditCase{"NoDecimals", "12.3456", 0, "12"},
+                      EditCase{"NegativeDecimalsAsNone", "12.3456", -2, "12"},
+                      EditCase{"OneDecimal", "12.3456", 1, "12.3"},
+                      EditCase{"TwoDecimals", "12.3456", 2, "12.35"},
+                      EditCase{"FourDecimals", "12.3456", 4, "12.3456"},
+                      EditCase{"FiveOrMoreKeepFive", "12.3456", 7, "12.34560"},
+                      EditCase{"BlanksAndExponent", "  -1.5e3 ", 2, "-1500.00"},
+                      EditCase{"TrailingJunkStays", "1O.5", 2, "1O.5"},
+                      EditCase{"FullWidthBecomesHalfWidth", "５．５", 4, "5.5000"},
+                      EditCase{"FullWidthMinus", "－１８", 1, "-18.0"},
+                      EditCase{"InfinityStays", "inf", 1, "inf"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace selvana
