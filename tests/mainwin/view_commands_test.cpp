@@ -133,6 +133,23 @@ TEST_F(ViewCommandsTest, TheCentreRectangleKeepsItsFirstCornerAcrossViewChanges)
   }
 }
 
+TEST_F(ViewCommandsTest, TheCentreRectangleSetsTheCirclesOfTheMethodInUse) {
+  for (int kt = kMethodFellenius; kt <= kMethodLineBetweenSegments; ++kt) {
+    FelleniusCircleSettings.CentreX = BishopCircleSettings.CentreX = {0.0, 0.0, 1.0, 0.0};
+    FelleniusCircleSettings.CentreY = BishopCircleSettings.CentreY = {0.0, 0.0, 1.0, 0.0};
+    Run(C::CenSet);
+    cm.kt = kt;  // changed while the rectangle is drawn
+    Click(1.0, 1.0);
+    Click(2.0, 3.0);
+    const bool fellenius = kt == kMethodFellenius || kt == kMethodTschebotarioff;
+    const CircleSearchSettings& set = fellenius ? FelleniusCircleSettings : BishopCircleSettings;
+    const CircleSearchSettings& kept = fellenius ? BishopCircleSettings : FelleniusCircleSettings;
+    EXPECT_EQ(2.0, set.CentreX[1]) << "method " << kt;
+    EXPECT_EQ(3.0, set.CentreY[1]) << "method " << kt;
+    EXPECT_EQ(0.0, kept.CentreX[1]) << "method " << kt;
+  }
+}
+
 TEST_F(ViewCommandsTest, AnAreaZoomInsideAnOperationLetsItGoOn) {
   test::PutPoints({{0.0, 0.0}, {1.0, 0.0}});
   Ask("点を移動してよろしいですか？", {MsgAnswer::Yes});
