@@ -71,6 +71,7 @@ void FileCommands::New_DataClick() {
   if (!SavePromptAllowsGoingOn()) return;
   windows_.Window.SetCaption(MainCaption(""));
   ResetProjectData();
+  projectFolder_.clear();
   FillViewBlack();
 }
 
@@ -96,7 +97,7 @@ void FileCommands::OpenProject(const std::string& path) {
     ChangeDirectory(DataDir);
     return;
   }
-  DataDir = folder;
+  DataDir = projectFolder_ = folder;
   ShowProjectCaption();
   FitViewToModel();
   AddRecentFile(path);
@@ -132,7 +133,12 @@ void FileCommands::DxfClick() {
 
 bool FileCommands::SaveClick() {
   if (cm.ProjectFileName.empty()) return SaveAsClick();
-  return EnterFolder(DataDir) && WriteProjectFile(cm.ProjectFileName) == kWriteOk;
+  // The data folder may have moved since (the sheet-pile import moves it to its file's folder);
+  // the project goes back into its own file all the same.
+  const bool written = EnterFolder(projectFolder_.empty() ? DataDir : projectFolder_) &&
+                       WriteProjectFile(cm.ProjectFileName) == kWriteOk;
+  ChangeDirectory(DataDir);
+  return written;
 }
 
 bool FileCommands::SaveAsClick() {
@@ -146,7 +152,7 @@ bool FileCommands::SaveAsClick() {
     ChangeDirectory(DataDir);
     return false;
   }
-  DataDir = folder;
+  DataDir = projectFolder_ = folder;
   ShowProjectCaption();
   AddRecentFile(path);
   return true;

@@ -57,8 +57,9 @@ class FileCommands {
   void TikeiClick();
   // Asks before replacing existing terrain, then imports a chosen DXF file and fits the view.
   void DxfClick();
-  // Writes the project under its name into the data folder, or runs SaveAsClick when it has no
-  // name yet. True only when the file was written.
+  // Writes the project under its name into the folder it was opened from or last saved in
+  // (the data folder when it came from neither), or runs SaveAsClick when it has no name yet;
+  // the data folder is the current directory afterwards. True only when the file was written.
   bool SaveClick();
   // Writes the project under a chosen name; on success its folder becomes the data folder, the
   // caption shows the new name and the file is recorded among the recent files. True only when
@@ -79,6 +80,8 @@ class FileCommands {
   void ShowProjectCaption();
 
   FileCommandWindows windows_;
+  // The folder of the file the project was opened from or last saved as; empty for a new one.
+  std::string projectFolder_;
 };
 
 // The project base name of a chosen file path (UTF-8): its file name without extension in CP932,

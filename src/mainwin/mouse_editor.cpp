@@ -19,7 +19,6 @@ namespace {
 
 using C = MainCommand;
 
-bool DrawsRectangle(int mode) { return mode == 102 || mode == 112 || mode == 4001; }
 bool DrawsLine(int mode) { return mode >= 511 && mode <= 517; }
 
 // Erases the rubber band last drawn, moves its end to the cursor and draws it again.
@@ -51,7 +50,7 @@ void MouseEditor::MouseMove(const ViewMouse& mouse) {
   double x = 0.0, y = 0.0;
   ScreenToModel(mouse.X, mouse.Y, x, y);
   window_.SetReadout(StrFormat("X=%4.3f Y=%4.3f", x, y));
-  if (DrawsRectangle(MouseState.MouseMode)) FollowRubberBand(mouse.X, mouse.Y, DrawXorRect);
+  if (IsSecondCornerMode(MouseState.MouseMode)) FollowRubberBand(mouse.X, mouse.Y, DrawXorRect);
   if (DrawsLine(MouseState.MouseMode)) FollowRubberBand(mouse.X, mouse.Y, DrawXorLine);
   if (MouseState.MouseMode == 2031) DrawParallelPreview(mouse.X, mouse.Y);
 }

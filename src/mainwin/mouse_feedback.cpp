@@ -3,6 +3,7 @@
 
 #include "mainwin/annotation_steps.h"
 #include "mainwin/edit_picking.h"
+#include "mainwin/mouse_modes.h"
 #include "mainwin/mouse_state.h"
 #include "model/project_model.h"
 #include "view/model_entities.h"
@@ -37,7 +38,7 @@ void RestartRubberBandAt(double x, double y) {
 int RedrawMouseFeedback() {
   const MouseStateRecord& s = MouseState;
   const int mode = s.MouseMode;
-  if (mode == 102 || mode == 112) {
+  if (IsSecondCornerMode(mode)) {
     RestartRubberBandAt(s.SavedX, s.SavedY);
   } else if (mode == 211) {
     DrawModelPoint(s.SelectedIndex, kYellow);

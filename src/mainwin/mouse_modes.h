@@ -57,4 +57,9 @@ inline bool IsAreaZoomMode(int mode) {
   return mode == 101 || mode == 102 || mode == 111 || mode == 112;
 }
 
+// The second-corner steps of a rectangle (area zooms and the circle-centre range): the rubber
+// band runs from the first corner, which is kept in model metres (SavedX, SavedY) so that a
+// zoom or scroll between the two corners keeps the corner the user drew.
+inline bool IsSecondCornerMode(int mode) { return mode == 102 || mode == 112 || mode == 4001; }
+
 }  // namespace selvana

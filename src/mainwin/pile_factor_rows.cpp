@@ -1,7 +1,7 @@
 // The sheet-pile pressure rows and the partial factors between their dialogs' grids and the model.
 #include "mainwin/pile_factor_rows.h"
 
-#include <utility>
+#include <span>
 
 #include "model/set_if_changed.h"
 #include "platform/number_format.h"
@@ -9,15 +9,6 @@
 
 namespace selvana {
 namespace {
-
-// Exchange sort, highest elevation first: each row is swapped with any later, higher row.
-void SortFromTheTop(PileRows& rows) {
-  for (int i = 0; i + 1 < rows.Count; ++i) {
-    for (int j = i + 1; j < rows.Count; ++j) {
-      if (rows.Row[j].A > rows.Row[i].A) std::swap(rows.Row[i], rows.Row[j]);
-    }
-  }
-}
 
 // Walking down, the first row below the toe under a row that is not becomes the point at the
 // toe; rows further down stay.
@@ -49,7 +40,7 @@ void FillPileRows(TableGrid& grid, const SheetPileSettingsRecord& pile) {
 PileRows CleanPileRows(const TableCells& grid, double toe) {
   PileRows rows;
   rows.Count = CollectDistinctPairs(grid, rows.Row);
-  SortFromTheTop(rows);
+  SortPairsByFirst(std::span(rows.Row).first(rows.Count), PairOrder::LargestFirst);
   CutAtToe(rows, toe);
   return rows;
 }

@@ -2,6 +2,7 @@
 #include "mainwin/table_editor_rows.h"
 
 #include <array>
+#include <span>
 #include <utility>
 
 #include "mainwin/main_menu.h"
@@ -94,15 +95,6 @@ struct VertexList {
   int Count = 0;
 };
 
-// Exchange sort by X: each vertex is swapped with any later one of smaller X.
-void SortVerticesByX(VertexList& list) {
-  for (int i = 0; i + 1 < list.Count; ++i) {
-    for (int j = i + 1; j < list.Count; ++j) {
-      if (list.Vertex[i].A > list.Vertex[j].A) std::swap(list.Vertex[i], list.Vertex[j]);
-    }
-  }
-}
-
 }  // namespace
 
 void FillPointRows(TableGrid& grid) {
@@ -165,7 +157,7 @@ void FillCohesionRows(TableGrid& grid) {
 void StoreCohesionRows(const TableCells& grid) {
   VertexList list;
   list.Count = CollectDistinctPairs(grid, list.Vertex);
-  SortVerticesByX(list);
+  SortPairsByFirst(std::span(list.Vertex).first(list.Count), PairOrder::SmallestFirst);
   CohesionRefLineRecord& line = cm.CohesionRefLine;
   MarkStored(SetIntIfChanged(line.Count, list.Count));
   for (int i = 0; i < kMaxCohesionVertices; ++i) {

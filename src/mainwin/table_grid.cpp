@@ -1,6 +1,7 @@
 // Reading and writing the number pairs of a table editor's rows.
 #include "mainwin/table_grid.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/number_format.h"
@@ -39,6 +40,16 @@ std::optional<CellPlace> FirstNonNumberCell(const TableCells& grid, int columns,
     }
   }
   return std::nullopt;
+}
+
+void SortPairsByFirst(std::span<CellPair> pairs, PairOrder order) {
+  if (order == PairOrder::SmallestFirst) {
+    std::stable_sort(pairs.begin(), pairs.end(),
+                     [](const CellPair& a, const CellPair& b) { return a.A < b.A; });
+  } else {
+    std::stable_sort(pairs.begin(), pairs.end(),
+                     [](const CellPair& a, const CellPair& b) { return a.A > b.A; });
+  }
 }
 
 void ShowCellPair(TableGrid& grid, int row, double a, double b) {

@@ -44,6 +44,12 @@ struct CellPlace {
 // empty nor a typed number; nothing when every cell is empty or holds a number.
 std::optional<CellPlace> FirstNonNumberCell(const TableCells& grid, int columns, int rows);
 
+// Sorts pairs by their first value, smallest or largest first. Pairs of equal first value keep
+// their row order: a vertical step of a polyline or of a pressure diagram stays the way it was
+// entered.
+enum class PairOrder { SmallestFirst, LargestFirst };
+void SortPairsByFirst(std::span<CellPair> pairs, PairOrder order);
+
 // Writes a and b into columns 1 and 2 of a grid row as "%10.4f".
 void ShowCellPair(TableGrid& grid, int row, double a, double b);
 // Empties the cells of columns first..last of a grid row.

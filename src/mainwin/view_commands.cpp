@@ -162,7 +162,7 @@ void AreaSecondCorner(MouseEditor& editor, int x, int y) {
   EraseRubberBand();
   MouseState.CurrentX = x;
   MouseState.CurrentY = y;
-  const ModelClick a = ClickToModel(MouseState.AnchorX, MouseState.AnchorY);
+  const ModelClick a{MouseState.SavedX, MouseState.SavedY};  // the first corner as drawn
   const ModelClick b = ClickToModel(x, y);
   if (mode == 4001) {
     SetCentreRange(a, b);

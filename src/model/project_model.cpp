@@ -112,9 +112,7 @@ void ResetSheetPile() {
 }
 
 CircleSearchSettings& CircleSettingsFor(int methodCode) {
-  return (methodCode == kMethodBishop || methodCode == kMethodModifiedBishop)
-             ? BishopCircleSettings
-             : FelleniusCircleSettings;
+  return methodCode >= kMethodBishop ? BishopCircleSettings : FelleniusCircleSettings;
 }
 
 int ResetProjectData() {

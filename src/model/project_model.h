@@ -257,7 +257,8 @@ extern int DataModified;
 // 0 no valid results, 1 valid results, -1 stop requested.
 extern int CalcStatus;
 
-// The circle settings that apply to a method code (Bishop for 2 and 4, Fellenius otherwise).
+// The circle settings that belong to a method code: Fellenius for 0 and 1, Bishop for 2 and
+// above (the straight-line methods 3 and 5 included, as the circle-settings dialog edits them).
 CircleSearchSettings& CircleSettingsFor(int methodCode);
 
 // Puts the whole model into the state of a new project. Returns 0.

@@ -11,6 +11,7 @@
 
 #include "mainwin/file_commands_fakes.h"
 #include "mainwin/main_menu.h"
+#include "mainwin/pile_factor_imports.h"
 #include "mainwin/program_session.h"
 #include "mainwin/recent_files.h"
 #include "mainwin/recording_menus.h"
@@ -182,6 +183,48 @@ TEST_F(FileCommandsTest, SaveWritesIntoTheDataFolderWhateverTheCurrentDirectory)
   EXPECT_TRUE(commands.SaveClick());
   EXPECT_TRUE(FileExists(dir.File("Kept.SDW")));
   EXPECT_FALSE(FileExists(dir.File("elsewhere/Kept.SDW")));
+}
+
+TEST_F(FileCommandsTest, SaveAfterASheetPileImportWritesBackToTheProjectsOwnFile) {
+  struct Case {
+    const char* name;
+    bool savedAs;  // the project's file came from a save as rather than an open
+  };
+  for (const Case c : {Case{"opened", false}, Case{"saved as", true}}) {
+    SCOPED_TRACE(c.name);
+    const std::string own = WriteProject("A", "HOMOGENEOUS", 2);
+    WriteProject("B", "HOMOGENEOUS", 5);
+    dir.Write("B/EXP_ENK1.DAT", "3.0\r\n-4.0\r\n150.0\r\n0.8\r\n");
+    if (c.savedAs) {
+      AddPoints(2);
+      files.Answer(own);
+      ASSERT_TRUE(commands.SaveAsClick());
+    } else {
+      files.Answer(own);
+      commands.OpenClick();
+    }
+    SheetPileSettingsRecord pile = SheetPileSettings;
+    DrawSettingsRecord draw = DrawSettings;
+    files.Answer(dir.File("B/EXP_ENK1.DAT"));
+    ASSERT_TRUE(ImportSheetPileFile(files, pile, draw));
+    EXPECT_EQ(dir.Dir() + "B/", DataDir) << "the next file dialog opens where the import was";
+    AddPoints(1);
+    DataModified = 1;
+    EXPECT_TRUE(commands.SaveClick());
+    EXPECT_EQ(0, DataModified);
+    EXPECT_EQ(DataDir, CurrentDirectory());
+    EXPECT_EQ("Selvana for Windows (HOMOGENEOUS)", captions.back());
+    EXPECT_EQ(own, RecentFiles[0]);
+    for (const auto& [folder, points] : {std::pair{"A", 3}, std::pair{"B", 5}}) {
+      ChangeDirectory(dir.File(folder));
+      ResetProjectData();
+      ASSERT_EQ(kReadOk, ReadProjectFile("HOMOGENEOUS"));
+      EXPECT_EQ(points, PointCount) << folder;
+    }
+    ResetProjectData();
+    DataDir = dir.Dir();
+    ChangeDirectory(DataDir);
+  }
 }
 
 TEST_F(FileCommandsTest, FailedSaveKeepsTheProjectModified) {

@@ -34,6 +34,10 @@ TEST(SheetPileRows, RowsAreCleanedSortedAndCutAtTheToe) {
        0,
        {{2, 10}, {0, 20}, {-5, 40}}},
       {"rows all below the toe stay", {{"-1", "10"}, {"-2", "30"}}, 0, {{-1, 10}, {-2, 30}}},
+      {"a step (two rows of one elevation) keeps its row order",
+       {{"0", "10"}, {"0", "20"}, {"2", "0"}},
+       -10,
+       {{2, 0}, {0, 10}, {0, 20}}},
   };
   for (const Case& c : cases) {
     MemoryGrid grid;

@@ -6,6 +6,7 @@
 
 #include "calc/test_model_builder.h"
 #include "model/project_file.h"
+#include "platform/number_format.h"
 #include "support/memory_grid.h"
 #include "support/scratch_folder_test.h"
 #include "support/scripted_message_box.h"
@@ -175,6 +176,35 @@ TEST(CohesionTableRows, VerticesAreSortedByXWithRepeatsDropped) {
   StoreCohesionRows(MemoryGrid());
   EXPECT_EQ(line.Count, 0);
   EXPECT_EQ(line.X[0], 0.0);
+}
+
+TEST(CohesionTableRows, VerticesOfEqualXKeepTheirRowOrder) {
+  struct Case {
+    const char* name;
+    std::vector<CellPair> rows;
+    std::vector<CellPair> stored;
+  } cases[] = {
+      {"a step between rows moved past it",
+       {{30, 1}, {20, 5}, {20, 6}, {10, 2}},
+       {{10, 2}, {20, 5}, {20, 6}, {30, 1}}},
+      {"three of one X behind the smallest",
+       {{5, 3}, {5, 1}, {5, 2}, {0, 0}},
+       {{0, 0}, {5, 3}, {5, 1}, {5, 2}}},
+  };
+  for (const Case& c : cases) {
+    MemoryGrid grid;
+    int row = 1;
+    for (const CellPair& v : c.rows) {
+      grid.Row(row++, {StrFormat("%g", v.A).c_str(), StrFormat("%g", v.B).c_str()});
+    }
+    StoreCohesionRows(grid);
+    const CohesionRefLineRecord& line = cm.CohesionRefLine;
+    ASSERT_EQ(line.Count, static_cast<int>(c.stored.size())) << c.name;
+    for (int i = 0; i < line.Count; ++i) {
+      EXPECT_EQ(line.X[i], c.stored[i].A) << c.name << " vertex " << i;
+      EXPECT_EQ(line.Y[i], c.stored[i].B) << c.name << " vertex " << i;
+    }
+  }
 }
 
 }  // namespace

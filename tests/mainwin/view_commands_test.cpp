@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "mainwin/editor_test_support.h"
 #include "model/project_model.h"
 #include "view/view_state.h"
@@ -81,6 +83,71 @@ TEST_F(ViewCommandsTest, CentreRectangleRoundsToThePitches) {
   Run(C::CenSet);
   Rectangle(x1, y1, x2, y2);
   EXPECT_NEAR(10.4, BishopCircleSettings.CentreX[0], 0.02);
+}
+
+TEST_F(ViewCommandsTest, TheCentreRectangleKeepsItsFirstCornerAcrossViewChanges) {
+  struct Case {
+    const char* name;
+    std::function<void()> between;  // what the user does between the two corners
+  };
+  const Case cases[] = {
+      {"zoom in", [&] { Run(C::ZoomIn); }},
+      {"zoom out", [&] { Run(C::ZoomOut); }},
+      {"scroll", [&] {
+         horizontal.Place(-100, 100, 13);
+         ScrollBar1Change();
+       }},
+      {"fit", [&] { Run(C::AllShow); }},
+      {"area zoom", [&] {
+         Run(C::AreaBig);
+         Rectangle(120, 120, 320, 320);
+       }},
+  };
+  test::PutPoints({{0.0, 0.0}, {24.0, 10.0}});  // what the fit shows
+  BishopCircleSettings.CentreX = {0.0, 0.0, 0.0004, 0.0};  // pitches below 1 mm: no rounding
+  BishopCircleSettings.CentreY = {0.0, 0.0, 0.0004, 0.0};
+  cm.kt = kMethodBishop;
+  for (const Case& c : cases) {
+    ResetViewState();
+    ViewState.OriginX = 12.0;
+    ViewState.OriginY = 5.0;
+    Run(C::CenSet);
+    int x = 0, y = 0;
+    ModelToScreen(10.4, 3.6, x, y);
+    double firstX = 0.0, firstY = 0.0;  // the first corner as the click gives it
+    ScreenToModel(x, y, firstX, firstY);
+    editor.MouseDown({x, y, MouseButton::Left});
+    c.between();
+    ASSERT_EQ(4001, MouseState.MouseMode) << c.name;
+    ModelToScreen(firstX, firstY, x, y);
+    EXPECT_EQ(x, MouseState.AnchorX) << c.name << ": the rubber band starts at the corner";
+    EXPECT_EQ(y, MouseState.AnchorY) << c.name;
+    Move(14.6, 7.4);
+    Click(14.6, 7.4);
+    const double pixel = 1.0 / ViewState.Scale;  // the second corner is a pixel's position
+    const CircleSearchSettings& s = BishopCircleSettings;
+    EXPECT_DOUBLE_EQ(firstX, s.CentreX[0]) << c.name;
+    EXPECT_NEAR(14.6, s.CentreX[1], pixel) << c.name;
+    EXPECT_DOUBLE_EQ(firstY, s.CentreY[0]) << c.name;
+    EXPECT_NEAR(7.4, s.CentreY[1], pixel) << c.name;
+  }
+}
+
+TEST_F(ViewCommandsTest, TheCentreRectangleSetsTheCirclesOfTheMethodInUse) {
+  for (int kt = kMethodFellenius; kt <= kMethodLineBetweenSegments; ++kt) {
+    FelleniusCircleSettings.CentreX = BishopCircleSettings.CentreX = {0.0, 0.0, 1.0, 0.0};
+    FelleniusCircleSettings.CentreY = BishopCircleSettings.CentreY = {0.0, 0.0, 1.0, 0.0};
+    Run(C::CenSet);
+    cm.kt = kt;  // changed while the rectangle is drawn
+    Click(1.0, 1.0);
+    Click(2.0, 3.0);
+    const bool fellenius = kt == kMethodFellenius || kt == kMethodTschebotarioff;
+    const CircleSearchSettings& set = fellenius ? FelleniusCircleSettings : BishopCircleSettings;
+    const CircleSearchSettings& kept = fellenius ? BishopCircleSettings : FelleniusCircleSettings;
+    EXPECT_EQ(2.0, set.CentreX[1]) << "method " << kt;
+    EXPECT_EQ(3.0, set.CentreY[1]) << "method " << kt;
+    EXPECT_EQ(0.0, kept.CentreX[1]) << "method " << kt;
+  }
 }
 
 TEST_F(ViewCommandsTest, AnAreaZoomInsideAnOperationLetsItGoOn) {
