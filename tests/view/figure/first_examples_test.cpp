@@ -11,15 +11,12 @@
 
 #include "calc/results/consolidation.h"
 #include "model/project_model.h"
-#include "platform/file_lookup.h"
 #include "support/calculated_sample.h"
-#include "support/temp_folder.h"
 #include "view/figure/frame_layout.h"
 #include "view/figure/result_box_layout.h"
 #include "view/figure/slip_layout.h"
 #include "view/figure_frame.h"
 #include "view/redraw_view.h"
-#include "view/view_fitting.h"
 #include "view/view_test_support.h"
 
 namespace selvana::test {
@@ -72,19 +69,6 @@ std::vector<Box> SafetyFactorLabels() {
 class FirstExamplesTest : public ViewFixture {
  protected:
   FirstExamplesTest() : ViewFixture(1200, 800) {}
-  void SetUp() override {
-    ViewFixture::SetUp();
-    previous_ = CurrentDirectory();
-    ASSERT_TRUE(ChangeDirectory(folder_.path()));
-  }
-  void TearDown() override {
-    ChangeDirectory(previous_);
-    ViewFixture::TearDown();
-  }
-
- private:
-  std::string previous_;
-  TempFolder folder_;
 };
 
 TEST_F(FirstExamplesTest, CalculatedExamplesShowAFramedReadableFigure) {
@@ -92,8 +76,7 @@ TEST_F(FirstExamplesTest, CalculatedExamplesShowAFramedReadableFigure) {
     SCOPED_TRACE(name);
     ResetProjectData();
     OpenProject();
-    CalculateCircleSample(name);
-    FitViewToModel();
+    CalculateAndShowSample(name);
     canvas.Clear();
     ASSERT_EQ(0, RedrawView(kRedrawModel));
     const FigureFrameRecord& f = FigureFrame;

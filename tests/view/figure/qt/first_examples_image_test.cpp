@@ -7,12 +7,9 @@
 #include <QImage>
 #include <filesystem>
 
-#include "platform/file_lookup.h"
 #include "platform/qt/qt_canvas.h"
 #include "support/calculated_sample.h"
-#include "support/temp_folder.h"
 #include "view/figure_frame.h"
-#include "view/view_fitting.h"
 #include "view/view_ports.h"
 #include "view/view_state.h"
 
@@ -29,14 +26,7 @@ TEST(FirstExamplesImageTest, CalculatedExamplesAreDrawnFramedAndSaved) {
     ViewPorts = MainViewPorts{};
     ViewPorts.Image = &canvas;
     ResetViewState();
-    const std::string here = CurrentDirectory();
-    {
-      TempFolder folder;
-      ASSERT_TRUE(ChangeDirectory(folder.path()));
-      CalculateCircleSample(name);
-      FitViewToModel();
-      ChangeDirectory(here);
-    }
+    CalculateAndShowSample(name);
     ViewPorts = MainViewPorts{};
     const QString file = QString::fromStdString((saved / (name + "_figure.png")).string());
     EXPECT_TRUE(image.save(file)) << name;
