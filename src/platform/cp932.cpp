@@ -137,6 +137,10 @@ bool IsCp932LeadByte(unsigned char c) {
   return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
 }
 
+std::size_t Cp932CharacterBytes(std::string_view s, std::size_t i) {
+  return IsCp932LeadByte(static_cast<unsigned char>(s[i])) && i + 1 < s.size() ? 2 : 1;
+}
+
 std::string CutCp932(std::string_view s, std::size_t maxBytes) {
   if (s.size() <= maxBytes) return std::string(s);
   std::size_t end = 0;

@@ -28,6 +28,10 @@ bool CanHoldInCp932(std::string_view utf8);
 // True for the first byte of a double-byte CP932 character (0x81-0x9F, 0xE0-0xFC).
 bool IsCp932LeadByte(unsigned char c);
 
+// Bytes of the character that starts at byte i of s (i inside s): 2 for a lead byte followed by
+// another byte, else 1 (a lead byte at the very end counts as a single byte).
+std::size_t Cp932CharacterBytes(std::string_view s, std::size_t i);
+
 // The longest prefix of s of at most maxBytes bytes that does not end inside a double-byte
 // character.
 std::string CutCp932(std::string_view s, std::size_t maxBytes);

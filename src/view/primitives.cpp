@@ -98,9 +98,8 @@ int DrawFixedText(std::string_view cp932, int x, int y, Rgb colour, double h, in
   AnchorBox(anchor, x, y, width, h, left, top);
   const int textTop = SaturatePixel(top);
   for (std::size_t i = 0; i < cp932.size();) {
-    const bool wide = IsCp932LeadByte(static_cast<unsigned char>(cp932[i])) && i + 1 < cp932.size();
-    const std::size_t bytes = wide ? 2 : 1;
-    const double cell = wide ? h : h * 0.5;
+    const std::size_t bytes = Cp932CharacterBytes(cp932, i);
+    const double cell = static_cast<double>(bytes) * h * 0.5;
     const std::string_view character = cp932.substr(i, bytes);
     const int w = canvas->TextWidth(character);
     canvas->TextOut(SaturatePixel(left + cell / 2 - w / 2.0), textTop, character);

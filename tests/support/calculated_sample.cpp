@@ -11,7 +11,10 @@
 #include "calc/run_entry.h"
 #include "model/project_file.h"
 #include "model/project_model.h"
+#include "platform/file_lookup.h"
 #include "support/scripted_message_box.h"
+#include "support/temp_folder.h"
+#include "view/view_fitting.h"
 
 namespace selvana::test {
 
@@ -25,6 +28,17 @@ void CalculateCircleSample(const std::string& name) {
   const bool bishop = cm.kt == kMethodBishop || cm.kt == kMethodModifiedBishop;
   ASSERT_EQ(0, bishop ? RunCircleCalcBishop(progress) : RunCircleCalcFellenius(progress));
   ConsolidateResults();
+}
+
+void CalculateAndShowSample(const std::string& name) {
+  const std::string here = CurrentDirectory();
+  {
+    TempFolder folder;
+    ASSERT_TRUE(ChangeDirectory(folder.path()));
+    CalculateCircleSample(name);
+    ChangeDirectory(here);
+  }
+  FitViewToModel();
 }
 
 }  // namespace selvana::test

@@ -10,4 +10,8 @@ namespace selvana::test {
 // (methods 2, 4) or Fellenius (any other); fails the test when any step fails.
 void CalculateCircleSample(const std::string& name);
 
+// CalculateCircleSample in a temporary folder, which it leaves again, then the view fitted to the
+// model (which redraws it), as the view shows a project after its run.
+void CalculateAndShowSample(const std::string& name);
+
 }  // namespace selvana::test

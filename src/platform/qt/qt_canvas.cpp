@@ -1,5 +1,6 @@
 // The Qt canvas of the main view. Copy-mode shapes go through QPainter after clipping to the
-// image; exclusive-or shapes are rasterised here into a set of pixels, each flipped exactly once.
+// image; exclusive-or shapes are rasterised here into a set of pixels, each flipped exactly once;
+// each character of a text is drawn from an image of its ink that fits its cell.
 #include "platform/qt/qt_canvas.h"
 
 #include <QFontMetrics>
@@ -12,6 +13,7 @@
 #include <numbers>
 
 #include "platform/cp932.h"
+#include "platform/number_format.h"
 
 namespace selvana {
 namespace {
@@ -132,6 +134,29 @@ QString FromCp932(std::string_view cp932) {
                                  [](char c) { return static_cast<unsigned char>(c) < 0x80; });
   if (ascii) return QString::fromLatin1(cp932.data(), static_cast<qsizetype>(cp932.size()));
   return QString::fromStdString(ToUtf8(cp932));
+}
+
+// Glyph images kept at the most; a figure needs a few hundred.
+constexpr std::size_t kMaxKeptGlyphs = 20000;
+
+// Width in whole pixels of the cell of a character of the given bytes: half the cell height per
+// byte, as the fixed-cell text lays characters out.
+int CellWidth(std::size_t bytes, int cellHeight) {
+  return static_cast<int>(bytes) * cellHeight / 2;
+}
+
+// The columns from the first to the last that hold any ink; a null image when none does.
+QImage InkColumns(const QImage& glyph) {
+  int first = glyph.width(), last = -1;
+  for (int y = 0; y < glyph.height(); ++y) {
+    const auto* row = reinterpret_cast<const QRgb*>(glyph.constScanLine(y));
+    for (int x = 0; x < glyph.width(); ++x) {
+      if (qAlpha(row[x]) == 0) continue;
+      first = std::min(first, x), last = std::max(last, x);
+    }
+  }
+  if (last < first) return {};
+  return glyph.copy(first, 0, last - first + 1, glyph.height());
 }
 
 }  // namespace
@@ -284,17 +309,58 @@ void QtCanvas::SetFont(const std::string& face, int heightPx, Rgb colour) {
   baseline_ = -ink.top();
 }
 
+// A glyph as wide as its cell would touch its neighbours and the rules a text starts at, and a
+// proportional face draws some glyphs wider than their cells. So each glyph is drawn alone, cut
+// to its ink, narrowed to one pixel less than its cell when wider, and placed one pixel in from
+// where it is drawn: every glyph keeps a blank column before it, and none leaves its cell.
+const QImage& QtCanvas::Glyph(std::string_view character) {
+  if (glyphs_.size() > kMaxKeptGlyphs) glyphs_.clear();
+  const std::string key = std::string(character) +
+                          StrFormat("\n%06X %d ", fontColour_.rgb() & 0xFFFFFF, cellHeight_) +
+                          fontFace_;
+  const auto [found, added] = glyphs_.try_emplace(key);
+  if (!added) return found->second;
+  const QString text = FromCp932(character);
+  const int margin = cellHeight_;  // room for ink that reaches beyond the advance
+  QImage scratch(metrics_.horizontalAdvance(text) + 2 * margin, cellHeight_,
+                 QImage::Format_ARGB32_Premultiplied);
+  scratch.fill(Qt::transparent);
+  QPainter painter(&scratch);
+  painter.setFont(font_);
+  painter.setPen(fontColour_);
+  painter.drawText(QPoint(margin, baseline_), text);
+  painter.end();
+  QImage ink = InkColumns(scratch);
+  const int room = std::max(1, CellWidth(character.size(), cellHeight_) - 1);
+  if (ink.width() > room) {
+    ink = ink.scaled(room, ink.height(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  }
+  found->second = ink;
+  return found->second;
+}
+
 int QtCanvas::TextWidth(std::string_view cp932) {
-  return metrics_.horizontalAdvance(FromCp932(cp932));
+  int width = 0;
+  for (std::size_t i = 0; i < cp932.size();) {
+    const std::size_t bytes = Cp932CharacterBytes(cp932, i);
+    const int ink = Glyph(cp932.substr(i, bytes)).width();
+    i += bytes;
+    width += i < cp932.size() ? CellWidth(bytes, cellHeight_) : (ink > 0 ? ink + 1 : 0);
+  }
+  return width;
 }
 
 void QtCanvas::TextOut(int x, int y, std::string_view cp932) {
   if (!Ready() || cp932.empty() || !AllDrawn({x, y}) || !WithinQtRange({x, y})) return;
   Touched();
   QPainter painter(image_);
-  painter.setFont(font_);
-  painter.setPen(fontColour_);
-  painter.drawText(QPoint(x, y + baseline_), FromCp932(cp932));
+  for (std::size_t i = 0; i < cp932.size();) {
+    const std::size_t bytes = Cp932CharacterBytes(cp932, i);
+    const QImage& glyph = Glyph(cp932.substr(i, bytes));
+    if (!glyph.isNull()) painter.drawImage(x + 1, y, glyph);
+    x += CellWidth(bytes, cellHeight_);
+    i += bytes;
+  }
 }
 
 }  // namespace selvana

@@ -1,12 +1,14 @@
 // The canvas of the main view on a QImage: copy-mode shapes through QPainter, exclusive-or shapes
 // by our own pixel loop (each pixel flipped once, so drawing twice restores the image), and text
-// in the view's font drawn without a background.
+// in the view's font drawn without a background, each glyph fitted inside its character cell.
 #pragma once
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
 #include <functional>
+#include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -48,6 +50,7 @@ class QtCanvas : public Canvas {
   bool Ready() const;
   void PreparePainter(QPainter& painter) const;
   void XorPixels(const std::vector<std::pair<int, int>>& pixels);
+  const QImage& Glyph(std::string_view character);
 
   QImage* image_;
   Rgb penColour_ = kBlack;
@@ -60,6 +63,9 @@ class QtCanvas : public Canvas {
   QFont font_;
   QFontMetrics metrics_{font_};  // of font_, kept: text is measured glyph by glyph
   QColor fontColour_ = Qt::black;
+  // The ink of each character drawn so far, by character, colour, cell height and face: cut to
+  // its columns and narrowed to fit its cell.
+  std::unordered_map<std::string, QImage> glyphs_;
   std::function<void()> onChanged_;
   bool notified_ = false;
 };

@@ -84,6 +84,7 @@ void LayoutLoadWidthDimension(int i, const LoadSurface& s, double h, FigureLayou
   out.Line(x0, yd, x0 + 0.5 * h, yd - 0.2 * h);
   out.Line(x1, yd, x1 - 0.5 * h, yd + 0.2 * h);
   out.Line(x1, yd, x1 - 0.5 * h, yd - 0.2 * h);
+  if (!(h >= 0.0001)) return;  // too small a text height: the lines without their label
   std::string text = StrFormat("%4.3f m", cm.Surcharges.XMax[i] - cm.Surcharges.XMin[i]);
   const double left = (x0 + x1) / 2 - ByteLength(text) * 0.25 * h;
   out.Text(std::move(text), left, yd + 0.25 * h, h, kFigureAnchorBottomLeft);
@@ -104,7 +105,10 @@ int LayoutSurchargeLoad(int i, int side, FigureLayout& out) {
   if (!(atEnd >= 0.0001) || !(d.Sizes[5] >= 0.0001) || s.Count < 2 || !HasWidth(i)) return -1;
   LayoutLoadDiagram(i, s, out);
   const double h = d.Sizes[1];
-  if (!(h >= 0.0001)) return -1;
+  if (!(h >= 0.0001)) {
+    if (BishopMethod(cm.kt)) LayoutLoadWidthDimension(i, s, h, out);
+    return -1;
+  }
   LayoutArrows(i, s, h, out);
   if (side == 1 && d.SurchargeLabelLeft[i] > 0) {
     LayoutEndLabel(load.LoadAtXMin[i], d.SurchargeLeftX[i], d.SurchargeLeftY[i], h, out);

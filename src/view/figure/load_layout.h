@@ -43,13 +43,15 @@ struct LoadArrow {
 void WalkLoadArrows(int i, const LoadSurface& surface, double h,
                     const std::function<void(const LoadArrow&)>& each);
 
-// The width dimension of load i over the diagram (the Bishop methods show it), h high.
+// The width dimension of load i over the diagram (the Bishop methods show it), h high; its
+// label only when h is 0.0001 or more.
 void LayoutLoadWidthDimension(int i, const LoadSurface& surface, double h, FigureLayout& out);
 
 // The diagram, arrows and the end label of load i for side 1 (XMin) or 2 (XMax), and for the
 // Bishop methods the width dimension, from LoadSurfaces[i]. -1 when the intensity at that end or
 // Sizes[5] is below 0.0001, the load has no width or the surface fewer than 2 points (nothing),
-// or the text height Sizes[1] is below 0.0001 (the diagram only); else 0.
+// or the text height Sizes[1] is below 0.0001 (the diagram, and the lines of the width
+// dimension without its label); else 0.
 int LayoutSurchargeLoad(int i, int side, FigureLayout& out);
 
 // The arrow of horizontal force i at its height, pointing with the sliding sense, and its value.

@@ -3,6 +3,8 @@
 // the guards that keep a load without width or size from dividing by zero.
 #include <gtest/gtest.h>
 
+#include <variant>
+
 #include "calc/results/slip_result.h"
 #include "figure_test_support.h"
 #include "model/project_model.h"
@@ -99,28 +101,33 @@ struct GuardCase {
   const char* name;
   double xMin, xMax, qMin, qMax, size5, h;
   int side, expected;
-  bool anything;  // whether the layout holds items
+  std::size_t lines;  // the layout holds these lines and no text
+  int kt = kMethodFellenius;
 };
 
 const GuardCase kGuards[] = {
-    {"no intensity at the left end", 1.0, 3.0, 0.0, 20.0, 4.0, 4.0, 1, -1, false},
-    {"no width", 2.0, 2.0, 10.0, 10.0, 4.0, 4.0, 1, -1, false},
-    {"no diagram size", 1.0, 3.0, 10.0, 10.0, 0.0, 4.0, 1, -1, false},
-    {"no text height: the diagram only", 1.0, 3.0, 10.0, 10.0, 4.0, 0.0, 1, -1, true},
-    {"beyond every block", 40.0, 50.0, 10.0, 10.0, 4.0, 4.0, 2, -1, false},
+    {"no intensity at the left end", 1.0, 3.0, 0.0, 20.0, 4.0, 4.0, 1, -1, 0},
+    {"no width", 2.0, 2.0, 10.0, 10.0, 4.0, 4.0, 1, -1, 0},
+    {"no diagram size", 1.0, 3.0, 10.0, 10.0, 0.0, 4.0, 1, -1, 0},
+    {"no text height: the diagram only", 1.0, 3.0, 10.0, 10.0, 4.0, 0.0, 1, -1, 1},
+    {"Bishop without text height: the diagram and the width dimension's seven lines", 1.0, 3.0,
+     10.0, 10.0, 4.0, 0.00005, 1, -1, 8, kMethodBishop},
+    {"beyond every block", 40.0, 50.0, 10.0, 10.0, 4.0, 4.0, 2, -1, 0},
 };
 
-TEST_F(LoadLayoutTest, GuardsDrawNothingOrOnlyTheDiagram) {
+TEST_F(LoadLayoutTest, GuardsDrawNothingOrOnlyTheLines) {
   for (const GuardCase& g : kGuards) {
     Load(0, g.xMin, g.xMax, g.qMin, g.qMax);
     DrawSettings.Sizes[5] = g.size5;
     DrawSettings.Sizes[1] = g.h;
+    DrawSettings.SurchargeLabelLeft[0] = 1;
+    cm.kt = g.kt;
     TraceLoadSurface(0, LoadSurfaces[0]);
     FigureLayout layout;
     EXPECT_EQ(g.expected, LayoutSurchargeLoad(0, g.side, layout)) << g.name;
-    EXPECT_EQ(g.anything, !layout.Empty()) << g.name;
-    if (g.anything) {
-      EXPECT_EQ(1u, layout.Items().size()) << g.name;
+    EXPECT_EQ(g.lines, layout.Items().size()) << g.name;
+    for (const FigureItem& item : layout.Items()) {
+      EXPECT_TRUE(std::holds_alternative<FigureLine>(item)) << g.name;
     }
   }
 }

@@ -1,0 +1,116 @@
+// The example projects a newcomer opens first, calculated and drawn as the view shows them after
+// the run: the frame holds the slope and the circle centres, no two characters of the figure's
+// texts share a pixel, and no safety factor reaches into the result box or the title band.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "calc/results/consolidation.h"
+#include "model/project_model.h"
+#include "support/calculated_sample.h"
+#include "view/figure/frame_layout.h"
+#include "view/figure/result_box_layout.h"
+#include "view/figure/slip_layout.h"
+#include "view/figure_frame.h"
+#include "view/redraw_view.h"
+#include "view/view_test_support.h"
+
+namespace selvana::test {
+namespace {
+
+const char* const kFirstExamples[] = {"1_SLOPE_SEARCH", "2_FIXED_CIRCLE"};
+
+// A rectangle from (left, bottom) to (right, top), either in screen pixels (y down) or paper mm.
+struct Box {
+  double left, bottom, right, top;
+  bool Overlaps(const Box& o) const {
+    return left < o.right && o.left < right && bottom < o.top && o.bottom < top;
+  }
+};
+
+// The cell of every character the figure wrote (lime) on the recording canvas, spaces left out:
+// "text X Y \"c\" H #00FF00" covers X .. X + bytes x H / 2 and Y .. Y + H.
+std::vector<Box> FigureCharacterCells(const std::vector<std::string>& calls) {
+  std::vector<Box> cells;
+  for (const std::string& call : calls) {
+    const std::size_t open = call.find('"'), close = call.rfind('"');
+    if (call.rfind("text ", 0) != 0 || call.find("#00FF00") == std::string::npos) continue;
+    const std::string shown = call.substr(open + 1, close - open - 1);
+    if (shown == " ") continue;
+    int x = 0, y = 0, h = 0;
+    std::sscanf(call.c_str(), "text %d %d", &x, &y);
+    std::sscanf(call.c_str() + close + 1, "%d", &h);
+    const double bytes = shown.rfind("\\x", 0) == 0 ? static_cast<double>(shown.size()) / 4 : 1;
+    cells.push_back({double(x), double(y), x + std::floor(bytes * h / 2), double(y + h)});
+  }
+  return cells;
+}
+
+// The boxes of the safety-factor labels at the listed centres, in paper mm.
+std::vector<Box> SafetyFactorLabels() {
+  std::vector<Box> labels;
+  for (int i = 0; i < CircleListCount; ++i) {
+    FigureLayout layout;
+    LayoutCentreSafetyFactor(i, layout, false);
+    for (const FigureItem& item : layout.Items()) {
+      if (const auto* t = std::get_if<FigureText>(&item)) {
+        const double width = static_cast<double>(t->text.size()) * 0.5 * t->height;
+        labels.push_back({t->x, t->y, t->x + width, t->y + t->height});
+      }
+    }
+  }
+  return labels;
+}
+
+class FirstExamplesTest : public ViewFixture {
+ protected:
+  FirstExamplesTest() : ViewFixture(1200, 800) {}
+};
+
+TEST_F(FirstExamplesTest, CalculatedExamplesShowAFramedReadableFigure) {
+  for (const std::string name : kFirstExamples) {
+    SCOPED_TRACE(name);
+    ResetProjectData();
+    OpenProject();
+    CalculateAndShowSample(name);
+    canvas.Clear();
+    ASSERT_EQ(0, RedrawView(kRedrawModel));
+    const FigureFrameRecord& f = FigureFrame;
+    const auto inside = [&f](double x, double y) {
+      return f.BandLeft < x && x < f.BandRight && f.BandBottom < y && y < f.BandTop;
+    };
+    for (int i = 0; i < PointCount; ++i) {
+      if (PointTable[i].Id < 0) continue;
+      EXPECT_TRUE(inside(PointTable[i].X, PointTable[i].Y)) << "point " << i;
+    }
+    ASSERT_GT(CircleListCount, 0);
+    for (int i = 0; i < CircleListCount; ++i) {
+      EXPECT_TRUE(inside(CircleList[i].CentreX, CircleList[i].CentreY)) << "centre " << i;
+    }
+    const std::vector<Box> cells = FigureCharacterCells(canvas.Calls());
+    ASSERT_GT(cells.size(), 100u);
+    for (std::size_t a = 0; a < cells.size(); ++a) {
+      for (std::size_t b = a + 1; b < cells.size(); ++b) {
+        EXPECT_FALSE(cells[a].Overlaps(cells[b])) << "characters " << a << " and " << b;
+      }
+    }
+    const FrameSize frame = FigureFrameSize();
+    const double h = DrawSettings.Sizes[4];
+    const double rows = BuildResultBoxRows(true).Count;
+    const Box resultBox{frame.W - 14.0 * h, frame.T - 1.2 * h * rows, frame.W, frame.T};
+    const Box titleBand{0.0, frame.T, frame.W, frame.T + 10.0};
+    const std::vector<Box> labels = SafetyFactorLabels();
+    ASSERT_FALSE(labels.empty());
+    for (const Box& label : labels) {
+      EXPECT_FALSE(label.Overlaps(resultBox)) << label.left << ", " << label.bottom;
+      EXPECT_FALSE(label.Overlaps(titleBand)) << label.left << ", " << label.bottom;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace selvana::test
