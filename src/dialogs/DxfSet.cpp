@@ -63,7 +63,7 @@ void TDxf::BuildControls() {
   field(found, 1, 0, "読み取りポイント数", 2);
   field(found, 1, 2, "読み取りライン数", 3);
   for (int i = 0; i < 4; ++i) found->addWidget(RedNote(kNotes[i]), 2 + i, 0, 1, 4);
-  panel1->setEnabled(false);
+  ShowOnly(panel1);
 
   QGridLayout* rangeBox = nullptr;
   QGroupBox* rangeGroup = FormGroup("データ範囲", rangeBox);
@@ -75,7 +75,7 @@ void TDxf::BuildControls() {
   field(range, 0, 2, "Ｘｍｉｎ", 5);
   field(range, 1, 0, "Ｙｍａｘ", 6);
   field(range, 1, 2, "Ｙｍｉｎ", 7);
-  panel2->setEnabled(false);
+  ShowOnly(panel2);
   rangeBox->addWidget(panel2);
 
   QGridLayout* parameters = nullptr;

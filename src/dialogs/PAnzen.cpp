@@ -18,7 +18,7 @@ namespace {
 StringGridLayout FactorGrid() {
   StringGridLayout layout;
   layout.Headers = {"　名　　称　", "部 分 係 数 "};
-  layout.ColumnWidths = {100, 80};
+  layout.ColumnWidths = {80, 68};
   layout.DataRows = kFactorGridRows;
   layout.RowLabels = {"水平外力 (1)", "水平外力 (2)", "水平外力 (3)", "上載荷重 (1)",
                       "上載荷重 (2)", "上載荷重 (3)", "残 留 水 位 ", "摩擦力 tanφ",

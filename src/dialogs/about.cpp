@@ -10,11 +10,11 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QStyle>
 #include <QVBoxLayout>
 
 #include "forms/version_text.h"
 #include "mainwin/form_sizes.h"
+#include "mainwin/qt/program_icon.h"
 #include "platform/program_folders.h"
 
 namespace selvana {
@@ -41,10 +41,10 @@ TAboutBox::TAboutBox(QWidget* parent)
   panel1->setFrameShape(QFrame::StyledPanel);
   auto* grid = new QGridLayout(panel1);
   QLabel* icon = NamedLabel("ProgramIcon", "");
-  icon->setPixmap(style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(32, 32));
+  icon->setPixmap(ProgramIcon().pixmap(32, 32));
   QLabel* product = NamedLabel("ProductName", "Selvana");
   QFont large = product->font();
-  large.setPointSize(large.pointSize() * 2);
+  large.setPixelSize(2 * font().pixelSize());
   product->setFont(large);
   version_ = NamedLabel("Version", kVersionFallback);
   label4_ = NamedLabel("Label4", kMakerPage);

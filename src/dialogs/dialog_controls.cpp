@@ -35,6 +35,17 @@ QLabel* RedNote(const char* utf8Text) {
   return label;
 }
 
+void ShowOnly(QWidget* panel) {
+  panel->setEnabled(false);
+  for (QLineEdit* edit : panel->findChildren<QLineEdit*>()) {
+    QPalette palette = edit->palette();
+    for (auto role : {QPalette::Base, QPalette::Text}) {
+      palette.setColor(QPalette::Disabled, role, palette.color(QPalette::Active, role));
+    }
+    edit->setPalette(palette);
+  }
+}
+
 QBoxLayout* OkCancelRow(QPushButton* ok, QDialog* dialog) {
   QPushButton* cancel = NamedButton("Button2", "取り消し");
   QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);

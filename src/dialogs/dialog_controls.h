@@ -9,6 +9,7 @@ class QDialog;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QWidget;
 
 namespace selvana {
 
@@ -16,6 +17,9 @@ QLineEdit* NamedEdit(const char* name);
 QPushButton* NamedButton(const char* name, const char* utf8Text);
 // A note in red, also on a disabled panel.
 QLabel* RedNote(const char* utf8Text);
+// Disables a panel whose edits only show values; the edits keep the text and background of an
+// enabled edit, so the values read as clearly as the ones the user types.
+void ShowOnly(QWidget* panel);
 // A row holding ok and a new "Button2" captioned "取り消し" that rejects the dialog.
 QBoxLayout* OkCancelRow(QPushButton* ok, QDialog* dialog);
 // The number an edit holds, read as typed numbers are (full-width digits as half-width ones). A

@@ -13,6 +13,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "dialogs/up_down.h"
 #include "view/redraw_view.h"
 
 namespace selvana {
@@ -72,7 +73,7 @@ QPushButton* FormDialog::MakeButton(int n, const char* caption) {
 }
 
 QSpinBox* FormDialog::MakeUpDown(int lo, int hi) {
-  upDown_ = new QSpinBox();
+  upDown_ = new UpDownArrows();
   upDown_->setObjectName("UpDown1");
   upDown_->setRange(lo, hi);
   return upDown_;

@@ -6,6 +6,7 @@
 
 #include "mainwin/form_sizes.h"
 #include "model/set_if_changed.h"
+#include "platform/qt/font_faces.h"
 #include "platform/qt/qt_edit_text.h"
 #include "platform/qt/screen_centre.h"
 
@@ -14,6 +15,7 @@ namespace selvana {
 SettingsForm::SettingsForm(int formSlot, const char* caption, QWidget* parent)
     : QDialog(parent), formSlot_(formSlot) {
   setWindowTitle(QString::fromUtf8(caption));
+  setFont(FormFont());
   ApplySlotSize();
   CentreOnScreen(*this);
 }

@@ -1,6 +1,7 @@
 // What every settings dialog and table editor shares: one instance created at start-up, a
-// sizeable border, centred on the screen once, and a size kept in its FormSizes slot (applied
-// each time it is shown, stored back whenever the user resizes it).
+// sizeable border, centred on the screen once, the form font "ＭＳ Ｐゴシック" 12 px unless the
+// dialog sets its own, and a size kept in its FormSizes slot (applied each time it is shown,
+// stored back whenever the user resizes it).
 #pragma once
 #include <QDialog>
 

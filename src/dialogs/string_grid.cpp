@@ -68,28 +68,25 @@ class GridCellDelegate : public QStyledItemDelegate {
   std::string (*display_)(const std::string&);
 };
 
-// Paints the heading of the number column on the grid's corner button, which has no text.
+// Paints its button's text as a heading: the grid's corner button, which paints none itself.
 class CornerHeading : public QObject {
  public:
-  CornerHeading(QAbstractButton* corner, const QString& text) : QObject(corner), text_(text) {
+  explicit CornerHeading(QAbstractButton* corner) : QObject(corner) {
     corner->installEventFilter(this);
   }
 
   bool eventFilter(QObject* object, QEvent* event) override {
     if (event->type() != QEvent::Paint) return false;
-    auto* corner = static_cast<QWidget*>(object);
+    auto* corner = static_cast<QAbstractButton*>(object);
     QStyleOptionHeader option;
     option.initFrom(corner);
     option.rect = corner->rect();
-    option.text = text_;
+    option.text = corner->text();
     option.textAlignment = Qt::AlignCenter;
     option.position = QStyleOptionHeader::OnlyOneSection;
     QStylePainter(corner).drawControl(QStyle::CE_Header, option);
     return true;
   }
-
- private:
-  QString text_;
 };
 
 QStringList ToQt(const std::vector<std::string>& texts) {
@@ -99,6 +96,12 @@ QStringList ToQt(const std::vector<std::string>& texts) {
 }
 
 }  // namespace
+
+QAbstractButton* HeadedCorner(QTableView& grid) {
+  auto* corner = grid.findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly);
+  if (corner) new CornerHeading(corner);
+  return corner;
+}
 
 StringGrid::StringGrid(const StringGridLayout& layout, QWidget* parent)
     : QTableWidget(layout.DataRows, static_cast<int>(layout.Headers.size()) - 1, parent),
@@ -125,8 +128,8 @@ void StringGrid::ApplyHeadings() {
   }
   setVerticalHeaderLabels(labels);
   verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
-  if (auto* corner = findChild<QAbstractButton*>()) {
-    new CornerHeading(corner, QString::fromStdString(headers.front()));
+  if (QAbstractButton* corner = HeadedCorner(*this)) {
+    corner->setText(QString::fromStdString(headers.front()));
   }
 }
 

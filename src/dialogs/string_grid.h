@@ -10,6 +10,8 @@
 
 #include "mainwin/table_grid.h"
 
+class QAbstractButton;
+
 namespace selvana {
 
 struct StringGridLayout {
@@ -62,6 +64,10 @@ class StringGrid : public QTableWidget, public TableGrid {
   StringGridLayout layout_;
   bool quietMove_ = false;  // the current move is not reported as CellSelected
 };
+
+// The grid's corner button, made to show its text (set with setText) as a heading; nullptr for
+// a grid without one.
+QAbstractButton* HeadedCorner(QTableView& grid);
 
 // Cell texts as the dialogs show them: "%10.4f", "%5.4f" of the number, "%8d" of the integer
 // (full-width digits read as half-width ones); a text that holds no number shows as typed.

@@ -3,11 +3,13 @@
 #include "mainwin/qt/main_form.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QToolButton>
+#include <algorithm>
 
 #include "calc/progress/qt/Stop.h"
 #include "mainwin/form_sizes.h"
@@ -15,6 +17,7 @@
 #include "mainwin/main_menu.h"
 #include "mainwin/menu_enabling.h"
 #include "mainwin/program_session.h"
+#include "mainwin/qt/program_icon.h"
 #include "mainwin/qt/tool_glyphs.h"
 #include "mainwin/view_commands.h"
 #include "platform/number_format.h"
@@ -73,6 +76,14 @@ QLabel* MakePanel(QWidget* parent, const QColor& textColour) {
   return panel;
 }
 
+// The read-out's width: the widest coordinates it shows, its frame and the label's margins.
+int ReadoutWidth(const QLabel& panel) {
+  const QFontMetrics metrics = panel.fontMetrics();
+  const QString widest = QStringLiteral("X=-1234.567 Y=-1234.567");
+  const int text = metrics.boundingRect(QRect(), Qt::AlignLeft, widest).width();
+  return std::max(kReadoutWidth, text + 2 * panel.frameWidth() + metrics.horizontalAdvance('x'));
+}
+
 }  // namespace
 
 TMain_Frm::TMain_Frm(QWidget* parent) : QMainWindow(parent) {
@@ -80,6 +91,7 @@ TMain_Frm::TMain_Frm(QWidget* parent) : QMainWindow(parent) {
   QFont font(QString::fromUtf8("ＭＳ ゴシック"));
   font.setPixelSize(13);
   setFont(font);
+  setWindowIcon(ProgramIcon());
   client_ = new QWidget(this);
   setCentralWidget(client_);
   client_->installEventFilter(this);
@@ -227,7 +239,8 @@ QToolButton* TMain_Frm::Button(const std::string& name) const {
 }
 
 void TMain_Frm::FormResize() {
-  const MainLayout l = LayoutMainClient(client_->width(), client_->height());
+  const MainLayout l =
+      LayoutMainClient(client_->width(), client_->height(), ReadoutWidth(*panel2_));
   SetGeometry(panel1_, l.Panel1);
   SetGeometry(image1_, l.Image1);
   SetGeometry(scrollBar1_, l.ScrollBar1);

@@ -1,6 +1,7 @@
 // The result table window: tabs of grid orders over a grid of safety factors.
 #include "output/qt/AnswerTbl.h"
 
+#include <QAbstractButton>
 #include <QFrame>
 #include <QHeaderView>
 #include <QPushButton>
@@ -9,6 +10,7 @@
 #include <QTableWidget>
 #include <algorithm>
 
+#include "dialogs/string_grid.h"
 #include "mainwin/form_sizes.h"
 
 namespace selvana {
@@ -19,11 +21,8 @@ namespace {
 
 const char* const kOrderTabs[] = {"１次格子", "２次格子", "３次格子", "４次格子"};
 
-QTableWidgetItem* HeadItem(const std::string& text, const QPalette& palette) {
-  auto* item = new QTableWidgetItem(QString::fromStdString(text));
-  item->setTextAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  item->setBackground(palette.button());
-  return item;
+QTableWidgetItem* HeadItem(const std::string& text) {
+  return new QTableWidgetItem(QString::fromStdString(text));
 }
 
 QTableWidgetItem* FactorItem(const std::string& text, bool minimum) {
@@ -44,9 +43,6 @@ TAns_Frm::TAns_Frm(QWidget* parent)
       tabs_(new QTabBar(tabFrame_)),
       grid_(new QTableWidget(tabFrame_)),
       button1_(new QPushButton(QString::fromUtf8("閉じる"), this)) {
-  QFont font("ＭＳ Ｐゴシック");
-  font.setPixelSize(12);
-  setFont(font);
   tabFrame_->setObjectName("TabControl1");
   tabFrame_->setFrameShape(QFrame::StyledPanel);
   QFont tabFont("ＭＳ ゴシック");
@@ -55,10 +51,15 @@ TAns_Frm::TAns_Frm(QWidget* parent)
   tabs_->setObjectName("TabControl1Tabs");
   grid_->setObjectName("StringGrid1");
   grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  grid_->horizontalHeader()->hide();
-  grid_->verticalHeader()->hide();
+  // A clicked cell keeps its own colours, so the red minimum stays red.
+  grid_->setSelectionMode(QAbstractItemView::NoSelection);
+  // The X values head the columns and the Y values the rows in the grid's own heads, which
+  // stay in place while the values scroll under them.
   grid_->verticalHeader()->setDefaultSectionSize(20);
+  grid_->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+  grid_->verticalHeader()->setMinimumWidth(kColumnWidth);
   grid_->horizontalHeader()->setDefaultSectionSize(kColumnWidth);
+  corner_ = HeadedCorner(*grid_);
   button1_->setObjectName("Button1");
   connect(button1_, &QPushButton::clicked, this, [this] { done(1); });
   connect(tabs_, &QTabBar::currentChanged, this, [this](int) { TabControl1Change(); });
@@ -86,20 +87,24 @@ void TAns_Frm::TabControl1Change() {
 void TAns_Frm::FillGrid() {
   grid_->clear();
   const auto& cells = shown_.Cells;
-  grid_->setRowCount(static_cast<int>(cells.size()));
-  grid_->setColumnCount(cells.empty() ? 0 : static_cast<int>(cells[0].size()));
-  for (int row = 0; row < grid_->rowCount(); ++row) {
-    for (int column = 0; column < grid_->columnCount(); ++column) {
-      const std::string& text = cells[row][column];
-      const bool head = row == 0 || column == 0;
-      grid_->setItem(
-          row, column,
-          head ? HeadItem(text, palette()) : FactorItem(text, shown_.IsMinimumCell(row, column)));
+  const int rows = static_cast<int>(cells.size()) - 1;
+  const int columns = rows < 0 ? 0 : static_cast<int>(cells[0].size()) - 1;
+  grid_->setRowCount(std::max(rows, 0));
+  grid_->setColumnCount(columns);
+  corner_->setText(rows < 0 ? QString() : QString::fromStdString(cells[0][0]));
+  for (int column = 1; column <= columns; ++column) {
+    grid_->setHorizontalHeaderItem(column - 1, HeadItem(cells[0][column]));
+  }
+  for (int row = 1; row <= rows; ++row) {
+    grid_->setVerticalHeaderItem(row - 1, HeadItem(cells[row][0]));
+    for (int column = 1; column <= columns; ++column) {
+      grid_->setItem(row - 1, column - 1,
+                     FactorItem(cells[row][column], shown_.IsMinimumCell(row, column)));
     }
   }
   // A column keeps its 64 pixels unless its texts need more ("-120.500", "1001.000"), so no
   // value is cut short.
-  for (int column = 0; column < grid_->columnCount(); ++column) {
+  for (int column = 0; column < columns; ++column) {
     grid_->resizeColumnToContents(column);
     grid_->setColumnWidth(column, std::max(kColumnWidth, grid_->columnWidth(column)));
   }

@@ -6,6 +6,7 @@
 #include "dialogs/settings_form.h"
 #include "output/answer_table.h"
 
+class QAbstractButton;
 class QFrame;
 class QPushButton;
 class QTabBar;
@@ -20,7 +21,10 @@ class TAns_Frm : public SettingsForm {
   explicit TAns_Frm(QWidget* parent = nullptr);
 
   QTabBar* TabControl1() const { return tabs_; }
+  // The grid of the safety factors; its column heads hold the X values, its row heads the Y
+  // values and its corner button the text of the corner ("Ｙ＼Ｘ").
   QTableWidget* StringGrid1() const { return grid_; }
+  QAbstractButton* Corner() const { return corner_; }
   // The table on screen now.
   const AnswerTable& Shown() const { return shown_; }
 
@@ -37,6 +41,7 @@ class TAns_Frm : public SettingsForm {
   QFrame* tabFrame_;
   QTabBar* tabs_;
   QTableWidget* grid_;
+  QAbstractButton* corner_ = nullptr;
   QPushButton* button1_;
   AnswerTable shown_;
 };

@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QString>
 
+#include "platform/qt/font_faces.h"
+
 namespace selvana {
 namespace {
 
@@ -33,6 +35,7 @@ MsgAnswer QtMessageBox::Show(const std::string& text, const std::string& caption
                              MsgButtons buttons, MsgIcon icon) {
   QMessageBox box(ToQtIcon(icon), QString::fromStdString(caption), QString::fromStdString(text),
                   ToQtButtons(buttons), parent_);
+  box.setFont(FormFont());
   switch (box.exec()) {
     case QMessageBox::Yes: return MsgAnswer::Yes;
     case QMessageBox::No: return MsgAnswer::No;

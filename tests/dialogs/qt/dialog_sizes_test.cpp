@@ -5,7 +5,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QFont>
 #include <QLabel>
 #include <QLineEdit>
 #include <functional>
@@ -28,6 +27,7 @@
 #include "dialogs/YaitaJkn.h"
 #include "dialogs/about.h"
 #include "mainwin/form_sizes.h"
+#include "platform/qt/font_faces.h"
 
 namespace selvana {
 namespace {
@@ -70,10 +70,7 @@ std::string FirstHiddenControl(QDialog& dialog) {
 constexpr int kSmallScreenWidth = 1000;
 
 TEST(DialogSizes, EveryControlFitsAtTheDefaultAndAtATinySavedSize) {
-  for (const char* face : {"ＭＳゴシック", "ＭＳ ゴシック"}) {
-    QFont::insertSubstitution(QString::fromUtf8(face),
-                              "UmePlus Gothic");  // as the program does
-  }
+  InstallFontSubstitutes();  // as the program does
   const DialogCase cases[] = {
       Case<TCal_Frm>("calculation conditions"),
       Case<TCirc_Frm>("circle search"),

@@ -207,6 +207,17 @@ TEST_F(MainFormTest, PortSetsCaptionPanelsAndCoordinateButton) {
   EXPECT_TRUE(window->Button("BitBtnXY")->isVisible());
 }
 
+TEST_F(MainFormTest, CarriesTheProgramIconAndAReadoutWideEnoughForItsWidestText) {
+  Open().show();
+  window->FormResize();
+  EXPECT_FALSE(window->windowIcon().isNull());
+  MainWindowPort& port = *window;
+  port.SetReadout("X=-1234.567 Y=-1234.567");
+  const QLabel& readout = *window->Panel2();
+  EXPECT_LE(readout.sizeHint().width(), readout.width());
+  EXPECT_LT(window->Panel3()->geometry().right(), readout.x());  // the prompt stays clear of it
+}
+
 TEST_F(MainFormTest, ClosingAnUnchangedProjectAsksNothing) {
   Open().show();
   DataModified = 0;
