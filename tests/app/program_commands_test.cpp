@@ -19,9 +19,12 @@
 #include "dialogs/DispJkn.h"
 #include "dialogs/DrawJkn.h"
 #include "dialogs/DxfSet.h"
+#include "dialogs/LNTbl.h"
 #include "dialogs/LineJkn.h"
 #include "dialogs/LineJkn2.h"
+#include "dialogs/NenTBL.h"
 #include "dialogs/PLine.h"
+#include "dialogs/XYTbl.h"
 #include "dialogs/YaitaJkn.h"
 #include "dialogs/about.h"
 #include "mainwin/main_menu.h"
@@ -95,6 +98,19 @@ class ProgramCommandsTest : public ::testing::Test {
     return lit;
   }
 
+  // Triggers a menu item as the menu does and returns the modal window it opened (closed again
+  // at once), or null when none opened.
+  static QWidget* ModalOpenedBy(const char* item) {
+    QWidget* shown = nullptr;
+    QTimer::singleShot(0, [&shown] {
+      shown = QApplication::activeModalWidget();
+      if (auto* dialog = qobject_cast<QDialog*>(shown)) dialog->reject();
+    });
+    Main_Frm->Item(item)->trigger();
+    QApplication::processEvents();  // the check runs even when no window opened
+    return shown;
+  }
+
   test::TempFolder dir;
   std::unique_ptr<QtCalcProgress> progress;
 
@@ -141,13 +157,7 @@ TEST_F(ProgramCommandsTest, EverySettingsItemOpensItsDialog) {
   };
   for (const Opening& o : openings) {
     cm.kt = o.kt;
-    QWidget* shown = nullptr;
-    QTimer::singleShot(0, [&] {
-      shown = QApplication::activeModalWidget();
-      if (auto* dialog = qobject_cast<QDialog*>(shown)) dialog->reject();
-    });
-    Main_Frm->Item(o.item)->trigger();
-    EXPECT_EQ(shown, o.dialog) << o.item << " " << o.kt;
+    EXPECT_EQ(ModalOpenedBy(o.item), o.dialog) << o.item << " " << o.kt;
   }
 }
 
@@ -195,9 +205,11 @@ TEST_F(ProgramCommandsTest, PickingALineForAParallelOpensTheDistanceDialog) {
 TEST_F(ProgramCommandsTest, TableEditorsOpenFromTheMenusAndImportThroughTheFileDialog) {
   AnsweringFileDialog files(dir.File("NONE.DAT"));
   const ProgramCommands commands(*Main_Frm, *Dxf, *progress, &files);
-  for (MainCommand item :
-       {MainCommand::XYEdit, MainCommand::LNEdit, MainCommand::Nen, MainCommand::Yaita}) {
-    EXPECT_TRUE(Main_Frm->Commands().IsBuilt(item));
+  const std::pair<const char*, QDialog*> editors[] = {
+      {"XYEdit", XYT_Frm}, {"LNEdit", LNT_Frm}, {"Nen", NenT_Frm}, {"Yaita", YT_Frm}};
+  for (const auto& [item, dialog] : editors) {
+    ASSERT_NE(dialog, nullptr) << item;
+    EXPECT_EQ(ModalOpenedBy(item), dialog) << item;
   }
   const std::string dataDir = DataDir;
   test::ScriptedMessageBox box;

@@ -3,11 +3,14 @@
 // or drop the lines as the user asked.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "mainwin/editor_test_support.h"
 #include "mainwin/mouse_modes.h"
 #include "model/project_model.h"
+#include "platform/number_format.h"
+#include "view/view_state.h"
 
 namespace selvana {
 namespace {
@@ -38,6 +41,17 @@ void PutBoundaryLines(const Lines& lines) {
 
 class ConstructionTest : public test::EditorFixture {
  protected:
+  // Whether the canvas drew the horizontal line from (x2, y) to (x1, y) in the colour given.
+  bool DrewLine(double x2, double x1, double y, const char* colour) const {
+    int sx1 = 0, sy1 = 0, sx2 = 0, sy2 = 0;
+    ModelToScreen(x2, y, sx2, sy2);
+    ModelToScreen(x1, y, sx1, sy1);
+    const std::string line =
+        StrFormat("line %d %d %d %d %s w1 solid copy", sx2, sy2, sx1, sy1, colour);
+    const auto& calls = canvas.Calls();
+    return std::find(calls.begin(), calls.end(), line) != calls.end();
+  }
+
   // Two boundary lines crossing at (2, 2): 0-1 and 2-3.
   void PutCross() {
     PutPoints({{0.0, 0.0}, {4.0, 4.0}, {0.0, 4.0}, {4.0, 0.0}});
@@ -198,7 +212,15 @@ TEST_F(ConstructionTest, ParallelLinesOnBothSidesReuseNearPoints) {
   Run(C::PLine);
   Click(5.0, 0.0);
   EXPECT_EQ(2031, MouseState.MouseMode);
-  Move(5.0, 3.0);  // the preview follows the side of the cursor
+  // The preview follows the side of the cursor: yellow there, the other side wiped in black.
+  for (const double side : {3.0, -3.0, 3.0}) {
+    canvas.Clear();
+    Move(5.0, side);
+    const double near = side > 0 ? 2.0 : -2.0;
+    EXPECT_TRUE(DrewLine(10.0, 0.0, near, "#FFFF00")) << side;
+    EXPECT_TRUE(DrewLine(10.0, 0.0, -near, "#000000")) << side;
+    EXPECT_FALSE(DrewLine(10.0, 0.0, -near, "#FFFF00")) << side;
+  }
   Click(5.0, 3.0);
   EXPECT_DOUBLE_EQ(10.0, PointTable[3].X);
   EXPECT_DOUBLE_EQ(2.0, PointTable[3].Y);

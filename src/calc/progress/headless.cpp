@@ -15,13 +15,10 @@ void HeadlessProgress::SetLine(int line, std::string_view text) {
 
 void HeadlessProgress::Repaint() {
   ++repaints_;
-  if (linePause_.count() > 0) lastRepaint_ = std::chrono::steady_clock::now();
+  linePause_.Repainted();
 }
 
-bool HeadlessProgress::LinesDue() {
-  if (linePause_.count() <= 0) return true;
-  return std::chrono::steady_clock::now() - lastRepaint_ >= linePause_;
-}
+bool HeadlessProgress::LinesDue() { return linePause_.Due(); }
 
 bool HeadlessProgress::PollStop() {
   ++polls_;

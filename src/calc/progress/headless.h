@@ -6,6 +6,7 @@
 #include <string>
 
 #include "calc/progress/progress.h"
+#include "calc/progress/repaint_pause.h"
 
 namespace selvana {
 
@@ -19,7 +20,9 @@ class HeadlessProgress : public CalcProgress {
   void Repaint() override;
   // Lines are due at most once per pause after a repaint, as a window that repaints a few dozen
   // times a second would show them; a pause of zero (the start) makes every line due.
-  void SetLinePause(std::chrono::nanoseconds pause) { linePause_ = pause; }
+  void SetLinePause(std::chrono::nanoseconds pause) { linePause_.SetPause(pause); }
+  // The clock the pause is measured on (the steady clock unless a test sets another).
+  void SetClock(RepaintPause::Clock clock) { linePause_.SetClock(std::move(clock)); }
   bool LinesDue() override;
   void Hide() override { visible_ = false; }
   bool PollStop() override;
@@ -38,8 +41,7 @@ class HeadlessProgress : public CalcProgress {
   int shows_ = 0;
   int repaints_ = 0;
   int polls_ = 0;
-  std::chrono::nanoseconds linePause_{0};
-  std::chrono::steady_clock::time_point lastRepaint_{};
+  RepaintPause linePause_{std::chrono::nanoseconds(0)};
 };
 
 }  // namespace selvana

@@ -39,6 +39,9 @@ TEST(PointInputDialog, TypedCoordinatesBecomeTheNewPoint) {
     Type(dialog.Edit2(), "2.5");
     Type(dialog.Edit3(), "-1");
     EXPECT_EQ("    2.5000", dialog.Edit2()->text().toStdString());
+    // Enter only finishes an edit: the dialog stays open and nothing is stored before OK.
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(1, PointCount);
     dialog.Button1()->click();
   });
   EXPECT_EQ(QDialog::Accepted, dialog.exec());

@@ -22,8 +22,9 @@ class QtProcess : public ::testing::Test {
 };
 
 TEST_F(QtProcess, ProgramInTheFolderRunsThereWithItsArguments) {
-  // A script that records its folder and arguments, found in the folder before the path.
-  dir.Write("Viewer.sh", "#!/bin/sh\npwd > seen.txt\necho \"$@\" >> seen.txt\nsleep 0.3\n");
+  // A script that records its folder and arguments, found in the folder before the path. It
+  // runs four polls long, so that a busy machine still sees it running at the first poll.
+  dir.Write("Viewer.sh", "#!/bin/sh\npwd > seen.txt\necho \"$@\" >> seen.txt\nsleep 1\n");
   std::filesystem::permissions(dir.File("Viewer.sh"), std::filesystem::perms::owner_all);
   int repaints = 0;
   EXPECT_EQ(RunProgramAndWait("Viewer.sh /PDTOPEN /NOTEDIT", dir.Dir(), [&] { ++repaints; }),

@@ -31,12 +31,10 @@ void QtCalcProgress::SetLine(int line, std::string_view text) {
 
 void QtCalcProgress::Repaint() {
   msg_.repaint();
-  lastRepaint_ = std::chrono::steady_clock::now();
+  repaintPause_.Repainted();
 }
 
-bool QtCalcProgress::LinesDue() {
-  return std::chrono::steady_clock::now() - lastRepaint_ >= kRepaintPause;
-}
+bool QtCalcProgress::LinesDue() { return repaintPause_.Due(); }
 
 void QtCalcProgress::Hide() {
   stop_.hide();

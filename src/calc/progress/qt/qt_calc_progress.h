@@ -6,8 +6,12 @@
 #include <chrono>
 
 #include "calc/progress/progress.h"
+#include "calc/progress/repaint_pause.h"
 
 namespace selvana {
+
+// The shortest pause between two repaints that LinesDue() asks for (about 30 a second).
+inline constexpr std::chrono::milliseconds kRepaintPause{33};
 
 class TMsg_Frm;
 class TStop_Frm;
@@ -19,8 +23,10 @@ class QtCalcProgress : public CalcProgress {
   void Show() override;
   void SetLine(int line, std::string_view text) override;
   void Repaint() override;
-  // True when the last repaint is at least kRepaintPause old.
+  // True before the first repaint and when the last one is at least kRepaintPause old.
   bool LinesDue() override;
+  // The clock the pause is measured on (the steady clock unless a test sets another).
+  void SetClock(RepaintPause::Clock clock) { repaintPause_.SetClock(std::move(clock)); }
   void Hide() override;
   bool PollStop() override;
 
@@ -28,10 +34,7 @@ class QtCalcProgress : public CalcProgress {
   void ShowStopWindow();
   TMsg_Frm& msg_;
   TStop_Frm& stop_;
-  std::chrono::steady_clock::time_point lastRepaint_{};
+  RepaintPause repaintPause_{kRepaintPause};
 };
-
-// The shortest pause between two repaints that LinesDue() asks for (about 30 a second).
-inline constexpr std::chrono::milliseconds kRepaintPause{33};
 
 }  // namespace selvana

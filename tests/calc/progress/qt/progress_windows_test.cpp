@@ -9,12 +9,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <chrono>
 #include <memory>
-#include <thread>
 
 #include "calc/progress/qt/Msg.h"
 #include "calc/progress/qt/Stop.h"
 #include "model/project_model.h"
+#include "support/fake_clock.h"
 
 namespace selvana {
 namespace {
@@ -56,11 +57,19 @@ TEST_F(ProgressWindows, AbortWindowCoversPanel1WhereverTheProgressWindowLies) {
 }
 
 TEST_F(ProgressWindows, LinesAreDueOnlyAPauseAfterTheLastRepaint) {
-  EXPECT_TRUE(progress.LinesDue());
-  progress.Repaint();
-  EXPECT_FALSE(progress.LinesDue());
-  std::this_thread::sleep_for(kRepaintPause);
-  EXPECT_TRUE(progress.LinesDue());
+  for (const std::chrono::nanoseconds uptime : kUptimes) {
+    SCOPED_TRACE(uptime.count());
+    FakeClock clock(uptime);
+    QtCalcProgress fresh(*msg, *stop);
+    fresh.SetClock(clock.Reader());
+    EXPECT_TRUE(fresh.LinesDue());  // never repainted
+    fresh.Repaint();
+    EXPECT_FALSE(fresh.LinesDue());
+    clock.now += kRepaintPause - std::chrono::nanoseconds(1);
+    EXPECT_FALSE(fresh.LinesDue());
+    clock.now += std::chrono::nanoseconds(1);
+    EXPECT_TRUE(fresh.LinesDue());
+  }
 }
 
 TEST_F(ProgressWindows, LinesTakeTheCalculationsTexts) {

@@ -1,5 +1,5 @@
 // The calculated homogeneous sample drawn on the Qt canvas of the offscreen platform: the image
-// is saved beside the tests (homogeneous_figure.png) for a person to look at, and the frame and
+// is saved in the build tree (tests/homogeneous_figure.png) for a person to look at, and the frame and
 // the critical circle are drawn where the view transforms put them.
 #include <gtest/gtest.h>
 
@@ -41,7 +41,7 @@ TEST(FigureImageTest, CalculatedSampleIsDrawnAndSaved) {
   CalculateCircleSample("HOMOGENEOUS");
   FitViewToModel();
   ChangeDirectory(here);
-  EXPECT_TRUE(image.save(QString::fromStdString(here + "/homogeneous_figure.png")));
+  EXPECT_TRUE(image.save(SELVANA_TEST_OUTPUT "/homogeneous_figure.png"));
   ViewPorts = MainViewPorts{};
   int x = 0, y = 0;
   PaperToScreen(0.0, 90.0, x, y);
