@@ -38,13 +38,6 @@ void FillViewBlack() {
 
 }  // namespace
 
-bool EnterFolder(const std::string& folder) {
-  if (ChangeDirectory(folder)) return true;
-  ShowMessage(StrFormat(kMissingFolderMessage, folder.c_str()), "error", MsgButtons::Ok,
-              MsgIcon::Error);
-  return false;
-}
-
 void FileCommands::Register(CommandTable& table) {
   table.Set(MainCommand::New_Data, [this](int) { New_DataClick(); });
   table.Set(MainCommand::Open, [this](int) { OpenClick(); });

@@ -29,8 +29,6 @@ inline constexpr char kDxfReplaceQuestion[] =
 inline constexpr char kNameTooLongMessage[] =
     "ファイル名(%s) が長すぎます。255バイト以内の名前にしてください。";
 inline constexpr char kNameNotCp932Message[] = "ファイル名(%s) に使えない文字が含まれています。";
-// A folder that cannot be entered (caption "error"; %s is the folder).
-inline constexpr char kMissingFolderMessage[] = "フォルダ(%s) が見つかりません。";
 
 class FileCommands {
  public:
@@ -90,11 +88,5 @@ class FileCommands {
 // file on disk would not be the one chosen), or is longer than 255 bytes in CP932.
 std::optional<std::string> ProjectBaseOf(const std::string& path);
 
-// The folder of a chosen path with its trailing "/"; the current directory when it has none.
-std::string ChosenFolderOf(const std::string& path);
-
-// Makes folder the current directory; after kMissingFolderMessage (caption "error") false when
-// it cannot.
-bool EnterFolder(const std::string& folder);
 
 }  // namespace selvana

@@ -1,5 +1,4 @@
-// The names a chosen file gives the file commands: the project base name the model can hold and
-// the folder the file lies in.
+// The project base name a chosen file gives the file commands: one the model can hold.
 #include "mainwin/file_commands.h"
 
 #include "model/project_model.h"
@@ -32,11 +31,6 @@ std::optional<std::string> ProjectBaseOf(const std::string& path) {
     return std::nullopt;
   }
   return base.text;
-}
-
-std::string ChosenFolderOf(const std::string& path) {
-  const std::string folder = FolderOf(path);
-  return folder.empty() ? CurrentDirectory() : folder;
 }
 
 }  // namespace selvana

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "mainwin/main_commands.h"
+#include "mainwin/main_window_port.h"
 
 namespace selvana {
 
@@ -35,10 +36,7 @@ struct ToolButtonEntry {
 // The tool bar's buttons from left to right.
 const std::vector<ToolButtonEntry>& MainToolButtons();
 
-// The prompt line's text while no operation runs.
-inline constexpr char kIdlePrompt[] = "メニュー・ボタンで処理したい機能を選択してください。";
-// The main window's caption without a project name, and the form for a named project.
-inline constexpr char kAppTitle[] = "Selvana for Windows";
+// The main window's caption for a named project (kAppTitle alone without a name).
 std::string MainCaption(const std::string& projectNameUtf8);  // "" gives "(無題)"
 
 }  // namespace selvana

@@ -6,6 +6,11 @@
 
 namespace selvana {
 
+// The prompt line's text while no operation runs.
+inline constexpr char kIdlePrompt[] = "メニュー・ボタンで処理したい機能を選択してください。";
+// The main window's caption without a project name, also the caption of the editor's notes.
+inline constexpr char kAppTitle[] = "Selvana for Windows";
+
 class MainWindowPort {
  public:
   virtual ~MainWindowPort() = default;

@@ -4,7 +4,6 @@
 // through MainWindowPort and its dialogs through EditorDialogs, so whole operations run in tests.
 #pragma once
 #include "mainwin/main_commands.h"
-#include "mainwin/main_menu.h"
 #include "mainwin/main_window_port.h"
 #include "mainwin/mouse_state.h"
 #include "model/project_model.h"

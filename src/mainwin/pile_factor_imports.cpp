@@ -3,7 +3,6 @@
 
 #include <string>
 
-#include "mainwin/file_commands.h"
 #include "mainwin/pile_factor_rows.h"
 #include "model/pile_factor_files.h"
 #include "platform/file_lookup.h"

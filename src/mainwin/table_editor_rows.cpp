@@ -5,7 +5,7 @@
 #include <span>
 #include <utility>
 
-#include "mainwin/main_menu.h"
+#include "mainwin/main_window_port.h"
 #include "model/set_if_changed.h"
 #include "platform/message_box.h"
 #include "platform/number_format.h"

@@ -2,6 +2,8 @@
 #include "platform/program_folders.h"
 
 #include "platform/file_lookup.h"
+#include "platform/message_box.h"
+#include "platform/number_format.h"
 
 namespace selvana {
 
@@ -13,6 +15,18 @@ void InitProgramFolders() {
   if (ProgramDir.empty() || ProgramDir.back() != '/') ProgramDir += '/';
   DataDir = ProgramDir;
   ChangeDirectory(ProgramDir);
+}
+
+std::string ChosenFolderOf(const std::string& path) {
+  const std::string folder = FolderOf(path);
+  return folder.empty() ? CurrentDirectory() : folder;
+}
+
+bool EnterFolder(const std::string& folder) {
+  if (ChangeDirectory(folder)) return true;
+  ShowMessage(StrFormat(kMissingFolderMessage, folder.c_str()), "error", MsgButtons::Ok,
+              MsgIcon::Error);
+  return false;
 }
 
 }  // namespace selvana
