@@ -46,8 +46,8 @@ int ReadProjectBlocks(const std::string& base);
 // The point and line lists.
 int ReadProjectTerrain(const std::string& base);
 
-// Cuts text to at most size-1 bytes (on a CP932 character boundary) and at its first line
-// feed. Returns 0.
+// Cuts text at its first line feed and to at most size-1 bytes on a CP932 character boundary
+// (a lead byte left at the end without its second byte goes too). Returns 0.
 int StripNewlines(std::string& text, std::size_t size);
 
 }  // namespace selvana

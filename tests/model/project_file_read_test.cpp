@@ -245,6 +245,17 @@ TEST_F(ProjectFileRead, DamagedValuesTakeANewProjectsValueWhateverWasOpenBefore)
   EXPECT_EQ(std::string::npos, saved[0].find("inf"));
 }
 
+// A title cut off inside its last character (a lead byte without its second byte) loses that
+// byte: written before the line end, it would take the end's first byte as its second.
+TEST_F(ProjectFileRead, TitleEndingInALoneLeadByteLosesIt) {
+  auto lines = RichLines();
+  lines[9] = "ab\x8C";
+  Put("L", lines);
+  ASSERT_EQ(kReadOk, ReadProjectFile(Base("L")));
+  EXPECT_EQ("ab", cm.ProjectTitle);
+  EXPECT_EQ(0, DataModified);
+}
+
 TEST_F(ProjectFileRead, TruncatedFileKeepsWhatWasReadAndSaysSo) {
   const auto full = RichLines();
   // Cut inside every part of the file: header, conditions, counted rows, lists, a block.
