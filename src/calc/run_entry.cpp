@@ -52,6 +52,8 @@ void StampCalcDateTime(const std::tm& now) {
 
 void AnnounceVerdict() {
   if (CalcStatus == 1) ConsolidateResults();
+  // Moments that overflowed leave no result: nothing to judge, draw or write.
+  if (CalcStatus == 1 && ResultsOverflowed()) CalcStatus = 0;
   // Stored surfaces that all carry the no-factor mark give no factor to judge either.
   if (CalcStatus != 1 || CarriesNoFactorMark(Fmin)) {
     ShowMessage("計算：計算結果が得られませんでした。\n", "メッセージ");

@@ -34,7 +34,8 @@ void FinishCalcRun(CalcProgress& progress);
 
 // The verdict of a finished run: with CalcStatus 1 consolidates and shows OK or OUT against the
 // allowable safety factor, followed by the note on result tables that ran full; otherwise, or
-// when Fmin carries the no-factor mark, shows only that no result was obtained.
+// when Fmin carries the no-factor mark, shows only that no result was obtained. Results whose
+// moments overflowed are no result: CalcStatus := 0.
 void AnnounceVerdict();
 
 }  // namespace selvana

@@ -14,6 +14,8 @@
 #include "dialogs/dialog_controls.h"
 #include "dialogs/form_dialog.h"
 #include "mainwin/form_sizes.h"
+#include "platform/message_box.h"
+#include "platform/number_format.h"
 #include "platform/number_parse.h"
 
 namespace selvana {
@@ -107,6 +109,7 @@ void TDxf::BuildControls() {
 bool TDxf::Ask(DxfImportSettings& settings) {
   const std::array<std::string, 10> texts = DxfSettingsTexts(settings);
   for (int i = 0; i < 10; ++i) edits_[i]->setText(QString::fromStdString(texts[i]));
+  found_ = {settings.XMax, settings.XMin, settings.YMax, settings.YMin};
   if (exec() != QDialog::Accepted) return false;
   settings.ShiftX = applied_.ShiftX;
   settings.ShiftY = applied_.ShiftY;
@@ -144,6 +147,13 @@ void TDxf::Button1Click() {
 void TDxf::Button2Click() {
   const std::optional<DxfTransform> transform = ReadParameters();
   if (!transform) return;
+  if (DxfTransformCollapses(found_, *transform)) {
+    ShowMessage(StrFormat(kDxfCollapseMessage, Edit(10)->text().toStdString().c_str()), "error",
+                MsgButtons::Ok, MsgIcon::Error);
+    Edit(10)->setFocus();
+    Edit(10)->selectAll();
+    return;
+  }
   applied_ = *transform;
   accept();
 }

@@ -17,6 +17,10 @@ namespace selvana {
 // The message (caption "error") when a parameter edit does not hold a number.
 inline constexpr const auto& kDxfNotANumberMessage = kNotANumberMessage;
 
+// The message (caption "error") when the magnification would collapse the terrain to a point.
+inline constexpr char kDxfCollapseMessage[] =
+    "倍率「%s」では地形が１点に縮まってしまいます。倍率を入力し直してください。";
+
 class TDxf : public SettingsForm, public DxfSettingsPrompt {
   Q_OBJECT
 
@@ -38,8 +42,9 @@ class TDxf : public SettingsForm, public DxfSettingsPrompt {
   // Preview: applies Edit8 to Edit10 to the raw range and shows it in Edit4 to Edit7. A
   // parameter that is no number gets a message and changes nothing.
   void Button1Click();
-  // "読み込み": closes with the OK result when Edit8 to Edit10 hold numbers; otherwise a
-  // message and the dialog stays open.
+  // "読み込み": closes with the OK result when Edit8 to Edit10 hold numbers and the
+  // magnification keeps the terrain from collapsing to a point; otherwise a message and the
+  // dialog stays open.
   void Button2Click();
   // Reset: shift 0, magnification 1, and the raw range in Edit4 to Edit7 again.
   void Button4Click();
@@ -59,7 +64,8 @@ class TDxf : public SettingsForm, public DxfSettingsPrompt {
   QPushButton* button2_ = nullptr;
   QPushButton* button3_ = nullptr;
   QPushButton* button4_ = nullptr;
-  DxfRange raw_{};        // the range the import found
+  DxfRange raw_{};        // the range the import found, as its edits show it
+  DxfRange found_{};      // the same range unrounded: what the import will place
   DxfTransform applied_;  // the last previewed or accepted parameters
 };
 

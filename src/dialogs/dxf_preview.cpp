@@ -1,6 +1,9 @@
 // Strict reading of the DXF parameters, the preview range and its number texts.
 #include "dialogs/dxf_preview.h"
 
+#include <cmath>
+
+#include "model/dxf_import.h"
 #include "platform/number_format.h"
 #include "platform/typed_number.h"
 
@@ -11,6 +14,15 @@ std::optional<double> ParseDxfParameter(std::string_view text) { return TypedNum
 DxfRange PreviewDxfRange(const DxfRange& raw, const DxfTransform& t) {
   return {raw[0] * t.Magnification + t.ShiftX, raw[1] * t.Magnification + t.ShiftX,
           raw[2] * t.Magnification + t.ShiftY, raw[3] * t.Magnification + t.ShiftY};
+}
+
+bool DxfTransformCollapses(const DxfRange& raw, const DxfTransform& t) {
+  auto extent = [&t](double shift, double high, double low) {
+    return std::fabs(PlaceDxfCoordinate(shift, t.Magnification, high) -
+                     PlaceDxfCoordinate(shift, t.Magnification, low));
+  };
+  return extent(t.ShiftX, raw[0], raw[1]) <= kDxfMergeDistance &&
+         extent(t.ShiftY, raw[2], raw[3]) <= kDxfMergeDistance;
 }
 
 std::string FormatDxfValue(double v) {

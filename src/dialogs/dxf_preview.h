@@ -27,6 +27,11 @@ std::optional<double> ParseDxfParameter(std::string_view text);
 // × magnification + shift Y (not rounded to millimetres as the import does).
 DxfRange PreviewDxfRange(const DxfRange& raw, const DxfTransform& transform);
 
+// True when the import would place the whole range within one millimetre in X and in Y (a
+// magnification of 0, or one that rounds the drawing away): every point would merge into one
+// and the terrain would collapse.
+bool DxfTransformCollapses(const DxfRange& raw, const DxfTransform& transform);
+
 // A value with three decimals ("0.000"); a value that rounds to zero shows no minus sign.
 std::string FormatDxfValue(double v);
 

@@ -16,8 +16,6 @@ namespace selvana {
 namespace {
 
 constexpr const char* kExtension = ".DXF";
-// Points closer than this in both X and Y are one point.
-constexpr double kMergeDistance = 0.001;
 
 struct ImportPoint {
   double X = 0.0;
@@ -44,11 +42,6 @@ void TellNoSegment(const std::string& name) {
       StrFormat("地形ＤＸＦファイル(%s%s) に読み込める線分がありません。地形は変更しません。",
                 name.c_str(), kExtension),
       "error");
-}
-
-// Rounded to the nearest millimetre, halves upward.
-double Transform(double shift, double magnification, double v) {
-  return std::floor(1000.0 * shift + 1000.0 * magnification * v + 0.5) * 0.001;
 }
 
 // The points and lines the import keeps: at most 960 distinct points in the order first met
@@ -81,8 +74,8 @@ class TerrainBuilder {
   // 960th are never stored, so they are not listed: any index from 960 on drops its segment.
   int PointIndex(const ImportPoint& p) {
     for (std::size_t k = 0; k < points_.size(); ++k) {
-      if (std::fabs(points_[k].X - p.X) <= kMergeDistance &&
-          std::fabs(points_[k].Y - p.Y) <= kMergeDistance) {
+      if (std::fabs(points_[k].X - p.X) <= kDxfMergeDistance &&
+          std::fabs(points_[k].Y - p.Y) <= kDxfMergeDistance) {
         return static_cast<int>(k);
       }
     }
@@ -136,14 +129,19 @@ bool Collect(const std::string& name, int count, const DxfImportSettings& s,
   if (!OpenOrTell(reader, name)) return false;
   DxfSegment g;
   for (int k = 0; k < count && reader.NextSegment(g); ++k) {
-    terrain.Add(
-        {Transform(s.ShiftX, s.Magnification, g.X1), Transform(s.ShiftY, s.Magnification, g.Y1)},
-        {Transform(s.ShiftX, s.Magnification, g.X2), Transform(s.ShiftY, s.Magnification, g.Y2)});
+    terrain.Add({PlaceDxfCoordinate(s.ShiftX, s.Magnification, g.X1),
+                 PlaceDxfCoordinate(s.ShiftY, s.Magnification, g.Y1)},
+                {PlaceDxfCoordinate(s.ShiftX, s.Magnification, g.X2),
+                 PlaceDxfCoordinate(s.ShiftY, s.Magnification, g.Y2)});
   }
   return true;
 }
 
 }  // namespace
+
+double PlaceDxfCoordinate(double shift, double magnification, double v) {
+  return std::floor(1000.0 * shift + 1000.0 * magnification * v + 0.5) * 0.001;
+}
 
 int ImportDxfTerrain(const std::string& name, DxfSettingsPrompt& prompt) {
   DxfImportSettings settings;

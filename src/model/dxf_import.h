@@ -11,6 +11,13 @@ namespace selvana {
 inline constexpr int kDxfMaxPoints = 960;
 inline constexpr int kDxfMaxLines = 960;
 
+// Points closer than this in both X and Y are one point.
+inline constexpr double kDxfMergeDistance = 0.001;
+
+// A coordinate v of the drawing as the import places it: shift + magnification × v, rounded to
+// the nearest millimetre, halves upward.
+double PlaceDxfCoordinate(double shift, double magnification, double v);
+
 // Imports the file name + ".DXF" (name is its path without extension as the file system
 // spells it, UTF-8; the extension is matched ignoring case). A first pass counts the segments
 // and measures their range for the prompt; when the user chooses to read, a second pass

@@ -27,15 +27,18 @@ inline constexpr int kWriteFailed = 1;  // after a message box captioned "error"
 int WriteProjectFile(const std::string& base);
 
 // Reads a whole project (versions 2000..2240) over the current model: every record the file
-// carries is overwritten, older versions get fixed defaults for what they lack. Sets
-// ProjectFileName := base, CalcStatus := 0, the mouse mode to idle and DataModified := 0
-// (1 when the file had to be repaired: truncated, beyond a table's capacity, or with bad point
-// references; each repair is told to the user once in a box captioned "error"). A point, line
-// or block list that a truncated file ends before is left empty, by every reader that takes it.
+// carries is first put to a new project's values and then read, older versions get fixed
+// defaults for what they lack. Sets ProjectFileName := base, CalcStatus := 0, the mouse mode
+// to idle and DataModified := 0 (1 when the file had to be repaired: truncated, beyond a
+// table's capacity, with bad point references, or with a number that does not scan or lies
+// beyond the range of a double, which keeps the new project's value; each repair is told to the
+// user once in a box captioned "error"). A point, line or block list that a truncated file ends
+// before is left empty, by every reader that takes it.
 int ReadProjectFile(const std::string& base);
 
 // Partial readers: each stores only its part of the file into the current model and sets
-// DataModified := 1, CalcStatus := 0 and the mouse mode to idle.
+// DataModified := 1, CalcStatus := 0 and the mouse mode to idle. A number that does not scan
+// is told as by the full reader; outside the lists its field keeps the current value.
 // Title, conditions, search settings, sheet pile, partial factors and drawing settings.
 int ReadProjectConditions(const std::string& base);
 // The block list.
@@ -43,8 +46,8 @@ int ReadProjectBlocks(const std::string& base);
 // The point and line lists.
 int ReadProjectTerrain(const std::string& base);
 
-// Cuts text to at most size-1 bytes (on a CP932 character boundary) and at its first line
-// feed. Returns 0.
+// Cuts text at its first line feed and to at most size-1 bytes on a CP932 character boundary
+// (a lead byte left at the end without its second byte goes too). Returns 0.
 int StripNewlines(std::string& text, std::size_t size);
 
 }  // namespace selvana

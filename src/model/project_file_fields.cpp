@@ -69,26 +69,27 @@ std::string FormatFields(const Fields& fields, int row) {
   return line;
 }
 
-int ScanFields(std::string_view line, const Fields& fields, std::size_t count, int row) {
+bool ScanFields(std::string_view line, const Fields& fields, std::size_t count, int row) {
   std::size_t pos = 0;
-  int stored = 0;
+  bool whole = true;
   for (std::size_t i = 0; i < count && i < fields.size(); ++i) {
     if (i > 0) {
-      if (pos >= line.size() || line[pos] != ',') break;
+      if (pos >= line.size() || line[pos] != ',') return false;
       ++pos;
     }
     const Field& f = fields[i];
     std::size_t begin = 0;
-    if (!TakeNumber(line, pos, begin, static_cast<bool>(f.asInt))) break;
+    if (!TakeNumber(line, pos, begin, static_cast<bool>(f.asInt))) return false;
     const std::string_view number = line.substr(begin, pos - begin);
     if (f.asInt) {
       f.asInt(row) = ParseInt(number);
+    } else if (const std::optional<double> v = ParseDoubleInRange(number)) {
+      f.asDouble(row) = *v;
     } else {
-      f.asDouble(row) = ParseDouble(number);
+      whole = false;
     }
-    ++stored;
   }
-  return stored;
+  return whole;
 }
 
 std::optional<int> ScanInt(std::string_view line) {

@@ -75,9 +75,11 @@ std::string FormatFields(const Fields& fields, int row);
 
 // Scans line as the C library's scanf would with the fields' format ("%d,%lf,..."): leading
 // blanks before each number are skipped, the commas must be there, and the first number that
-// is missing or does not match ends the scan. Only the first count fields are scanned; fields
-// that are not reached keep their values. Returns the number of fields stored.
-int ScanFields(std::string_view line, const Fields& fields, std::size_t count, int row);
+// is missing or does not match ends the scan. A number beyond the range of a double is not
+// stored and the scan goes on after it. Only the first count fields are scanned; fields that
+// are not stored keep their values. Returns true when all count fields were stored, false when
+// the line was damaged.
+bool ScanFields(std::string_view line, const Fields& fields, std::size_t count, int row);
 
 // The leading "%d" number of a line; nothing when the line does not start with one.
 std::optional<int> ScanInt(std::string_view line);

@@ -30,6 +30,9 @@ constexpr const char* kBadCountMessage =
 constexpr const char* kWrongCountMessage =
     "斜面安定検討データファイル(%s) "
     "のデータ数が行数と合いません。次の見出し行までを読み込みました。";
+constexpr const char* kBadValueMessage =
+    "斜面安定検討データファイル(%s) "
+    "に数値として読めない値がありました。その値は読み込みませんでした。";
 constexpr const char* kRepairedMessage =
     "斜面安定検討データファイル(%s) の点・線分・ブロックの番号に誤りがありました。"
     "誤った線分は削除し、番号は直しました。";
@@ -65,7 +68,12 @@ int ReadProject(const std::string& base, SectionSet store, ReadKind kind) {
     ShowMessage(kBadVersionMessage, "error", MsgButtons::Ok, MsgIcon::Error);
     return kReadBadVersion;
   }
-  if (kind == ReadKind::kFull) cm.ProjectFileName = CutCp932(base, kMaxTextBytes);
+  if (kind == ReadKind::kFull) {
+    // What the file does not give (a value that does not scan, the part after a cut) takes a
+    // new project's value, never the value of the project open before.
+    ResetProjectRecords();
+    cm.ProjectFileName = CutCp932(base, kMaxTextBytes);
+  }
 
   LayoutReader reader(in, version, store);
   reader.Walk(ProjectFileLayout());
@@ -76,9 +84,10 @@ int ReadProject(const std::string& base, SectionSet store, ReadKind kind) {
   if (reader.badCount()) ShowError(kBadCountMessage, base);
   if (reader.wrongCount()) ShowError(kWrongCountMessage, base);
   if (reader.overCapacity()) ShowError(kOverCapacityMessage, base);
+  if (reader.badValue()) ShowError(kBadValueMessage, base);
   if (repaired) ShowError(kRepairedMessage, base);
   const bool sameAsFile = !reader.truncated() && !reader.badCount() && !reader.wrongCount() &&
-                          !reader.overCapacity() && !repaired;
+                          !reader.overCapacity() && !reader.badValue() && !repaired;
 
   CalcStatus = 0;
   if (ResetHooks.ResetMouseMode) ResetHooks.ResetMouseMode();

@@ -9,9 +9,9 @@ int StripNewlines(std::string& text, std::size_t size) {
     text.clear();
     return 0;
   }
-  if (text.size() > size - 1) text = CutCp932(text, size - 1);
   const auto lf = text.find('\n');
   if (lf != std::string::npos) text.erase(lf);
+  text = CutCp932(text, size - 1);
   return 0;
 }
 

@@ -101,9 +101,14 @@ bool LayoutReader::ReadNumbers(const LayoutItem& line, bool store, int row) {
   if (!Next(text)) return false;
   if (!store) return true;
   const bool isShort = version_ < gate.fullSince;
-  ScanFields(text, line.fields, isShort ? gate.shortCount : line.fields.size(), row);
+  Scan(text, line.fields, isShort ? gate.shortCount : line.fields.size(), row);
   if (isShort && gate.older) gate.older(row);
   return true;
+}
+
+// Stores the numbers of a value line; a line that does not fill every field is damage.
+void LayoutReader::Scan(const std::string& line, const Fields& fields, std::size_t count, int row) {
+  if (!ScanFields(line, fields, count, row)) badValue_ = true;
 }
 
 // The count line, the comment and the rows; rows beyond the capacity are read and dropped.
@@ -123,7 +128,7 @@ void LayoutReader::ReadRows(const LayoutItem& item, bool store) {
   int read = 0;
   if (Next(line)) {  // the comment before the rows
     for (; NextRow(line); ++read) {
-      if (store && read < item.capacity) ScanFields(line, row, row.size(), read);
+      if (store && read < item.capacity) Scan(line, row, row.size(), read);
     }
   }
   if (!store) return;
@@ -158,7 +163,7 @@ void LayoutReader::ReadList(const LayoutItem& item, bool store) {
     if (keep) {
       item.clearSlot(slot);
       const Fields& first = item.record[0].fields;
-      ScanFields(line, first, first.size(), slot);
+      Scan(line, first, first.size(), slot);
     }
     if (!ReadRecordRest(item, keep, slot)) {
       if (keep) item.clearSlot(slot);

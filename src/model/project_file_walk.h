@@ -42,6 +42,9 @@ class LayoutReader {
   bool badCount() const { return badCount_; }
   // A count line of counted rows was a number other than the number of rows up to the next "$".
   bool wrongCount() const { return wrongCount_; }
+  // A stored value line held a number that does not scan or lies beyond the range of a double;
+  // the fields it did not fill keep what they held before the walk.
+  bool badValue() const { return badValue_; }
 
  private:
   bool Next(std::string& line);
@@ -56,6 +59,7 @@ class LayoutReader {
   void ReadList(const LayoutItem& item, bool store);
   bool ReadRecordRest(const LayoutItem& list, bool store, int slot);
   void EmptyListsBetween(const std::vector<LayoutItem>& layout, std::size_t from, std::size_t last);
+  void Scan(const std::string& line, const Fields& fields, std::size_t count, int row);
 
   TextFileReader& in_;
   const int version_;
@@ -67,6 +71,7 @@ class LayoutReader {
   bool overCapacity_ = false;
   bool badCount_ = false;
   bool wrongCount_ = false;
+  bool badValue_ = false;
 };
 
 }  // namespace selvana

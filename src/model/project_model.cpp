@@ -115,9 +115,7 @@ CircleSearchSettings& CircleSettingsFor(int methodCode) {
   return methodCode >= kMethodBishop ? BishopCircleSettings : FelleniusCircleSettings;
 }
 
-int ResetProjectData() {
-  DataModified = -1;
-  if (ResetHooks.ResetMouseMode) ResetHooks.ResetMouseMode();
+void ResetProjectRecords() {
   ResetCalcConditions();
   ResetCircleSettings(FelleniusCircleSettings);
   ResetCircleSettings(BishopCircleSettings);
@@ -127,6 +125,12 @@ int ResetProjectData() {
   ResetTables();
   ResetDrawSettings();
   PointCount = LineCount = BlockCount = 0;
+}
+
+int ResetProjectData() {
+  DataModified = -1;
+  if (ResetHooks.ResetMouseMode) ResetHooks.ResetMouseMode();
+  ResetProjectRecords();
   ResetDisplay();
   if (ResetHooks.ResetViewState) ResetHooks.ResetViewState();
   if (ResetHooks.ResetSlidingSenses) ResetHooks.ResetSlidingSenses();

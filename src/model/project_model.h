@@ -264,6 +264,11 @@ CircleSearchSettings& CircleSettingsFor(int methodCode);
 // Puts the whole model into the state of a new project. Returns 0.
 int ResetProjectData();
 
+// Puts the records a project file holds (conditions, search settings, sheet pile, partial
+// factors, drawing settings, points, lines and blocks) into the state of a new project; the
+// display switches, the view and the results stay. Part of ResetProjectData.
+void ResetProjectRecords();
+
 // Puts the sheet pile and the label placements of its pressure rows back to a new project's.
 void ResetSheetPile();
 

@@ -142,11 +142,11 @@ std::size_t Cp932CharacterBytes(std::string_view s, std::size_t i) {
 }
 
 std::string CutCp932(std::string_view s, std::size_t maxBytes) {
-  if (s.size() <= maxBytes) return std::string(s);
+  const std::size_t limit = std::min(maxBytes, s.size());
   std::size_t end = 0;
-  while (end < s.size()) {
+  while (end < limit) {
     const std::size_t step = IsCp932LeadByte(static_cast<unsigned char>(s[end])) ? 2 : 1;
-    if (end + step > maxBytes) break;
+    if (end + step > limit) break;
     end += step;
   }
   return std::string(s.substr(0, end));

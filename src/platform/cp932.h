@@ -33,7 +33,8 @@ bool IsCp932LeadByte(unsigned char c);
 std::size_t Cp932CharacterBytes(std::string_view s, std::size_t i);
 
 // The longest prefix of s of at most maxBytes bytes that does not end inside a double-byte
-// character.
+// character. A lead byte without its second byte at the end of s is dropped as well: written
+// before a line end, it would take the line end's first byte as its second.
 std::string CutCp932(std::string_view s, std::size_t maxBytes);
 
 }  // namespace selvana

@@ -5,10 +5,16 @@
 
 namespace selvana {
 
-// printf-style formatting into a std::string ("%5.4f", "%d", "%1.3f", ...).
+// printf-style formatting into a std::string ("%5.4f", "%d", "%1.3f", ...). A floating-point
+// argument that is not finite is written as FiniteForText makes it; "%n" stores nothing.
 std::string StrFormat(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
 // v with the given count of decimals ("%.*f"); a negative count is taken as 0.
 std::string FormatFixed(double v, int decimals);
+
+// v as a written number may show it: NaN gives 0.0 and an infinity the largest finite double of
+// its sign (as the parser reads a number too large for a double), so that no file or window
+// ever reads "inf" or "nan".
+double FiniteForText(double v);
 
 }  // namespace selvana

@@ -80,9 +80,11 @@ long Magnitude(const DecimalPrefix& p) {
   return -static_cast<long>(fracNonZero) - 1 + exp;
 }
 
-}  // namespace
-
-double ParseDouble(std::string_view text) {
+// The value of the leading number; beyond the range of a double, the largest finite value of
+// its sign (an infinity could never be edited away again) with overflowed set, or zero for a
+// value too small to hold.
+double Convert(std::string_view text, bool& overflowed) {
+  overflowed = false;
   const DecimalPrefix p = ScanDecimal(text);
   if (!p.found) return 0.0;
   std::string number;
@@ -98,13 +100,26 @@ double ParseDouble(std::string_view text) {
   const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
   (void)end;
   if (ec == std::errc::result_out_of_range) {
-    // Beyond the range of a double: the largest finite value (an infinity could never be
-    // edited away again), or zero for a value too small to hold.
-    const double limit = Magnitude(p) > 0 ? std::numeric_limits<double>::max() : 0.0;
+    overflowed = Magnitude(p) > 0;
+    const double limit = overflowed ? std::numeric_limits<double>::max() : 0.0;
     value = p.negative ? -limit : limit;
   } else if (ec != std::errc()) {
     value = 0.0;
   }
+  return value;
+}
+
+}  // namespace
+
+double ParseDouble(std::string_view text) {
+  bool overflowed = false;
+  return Convert(text, overflowed);
+}
+
+std::optional<double> ParseDoubleInRange(std::string_view text) {
+  bool overflowed = false;
+  const double value = Convert(text, overflowed);
+  if (overflowed) return std::nullopt;
   return value;
 }
 

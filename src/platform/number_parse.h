@@ -3,11 +3,17 @@
 // and gives 0.0 for an empty or non-numeric text. "inf", "nan" and hexadecimal numbers also
 // give 0.0: a NaN stored in the model could never be changed again.
 #pragma once
+#include <optional>
 #include <string_view>
 
 namespace selvana {
 
 double ParseDouble(std::string_view text);
+
+// The leading number of a text as ParseDouble reads it, or nothing when that number lies beyond
+// the range of a double (where ParseDouble gives the largest double of its sign). The file
+// readers tell such a value as damage instead of storing it.
+std::optional<double> ParseDoubleInRange(std::string_view text);
 
 // The leading integer of a text (blanks, sign, digits); 0 when there is none. Values beyond
 // the i32 range saturate.

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <limits>
 
 #include "calc/fellenius_test_slopes.h"
 #include "calc/progress/headless.h"
@@ -180,6 +181,35 @@ TEST_F(RunEntry, FullTableIsToldWithinTheVerdictOnly) {
     box.Expect(c.message, c.caption);
     HeadlessProgress progress;
     FinishCalcRun(progress);
+  }
+}
+
+// Sums that overflowed (a damaged or hand-edited project with a huge load or coefficient) are no
+// result: no verdict such as "(0.000 < 1.000) OUT", and nothing left to draw or write.
+TEST_F(RunEntry, OverflowedMomentsGiveNoResult) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const struct {
+    const char* name;
+    double SlipResult::*term;
+    double value;
+  } kCases[] = {
+      {"seismic driving moment", &SlipResult::mdk, inf},
+      {"driving sum", &SlipResult::md, inf},
+      {"resisting friction", &SlipResult::mrf, -inf},
+      {"safety factor", &SlipResult::f, std::nan("")},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.name);
+    ResetSlipResultState();
+    SlipResult& r = SlipResultTable[0][SlipResultCount[0]++];
+    r = SlipResult{};
+    r.mrf = r.mr = 800.0, r.mdw = r.md = 1000.0, r.f = 0.8;
+    r.*c.term = c.value;
+    CalcStatus = 1;
+    ScriptedMessageBox box;
+    box.Expect(kNoResultMessage, "メッセージ");
+    AnnounceVerdict();
+    EXPECT_EQ(0, CalcStatus);
   }
 }
 

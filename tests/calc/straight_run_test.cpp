@@ -127,6 +127,19 @@ TEST_F(StraightRun, SettingsThatNeverEndAreRefused) {
   }
 }
 
+// The driving total overflows while the resisting one stays finite: the ratio would read 0 and
+// be judged OUT.
+TEST_F(StraightRun, AHugeSeismicCoefficientGivesNoResult) {
+  BuildHomogeneousSlope(Soil{});
+  SetSegments(10, 0, 10, 0, 40, 10, 40, 10, 1.0, 1.0);
+  cm.SeismicCoefficient = 1e306;
+  ScriptedMessageBox box;
+  box.Expect(kNoResultMessage, "メッセージ");
+  HeadlessProgress progress;
+  EXPECT_EQ(0, RunStraightLineCalc(progress));
+  EXPECT_EQ(0, CalcStatus);
+}
+
 TEST_F(StraightRun, MethodFiveVerdictOnTheHomogeneousSlope) {
   BuildHomogeneousSlope(Soil{});
   SetSegments(10, 0, 10, 0, 40, 10, 40, 10, 1.0, 1.0);

@@ -113,10 +113,12 @@ TEST_F(SheetPileSpecFileTest, RowsReadResetTheirLabelPlacement) {
 TEST_F(SheetPileSpecFileTest, ValueLineThatIsNoNumberKeepsItsValue) {
   pile.EmbedmentElevation = -7.5;
   pile.Elevation[0] = 4.0;
-  ASSERT_EQ(Read("1\nabc\n3\n4\n-,8.0\n"), 0);
+  pile.Lm1 = 2.5;
+  ASSERT_EQ(Read("1\nabc\n3\n1e999\n-,8.0\n"), 0);
   EXPECT_EQ(pile.TopElevation, 1.0);
   EXPECT_EQ(pile.EmbedmentElevation, -7.5);
   EXPECT_EQ(pile.SectionArea, 3.0);
+  EXPECT_EQ(pile.Lm1, 2.5);     // beyond the range of a double: no number either
   ASSERT_EQ(pile.RowCount, 1);  // "-" starts a row, but holds no number
   EXPECT_EQ(pile.Elevation[0], 4.0);
 }
@@ -199,6 +201,7 @@ TEST_F(PartialFactorFileTest, ReadFillsWhatTheFileHoldsAndKeepsTheRest) {
   const Case cases[] = {
       {"short_file_fills_what_it_has", 1.0, "1.5\n0.8\n1.2", {1.5, 0.8, 1.2, 1.0}},
       {"line_that_is_no_number_keeps_its_factor", 1.1, "1.5\n\nx\n0.9\n", {1.5, 1.1, 1.1, 0.9}},
+      {"number_beyond_a_double_keeps_its_factor", 1.1, "1e999\n-1e400\n2\n", {1.1, 1.1, 2.0, 1.1}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -109,6 +109,32 @@ TEST_F(ProjectFilePartial, PartialReadersStopAfterTheirSection) {
   EXPECT_EQ(5, PointCount);
 }
 
+// Unlike the full reader, a partial reader keeps what it cannot read: a field outside the lists
+// stays as the current project has it (a list slot is replaced whole). The damage is told all
+// the same.
+TEST_F(ProjectFilePartial, DamagedValuesKeepTheCurrentValuesAndAreTold) {
+  TempFolder folder;
+  EXPECT_EQ(kWriteOk, WriteProjectFile(folder / "W"));
+  auto lines = SplitCrLf(ReadBytes(folder / "W.SDW"));
+  lines[11] = "three";    // the method
+  lines[13] = "1e999,1";  // the seismic coefficient overflows, its switch is read
+  *std::find(lines.begin(), lines.end(), "2,40.000000,10.000000") = "2,x,1e400";
+  WriteBytes(folder / "D.SDW", JoinCrLf(lines));
+  ScriptedMessageBox box;
+  const std::string told =
+      "斜面安定検討データファイル(" + folder / "D" +
+      ".SDW) に数値として読めない値がありました。その値は読み込みませんでした。";
+  box.Expect(told, "error");
+  ASSERT_EQ(kReadOk, ReadProjectConditions(folder / "D"));
+  EXPECT_EQ(kMethodBishop, cm.kt);
+  EXPECT_EQ(0.15, cm.SeismicCoefficient);
+  EXPECT_EQ(1, cm.SeismicIncludesSurcharge);
+  box.Expect(told, "error");
+  ASSERT_EQ(kReadOk, ReadProjectTerrain(folder / "D"));
+  EXPECT_EQ(2, PointTable[2].Id);
+  EXPECT_EQ(0.0, PointTable[2].X);
+}
+
 TEST_F(ProjectFilePartial, FailuresAreReportedLikeTheFullReader) {
   TempFolder folder;
   ScriptedMessageBox box;

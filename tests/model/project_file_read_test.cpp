@@ -192,18 +192,68 @@ TEST_F(ProjectFileRead, TitleCutNeverSplitsACharacter) {
   EXPECT_EQ(lines[9].substr(0, 255), cm.ProjectTitle);  // "a" and 127 characters
 }
 
-TEST_F(ProjectFileRead, GarbledValueLineKeepsWhatItCannotFill) {
+// A number that does not scan, or lies beyond the range of a double, is damage: told once for
+// the file, and its field takes a new project's value whatever was open before. The numbers
+// before it are read, and after an overflow the rest of its line too.
+TEST_F(ProjectFileRead, DamagedValuesTakeANewProjectsValueWhateverWasOpenBefore) {
+  const struct {
+    std::string line;  // of the rich file, or the comment line before it
+    bool afterComment;
+    std::string damaged;
+  } kDamage[] = {
+      {"2", false, "garbage"},                                    // the method
+      {"0.150000,0", false, "0.3,oops"},                          // seismic read, its switch not
+      {"1.000000,2.000000,3.000000", false, "1e999,-1e400,3.5"},  // surcharge X min
+      {"$   作図スケール分母", true, "2.5e999"},
+      {"2,40.000000,10.000000", false, "2,1e309,10.000000"},                     // a point
+      {"8.000000,30.000000,21.000000,8.500000,1", false, "8.0,nan,21.0,8.5,1"},  // a pile row
+  };
   auto lines = RichLines();
-  lines[13] = "0.3,oops";  // seismic coefficient read, the switch not
-  lines[11] = "garbage";
+  for (const auto& d : kDamage) {
+    auto at = std::find(lines.begin() + 11, lines.end(), ToCp932(d.line));
+    ASSERT_NE(lines.end(), at) << d.line;
+    *(at + (d.afterComment ? 1 : 0)) = d.damaged;
+  }
   Put("G", lines);
-  cm.kt = 5;
-  cm.SeismicIncludesSurcharge = 7;
-  ASSERT_EQ(kReadOk, ReadProjectFile(Base("G")));
-  EXPECT_EQ(5, cm.kt);
-  EXPECT_EQ(0.3, cm.SeismicCoefficient);
-  EXPECT_EQ(7, cm.SeismicIncludesSurcharge);
-  EXPECT_EQ(3, BlockCount);
+  std::string saved[2];
+  for (int before = 0; before < 2; ++before) {
+    ResetProjectData();
+    if (before == 1) BuildRichModel();
+    ScriptedMessageBox box;
+    box.Expect(Message("G", " に数値として読めない値がありました。その値は読み込みませんでした。"),
+               "error");
+    ASSERT_EQ(kReadOk, ReadProjectFile(Base("G")));
+    EXPECT_EQ(0, cm.kt);
+    EXPECT_EQ(0.3, cm.SeismicCoefficient);
+    EXPECT_EQ(1, cm.SeismicIncludesSurcharge);
+    EXPECT_EQ(0.0, cm.Surcharges.XMin[0]);
+    EXPECT_EQ(0.0, cm.Surcharges.XMin[1]);
+    EXPECT_EQ(3.5, cm.Surcharges.XMin[2]);
+    EXPECT_EQ(100.0, DrawSettings.ScaleDenominator);
+    EXPECT_EQ(0.0, PointTable[2].X);
+    EXPECT_EQ(10.0, PointTable[2].Y);
+    EXPECT_EQ(8.0, SheetPileSettings.Elevation[0]);
+    EXPECT_EQ(0.0, SheetPileSettings.Intensity[0]);
+    EXPECT_EQ(-1, DrawSettings.PileLabelMode[0]);
+    EXPECT_EQ(45.0, SheetPileSettings.Intensity[1]);
+    EXPECT_EQ(3, BlockCount);
+    EXPECT_EQ(1, DataModified);
+    ASSERT_EQ(kWriteOk, WriteProjectFile(Base("S")));
+    saved[before] = ReadBytes(Path("S"));
+  }
+  EXPECT_EQ(saved[0], saved[1]);
+  EXPECT_EQ(std::string::npos, saved[0].find("inf"));
+}
+
+// A title cut off inside its last character (a lead byte without its second byte) loses that
+// byte: written before the line end, it would take the end's first byte as its second.
+TEST_F(ProjectFileRead, TitleEndingInALoneLeadByteLosesIt) {
+  auto lines = RichLines();
+  lines[9] = "ab\x8C";
+  Put("L", lines);
+  ASSERT_EQ(kReadOk, ReadProjectFile(Base("L")));
+  EXPECT_EQ("ab", cm.ProjectTitle);
+  EXPECT_EQ(0, DataModified);
 }
 
 TEST_F(ProjectFileRead, TruncatedFileKeepsWhatWasReadAndSaysSo) {

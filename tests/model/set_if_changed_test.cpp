@@ -8,6 +8,7 @@
 #include <string>
 
 #include "model/project_model.h"
+#include "platform/cp932.h"
 
 namespace selvana {
 namespace {
@@ -56,10 +57,12 @@ TEST(SetIntIfChanged, StoresAndReportsOnlyADifference) {
 }
 
 TEST(SetStringIfChanged, StoresAndReportsOnlyADifference) {
-  std::string field = "業務";
-  EXPECT_EQ(SetStringIfChanged(field, "業務"), 0);
-  EXPECT_EQ(SetStringIfChanged(field, "業務A"), 1);
-  EXPECT_EQ(field, "業務A");
+  // Model strings are CP932 bytes.
+  const std::string title = ToCp932("業務");
+  std::string field = title;
+  EXPECT_EQ(SetStringIfChanged(field, title), 0);
+  EXPECT_EQ(SetStringIfChanged(field, title + "A"), 1);
+  EXPECT_EQ(field, title + "A");
   EXPECT_EQ(SetStringIfChanged(field, ""), 1);
   EXPECT_EQ(field, "");
 }

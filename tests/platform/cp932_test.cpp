@@ -122,7 +122,11 @@ INSTANTIATE_TEST_SUITE_P(
         CutCase{"ShortTextUntouched", "ab" + kKanji, 255, 4},
         // A trail byte inside the lead range (0x81 0x81 = ＝) is not read as a new lead.
         CutCase{"TrailByteInLeadRange", Repeat("\x81\x81", 150), 255, 254},
-        CutCase{"ZeroBytes", kKanji, 0, 0}),
+        CutCase{"ZeroBytes", kKanji, 0, 0},
+        // A lead byte without its second byte ends no text: before a line end it would take
+        // the end's first byte.
+        CutCase{"LoneLeadByteAtTheEnd", "ab\x8C", 255, 2},
+        CutCase{"LoneLeadByteAfterAKanji", kKanji + "\xE0", 255, 2}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <climits>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace selvana {
@@ -16,6 +17,7 @@ struct DoubleCase {
   const char* name;
   std::string text;
   double expected;
+  bool overflows = false;  // beyond the range of a double: ParseDoubleInRange gives nothing
 };
 
 class ParseDoubleCases : public ::testing::TestWithParam<DoubleCase> {};
@@ -27,32 +29,35 @@ TEST_P(ParseDoubleCases, ReadsTheLeadingDecimalNumber) {
   const double v = ParseDouble(c.text);
   EXPECT_TRUE(std::isfinite(v));
   EXPECT_EQ(v, c.expected) << "text \"" << c.text << "\"";
+  const std::optional<double> inRange = ParseDoubleInRange(c.text);
+  EXPECT_EQ(inRange, c.overflows ? std::nullopt : std::optional<double>(c.expected));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ParseDoubleCases,
-    ::testing::Values(DoubleCase{"Empty", "", 0.0}, DoubleCase{"Garbage", "abc", 0.0},
-                      DoubleCase{"Blanks", "   ", 0.0}, DoubleCase{"Integer", "42", 42.0},
-                      DoubleCase{"Fraction", "12.3456", 12.3456},
-                      DoubleCase{"BlanksSignExponentAndTrailingText", "  -1.5e3xyz", -1500.0},
-                      DoubleCase{"TabsAndNewlineBlanks", "\t\n 7", 7.0},
-                      DoubleCase{"ExponentWithoutDigitsIsNotConsumed", "1e", 1.0},
-                      DoubleCase{"SignedExponentWithoutDigits", "2.5e+", 2.5},
-                      DoubleCase{"UpperCaseExponent", "3E-2", 0.03},
-                      DoubleCase{"PlusSignAndNoIntegerPart", "+.5", 0.5},
-                      DoubleCase{"TrailingPoint", "5.", 5.0}, DoubleCase{"LonePoint", ".", 0.0},
-                      DoubleCase{"LoneSign", "-", 0.0}, DoubleCase{"SignThenPoint", "-.", 0.0},
-                      DoubleCase{"BlankAfterSign", "- 1", 0.0}, DoubleCase{"Infinity", "inf", 0.0},
-                      DoubleCase{"InfinityWord", "-Infinity", 0.0},
-                      DoubleCase{"NotANumber", "nan", 0.0},
-                      DoubleCase{"HexStopsAtTheX", "0x10", 0.0},
-                      DoubleCase{"CommaIsNotADecimalPoint", "1,5", 1.0},
-                      DoubleCase{"TooSmallForADouble", "1e-400", 0.0},
-                      DoubleCase{"TooLargeForADouble", "1e400", std::numeric_limits<double>::max()},
-                      DoubleCase{"TooLargeNegative", "-1e400", -std::numeric_limits<double>::max()},
-                      DoubleCase{"ManyDigitsBeforeAPoint", std::string(400, '9') + ".5",
-                                 std::numeric_limits<double>::max()},
-                      DoubleCase{"ZeroWithHugeExponent", "0e99999", 0.0}),
+    ::testing::Values(
+        DoubleCase{"Empty", "", 0.0}, DoubleCase{"Garbage", "abc", 0.0},
+        DoubleCase{"Blanks", "   ", 0.0}, DoubleCase{"Integer", "42", 42.0},
+        DoubleCase{"Fraction", "12.3456", 12.3456},
+        DoubleCase{"BlanksSignExponentAndTrailingText", "  -1.5e3xyz", -1500.0},
+        DoubleCase{"TabsAndNewlineBlanks", "\t\n 7", 7.0},
+        DoubleCase{"ExponentWithoutDigitsIsNotConsumed", "1e", 1.0},
+        DoubleCase{"SignedExponentWithoutDigits", "2.5e+", 2.5},
+        DoubleCase{"UpperCaseExponent", "3E-2", 0.03},
+        DoubleCase{"PlusSignAndNoIntegerPart", "+.5", 0.5}, DoubleCase{"TrailingPoint", "5.", 5.0},
+        DoubleCase{"LonePoint", ".", 0.0}, DoubleCase{"LoneSign", "-", 0.0},
+        DoubleCase{"SignThenPoint", "-.", 0.0}, DoubleCase{"BlankAfterSign", "- 1", 0.0},
+        DoubleCase{"Infinity", "inf", 0.0}, DoubleCase{"InfinityWord", "-Infinity", 0.0},
+        DoubleCase{"NotANumber", "nan", 0.0}, DoubleCase{"HexStopsAtTheX", "0x10", 0.0},
+        DoubleCase{"CommaIsNotADecimalPoint", "1,5", 1.0},
+        DoubleCase{"TooSmallForADouble", "1e-400", 0.0},
+        DoubleCase{"TooLargeForADouble", "1e400", std::numeric_limits<double>::max(), true},
+        DoubleCase{"TooLargeNegative", "-1e400", -std::numeric_limits<double>::max(), true},
+        DoubleCase{"ManyDigitsBeforeAPoint", std::string(400, '9') + ".5",
+                   std::numeric_limits<double>::max(), true},
+        DoubleCase{"LargestDoubleItself", "1.7976931348623157e308",
+                   std::numeric_limits<double>::max()},
+        DoubleCase{"ZeroWithHugeExponent", "0e99999", 0.0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ParseDouble, ReadsOnlyItsView) {

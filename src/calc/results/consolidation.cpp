@@ -106,6 +106,27 @@ int ConsolidateResults() {
   return count;
 }
 
+namespace {
+
+bool HasFiniteMoments(const SlipResult& r) {
+  for (const double v : {r.mrf, r.mrc, r.mry, r.mr, r.mdw, r.mdh, r.mdk, r.md, r.f}) {
+    if (!std::isfinite(v)) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool ResultsOverflowed() {
+  for (int order = 0; order < kSlipResultOrders; ++order) {
+    const int stored = std::min(SlipResultCount[order], kMaxSlipResults);
+    for (int i = 0; i < stored; ++i) {
+      if (!HasFiniteMoments(SlipResultTable[order][i])) return true;
+    }
+  }
+  return !HasFiniteMoments(CriticalResult);
+}
+
 void ResetConsolidation() {
   CriticalResult = SlipResult{};
   Fmin = kNoSafetyFactor;

@@ -36,6 +36,10 @@ extern int CircleListCount;
 // not added.
 int ConsolidateResults();
 
+// True when a stored surface or the critical one has a moment or a safety factor that is not
+// finite: a run whose sums overflowed, which has no result to judge or to write.
+bool ResultsOverflowed();
+
 // Back to the state before any run: no critical surface, Fmin 999999.9, an empty list.
 void ResetConsolidation();
 

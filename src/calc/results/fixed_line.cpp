@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "platform/number_format.h"
+
 namespace selvana {
 namespace {
 
@@ -82,9 +84,8 @@ bool WriteScaled(std::span<char> room, bool negative, std::uint64_t scaled, int 
   return true;
 }
 
-// The digits of one conversion; nan and inf as printf writes them (to_chars gives the same
-// words, with "-" for a set sign bit). Usual values take the exact integer path, the rest
-// to_chars.
+// The digits of one conversion. Usual values take the exact integer path, the rest to_chars;
+// a value that is not finite is written as FiniteForText makes it, never "inf" or "nan".
 std::string_view FixedDigits(std::span<char> room, double value, int precision) {
   std::uint64_t scaled = 0;
   std::size_t length = 0;
@@ -92,8 +93,9 @@ std::string_view FixedDigits(std::span<char> room, double value, int precision) 
       WriteScaled(room, std::signbit(value), scaled, precision, length)) {
     return {room.data(), length};
   }
-  const std::to_chars_result r = std::to_chars(room.data(), room.data() + room.size(), value,
-                                               std::chars_format::fixed, precision);
+  const std::to_chars_result r =
+      std::to_chars(room.data(), room.data() + room.size(), FiniteForText(value),
+                    std::chars_format::fixed, precision);
   if (r.ec != std::errc{}) return {};
   return {room.data(), static_cast<std::size_t>(r.ptr - room.data())};
 }

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <functional>
 #include <limits>
+#include <vector>
 
 #include "mainwin/form_sizes.h"
 #include "support/scripted_message_box.h"
@@ -126,6 +127,54 @@ TEST_F(DxfSettingsDialog, ReadWithANonNumberKeepsTheDialogOpenUntilCorrected) {
   ASSERT_TRUE(dialog.Ask(settings));
   EXPECT_TRUE(openAfterSlip);
   EXPECT_EQ(settings.ShiftY, 3.0);
+}
+
+// A magnification that would merge every point into one is refused before the import replaces
+// the terrain: told in a box, the dialog stays open with the magnification selected.
+TEST_F(DxfSettingsDialog, ReadWithAMagnificationThatCollapsesTheTerrainIsRefused) {
+  DxfImportSettings settings = FoundRange();
+  test::ScriptedMessageBox box;
+  for (const char* magnification : {"0", "1e-5", "-0.0"}) {
+    box.Expect(std::string("倍率「") + magnification +
+                   "」では地形が１点に縮まってしまいます。倍率を入力し直してください。",
+               "error");
+  }
+  std::vector<bool> openAfterRefusal;
+  WhileShown([&] {
+    for (const char* magnification : {"0", "1e-5", "-0.0"}) {
+      dialog.Edit(10)->setText(magnification);
+      dialog.Button2()->click();
+      openAfterRefusal.push_back(dialog.isVisible() && dialog.Edit(10)->hasSelectedText());
+    }
+    dialog.Edit(10)->setText("-2");  // mirrored, but whole
+    dialog.Button2()->click();
+  });
+  ASSERT_TRUE(dialog.Ask(settings));
+  EXPECT_EQ(openAfterRefusal, std::vector<bool>(3, true));
+  EXPECT_EQ(settings.Magnification, -2.0);
+}
+
+TEST(DxfCollapse, WhenTheWholeRangeFallsWithinAMillimetre) {
+  const DxfRange raw = {5.0, 0.0, 3.0, -1.0};
+  const DxfRange tiny = {0.0004, 0.0, 0.0002, 0.0};  // drawn in kilometres
+  const struct {
+    const char* name;
+    DxfRange range;
+    DxfTransform transform;
+    bool collapses;
+  } kCases[] = {
+      {"unchanged", raw, {}, false},
+      {"zero magnification", raw, {10.0, 20.0, 0.0}, true},
+      {"rounded away", raw, {0.0, 0.0, 1e-4}, true},
+      {"one millimetre apart in X", raw, {0.0, 0.0, 2e-4}, true},
+      {"two millimetres apart in X", raw, {0.0, 0.0, 4e-4}, false},
+      {"a flat drawing is no point", {5.0, 0.0, 2.0, 2.0}, {}, false},
+      {"tiny drawing as it is", tiny, {}, true},
+      {"tiny drawing magnified", tiny, {0.0, 0.0, 1000.0}, false},
+  };
+  for (const auto& c : kCases) {
+    EXPECT_EQ(DxfTransformCollapses(c.range, c.transform), c.collapses) << c.name;
+  }
 }
 
 TEST_F(DxfSettingsDialog, CancelLeavesTheSettingsAsTheyWere) {
