@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QUrl>
 
+#include "dialogs/AnswerTbl.h"
 #include "dialogs/BlockSet.h"
 #include "dialogs/CalJkn.h"
 #include "dialogs/CircJkn.h"
@@ -26,7 +27,6 @@
 #include "mainwin/plot_command.h"
 #include "mainwin/print_command.h"
 #include "mainwin/qt/main_form.h"
-#include "output/qt/AnswerTbl.h"
 
 namespace selvana {
 

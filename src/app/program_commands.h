@@ -3,9 +3,9 @@
 #pragma once
 #include <QDialog>
 
+#include "editing/mouse_editor.h"
 #include "mainwin/file_commands.h"
 #include "mainwin/file_commands_openers.h"
-#include "mainwin/mouse_editor.h"
 #include "platform/qt/qt_file_dialog.h"
 #include "platform/qt/qt_printer_dialog.h"
 

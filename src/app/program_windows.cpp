@@ -4,6 +4,7 @@
 #include "calc/progress/qt/Msg.h"
 #include "calc/progress/qt/Stop.h"
 #include "calc/progress/qt/qt_calc_progress.h"
+#include "dialogs/AnswerTbl.h"
 #include "dialogs/BlockSet.h"
 #include "dialogs/CalJkn.h"
 #include "dialogs/CircJkn.h"
@@ -21,7 +22,6 @@
 #include "dialogs/YaitaJkn.h"
 #include "dialogs/about.h"
 #include "mainwin/qt/main_form.h"
-#include "output/qt/AnswerTbl.h"
 
 namespace selvana {
 namespace {

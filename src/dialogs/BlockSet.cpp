@@ -1,5 +1,5 @@
 // The block constants dialog: three groups of controls whose enabling follows the kind of
-// block; the rules and the storing live in mainwin/block_constants.h.
+// block; the rules and the storing live in forms/block_constants_form.h.
 #include "dialogs/BlockSet.h"
 
 #include <QCheckBox>
@@ -15,8 +15,8 @@
 
 #include "dialogs/dialog_controls.h"
 #include "dialogs/form_dialog.h"
+#include "editing/mouse_state.h"
 #include "mainwin/form_sizes.h"
-#include "mainwin/mouse_state.h"
 
 namespace selvana {
 

@@ -5,7 +5,7 @@
 #include <array>
 
 #include "dialogs/settings_form.h"
-#include "mainwin/block_constants.h"
+#include "forms/block_constants_form.h"
 
 class QCheckBox;
 class QComboBox;

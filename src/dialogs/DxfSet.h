@@ -4,8 +4,8 @@
 #pragma once
 #include <array>
 
-#include "dialogs/dxf_preview.h"
 #include "dialogs/settings_form.h"
+#include "forms/dxf_settings_form.h"
 #include "model/dxf_settings_prompt.h"
 #include "platform/typed_number.h"
 

@@ -1,8 +1,8 @@
 // The line table editor dialog.
 #include "dialogs/LNTbl.h"
 
+#include "forms/table_editor_form.h"
 #include "mainwin/form_sizes.h"
-#include "mainwin/table_editor_rows.h"
 #include "view/model_entities.h"
 #include "view/redraw_view.h"
 #include "view/view_ports.h"

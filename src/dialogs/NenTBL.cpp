@@ -3,8 +3,8 @@
 
 #include <QPushButton>
 
+#include "forms/table_editor_form.h"
 #include "mainwin/form_sizes.h"
-#include "mainwin/table_editor_rows.h"
 #include "view/redraw_view.h"
 
 namespace selvana {

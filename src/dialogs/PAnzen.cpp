@@ -5,9 +5,9 @@
 #include <QVBoxLayout>
 
 #include "dialogs/dialog_controls.h"
+#include "forms/pile_factor_form.h"
+#include "forms/pile_factor_imports.h"
 #include "mainwin/form_sizes.h"
-#include "mainwin/pile_factor_imports.h"
-#include "mainwin/pile_factor_rows.h"
 
 namespace selvana {
 

@@ -1,5 +1,5 @@
 // The point input dialog: three edits and the two buttons; what it shows and stores comes from
-// the editor's point input (mainwin/point_input.h).
+// the editor's point input (forms/point_input_form.h).
 #include "dialogs/XYInput.h"
 
 #include <QGridLayout>
@@ -10,8 +10,8 @@
 #include <QVBoxLayout>
 
 #include "dialogs/dialog_controls.h"
+#include "forms/point_input_form.h"
 #include "mainwin/form_sizes.h"
-#include "mainwin/point_input.h"
 
 namespace selvana {
 

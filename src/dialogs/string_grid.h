@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "mainwin/table_grid.h"
+#include "forms/table_grid.h"
 
 class QAbstractButton;
 

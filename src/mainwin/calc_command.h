@@ -2,7 +2,7 @@
 // method with the progress and abort windows, then shows the calculation figure.
 #pragma once
 #include "calc/progress/progress.h"
-#include "mainwin/main_commands.h"
+#include "editing/main_commands.h"
 
 namespace selvana {
 

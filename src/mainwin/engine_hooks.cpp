@@ -2,8 +2,8 @@
 #include "mainwin/engine_hooks.h"
 
 #include "calc/results/slip_result.h"
+#include "editing/mouse_state.h"
 #include "mainwin/drawing_menus.h"
-#include "mainwin/mouse_state.h"
 #include "model/design_copy.h"
 #include "model/reset_hooks.h"
 #include "view/view_ports.h"

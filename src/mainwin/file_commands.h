@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "mainwin/main_commands.h"
-#include "mainwin/main_window_port.h"
+#include "editing/main_commands.h"
+#include "editing/main_window_port.h"
 #include "model/dxf_settings_prompt.h"
 #include "platform/file_dialog.h"
 #include "platform/printer_dialog.h"
@@ -87,6 +87,5 @@ class FileCommands {
 // the name has characters CP932 cannot spell or spells only as other characters (so that the
 // file on disk would not be the one chosen), or is longer than 255 bytes in CP932.
 std::optional<std::string> ProjectBaseOf(const std::string& path);
-
 
 }  // namespace selvana

@@ -2,7 +2,7 @@
 // own storing. The windows are reached through ModalDialogs, so the rules (which dialog the
 // search-settings item opens, the redraw after the table editors) run without a toolkit.
 #pragma once
-#include "mainwin/main_commands.h"
+#include "editing/main_commands.h"
 
 namespace selvana {
 

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "mainwin/main_commands.h"
+#include "editing/main_commands.h"
 
 namespace selvana {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "mainwin/main_commands.h"
-#include "mainwin/main_window_port.h"
+#include "editing/main_commands.h"
+#include "editing/main_window_port.h"
 
 namespace selvana {
 

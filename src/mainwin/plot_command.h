@@ -4,7 +4,7 @@
 #pragma once
 #include <functional>
 
-#include "mainwin/main_commands.h"
+#include "editing/main_commands.h"
 
 namespace selvana {
 

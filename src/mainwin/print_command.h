@@ -3,7 +3,7 @@
 #pragma once
 #include <functional>
 
-#include "mainwin/main_commands.h"
+#include "editing/main_commands.h"
 
 namespace selvana {
 

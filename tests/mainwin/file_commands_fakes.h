@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "mainwin/main_window_port.h"
+#include "editing/main_window_port.h"
 #include "model/dxf_settings_prompt.h"
 #include "platform/file_dialog.h"
 #include "platform/file_lookup.h"

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "forms/pile_factor_imports.h"
 #include "mainwin/file_commands_fakes.h"
 #include "mainwin/main_menu.h"
-#include "mainwin/pile_factor_imports.h"
 #include "mainwin/program_session.h"
 #include "mainwin/recent_files.h"
 #include "mainwin/recording_menus.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <utility>
 
-#include "mainwin/table_grid.h"
+#include "forms/table_grid.h"
 
 namespace selvana::test {
 

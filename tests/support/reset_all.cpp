@@ -5,7 +5,7 @@
 #include "calc/results/consolidation.h"
 #include "calc/results/result_store.h"
 #include "calc/run_data.h"
-#include "mainwin/mouse_state.h"
+#include "editing/mouse_state.h"
 #include "mainwin/settings_file.h"
 #include "model/line_records.h"
 #include "model/project_model.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "mainwin/editor_test_support.h"
+#include "editing/editor_test_support.h"
 #include "model/partial_factors.h"
 #include "model/project_model.h"
 #include "platform/number_format.h"

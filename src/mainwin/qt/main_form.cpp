@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "calc/progress/qt/Stop.h"
+#include "editing/view_commands.h"
 #include "mainwin/form_sizes.h"
 #include "mainwin/main_layout.h"
 #include "mainwin/main_menu.h"
@@ -19,7 +20,6 @@
 #include "mainwin/program_session.h"
 #include "mainwin/qt/program_icon.h"
 #include "mainwin/qt/tool_glyphs.h"
-#include "mainwin/view_commands.h"
 #include "platform/number_format.h"
 #include "platform/qt/screen_centre.h"
 #include "view/qt/main_view_widget.h"

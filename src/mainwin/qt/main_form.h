@@ -8,9 +8,9 @@
 #include <memory>
 #include <string>
 
+#include "editing/main_commands.h"
+#include "editing/main_window_port.h"
 #include "mainwin/drawing_menus.h"
-#include "mainwin/main_commands.h"
-#include "mainwin/main_window_port.h"
 #include "mainwin/recent_files.h"
 
 class QAction;

@@ -12,8 +12,8 @@
 #include "dialogs/BlockSet.h"
 #include "dialogs/PLine.h"
 #include "dialogs/XYInput.h"
+#include "editing/mouse_state.h"
 #include "mainwin/form_sizes.h"
-#include "mainwin/mouse_state.h"
 #include "model/project_model.h"
 #include "support/scripted_message_box.h"
 

@@ -19,7 +19,7 @@
 #include "dialogs/XYInput.h"
 #include "dialogs/XYTbl.h"
 #include "dialogs/YaitaJkn.h"
-#include "mainwin/mouse_state.h"
+#include "editing/mouse_state.h"
 #include "model/project_model.h"
 #include "support/scripted_message_box.h"
 

@@ -1,0 +1,65 @@
+// The table of mouse modes: for every mode code the handlers of the left and of the other button
+// and, for steps that leave a change unconfirmed in the tables, how to undo it; and the table of
+// the commands that enter the modes with their prompts. Later operations add rows here.
+#pragma once
+#include <span>
+#include <string>
+
+#include "editing/main_commands.h"
+#include "editing/mouse_state.h"
+
+namespace selvana {
+
+class MouseEditor;
+
+// A step handler receives the click in screen pixels.
+using StepHandler = void (*)(MouseEditor& editor, int x, int y);
+// Undoes the unconfirmed change of an operation in state as answering No would.
+using SettleHandler = void (*)(MouseEditor& editor, MouseStateRecord& state);
+
+struct MouseModeSteps {
+  int First;  // the modes First..Last share these handlers
+  int Last;
+  StepHandler Left;
+  StepHandler Other;
+  SettleHandler Settle = nullptr;
+};
+
+// The steps of a mode; nullptr for a mode not in the table (its clicks do nothing).
+const MouseModeSteps* FindModeSteps(int mode);
+
+// A command that enters a mode with its prompt.
+struct ModeCommand {
+  MainCommand Command;
+  int Mode;
+  const char* Prompt;
+};
+
+std::span<const ModeCommand> ModeCommands();
+// The prompt of the command that enters a mode; empty when no command does.
+const char* CommandPrompt(int mode);
+
+// A label command of the drawing menu: its item `index` (0 .. Items - 1) enters the mode
+// Mode + index * Step.
+struct LabelCommand {
+  MainCommand Command;
+  int Mode;
+  int Step;
+  int Items;
+};
+
+std::span<const LabelCommand> LabelCommands();
+// The prompt of a label mode: surcharge (1400-1405), force (1500-1508), sheet-pile row (3000-).
+std::string LabelPrompt(int mode);
+
+// The area-zoom steps, whose end gives back the interrupted operation.
+inline bool IsAreaZoomMode(int mode) {
+  return mode == 101 || mode == 102 || mode == 111 || mode == 112;
+}
+
+// The second-corner steps of a rectangle (area zooms and the circle-centre range): the rubber
+// band runs from the first corner, which is kept in model metres (SavedX, SavedY) so that a
+// zoom or scroll between the two corners keeps the corner the user drew.
+inline bool IsSecondCornerMode(int mode) { return mode == 102 || mode == 112 || mode == 4001; }
+
+}  // namespace selvana

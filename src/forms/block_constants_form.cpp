@@ -1,0 +1,90 @@
+// The model side of the block constants dialog.
+#include "forms/block_constants_form.h"
+
+#include "editing/mouse_state.h"
+#include "model/set_if_changed.h"
+#include "platform/number_format.h"
+#include "platform/typed_number.h"
+
+namespace selvana {
+namespace {
+
+bool MethodIsLine() { return cm.kt == kMethodLineFromPoint || cm.kt == kMethodLineBetweenSegments; }
+bool MethodIsBishop() { return cm.kt == kMethodBishop || cm.kt == kMethodModifiedBishop; }
+
+// The nine constants in the order of Edit1-Edit9.
+template <typename Block>
+auto Constants(Block& b) {
+  return std::array{&b.UnitWeight,  &b.EffectiveUnitWeight, &b.CohesionGradient,
+                    &b.Cohesion,    &b.FrictionAngle,       &b.ReplacementRatio,
+                    &b.StressRatio, &b.PileUnitWeight,      &b.PileFrictionAngle};
+}
+
+int KindOf(const BlockConstantsForm& form) {
+  if (form.Water) return form.PressureWater ? kBlockPressureWater : kBlockWeightWater;
+  return form.Soil ? kBlockSoil : kBlockStructure;
+}
+
+// Edit i+1 when the kind and the sand pile keep it, else 0.
+double ValueKept(const BlockConstantsForm& form, int kind, int sandPile, int i) {
+  const double typed = TypedValue(form.Edits[i]);
+  if (i == 0) return typed;
+  if (i >= 5) return sandPile == 1 ? typed : 0.0;
+  if (kind == kBlockSoil) return typed;
+  return kind == kBlockStructure && i == 1 ? typed : 0.0;
+}
+
+}  // namespace
+
+BlockChoice ChoiceOfKind(int kind) {
+  if (kind == kBlockPressureWater || kind == kBlockWeightWater) return BlockChoice::Water;
+  return kind == kBlockSoil ? BlockChoice::Soil : BlockChoice::Structure;
+}
+
+BlockEnabling BlockEnablingFor(BlockChoice choice, bool sandPile) {
+  const bool factors = PartialFactors.Enabled != 0;
+  BlockEnabling e;
+  switch (choice) {
+    case BlockChoice::Water: e.Radios = !MethodIsLine(); break;
+    case BlockChoice::Soil:
+      e.SandPileBox = !factors && !MethodIsBishop();
+      e.Edit2 = e.Edits3to5 = true;
+      e.FactorClass = factors;
+      e.SandPileOn = e.SandEdits = sandPile && !factors;
+      break;
+    case BlockChoice::Structure: e.Edit2 = true; break;
+  }
+  return e;
+}
+
+std::array<std::string, 9> BlockConstantTexts(const BlockRecord& block) {
+  std::array<std::string, 9> texts;
+  const auto values = Constants(block);
+  for (int i = 0; i < 9; ++i) texts[i] = StrFormat("%5.4f", *values[i]);
+  return texts;
+}
+
+int FactorItemOf(int factorClass) {
+  return factorClass >= 1 && factorClass <= 3 ? factorClass - 1 : 1;
+}
+
+const char* PileFrictionLabel() {
+  return cm.SandPileFormula == 2 ? "内部摩擦角　　φm" : "内部摩擦角　　φs";
+}
+
+bool StoreBlockConstants(const BlockConstantsForm& form) {
+  const int slot = MouseState.SelectedIndex;
+  if (slot < 0 || slot >= kMaxBlocks) return false;
+  BlockRecord& block = BlockTable[slot];
+  int changed = SetIntIfChanged(block.Kind, KindOf(form));
+  changed |= SetIntIfChanged(block.FactorClass, form.FactorItem + 1);
+  changed |= SetIntIfChanged(block.SandPile, form.SandPile ? 1 : 0);
+  const auto values = Constants(block);
+  for (int i = 0; i < 9; ++i) {
+    changed |= SetDoubleIfChanged(*values[i], ValueKept(form, block.Kind, block.SandPile, i));
+  }
+  if (changed) MarkModified(true);
+  return true;
+}
+
+}  // namespace selvana

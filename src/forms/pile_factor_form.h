@@ -1,0 +1,53 @@
+// What the sheet-pile and partial-factor dialogs show and store: the earth-pressure rows of the
+// sheet pile (cleaned, sorted from the top down and cut at the pile toe) and the partial
+// factors, as plain functions over a TableGrid, tested without windows.
+#pragma once
+#include <array>
+
+#include "forms/table_grid.h"
+#include "model/project_model.h"
+
+namespace selvana {
+
+// Data rows of the sheet-pile grid: every row the record holds.
+inline constexpr int kPileGridRows = kMaxPileRows;
+// Factor rows of the partial-factor grid: the factors the calculation uses.
+inline constexpr int kFactorGridRows = 19;
+
+// Pressure rows below pile.RowCount as "%10.4f" elevation and intensity; other rows empty.
+void FillPileRows(TableGrid& grid, const SheetPileSettingsRecord& pile);
+
+// The pressure table as OK stores it: complete rows without those within kSameRowTolerance of
+// an earlier one, sorted by elevation from the top down, and the first row below the toe moved
+// up to the toe along the line from the row above it.
+struct PileRows {
+  std::array<CellPair, kPileGridRows> Row{};  // A elevation, B intensity
+  int Count = 0;
+};
+PileRows CleanPileRows(const TableCells& grid, double toe);
+
+// What the sheet-pile dialog's controls hold besides the grid.
+struct SheetPileEntries {
+  int Mode = 0;
+  double PileX = 0.0;
+  double TopElevation = 0.0;
+  double EmbedmentElevation = 0.0;
+  double AllowableShear = 0.0;
+  double SectionArea = 0.0;
+  double Lm1 = 0.0;
+};
+
+// The sheet-pile dialog's OK: mode and values, then the cleaned rows (cut at the toe just
+// stored) with every entry beyond them zeroed; each change marks the project modified. The
+// label placements of the pressure rows are taken from draw without marking.
+void StoreSheetPile(const SheetPileEntries& entries, const TableCells& grid,
+                    const DrawSettingsRecord& draw);
+
+// Factors 0..18 as "%5.4f" in grid rows 1..19.
+void FillFactorRows(TableGrid& grid, const PartialFactorsRecord& factors);
+// All 32 factors as the grid gives them: the number of every non-empty cell, 1.0 elsewhere.
+std::array<double, kPartialFactorCount> FactorsFromRows(const TableCells& grid);
+// The partial-factor dialog's OK: all 32 factors from the grid; each change marks the project.
+void StoreFactorRows(const TableCells& grid);
+
+}  // namespace selvana

@@ -1,0 +1,86 @@
+// The rules of the block constants dialog: the enabling by kind, method and partial factors,
+// and what OK stores for each kind.
+#include "forms/block_constants_form.h"
+
+#include <gtest/gtest.h>
+
+#include "editing/mouse_state.h"
+
+namespace selvana {
+namespace {
+
+TEST(BlockConstants, EnablingFollowsKindMethodAndFactors) {
+  struct Case {
+    const char* name;
+    BlockChoice choice;
+    int kt;
+    int factors;
+    bool sandPile;
+    BlockEnabling expected;  // radios, box, on, edit2, edits3-5, sand edits, factor class
+  };
+  const Case cases[] = {
+      {"water", BlockChoice::Water, 0, 0, true, {true, false, false, false, false, false, false}},
+      {"water, line method", BlockChoice::Water, 3, 0, false, {}},
+      {"soil", BlockChoice::Soil, 0, 0, false, {false, true, false, true, true, false, false}},
+      {"soil with piles", BlockChoice::Soil, 0, 0, true, {false, true, true, true, true, true}},
+      // The stored sand pile stays on under Bishop, though the box cannot be switched.
+      {"soil, Bishop", BlockChoice::Soil, 2, 0, true, {false, false, true, true, true, true}},
+      {"soil, factors",
+       BlockChoice::Soil,
+       0,
+       1,
+       true,
+       {false, false, false, true, true, false, true}},
+      {"structure", BlockChoice::Structure, 5, 1, true, {false, false, false, true}},
+  };
+  for (const Case& c : cases) {
+    cm.kt = c.kt;
+    PartialFactors.Enabled = c.factors;
+    const BlockEnabling e = BlockEnablingFor(c.choice, c.sandPile);
+    const BlockEnabling& x = c.expected;
+    EXPECT_EQ((std::array{x.Radios, x.SandPileBox, x.SandPileOn, x.Edit2, x.Edits3to5, x.SandEdits,
+                          x.FactorClass}),
+              (std::array{e.Radios, e.SandPileBox, e.SandPileOn, e.Edit2, e.Edits3to5, e.SandEdits,
+                          e.FactorClass}))
+        << c.name;
+  }
+}
+
+TEST(BlockConstants, OkStoresTheConstantsTheKindKeeps) {
+  struct Case {
+    const char* name;
+    bool water, pressure, soil, sandPile;
+    int kind;
+    std::array<double, 9> stored;
+  };
+  const Case cases[] = {
+      {"soil", false, true, true, false, kBlockSoil, {1, 2, 3, 4, 5, 0, 0, 0, 0}},
+      {"soil with piles", false, true, true, true, kBlockSoil, {1, 2, 3, 4, 5, 6, 7, 8, 9}},
+      {"pressure water", true, true, false, false, kBlockPressureWater, {1}},
+      {"weight water", true, false, false, false, kBlockWeightWater, {1}},
+      {"structure", false, true, false, false, kBlockStructure, {1, 2}},
+  };
+  for (const Case& c : cases) {
+    BlockTable[3] = BlockRecord{};
+    BlockTable[3].Number = 3;
+    MouseState.SelectedIndex = 3;
+    DataModified = 0;
+    BlockConstantsForm form{c.water, c.pressure, c.soil,
+                            2,       c.sandPile, {"1", "2", "3", "4", "5", "6", "7", "8", "9"}};
+    ASSERT_TRUE(StoreBlockConstants(form));
+    const BlockRecord& b = BlockTable[3];
+    EXPECT_EQ(c.kind, b.Kind) << c.name;
+    EXPECT_EQ(3, b.FactorClass);
+    EXPECT_EQ((std::array{b.UnitWeight, b.EffectiveUnitWeight, b.CohesionGradient, b.Cohesion,
+                          b.FrictionAngle, b.ReplacementRatio, b.StressRatio, b.PileUnitWeight,
+                          b.PileFrictionAngle}),
+              c.stored)
+        << c.name;
+    EXPECT_EQ(1, DataModified);
+  }
+  MouseState.SelectedIndex = -1;
+  EXPECT_FALSE(StoreBlockConstants({}));
+}
+
+}  // namespace
+}  // namespace selvana
