@@ -1,9 +1,11 @@
 // Checks of rendered widgets for the window tests: how dark the darkest pixel of a grab is and
-// whether a grab shows red.
+// whether a grab shows red; and where a test saves a picture for a person to look at.
 #pragma once
 #include <QColor>
 #include <QImage>
 #include <algorithm>
+#include <filesystem>
+#include <string>
 
 namespace selvana::test {
 
@@ -25,6 +27,14 @@ inline bool ShowsRed(const QImage& image) {
     }
   }
   return false;
+}
+
+// Saves image as name in the build tree's picture folder (never where the tests run); true when
+// written.
+inline bool SavePicture(const QImage& image, const std::string& name) {
+  const std::filesystem::path folder = SELVANA_TEST_OUTPUT;
+  std::filesystem::create_directories(folder);
+  return image.save(QString::fromStdString((folder / name).string()));
 }
 
 }  // namespace selvana::test

@@ -6,12 +6,12 @@
 #include <QFont>
 #include <QImage>
 #include <cmath>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "platform/cp932.h"
 #include "platform/qt/qt_canvas.h"
+#include "support/qt/image_checks.h"
 #include "view/figure/result_box_layout.h"
 #include "view/primitives.h"
 #include "view/view_ports.h"
@@ -109,7 +109,7 @@ TEST(FixedTextCellsTest, EveryGlyphStaysInsideItsCell) {
 }
 
 // For a person to look at: the rows of the result box in both faces beside their left rule,
-// drawn four times enlarged, in the temporary folder.
+// drawn four times enlarged, in the build tree (tests/pictures/).
 TEST(FixedTextCellsTest, ResultBoxRowsAreSavedForALook) {
   const double h = 14.0;
   const double rows = 2.0 * static_cast<double>(Texts().size());
@@ -128,11 +128,9 @@ TEST(FixedTextCellsTest, ResultBoxRowsAreSavedForALook) {
   }
   ViewPorts = MainViewPorts{};
   MapViewFaceTo("UmePlus Gothic");
-  const std::filesystem::path folder = std::filesystem::temp_directory_path() / "selvana_figures";
-  std::filesystem::create_directories(folder);
   const QImage large =
       image.scaled(image.size() * 4, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-  EXPECT_TRUE(large.save(QString::fromStdString((folder / "fixed_text_cells.png").string())));
+  EXPECT_TRUE(SavePicture(large, "fixed_text_cells.png"));
 }
 
 }  // namespace

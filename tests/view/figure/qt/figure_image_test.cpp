@@ -1,5 +1,5 @@
 // The calculated homogeneous sample drawn on the Qt canvas of the offscreen platform: the image
-// is saved in the build tree (tests/homogeneous_figure.png) for a person to look at, and the frame and
+// is saved in the build tree (tests/pictures/) for a person to look at, and the frame and
 // the critical circle are drawn where the view transforms put them.
 #include <gtest/gtest.h>
 
@@ -11,6 +11,7 @@
 #include "platform/file_lookup.h"
 #include "platform/qt/qt_canvas.h"
 #include "support/calculated_sample.h"
+#include "support/qt/image_checks.h"
 #include "support/temp_folder.h"
 #include "view/redraw_view.h"
 #include "view/view_fitting.h"
@@ -41,7 +42,7 @@ TEST(FigureImageTest, CalculatedSampleIsDrawnAndSaved) {
   CalculateCircleSample("HOMOGENEOUS");
   FitViewToModel();
   ChangeDirectory(here);
-  EXPECT_TRUE(image.save(SELVANA_TEST_OUTPUT "/homogeneous_figure.png"));
+  EXPECT_TRUE(SavePicture(image, "homogeneous_figure.png"));
   ViewPorts = MainViewPorts{};
   int x = 0, y = 0;
   PaperToScreen(0.0, 90.0, x, y);

@@ -1,14 +1,14 @@
 // The example projects a newcomer opens first, calculated and drawn on the Qt canvas of the
 // offscreen platform in the view's face: the frame is drawn where the view puts it, and each
-// picture is saved in the temporary folder (selvana_figures/) for a person to look at.
+// picture is saved in the build tree (tests/pictures/) for a person to look at.
 #include <gtest/gtest.h>
 
 #include <QFont>
 #include <QImage>
-#include <filesystem>
 
 #include "platform/qt/qt_canvas.h"
 #include "support/calculated_sample.h"
+#include "support/qt/image_checks.h"
 #include "view/figure_frame.h"
 #include "view/view_ports.h"
 #include "view/view_state.h"
@@ -18,8 +18,6 @@ namespace {
 
 TEST(FirstExamplesImageTest, CalculatedExamplesAreDrawnFramedAndSaved) {
   QFont::insertSubstitution(QString::fromUtf8(kViewFontFace), "UmePlus Gothic");
-  const std::filesystem::path saved = std::filesystem::temp_directory_path() / "selvana_figures";
-  std::filesystem::create_directories(saved);
   for (const std::string name : {"1_SLOPE_SEARCH", "2_FIXED_CIRCLE"}) {
     QImage image(1200, 800, QImage::Format_RGB32);
     QtCanvas canvas(&image);
@@ -28,8 +26,7 @@ TEST(FirstExamplesImageTest, CalculatedExamplesAreDrawnFramedAndSaved) {
     ResetViewState();
     CalculateAndShowSample(name);
     ViewPorts = MainViewPorts{};
-    const QString file = QString::fromStdString((saved / (name + "_figure.png")).string());
-    EXPECT_TRUE(image.save(file)) << name;
+    EXPECT_TRUE(SavePicture(image, name + "_figure.png")) << name;
     int left = 0, top = 0, right = 0, bottom = 0;
     ModelToScreen(FigureFrame.Left, FigureFrame.Top, left, top);
     ModelToScreen(FigureFrame.Right, FigureFrame.Bottom, right, bottom);
