@@ -84,15 +84,11 @@ void StorePasses(const FormControls& form, FormChanges& changes) {
 
 }  // namespace
 
-CircleSearchSettings& CircleFormRecord(int kt) {
-  return kt >= kMethodBishop ? BishopCircleSettings : FelleniusCircleSettings;
-}
-
 const char* CircleFormCaption(int kt) { return CircleTitle(kt).caption; }
 const char* CircleFormMethodName(int kt) { return CircleTitle(kt).method; }
 
 FormControls FillCircleSearch() {
-  CircleSearchSettings& r = CircleFormRecord(cm.kt);
+  CircleSearchSettings& r = CircleSettingsFor(cm.kt);
   FormControls form;
   form.Edit[1] = CircleFormMethodName(cm.kt);
   for (int row = 0; row < 3; ++row) {
@@ -118,7 +114,7 @@ void ApplyCircleSearchEnabling(FormControls& form) {
 }
 
 FormChanges StoreCircleSearch(const FormControls& form) {
-  CircleSearchSettings& r = CircleFormRecord(cm.kt);
+  CircleSearchSettings& r = CircleSettingsFor(cm.kt);
   FormChanges changes;
   for (int row = 0; row < 3; ++row) {
     std::array<double, 4>& values = *GridArrays(r, row);

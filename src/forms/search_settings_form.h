@@ -8,8 +8,6 @@
 
 namespace selvana {
 
-// The circle settings the dialog edits for a method code: Bishop's from 2 on, else Fellenius's.
-CircleSearchSettings& CircleFormRecord(int kt);
 // The dialog caption and the method name it shows in Edit1 (UTF-8).
 const char* CircleFormCaption(int kt);
 const char* CircleFormMethodName(int kt);
