@@ -1,9 +1,6 @@
 // Reading typed numbers: width folding, the strict whole-text check and the refusal message.
 #include "platform/typed_number.h"
 
-#include <cmath>
-#include <limits>
-
 #include "platform/message_box.h"
 #include "platform/number_format.h"
 #include "platform/number_parse.h"
@@ -88,12 +85,7 @@ std::optional<double> TypedNumber(std::string_view utf8) {
   const std::string half = HalfWidthText(utf8);
   const std::string_view text = TrimBlanks(half);
   if (!IsDecimalNumber(text)) return std::nullopt;
-  const double value = ParseDouble(text);
-  // The parser saturates at the largest double: such a text is beyond any usable value.
-  if (!std::isfinite(value) || std::fabs(value) == std::numeric_limits<double>::max()) {
-    return std::nullopt;
-  }
-  return value;
+  return ParseDoubleInRange(text);  // a number beyond the range of a double is none
 }
 
 std::string FormatTypedNumber(std::string_view utf8, const char* format) {
