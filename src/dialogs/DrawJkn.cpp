@@ -27,7 +27,7 @@ TDraw_Frm::TDraw_Frm(QWidget* parent) : FormDialog(kSlotDraw, "作図条件設�
   AddAnswerRow(form);
   AddNumberEdits({kDrawScaleEdit}, 0);
   AddNumberEdits(kDrawSizeEdits, 2);
-  AddNumberEdits(kDrawDecimalsEdits, -1);
+  AddIntegerEdits(kDrawDecimalsEdits);
   connect(CheckBox(5), &QCheckBox::toggled, this, &TDraw_Frm::CheckBox5Click);
 }
 

@@ -33,6 +33,12 @@ constexpr const char* kNotes[] = {
     "（データ容量：約1000点、約1000本）",
 };
 
+// Why the import refuses a magnification for the range found (a message), or nullptr.
+const char* MagnificationRefusal(const DxfRange& found, const DxfTransform& transform) {
+  if (DxfMagnificationOverflows(found, transform.Magnification)) return kDxfOverflowMessage;
+  return DxfTransformCollapses(found, transform) ? kDxfCollapseMessage : nullptr;
+}
+
 }  // namespace
 
 TDxf::TDxf(QWidget* parent) : SettingsForm(kSlotDxf, "地形DXFファイル読み取り設定", parent) {
@@ -147,9 +153,9 @@ void TDxf::Button1Click() {
 void TDxf::Button2Click() {
   const std::optional<DxfTransform> transform = ReadParameters();
   if (!transform) return;
-  if (DxfTransformCollapses(found_, *transform)) {
-    ShowMessage(StrFormat(kDxfCollapseMessage, Edit(10)->text().toStdString().c_str()), "error",
-                MsgButtons::Ok, MsgIcon::Error);
+  if (const char* refusal = MagnificationRefusal(found_, *transform)) {
+    ShowMessage(StrFormat(refusal, Edit(10)->text().toStdString().c_str()), "error", MsgButtons::Ok,
+                MsgIcon::Error);
     Edit(10)->setFocus();
     Edit(10)->selectAll();
     return;

@@ -20,6 +20,10 @@ inline constexpr const auto& kDxfNotANumberMessage = kNotANumberMessage;
 // The message (caption "error") when the magnification would collapse the terrain to a point.
 inline constexpr char kDxfCollapseMessage[] =
     "倍率「%s」では地形が１点に縮まってしまいます。倍率を入力し直してください。";
+// The message (caption "error") when the magnification would place the terrain beyond what the
+// program can handle.
+inline constexpr char kDxfOverflowMessage[] =
+    "倍率「%s」が大きすぎて座標が扱える範囲を超えてしまいます。倍率を入力し直してください。";
 
 class TDxf : public SettingsForm, public DxfSettingsPrompt {
   Q_OBJECT
@@ -43,8 +47,8 @@ class TDxf : public SettingsForm, public DxfSettingsPrompt {
   // parameter that is no number gets a message and changes nothing.
   void Button1Click();
   // "読み込み": closes with the OK result when Edit8 to Edit10 hold numbers and the
-  // magnification keeps the terrain from collapsing to a point; otherwise a message and the
-  // dialog stays open.
+  // magnification neither places the terrain beyond the range of a double nor collapses it to a
+  // point; otherwise a message and the dialog stays open.
   void Button2Click();
   // Reset: shift 0, magnification 1, and the raw range in Edit4 to Edit7 again.
   void Button4Click();

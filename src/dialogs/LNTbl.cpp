@@ -26,6 +26,7 @@ StringGridLayout LineGrid() {
   layout.ColumnWidths = {30, 30, 48};
   layout.DataRows = kLineGridRows;
   layout.Display = ShowAsSlot;
+  layout.Cells = TypedKind::Integer;
   layout.EnterSelects = false;  // unlike the point table, Enter does not highlight the row
   return layout;
 }

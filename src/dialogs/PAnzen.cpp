@@ -60,6 +60,8 @@ void TPA_Frm::Button1Click() {
   if (ImportPartialFactors(Files(), factors_)) FillFactorRows(*StringGrid1(), factors_);
 }
 
-void TPA_Frm::Button2Click() { ExportPartialFactors(Files(), *StringGrid1(), factors_); }
+void TPA_Frm::Button2Click() {
+  if (GridHoldsNumbers()) ExportPartialFactors(Files(), *StringGrid1(), factors_);
+}
 
 }  // namespace selvana

@@ -18,7 +18,8 @@ class TPA_Frm : public TableForm {
 
   // Import: reads a chosen file into the working copy and shows its factors.
   void Button1Click();
-  // Export: writes the factors of the grid to a chosen file.
+  // Export: writes the factors of the grid to a chosen file; a cell that holds no number is
+  // refused first, as OK refuses it, and nothing is written.
   void Button2Click();
 
  protected:

@@ -59,7 +59,7 @@ void TPLine_Frm::Edit1Exit() {
 }
 
 void TPLine_Frm::Button1Click() {
-  if (!EditNumber(edit1_)) return;
+  if (!EditHoldsNumber(edit1_)) return;
   StoreParallelDistance(edit1_->text().toStdString());
   accept();
 }

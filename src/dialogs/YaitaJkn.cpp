@@ -40,7 +40,10 @@ void Tighten(QLayout* layout) {
   layout->setSpacing(2);
 }
 
-double EditValue(const QLineEdit* edit) { return TypedValue(edit->text().toStdString()); }
+// The number an edit holds, or the model's value kept when it holds none.
+double EditValue(const QLineEdit* edit, double kept) {
+  return TypedNumberOr(edit->text().toStdString(), kept);
+}
 
 }  // namespace
 
@@ -135,12 +138,13 @@ void TYT_Frm::OkClick() {
   for (int i = 0; i < 4; ++i) {
     if (radios_[i]->isChecked()) entries.Mode = i;
   }
-  entries.PileX = EditValue(edits_[0]);
-  entries.TopElevation = EditValue(edits_[1]);
-  entries.EmbedmentElevation = EditValue(edits_[2]);
-  entries.AllowableShear = EditValue(edits_[3]);
-  entries.SectionArea = EditValue(edits_[4]);
-  entries.Lm1 = EditValue(edits_[5]);
+  const SheetPileSettingsRecord& kept = SheetPileSettings;
+  entries.PileX = EditValue(edits_[0], kept.PileX);
+  entries.TopElevation = EditValue(edits_[1], kept.TopElevation);
+  entries.EmbedmentElevation = EditValue(edits_[2], kept.EmbedmentElevation);
+  entries.AllowableShear = EditValue(edits_[3], kept.AllowableShear);
+  entries.SectionArea = EditValue(edits_[4], kept.SectionArea);
+  entries.Lm1 = EditValue(edits_[5], kept.Lm1);
   StoreSheetPile(entries, *StringGrid1(), draw_);
   RedrawView(kRedrawModel);
   accept();

@@ -7,8 +7,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "platform/typed_number.h"
-
 namespace selvana {
 
 QLineEdit* NamedEdit(const char* name) {
@@ -56,20 +54,27 @@ QBoxLayout* OkCancelRow(QPushButton* ok, QDialog* dialog) {
   return row;
 }
 
-std::optional<double> EditNumber(QLineEdit* edit) {
+bool EditHoldsNumber(QLineEdit* edit, TypedKind kind) {
   const std::string text = edit->text().toStdString();
-  const std::optional<double> value = TypedNumber(text);
-  if (!value) {
-    RefuseNonNumber(text);
-    edit->setFocus();
-    edit->selectAll();
-  }
-  return value;
+  if (HoldsTypedNumber(text, kind)) return true;
+  RefuseTypedText(text);
+  edit->setFocus();
+  edit->selectAll();
+  return false;
+}
+
+std::optional<double> EditNumber(QLineEdit* edit) {
+  if (!EditHoldsNumber(edit)) return std::nullopt;
+  return TypedNumber(edit->text().toStdString());
+}
+
+bool EnabledEditHoldsNumber(QLineEdit* edit, TypedKind kind) {
+  return !edit->isEnabled() || EditHoldsNumber(edit, kind);
 }
 
 bool EnabledEditsHoldNumbers(std::span<QLineEdit* const> edits) {
   for (QLineEdit* edit : edits) {
-    if (edit->isEnabled() && !EditNumber(edit)) return false;
+    if (!EnabledEditHoldsNumber(edit, TypedKind::Real)) return false;
   }
   return true;
 }

@@ -4,6 +4,8 @@
 #include <optional>
 #include <span>
 
+#include "platform/typed_number.h"
+
 class QBoxLayout;
 class QDialog;
 class QLabel;
@@ -22,13 +24,16 @@ QLabel* RedNote(const char* utf8Text);
 void ShowOnly(QWidget* panel);
 // A row holding ok and a new "Button2" captioned "取り消し" that rejects the dialog.
 QBoxLayout* OkCancelRow(QPushButton* ok, QDialog* dialog);
-// The number an edit holds, read as typed numbers are (full-width digits as half-width ones). A
-// text that is no number gets the "「…」は数値ではありません。" error box, the edit takes the
-// focus with its text selected, and the result is empty.
+// True when an edit holds a number of the kind, read as typed numbers are (full-width digits as
+// half-width ones). Otherwise the text is refused (RefuseTypedText says why) and the edit takes
+// the focus with its text selected.
+bool EditHoldsNumber(QLineEdit* edit, TypedKind kind = TypedKind::Real);
+// The number an edit holds; empty after EditHoldsNumber refused its text.
 std::optional<double> EditNumber(QLineEdit* edit);
-// OK's check of a dialog's numeric edits in their order: false after the first enabled edit that
-// holds no number was refused as EditNumber refuses it. Disabled edits show what the dialog
-// filled in and are not checked.
+// OK's check of one numeric edit: true when it is disabled (it shows what the dialog filled in)
+// or holds a number of the kind; false after EditHoldsNumber refused it.
+bool EnabledEditHoldsNumber(QLineEdit* edit, TypedKind kind);
+// OK's check of a dialog's numeric edits in their order: false after the first refused one.
 bool EnabledEditsHoldNumbers(std::span<QLineEdit* const> edits);
 
 }  // namespace selvana

@@ -125,9 +125,13 @@ void FormDialog::AddAnswerRow(QVBoxLayout* form) {
 
 void FormDialog::AddNumberEdits(std::initializer_list<int> edits, int decimals) {
   for (int n : edits) {
-    numberEdits_.emplace_back(n, decimals);
-    if (decimals >= 0) connect(edits_[n], &QLineEdit::editingFinished, this, &FormDialog::EditExit);
+    numberEdits_.push_back({n, decimals, TypedKind::Real});
+    connect(edits_[n], &QLineEdit::editingFinished, this, &FormDialog::EditExit);
   }
+}
+
+void FormDialog::AddIntegerEdits(std::initializer_list<int> edits) {
+  for (int n : edits) numberEdits_.push_back({n, -1, TypedKind::Integer});
 }
 
 FormControls FormDialog::ReadControls() const {
@@ -165,15 +169,15 @@ void FormDialog::Refresh() {
 }
 
 void FormDialog::EditExit() {
-  for (const auto& [n, decimals] : numberEdits_) {
-    if (decimals >= 0) FormatNumberEdit(edits_[n], decimals);
+  for (const NumberEdit& e : numberEdits_) {
+    if (e.Decimals >= 0) FormatNumberEdit(edits_[e.Number], e.Decimals);
   }
 }
 
 void FormDialog::Button1Click() {
-  std::vector<QLineEdit*> numbers;
-  for (const auto& edit : numberEdits_) numbers.push_back(edits_[edit.first]);
-  if (!EnabledEditsHoldNumbers(numbers)) return;
+  for (const NumberEdit& e : numberEdits_) {
+    if (!EnabledEditHoldsNumber(edits_[e.Number], e.Kind)) return;
+  }
   Store(ReadControls());
   RedrawView(kRedrawModel);
   accept();

@@ -5,7 +5,6 @@
 #pragma once
 #include <array>
 #include <initializer_list>
-#include <utility>
 #include <vector>
 
 #include "dialogs/dialog_controls.h"
@@ -81,8 +80,10 @@ class FormDialog : public SettingsForm {
   QVBoxLayout* MakeFormLayout();
   void AddAnswerRow(QVBoxLayout* form);
 
-  // Numeric edits that EditExit reformats with the given decimals (-1: checked on OK only).
+  // Numeric edits that EditExit reformats with the given decimals.
   void AddNumberEdits(std::initializer_list<int> edits, int decimals);
+  // Whole-number edits (counts), checked on OK only.
+  void AddIntegerEdits(std::initializer_list<int> edits);
 
   // The dialog's enabling rules on the control state; none by default.
   virtual void ApplyEnabling(FormControls&) {}
@@ -99,7 +100,12 @@ class FormDialog : public SettingsForm {
   std::array<QPushButton*, FormControls::kCount> buttons_{};
   QSpinBox* upDown_ = nullptr;
   std::array<QRadioButton*, 2> radioGroup_{};
-  std::vector<std::pair<int, int>> numberEdits_;  // edit number, decimals
+  struct NumberEdit {
+    int Number;
+    int Decimals;  // what EditExit formats; -1: left as typed
+    TypedKind Kind;
+  };
+  std::vector<NumberEdit> numberEdits_;
 };
 
 // Layout helpers of the dialogs: a plain label and a titled group with a grid.

@@ -216,8 +216,6 @@ std::string ShowAsLength(const std::string& text) { return FormatTypedNumber(tex
 
 std::string ShowAsFactor(const std::string& text) { return FormatTypedNumber(text, "%5.4f"); }
 
-std::string ShowAsSlot(const std::string& text) {
-  return TypedNumber(text) ? StrFormat("%8d", TypedInteger(text)) : text;
-}
+std::string ShowAsSlot(const std::string& text) { return FormatTypedInteger(text, "%8d"); }
 
 }  // namespace selvana

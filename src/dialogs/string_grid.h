@@ -21,6 +21,7 @@ struct StringGridLayout {
   std::vector<std::string> RowLabels;  // column 0 of rows 1..; empty: "%4d" of row - 1
   // How a data cell shows its text (the shown text only; nothing is stored).
   std::string (*Display)(const std::string& text) = nullptr;
+  TypedKind Cells = TypedKind::Real;  // what a data cell must hold for OK
   bool WrapAtLastRow = false;  // Enter in the last row goes back to row 1
   bool EnterSelects = true;    // Enter's move reports the new cell as CellSelected
   std::string EscText;         // what Esc writes into every data cell of the row
@@ -37,6 +38,7 @@ class StringGrid : public QTableWidget, public TableGrid {
 
   int DataColumns() const { return columnCount(); }
   int DataRows() const { return rowCount(); }
+  TypedKind CellKind() const { return layout_.Cells; }
   // The current cell in grid coordinates (0 when there is none).
   int Col() const { return currentColumn() + 1; }
   int Row() const { return currentRow() + 1; }

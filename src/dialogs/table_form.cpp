@@ -69,9 +69,9 @@ TableForm::TableForm(int formSlot, const char* caption, const StringGridLayout& 
 
 bool TableForm::GridHoldsNumbers() {
   const std::optional<CellPlace> cell =
-      FirstNonNumberCell(*grid_, grid_->DataColumns(), grid_->DataRows());
+      FirstNonNumberCell(*grid_, grid_->DataColumns(), grid_->DataRows(), grid_->CellKind());
   if (!cell) return true;
-  RefuseNonNumber(grid_->Cell(cell->Col, cell->Row));
+  RefuseTypedText(grid_->Cell(cell->Col, cell->Row));
   grid_->setFocus();
   grid_->MoveTo(cell->Col, cell->Row);
   return false;

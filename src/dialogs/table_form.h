@@ -65,8 +65,8 @@ class TableForm : public SettingsForm {
   // Puts OK and Cancel side by side, after the given buttons, instead of one under the other.
   void ButtonsInOneRow(std::initializer_list<QPushButton*> before);
 
-  // OK's check of the grid: false after a non-empty cell that holds no number was refused with
-  // the "「…」は数値ではありません。" box and made the current cell.
+  // OK's check of the grid: false after a non-empty cell that holds no number of the grid's kind
+  // was refused (RefuseTypedText) and made the current cell.
   bool GridHoldsNumbers();
   // OK once every grid cell is empty or a number.
   virtual void OkClick() = 0;

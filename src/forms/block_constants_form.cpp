@@ -25,9 +25,10 @@ int KindOf(const BlockConstantsForm& form) {
   return form.Soil ? kBlockSoil : kBlockStructure;
 }
 
-// Edit i+1 when the kind and the sand pile keep it, else 0.
-double ValueKept(const BlockConstantsForm& form, int kind, int sandPile, int i) {
-  const double typed = TypedValue(form.Edits[i]);
+// Edit i+1 when the kind and the sand pile keep it, else 0; stored stands for an edit that holds
+// no number.
+double ValueKept(const BlockConstantsForm& form, int kind, int sandPile, int i, double stored) {
+  const double typed = TypedNumberOr(form.Edits[i], stored);
   if (i == 0) return typed;
   if (i >= 5) return sandPile == 1 ? typed : 0.0;
   if (kind == kBlockSoil) return typed;
@@ -81,7 +82,8 @@ bool StoreBlockConstants(const BlockConstantsForm& form) {
   changed |= SetIntIfChanged(block.SandPile, form.SandPile ? 1 : 0);
   const auto values = Constants(block);
   for (int i = 0; i < 9; ++i) {
-    changed |= SetDoubleIfChanged(*values[i], ValueKept(form, block.Kind, block.SandPile, i));
+    const double value = ValueKept(form, block.Kind, block.SandPile, i, *values[i]);
+    changed |= SetDoubleIfChanged(*values[i], value);
   }
   if (changed) MarkModified(true);
   return true;

@@ -111,8 +111,11 @@ FormChanges StoreCalcConditions(const FormControls& form) {
   FormChanges changes;
   changes.Mark(SetStringIfChanged(cm.ProjectTitle, ToCp932(form.Edit[1])));
   changes.Invalidate(SetIntIfChanged(cm.kt, CheckedMethod(form)));
-  const double seismic = SeismicApplies(form) ? EditNumber(form, 2) : 0.0;
-  changes.Invalidate(SetDoubleIfChanged(cm.SeismicCoefficient, seismic));
+  if (SeismicApplies(form)) {
+    changes.StoreNumber(cm.SeismicCoefficient, form, 2);
+  } else {
+    changes.Invalidate(SetDoubleIfChanged(cm.SeismicCoefficient, 0.0));
+  }
   changes.StoreNumber(cm.CohesionRefHeight, form, 14);
   changes.StoreNumber(cm.MaxSafetyFactor, form, 17);
   StoreLoadEdits(form, changes);

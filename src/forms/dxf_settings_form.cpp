@@ -1,6 +1,7 @@
 // Strict reading of the DXF parameters, the preview range and its number texts.
 #include "forms/dxf_settings_form.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "model/dxf_import.h"
@@ -23,6 +24,12 @@ bool DxfTransformCollapses(const DxfRange& raw, const DxfTransform& t) {
   };
   return extent(t.ShiftX, raw[0], raw[1]) <= kDxfMergeDistance &&
          extent(t.ShiftY, raw[2], raw[3]) <= kDxfMergeDistance;
+}
+
+bool DxfMagnificationOverflows(const DxfRange& raw, double magnification) {
+  return std::any_of(raw.begin(), raw.end(), [magnification](double v) {
+    return !std::isfinite(PlaceDxfCoordinate(0.0, magnification, v));
+  });
 }
 
 std::string FormatDxfValue(double v) {

@@ -32,6 +32,10 @@ DxfRange PreviewDxfRange(const DxfRange& raw, const DxfTransform& transform);
 // and the terrain would collapse.
 bool DxfTransformCollapses(const DxfRange& raw, const DxfTransform& transform);
 
+// True when the magnification places a corner of the range beyond the range of a double: the
+// import could place none of its segments.
+bool DxfMagnificationOverflows(const DxfRange& raw, double magnification);
+
 // A value with three decimals ("0.000"); a value that rounds to zero shows no minus sign.
 std::string FormatDxfValue(double v);
 

@@ -16,12 +16,16 @@ void CheckRadio(FormControls& form, std::initializer_list<int> group, int chosen
   for (int button : group) form.Radio[button] = button == chosen;
 }
 
-double EditNumber(const FormControls& form, int edit) { return TypedValue(form.Edit[edit]); }
+int SetEditNumberIfChanged(double& field, const FormControls& form, int edit) {
+  return SetDoubleIfChanged(field, TypedNumberOr(form.Edit[edit], field));
+}
 
-int EditInteger(const FormControls& form, int edit) { return TypedInteger(form.Edit[edit]); }
+int SetEditIntegerIfChanged(int& field, const FormControls& form, int edit) {
+  return SetIntIfChanged(field, TypedIntegerOr(form.Edit[edit], field));
+}
 
 void FormChanges::StoreNumber(double& field, const FormControls& form, int edit) {
-  Invalidate(SetDoubleIfChanged(field, EditNumber(form, edit)));
+  Invalidate(SetEditNumberIfChanged(field, form, edit));
 }
 
 void FormChanges::Commit() const {

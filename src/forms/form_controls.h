@@ -37,10 +37,11 @@ void FillNumber(FormControls& form, int edit, double value, const char* format =
 // Checks the radio button chosen and unchecks the other buttons of its group.
 void CheckRadio(FormControls& form, std::initializer_list<int> group, int chosen);
 
-// The number an edit holds, read as typed numbers are (full-width digits as half-width ones);
-// empty or garbage gives 0, which OK has refused before storing from an enabled edit.
-double EditNumber(const FormControls& form, int edit);
-int EditInteger(const FormControls& form, int edit);
+// Stores the number an edit holds into field through the set-if-changed helpers and returns
+// their answer. An edit that holds no number keeps the field: OK has refused such an enabled
+// edit before storing, so this only decides a disabled one.
+int SetEditNumberIfChanged(double& field, const FormControls& form, int edit);
+int SetEditIntegerIfChanged(int& field, const FormControls& form, int edit);
 
 // What the stores of one OK changed: any field marks the project modified; a field that feeds
 // the calculation also invalidates the results.

@@ -13,6 +13,8 @@ std::string FormatParallelDistance(std::string_view text) {
   return FormatTypedNumber(text, "%7.3f");
 }
 
-void StoreParallelDistance(std::string_view text) { ParallelLineDistance = TypedValue(text); }
+void StoreParallelDistance(std::string_view text) {
+  ParallelLineDistance = TypedNumberOr(text, ParallelLineDistance);
+}
 
 }  // namespace selvana

@@ -28,7 +28,7 @@ std::string CoordinateText(double v) { return StrFormat(kCoordinateFormat, v); }
 // The coordinate typed, or the point's own when its text is still the one shown: the dialog
 // shows four decimals, and an OK that did not touch a text must not round the point onto them.
 double TypedCoordinate(const std::string& text, double shown) {
-  return text == CoordinateText(shown) ? shown : TypedValue(text);
+  return text == CoordinateText(shown) ? shown : TypedNumberOr(text, shown);
 }
 
 }  // namespace
@@ -47,9 +47,7 @@ PointInputTexts PointInputFill() {
   return {StrFormat("%4d", point.Id), CoordinateText(point.X), CoordinateText(point.Y)};
 }
 
-std::string FormatPointNumber(const std::string& text) {
-  return StrFormat("%4d", TypedInteger(text));
-}
+std::string FormatPointNumber(const std::string& text) { return FormatTypedInteger(text, "%4d"); }
 
 std::string FormatCoordinate(const std::string& text) {
   return FormatTypedNumber(text, kCoordinateFormat);
@@ -60,15 +58,15 @@ bool StorePointInput(const PointInputTexts& texts) {
   const int slot = MouseState.SelectedIndex;
   PointRecord& point = PointTable[slot];
   const bool move = IsPointMove();
-  const double x = move ? TypedCoordinate(texts.X, point.X) : TypedValue(texts.X);
-  const double y = move ? TypedCoordinate(texts.Y, point.Y) : TypedValue(texts.Y);
+  const double x = move ? TypedCoordinate(texts.X, point.X) : TypedNumberOr(texts.X, point.X);
+  const double y = move ? TypedCoordinate(texts.Y, point.Y) : TypedNumberOr(texts.Y, point.Y);
   if (PointCoincides(x, y, slot)) return false;
   if (move && MouseState.MovedFlag == 1) {
     point.X = MouseState.SavedX;
     point.Y = MouseState.SavedY;
     MouseState.MovedFlag = 0;
   }
-  int changed = SetIntIfChanged(point.Id, TypedInteger(texts.No));
+  int changed = SetIntIfChanged(point.Id, TypedIntegerOr(texts.No, point.Id));
   changed |= SetDoubleIfChanged(point.X, x);
   changed |= SetDoubleIfChanged(point.Y, y);
   if (changed) MarkModified(true);

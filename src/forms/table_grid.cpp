@@ -5,25 +5,25 @@
 #include <cmath>
 
 #include "platform/number_format.h"
-#include "platform/typed_number.h"
 
 namespace selvana {
 
-std::optional<CellPair> ReadCellPair(const TableCells& grid, int row) {
+std::optional<CellPair> ReadCellPair(const TableCells& grid, int row, const CellPair& kept) {
   const std::string a = grid.Cell(1, row);
   const std::string b = grid.Cell(2, row);
   if (a.empty() || b.empty()) return std::nullopt;
-  return CellPair{TypedValue(a), TypedValue(b)};
+  return CellPair{TypedNumberOr(a, kept.A), TypedNumberOr(b, kept.B)};
 }
 
 bool SameCellPair(const CellPair& a, const CellPair& b) {
   return std::fabs(a.A - b.A) <= kSameRowTolerance && std::fabs(a.B - b.B) <= kSameRowTolerance;
 }
 
-int CollectDistinctPairs(const TableCells& grid, std::span<CellPair> out) {
+int CollectDistinctPairs(const TableCells& grid, const ModelColumns& kept,
+                         std::span<CellPair> out) {
   int count = 0;
-  for (std::size_t r = 1; r <= out.size(); ++r) {
-    const std::optional<CellPair> row = ReadCellPair(grid, static_cast<int>(r));
+  for (int r = 1; r <= static_cast<int>(out.size()); ++r) {
+    const std::optional<CellPair> row = ReadCellPair(grid, r, kept.Row(r));
     if (!row) continue;
     bool repeated = false;
     for (int k = 0; k < count && !repeated; ++k) repeated = SameCellPair(out[k], *row);
@@ -32,11 +32,12 @@ int CollectDistinctPairs(const TableCells& grid, std::span<CellPair> out) {
   return count;
 }
 
-std::optional<CellPlace> FirstNonNumberCell(const TableCells& grid, int columns, int rows) {
+std::optional<CellPlace> FirstNonNumberCell(const TableCells& grid, int columns, int rows,
+                                            TypedKind kind) {
   for (int row = 1; row <= rows; ++row) {
     for (int col = 1; col <= columns; ++col) {
       const std::string text = grid.Cell(col, row);
-      if (!text.empty() && !TypedNumber(text)) return CellPlace{col, row};
+      if (!text.empty() && !HoldsTypedNumber(text, kind)) return CellPlace{col, row};
     }
   }
   return std::nullopt;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "model/project_model.h"
+#include "platform/typed_number.h"
 #include "view/view_ports.h"
 
 namespace selvana {
@@ -20,20 +21,28 @@ class TableGrid : public TableCells {
 inline constexpr double kSameRowTolerance = 9e-05;
 
 // The numbers of a grid row whose columns 1 and 2 both hold text (full-width digits read as
-// half-width ones; text that is no number, which OK has refused, counts as 0); nothing when
-// either cell is empty.
+// half-width ones; a cell that holds no number, which OK has refused, keeps the model's value
+// from kept); nothing when either cell is empty.
 struct CellPair {
   double A = 0.0;
   double B = 0.0;
 };
-std::optional<CellPair> ReadCellPair(const TableCells& grid, int row);
+std::optional<CellPair> ReadCellPair(const TableCells& grid, int row, const CellPair& kept);
+
+// The model's two values for every grid row, row r standing for entry r - 1.
+struct ModelColumns {
+  std::span<const double> A;
+  std::span<const double> B;
+  CellPair Row(int row) const { return {A[row - 1], B[row - 1]}; }
+};
 
 // True when a and b lie within kSameRowTolerance of each other in both values.
 bool SameCellPair(const CellPair& a, const CellPair& b);
 
-// Reads the complete grid rows 1..out.size() in row order into out, leaving out each row that
-// lies within kSameRowTolerance of one taken before; returns how many were taken.
-int CollectDistinctPairs(const TableCells& grid, std::span<CellPair> out);
+// Reads the complete grid rows 1..out.size() in row order (kept: the model's values for them)
+// into out, leaving out each row that lies within kSameRowTolerance of one taken before;
+// returns how many were taken.
+int CollectDistinctPairs(const TableCells& grid, const ModelColumns& kept, std::span<CellPair> out);
 
 // A data cell in grid coordinates.
 struct CellPlace {
@@ -41,8 +50,9 @@ struct CellPlace {
   int Row = 0;
 };
 // The first cell of columns 1..columns and rows 1..rows, row by row, whose text is neither
-// empty nor a typed number; nothing when every cell is empty or holds a number.
-std::optional<CellPlace> FirstNonNumberCell(const TableCells& grid, int columns, int rows);
+// empty nor a typed number of the kind; nothing when every cell is empty or holds one.
+std::optional<CellPlace> FirstNonNumberCell(const TableCells& grid, int columns, int rows,
+                                            TypedKind kind = TypedKind::Real);
 
 // Sorts pairs by their first value, smallest or largest first. Pairs of equal first value keep
 // their row order: a vertical step of a polyline or of a pressure diagram stays the way it was

@@ -50,15 +50,15 @@ FormChanges StoreDrawSettings(const FormControls& form) {
   DrawSettingsRecord& d = DrawSettings;
   FormChanges changes;
   changes.Mark(SetIntIfChanged(d.PaperSize, CheckedPaperSize(form)));
-  changes.Mark(SetDoubleIfChanged(d.ScaleDenominator, EditNumber(form, kDrawScaleEdit)));
+  changes.Mark(SetEditNumberIfChanged(d.ScaleDenominator, form, kDrawScaleEdit));
   int entry = 0;
   for (int edit : kDrawSizeEdits) {
-    changes.Mark(SetDoubleIfChanged(d.Sizes[kSizeEntries[entry++]], EditNumber(form, edit)));
+    changes.Mark(SetEditNumberIfChanged(d.Sizes[kSizeEntries[entry++]], form, edit));
   }
   const bool ordersChanged = StoreDrawOrders(form, changes);
   entry = 0;
   for (int edit : kDrawDecimalsEdits) {
-    changes.Mark(SetIntIfChanged(d.Decimals[entry++], EditInteger(form, edit)));
+    changes.Mark(SetEditIntegerIfChanged(d.Decimals[entry++], form, edit));
   }
   changes.Mark(SetIntIfChanged(d.DrawZeroCPhi, form.Check[5] ? 1 : 0));
   changes.Mark(SetDoubleIfChanged(d.SoilTableMode(), form.Radio[1] ? 1.0 : -1.0));
@@ -90,8 +90,8 @@ bool StoreDisplaySettings(const FormControls& form) {
   for (int box = 1; box <= kDisplayBoxes; ++box) {
     changed = SetIntIfChanged(DisplaySwitches[box - 1], form.Check[box] ? 1 : 0) != 0 || changed;
   }
-  changed = SetDoubleIfChanged(GridSpacing.Coarse, EditNumber(form, 1)) != 0 || changed;
-  changed = SetDoubleIfChanged(GridSpacing.Fine, EditNumber(form, 2)) != 0 || changed;
+  changed = SetEditNumberIfChanged(GridSpacing.Coarse, form, 1) != 0 || changed;
+  changed = SetEditNumberIfChanged(GridSpacing.Fine, form, 2) != 0 || changed;
   if (GridSpacing.Coarse < GridSpacing.Fine) GridSpacing.Coarse = GridSpacing.Fine;
   return changed;
 }

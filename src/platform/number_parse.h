@@ -1,7 +1,9 @@
-// The one "text to double" conversion of the program. It reads the leading number of a text
-// the way the C library did on the original platform (blanks, sign, digits, point, exponent)
-// and gives 0.0 for an empty or non-numeric text. "inf", "nan" and hexadecimal numbers also
-// give 0.0: a NaN stored in the model could never be changed again.
+// The one "text to double" conversion of the program. It reads the leading number of a text as
+// the C library's strtod does: leading blanks skipped, an optional sign, digits with an optional
+// decimal point, an optional exponent ("e" or "E", an optional sign and at least one digit), and
+// whatever follows ignored; like strtod it gives 0.0 for an empty or non-numeric text. Unlike
+// strtod it reads no "inf", "nan" or hexadecimal numbers (they give 0.0 too: a NaN stored in the
+// model could never be changed again), and its decimal point is "." whatever the locale.
 #pragma once
 #include <optional>
 #include <string_view>

@@ -1,6 +1,9 @@
 // Reading typed numbers: width folding, the strict whole-text check and the refusal message.
 #include "platform/typed_number.h"
 
+#include <climits>
+#include <cmath>
+
 #include "platform/message_box.h"
 #include "platform/number_format.h"
 #include "platform/number_parse.h"
@@ -65,6 +68,11 @@ bool IsDecimalNumber(std::string_view text) {
   return pos == text.size();
 }
 
+// The text as it is read for a number: half-width, without the blanks around it.
+std::string FoldedText(std::string_view utf8) {
+  return std::string(TrimBlanks(HalfWidthText(utf8)));
+}
+
 }  // namespace
 
 std::string HalfWidthText(std::string_view utf8) {
@@ -82,10 +90,22 @@ std::string HalfWidthText(std::string_view utf8) {
 }
 
 std::optional<double> TypedNumber(std::string_view utf8) {
-  const std::string half = HalfWidthText(utf8);
-  const std::string_view text = TrimBlanks(half);
+  const std::string text = FoldedText(utf8);
   if (!IsDecimalNumber(text)) return std::nullopt;
   return ParseDoubleInRange(text);  // a number beyond the range of a double is none
+}
+
+std::optional<int> TypedInteger(std::string_view utf8) {
+  const std::optional<double> value = TypedNumber(utf8);
+  if (!value) return std::nullopt;
+  const double whole = std::trunc(*value);
+  if (whole < INT_MIN || whole > INT_MAX) return std::nullopt;
+  return static_cast<int>(whole);
+}
+
+bool HoldsTypedNumber(std::string_view utf8, TypedKind kind) {
+  return kind == TypedKind::Integer ? TypedInteger(utf8).has_value()
+                                    : TypedNumber(utf8).has_value();
 }
 
 std::string FormatTypedNumber(std::string_view utf8, const char* format) {
@@ -93,12 +113,21 @@ std::string FormatTypedNumber(std::string_view utf8, const char* format) {
   return value ? StrFormat(format, *value) : std::string(utf8);
 }
 
-double TypedValue(std::string_view utf8) { return ParseDouble(HalfWidthText(utf8)); }
+std::string FormatTypedInteger(std::string_view utf8, const char* format) {
+  const std::optional<int> value = TypedInteger(utf8);
+  return value ? StrFormat(format, *value) : std::string(utf8);
+}
 
-int TypedInteger(std::string_view utf8) { return ParseInt(HalfWidthText(utf8)); }
+double TypedNumberOr(std::string_view utf8, double kept) {
+  return TypedNumber(utf8).value_or(kept);
+}
 
-void RefuseNonNumber(std::string_view utf8) {
-  ShowMessage(StrFormat(kNotANumberMessage, std::string(utf8).c_str()), "error", MsgButtons::Ok,
+int TypedIntegerOr(std::string_view utf8, int kept) { return TypedInteger(utf8).value_or(kept); }
+
+void RefuseTypedText(std::string_view utf8) {
+  // Only a refused text comes here: one written as a number lies beyond the range it may take.
+  const char* message = IsDecimalNumber(FoldedText(utf8)) ? kOutOfRangeMessage : kNotANumberMessage;
+  ShowMessage(StrFormat(message, std::string(utf8).c_str()), "error", MsgButtons::Ok,
               MsgIcon::Error);
 }
 

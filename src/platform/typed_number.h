@@ -8,8 +8,15 @@
 
 namespace selvana {
 
-// The error (caption "error") when an edit or a cell does not hold a number.
+// What an edit or a cell takes: any number within the range of a double, or a whole number
+// within the range of int (a count, a point number, a line kind).
+enum class TypedKind { Real, Integer };
+
+// The errors (caption "error") when an edit or a cell does not hold a number, and when it holds
+// one beyond the range it takes.
 inline constexpr char kNotANumberMessage[] = "「%s」は数値ではありません。数値を入力してください。";
+inline constexpr char kOutOfRangeMessage[] =
+    "「%s」は扱える範囲を超えた数値です。範囲内の数値を入力してください。";
 
 // The text with the full-width forms of ASCII (U+FF01..U+FF5E: "１", "．", "－", "＋", "Ｅ")
 // as their half-width characters, the ideographic space as a blank and the minus sign U+2212 as
@@ -21,16 +28,28 @@ std::string HalfWidthText(std::string_view utf8);
 // lies beyond the range of a double.
 std::optional<double> TypedNumber(std::string_view utf8);
 
-// An edit's or a cell's text once left: the number it holds in a printf format ("%10.4f"), or
-// the text as it is when it holds none, for OK to refuse.
+// The whole number a typed text holds: the number TypedNumber reads, truncated toward zero
+// ("2.5e1" is 25, "-1.5" is -1). Nothing when TypedNumber gives nothing or the whole number lies
+// beyond the range of int.
+std::optional<int> TypedInteger(std::string_view utf8);
+
+// True when the text holds a number of the kind.
+bool HoldsTypedNumber(std::string_view utf8, TypedKind kind);
+
+// An edit's or a cell's text once left: the number it holds in a printf format ("%10.4f",
+// "%8d"), or the text as it is when it holds none, for OK to refuse.
 std::string FormatTypedNumber(std::string_view utf8, const char* format);
+std::string FormatTypedInteger(std::string_view utf8, const char* format);
 
-// The leading number of a typed text after HalfWidthText, read as every text to number is read
-// (garbage gives 0): what a store takes from an edit that was checked, or disabled.
-double TypedValue(std::string_view utf8);
-int TypedInteger(std::string_view utf8);
+// What a store takes from an edit or a cell: the number it holds, or kept (the model's value)
+// when it holds none. OK refuses such a text in every enabled edit and every cell before
+// anything is stored, so only a disabled edit keeps its field this way.
+double TypedNumberOr(std::string_view utf8, double kept);
+int TypedIntegerOr(std::string_view utf8, int kept);
 
-// Tells the user that a typed text is not a number (kNotANumberMessage, caption "error").
-void RefuseNonNumber(std::string_view utf8);
+// Tells the user why OK refused a typed text (caption "error"): kOutOfRangeMessage for a number
+// written as one that lies beyond the range its edit or cell takes, kNotANumberMessage for
+// anything else.
+void RefuseTypedText(std::string_view utf8);
 
 }  // namespace selvana

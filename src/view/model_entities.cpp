@@ -2,6 +2,7 @@
 #include "view/model_entities.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 #include "model/line_records.h"
@@ -79,11 +80,12 @@ int DrawLineFromTable(int row, Rgb colour) {
   const std::string kind = GridCell(grid, 1, row + 1);
   const std::string first = GridCell(grid, 2, row + 1);
   const std::string second = GridCell(grid, 3, row + 1);
-  if (kind.empty() || first.empty() || second.empty()) return 1;
-  const int k = TypedInteger(kind), p1 = TypedInteger(first), p2 = TypedInteger(second);
-  if (k < kLineBoundary || k > kLineLargeArcLimitPoint) return 1;
-  if (!IsPointInUse(p1) || !IsPointInUse(p2)) return 1;
-  DrawLineShape(k, p1, p2, colour);
+  const std::optional<int> k = TypedInteger(kind);
+  const std::optional<int> p1 = TypedInteger(first), p2 = TypedInteger(second);
+  if (!k || !p1 || !p2) return 1;  // empty, or no number yet
+  if (*k < kLineBoundary || *k > kLineLargeArcLimitPoint) return 1;
+  if (!IsPointInUse(*p1) || !IsPointInUse(*p2)) return 1;
+  DrawLineShape(*k, *p1, *p2, colour);
   return 0;
 }
 
@@ -94,10 +96,10 @@ int DrawModelPoint(int i, Rgb colour) {
 
 int DrawPointFromTable(int row, Rgb colour) {
   const TableCells* grid = ViewPorts.PointTableGrid;
-  const std::string x = GridCell(grid, 1, row + 1);
-  const std::string y = GridCell(grid, 2, row + 1);
-  if (x.empty() || y.empty()) return 1;
-  return DrawPointMark(TypedValue(x), TypedValue(y), row, colour);
+  const std::optional<double> x = TypedNumber(GridCell(grid, 1, row + 1));
+  const std::optional<double> y = TypedNumber(GridCell(grid, 2, row + 1));
+  if (!x || !y) return 1;  // empty, or no number yet
+  return DrawPointMark(*x, *y, row, colour);
 }
 
 int DrawBlockMarker(int i, Rgb colour) {

@@ -11,12 +11,14 @@ namespace selvana {
 // view when both ends are the same point. Not drawn when its kind's display switch is off.
 int DrawModelLine(int i, Rgb colour);
 // The same for row `row` of the line table editor's grid (kind, first and second point in
-// columns 1 to 3 of grid row row + 1); kinds 1 to 6 only, no display switch.
+// columns 1 to 3 of grid row row + 1); kinds 1 to 6 only, no display switch. Not drawn while a
+// cell of the row is empty or holds no whole number.
 int DrawLineFromTable(int row, Rgb colour);
 
 // Point slot i: a 1 px circle and, with point numbers on, its slot number 12 px high above it.
 int DrawModelPoint(int i, Rgb colour);
-// The same for row `row` of the point table editor's grid (X, Y in columns 1 and 2), numbered row.
+// The same for row `row` of the point table editor's grid (X, Y in columns 1 and 2), numbered row;
+// not drawn while a cell of the row is empty or holds no number.
 int DrawPointFromTable(int row, Rgb colour);
 
 // Block slot i (with block markers on): an X-shaped cross at the seed point and the block number.

@@ -220,6 +220,26 @@ TEST_F(SettingsForms, PassPointSwitchesTheEditsButBothAreStored) {
   EXPECT_EQ(BishopCircleSettings.PassPointY, -3.0);
 }
 
+// OK refuses a slip only in an enabled edit: one left in an edit greyed out afterwards keeps the
+// stored value instead of becoming 0.
+TEST_F(SettingsForms, ASlipInADisabledEditKeepsTheStoredValue) {
+  cm.kt = kMethodBishop;
+  BishopCircleSettings.PassPointX = 7.5;
+  FormControls form = FillCircleSearch();
+  form.Edit[2] = "ー７";
+  form.Check[2] = false;  // pass point off
+  ApplyCircleSearchEnabling(form);
+  StoreCircleSearch(form);
+  EXPECT_EQ(BishopCircleSettings.PassPointX, 7.5);
+
+  form = FillDisplaySettings();
+  form.Edit[1] = "ー５";
+  form.Check[1 + kShowGrid] = false;
+  ApplyDisplayEnabling(form);
+  StoreDisplaySettings(form);
+  EXPECT_EQ(GridSpacing.Coarse, 5.0);
+}
+
 TEST_F(SettingsForms, UnexpectedSideAndPassesAreStoredAsBothSidesAndOnePass) {
   StraightSlipSettings.Side = 5;
   StraightSlipSettings.Passes = 0;
@@ -251,10 +271,10 @@ TEST_F(SettingsForms, DrawingSettingsMarkButNeverInvalidate) {
   FormControls form = FillDrawSettings();
   EXPECT_TRUE(form.Radio[7]);
   EXPECT_TRUE(form.Radio[2]);  // soil constants in a table
-  form.Edit[8] = "2";
+  form.Edit[8] = "1e1";        // an integer edit reads the whole number
   StoreDrawSettings(form);
   EXPECT_EQ(DrawSettings.PaperSize, 0);
-  EXPECT_EQ(DrawSettings.Decimals[0], 2);
+  EXPECT_EQ(DrawSettings.Decimals[0], 10);
   ExpectFlags(1, 1);
 }
 

@@ -114,6 +114,7 @@ TEST(LineTableRows, RowsAreStoredCleanedOrFreed) {
       {"an empty cell frees the row", {"1", "1", ""}, kLineFree, 0, 0},
       {"an end beyond the point table frees the row", {"2", "3", "1024"}, kLineFree, 0, 0},
       {"an end below zero frees the row", {"2", "-1", "3"}, kLineFree, 0, 0},
+      {"ends with an exponent are the whole numbers", {"1", "1e1", "2.5e1"}, kLineBoundary, 10, 25},
   };
   for (const Case& c : cases) {
     LineTable.fill({});

@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <optional>
 
 #include "support/memory_grid.h"
+#include "support/scripted_message_box.h"
 
 namespace selvana {
 namespace {
@@ -45,11 +47,36 @@ INSTANTIATE_TEST_SUITE_P(
         TypedCase{"CutUtf8Sequence", "\xEF\xBC", kRefused}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// An integer edit or cell takes the number the text denotes, cut toward zero, within int.
+TEST(TypedNumber, AnIntegerIsTheNumberTruncatedWithinTheRangeOfInt) {
+  const struct {
+    const char* typed;
+    std::optional<int> expected;
+  } kCases[] = {{"１２", 12},
+                {"1e1", 10},
+                {"2.5e1", 25},
+                {"-1.5", -1},
+                {"2147483647", INT_MAX},
+                {"-2147483648.9", INT_MIN},
+                {"2147483648", kRefused},
+                {"-1e10", kRefused}};
+  for (const auto& c : kCases) EXPECT_EQ(TypedInteger(c.typed), c.expected) << c.typed;
+}
+
 TEST(TypedNumber, StoresAndExitsReadFullWidthTextAsHalfWidth) {
-  EXPECT_EQ(TypedValue("－１．２５abc"), -1.25);  // leading number, as every store reads
-  EXPECT_EQ(TypedInteger("１２"), 12);
+  EXPECT_EQ(TypedNumberOr("－１．２５", 7.0), -1.25);
+  EXPECT_EQ(TypedNumberOr("－１．２５abc", 7.0), 7.0) << "no number: the kept value";
+  EXPECT_EQ(TypedIntegerOr("1e400", 7), 7);
   EXPECT_EQ(FormatTypedNumber("５．５", "%5.4f"), "5.5000");
   EXPECT_EQ(FormatTypedNumber("５ｘ", "%5.4f"), "５ｘ") << "no number: left as typed";
+}
+
+TEST(TypedNumber, ARefusalTellsANumberBeyondTheRangeFromNoNumber) {
+  test::ScriptedMessageBox box;
+  box.Expect("「1e400」は扱える範囲を超えた数値です。範囲内の数値を入力してください。", "error")
+      .Expect("「－３Ｅ９」は扱える範囲を超えた数値です。範囲内の数値を入力してください。", "error")
+      .Expect("「1e4OO」は数値ではありません。数値を入力してください。", "error");
+  for (const char* typed : {"1e400", "－３Ｅ９", "1e4OO"}) RefuseTypedText(typed);
 }
 
 TEST(TypedNumber, TheFirstCellThatIsNoNumberIsFoundRowByRow) {
@@ -60,6 +87,9 @@ TEST(TypedNumber, TheFirstCellThatIsNoNumberIsFoundRowByRow) {
   EXPECT_EQ(cell->Col, 2);
   EXPECT_EQ(cell->Row, 2);
   EXPECT_FALSE(FirstNonNumberCell(grid, 2, 1)) << "empty cells and numbers pass";
+  grid.Row(1, {"7", "3e9"});
+  EXPECT_FALSE(FirstNonNumberCell(grid, 2, 1));
+  EXPECT_EQ(FirstNonNumberCell(grid, 2, 1, TypedKind::Integer)->Col, 2) << "beyond int";
 }
 
 }  // namespace

@@ -10,7 +10,9 @@
 #include <QPushButton>
 #include <QTimer>
 #include <functional>
+#include <iterator>
 #include <limits>
+#include <utility>
 #include <vector>
 
 #include "mainwin/form_sizes.h"
@@ -129,19 +131,24 @@ TEST_F(DxfSettingsDialog, ReadWithANonNumberKeepsTheDialogOpenUntilCorrected) {
   EXPECT_EQ(settings.ShiftY, 3.0);
 }
 
-// A magnification that would merge every point into one is refused before the import replaces
-// the terrain: told in a box, the dialog stays open with the magnification selected.
-TEST_F(DxfSettingsDialog, ReadWithAMagnificationThatCollapsesTheTerrainIsRefused) {
+// A magnification that would merge every point into one, or place the terrain beyond the range
+// of a double, is refused before the import replaces the terrain: told in a box with its reason,
+// the dialog stays open with the magnification selected.
+TEST_F(DxfSettingsDialog, ReadWithAMagnificationThatCollapsesOrOverflowsIsRefused) {
   DxfImportSettings settings = FoundRange();
+  const std::string collapses =
+      "」では地形が１点に縮まってしまいます。倍率を入力し直してください。";
+  const std::string overflows =
+      "」が大きすぎて座標が扱える範囲を超えてしまいます。倍率を入力し直してください。";
+  const std::pair<const char*, const std::string*> refused[] = {
+      {"0", &collapses}, {"1e-5", &collapses}, {"-0.0", &collapses}, {"1e306", &overflows}};
   test::ScriptedMessageBox box;
-  for (const char* magnification : {"0", "1e-5", "-0.0"}) {
-    box.Expect(std::string("倍率「") + magnification +
-                   "」では地形が１点に縮まってしまいます。倍率を入力し直してください。",
-               "error");
+  for (const auto& [magnification, reason] : refused) {
+    box.Expect(std::string("倍率「") + magnification + *reason, "error");
   }
   std::vector<bool> openAfterRefusal;
   WhileShown([&] {
-    for (const char* magnification : {"0", "1e-5", "-0.0"}) {
+    for (const auto& [magnification, reason] : refused) {
       dialog.Edit(10)->setText(magnification);
       dialog.Button2()->click();
       openAfterRefusal.push_back(dialog.isVisible() && dialog.Edit(10)->hasSelectedText());
@@ -150,7 +157,7 @@ TEST_F(DxfSettingsDialog, ReadWithAMagnificationThatCollapsesTheTerrainIsRefused
     dialog.Button2()->click();
   });
   ASSERT_TRUE(dialog.Ask(settings));
-  EXPECT_EQ(openAfterRefusal, std::vector<bool>(3, true));
+  EXPECT_EQ(openAfterRefusal, std::vector<bool>(std::size(refused), true));
   EXPECT_EQ(settings.Magnification, -2.0);
 }
 

@@ -24,6 +24,7 @@
 #include "mainwin/form_sizes.h"
 #include "model/project_model.h"
 #include "platform/program_folders.h"
+#include "support/scripted_message_box.h"
 #include "support/temp_folder.h"
 
 namespace selvana {
@@ -137,6 +138,18 @@ TEST(PartialFactorDialog, EnterWrapsToTheFirstRowAndEscResetsTheFactor) {
   Type(grid, "3");
   Key(grid, Qt::Key_Escape);
   EXPECT_EQ(grid->Cell(1, 1), "1.0000");
+}
+
+TEST(PartialFactorDialog, ExportRefusesASlipAsOkDoesAndWritesNothing) {
+  test::ScriptedFileDialog files;  // no file is asked for
+  test::ScriptedMessageBox box;
+  box.Expect("「1.2x」は数値ではありません。数値を入力してください。", "error");
+  TPA_Frm dialog;
+  dialog.UseFileDialog(files);
+  dialog.show();
+  dialog.StringGrid1()->SetCell(1, 4, "1.2x");
+  dialog.Button2()->click();
+  EXPECT_EQ(dialog.StringGrid1()->Row(), 4) << "the slip is the current cell";
 }
 
 TEST(SheetPileDialog, AnImportReachesTheModelOnlyThroughOk) {
