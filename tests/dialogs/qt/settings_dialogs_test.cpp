@@ -55,7 +55,7 @@ TEST(SettingsDialogs, CalculationConditionsStoreWhatIsTypedAndChosen) {
   });
   EXPECT_EQ(result, QDialog::Accepted);
   EXPECT_TRUE(seismicOffForBishop);
-  EXPECT_EQ(label38, QString::fromUtf8("　　分は除いて考える"));
+  EXPECT_EQ(label38, QString::fromUtf8("　　減に、上載荷重分は除いて考える"));
   EXPECT_EQ(dialog.Edit(13)->text(), "12.3457");  // every edit reformatted on exit
   EXPECT_EQ(cm.kt, kMethodBishop);
   EXPECT_EQ(cm.SliceWidth, 0.05);
