@@ -27,6 +27,10 @@ namespace {
 
 constexpr char kForcePerArea[] = "kＮ/ｍ<sup>2</sup>";
 
+// The second line of the seismic note, finishing Label37's sentence as the switch stands.
+constexpr char kSurchargeIncluded[] = "　　減に、上載荷重分も含めて考える";
+constexpr char kSurchargeExcluded[] = "　　減に、上載荷重分は除いて考える";
+
 // The friction and cohesion terms of a sand-pile base slice under each formula, as the circle
 // mechanics compute them; Image1 shows the one chosen.
 constexpr const char* kSandPileFormulas[] = {
@@ -177,7 +181,7 @@ QWidget* TCal_Frm::OtherGroup() {
   grid->addWidget(RedNote("※　常時なら0.0(ビショップ法では常に0.0)"), 0, 2);
   grid->addWidget(MakeCheckBox(5, "水平震度作用スイッチ"), 1, 0);
   AddRedNotes(grid, 1,
-              {"※　抵抗力にかかる荷重の水平震度による低", "　　減に、上載荷重分も含めて考える",
+              {"※　抵抗力にかかる荷重の水平震度による低", kSurchargeIncluded,
                "（上載荷重の水平震度による起動力の増加は", "　考えません。）"},
               1, 2);
   grid->itemAtPosition(1, 1)->widget()->setObjectName("Label37");
@@ -204,6 +208,7 @@ QWidget* TCal_Frm::OtherGroup() {
 void TCal_Frm::FormShow() {
   const FormControls form = FillCalcConditions();
   ShowControls(form);
+  CheckBox5Click(form.Check[5]);  // also when the switch kept its state: the note follows it
   UpDown1Click(form.UpDown);
 }
 
@@ -217,7 +222,7 @@ void TCal_Frm::Edit1Change(const QString& text) {
 }
 
 void TCal_Frm::CheckBox5Click(bool checked) {
-  label38_->setText(checked ? "　　分も含めて考える" : "　　分は除いて考える");
+  label38_->setText(checked ? kSurchargeIncluded : kSurchargeExcluded);
 }
 
 void TCal_Frm::UpDown1Click(int position) {

@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "platform/qt/font_faces.h"
+
 namespace selvana {
 
 QLineEdit* NamedEdit(const char* name) {
@@ -42,6 +44,20 @@ void ShowOnly(QWidget* panel) {
     }
     edit->setPalette(palette);
   }
+  for (QLabel* label : panel->findChildren<QLabel*>()) UseFormText(*label);
+}
+
+void UseFormText(QWidget& widget) {
+  widget.setFont(FormFont());
+  QPalette palette = widget.palette();
+  const QColor text = palette.color(QPalette::Active, QPalette::WindowText);
+  // Labels draw in WindowText, headings in ButtonText.
+  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    for (auto role : {QPalette::WindowText, QPalette::ButtonText}) {
+      palette.setColor(group, role, text);
+    }
+  }
+  widget.setPalette(palette);
 }
 
 QBoxLayout* OkCancelRow(QPushButton* ok, QDialog* dialog) {

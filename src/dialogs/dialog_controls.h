@@ -20,8 +20,13 @@ QPushButton* NamedButton(const char* name, const char* utf8Text);
 // A note in red, also on a disabled panel.
 QLabel* RedNote(const char* utf8Text);
 // Disables a panel whose edits only show values; the edits keep the text and background of an
-// enabled edit, so the values read as clearly as the ones the user types.
+// enabled edit, so the values read as clearly as the ones the user types, and its labels keep
+// their face and colour (UseFormText).
 void ShowOnly(QWidget* panel);
+// Gives a label or a grid heading the dialogs' face (FormFont) and the colour of an enabled
+// label, also when disabled: the window's normal text colour (black on the dialog's background),
+// or the colour the widget was given (a red note stays red).
+void UseFormText(QWidget& widget);
 // A row holding ok and a new "Button2" captioned "取り消し" that rejects the dialog.
 QBoxLayout* OkCancelRow(QPushButton* ok, QDialog* dialog);
 // True when an edit holds a number of the kind, read as typed numbers are (full-width digits as

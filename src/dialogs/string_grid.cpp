@@ -10,6 +10,7 @@
 #include <QStyledItemDelegate>
 #include <algorithm>
 
+#include "dialogs/dialog_controls.h"
 #include "platform/number_format.h"
 #include "platform/typed_number.h"
 
@@ -130,7 +131,10 @@ void StringGrid::ApplyHeadings() {
   verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
   if (QAbstractButton* corner = HeadedCorner(*this)) {
     corner->setText(QString::fromStdString(headers.front()));
+    UseFormText(*corner);
   }
+  UseFormText(*horizontalHeader());
+  UseFormText(*verticalHeader());
 }
 
 // Rows as low as the font allows; the grid as wide as its columns (its height is the window's).

@@ -1,8 +1,8 @@
-// The string grid every table editor shares: a number column and a heading row, data cells
-// drawn blue on white with their text shown as a number (the text itself stays as typed),
-// Enter moving on to the next cell and row, Esc emptying (or resetting) the current row. Its
-// cells are lent to the editor rules and the view previews in grid coordinates: row 0 the
-// heading, column 0 the row numbers, data from row 1 and column 1.
+// The string grid every table editor shares: a number column and a heading row in the dialogs'
+// face and text colour, data cells drawn blue on white with their text shown as a number (the
+// text itself stays as typed), Enter moving on to the next cell and row, Esc emptying (or
+// resetting) the current row. Its cells are lent to the editor rules and the view previews in
+// grid coordinates: row 0 the heading, column 0 the row numbers, data from row 1 and column 1.
 #pragma once
 #include <QTableWidget>
 #include <string>

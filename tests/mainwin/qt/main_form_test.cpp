@@ -20,6 +20,7 @@
 #include "mainwin/main_menu.h"
 #include "mainwin/program_session.h"
 #include "mainwin/qt/main_form_fixture.h"
+#include "mainwin/qt/program_icon.h"
 #include "model/project_model.h"
 #include "support/scripted_message_box.h"
 #include "view/qt/main_view_widget.h"
@@ -207,10 +208,14 @@ TEST_F(MainFormTest, PortSetsCaptionPanelsAndCoordinateButton) {
   EXPECT_TRUE(window->Button("BitBtnXY")->isVisible());
 }
 
-TEST_F(MainFormTest, CarriesTheProgramIconAndAReadoutWideEnoughForItsWidestText) {
+TEST_F(MainFormTest, CarriesTheProgramsOwnIcon) {
+  Open().show();
+  EXPECT_EQ(window->windowIcon().pixmap(32, 32).toImage(), ProgramIcon().pixmap(32, 32).toImage());
+}
+
+TEST_F(MainFormTest, ReadoutIsWideEnoughForItsWidestText) {
   Open().show();
   window->FormResize();
-  EXPECT_FALSE(window->windowIcon().isNull());
   MainWindowPort& port = *window;
   port.SetReadout("X=-1234.567 Y=-1234.567");
   const QLabel& readout = *window->Panel2();
