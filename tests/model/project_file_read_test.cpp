@@ -207,8 +207,9 @@ TEST_F(ProjectFileRead, DamagedValuesTakeANewProjectsValueWhateverWasOpenBefore)
       {"1.000000,2.000000,3.000000", false, "1e999,-1e400,3.5"},  // surcharge X min
       {"$   用紙   (1)A4横、(2)B4横、(3)A3横", true, "99999999999"},
       {"$   作図スケール分母", true, "2.5e999"},
-      {"1,1,-1,1", false, "1,-99999999999,-1,1"},                                // the draw orders
-      {"2,40.000000,10.000000", false, "2,1e309,10.000000"},                     // a point
+      {"1,-1,2", false, "x,-1,2"},                            // the left surcharge labels
+      {"1,1,-1,1", false, "1,-99999999999,-1,1"},             // the draw orders
+      {"2,40.000000,10.000000", false, "2,1e309,10.000000"},  // a point
       {"8.000000,30.000000,21.000000,8.500000,1", false, "8.0,nan,21.0,8.5,1"},  // a pile row
   };
   auto lines = RichLines();
@@ -236,6 +237,7 @@ TEST_F(ProjectFileRead, DamagedValuesTakeANewProjectsValueWhateverWasOpenBefore)
     EXPECT_EQ(3.5, cm.Surcharges.XMin[2]);
     EXPECT_EQ(3, DrawSettings.PaperSize);
     EXPECT_EQ(100.0, DrawSettings.ScaleDenominator);
+    EXPECT_EQ(-1, DrawSettings.SurchargeLabelLeft[0]);  // off, as a new project has it
     EXPECT_EQ((std::array<int, 4>{1, -1, -1, 1}), DrawSettings.DrawOrder);
     EXPECT_EQ(0.0, PointTable[2].X);
     EXPECT_EQ(10.0, PointTable[2].Y);
