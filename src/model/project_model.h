@@ -237,7 +237,7 @@ struct GridSpacingRecord {
 // The records of the project (one instance each).
 extern CalcConditions cm;
 extern CircleSearchSettings FelleniusCircleSettings;  // methods 0 and 1
-extern CircleSearchSettings BishopCircleSettings;     // methods 2 and 4
+extern CircleSearchSettings BishopCircleSettings;     // every method from 2 up (CircleSettingsFor)
 extern StraightSlipSettingsRecord StraightSlipSettings;
 extern SheetPileSettingsRecord SheetPileSettings;
 extern PartialFactorsRecord PartialFactors;

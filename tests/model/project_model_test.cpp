@@ -241,16 +241,5 @@ TEST(MarkModified, InvalidatesResultsOnlyForValuesThatAffectThem) {
   EXPECT_EQ(CalcStatus, 0);
 }
 
-TEST(CircleSettingsFor, PicksTheFelleniusSettingsOnlyForTheFelleniusMethods) {
-  EXPECT_EQ(&CircleSettingsFor(kMethodFellenius), &FelleniusCircleSettings);
-  EXPECT_EQ(&CircleSettingsFor(kMethodTschebotarioff), &FelleniusCircleSettings);
-  EXPECT_EQ(&CircleSettingsFor(kMethodBishop), &BishopCircleSettings);
-  EXPECT_EQ(&CircleSettingsFor(kMethodModifiedBishop), &BishopCircleSettings);
-  // The straight-line methods go with Bishop, as the circle-settings dialog and the centre
-  // rectangle treat them.
-  EXPECT_EQ(&CircleSettingsFor(kMethodLineFromPoint), &BishopCircleSettings);
-  EXPECT_EQ(&CircleSettingsFor(kMethodLineBetweenSegments), &BishopCircleSettings);
-}
-
 }  // namespace
 }  // namespace selvana
