@@ -42,18 +42,13 @@ void SetSurchargeItems(DrawingMenuState& state) {
   for (int i = 0; i < kSurchargeCount; ++i) {
     const double atMin = s.LoadAtXMin[i];
     const double atMax = s.LoadAtXMax[i];
-    MenuItemState& left = state.K[2 * i];
-    MenuItemState& right = state.K[2 * i + 1];
-    left = {StrFormat("(%dL)%8.3f", i + 1, atMin), atMin >= 0.0001};
-    right = {StrFormat("(%dR)%8.3f", i + 1, atMax), atMax >= 0.0001};
-    if (atMin > 1e-5 && std::fabs(atMin - atMax) < 1e-5) {  // a uniform load: one label
-      left = {StrFormat("(%dB)%8.3f", i + 1, atMin), true};
-      right.Visible = false;
-    }
-    if (!left.Visible) DrawSettings.SurchargeLabelLeft[i] = -1;
-    if (!right.Visible) DrawSettings.SurchargeLabelRight[i] = -1;
+    const SurchargeLabelEnds ends = LabelledSurchargeEnds(i);
+    const char* leftFormat = ends.uniform ? "(%dB)%8.3f" : "(%dL)%8.3f";  // B: both ends
+    state.K[2 * i] = {StrFormat(leftFormat, i + 1, atMin), ends.left};
+    state.K[2 * i + 1] = {StrFormat("(%dR)%8.3f", i + 1, atMax), ends.right};
     if (!(atMin < 0.001 && atMax < 0.0001)) anyLoad = true;
   }
+  DropLabelsOfUnloadedEnds();
   state.KajuVisible = anyLoad;
 }
 

@@ -31,9 +31,10 @@ int WriteProjectFile(const std::string& base);
 // defaults for what they lack. Sets ProjectFileName := base, CalcStatus := 0, the mouse mode
 // to idle and DataModified := 0 (1 when the file had to be repaired: truncated, beyond a
 // table's capacity, with bad point references, or with a number that does not scan or lies
-// beyond the range of a double, which keeps the new project's value; each repair is told to the
-// user once in a box captioned "error"). A point, line or block list that a truncated file ends
-// before is left empty, by every reader that takes it.
+// beyond the range of its field, which keeps the new project's value; each repair is told to the
+// user once in a box captioned "error", a number with the line number and heading of the first
+// such line). A point, line or block list that a truncated file ends before is left empty, by
+// every reader that takes it.
 int ReadProjectFile(const std::string& base);
 
 // Partial readers: each stores only its part of the file into the current model and sets

@@ -40,6 +40,13 @@ bool TakeNumber(std::string_view s, std::size_t& pos, std::size_t& begin, bool i
   return true;
 }
 
+// Stores a number that lies within the range of the field's type; false for one beyond it.
+template <typename T>
+bool StoreInRange(T& field, std::optional<T> value) {
+  if (value) field = *value;
+  return value.has_value();
+}
+
 }  // namespace
 
 Field FieldOf(int& v) {
@@ -81,13 +88,9 @@ bool ScanFields(std::string_view line, const Fields& fields, std::size_t count, 
     std::size_t begin = 0;
     if (!TakeNumber(line, pos, begin, static_cast<bool>(f.asInt))) return false;
     const std::string_view number = line.substr(begin, pos - begin);
-    if (f.asInt) {
-      f.asInt(row) = ParseInt(number);
-    } else if (const std::optional<double> v = ParseDoubleInRange(number)) {
-      f.asDouble(row) = *v;
-    } else {
-      whole = false;
-    }
+    const bool stored = f.asInt ? StoreInRange(f.asInt(row), ParseIntInRange(number))
+                                : StoreInRange(f.asDouble(row), ParseDoubleInRange(number));
+    if (!stored) whole = false;
   }
   return whole;
 }

@@ -30,16 +30,25 @@ constexpr const char* kBadCountMessage =
 constexpr const char* kWrongCountMessage =
     "斜面安定検討データファイル(%s) "
     "のデータ数が行数と合いません。次の見出し行までを読み込みました。";
+// Names the first such line: its number in the file and the heading above it.
 constexpr const char* kBadValueMessage =
     "斜面安定検討データファイル(%s) "
-    "に数値として読めない値がありました。その値は読み込みませんでした。";
+    "の%d行目「%s」に数値として読めない値がありました。その値は読み込みませんでした。";
 constexpr const char* kRepairedMessage =
     "斜面安定検討データファイル(%s) の点・線分・ブロックの番号に誤りがありました。"
     "誤った線分は削除し、番号は直しました。";
 
+void ShowError(const std::string& text) {
+  ShowMessage(text, "error", MsgButtons::Ok, MsgIcon::Error);
+}
+
 void ShowError(const char* format, const std::string& base) {
-  ShowMessage(StrFormat(format, ProjectFileShownName(base).c_str()), "error", MsgButtons::Ok,
-              MsgIcon::Error);
+  ShowError(StrFormat(format, ProjectFileShownName(base).c_str()));
+}
+
+void ShowBadValue(const std::string& base, const FilePlace& place) {
+  ShowError(StrFormat(kBadValueMessage, ProjectFileShownName(base).c_str(), place.line,
+                      ToUtf8(place.heading).c_str()));
 }
 
 // The repairs of the stored tables; true when anything changed.
@@ -58,14 +67,13 @@ enum class ReadKind { kFull, kPartial };
 int ReadProject(const std::string& base, SectionSet store, ReadKind kind) {
   TextFileReader in;
   if (!in.Open(ProjectFilePath(base))) {
-    ShowMessage(OpenFailureMessage(kFileKind, ProjectFileShownName(base), in.Failure()), "error",
-                MsgButtons::Ok, MsgIcon::Error);
+    ShowError(OpenFailureMessage(kFileKind, ProjectFileShownName(base), in.Failure()));
     return kReadCannotOpen;
   }
   std::string first;
   const int version = in.ReadLine(first) ? ScanInt(first).value_or(0) : 0;
   if (version < kOldestProjectVersion || version > kProjectVersion) {
-    ShowMessage(kBadVersionMessage, "error", MsgButtons::Ok, MsgIcon::Error);
+    ShowError(kBadVersionMessage);
     return kReadBadVersion;
   }
   if (kind == ReadKind::kFull) {
@@ -84,7 +92,7 @@ int ReadProject(const std::string& base, SectionSet store, ReadKind kind) {
   if (reader.badCount()) ShowError(kBadCountMessage, base);
   if (reader.wrongCount()) ShowError(kWrongCountMessage, base);
   if (reader.overCapacity()) ShowError(kOverCapacityMessage, base);
-  if (reader.badValue()) ShowError(kBadValueMessage, base);
+  if (reader.badValue()) ShowBadValue(base, reader.firstBadValue());
   if (repaired) ShowError(kRepairedMessage, base);
   const bool sameAsFile = !reader.truncated() && !reader.badCount() && !reader.wrongCount() &&
                           !reader.overCapacity() && !reader.badValue() && !repaired;

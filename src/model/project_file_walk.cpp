@@ -12,6 +12,13 @@ constexpr std::size_t kTitleBuffer = kMaxTextBytes + 1;
 // A comment line: it ends a list, and rows whose count was not a number.
 bool IsHeadingLine(const std::string& line) { return !line.empty() && line[0] == '$'; }
 
+// A comment of the layout as the heading of the lines below it: its text after the "$" and the
+// blanks that follow. Taken from the layout, so a comment edited in the file cannot change it.
+std::string HeadingOf(const std::string& comment) {
+  const std::size_t start = comment.find_first_not_of("$ ");
+  return start == std::string::npos ? std::string() : comment.substr(start);
+}
+
 // Index of the last item of a stored section.
 std::size_t LastStored(const std::vector<LayoutItem>& layout, SectionSet store) {
   std::size_t last = 0;
@@ -56,6 +63,7 @@ bool LayoutReader::Next(std::string& line) {
     ended_ = true;
     return false;
   }
+  ++place_.line;
   return true;
 }
 
@@ -70,8 +78,10 @@ void LayoutReader::Read(const LayoutItem& item) {
   const bool store = Stores(item);
   std::string line;
   switch (item.kind) {
-    case ItemKind::kVersion:
     case ItemKind::kComment:
+      if (Present(item.gate) && Next(line)) place_.heading = HeadingOf(item.text);
+      break;
+    case ItemKind::kVersion:
     case ItemKind::kBaseName:
       if (Present(item.gate)) Next(line);
       break;
@@ -108,7 +118,9 @@ bool LayoutReader::ReadNumbers(const LayoutItem& line, bool store, int row) {
 
 // Stores the numbers of a value line; a line that does not fill every field is damage.
 void LayoutReader::Scan(const std::string& line, const Fields& fields, std::size_t count, int row) {
-  if (!ScanFields(line, fields, count, row)) badValue_ = true;
+  if (ScanFields(line, fields, count, row)) return;
+  if (!badValue_) firstBadValue_ = place_;
+  badValue_ = true;
 }
 
 // The count line, the comment and the rows; rows beyond the capacity are read and dropped.
@@ -127,6 +139,7 @@ void LayoutReader::ReadRows(const LayoutItem& item, bool store) {
   const Fields& row = item.record[0].fields;
   int read = 0;
   if (Next(line)) {  // the comment before the rows
+    place_.heading = HeadingOf(item.text);
     for (; NextRow(line); ++read) {
       if (store && read < item.capacity) Scan(line, row, row.size(), read);
     }

@@ -24,6 +24,13 @@ class SectionSet {
   unsigned bits_ = 0;
 };
 
+// Where a line lies in a project file: its number as a text editor counts (the first line is
+// 1) and the heading the writer puts at or above it (CP932, without the leading "$" and blanks).
+struct FilePlace {
+  int line = 0;
+  std::string heading;
+};
+
 class LayoutReader {
  public:
   // in is positioned after the version line.
@@ -42,9 +49,11 @@ class LayoutReader {
   bool badCount() const { return badCount_; }
   // A count line of counted rows was a number other than the number of rows up to the next "$".
   bool wrongCount() const { return wrongCount_; }
-  // A stored value line held a number that does not scan or lies beyond the range of a double;
-  // the fields it did not fill keep what they held before the walk.
+  // A stored value line held a number that does not scan or lies beyond the range of its
+  // field; the fields it did not fill keep what they held before the walk.
   bool badValue() const { return badValue_; }
+  // The first of those lines.
+  const FilePlace& firstBadValue() const { return firstBadValue_; }
 
  private:
   bool Next(std::string& line);
@@ -66,12 +75,14 @@ class LayoutReader {
   const SectionSet store_;
   std::string pending_;  // a line read ahead: the "$" line that ended a list
   bool hasPending_ = false;
+  FilePlace place_{1, {}};  // of the line read last; the version line was read before the walk
   bool ended_ = false;
   bool truncated_ = false;
   bool overCapacity_ = false;
   bool badCount_ = false;
   bool wrongCount_ = false;
   bool badValue_ = false;
+  FilePlace firstBadValue_;
 };
 
 }  // namespace selvana

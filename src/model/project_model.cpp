@@ -2,6 +2,7 @@
 #include "model/project_model.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "model/reset_hooks.h"
 
@@ -111,6 +112,24 @@ void ResetSheetPile() {
   DrawSettings.PileLabelMode.fill(-1);
 }
 
+SurchargeLabelEnds LabelledSurchargeEnds(int i) {
+  const double atMin = cm.Surcharges.LoadAtXMin[i];
+  const double atMax = cm.Surcharges.LoadAtXMax[i];
+  SurchargeLabelEnds ends;
+  ends.uniform = atMin > 1e-5 && std::fabs(atMin - atMax) < 1e-5;
+  ends.left = atMin >= 0.0001 || ends.uniform;
+  ends.right = atMax >= 0.0001 && !ends.uniform;
+  return ends;
+}
+
+void DropLabelsOfUnloadedEnds() {
+  for (int i = 0; i < kSurchargeCount; ++i) {
+    const SurchargeLabelEnds ends = LabelledSurchargeEnds(i);
+    if (!ends.left) DrawSettings.SurchargeLabelLeft[i] = -1;
+    if (!ends.right) DrawSettings.SurchargeLabelRight[i] = -1;
+  }
+}
+
 CircleSearchSettings& CircleSettingsFor(int methodCode) {
   return methodCode >= kMethodBishop ? BishopCircleSettings : FelleniusCircleSettings;
 }
@@ -124,6 +143,7 @@ void ResetProjectRecords() {
   ResetPartialFactors();
   ResetTables();
   ResetDrawSettings();
+  DropLabelsOfUnloadedEnds();  // no surcharge has a load yet: every load label is off
   PointCount = LineCount = BlockCount = 0;
 }
 

@@ -237,7 +237,7 @@ struct GridSpacingRecord {
 // The records of the project (one instance each).
 extern CalcConditions cm;
 extern CircleSearchSettings FelleniusCircleSettings;  // methods 0 and 1
-extern CircleSearchSettings BishopCircleSettings;     // methods 2 and 4
+extern CircleSearchSettings BishopCircleSettings;     // every method from 2 up (CircleSettingsFor)
 extern StraightSlipSettingsRecord StraightSlipSettings;
 extern SheetPileSettingsRecord SheetPileSettings;
 extern PartialFactorsRecord PartialFactors;
@@ -271,6 +271,20 @@ void ResetProjectRecords();
 
 // Puts the sheet pile and the label placements of its pressure rows back to a new project's.
 void ResetSheetPile();
+
+// The ends of surcharge i (0..2) that can carry a label in the figure: an end with a load of
+// 0.0001 or more, except that a uniform load has one label, on the left end.
+struct SurchargeLabelEnds {
+  bool left = false;
+  bool right = false;
+  bool uniform = false;  // the same load at both ends
+};
+SurchargeLabelEnds LabelledSurchargeEnds(int i);
+
+// Sets the label mode of every surcharge end that can carry no label to -1 (not drawn). The
+// resets and the load-label menus apply this one rule, so a new project, an opened file and the
+// menus agree on which labels are off.
+void DropLabelsOfUnloadedEnds();
 
 // Free slots: the first free slot (below the count, else the count), or -1 when the table is
 // full. Callers that add a record show the capacity message on -1.

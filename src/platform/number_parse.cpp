@@ -109,6 +109,31 @@ double Convert(std::string_view text, bool& overflowed) {
   return value;
 }
 
+// The leading integer; beyond the i32 range, the limit of its sign with overflowed set.
+int ConvertInt(std::string_view text, bool& overflowed) {
+  overflowed = false;
+  std::size_t i = SkipBlanks(text);
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  const long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
+  long long value = 0;
+  for (; i < text.size() && IsDigit(text[i]); ++i) {
+    value = value * 10 + (text[i] - '0');
+    if (value > limit) overflowed = true;
+    value = std::min(value, limit);
+  }
+  return static_cast<int>(negative ? -value : value);
+}
+
+// What convert reads from text, or nothing when the number lies beyond the range of T.
+template <typename T>
+std::optional<T> UnlessOverflowed(T (*convert)(std::string_view, bool&), std::string_view text) {
+  bool overflowed = false;
+  const T value = convert(text, overflowed);
+  if (overflowed) return std::nullopt;
+  return value;
+}
+
 }  // namespace
 
 double ParseDouble(std::string_view text) {
@@ -117,22 +142,16 @@ double ParseDouble(std::string_view text) {
 }
 
 std::optional<double> ParseDoubleInRange(std::string_view text) {
-  bool overflowed = false;
-  const double value = Convert(text, overflowed);
-  if (overflowed) return std::nullopt;
-  return value;
+  return UnlessOverflowed(Convert, text);
 }
 
 int ParseInt(std::string_view text) {
-  std::size_t i = SkipBlanks(text);
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-  const long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
-  long long value = 0;
-  for (; i < text.size() && IsDigit(text[i]); ++i) {
-    value = std::min(value * 10 + (text[i] - '0'), limit);
-  }
-  return static_cast<int>(negative ? -value : value);
+  bool overflowed = false;
+  return ConvertInt(text, overflowed);
+}
+
+std::optional<int> ParseIntInRange(std::string_view text) {
+  return UnlessOverflowed(ConvertInt, text);
 }
 
 }  // namespace selvana

@@ -21,4 +21,8 @@ std::optional<double> ParseDoubleInRange(std::string_view text);
 // the i32 range saturate.
 int ParseInt(std::string_view text);
 
+// The leading integer as ParseInt reads it, or nothing when it lies beyond the i32 range. The
+// file readers tell such a value as damage instead of storing the saturated one.
+std::optional<int> ParseIntInRange(std::string_view text);
+
 }  // namespace selvana

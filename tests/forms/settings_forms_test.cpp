@@ -190,6 +190,15 @@ TEST_F(SettingsForms, CircleDialogEditsTheRecordOfTheMethodFamily) {
   StoreCircleSearch(form);
   EXPECT_EQ(FelleniusCircleSettings.CentreX[2], 2.0);
   EXPECT_EQ(BishopCircleSettings.CentreX[2], 0.25);
+
+  // Bishop itself and the straight-line codes show the Bishop record, as the centre rectangle
+  // edits it; Fellenius its own.
+  for (int kt : {kMethodBishop, kMethodLineFromPoint, kMethodLineBetweenSegments}) {
+    cm.kt = kt;
+    EXPECT_EQ(FillCircleSearch().Edit[5], "0.2500") << "method " << kt;
+  }
+  cm.kt = kMethodFellenius;
+  EXPECT_EQ(FillCircleSearch().Edit[5], "2.0000");
 }
 
 TEST_F(SettingsForms, UnexpectedCircleChoicesShowTheLastButtonAndAreStoredAsIt) {

@@ -18,7 +18,6 @@
 #include "model/project_file.h"
 #include "model/project_model.h"
 #include "platform/file_lookup.h"
-#include "platform/number_format.h"
 #include "platform/program_folders.h"
 #include "support/scripted_message_box.h"
 #include "support/temp_folder.h"
@@ -75,7 +74,9 @@ class FileCommandsTest : public test::ViewFixture {
       "斜面安定検討データファイル(Blocked.SDW) を保存できませんでした。";
 
   // Answers the question whether to save the changed project first.
-  void AnswerClose(MsgAnswer answer) { box.Expect(kCloseQuestion, "確認", answer); }
+  void AnswerClose(MsgAnswer answer) {
+    box.Expect("データが変更されています。保存終了しますか？", "確認", answer);
+  }
 
   test::TempFolder dir;
   test::KeepCurrentDirectory keep;  // destroyed before the folder is removed
@@ -264,20 +265,22 @@ TEST_F(FileCommandsTest, NamesTheModelCannotHoldAreRefused) {
   struct Case {
     const char* name;
     std::string fileName;
-    const char* format;
+    const char* told;  // after "ファイル名(<file name>)"
   };
+  const char* kTooLong = " が長すぎます。255バイト以内の名前にしてください。";
+  const char* kNotCp932 = " に使えない文字が含まれています。";
   const Case cases[] = {
-      {"longer_than_255_bytes", std::string(256, 'a') + ".SDW", kNameTooLongMessage},
-      {"character_outside_cp932", "斜面\xF0\x9F\x98\x80.SDW", kNameNotCp932Message},
+      {"longer_than_255_bytes", std::string(256, 'a') + ".SDW", kTooLong},
+      {"character_outside_cp932", "斜面\xF0\x9F\x98\x80.SDW", kNotCp932},
       // CP932 holds the minus sign only as the full-width hyphen-minus, so the project would
       // be written under another name than the one chosen.
-      {"character_cp932_spells_otherwise", "A\u2212B.SDW", kNameNotCp932Message},
+      {"character_cp932_spells_otherwise", "A\u2212B.SDW", kNotCp932},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     ModifiedProject();
     files.Answer(dir.Dir() + c.fileName);
-    box.Expect(StrFormat(c.format, c.fileName.c_str()), "error");
+    box.Expect("ファイル名(" + c.fileName + ")" + c.told, "error");
     EXPECT_FALSE(commands.SaveAsClick());
     EXPECT_TRUE(cm.ProjectFileName.empty());
     EXPECT_EQ(1, DataModified);
@@ -308,7 +311,7 @@ TEST_F(FileCommandsTest, OpenOfANameCp932SpellsOtherwiseIsRefused) {
   const std::string path = dir.Dir() + "A\u2212B.SDW";
   std::filesystem::rename(WriteProject("", "Plain", 4), path);
   files.Answer(path);
-  box.Expect(StrFormat(kNameNotCp932Message, "A\u2212B.SDW"), "error");
+  box.Expect("ファイル名(A\u2212B.SDW) に使えない文字が含まれています。", "error");
   commands.OpenClick();
   EXPECT_EQ(0, PointCount);
   EXPECT_TRUE(captions.empty());
@@ -421,6 +424,8 @@ TEST_F(FileCommandsTest, EachPartialLoadAsksWithItsOwnTitle) {
 
 class DxfCommand : public FileCommandsTest {
  protected:
+  static constexpr char kReplaceQuestion[] =
+      "現在の地形データを削除して指定したＤＸＦファイルで置き換えます。";
   // One LINE from (0, 0) to (10, 5).
   std::string WriteDxf() {
     std::filesystem::create_directory(dir.File("cad"));
@@ -446,7 +451,7 @@ TEST_F(DxfCommand, EmptyTerrainAsksNothingBeforeTheDialog) {
 
 TEST_F(DxfCommand, NoToTheReplaceQuestionEndsTheCommand) {
   AddPoints(3);
-  box.Expect(kDxfReplaceQuestion, "確認", MsgAnswer::No);
+  box.Expect(kReplaceQuestion, "確認", MsgAnswer::No);
   commands.DxfClick();  // no file dialog scripted: none may be shown
   EXPECT_EQ(3, PointCount);
 }
@@ -454,7 +459,7 @@ TEST_F(DxfCommand, NoToTheReplaceQuestionEndsTheCommand) {
 TEST_F(DxfCommand, YesReplacesTheTerrain) {
   AddPoints(3);
   files.Answer(WriteDxf());
-  box.Expect(kDxfReplaceQuestion, "確認", MsgAnswer::Yes);
+  box.Expect(kReplaceQuestion, "確認", MsgAnswer::Yes);
   commands.DxfClick();
   EXPECT_EQ(2, PointCount);
   EXPECT_EQ(1, DataModified);
@@ -477,7 +482,7 @@ TEST_F(FileCommandsTest, RegisteredCommandsRunTheirHandlers) {
 
 // The printer command says why no default printer was set; a choice or a cancel says nothing.
 TEST_F(FileCommandsTest, PrinterSetUpTellsWhyNoneWasSet) {
-  const std::string failed = kDefaultPrinterFailedMessage;
+  const std::string failed = "標準のプリンターを設定できませんでした。";
   const struct {
     PrinterChoice choice;
     std::string message;  // empty: no box

@@ -121,15 +121,17 @@ TEST_F(ProjectFilePartial, DamagedValuesKeepTheCurrentValuesAndAreTold) {
   *std::find(lines.begin(), lines.end(), "2,40.000000,10.000000") = "2,x,1e400";
   WriteBytes(folder / "D.SDW", JoinCrLf(lines));
   ScriptedMessageBox box;
-  const std::string told =
-      "斜面安定検討データファイル(" + folder / "D" +
-      ".SDW) に数値として読めない値がありました。その値は読み込みませんでした。";
-  box.Expect(told, "error");
+  auto told = [&](const std::string& place) {
+    return "斜面安定検討データファイル(" + folder / "D" + ".SDW) の" + place +
+           "に数値として読めない値がありました。その値は読み込みませんでした。";
+  };
+  box.Expect(told("12行目「検討方法 修正ﾌｪﾚ(0) ﾁｪﾎﾞ法(1),ﾋﾞｼｮｯﾌﾟ法(2),直線すべり法(3)」"), "error");
   ASSERT_EQ(kReadOk, ReadProjectConditions(folder / "D"));
   EXPECT_EQ(kMethodBishop, cm.kt);
   EXPECT_EQ(0.15, cm.SeismicCoefficient);
   EXPECT_EQ(1, cm.SeismicIncludesSurcharge);
-  box.Expect(told, "error");
+  // Counted through the conditions it does not store and the rows ended by a "$" line.
+  box.Expect(told("181行目「点番号、Ｘ座標、Ｙ座標」"), "error");
   ASSERT_EQ(kReadOk, ReadProjectTerrain(folder / "D"));
   EXPECT_EQ(2, PointTable[2].Id);
   EXPECT_EQ(0.0, PointTable[2].X);

@@ -192,9 +192,10 @@ TEST_F(ProjectFileRead, TitleCutNeverSplitsACharacter) {
   EXPECT_EQ(lines[9].substr(0, 255), cm.ProjectTitle);  // "a" and 127 characters
 }
 
-// A number that does not scan, or lies beyond the range of a double, is damage: told once for
-// the file, and its field takes a new project's value whatever was open before. The numbers
-// before it are read, and after an overflow the rest of its line too.
+// A number that does not scan, or lies beyond the range of its field, is damage: told once for
+// the file with the first damaged line and its heading, and its field takes a new project's
+// value whatever was open before. The numbers before it are read, and after an overflow the
+// rest of its line too.
 TEST_F(ProjectFileRead, DamagedValuesTakeANewProjectsValueWhateverWasOpenBefore) {
   const struct {
     std::string line;  // of the rich file, or the comment line before it
@@ -204,8 +205,11 @@ TEST_F(ProjectFileRead, DamagedValuesTakeANewProjectsValueWhateverWasOpenBefore)
       {"2", false, "garbage"},                                    // the method
       {"0.150000,0", false, "0.3,oops"},                          // seismic read, its switch not
       {"1.000000,2.000000,3.000000", false, "1e999,-1e400,3.5"},  // surcharge X min
+      {"$   用紙   (1)A4横、(2)B4横、(3)A3横", true, "99999999999"},
       {"$   作図スケール分母", true, "2.5e999"},
-      {"2,40.000000,10.000000", false, "2,1e309,10.000000"},                     // a point
+      {"1,-1,2", false, "x,-1,2"},                            // the left surcharge labels
+      {"1,1,-1,1", false, "1,-99999999999,-1,1"},             // the draw orders
+      {"2,40.000000,10.000000", false, "2,1e309,10.000000"},  // a point
       {"8.000000,30.000000,21.000000,8.500000,1", false, "8.0,nan,21.0,8.5,1"},  // a pile row
   };
   auto lines = RichLines();
@@ -220,7 +224,9 @@ TEST_F(ProjectFileRead, DamagedValuesTakeANewProjectsValueWhateverWasOpenBefore)
     ResetProjectData();
     if (before == 1) BuildRichModel();
     ScriptedMessageBox box;
-    box.Expect(Message("G", " に数値として読めない値がありました。その値は読み込みませんでした。"),
+    box.Expect(Message("G",
+                       " の12行目「検討方法 修正ﾌｪﾚ(0) ﾁｪﾎﾞ法(1),ﾋﾞｼｮｯﾌﾟ法(2),直線すべり法(3)」"
+                       "に数値として読めない値がありました。その値は読み込みませんでした。"),
                "error");
     ASSERT_EQ(kReadOk, ReadProjectFile(Base("G")));
     EXPECT_EQ(0, cm.kt);
@@ -229,7 +235,10 @@ TEST_F(ProjectFileRead, DamagedValuesTakeANewProjectsValueWhateverWasOpenBefore)
     EXPECT_EQ(0.0, cm.Surcharges.XMin[0]);
     EXPECT_EQ(0.0, cm.Surcharges.XMin[1]);
     EXPECT_EQ(3.5, cm.Surcharges.XMin[2]);
+    EXPECT_EQ(3, DrawSettings.PaperSize);
     EXPECT_EQ(100.0, DrawSettings.ScaleDenominator);
+    EXPECT_EQ(-1, DrawSettings.SurchargeLabelLeft[0]);  // off, as a new project has it
+    EXPECT_EQ((std::array<int, 4>{1, -1, -1, 1}), DrawSettings.DrawOrder);
     EXPECT_EQ(0.0, PointTable[2].X);
     EXPECT_EQ(10.0, PointTable[2].Y);
     EXPECT_EQ(8.0, SheetPileSettings.Elevation[0]);

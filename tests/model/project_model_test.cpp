@@ -23,6 +23,9 @@ void DirtyTheModel() {
   cm.SliceWidth = 0.5;
   cm.SeismicIncludesSurcharge = 0;
   cm.Surcharges.XMax[2] = 9.0;
+  cm.Surcharges.LoadAtXMin[0] = 5.0;
+  DrawSettings.SurchargeLabelLeft.fill(2);
+  DrawSettings.SurchargeLabelRight.fill(2);
   cm.CohesionRefLine.Count = 5;
   cm.CohesionRefLine.Y[63] = 2.0;
   BishopCircleSettings.Radius[1] = 7.0;
@@ -132,9 +135,9 @@ class ScopedResetHooks {
   ProjectResetHooks saved_;
 };
 
-// The switches as the reset itself leaves them; the menu update that ends the reset may then
-// load the preset of automatic switching over them.
-TEST(ResetProjectData, HidesTheResultAndLoadLayersAndShowsTheRest) {
+// The switches and load labels as the reset itself leaves them, as the full reader's reset
+// does; the menu update that ends the reset may then load the preset of automatic switching.
+TEST(ResetProjectData, HidesTheResultAndLoadLayersAndLabelsAndShowsTheRest) {
   ScopedResetHooks keep;
   ResetHooks.UpdateDrawingMenus = nullptr;
   DirtyTheModel();
@@ -145,6 +148,10 @@ TEST(ResetProjectData, HidesTheResultAndLoadLayersAndShowsTheRest) {
   }
   EXPECT_EQ(GridSpacing.Coarse, 10.0);
   EXPECT_EQ(GridSpacing.Fine, 10.0);
+  for (int i = 0; i < kSurchargeCount; ++i) {
+    EXPECT_EQ(DrawSettings.SurchargeLabelLeft[i], -1) << "surcharge " << i;
+    EXPECT_EQ(DrawSettings.SurchargeLabelRight[i], -1) << "surcharge " << i;
+  }
 }
 
 // What each reset hook saw of the model when it was called.
@@ -232,17 +239,6 @@ TEST(MarkModified, InvalidatesResultsOnlyForValuesThatAffectThem) {
   EXPECT_EQ(CalcStatus, 1);
   MarkModified(true);
   EXPECT_EQ(CalcStatus, 0);
-}
-
-TEST(CircleSettingsFor, PicksTheFelleniusSettingsOnlyForTheFelleniusMethods) {
-  EXPECT_EQ(&CircleSettingsFor(kMethodFellenius), &FelleniusCircleSettings);
-  EXPECT_EQ(&CircleSettingsFor(kMethodTschebotarioff), &FelleniusCircleSettings);
-  EXPECT_EQ(&CircleSettingsFor(kMethodBishop), &BishopCircleSettings);
-  EXPECT_EQ(&CircleSettingsFor(kMethodModifiedBishop), &BishopCircleSettings);
-  // The straight-line methods go with Bishop, as the circle-settings dialog and the centre
-  // rectangle treat them.
-  EXPECT_EQ(&CircleSettingsFor(kMethodLineFromPoint), &BishopCircleSettings);
-  EXPECT_EQ(&CircleSettingsFor(kMethodLineBetweenSegments), &BishopCircleSettings);
 }
 
 }  // namespace

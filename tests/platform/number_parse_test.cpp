@@ -69,12 +69,15 @@ struct IntCase {
   const char* name;
   std::string text;
   int expected;
+  bool overflows = false;  // beyond the i32 range: ParseIntInRange gives nothing
 };
 
 class ParseIntCases : public ::testing::TestWithParam<IntCase> {};
 
 TEST_P(ParseIntCases, ReadsTheLeadingIntegerAndSaturates) {
-  EXPECT_EQ(ParseInt(GetParam().text), GetParam().expected) << "text \"" << GetParam().text << "\"";
+  const IntCase& c = GetParam();
+  EXPECT_EQ(ParseInt(c.text), c.expected) << "text \"" << c.text << "\"";
+  EXPECT_EQ(ParseIntInRange(c.text), c.overflows ? std::nullopt : std::optional<int>(c.expected));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -83,10 +86,10 @@ INSTANTIATE_TEST_SUITE_P(
                       IntCase{"BlanksAndSign", "  -17 3", -17}, IntCase{"Plus", "+8", 8},
                       IntCase{"StopsAtThePoint", "12.9", 12}, IntCase{"Hex", "0x10", 0},
                       IntCase{"LargestInt", "2147483647", INT_MAX},
-                      IntCase{"AboveTheRange", "2147483648", INT_MAX},
-                      IntCase{"FarAboveTheRange", "99999999999999999999", INT_MAX},
+                      IntCase{"AboveTheRange", "2147483648", INT_MAX, true},
+                      IntCase{"FarAboveTheRange", "99999999999999999999", INT_MAX, true},
                       IntCase{"SmallestInt", "-2147483648", INT_MIN},
-                      IntCase{"BelowTheRange", "-99999999999", INT_MIN}),
+                      IntCase{"BelowTheRange", "-99999999999", INT_MIN, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

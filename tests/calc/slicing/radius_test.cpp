@@ -96,12 +96,21 @@ TEST(CircleRadiusRangeTest, LargeLimitsLowerRmaxToTheNearest) {
   ExpectRange(2.0, std::sqrt(52.0), 0.5);
 }
 
-TEST(CircleRadiusRangeTest, BishopMethodsReadTheBishopSettings) {
-  cm.kt = kMethodModifiedBishop;
+TEST(CircleRadiusRangeTest, EachCircleMethodReadsTheSettingsOfItsFamily) {
   UserRange(FelleniusCircleSettings, 2.0, 9.0, 0.5);
   UserRange(BishopCircleSettings, 3.0, 7.0, 0.25);
-  CircleRadiusRange(0.0, 0.0);
-  ExpectRange(3.0, 7.0, 0.25);
+  const struct {
+    int kt;
+    double rMin, rMax, dR;
+  } kCases[] = {{kMethodTschebotarioff, 2.0, 9.0, 0.5},
+                {kMethodBishop, 3.0, 7.0, 0.25},
+                {kMethodModifiedBishop, 3.0, 7.0, 0.25}};
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.kt);
+    cm.kt = c.kt;
+    CircleRadiusRange(0.0, 0.0);
+    ExpectRange(c.rMin, c.rMax, c.dR);
+  }
 }
 
 }  // namespace
