@@ -41,4 +41,8 @@ void CalculateAndShowSample(const std::string& name) {
   FitViewToModel();
 }
 
+ControlRect MaximisedViewOn(int screenWidth, int screenHeight) {
+  return LayoutMainClient(screenWidth - 4, screenHeight - 25).Image1;
+}
+
 }  // namespace selvana::test

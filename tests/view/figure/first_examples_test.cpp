@@ -1,11 +1,13 @@
 // The example projects a newcomer opens first, calculated and drawn as the view shows them after
-// the run: the frame holds the slope and the circle centres, no two characters of the figure's
-// texts share a pixel, and no safety factor reaches into the result box or the title band.
+// the run on screens of common sizes: the whole frame is in view, it holds the slope and the
+// circle centres, no two characters of the figure's texts share a pixel, and no safety factor
+// reaches into the result box or the title band.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -17,6 +19,8 @@
 #include "view/figure/slip_layout.h"
 #include "view/figure_frame.h"
 #include "view/redraw_view.h"
+#include "view/view_fitting.h"
+#include "view/view_state.h"
 #include "view/view_test_support.h"
 
 namespace selvana::test {
@@ -66,10 +70,24 @@ std::vector<Box> SafetyFactorLabels() {
   return labels;
 }
 
-class FirstExamplesTest : public ViewFixture {
- protected:
-  FirstExamplesTest() : ViewFixture(1200, 800) {}
-};
+// The whole frame lies in the view and no two characters share a pixel.
+void ExpectFrameInViewAndTextsReadable(const std::vector<std::string>& calls) {
+  int left = 0, top = 0, right = 0, bottom = 0;
+  ModelToScreen(FigureFrame.Left, FigureFrame.Top, left, top);
+  ModelToScreen(FigureFrame.Right, FigureFrame.Bottom, right, bottom);
+  EXPECT_TRUE(0 <= left && right < ViewState.ImageWidth && 0 <= top &&
+              bottom < ViewState.ImageHeight)
+      << "frame x " << left << ".." << right << ", y " << top << ".." << bottom;
+  const std::vector<Box> cells = FigureCharacterCells(calls);
+  ASSERT_GT(cells.size(), 100u);
+  for (std::size_t a = 0; a < cells.size(); ++a) {
+    for (std::size_t b = a + 1; b < cells.size(); ++b) {
+      EXPECT_FALSE(cells[a].Overlaps(cells[b])) << "characters " << a << " and " << b;
+    }
+  }
+}
+
+class FirstExamplesTest : public ViewFixture {};
 
 TEST_F(FirstExamplesTest, CalculatedExamplesShowAFramedReadableFigure) {
   for (const std::string name : kFirstExamples) {
@@ -77,8 +95,6 @@ TEST_F(FirstExamplesTest, CalculatedExamplesShowAFramedReadableFigure) {
     ResetProjectData();
     OpenProject();
     CalculateAndShowSample(name);
-    canvas.Clear();
-    ASSERT_EQ(0, RedrawView(kRedrawModel));
     const FigureFrameRecord& f = FigureFrame;
     const auto inside = [&f](double x, double y) {
       return f.BandLeft < x && x < f.BandRight && f.BandBottom < y && y < f.BandTop;
@@ -91,12 +107,14 @@ TEST_F(FirstExamplesTest, CalculatedExamplesShowAFramedReadableFigure) {
     for (int i = 0; i < CircleListCount; ++i) {
       EXPECT_TRUE(inside(CircleList[i].CentreX, CircleList[i].CentreY)) << "centre " << i;
     }
-    const std::vector<Box> cells = FigureCharacterCells(canvas.Calls());
-    ASSERT_GT(cells.size(), 100u);
-    for (std::size_t a = 0; a < cells.size(); ++a) {
-      for (std::size_t b = a + 1; b < cells.size(); ++b) {
-        EXPECT_FALSE(cells[a].Overlaps(cells[b])) << "characters " << a << " and " << b;
-      }
+    for (const auto& [width, height] : {std::pair{1920, 1080}, std::pair{1366, 768}}) {
+      SCOPED_TRACE(std::to_string(width) + " x " + std::to_string(height));
+      const ControlRect view = MaximisedViewOn(width, height);
+      canvas.Resize(view.Width, view.Height);
+      FitViewToModel();
+      canvas.Clear();
+      ASSERT_EQ(0, RedrawView(kRedrawModel));
+      ExpectFrameInViewAndTextsReadable(canvas.Calls());
     }
     const FrameSize frame = FigureFrameSize();
     const double h = DrawSettings.Sizes[4];
