@@ -1,7 +1,7 @@
 // The example projects a newcomer opens first, calculated and drawn as the view shows them after
 // the run on screens of common sizes: the whole frame is in view, it holds the slope and the
-// circle centres, no two characters of the figure's texts share a pixel, and no safety factor
-// reaches into the result box or the title band.
+// circle centres, no two characters of the figure's texts share a pixel, no centre mark sits in a
+// character, and no safety factor reaches into the result box or the title band.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -54,6 +54,21 @@ std::vector<Box> FigureCharacterCells(const std::vector<std::string>& calls) {
   return cells;
 }
 
+// The figure's (lime) circle marks, each as its centre pixel and the pixels around it.
+std::vector<Box> CentreMarks(const std::vector<std::string>& calls) {
+  std::vector<Box> marks;
+  for (const std::string& call : calls) {
+    int l = 0, t = 0, r = 0, b = 0;
+    if (call.find("#00FF00") == std::string::npos ||
+        std::sscanf(call.c_str(), "ellipse %d %d %d %d", &l, &t, &r, &b) != 4) {
+      continue;
+    }
+    const double x = (l + r) / 2.0, y = (t + b) / 2.0;
+    marks.push_back({x - 1.0, y - 1.0, x + 1.0, y + 1.0});
+  }
+  return marks;
+}
+
 // The boxes of the safety-factor labels at the listed centres, in paper mm.
 std::vector<Box> SafetyFactorLabels() {
   std::vector<Box> labels;
@@ -70,7 +85,8 @@ std::vector<Box> SafetyFactorLabels() {
   return labels;
 }
 
-// The whole frame lies in the view and no two characters share a pixel.
+// The whole frame lies in the view, no two characters share a pixel and no centre mark sits in
+// a character.
 void ExpectFrameInViewAndTextsReadable(const std::vector<std::string>& calls) {
   int left = 0, top = 0, right = 0, bottom = 0;
   ModelToScreen(FigureFrame.Left, FigureFrame.Top, left, top);
@@ -79,10 +95,14 @@ void ExpectFrameInViewAndTextsReadable(const std::vector<std::string>& calls) {
               bottom < ViewState.ImageHeight)
       << "frame x " << left << ".." << right << ", y " << top << ".." << bottom;
   const std::vector<Box> cells = FigureCharacterCells(calls);
+  const std::vector<Box> marks = CentreMarks(calls);
   ASSERT_GT(cells.size(), 100u);
   for (std::size_t a = 0; a < cells.size(); ++a) {
     for (std::size_t b = a + 1; b < cells.size(); ++b) {
       EXPECT_FALSE(cells[a].Overlaps(cells[b])) << "characters " << a << " and " << b;
+    }
+    for (const Box& mark : marks) {
+      EXPECT_FALSE(cells[a].Overlaps(mark)) << "mark at " << mark.left << ", " << mark.bottom;
     }
   }
 }
