@@ -8,8 +8,12 @@
 
 namespace selvana::test {
 
-// Copies <name>.SDW from the samples into the current folder, reads it and runs it by Bishop
-// (methods 2, 4) or Fellenius (any other); fails the test when any step fails.
+// Copies <name>.SDW from the samples into the current folder (over an earlier copy) and reads it;
+// fails the test when either fails.
+void ReadSample(const std::string& name);
+
+// ReadSample, then runs it by Bishop (methods 2, 4) or Fellenius (any other); fails the test
+// when any step fails.
 void CalculateCircleSample(const std::string& name);
 
 // CalculateCircleSample in a temporary folder, which it leaves again, then the view fitted to the

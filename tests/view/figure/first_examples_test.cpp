@@ -1,7 +1,8 @@
-// The example projects a newcomer opens first, calculated and drawn as the view shows them after
-// the run on screens of common sizes: the whole frame is in view, it holds the slope and the
-// circle centres, no two characters of the figure's texts share a pixel, no centre mark sits in a
-// character, and no safety factor reaches into the result box or the title band.
+// The example projects a newcomer opens first: every method gives a verdict on them, and, drawn as
+// the view shows them after the run on the screens of common sizes, the whole frame is in view,
+// it holds the slope and the circle centres, no two characters of the figure's texts share a
+// pixel, no centre mark sits in a character, and no safety factor reaches into the result box or
+// the title band.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -11,9 +12,14 @@
 #include <variant>
 #include <vector>
 
+#include "calc/progress/headless.h"
 #include "calc/results/consolidation.h"
+#include "mainwin/calc_command.h"
 #include "model/project_model.h"
+#include "platform/file_lookup.h"
 #include "support/calculated_sample.h"
+#include "support/scripted_message_box.h"
+#include "support/temp_folder.h"
 #include "view/figure/frame_layout.h"
 #include "view/figure/result_box_layout.h"
 #include "view/figure/slip_layout.h"
@@ -148,6 +154,32 @@ TEST_F(FirstExamplesTest, CalculatedExamplesShowAFramedReadableFigure) {
       EXPECT_FALSE(label.Overlaps(titleBand)) << label.left << ", " << label.bottom;
     }
   }
+}
+
+// The straight-line methods find their lines with the settings the examples carry, as the
+// circle methods find their circles: each method's verdict on each example.
+TEST(FirstExamples, EveryMethodGivesItsVerdict) {
+  const struct {
+    int kt;
+    std::string fmin[2];  // on the examples in the order of kFirstExamples
+  } cases[] = {{0, {"1.276", "1.927"}}, {1, {"1.276", "1.927"}}, {2, {"1.329", "2.034"}},
+               {3, {"2.572", "4.165"}}, {4, {"1.311", "1.997"}}, {5, {"2.572", "4.111"}}};
+  const std::string here = CurrentDirectory();
+  TempFolder folder;
+  ASSERT_TRUE(ChangeDirectory(folder.path()));
+  for (const auto& c : cases) {
+    for (int example = 0; example < 2; ++example) {
+      SCOPED_TRACE(std::string(kFirstExamples[example]) + " method " + std::to_string(c.kt));
+      ResetProjectData();
+      ReadSample(kFirstExamples[example]);
+      cm.kt = c.kt;
+      ScriptedMessageBox box;
+      box.Expect("計算：正常終了しました。判定(" + c.fmin[example] + " >= 1.000) OK", "終わり");
+      HeadlessProgress progress;
+      EXPECT_EQ(0, RunEntryOf(c.kt, BuiltRunEntries())(progress));
+    }
+  }
+  ChangeDirectory(here);
 }
 
 }  // namespace
