@@ -18,10 +18,15 @@
 
 namespace selvana::test {
 
-void CalculateCircleSample(const std::string& name) {
+void ReadSample(const std::string& name) {
   std::filesystem::copy_file(std::filesystem::path(SELVANA_SAMPLES) / (name + ".SDW"),
-                             name + ".SDW");
+                             name + ".SDW", std::filesystem::copy_options::overwrite_existing);
   ASSERT_EQ(0, ReadProjectFile(name));
+}
+
+void CalculateCircleSample(const std::string& name) {
+  ReadSample(name);
+  if (::testing::Test::HasFatalFailure()) return;
   ScriptedMessageBox box;
   box.ExpectPrefix("計算：正常終了しました。判定(", "終わり");
   HeadlessProgress progress;
@@ -39,6 +44,10 @@ void CalculateAndShowSample(const std::string& name) {
     ChangeDirectory(here);
   }
   FitViewToModel();
+}
+
+ControlRect MaximisedViewOn(int screenWidth, int screenHeight) {
+  return LayoutMainClient(screenWidth - 4, screenHeight - 25).Image1;
 }
 
 }  // namespace selvana::test

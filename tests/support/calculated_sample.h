@@ -4,14 +4,24 @@
 #pragma once
 #include <string>
 
+#include "mainwin/main_layout.h"
+
 namespace selvana::test {
 
-// Copies <name>.SDW from the samples into the current folder, reads it and runs it by Bishop
-// (methods 2, 4) or Fellenius (any other); fails the test when any step fails.
+// Copies <name>.SDW from the samples into the current folder (over an earlier copy) and reads it;
+// fails the test when either fails.
+void ReadSample(const std::string& name);
+
+// ReadSample, then runs it by Bishop (methods 2, 4) or Fellenius (any other); fails the test
+// when any step fails.
 void CalculateCircleSample(const std::string& name);
 
 // CalculateCircleSample in a temporary folder, which it leaves again, then the view fitted to the
 // model (which redraws it), as the view shows a project after its run.
 void CalculateAndShowSample(const std::string& name);
+
+// The view of a maximised main window on a screen of this size, on the offscreen platform: its
+// frame and menu bar leave a client area 4 px narrower and 25 px lower than the screen.
+ControlRect MaximisedViewOn(int screenWidth, int screenHeight);
 
 }  // namespace selvana::test

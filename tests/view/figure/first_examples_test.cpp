@@ -1,22 +1,32 @@
-// The example projects a newcomer opens first, calculated and drawn as the view shows them after
-// the run: the frame holds the slope and the circle centres, no two characters of the figure's
-// texts share a pixel, and no safety factor reaches into the result box or the title band.
+// The example projects a newcomer opens first: every method gives a verdict on them, and, drawn as
+// the view shows them after the run on the screens of common sizes, the whole frame is in view,
+// it holds the slope and the circle centres, no two characters of the figure's texts share a
+// pixel, no centre mark sits in a character, and no safety factor reaches into the result box or
+// the title band.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
+#include "calc/progress/headless.h"
 #include "calc/results/consolidation.h"
+#include "mainwin/calc_command.h"
 #include "model/project_model.h"
+#include "platform/file_lookup.h"
 #include "support/calculated_sample.h"
+#include "support/scripted_message_box.h"
+#include "support/temp_folder.h"
 #include "view/figure/frame_layout.h"
 #include "view/figure/result_box_layout.h"
 #include "view/figure/slip_layout.h"
 #include "view/figure_frame.h"
 #include "view/redraw_view.h"
+#include "view/view_fitting.h"
+#include "view/view_state.h"
 #include "view/view_test_support.h"
 
 namespace selvana::test {
@@ -50,6 +60,21 @@ std::vector<Box> FigureCharacterCells(const std::vector<std::string>& calls) {
   return cells;
 }
 
+// The figure's (lime) circle marks, each as its centre pixel and the pixels around it.
+std::vector<Box> CentreMarks(const std::vector<std::string>& calls) {
+  std::vector<Box> marks;
+  for (const std::string& call : calls) {
+    int l = 0, t = 0, r = 0, b = 0;
+    if (call.find("#00FF00") == std::string::npos ||
+        std::sscanf(call.c_str(), "ellipse %d %d %d %d", &l, &t, &r, &b) != 4) {
+      continue;
+    }
+    const double x = (l + r) / 2.0, y = (t + b) / 2.0;
+    marks.push_back({x - 1.0, y - 1.0, x + 1.0, y + 1.0});
+  }
+  return marks;
+}
+
 // The boxes of the safety-factor labels at the listed centres, in paper mm.
 std::vector<Box> SafetyFactorLabels() {
   std::vector<Box> labels;
@@ -66,10 +91,29 @@ std::vector<Box> SafetyFactorLabels() {
   return labels;
 }
 
-class FirstExamplesTest : public ViewFixture {
- protected:
-  FirstExamplesTest() : ViewFixture(1200, 800) {}
-};
+// The whole frame lies in the view, no two characters share a pixel and no centre mark sits in
+// a character.
+void ExpectFrameInViewAndTextsReadable(const std::vector<std::string>& calls) {
+  int left = 0, top = 0, right = 0, bottom = 0;
+  ModelToScreen(FigureFrame.Left, FigureFrame.Top, left, top);
+  ModelToScreen(FigureFrame.Right, FigureFrame.Bottom, right, bottom);
+  EXPECT_TRUE(0 <= left && right < ViewState.ImageWidth && 0 <= top &&
+              bottom < ViewState.ImageHeight)
+      << "frame x " << left << ".." << right << ", y " << top << ".." << bottom;
+  const std::vector<Box> cells = FigureCharacterCells(calls);
+  const std::vector<Box> marks = CentreMarks(calls);
+  ASSERT_GT(cells.size(), 100u);
+  for (std::size_t a = 0; a < cells.size(); ++a) {
+    for (std::size_t b = a + 1; b < cells.size(); ++b) {
+      EXPECT_FALSE(cells[a].Overlaps(cells[b])) << "characters " << a << " and " << b;
+    }
+    for (const Box& mark : marks) {
+      EXPECT_FALSE(cells[a].Overlaps(mark)) << "mark at " << mark.left << ", " << mark.bottom;
+    }
+  }
+}
+
+class FirstExamplesTest : public ViewFixture {};
 
 TEST_F(FirstExamplesTest, CalculatedExamplesShowAFramedReadableFigure) {
   for (const std::string name : kFirstExamples) {
@@ -77,8 +121,6 @@ TEST_F(FirstExamplesTest, CalculatedExamplesShowAFramedReadableFigure) {
     ResetProjectData();
     OpenProject();
     CalculateAndShowSample(name);
-    canvas.Clear();
-    ASSERT_EQ(0, RedrawView(kRedrawModel));
     const FigureFrameRecord& f = FigureFrame;
     const auto inside = [&f](double x, double y) {
       return f.BandLeft < x && x < f.BandRight && f.BandBottom < y && y < f.BandTop;
@@ -91,12 +133,14 @@ TEST_F(FirstExamplesTest, CalculatedExamplesShowAFramedReadableFigure) {
     for (int i = 0; i < CircleListCount; ++i) {
       EXPECT_TRUE(inside(CircleList[i].CentreX, CircleList[i].CentreY)) << "centre " << i;
     }
-    const std::vector<Box> cells = FigureCharacterCells(canvas.Calls());
-    ASSERT_GT(cells.size(), 100u);
-    for (std::size_t a = 0; a < cells.size(); ++a) {
-      for (std::size_t b = a + 1; b < cells.size(); ++b) {
-        EXPECT_FALSE(cells[a].Overlaps(cells[b])) << "characters " << a << " and " << b;
-      }
+    for (const auto& [width, height] : {std::pair{1920, 1080}, std::pair{1366, 768}}) {
+      SCOPED_TRACE(std::to_string(width) + " x " + std::to_string(height));
+      const ControlRect view = MaximisedViewOn(width, height);
+      canvas.Resize(view.Width, view.Height);
+      FitViewToModel();
+      canvas.Clear();
+      ASSERT_EQ(0, RedrawView(kRedrawModel));
+      ExpectFrameInViewAndTextsReadable(canvas.Calls());
     }
     const FrameSize frame = FigureFrameSize();
     const double h = DrawSettings.Sizes[4];
@@ -110,6 +154,32 @@ TEST_F(FirstExamplesTest, CalculatedExamplesShowAFramedReadableFigure) {
       EXPECT_FALSE(label.Overlaps(titleBand)) << label.left << ", " << label.bottom;
     }
   }
+}
+
+// The straight-line methods find their lines with the settings the examples carry, as the
+// circle methods find their circles: each method's verdict on each example.
+TEST(FirstExamples, EveryMethodGivesItsVerdict) {
+  const struct {
+    int kt;
+    std::string fmin[2];  // on the examples in the order of kFirstExamples
+  } cases[] = {{0, {"1.276", "1.927"}}, {1, {"1.276", "1.927"}}, {2, {"1.329", "2.034"}},
+               {3, {"2.572", "4.165"}}, {4, {"1.311", "1.997"}}, {5, {"2.572", "4.111"}}};
+  const std::string here = CurrentDirectory();
+  TempFolder folder;
+  ASSERT_TRUE(ChangeDirectory(folder.path()));
+  for (const auto& c : cases) {
+    for (int example = 0; example < 2; ++example) {
+      SCOPED_TRACE(std::string(kFirstExamples[example]) + " method " + std::to_string(c.kt));
+      ResetProjectData();
+      ReadSample(kFirstExamples[example]);
+      cm.kt = c.kt;
+      ScriptedMessageBox box;
+      box.Expect("計算：正常終了しました。判定(" + c.fmin[example] + " >= 1.000) OK", "終わり");
+      HeadlessProgress progress;
+      EXPECT_EQ(0, RunEntryOf(c.kt, BuiltRunEntries())(progress));
+    }
+  }
+  ChangeDirectory(here);
 }
 
 }  // namespace
