@@ -53,9 +53,11 @@ void RemoveOldPrintFiles() {
   for (const char* name : {"SB_CHK01.PDT", "SB_CHK02.PDT", "SB_CHECK.PDT"}) {
     std::filesystem::remove(name, ignored);
   }
+  // A list or table of another project left beside this one's would be read as this one's.
   for (int order = 1; order <= kSlipResultOrders; ++order) {
-    for (int kind = 0; kind <= 2; ++kind) {
-      std::filesystem::remove(StrFormat("SB_ANS%d%d.PDT", order, kind), ignored);
+    for (const char* pattern :
+         {"SB_ANS%d0.PDT", "SB_ANS%d1.PDT", "SB_ANS%d2.PDT", "SB_ANS%d0.CSV", "SB_ANS%d1.CSV"}) {
+      std::filesystem::remove(StrFormat(pattern, order), ignored);
     }
   }
   std::vector<std::filesystem::path> old;

@@ -196,18 +196,15 @@ TEST_F(ResultFiles, PilePressureDiagramBetweenCutAndLowerBound) {
             std::string::npos);
 }
 
-TEST_F(ResultFiles, OldFormsOfEveryPageAreRemovedAndCsvFilesStay) {
-  for (const char* name : {"SB_CH110.PFM", "SB_BG42.PFM", "SB_CA19.PFM", "SB_ANS42.PDT",
-                           "SB_CHK02.PDT", "SB_ANS40.CSV", "SB_CE51.PFM"}) {
-    std::ofstream(name) << "old";
-  }
+// The CSV tables too: one of another project would be read as this one's.
+TEST_F(ResultFiles, OldPrintFilesOfEveryPageAndOrderAreRemoved) {
+  const char* const gone[] = {"SB_CH110.PFM", "SB_BG42.PFM",  "SB_CA19.PFM", "SB_ANS42.PDT",
+                              "SB_CHK02.PDT", "SB_ANS40.CSV", "SB_ANS31.CSV"};
+  for (const char* name : gone) std::ofstream(name) << "old";
+  std::ofstream("SB_CE51.PFM") << "old";
   CalcStatus = 0;
   EXPECT_EQ(WriteResultPrintFiles(), kResultFilesNothing);
-  for (const char* gone :
-       {"SB_CH110.PFM", "SB_BG42.PFM", "SB_CA19.PFM", "SB_ANS42.PDT", "SB_CHK02.PDT"}) {
-    EXPECT_FALSE(HasFile(gone)) << gone;
-  }
-  EXPECT_TRUE(HasFile("SB_ANS40.CSV"));
+  for (const char* name : gone) EXPECT_FALSE(HasFile(name)) << name;
   EXPECT_TRUE(HasFile("SB_CE51.PFM"));  // a form of the viewer, not ours
 }
 
@@ -218,7 +215,8 @@ TEST_F(ResultFiles, ValidResultsWithEmptyTablesAreAnError) {
 }
 
 TEST_F(ResultFiles, AFileThatCannotBeWrittenIsReportedOnceAndStopsTheWriting) {
-  std::filesystem::create_directory("SB_ANS11.CSV");  // a folder where the table CSV should go
+  std::filesystem::create_directory("SB_ANS11.CSV");  // a folder where the table CSV should go,
+  std::ofstream("SB_ANS11.CSV/keep") << "x";          // one that the removal leaves
   TwoOrdersWithAGap();
   test::ScriptedMessageBox box;
   box.Expect("印刷データ(SB_ANS11.CSV) を書き込めませんでした。", "error");

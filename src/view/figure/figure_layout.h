@@ -58,6 +58,7 @@ class FigureLayout {
 // Bottom-left anchor code, the one most figure texts use.
 inline constexpr int kFigureAnchorBottomLeft = 3;
 inline constexpr int kFigureAnchorCentre = 5;
+inline constexpr int kFigureAnchorTopLeft = 0;  // as any code without an anchor of its own
 
 // Byte length of a CP932 text as the figure measures it (one cell of h/2 per byte).
 inline double ByteLength(std::string_view cp932) { return static_cast<double>(cp932.size()); }

@@ -1,6 +1,9 @@
 // Rows, texts and rules of the result box, the soil table and the load legend.
 #include "view/figure/result_box_layout.h"
 
+#include <algorithm>
+#include <span>
+
 #include "calc/results/consolidation.h"
 #include "model/design_copy.h"
 #include "model/partial_factors.h"
@@ -17,6 +20,45 @@ constexpr double kNoLengthText = 999.99;
 constexpr double kNoMomentText = 99999.99;
 
 constexpr double kRowPitch = 1.2;  // row height in text heights
+
+// On the screen a glyph as high as its row, or starting where its text starts, touches the rules
+// around it. So the text of a ruled row is drawn smaller than h, with the rest of the row's height
+// as a margin above, below and before it: at least two pixels (one for the rule, one blank) from
+// a text height of 9 pixels up.
+constexpr double kRuledTextMargin = 0.225;  // in h
+constexpr double kRuledTextScale = kRowPitch - 2.0 * kRuledTextMargin;
+
+// The X and Y letters of a point's rows stand in a cell of their own from this byte of the label.
+constexpr std::size_t kPointLetterByte = 12;
+// The inner column rules of the soil table cross its rows at these bytes.
+constexpr std::size_t kSoilColumnBytes[] = {6, 14, 22, 32, 40};
+
+// Where byte b of a row whose text starts at x would start at full size.
+double ByteX(double x, double h, std::size_t b) { return x + 0.5 * h * static_cast<double>(b); }
+
+// Writes the text of a ruled row whose lower line is at lineY and whose text would start at x at
+// full size. The text is cut at the bytes where column rules cross the row, and each piece is
+// drawn smaller from a margin after the start of its column, so the columns still line up and each
+// piece ends well before the next rule; blanks at the end of a piece are left out. The pieces are
+// placed by their top left corner, which the screen rounds to pixels as it rounds the rule above.
+void RuledRowText(FigureLayout& out, const std::string& text, double x, double lineY, double h,
+                  std::span<const std::size_t> cuts = {}) {
+  const double margin = kRuledTextMargin * h;
+  std::size_t begin = 0;
+  const auto piece = [&](std::size_t end) {
+    end = std::min(end, text.size());
+    if (end <= begin) return;
+    std::string part = text.substr(begin, end - begin);
+    part.erase(part.find_last_not_of(' ') + 1);  // npos + 1 is 0: a piece of blanks goes
+    if (!part.empty()) {
+      out.Text(part, ByteX(x, h, begin) + margin, lineY + kRowPitch * h - margin,
+               kRuledTextScale * h, kFigureAnchorTopLeft);
+    }
+    begin = end;
+  };
+  for (const std::size_t cut : cuts) piece(cut);
+  piece(text.size());
+}
 
 enum class RowKind {
   kSafetyFactor,
@@ -134,17 +176,24 @@ double LayoutResultBox(FigureLayout& out, bool withResults, double h) {
   const double w = frame.W, t = frame.T;
   const ResultBoxRows rows = BuildResultBoxRows(withResults);
   const auto line = [&](int k) { return t - kRowPitch * h * k; };
-  for (int k = 1; k <= rows.Count; ++k) {
-    out.Text(rows.Text[k - 1], w - 14.0 * h, line(k) + 0.1 * h, h, kFigureAnchorBottomLeft);
-  }
+  const double left = w - 14.0 * h;
+  const double letters = ByteX(left, h, kPointLetterByte);
+  const double values = ByteX(left, h, kResultLabelBytes);
   const bool segments = cm.kt == kMethodLineBetweenSegments;
+  const int lastPointRow = segments ? 5 : 3;  // rows 2 to this one have a cell for X and Y
+  static constexpr std::size_t kPointRowCuts[] = {kPointLetterByte, kResultLabelBytes};
+  for (int k = 1; k <= rows.Count; ++k) {
+    const bool pointRow = k >= 2 && k <= lastPointRow;
+    RuledRowText(out, rows.Text[k - 1], left, line(k), h,
+                 std::span(kPointRowCuts).subspan(pointRow ? 0 : 1));
+  }
   for (int k = 1; k <= rows.Count; ++k) {
     const bool pointCell = k == 2 || (segments && k == 4);
-    out.Line(w - (pointCell ? 8.0 : 14.0) * h, line(k), w, line(k));
+    out.Line(pointCell ? letters : left, line(k), w, line(k));
   }
-  out.Line(w - 8.0 * h, line(1), w - 8.0 * h, line(segments ? 5 : 3));
-  out.Line(w - 14.0 * h, t, w - 14.0 * h, line(rows.Count));
-  out.Line(w - 6.5 * h, t, w - 6.5 * h, line(rows.Count));
+  out.Line(letters, line(1), letters, line(lastPointRow));
+  out.Line(left, t, left, line(rows.Count));
+  out.Line(values, t, values, line(rows.Count));
   return line(rows.Count);
 }
 
@@ -157,22 +206,21 @@ double LayoutSoilTable(FigureLayout& out, double boxBottom, double h) {
   const double left = w - 24.0 * h;
   out.Line(left, top, w, top);
   double y = top - kRowPitch * h;
-  out.Text(ToCp932(kSoilTableHeader), left, y + 0.1 * h, h, kFigureAnchorBottomLeft);
+  RuledRowText(out, ToCp932(kSoilTableHeader), left, y, h, kSoilColumnBytes);
   out.Line(left, y, w, y);
   bool sandPile = false;
   for (int i = 0; i < BlockCount && i < kMaxBlocks; ++i) {
     if (!UsedBlock(i)) continue;
     sandPile = sandPile || BlockTable[i].SandPile != 0;
     y -= kRowPitch * h;
-    out.Text(SoilTableRow(BlockTable[i]), left, y + 0.1 * h, h, kFigureAnchorBottomLeft);
+    RuledRowText(out, SoilTableRow(BlockTable[i]), left, y, h, kSoilColumnBytes);
     out.Line(left, y, w, y);
   }
-  if (sandPile) {
-    out.Text(ToCp932(" * : 砂杭を含む土層"), left, y - kRowPitch * h + 0.1 * h, h,
-             kFigureAnchorBottomLeft);
-  }
-  for (const double column : {24.0, 21.0, 17.0, 13.0, 8.0, 4.0}) {
-    out.Line(w - column * h, top, w - column * h, y);
+  if (sandPile) RuledRowText(out, ToCp932(" * : 砂杭を含む土層"), left, y - kRowPitch * h, h);
+  out.Line(left, top, left, y);
+  for (const std::size_t b : kSoilColumnBytes) {
+    const double x = ByteX(left, h, b);
+    out.Line(x, top, x, y);
   }
   return y;
 }
@@ -182,7 +230,7 @@ void LayoutLoadLegend(FigureLayout& out, double reference, double h) {
   const char* const texts[] = {"　荷重条件", "　ｑ’＝γ・ｑ", "　ｂ’＝γ・2b", "　Ｈ’＝γ・PH"};
   for (int k = 1; k <= 4; ++k) {
     const double y = reference - kRowPitch * h * k;
-    out.Text(ToCp932(texts[k - 1]), w - 8.0 * h, y + 0.1 * h, h, kFigureAnchorBottomLeft);
+    RuledRowText(out, ToCp932(texts[k - 1]), w - 8.0 * h, y, h);
     out.Line(w - 8.0 * h, y, w, y);
   }
   out.Line(w - 8.0 * h, reference - kRowPitch * h, w - 8.0 * h, reference - 4 * kRowPitch * h);

@@ -29,7 +29,8 @@ inline constexpr const char* kSoilTableHeader = "  No     W1      W2       C0   
 std::string SoilTableRow(const BlockRecord& block);
 
 // The result box, and below it the soil table (SoilTableMode below 0) and the load legend (the
-// user's partial factors on), with texts Sizes[4] high. Nothing when Sizes[4] is 0.0001 or less:
+// user's partial factors on), in rows 1.2 Sizes[4] high whose texts are three quarters of Sizes[4]
+// high, clear of the rules around them. Nothing when Sizes[4] is 0.0001 or less:
 // the tables below take their place and size from the box. boxAtAnySize keeps the box itself
 // for any size of 0 or more (the plot writes it whatever its text height).
 void LayoutResultTables(FigureLayout& out, bool withResults, bool boxAtAnySize = false);

@@ -1,6 +1,6 @@
 // Fixed-cell text rendered on the Qt canvas: the ink of every glyph, drawn alone, lies inside its
-// own character cell and clear of the cell's left edge (where a rule of the result box stands),
-// in the view's face and in a proportional face whose glyphs are wider than their cells.
+// own character cell and clear of the cell's left edge, and that of the figure's tables clear of
+// their rules, in the view's face and in a proportional face whose glyphs are wider than cells.
 #include <gtest/gtest.h>
 
 #include <QFont>
@@ -9,12 +9,17 @@
 #include <string>
 #include <vector>
 
+#include "calc/results/consolidation.h"
 #include "platform/cp932.h"
 #include "platform/qt/qt_canvas.h"
 #include "support/qt/image_checks.h"
+#include "view/figure/frame_layout.h"
 #include "view/figure/result_box_layout.h"
+#include "view/figure_frame.h"
+#include "view/figure_screen.h"
 #include "view/primitives.h"
 #include "view/view_ports.h"
+#include "view/view_state.h"
 
 namespace selvana::test {
 namespace {
@@ -86,11 +91,54 @@ void ExpectInkInCells(const InkProbeCanvas& canvas, const std::string& text, int
   }
 }
 
-TEST(FixedTextCellsTest, EveryGlyphStaysInsideItsCell) {
+// Draws the frame's and the result tables' lines in lime, then the tables' texts in white; true
+// when a pixel of ink (neither black nor lime) lies on or beside a rule.
+bool TablesInkTouchesARule(QImage& image) {
+  FigureLayout frame, tables, rules, ink;
+  LayoutFrame(frame);
+  LayoutResultTables(tables, true);
+  for (const FigureLayout* layout : {&frame, &tables}) {
+    for (const FigureItem& item : layout->Items()) {
+      if (const auto* l = std::get_if<FigureLine>(&item)) rules.Line(l->x1, l->y1, l->x2, l->y2);
+      const auto* t = std::get_if<FigureText>(&item);
+      if (t && layout == &tables) ink.Text(t->text, t->x, t->y, t->height, t->anchor);
+    }
+  }
+  image.fill(Qt::black);
+  QtCanvas canvas(&image);
+  ViewPorts.Image = &canvas;
+  EmitOnScreen(rules, kLime);
+  EmitOnScreen(ink, kWhite);
+  ViewPorts = MainViewPorts{};
+  const auto rule = [&](int x, int y) { return image.pixel(x, y) == qRgb(0, 255, 0); };
+  for (int y = 1; y + 1 < image.height(); ++y) {
+    for (int x = 1; x + 1 < image.width(); ++x) {
+      if (image.pixel(x, y) == qRgb(0, 0, 0) || rule(x, y)) continue;
+      for (int d = 0; d < 9; ++d) {
+        if (rule(x + d % 3 - 1, y + d / 3 - 1)) return true;
+      }
+    }
+  }
+  return false;
+}
+
+// Each glyph of the texts above, drawn alone, stays inside its cell; in the result box of three
+// methods (one with a pile row), the soil table and the load legend, with values as wide as their
+// columns, no glyph touches a rule. The last tables are saved for a person to look at.
+TEST(FixedTextCellsTest, GlyphsStayInsideTheirCellsAndClearOfTheTablesRules) {
+  CalcStatus = 1, Fmin = 1.276, CriticalResult.md = 13835266.281, SheetPileSettings.Mode = 2;
+  PartialFactors.Enabled = 1, DrawSettings.SoilTableMode() = -1.0, BlockCount = 1;
+  BlockTable[0] = {.Number = 1, .UnitWeight = 123.5, .Cohesion = 12345.5, .SandPile = 1};
+  ComputeFigureFrame();
+  // 25 pixels a metre, the frame's top right corner at (620, 10): the tables lie on one side of
+  // the view's centre (0, 0), so that their pixels are all rounded alike.
+  ViewState = {1600, 1600, 0, 0, FigureFrame.Right - 24.8, FigureFrame.Top + 0.4, 25.0};
+  QImage tables(640, 640, QImage::Format_RGB32);
+  const std::vector<std::string> texts = Texts();
   for (const char* face : kFaces) {
     MapViewFaceTo(face);
     for (const double h : {9.0, 12.0, 13.0, 16.0, 24.5}) {
-      for (const std::string& text : Texts()) {
+      for (const std::string& text : texts) {
         QImage image(static_cast<int>(text.size() * h) + 40, static_cast<int>(h) + 20,
                      QImage::Format_RGB32);
         InkProbeCanvas canvas(&image);
@@ -102,35 +150,15 @@ TEST(FixedTextCellsTest, EveryGlyphStaysInsideItsCell) {
             std::string(face) + " at " + std::to_string(h) + " px, \"" + ToUtf8(text) + "\"";
         ExpectInkInCells(canvas, text, x, y, h, what);
       }
+      for (const int kt : {0, 2, 5}) {
+        cm.kt = kt, DrawSettings.Sizes[4] = h / 2.5;  // 2.5 pixels a millimetre at 1:100
+        EXPECT_FALSE(TablesInkTouchesARule(tables)) << face << ", method " << kt << ", " << h;
+      }
     }
   }
   ViewPorts = MainViewPorts{};
   MapViewFaceTo("UmePlus Gothic");
-}
-
-// For a person to look at: the rows of the result box in both faces beside their left rule,
-// drawn four times enlarged, in the build tree (tests/pictures/).
-TEST(FixedTextCellsTest, ResultBoxRowsAreSavedForALook) {
-  const double h = 14.0;
-  const double rows = 2.0 * static_cast<double>(Texts().size());
-  QImage image(260, static_cast<int>(rows * 1.2 * h) + 20, QImage::Format_RGB32);
-  image.fill(Qt::black);
-  int y = 10;
-  for (const char* face : kFaces) {
-    MapViewFaceTo(face);
-    QtCanvas faceCanvas(&image);  // a new canvas takes the face afresh
-    ViewPorts.Image = &faceCanvas;
-    for (const std::string& text : Texts()) {
-      y += static_cast<int>(1.2 * h);
-      DrawScreenLine(9, y - static_cast<int>(1.2 * h), 9, y, 1, kLime, kPenSolid);
-      DrawFixedText(text, 9, y, kLime, h, kAnchorBottomLeft);
-    }
-  }
-  ViewPorts = MainViewPorts{};
-  MapViewFaceTo("UmePlus Gothic");
-  const QImage large =
-      image.scaled(image.size() * 4, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-  EXPECT_TRUE(SavePicture(large, "fixed_text_cells.png"));
+  EXPECT_TRUE(SavePicture(tables.scaled(tables.size() * 2), "fixed_text_cells.png"));
 }
 
 }  // namespace
