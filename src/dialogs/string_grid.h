@@ -22,9 +22,9 @@ struct StringGridLayout {
   // How a data cell shows its text (the shown text only; nothing is stored).
   std::string (*Display)(const std::string& text) = nullptr;
   TypedKind Cells = TypedKind::Real;  // what a data cell must hold for OK
-  bool WrapAtLastRow = false;  // Enter in the last row goes back to row 1
-  bool EnterSelects = true;    // Enter's move reports the new cell as CellSelected
-  std::string EscText;         // what Esc writes into every data cell of the row
+  bool WrapAtLastRow = false;         // Enter in the last row goes back to row 1
+  bool EnterSelects = true;           // Enter's move reports the new cell as CellSelected
+  std::string EscText;                // what Esc writes into every data cell of the row
 };
 
 class StringGrid : public QTableWidget, public TableGrid {
