@@ -39,8 +39,7 @@ void FillPileRows(TableGrid& grid, const SheetPileSettingsRecord& pile) {
 
 PileRows CleanPileRows(const TableCells& grid, double toe) {
   PileRows rows;
-  const SheetPileSettingsRecord& kept = SheetPileSettings;
-  rows.Count = CollectDistinctPairs(grid, {kept.Elevation, kept.Intensity}, rows.Row);
+  rows.Count = CollectDistinctPairs(grid, rows.Row);
   SortPairsByFirst(std::span(rows.Row).first(rows.Count), PairOrder::LargestFirst);
   CutAtToe(rows, toe);
   return rows;
@@ -74,19 +73,17 @@ void FillFactorRows(TableGrid& grid, const PartialFactorsRecord& factors) {
   }
 }
 
-std::array<double, kPartialFactorCount> FactorsFromRows(const TableCells& grid,
-                                                        const PartialFactorsRecord& kept) {
+std::array<double, kPartialFactorCount> FactorsFromRows(const TableCells& grid) {
   std::array<double, kPartialFactorCount> values;
   values.fill(1.0);
   for (int i = 0; i < kFactorGridRows; ++i) {
-    const std::string text = grid.Cell(1, i + 1);
-    if (!text.empty()) values[i] = TypedNumberOr(text, kept.Factor[i]);
+    if (const std::optional<double> v = TypedNumber(grid.Cell(1, i + 1))) values[i] = *v;
   }
   return values;
 }
 
 void StoreFactorRows(const TableCells& grid) {
-  const std::array<double, kPartialFactorCount> values = FactorsFromRows(grid, PartialFactors);
+  const std::array<double, kPartialFactorCount> values = FactorsFromRows(grid);
   for (int i = 0; i < kPartialFactorCount; ++i) {
     MarkStored(SetDoubleIfChanged(PartialFactors.Factor[i], values[i]));
   }

@@ -45,10 +45,9 @@ void StoreSheetPile(const SheetPileEntries& entries, const TableCells& grid,
 
 // Factors 0..18 as "%5.4f" in grid rows 1..19.
 void FillFactorRows(TableGrid& grid, const PartialFactorsRecord& factors);
-// All 32 factors as the grid gives them: the number of every non-empty cell (kept's factor for
-// a cell that holds none), 1.0 elsewhere.
-std::array<double, kPartialFactorCount> FactorsFromRows(const TableCells& grid,
-                                                        const PartialFactorsRecord& kept);
+// All 32 factors as the grid gives them: the number of every cell that holds one, 1.0 elsewhere
+// (the dialog refuses a cell that holds text but no number before reading).
+std::array<double, kPartialFactorCount> FactorsFromRows(const TableCells& grid);
 // The partial-factor dialog's OK: all 32 factors from the grid; each change marks the project.
 void StoreFactorRows(const TableCells& grid);
 

@@ -53,7 +53,7 @@ void ExportPartialFactors(FileDialog& files, const TableCells& grid,
   const std::string path =
       files.ChooseFileToSave(FactorFileRequest("部分係数データを名前を付けて保存する"));
   if (path.empty()) return;
-  factors.Factor = FactorsFromRows(grid, factors);
+  factors.Factor = FactorsFromRows(grid);
   InFolderOf(path, [&](const std::string& base) { WritePartialFactorFile(base, factors); });
 }
 

@@ -22,9 +22,7 @@ struct PointRows {
 };
 
 void ReadPointRows(const TableCells& grid, PointRows& rows) {
-  for (int i = 0; i < kPointGridRows; ++i) {
-    rows.Row[i] = ReadCellPair(grid, i + 1, {PointTable[i].X, PointTable[i].Y});
-  }
+  for (int i = 0; i < kPointGridRows; ++i) rows.Row[i] = ReadCellPair(grid, i + 1);
 }
 
 std::optional<PointClash> FindClash(const PointRows& rows) {
@@ -65,31 +63,27 @@ void DeleteDanglingLines() {
   }
 }
 
-// The line row of slot i as the table can hold it: its kind and ends, the kind kLineFree when a
-// cell is empty or the kind or an end lies outside the table. A cell that holds no number keeps
-// the slot's value.
-LineRecord LineRow(const TableCells& grid, int i) {
-  const LineRecord& kept = LineTable[i];
-  const std::string kind = grid.Cell(1, i + 1);
-  const std::string first = grid.Cell(2, i + 1);
-  const std::string second = grid.Cell(3, i + 1);
-  LineRecord row = kept;
-  row.Kind = kLineFree;
-  if (kind.empty() || first.empty() || second.empty()) return row;
-  const int k = TypedIntegerOr(kind, kept.Kind);
-  row.P1 = TypedIntegerOr(first, kept.P1);
-  row.P2 = TypedIntegerOr(second, kept.P2);
-  if (k >= 0 && k <= kLineResidualWater && IsPointSlot(row.P1) && IsPointSlot(row.P2)) row.Kind = k;
-  return row;
+// The kind of a line row, or kLineFree when the row is not a line the table can hold: a cell
+// empty or without a whole number (OK refuses that before), a kind or an end outside the table.
+int LineRowKind(const TableCells& grid, int row, int& p1, int& p2) {
+  const std::optional<int> k = TypedInteger(grid.Cell(1, row));
+  const std::optional<int> first = TypedInteger(grid.Cell(2, row));
+  const std::optional<int> second = TypedInteger(grid.Cell(3, row));
+  if (!k || !first || !second) return kLineFree;
+  p1 = *first;
+  p2 = *second;
+  if (*k < 0 || *k > kLineResidualWater || !IsPointSlot(p1) || !IsPointSlot(p2)) return kLineFree;
+  return *k;
 }
 
 void StoreLine(int i, const TableCells& grid) {
   LineRecord& line = LineTable[i];
-  const LineRecord row = LineRow(grid, i);
-  MarkStored(SetIntIfChanged(line.Kind, row.Kind));
-  if (row.Kind == kLineFree) return;
-  MarkStored(SetIntIfChanged(line.P1, row.P1));
-  MarkStored(SetIntIfChanged(line.P2, row.P2));
+  int p1 = 0, p2 = 0;
+  const int kind = LineRowKind(grid, i + 1, p1, p2);
+  MarkStored(SetIntIfChanged(line.Kind, kind));
+  if (kind == kLineFree) return;
+  MarkStored(SetIntIfChanged(line.P1, p1));
+  MarkStored(SetIntIfChanged(line.P2, p2));
   if (line.P2 < line.P1) std::swap(line.P1, line.P2);
   line.DrawFlag = 1;
   LineCount = i + 1;
@@ -162,9 +156,9 @@ void FillCohesionRows(TableGrid& grid) {
 
 void StoreCohesionRows(const TableCells& grid) {
   VertexList list;
-  CohesionRefLineRecord& line = cm.CohesionRefLine;
-  list.Count = CollectDistinctPairs(grid, {line.X, line.Y}, list.Vertex);
+  list.Count = CollectDistinctPairs(grid, list.Vertex);
   SortPairsByFirst(std::span(list.Vertex).first(list.Count), PairOrder::SmallestFirst);
+  CohesionRefLineRecord& line = cm.CohesionRefLine;
   MarkStored(SetIntIfChanged(line.Count, list.Count));
   for (int i = 0; i < kMaxCohesionVertices; ++i) {
     const CellPair v = i < list.Count ? list.Vertex[i] : CellPair{};

@@ -8,22 +8,21 @@
 
 namespace selvana {
 
-std::optional<CellPair> ReadCellPair(const TableCells& grid, int row, const CellPair& kept) {
-  const std::string a = grid.Cell(1, row);
-  const std::string b = grid.Cell(2, row);
-  if (a.empty() || b.empty()) return std::nullopt;
-  return CellPair{TypedNumberOr(a, kept.A), TypedNumberOr(b, kept.B)};
+std::optional<CellPair> ReadCellPair(const TableCells& grid, int row) {
+  const std::optional<double> a = TypedNumber(grid.Cell(1, row));
+  const std::optional<double> b = TypedNumber(grid.Cell(2, row));
+  if (!a || !b) return std::nullopt;
+  return CellPair{*a, *b};
 }
 
 bool SameCellPair(const CellPair& a, const CellPair& b) {
   return std::fabs(a.A - b.A) <= kSameRowTolerance && std::fabs(a.B - b.B) <= kSameRowTolerance;
 }
 
-int CollectDistinctPairs(const TableCells& grid, const ModelColumns& kept,
-                         std::span<CellPair> out) {
+int CollectDistinctPairs(const TableCells& grid, std::span<CellPair> out) {
   int count = 0;
   for (int r = 1; r <= static_cast<int>(out.size()); ++r) {
-    const std::optional<CellPair> row = ReadCellPair(grid, r, kept.Row(r));
+    const std::optional<CellPair> row = ReadCellPair(grid, r);
     if (!row) continue;
     bool repeated = false;
     for (int k = 0; k < count && !repeated; ++k) repeated = SameCellPair(out[k], *row);

@@ -20,29 +20,21 @@ class TableGrid : public TableCells {
 // Rows of a table editor closer than this in both values are the same row.
 inline constexpr double kSameRowTolerance = 9e-05;
 
-// The numbers of a grid row whose columns 1 and 2 both hold text (full-width digits read as
-// half-width ones; a cell that holds no number, which OK has refused, keeps the model's value
-// from kept); nothing when either cell is empty.
+// The numbers of a grid row whose columns 1 and 2 both hold one (full-width digits read as
+// half-width ones); nothing when either cell is empty. A cell that holds no number counts as
+// empty: OK refuses it before anything is read, so no slip is ever stored.
 struct CellPair {
   double A = 0.0;
   double B = 0.0;
 };
-std::optional<CellPair> ReadCellPair(const TableCells& grid, int row, const CellPair& kept);
-
-// The model's two values for every grid row, row r standing for entry r - 1.
-struct ModelColumns {
-  std::span<const double> A;
-  std::span<const double> B;
-  CellPair Row(int row) const { return {A[row - 1], B[row - 1]}; }
-};
+std::optional<CellPair> ReadCellPair(const TableCells& grid, int row);
 
 // True when a and b lie within kSameRowTolerance of each other in both values.
 bool SameCellPair(const CellPair& a, const CellPair& b);
 
-// Reads the complete grid rows 1..out.size() in row order (kept: the model's values for them)
-// into out, leaving out each row that lies within kSameRowTolerance of one taken before;
-// returns how many were taken.
-int CollectDistinctPairs(const TableCells& grid, const ModelColumns& kept, std::span<CellPair> out);
+// Reads the complete grid rows 1..out.size() in row order into out, leaving out each row that
+// lies within kSameRowTolerance of one taken before; returns how many were taken.
+int CollectDistinctPairs(const TableCells& grid, std::span<CellPair> out);
 
 // A data cell in grid coordinates.
 struct CellPlace {
