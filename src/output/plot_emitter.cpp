@@ -5,7 +5,6 @@
 #include <variant>
 
 #include "platform/cp932.h"
-#include "view/figure/result_box_layout.h"
 #include "view/primitives.h"
 
 namespace selvana {
@@ -15,9 +14,6 @@ namespace {
 constexpr double kCentreMarkMm = 0.5;
 constexpr int kCentreMarkType = 11;
 constexpr int kArcDirection = -1;
-
-// The heading of the soil table in the plot, with its own column spacing.
-constexpr const char* kPlotSoilTableHeader = "  No     W1      W2      C0      K       φ";
 
 // "３" for a text ending in "kN/m3", "２" for "kN/m2", else nullptr.
 const char* UnitExponent(std::string_view text) {
@@ -49,10 +45,7 @@ struct PlotEmitter {
       PlotTextWithExponent(sheet, base, exponent, left, bottom, t.height, how.layer);
       return;
     }
-    static const std::string screenHeader = ToCp932(kSoilTableHeader);
-    static const std::string plotHeader = ToCp932(kPlotSoilTableHeader);
-    const std::string& text = t.text == screenHeader ? plotHeader : t.text;
-    sheet.file.PltWriteVJ(left, bottom, t.height, t.height, text, 0.0, how.layer);
+    sheet.file.PltWriteVJ(left, bottom, t.height, t.height, t.text, 0.0, how.layer);
   }
   // The layout's arc runs from the ray through "from" to the ray through "to"; the plot's from
   // the slip end "to" around the centre to the slip end "from".

@@ -1,7 +1,7 @@
 // Writes a layout of the calculation figure into the plot file: lines as DL (clipped to the
 // drawing area when asked), texts as VJ from the lower left corner of their box, arcs as GC and
-// point marks as AP, all on one layer. The few places where the plot writes a text differently
-// from the screen (unit exponents of their own, the soil table heading) are options here.
+// point marks as AP, all on one layer. Where the plot writes a text differently from the screen
+// (unit exponents of their own) is an option here.
 #pragma once
 #include <string_view>
 

@@ -107,8 +107,8 @@ int PlotFigureFrame(PlotSheet& sheet) {
   if (!PaperUsable()) return 0;
   FigureLayout furniture;
   LayoutRulers(furniture);
-  // The plot always shows the run's values and the box whatever its text height.
-  LayoutResultTables(furniture, true, true);
+  // The plot always shows the run's values, and the box whatever its text height.
+  LayoutResultTables(furniture, true, TableTexts::kPlot);
   EmitToPlot(furniture, sheet, {.layer = kLayerRulers});
   return 0;
 }

@@ -42,7 +42,16 @@ int DrawLayer(DisplaySwitch s, Rgb colour, bool designValues, Layout layout) {
   return result;
 }
 
+// The smallest text height, in pixels, at which the inset leaves a blank pixel between the
+// tables' texts and their rules.
+constexpr double kInsetClearsRulesPixels = 9.0;
+
 }  // namespace
+
+TableTexts ScreenTableTexts() {
+  return PaperMmToPixels(DrawSettings.Sizes[4]) >= kInsetClearsRulesPixels ? TableTexts::kInset
+                                                                           : TableTexts::kWhole;
+}
 
 int DrawFigureFrame(Rgb colour) {
   return DrawLayer(kShowFrame, colour, false, [](FigureLayout& out) {
@@ -50,7 +59,7 @@ int DrawFigureFrame(Rgb colour) {
     LayoutRulers(out);
     {
       const DesignCopyScope scope(&ApplyPartialFactors);
-      LayoutResultTables(out, CalcStatus == 1);
+      LayoutResultTables(out, CalcStatus == 1, ScreenTableTexts());
     }
     return LayoutProjectTitle(out);
   });

@@ -135,6 +135,25 @@ TEST_F(PlotFigure, SoilUnitsGetTheirOwnExponentAndTheWaterBarsTheirOwnLayer) {
   EXPECT_EQ(OnLayer("DL", kLayerWaterBars).size(), 5u);
 }
 
+// The soil table under a box of six rows 3.6 mm high from the title band at 250 mm and one blank
+// row: the heading's line at 221.2 mm, the block's at 217.6 mm. Each row is one text 3 mm high,
+// from W - 24h = 308 mm, its bottom 0.3 mm above its line, the heading the plot's own.
+TEST_F(PlotFigure, SoilTableIsWrittenInWholeRowsUnderThePlotsHeading) {
+  GroundBlock();
+  CalcStatus = 1;
+  cm.kt = kMethodFellenius;
+  DrawSettings.Sizes[4] = 3.0;
+  DrawSettings.SoilTableMode() = -1.0;
+  const auto texts = OnLayer("VJ", kLayerRulers);
+  EXPECT_EQ(std::count(texts.begin(), texts.end(),
+                       "VJ30800000,22150000,300000,300000,0,1,  No     W1      W2      C0      K"
+                       "       φ"),
+            1);
+  EXPECT_EQ(std::count_if(texts.begin(), texts.end(),
+                          [](const std::string& t) { return t.rfind("VJ30800000,21790000,", 0) == 0; }),
+            1);
+}
+
 TEST_F(PlotFigure, ForcesArePlottedHeadFirstAndANegativeForceNotAtAll) {
   cm.HorizontalForces.H = {10, -10, 0, 0};
   cm.HorizontalForces.Y = {5, 5, 0, 0};

@@ -33,31 +33,57 @@ constexpr std::size_t kPointLetterByte = 12;
 // The inner column rules of the soil table cross its rows at these bytes.
 constexpr std::size_t kSoilColumnBytes[] = {6, 14, 22, 32, 40};
 
+// The headings of the soil table (UTF-8) over the columns of SoilTableRow, on the screen and in
+// the plot, which spaces its heading a little differently.
+constexpr const char* kSoilTableHeader = "  No     W1      W2       C0       K       φ";
+constexpr const char* kPlotSoilTableHeader = "  No     W1      W2      C0      K       φ";
+
 // Where byte b of a row whose text starts at x would start at full size.
 double ByteX(double x, double h, std::size_t b) { return x + 0.5 * h * static_cast<double>(b); }
 
-// Writes the text of a ruled row whose lower line is at lineY and whose text would start at x at
-// full size. The text is cut at the bytes where column rules cross the row, and each piece is
-// drawn smaller from a margin after the start of its column, so the columns still line up and each
-// piece ends well before the next rule; blanks at the end of a piece are left out. The pieces are
-// placed by their top left corner, which the screen rounds to pixels as it rounds the rule above.
-void RuledRowText(FigureLayout& out, const std::string& text, double x, double lineY, double h,
-                  std::span<const std::size_t> cuts = {}) {
-  const double margin = kRuledTextMargin * h;
-  std::size_t begin = 0;
-  const auto piece = [&](std::size_t end) {
-    end = std::min(end, text.size());
-    if (end <= begin) return;
-    std::string part = text.substr(begin, end - begin);
-    part.erase(part.find_last_not_of(' ') + 1);  // npos + 1 is 0: a piece of blanks goes
-    if (!part.empty()) {
-      out.Text(part, ByteX(x, h, begin) + margin, lineY + kRowPitch * h - margin,
-               kRuledTextScale * h, kFigureAnchorTopLeft);
+// Writes the rows of the tables, all of one text height h, in one way of laying out their texts.
+struct TableRows {
+  FigureLayout& out;
+  double h;
+  TableTexts texts;
+
+  // The text of a row whose lower line is at lineY and whose text starts at x. Whole, it is one
+  // text h high standing a tenth of h above the line. Inset, it is cut at the bytes where column
+  // rules cross the row, and each piece is drawn smaller from a margin after the start of its
+  // column, so the columns still line up and each piece ends well before the next rule; blanks
+  // at the end of a piece are left out. The pieces are placed by their top left corner, which
+  // the screen rounds to pixels as it rounds the rule above.
+  void Row(const std::string& text, double x, double lineY,
+           std::span<const std::size_t> cuts = {}) const {
+    if (texts != TableTexts::kInset) {
+      out.Text(text, x, lineY + 0.1 * h, h, kFigureAnchorBottomLeft);
+      return;
     }
-    begin = end;
-  };
-  for (const std::size_t cut : cuts) piece(cut);
-  piece(text.size());
+    const double margin = kRuledTextMargin * h;
+    std::size_t begin = 0;
+    const auto piece = [&](std::size_t end) {
+      end = std::min(end, text.size());
+      if (end <= begin) return;
+      std::string part = text.substr(begin, end - begin);
+      part.erase(part.find_last_not_of(' ') + 1);  // npos + 1 is 0: a piece of blanks goes
+      if (!part.empty()) {
+        out.Text(part, ByteX(x, h, begin) + margin, lineY + kRowPitch * h - margin,
+                 kRuledTextScale * h, kFigureAnchorTopLeft);
+      }
+      begin = end;
+    };
+    for (const std::size_t cut : cuts) piece(cut);
+    piece(text.size());
+  }
+};
+
+// The column cuts of a soil-table row: none when a value wider than its column runs across a
+// rule, so that such a row is drawn whole rather than split inside a number.
+std::span<const std::size_t> SoilRowCuts(const std::string& row) {
+  for (const std::size_t b : kSoilColumnBytes) {
+    if (b <= row.size() && row[b - 1] != ' ') return {};
+  }
+  return kSoilColumnBytes;
 }
 
 enum class RowKind {
@@ -171,10 +197,12 @@ std::string RowText(RowKind kind, bool withResults) {
 }
 
 // Writes the box; returns the y of its last row line.
-double LayoutResultBox(FigureLayout& out, bool withResults, double h) {
+double LayoutResultBox(const TableRows& rows, bool withResults) {
+  FigureLayout& out = rows.out;
+  const double h = rows.h;
   const FrameSize frame = FigureFrameSize();
   const double w = frame.W, t = frame.T;
-  const ResultBoxRows rows = BuildResultBoxRows(withResults);
+  const ResultBoxRows box = BuildResultBoxRows(withResults);
   const auto line = [&](int k) { return t - kRowPitch * h * k; };
   const double left = w - 14.0 * h;
   const double letters = ByteX(left, h, kPointLetterByte);
@@ -182,41 +210,44 @@ double LayoutResultBox(FigureLayout& out, bool withResults, double h) {
   const bool segments = cm.kt == kMethodLineBetweenSegments;
   const int lastPointRow = segments ? 5 : 3;  // rows 2 to this one have a cell for X and Y
   static constexpr std::size_t kPointRowCuts[] = {kPointLetterByte, kResultLabelBytes};
-  for (int k = 1; k <= rows.Count; ++k) {
+  for (int k = 1; k <= box.Count; ++k) {
     const bool pointRow = k >= 2 && k <= lastPointRow;
-    RuledRowText(out, rows.Text[k - 1], left, line(k), h,
-                 std::span(kPointRowCuts).subspan(pointRow ? 0 : 1));
+    rows.Row(box.Text[k - 1], left, line(k), std::span(kPointRowCuts).subspan(pointRow ? 0 : 1));
   }
-  for (int k = 1; k <= rows.Count; ++k) {
+  for (int k = 1; k <= box.Count; ++k) {
     const bool pointCell = k == 2 || (segments && k == 4);
     out.Line(pointCell ? letters : left, line(k), w, line(k));
   }
   out.Line(letters, line(1), letters, line(lastPointRow));
-  out.Line(left, t, left, line(rows.Count));
-  out.Line(values, t, values, line(rows.Count));
-  return line(rows.Count);
+  out.Line(left, t, left, line(box.Count));
+  out.Line(values, t, values, line(box.Count));
+  return line(box.Count);
 }
 
 bool UsedBlock(int i) { return BlockTable[i].Number >= 0; }
 
 // Writes the soil table under the line at top + one row; returns the y of its last row line.
-double LayoutSoilTable(FigureLayout& out, double boxBottom, double h) {
+double LayoutSoilTable(const TableRows& rows, double boxBottom) {
+  FigureLayout& out = rows.out;
+  const double h = rows.h;
   const double w = FigureFrameSize().W;
   const double top = boxBottom - kRowPitch * h;
   const double left = w - 24.0 * h;
   out.Line(left, top, w, top);
   double y = top - kRowPitch * h;
-  RuledRowText(out, ToCp932(kSoilTableHeader), left, y, h, kSoilColumnBytes);
+  const bool plot = rows.texts == TableTexts::kPlot;
+  rows.Row(ToCp932(plot ? kPlotSoilTableHeader : kSoilTableHeader), left, y, kSoilColumnBytes);
   out.Line(left, y, w, y);
   bool sandPile = false;
   for (int i = 0; i < BlockCount && i < kMaxBlocks; ++i) {
     if (!UsedBlock(i)) continue;
     sandPile = sandPile || BlockTable[i].SandPile != 0;
     y -= kRowPitch * h;
-    RuledRowText(out, SoilTableRow(BlockTable[i]), left, y, h, kSoilColumnBytes);
+    const std::string row = SoilTableRow(BlockTable[i]);
+    rows.Row(row, left, y, SoilRowCuts(row));
     out.Line(left, y, w, y);
   }
-  if (sandPile) RuledRowText(out, ToCp932(" * : 砂杭を含む土層"), left, y - kRowPitch * h, h);
+  if (sandPile) rows.Row(ToCp932(" * : 砂杭を含む土層"), left, y - kRowPitch * h);
   out.Line(left, top, left, y);
   for (const std::size_t b : kSoilColumnBytes) {
     const double x = ByteX(left, h, b);
@@ -225,15 +256,15 @@ double LayoutSoilTable(FigureLayout& out, double boxBottom, double h) {
   return y;
 }
 
-void LayoutLoadLegend(FigureLayout& out, double reference, double h) {
-  const double w = FigureFrameSize().W;
+void LayoutLoadLegend(const TableRows& rows, double reference) {
+  const double w = FigureFrameSize().W, h = rows.h;
   const char* const texts[] = {"　荷重条件", "　ｑ’＝γ・ｑ", "　ｂ’＝γ・2b", "　Ｈ’＝γ・PH"};
   for (int k = 1; k <= 4; ++k) {
     const double y = reference - kRowPitch * h * k;
-    RuledRowText(out, ToCp932(texts[k - 1]), w - 8.0 * h, y, h);
-    out.Line(w - 8.0 * h, y, w, y);
+    rows.Row(ToCp932(texts[k - 1]), w - 8.0 * h, y);
+    rows.out.Line(w - 8.0 * h, y, w, y);
   }
-  out.Line(w - 8.0 * h, reference - kRowPitch * h, w - 8.0 * h, reference - 4 * kRowPitch * h);
+  rows.out.Line(w - 8.0 * h, reference - kRowPitch * h, w - 8.0 * h, reference - 4 * kRowPitch * h);
 }
 
 // A value width characters wide and a space, or dashes in its place for a value of exactly zero.
@@ -263,17 +294,17 @@ std::string SoilTableRow(const BlockRecord& b) {
   return row;
 }
 
-void LayoutResultTables(FigureLayout& out, bool withResults, bool boxAtAnySize) {
-  const double h = DrawSettings.Sizes[4];
-  if (!(h > 0.0001)) {
-    if (boxAtAnySize && h >= 0.0) LayoutResultBox(out, withResults, h);
+void LayoutResultTables(FigureLayout& out, bool withResults, TableTexts texts) {
+  const TableRows rows{out, DrawSettings.Sizes[4], texts};
+  if (!(rows.h > 0.0001)) {
+    if (texts == TableTexts::kPlot && rows.h >= 0.0) LayoutResultBox(rows, withResults);
     return;
   }
-  double reference = LayoutResultBox(out, withResults, h);
+  double reference = LayoutResultBox(rows, withResults);
   if (DrawSettings.SoilTableMode() < 0.0) {
-    reference = LayoutSoilTable(out, reference, h) - kRowPitch * h;
+    reference = LayoutSoilTable(rows, reference) - kRowPitch * rows.h;
   }
-  if (UserPartialFactors().Enabled != 0) LayoutLoadLegend(out, reference, h);
+  if (UserPartialFactors().Enabled != 0) LayoutLoadLegend(rows, reference);
 }
 
 }  // namespace selvana

@@ -22,17 +22,25 @@ struct ResultBoxRows {
 // withResults false gives the placeholders shown before a calculation.
 ResultBoxRows BuildResultBoxRows(bool withResults);
 
-// The heading of the soil table (UTF-8) over the columns of SoilTableRow.
-inline constexpr const char* kSoilTableHeader = "  No     W1      W2       C0       K       φ";
-
 // One soil-table row of a block: number (marked with * for a sand pile), W1, W2, C0, K and φ.
 std::string SoilTableRow(const BlockRecord& block);
 
+// How the texts of the tables' rows are laid out.
+enum class TableTexts {
+  // The screen at a text height where the inset clears the rules: each row's text is cut where
+  // column rules cross it and drawn three quarters of Sizes[4] high, inset from the rules.
+  kInset,
+  // One text per row, Sizes[4] high, from the row's left edge with its bottom a tenth of the
+  // height above the row's line: the screen below that text height.
+  kWhole,
+  // As kWhole, with the plot's own soil-table heading and the result box at any text height of
+  // 0 or more (the plot writes it whatever its text height).
+  kPlot,
+};
+
 // The result box, and below it the soil table (SoilTableMode below 0) and the load legend (the
-// user's partial factors on), in rows 1.2 Sizes[4] high whose texts are three quarters of Sizes[4]
-// high, clear of the rules around them. Nothing when Sizes[4] is 0.0001 or less:
-// the tables below take their place and size from the box. boxAtAnySize keeps the box itself
-// for any size of 0 or more (the plot writes it whatever its text height).
-void LayoutResultTables(FigureLayout& out, bool withResults, bool boxAtAnySize = false);
+// user's partial factors on), in rows 1.2 Sizes[4] high. Nothing when Sizes[4] is 0.0001 or less
+// (but the plot's box): the tables below take their place and size from the box.
+void LayoutResultTables(FigureLayout& out, bool withResults, TableTexts texts);
 
 }  // namespace selvana

@@ -51,7 +51,7 @@ TEST_F(FigureFrameTest, FrameRulersAndTablesMatchTheGolden) {
   DrawSettings.Sizes[0] = 5.0;
   DrawSettings.TitlePosX = 13.0, DrawSettings.TitlePosY = 16.0;
   FigureLayout tables;
-  LayoutResultTables(tables, true);
+  LayoutResultTables(tables, true, TableTexts::kInset);
   EXPECT_EQ(0, LayoutProjectTitle(tables));
   dump += "# result box of method 0 with a passive pile, soil table, legend, title\n" +
           DumpLayout(tables);
@@ -106,6 +106,21 @@ TEST_F(FigureFrameTest, SoilTableRowsAreFortyEightBytes) {
   b.SandPile = 1, b.Cohesion = 0.0, b.FrictionAngle = 0.0;
   EXPECT_EQ(kSoilRowBytes, SoilTableRow(b).size());
   EXPECT_EQ(" * 12  18.500   9.000      ----   2.000    ---- ", SoilTableRow(b));
+}
+
+// A cohesion wider than its column pushes the rest of its row across the column rules; cut at
+// the rules, the row would show a K and a negative φ that are not there, so it is drawn whole.
+TEST_F(FigureFrameTest, SoilRowWiderThanItsColumnsIsDrawnWhole) {
+  UseA4(100.0);
+  DrawSettings.SoilTableMode() = -1.0;
+  DrawSettings.Decimals[2] = 6;
+  BlockRecord& b = Block(0, 1.0, 1.0);
+  b.UnitWeight = 18.0, b.Cohesion = 1234.5, b.FrictionAngle = 30.0;
+  FigureLayout tables;
+  LayoutResultTables(tables, false, TableTexts::kInset);
+  std::string row = SoilTableRow(b);
+  row.erase(row.find_last_not_of(' ') + 1);
+  EXPECT_NE(std::string::npos, DumpLayout(tables).find("\"" + row + "\""));
 }
 
 TEST_F(FigureFrameTest, RulerStepsFollowTheScale) {

@@ -16,6 +16,7 @@
 #include "view/figure/frame_layout.h"
 #include "view/figure/result_box_layout.h"
 #include "view/figure_frame.h"
+#include "view/figure_layers.h"
 #include "view/figure_screen.h"
 #include "view/primitives.h"
 #include "view/view_ports.h"
@@ -96,7 +97,7 @@ void ExpectInkInCells(const InkProbeCanvas& canvas, const std::string& text, int
 bool TablesInkTouchesARule(QImage& image) {
   FigureLayout frame, tables, rules, ink;
   LayoutFrame(frame);
-  LayoutResultTables(tables, true);
+  LayoutResultTables(tables, true, ScreenTableTexts());
   for (const FigureLayout* layout : {&frame, &tables}) {
     for (const FigureItem& item : layout->Items()) {
       if (const auto* l = std::get_if<FigureLine>(&item)) rules.Line(l->x1, l->y1, l->x2, l->y2);
@@ -159,6 +160,26 @@ TEST(FixedTextCellsTest, GlyphsStayInsideTheirCellsAndClearOfTheTablesRules) {
   ViewPorts = MainViewPorts{};
   MapViewFaceTo("UmePlus Gothic");
   EXPECT_TRUE(SavePicture(tables.scaled(tables.size() * 2), "fixed_text_cells.png"));
+}
+
+// Below the text height at which the inset clears the rules it would only shrink the texts: the
+// tables' texts are then as high as the drawing settings give.
+TEST(FixedTextCellsTest, TablesBelowTheInsetsHeightKeepTheirTextHeight) {
+  PartialFactors.Enabled = 1, DrawSettings.SoilTableMode() = -1.0, BlockCount = 1;
+  BlockTable[0] = {.Number = 1, .UnitWeight = 18.0};
+  ComputeFigureFrame();
+  ViewState = {1600, 1600, 0, 0, FigureFrame.Right - 24.8, FigureFrame.Top + 0.4, 25.0};
+  for (const double h : {6.0, 7.0, 8.0}) {
+    DrawSettings.Sizes[4] = h / 2.5;  // 2.5 pixels a millimetre at 1:100
+    FigureLayout tables;
+    LayoutResultTables(tables, true, ScreenTableTexts());
+    for (const FigureItem& item : tables.Items()) {
+      const auto* t = std::get_if<FigureText>(&item);
+      if (t) {
+        EXPECT_EQ(t->height, DrawSettings.Sizes[4]) << h << " px, \"" << ToUtf8(t->text);
+      }
+    }
+  }
 }
 
 }  // namespace
