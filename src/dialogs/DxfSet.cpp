@@ -33,12 +33,6 @@ constexpr const char* kNotes[] = {
     "（データ容量：約1000点、約1000本）",
 };
 
-// Why the import refuses a magnification for the range found (a message), or nullptr.
-const char* MagnificationRefusal(const DxfRange& found, const DxfTransform& transform) {
-  if (DxfMagnificationOverflows(found, transform.Magnification)) return kDxfOverflowMessage;
-  return DxfTransformCollapses(found, transform) ? kDxfCollapseMessage : nullptr;
-}
-
 }  // namespace
 
 TDxf::TDxf(QWidget* parent) : SettingsForm(kSlotDxf, "地形DXFファイル読み取り設定", parent) {
@@ -143,21 +137,34 @@ void TDxf::ShowRange(const DxfRange& range) {
   }
 }
 
+bool TDxf::PlacesFoundRange(const DxfTransform& transform) {
+  const std::optional<DxfParameter> overflow = DxfTransformOverflows(found_, transform);
+  if (!overflow) return true;
+  const int number = 8 + static_cast<int>(*overflow);  // Edit8 to Edit10 in parameter order
+  Refuse(*overflow == DxfParameter::Magnification ? kDxfOverflowMessage : kDxfShiftOverflowMessage,
+         number);
+  return false;
+}
+
+void TDxf::Refuse(const char* message, int number) {
+  ShowMessage(StrFormat(message, Edit(number)->text().toStdString().c_str()), "error",
+              MsgButtons::Ok, MsgIcon::Error);
+  Edit(number)->setFocus();
+  Edit(number)->selectAll();
+}
+
 void TDxf::Button1Click() {
   const std::optional<DxfTransform> transform = ReadParameters();
-  if (!transform) return;
+  if (!transform || !PlacesFoundRange(*transform)) return;
   applied_ = *transform;
   ShowRange(PreviewDxfRange(raw_, applied_));
 }
 
 void TDxf::Button2Click() {
   const std::optional<DxfTransform> transform = ReadParameters();
-  if (!transform) return;
-  if (const char* refusal = MagnificationRefusal(found_, *transform)) {
-    ShowMessage(StrFormat(refusal, Edit(10)->text().toStdString().c_str()), "error", MsgButtons::Ok,
-                MsgIcon::Error);
-    Edit(10)->setFocus();
-    Edit(10)->selectAll();
+  if (!transform || !PlacesFoundRange(*transform)) return;
+  if (DxfTransformCollapses(found_, *transform)) {
+    Refuse(kDxfCollapseMessage, 10);
     return;
   }
   applied_ = *transform;

@@ -7,15 +7,11 @@
 #include "dialogs/settings_form.h"
 #include "forms/dxf_settings_form.h"
 #include "model/dxf_settings_prompt.h"
-#include "platform/typed_number.h"
 
 class QLineEdit;
 class QPushButton;
 
 namespace selvana {
-
-// The message (caption "error") when a parameter edit does not hold a number.
-inline constexpr const auto& kDxfNotANumberMessage = kNotANumberMessage;
 
 // The message (caption "error") when the magnification would collapse the terrain to a point.
 inline constexpr char kDxfCollapseMessage[] =
@@ -24,6 +20,11 @@ inline constexpr char kDxfCollapseMessage[] =
 // program can handle.
 inline constexpr char kDxfOverflowMessage[] =
     "倍率「%s」が大きすぎて座標が扱える範囲を超えてしまいます。倍率を入力し直してください。";
+// The message (caption "error") when an origin shift would place the terrain beyond what the
+// program can handle.
+inline constexpr char kDxfShiftOverflowMessage[] =
+    "原点移動「%s」が大きすぎて座標が扱える範囲を超えてしまいます。"
+    "原点移動を入力し直してください。";
 
 class TDxf : public SettingsForm, public DxfSettingsPrompt {
   Q_OBJECT
@@ -44,11 +45,12 @@ class TDxf : public SettingsForm, public DxfSettingsPrompt {
   QPushButton* Button4() const { return button4_; }  // "元に戻す"
 
   // Preview: applies Edit8 to Edit10 to the raw range and shows it in Edit4 to Edit7. A
-  // parameter that is no number gets a message and changes nothing.
+  // parameter that is no number, or one that places the terrain beyond the range of a double,
+  // gets a message and changes nothing.
   void Button1Click();
-  // "読み込み": closes with the OK result when Edit8 to Edit10 hold numbers and the
-  // magnification neither places the terrain beyond the range of a double nor collapses it to a
-  // point; otherwise a message and the dialog stays open.
+  // "読み込み": closes with the OK result when Edit8 to Edit10 hold numbers that neither place
+  // the terrain beyond the range of a double nor collapse it to a point; otherwise a message
+  // and the dialog stays open.
   void Button2Click();
   // Reset: shift 0, magnification 1, and the raw range in Edit4 to Edit7 again.
   void Button4Click();
@@ -61,6 +63,11 @@ class TDxf : public SettingsForm, public DxfSettingsPrompt {
   void BuildControls();
   // The transform in Edit8 to Edit10, or nothing after telling the user which one is no number.
   std::optional<DxfTransform> ReadParameters();
+  // True when the transform places the range the import found; otherwise the first parameter
+  // that places it beyond the range of a double is refused.
+  bool PlacesFoundRange(const DxfTransform& transform);
+  // Tells why the text of Edit<number> is refused (message holds one %s for it) and selects it.
+  void Refuse(const char* message, int number);
   void ShowRange(const DxfRange& range);
 
   std::array<QLineEdit*, 10> edits_{};

@@ -1,7 +1,6 @@
 // Strict reading of the DXF parameters, the preview range and its number texts.
 #include "forms/dxf_settings_form.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "model/dxf_import.h"
@@ -26,10 +25,22 @@ bool DxfTransformCollapses(const DxfRange& raw, const DxfTransform& t) {
          extent(t.ShiftY, raw[2], raw[3]) <= kDxfMergeDistance;
 }
 
-bool DxfMagnificationOverflows(const DxfRange& raw, double magnification) {
-  return std::any_of(raw.begin(), raw.end(), [magnification](double v) {
-    return !std::isfinite(PlaceDxfCoordinate(0.0, magnification, v));
-  });
+std::optional<DxfParameter> DxfTransformOverflows(const DxfRange& raw, const DxfTransform& t) {
+  const double m = t.Magnification;
+  // True when both ends of one axis's range land on coordinates a double holds.
+  auto places = [](double shift, double magnification, double high, double low) {
+    return std::isfinite(PlaceDxfCoordinate(shift, magnification, high)) &&
+           std::isfinite(PlaceDxfCoordinate(shift, magnification, low));
+  };
+  const bool magnified = places(0.0, m, raw[0], raw[1]) && places(0.0, m, raw[2], raw[3]);
+  auto shiftOverflows = [&](double shift, double high, double low) {
+    const bool overflowsAlone = !places(shift, 0.0, 0.0, 0.0);  // without any drawing
+    return !places(shift, m, high, low) && (magnified || overflowsAlone);
+  };
+  if (shiftOverflows(t.ShiftX, raw[0], raw[1])) return DxfParameter::ShiftX;
+  if (shiftOverflows(t.ShiftY, raw[2], raw[3])) return DxfParameter::ShiftY;
+  if (!magnified) return DxfParameter::Magnification;
+  return std::nullopt;
 }
 
 std::string FormatDxfValue(double v) {

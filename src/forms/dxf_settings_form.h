@@ -32,9 +32,16 @@ DxfRange PreviewDxfRange(const DxfRange& raw, const DxfTransform& transform);
 // and the terrain would collapse.
 bool DxfTransformCollapses(const DxfRange& raw, const DxfTransform& transform);
 
-// True when the magnification places a corner of the range beyond the range of a double: the
-// import could place none of its segments.
-bool DxfMagnificationOverflows(const DxfRange& raw, double magnification);
+// The parameters in the order of the dialog's edits 8 to 10.
+enum class DxfParameter { ShiftX, ShiftY, Magnification };
+
+// The parameter that makes the import place an end of the range beyond the range of a double,
+// where it could place none of its segments; nothing when the whole range can be placed. The
+// magnification is to blame when the magnified range alone overflows; a shift when it overflows
+// on its own or pushes a magnified range that fits beyond. When several are, the first in the
+// dialog's order is named.
+std::optional<DxfParameter> DxfTransformOverflows(const DxfRange& raw,
+                                                  const DxfTransform& transform);
 
 // A value with three decimals ("0.000"); a value that rounds to zero shows no minus sign.
 std::string FormatDxfValue(double v);

@@ -76,23 +76,27 @@ std::string FormatFields(const Fields& fields, int row) {
   return line;
 }
 
-bool ScanFields(std::string_view line, const Fields& fields, std::size_t count, int row) {
+ScanDamage ScanFields(std::string_view line, const Fields& fields, std::size_t count, int row) {
   std::size_t pos = 0;
-  bool whole = true;
+  ScanDamage damage = ScanDamage::kNone;
+  // A field that is missing or holds no number ends the scan; one beyond range does not.
+  auto unread = [&damage] {
+    return damage == ScanDamage::kNone ? ScanDamage::kNotANumber : damage;
+  };
   for (std::size_t i = 0; i < count && i < fields.size(); ++i) {
     if (i > 0) {
-      if (pos >= line.size() || line[pos] != ',') return false;
+      if (pos >= line.size() || line[pos] != ',') return unread();
       ++pos;
     }
     const Field& f = fields[i];
     std::size_t begin = 0;
-    if (!TakeNumber(line, pos, begin, static_cast<bool>(f.asInt))) return false;
+    if (!TakeNumber(line, pos, begin, static_cast<bool>(f.asInt))) return unread();
     const std::string_view number = line.substr(begin, pos - begin);
     const bool stored = f.asInt ? StoreInRange(f.asInt(row), ParseIntInRange(number))
                                 : StoreInRange(f.asDouble(row), ParseDoubleInRange(number));
-    if (!stored) whole = false;
+    if (!stored && damage == ScanDamage::kNone) damage = ScanDamage::kOutOfRange;
   }
-  return whole;
+  return damage;
 }
 
 std::optional<int> ScanInt(std::string_view line) {

@@ -73,13 +73,17 @@ Fields Concat(Fields a, const Fields& b);
 // The value line of the fields of one row: "%d" or "%lf" each, joined by commas.
 std::string FormatFields(const Fields& fields, int row);
 
+// What a scanned value line held: every field it should, or the kind of its first damaged field.
+enum class ScanDamage { kNone, kNotANumber, kOutOfRange };
+
 // Scans line as the C library's scanf would with the fields' format ("%d,%lf,..."): leading
 // blanks before each number are skipped, the commas must be there, and the first number that
 // is missing or does not match ends the scan. A number beyond the range of its field (an i32 or
 // a double) is not stored and the scan goes on after it. Only the first count fields are scanned;
-// fields that are not stored keep their values. Returns true when all count fields were stored,
-// false when the line was damaged.
-bool ScanFields(std::string_view line, const Fields& fields, std::size_t count, int row);
+// fields that are not stored keep their values. Returns kNone when all count fields were stored;
+// otherwise kOutOfRange when the first field not stored held a number beyond its range, and
+// kNotANumber when it was missing or held no number.
+ScanDamage ScanFields(std::string_view line, const Fields& fields, std::size_t count, int row);
 
 // The leading "%d" number of a line; nothing when the line does not start with one.
 std::optional<int> ScanInt(std::string_view line);

@@ -30,10 +30,13 @@ constexpr const char* kBadCountMessage =
 constexpr const char* kWrongCountMessage =
     "斜面安定検討データファイル(%s) "
     "のデータ数が行数と合いません。次の見出し行までを読み込みました。";
-// Names the first such line: its number in the file and the heading above it.
+// Names the first such line: its number in the file, the heading above it and what the value
+// was (kNotANumberValue or kOutOfRangeValue).
 constexpr const char* kBadValueMessage =
     "斜面安定検討データファイル(%s) "
-    "の%d行目「%s」に数値として読めない値がありました。その値は読み込みませんでした。";
+    "の%d行目「%s」に%sがありました。その値は読み込みませんでした。";
+constexpr const char* kNotANumberValue = "数値として読めない値";
+constexpr const char* kOutOfRangeValue = "扱える範囲を超えた数値";
 constexpr const char* kRepairedMessage =
     "斜面安定検討データファイル(%s) の点・線分・ブロックの番号に誤りがありました。"
     "誤った線分は削除し、番号は直しました。";
@@ -46,9 +49,12 @@ void ShowError(const char* format, const std::string& base) {
   ShowError(StrFormat(format, ProjectFileShownName(base).c_str()));
 }
 
-void ShowBadValue(const std::string& base, const FilePlace& place) {
+void ShowBadValue(const std::string& base, const LayoutReader& reader) {
+  const FilePlace& place = reader.firstBadValue();
+  const char* value =
+      reader.firstDamage() == ScanDamage::kOutOfRange ? kOutOfRangeValue : kNotANumberValue;
   ShowError(StrFormat(kBadValueMessage, ProjectFileShownName(base).c_str(), place.line,
-                      ToUtf8(place.heading).c_str()));
+                      ToUtf8(place.heading).c_str(), value));
 }
 
 // The repairs of the stored tables; true when anything changed.
@@ -92,7 +98,7 @@ int ReadProject(const std::string& base, SectionSet store, ReadKind kind) {
   if (reader.badCount()) ShowError(kBadCountMessage, base);
   if (reader.wrongCount()) ShowError(kWrongCountMessage, base);
   if (reader.overCapacity()) ShowError(kOverCapacityMessage, base);
-  if (reader.badValue()) ShowBadValue(base, reader.firstBadValue());
+  if (reader.badValue()) ShowBadValue(base, reader);
   if (repaired) ShowError(kRepairedMessage, base);
   const bool sameAsFile = !reader.truncated() && !reader.badCount() && !reader.wrongCount() &&
                           !reader.overCapacity() && !reader.badValue() && !repaired;

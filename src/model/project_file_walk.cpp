@@ -118,9 +118,10 @@ bool LayoutReader::ReadNumbers(const LayoutItem& line, bool store, int row) {
 
 // Stores the numbers of a value line; a line that does not fill every field is damage.
 void LayoutReader::Scan(const std::string& line, const Fields& fields, std::size_t count, int row) {
-  if (ScanFields(line, fields, count, row)) return;
-  if (!badValue_) firstBadValue_ = place_;
-  badValue_ = true;
+  const ScanDamage damage = ScanFields(line, fields, count, row);
+  if (damage == ScanDamage::kNone || badValue()) return;
+  firstBadValue_ = place_;
+  firstDamage_ = damage;
 }
 
 // The count line, the comment and the rows; rows beyond the capacity are read and dropped.

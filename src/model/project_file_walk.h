@@ -51,9 +51,10 @@ class LayoutReader {
   bool wrongCount() const { return wrongCount_; }
   // A stored value line held a number that does not scan or lies beyond the range of its
   // field; the fields it did not fill keep what they held before the walk.
-  bool badValue() const { return badValue_; }
-  // The first of those lines.
+  bool badValue() const { return firstDamage_ != ScanDamage::kNone; }
+  // The first of those lines, and what its first damaged field held.
   const FilePlace& firstBadValue() const { return firstBadValue_; }
+  ScanDamage firstDamage() const { return firstDamage_; }
 
  private:
   bool Next(std::string& line);
@@ -81,7 +82,7 @@ class LayoutReader {
   bool overCapacity_ = false;
   bool badCount_ = false;
   bool wrongCount_ = false;
-  bool badValue_ = false;
+  ScanDamage firstDamage_ = ScanDamage::kNone;
   FilePlace firstBadValue_;
 };
 

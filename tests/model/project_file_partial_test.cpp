@@ -119,11 +119,12 @@ TEST_F(ProjectFilePartial, DamagedValuesKeepTheCurrentValuesAndAreTold) {
   lines[11] = "three";    // the method
   lines[13] = "1e999,1";  // the seismic coefficient overflows, its switch is read
   *std::find(lines.begin(), lines.end(), "2,40.000000,10.000000") = "2,x,1e400";
+  *std::find(lines.begin(), lines.end(), "10.000000,2.000000") = "1e999,x";  // a block's seed
   WriteBytes(folder / "D.SDW", JoinCrLf(lines));
   ScriptedMessageBox box;
-  auto told = [&](const std::string& place) {
-    return "斜面安定検討データファイル(" + folder / "D" + ".SDW) の" + place +
-           "に数値として読めない値がありました。その値は読み込みませんでした。";
+  auto told = [&](const std::string& place, const char* value = "数値として読めない値") {
+    return "斜面安定検討データファイル(" + folder / "D" + ".SDW) の" + place + "に" + value +
+           "がありました。その値は読み込みませんでした。";
   };
   box.Expect(told("12行目「検討方法 修正ﾌｪﾚ(0) ﾁｪﾎﾞ法(1),ﾋﾞｼｮｯﾌﾟ法(2),直線すべり法(3)」"), "error");
   ASSERT_EQ(kReadOk, ReadProjectConditions(folder / "D"));
@@ -135,6 +136,9 @@ TEST_F(ProjectFilePartial, DamagedValuesKeepTheCurrentValuesAndAreTold) {
   ASSERT_EQ(kReadOk, ReadProjectTerrain(folder / "D"));
   EXPECT_EQ(2, PointTable[2].Id);
   EXPECT_EQ(0.0, PointTable[2].X);
+  // The first damaged field of the first damaged line says which of the two it was.
+  box.Expect(told("192行目「地形構成ブロック」", "扱える範囲を超えた数値"), "error");
+  ASSERT_EQ(kReadOk, ReadProjectBlocks(folder / "D"));
 }
 
 TEST_F(ProjectFilePartial, FailuresAreReportedLikeTheFullReader) {

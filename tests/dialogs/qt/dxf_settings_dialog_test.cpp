@@ -12,6 +12,7 @@
 #include <functional>
 #include <iterator>
 #include <limits>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -131,28 +132,36 @@ TEST_F(DxfSettingsDialog, ReadWithANonNumberKeepsTheDialogOpenUntilCorrected) {
   EXPECT_EQ(settings.ShiftY, 3.0);
 }
 
-// A magnification that would merge every point into one, or place the terrain beyond the range
-// of a double, is refused before the import replaces the terrain: told in a box with its reason,
-// the dialog stays open with the magnification selected.
-TEST_F(DxfSettingsDialog, ReadWithAMagnificationThatCollapsesOrOverflowsIsRefused) {
+// A transform that would merge every point into one (on read), or place the terrain beyond the
+// range of a double (on trial and on read), is refused with its reason before anything is shown
+// or imported: the dialog stays open with the edit to blame selected. Each row keeps the texts
+// of the rows before: of several parameters that overflow, the first edit is named.
+TEST_F(DxfSettingsDialog, TransformsThatCollapseOrOverflowAreRefused) {
   DxfImportSettings settings = FoundRange();
-  const std::string collapses =
-      "」では地形が１点に縮まってしまいます。倍率を入力し直してください。";
-  const std::string overflows =
-      "」が大きすぎて座標が扱える範囲を超えてしまいます。倍率を入力し直してください。";
-  const std::pair<const char*, const std::string*> refused[] = {
-      {"0", &collapses}, {"1e-5", &collapses}, {"-0.0", &collapses}, {"1e306", &overflows}};
+  const char* const collapses = "」では地形が１点に縮まってしまいます。";
+  const char* const overflows = "」が大きすぎて座標が扱える範囲を超えてしまいます。";
+  QPushButton* const trial = dialog.Button1();
+  QPushButton* const read = dialog.Button2();
+  const std::tuple<int, const char*, QPushButton*, const char*, const char*> refused[] = {
+      {10, "0", read, "倍率", collapses},        {10, "1e-5", read, "倍率", collapses},
+      {10, "-0.0", read, "倍率", collapses},     {10, "1e306", read, "倍率", overflows},
+      {10, "1e306", trial, "倍率", overflows},   {9, "-1e306", read, "原点移動", overflows},
+      {8, "1e306", trial, "原点移動", overflows}};
   test::ScriptedMessageBox box;
-  for (const auto& [magnification, reason] : refused) {
-    box.Expect(std::string("倍率「") + magnification + *reason, "error");
+  for (const auto& [edit, text, button, what, reason] : refused) {
+    box.Expect(std::string(what) + "「" + text + reason + what + "を入力し直してください。",
+               "error");
   }
   std::vector<bool> openAfterRefusal;
   WhileShown([&] {
-    for (const auto& [magnification, reason] : refused) {
-      dialog.Edit(10)->setText(magnification);
-      dialog.Button2()->click();
-      openAfterRefusal.push_back(dialog.isVisible() && dialog.Edit(10)->hasSelectedText());
+    for (const auto& [edit, text, button, what, reason] : refused) {
+      dialog.Edit(edit)->setText(text);
+      button->click();
+      openAfterRefusal.push_back(dialog.isVisible() && dialog.Edit(edit)->hasSelectedText() &&
+                                 Text(dialog, 4) == "5.000");
     }
+    dialog.Edit(8)->setText("0");
+    dialog.Edit(9)->setText("0");
     dialog.Edit(10)->setText("-2");  // mirrored, but whole
     dialog.Button2()->click();
   });

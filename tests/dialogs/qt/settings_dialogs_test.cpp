@@ -86,12 +86,15 @@ TEST(SettingsDialogs, NoNumberInAnEditKeepsTheDialogOpenWithAMessage) {
   ResetProjectData();
   TDraw_Frm dialog;
   test::ScriptedMessageBox box;
-  box.Expect("「x」は数値ではありません。数値を入力してください。", "error");
-  bool openAfterSlip = false;
+  box.Expect("「x」は数値ではありません。数値を入力してください。", "error")
+      .Expect("「3e9」は扱える範囲を超えた数値です。範囲内の数値を入力してください。", "error");
+  bool openAfterSlip = true;
   const int result = RunModal(dialog, [&] {
-    dialog.Edit(8)->setText("x");  // a decimals edit: no exit handler reformats it
-    dialog.Button(1)->click();
-    openAfterSlip = dialog.isVisible();
+    for (const char* slip : {"x", "3e9"}) {  // a decimals edit takes a whole number within int
+      dialog.Edit(8)->setText(slip);         // and has no exit handler that reformats it
+      dialog.Button(1)->click();
+      openAfterSlip = openAfterSlip && dialog.isVisible();
+    }
     dialog.Edit(8)->setText("4");
     dialog.Button(1)->click();
   });

@@ -202,6 +202,20 @@ TEST(LineTableDialog, KindsStayReadableInTheirNarrowColumn) {
   EXPECT_NE(kind(1), kind(2)) << "kind 2 and kind 7 look alike";
 }
 
+// A line end is a point number: one beyond int is refused on OK, never taken as a freed row.
+TEST(LineTableDialog, OkRefusesAnEndBeyondInt) {
+  LineTable[0] = {kLineBoundary, 0, 1, 1};
+  LineCount = 1;
+  test::ScriptedMessageBox box;
+  box.Expect("「3e9」は扱える範囲を超えた数値です。範囲内の数値を入力してください。", "error");
+  TLNT_Frm dialog;
+  dialog.show();
+  dialog.StringGrid1()->SetCell(3, 1, "3e9");
+  dialog.OkButton()->click();
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_EQ(LineTable[0].Kind, kLineBoundary);
+}
+
 // At its slot's size the sheet-pile dialog shows its pile mode and values whole.
 TEST(SheetPileDialog, ItsInputsKeepTheirHeightAtTheSlotSize) {
   ResetFormSizes();
