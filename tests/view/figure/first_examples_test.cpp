@@ -1,8 +1,8 @@
 // The example projects a newcomer opens first, every one the program ships: every method gives a
 // verdict on them, and, drawn as the view shows them after the run on the screens of common
-// sizes, the whole frame is in view, it holds the slope and the circle centres, no two characters
-// of the figure's texts share a pixel, no centre mark sits in a character, and no safety factor
-// reaches into the result box or the title band.
+// sizes, the whole frame is in view, it holds the slope and the circle centres, the result box's
+// text is at least 9 px high, no two characters of the figure's texts share a pixel, no centre
+// mark sits in a character, and no safety factor reaches into the result box or the title band.
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -27,6 +27,7 @@
 #include "view/figure/result_box_layout.h"
 #include "view/figure/slip_layout.h"
 #include "view/figure_frame.h"
+#include "view/figure_screen.h"
 #include "view/redraw_view.h"
 #include "view/view_fitting.h"
 #include "view/view_state.h"
@@ -144,6 +145,7 @@ TEST_F(FirstExamplesTest, CalculatedExamplesShowAFramedReadableFigure) {
       canvas.Clear();
       ASSERT_EQ(0, RedrawView(kRedrawModel));
       ExpectFrameInViewAndTextsReadable(canvas.Calls());
+      EXPECT_GE(PaperMmToPixels(DrawSettings.Sizes[4]), 9.0) << "result box text height";
     }
     const FrameSize frame = FigureFrameSize();
     const double h = DrawSettings.Sizes[4];
