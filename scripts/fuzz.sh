@@ -29,6 +29,7 @@ fuzz() {
   fi
   tail -n 1 "$out/$target.log"
 }
+# A seed folder is read with its sub-folders: tests/data brings the samples of tests/data/samples.
 fuzz project_file_fuzz examples tests/data
 fuzz project_round_trip_fuzz examples tests/data
 fuzz dxf_import_fuzz fuzz/seeds/dxf

@@ -18,14 +18,14 @@
 
 namespace selvana::test {
 
-void ReadSample(const std::string& name) {
-  std::filesystem::copy_file(std::filesystem::path(SELVANA_SAMPLES) / (name + ".SDW"),
-                             name + ".SDW", std::filesystem::copy_options::overwrite_existing);
+void ReadSample(const std::string& name, const std::string& folder) {
+  std::filesystem::copy_file(std::filesystem::path(folder) / (name + ".SDW"), name + ".SDW",
+                             std::filesystem::copy_options::overwrite_existing);
   ASSERT_EQ(0, ReadProjectFile(name));
 }
 
-void CalculateCircleSample(const std::string& name) {
-  ReadSample(name);
+void CalculateCircleSample(const std::string& name, const std::string& folder) {
+  ReadSample(name, folder);
   if (::testing::Test::HasFatalFailure()) return;
   ScriptedMessageBox box;
   box.ExpectPrefix("計算：正常終了しました。判定(", "終わり");
@@ -35,12 +35,12 @@ void CalculateCircleSample(const std::string& name) {
   ConsolidateResults();
 }
 
-void CalculateAndShowSample(const std::string& name) {
+void CalculateAndShowSample(const std::string& name, const std::string& folder) {
   const std::string here = CurrentDirectory();
   {
-    TempFolder folder;
-    ASSERT_TRUE(ChangeDirectory(folder.path()));
-    CalculateCircleSample(name);
+    TempFolder scratch;
+    ASSERT_TRUE(ChangeDirectory(scratch.path()));
+    CalculateCircleSample(name, folder);
     ChangeDirectory(here);
   }
   FitViewToModel();

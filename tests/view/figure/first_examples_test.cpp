@@ -1,12 +1,15 @@
-// The example projects a newcomer opens first: every method gives a verdict on them, and, drawn as
-// the view shows them after the run on the screens of common sizes, the whole frame is in view,
-// it holds the slope and the circle centres, no two characters of the figure's texts share a
-// pixel, no centre mark sits in a character, and no safety factor reaches into the result box or
-// the title band.
+// The example projects a newcomer opens first, every one the program ships: every method gives a
+// verdict on them, and, drawn as the view shows them after the run on the screens of common
+// sizes, the whole frame is in view, it holds the slope and the circle centres, the result box's
+// text is at least 9 px high, no two characters of the figure's texts share a pixel, no centre
+// mark sits in a character, and no safety factor reaches into the result box or the title band.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
+#include <set>
 #include <string>
 #include <utility>
 #include <variant>
@@ -24,6 +27,7 @@
 #include "view/figure/result_box_layout.h"
 #include "view/figure/slip_layout.h"
 #include "view/figure_frame.h"
+#include "view/figure_screen.h"
 #include "view/redraw_view.h"
 #include "view/view_fitting.h"
 #include "view/view_state.h"
@@ -120,7 +124,7 @@ TEST_F(FirstExamplesTest, CalculatedExamplesShowAFramedReadableFigure) {
     SCOPED_TRACE(name);
     ResetProjectData();
     OpenProject();
-    CalculateAndShowSample(name);
+    CalculateAndShowSample(name, kExamplesFolder);
     const FigureFrameRecord& f = FigureFrame;
     const auto inside = [&f](double x, double y) {
       return f.BandLeft < x && x < f.BandRight && f.BandBottom < y && y < f.BandTop;
@@ -141,6 +145,7 @@ TEST_F(FirstExamplesTest, CalculatedExamplesShowAFramedReadableFigure) {
       canvas.Clear();
       ASSERT_EQ(0, RedrawView(kRedrawModel));
       ExpectFrameInViewAndTextsReadable(canvas.Calls());
+      EXPECT_GE(PaperMmToPixels(DrawSettings.Sizes[4]), 9.0) << "result box text height";
     }
     const FrameSize frame = FigureFrameSize();
     const double h = DrawSettings.Sizes[4];
@@ -154,6 +159,17 @@ TEST_F(FirstExamplesTest, CalculatedExamplesShowAFramedReadableFigure) {
       EXPECT_FALSE(label.Overlaps(titleBand)) << label.left << ", " << label.bottom;
     }
   }
+}
+
+// Every project in the examples folder is one of the examples covered here.
+TEST(FirstExamples, AreAllTheShippedExamples) {
+  std::set<std::string> shipped;
+  for (const auto& entry : std::filesystem::directory_iterator(kExamplesFolder)) {
+    std::string extension = entry.path().extension().string();
+    for (char& c : extension) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (extension == ".SDW") shipped.insert(entry.path().stem().string());
+  }
+  EXPECT_EQ(std::set<std::string>(std::begin(kFirstExamples), std::end(kFirstExamples)), shipped);
 }
 
 // The straight-line methods find their lines with the settings the examples carry, as the
@@ -171,7 +187,7 @@ TEST(FirstExamples, EveryMethodGivesItsVerdict) {
     for (int example = 0; example < 2; ++example) {
       SCOPED_TRACE(std::string(kFirstExamples[example]) + " method " + std::to_string(c.kt));
       ResetProjectData();
-      ReadSample(kFirstExamples[example]);
+      ReadSample(kFirstExamples[example], kExamplesFolder);
       cm.kt = c.kt;
       ScriptedMessageBox box;
       box.Expect("計算：正常終了しました。判定(" + c.fmin[example] + " >= 1.000) OK", "終わり");

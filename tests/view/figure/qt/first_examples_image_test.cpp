@@ -1,9 +1,11 @@
 // The example projects a newcomer opens first, calculated and drawn on the Qt canvas of the
 // offscreen platform in the view's face, in the view a maximised main window has on a 1920 x 1080
-// screen and fitted as opening a project fits it: the whole frame with its title band and both
-// rulers is drawn in the view. Each picture is saved in the build tree (tests/pictures/) for a
-// person to look at.
+// and on a 1366 x 768 screen and fitted as opening a project fits it: the whole frame with its
+// title band and both rulers is drawn in the view. Each picture is saved in the build tree
+// (tests/pictures/) for a person to look at.
 #include <gtest/gtest.h>
+
+#include <string>
 
 #include <QFont>
 #include <QImage>
@@ -33,8 +35,17 @@ bool ShowsLime(const QImage& image, const QRect& area) {
 
 TEST(FirstExamplesImageTest, CalculatedExamplesShowTitleBandAndRulersInTheView) {
   QFont::insertSubstitution(QString::fromUtf8(kViewFontFace), "UmePlus Gothic");
-  const ControlRect view = MaximisedViewOn(1920, 1080);
-  for (const std::string name : {"1_SLOPE_SEARCH", "2_FIXED_CIRCLE"}) {
+  const struct {
+    const char* example;
+    int width, height;
+  } cases[] = {{"1_SLOPE_SEARCH", 1920, 1080},
+               {"2_FIXED_CIRCLE", 1920, 1080},
+               {"1_SLOPE_SEARCH", 1366, 768},
+               {"2_FIXED_CIRCLE", 1366, 768}};
+  for (const auto& c : cases) {
+    const ControlRect view = MaximisedViewOn(c.width, c.height);
+    const std::string name =
+        std::string(c.example) + "_" + std::to_string(c.width) + "x" + std::to_string(c.height);
     QImage image(view.Width, view.Height, QImage::Format_RGB32);
     QtCanvas canvas(&image);
     QScrollBar horizontal(Qt::Horizontal), vertical(Qt::Vertical);
@@ -44,7 +55,7 @@ TEST(FirstExamplesImageTest, CalculatedExamplesShowTitleBandAndRulersInTheView) 
     ViewPorts.HorizontalBar = &horizontalPort;
     ViewPorts.VerticalBar = &verticalPort;
     ResetViewState();
-    CalculateAndShowSample(name);
+    CalculateAndShowSample(c.example, kExamplesFolder);
     ViewPorts = MainViewPorts{};
     EXPECT_TRUE(SavePicture(image, name + "_figure.png")) << name;
     const FigureFrameRecord& f = FigureFrame;
