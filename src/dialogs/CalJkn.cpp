@@ -57,6 +57,7 @@ TCal_Frm::TCal_Frm(QWidget* parent) : FormDialog(kSlotCal, "計算条件設定",
   auto* title = new QGridLayout();
   AddEditRows(title, {{0, "検討ケース", {1}}});
   Edit(1)->setMaximumWidth(QWIDGETSIZE_MAX);  // a title, not a number
+  AddFileTextEdit(1, kTitleNotCp932Message);
   auto* right = new QVBoxLayout();
   right->addWidget(TableFormatGroup());
   right->addWidget(SliceGroup());

@@ -7,6 +7,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "platform/cp932.h"
+#include "platform/message_box.h"
+#include "platform/number_format.h"
 #include "platform/qt/font_faces.h"
 
 namespace selvana {
@@ -70,13 +73,29 @@ QBoxLayout* OkCancelRow(QPushButton* ok, QDialog* dialog) {
   return row;
 }
 
+namespace {
+
+// A refused edit takes the focus with its text selected, ready to be corrected; returns false.
+bool FocusRefusedEdit(QLineEdit* edit) {
+  edit->setFocus();
+  edit->selectAll();
+  return false;
+}
+
+}  // namespace
+
 bool EditHoldsNumber(QLineEdit* edit, TypedKind kind) {
   const std::string text = edit->text().toStdString();
   if (HoldsTypedNumber(text, kind)) return true;
   RefuseTypedText(text);
-  edit->setFocus();
-  edit->selectAll();
-  return false;
+  return FocusRefusedEdit(edit);
+}
+
+bool EditTextFitsFile(QLineEdit* edit, const char* message) {
+  const std::string text = edit->text().toStdString();
+  if (CanHoldInCp932(text)) return true;
+  ShowMessage(StrFormat(message, text.c_str()), "error", MsgButtons::Ok, MsgIcon::Error);
+  return FocusRefusedEdit(edit);
 }
 
 std::optional<double> EditNumber(QLineEdit* edit) {

@@ -38,6 +38,10 @@ std::optional<double> EditNumber(QLineEdit* edit);
 // OK's check of one numeric edit: true when it is disabled (it shows what the dialog filled in)
 // or holds a number of the kind; false after EditHoldsNumber refused it.
 bool EnabledEditHoldsNumber(QLineEdit* edit, TypedKind kind);
+// True when the project file can hold an edit's text as typed (CanHoldInCp932). Otherwise the
+// text is refused with `message`, a format naming it (caption "error"), and the edit takes the
+// focus with its text selected.
+bool EditTextFitsFile(QLineEdit* edit, const char* message);
 // OK's check of a dialog's numeric edits in their order: false after the first refused one.
 bool EnabledEditsHoldNumbers(std::span<QLineEdit* const> edits);
 

@@ -134,6 +134,10 @@ void FormDialog::AddIntegerEdits(std::initializer_list<int> edits) {
   for (int n : edits) numberEdits_.push_back({n, -1, TypedKind::Integer});
 }
 
+void FormDialog::AddFileTextEdit(int edit, const char* message) {
+  fileTextEdits_.emplace_back(edit, message);
+}
+
 FormControls FormDialog::ReadControls() const {
   FormControls form;
   for (int n = 0; n < FormControls::kCount; ++n) {
@@ -175,6 +179,9 @@ void FormDialog::EditExit() {
 }
 
 void FormDialog::Button1Click() {
+  for (const auto& [n, message] : fileTextEdits_) {
+    if (!EditTextFitsFile(edits_[n], message)) return;
+  }
   for (const NumberEdit& e : numberEdits_) {
     if (!EnabledEditHoldsNumber(edits_[e.Number], e.Kind)) return;
   }

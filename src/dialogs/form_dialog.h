@@ -1,10 +1,12 @@
 // A settings dialog whose controls are named by number (Edit3, CheckBox2, RadioButton5,
 // Button4) and map onto FormControls: FormShow shows what a plain fill function gives, every
 // click re-applies the enabling rules, EditExit reformats the numeric edits, and OK (Button1)
-// stores through a plain store function once every numeric edit holds a number.
+// stores through a plain store function once the project file can hold every text edit's text
+// and every numeric edit holds a number.
 #pragma once
 #include <array>
 #include <initializer_list>
+#include <utility>
 #include <vector>
 
 #include "dialogs/dialog_controls.h"
@@ -41,8 +43,9 @@ class FormDialog : public SettingsForm {
 
   // Reformats every numeric edit with its decimals, whichever one was left.
   void EditExit();
-  // OK: an enabled numeric edit that holds no number gets a message and keeps the dialog open;
-  // otherwise stores, redraws the view and closes with the OK result.
+  // OK: a text edit whose text the project file cannot hold, or else an enabled numeric edit that
+  // holds no number, gets a message and keeps the dialog open; otherwise stores, redraws the
+  // view and closes with the OK result.
   void Button1Click();
 
  protected:
@@ -84,6 +87,9 @@ class FormDialog : public SettingsForm {
   void AddNumberEdits(std::initializer_list<int> edits, int decimals);
   // Whole-number edits (counts), checked on OK only.
   void AddIntegerEdits(std::initializer_list<int> edits);
+  // An edit whose text goes into the project file as typed; OK refuses a text the file cannot
+  // hold with `message`, a format that names the text.
+  void AddFileTextEdit(int edit, const char* message);
 
   // The dialog's enabling rules on the control state; none by default.
   virtual void ApplyEnabling(FormControls&) {}
@@ -106,6 +112,7 @@ class FormDialog : public SettingsForm {
     TypedKind Kind;
   };
   std::vector<NumberEdit> numberEdits_;
+  std::vector<std::pair<int, const char*>> fileTextEdits_;  // edit number, refusal message
 };
 
 // Layout helpers of the dialogs: a plain label and a titled group with a grid.

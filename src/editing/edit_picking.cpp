@@ -6,6 +6,7 @@
 
 #include "calc/results/consolidation.h"
 #include "editing/mouse_editor.h"
+#include "editing/mouse_modes.h"
 #include "model/geometry.h"
 #include "model/line_records.h"
 #include "model/project_model.h"
@@ -157,6 +158,11 @@ bool Confirm(const char* question) {
 void EnterStep(MouseEditor& editor, int mode, const char* prompt) {
   MouseState.MouseMode = mode;
   editor.Prompt(prompt);
+}
+
+void BackToFirstStep(MouseEditor& editor, int mode) {
+  RedrawView(kRedrawModel);
+  EnterStep(editor, mode, CommandPrompt(mode));
 }
 
 void CommitEdit() {

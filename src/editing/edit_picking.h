@@ -41,6 +41,8 @@ void SplitLineAt(int line, int point);
 bool Confirm(const char* question);
 // Moves the operation to another step with its prompt.
 void EnterStep(MouseEditor& editor, int mode, const char* prompt);
+// Back to the operation's first step `mode` with its command's prompt, over a fresh picture.
+void BackToFirstStep(MouseEditor& editor, int mode);
 // Marks the project changed and the results stale, then redraws the view.
 void CommitEdit();
 // The screen position of a point slot.

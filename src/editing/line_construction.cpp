@@ -21,12 +21,6 @@ namespace {
 constexpr char kParallelPlacePrompt[] =
     "平行線を追加する位置をマウス(左)で選択してください。マウス(右)：取り消し";
 
-// Back to the operation's first step (its menu prompt) over a fresh picture.
-void BackToFirstStep(MouseEditor& editor, int mode) {
-  RedrawView(kRedrawModel);
-  EnterStep(editor, mode, CommandPrompt(mode));
-}
-
 // The boundary line nearest the click as the operation's line; -1 when there is none.
 int PickLine(int x, int y) {
   const int line = NearestLine(ClickToModel(x, y), kLineBoundary);

@@ -133,8 +133,8 @@ class CommandTable {
   std::function<void()> SettlePendingEdit;
 
   // Run after every command, so that what follows the mouse mode (the XY button) also follows a
-  // command that changed the mode, a project load or reset included. Empty until the editor sets
-  // it.
+  // command that changed the mode, a project load or reset included, and so that a step whose
+  // picked point or line the command freed ends. Empty until the editor sets it.
   std::function<void()> AfterCommand;
 
  private:

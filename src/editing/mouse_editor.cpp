@@ -71,6 +71,13 @@ void MouseEditor::SettlePendingEdit() {
   RedrawView(kRedrawModel);
 }
 
+void MouseEditor::DropFreedPicks() {
+  // The zoom gives the interrupted operation back at its first step, under the idle prompt.
+  const int interrupted = FirstStepAfterFreedPick(SavedMouseState);
+  if (IsAreaZoomMode(MouseState.MouseMode) && interrupted) SavedMouseState.MouseMode = interrupted;
+  if (const int first = FirstStepAfterFreedPick(MouseState)) BackToFirstStep(*this, first);
+}
+
 void MouseEditor::BitBtnXYClick() {
   const int mode = MouseState.MouseMode;
   window_.SetXYButtonVisible(false);
@@ -133,7 +140,10 @@ void MouseEditor::Register(CommandTable& table) {
   table.Set(C::ZoomOut, [](int) { ZoomOutClick(); });
   table.Set(C::BitBtnXY, [this](int) { BitBtnXYClick(); });
   table.SettlePendingEdit = [this] { SettlePendingEdit(); };
-  table.AfterCommand = [this] { ShowXYButtonForMode(); };
+  table.AfterCommand = [this] {
+    DropFreedPicks();
+    ShowXYButtonForMode();
+  };
 }
 
 }  // namespace selvana

@@ -27,8 +27,8 @@ class MouseEditor : public ViewMouseHandler {
   MouseEditor(MainWindowPort& window, EditorDialogs& dialogs)
       : window_(window), dialogs_(dialogs) {}
 
-  // Registers the edit, drawing and view commands, the check views, the XY button and the
-  // settling of pending edits.
+  // Registers the edit, drawing and view commands, the check views, the XY button, the
+  // settling of pending edits and the dropping of freed picks after every command.
   // The editor must outlive the table.
   void Register(CommandTable& table);
 
@@ -46,6 +46,9 @@ class MouseEditor : public ViewMouseHandler {
   // Undoes an unconfirmed change as answering No would (also that of an operation an area zoom
   // interrupted) and drops its highlights.
   void SettlePendingEdit();
+  // After a table editor or a dialog freed a point or line that the current step holds picked,
+  // or the step an area zoom interrupted: that operation goes back to its first step.
+  void DropFreedPicks();
 
   // What the step handlers use.
   void Prompt(const char* utf8) { window_.SetPrompt(utf8); }

@@ -11,6 +11,9 @@ namespace selvana {
 namespace {
 
 using C = MainCommand;
+constexpr Held N = Held::Nothing;
+constexpr Held P = Held::Point;
+constexpr Held L = Held::BoundaryLine;
 
 // Modes 0 (idle) and those of later operations are not listed: their clicks do nothing.
 constexpr MouseModeSteps kModeSteps[] = {
@@ -22,10 +25,10 @@ constexpr MouseModeSteps kModeSteps[] = {
     {4001, 4001, AreaSecondCorner, AreaRestart},
     {200, 200, AddPointAt, EndOperation},
     {210, 210, PickPointToMove, EndOperation},
-    {211, 211, DragPointTo, ConfirmPointMove, SettlePointMove},
+    {211, 211, DragPointTo, ConfirmPointMove, SettlePointMove, {1, P}},
     {220, 220, DeletePointAt, EndOperation},
     {501, 507, PickLineStart, EndOperation},
-    {511, 517, PickLineNext, RestartLineAdd},
+    {511, 517, PickLineNext, RestartLineAdd, nullptr, {10, P}},
     {601, 607, DeleteLineAt, EndOperation},
     {700, 700, AddBlockAt, EndOperation},
     {710, 710, PickBlockToMove, EndOperation},
@@ -52,30 +55,30 @@ constexpr MouseModeSteps kModeSteps[] = {
     {1800, 1800, PickConstructionLine, EndOperation},
     {1900, 1900, PickConstructionLine, EndOperation},
     {1920, 1920, PickConstructionLine, EndOperation},
-    {1701, 1701, PickConstructionSecond, AddConstructedPoint},
-    {1801, 1801, PickConstructionSecond, AddConstructedPoint},
-    {1901, 1901, PickConstructionSecond, AddConstructedPoint},
-    {1921, 1921, PickConstructionSecond, AddConstructedPoint},
+    {1701, 1701, PickConstructionSecond, AddConstructedPoint, nullptr, {1, N, L, L}},
+    {1801, 1801, PickConstructionSecond, AddConstructedPoint, nullptr, {1, N, P, L}},
+    {1901, 1901, PickConstructionSecond, AddConstructedPoint, nullptr, {1, N, P, L}},
+    {1921, 1921, PickConstructionSecond, AddConstructedPoint, nullptr, {1, N, P, L}},
     {1710, 1710, PickPointToConstruct, EndOperation},
     {1810, 1810, PickPointToConstruct, EndOperation},
     {1910, 1910, PickPointToConstruct, EndOperation},
     {1930, 1930, PickPointToConstruct, EndOperation},
-    {1711, 1711, PickConstructionMoveLine, RestartConstructionMove},
-    {1811, 1811, PickConstructionMoveLine, RestartConstructionMove},
-    {1911, 1911, PickConstructionMoveLine, RestartConstructionMove},
-    {1931, 1931, PickConstructionMoveLine, RestartConstructionMove},
-    {1712, 1712, PickConstructionSecond, MovePointToConstruction},
-    {1812, 1812, PickConstructionSecond, MovePointToConstruction},
-    {1912, 1912, PickConstructionSecond, MovePointToConstruction},
-    {1932, 1932, PickConstructionSecond, MovePointToConstruction},
+    {1711, 1711, PickConstructionMoveLine, RestartConstructionMove, nullptr, {1, P}},
+    {1811, 1811, PickConstructionMoveLine, RestartConstructionMove, nullptr, {1, P}},
+    {1911, 1911, PickConstructionMoveLine, RestartConstructionMove, nullptr, {1, P}},
+    {1931, 1931, PickConstructionMoveLine, RestartConstructionMove, nullptr, {1, P}},
+    {1712, 1712, PickConstructionSecond, MovePointToConstruction, nullptr, {2, P, L, L}},
+    {1812, 1812, PickConstructionSecond, MovePointToConstruction, nullptr, {2, P, P, L}},
+    {1912, 1912, PickConstructionSecond, MovePointToConstruction, nullptr, {2, P, P, L}},
+    {1932, 1932, PickConstructionSecond, MovePointToConstruction, nullptr, {2, P, P, L}},
     {2000, 2000, EndChangePickLine, EndOperation},
-    {2001, 2001, EndChangePickPoint, ChangeLineEnd},
+    {2001, 2001, EndChangePickPoint, ChangeLineEnd, nullptr, {1, P, P, L}},
     {2010, 2010, JoinPickLine1, EndOperation},
-    {2011, 2011, JoinPickLine2, JoinLines},
+    {2011, 2011, JoinPickLine2, JoinLines, nullptr, {1, N, L, L}},
     {2020, 2020, DividePickLine, EndOperation},
-    {2021, 2021, DividePickPoint, DivideLine},
+    {2021, 2021, DividePickPoint, DivideLine, nullptr, {1, N, P, L}},
     {2030, 2030, ParallelPickLine, EndOperation},
-    {2031, 2031, AddParallelLine, RestartParallelLine},
+    {2031, 2031, AddParallelLine, RestartParallelLine, nullptr, {1, P, P, L}},
 };
 
 #define DEL_PROMPT(word) "削除する" word "をマウス(左)で選択してください。マウス(右)：取り消し"
@@ -148,6 +151,13 @@ constexpr const char* kDigits[] = {"１", "２", "３"};
 
 #undef DEL_PROMPT
 
+// A pick of the kind is still there; no pick (-1) and nothing held always are.
+bool StillInUse(Held held, int index) {
+  if (index < 0 || held == Held::Nothing) return true;
+  if (held == Held::Point) return IsPointInUse(index);
+  return index < kMaxLines && LineTable[index].Kind == kLineBoundary;
+}
+
 }  // namespace
 
 const MouseModeSteps* FindModeSteps(int mode) {
@@ -155,6 +165,16 @@ const MouseModeSteps* FindModeSteps(int mode) {
     if (mode >= steps.First && mode <= steps.Last) return &steps;
   }
   return nullptr;
+}
+
+int FirstStepAfterFreedPick(const MouseStateRecord& state) {
+  const MouseModeSteps* steps = FindModeSteps(state.MouseMode);
+  if (!steps) return 0;
+  const HeldPicks& h = steps->Holds;
+  const bool freed = !StillInUse(h.Selected, state.SelectedIndex) ||
+                     !StillInUse(h.Second, state.SecondIndex) ||
+                     !StillInUse(h.FirstLine, state.FirstLineIndex);
+  return freed ? state.MouseMode - h.Back : 0;
 }
 
 std::span<const ModeCommand> ModeCommands() { return kModeCommands; }

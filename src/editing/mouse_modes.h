@@ -17,16 +17,33 @@ using StepHandler = void (*)(MouseEditor& editor, int x, int y);
 // Undoes the unconfirmed change of an operation in state as answering No would.
 using SettleHandler = void (*)(MouseEditor& editor, MouseStateRecord& state);
 
+// What an index of MouseState names while a step holds it picked.
+enum class Held : unsigned char { Nothing, Point, BoundaryLine };
+
+// The picks a step holds (in SelectedIndex, SecondIndex, FirstLineIndex; -1 is no pick yet) and
+// how many modes before it the first step of its command lies.
+struct HeldPicks {
+  int Back = 0;
+  Held Selected = Held::Nothing;
+  Held Second = Held::Nothing;
+  Held FirstLine = Held::Nothing;
+};
+
 struct MouseModeSteps {
   int First;  // the modes First..Last share these handlers
   int Last;
   StepHandler Left;
   StepHandler Other;
   SettleHandler Settle = nullptr;
+  HeldPicks Holds = {};
 };
 
 // The steps of a mode; nullptr for a mode not in the table (its clicks do nothing).
 const MouseModeSteps* FindModeSteps(int mode);
+
+// The first step of the command of state's step when a point or line the step holds picked is no
+// longer in use (a table editor freed it); 0 while every pick is in use.
+int FirstStepAfterFreedPick(const MouseStateRecord& state);
 
 // A command that enters a mode with its prompt.
 struct ModeCommand {

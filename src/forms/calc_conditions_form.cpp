@@ -134,7 +134,18 @@ FormChanges StoreCalcConditions(const FormControls& form) {
 
 std::string CapTitleText(const std::string& utf8) {
   const std::string bytes = ToCp932(utf8);
-  return bytes.size() <= kMaxTextBytes ? utf8 : ToUtf8(CutCp932(bytes, kMaxTextBytes));
+  if (bytes.size() <= kMaxTextBytes) return utf8;
+  // Each typed character became one CP932 character (a "?" where it has none), so the cut keeps
+  // as many of the typed characters.
+  const std::string cut = CutCp932(bytes, kMaxTextBytes);
+  std::size_t keep = 0;
+  for (std::size_t i = 0; i < cut.size(); i += Cp932CharacterBytes(cut, i)) ++keep;
+  std::size_t end = 0;  // where typed character number `keep` starts
+  for (std::size_t seen = 0; end < utf8.size(); ++end) {
+    const bool starts = (static_cast<unsigned char>(utf8[end]) & 0xC0) != 0x80;  // no trail byte
+    if (starts && seen++ == keep) break;
+  }
+  return utf8.substr(0, end);
 }
 
 int SandPilePictureFormula(int position) {

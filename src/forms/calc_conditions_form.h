@@ -30,8 +30,13 @@ int CheckedMethod(const FormControls& form);
 // project; every other field also invalidates the results.
 FormChanges StoreCalcConditions(const FormControls& form);
 
+// The refusal on OK of a title with a character the project file (CP932) cannot hold, named by
+// the edit's label (caption "error"; %s is the title as typed).
+inline constexpr char kTitleNotCp932Message[] = "検討ケース「%s」に使えない文字が含まれています。";
+
 // The title as the edit may hold it: unchanged while it fits the model's 255 CP932 bytes,
-// else cut on a character boundary (UTF-8 in and out).
+// else cut on a character boundary (UTF-8 in and out). A character CP932 cannot hold stays as
+// typed, for OK to refuse.
 std::string CapTitleText(const std::string& utf8);
 
 // The formula whose picture UpDown1 shows at a position: 3, 2, 1 for positions 0, 1, 2 and 0

@@ -19,18 +19,18 @@ void RefuseName(const char* format, const std::string& fileName) {
 std::optional<std::string> ProjectBaseOf(const std::string& path) {
   const std::string fileName = FileNameOf(path);
   const std::string chosenBase = BaseNameOf(fileName);
-  const TextConversion base = Utf8ToCp932(chosenBase);
   // A character CP932 spells only as a look-alike ("−" as "－") would send the reader and the
   // writer to another file than the one chosen.
-  if (base.replaced > 0 || ToUtf8(base.text) != chosenBase) {
+  if (!CanHoldInCp932(chosenBase)) {
     RefuseName(kNameNotCp932Message, fileName);
     return std::nullopt;
   }
-  if (base.text.size() > kMaxTextBytes) {
+  std::string base = ToCp932(chosenBase);
+  if (base.size() > kMaxTextBytes) {
     RefuseName(kNameTooLongMessage, fileName);
     return std::nullopt;
   }
-  return base.text;
+  return base;
 }
 
 }  // namespace selvana

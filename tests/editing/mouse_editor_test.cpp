@@ -10,7 +10,9 @@
 #include "editing/editor_test_support.h"
 #include "editing/mouse_modes.h"
 #include "forms/point_input_form.h"
+#include "forms/table_editor_form.h"
 #include "model/project_model.h"
+#include "support/memory_grid.h"
 
 namespace selvana {
 namespace {
@@ -165,6 +167,23 @@ TEST_F(MouseEditorTest, AnUnconfirmedMoveIsUndoneByAnotherCommandButKeptByTheVie
   Run(C::Save);
   EXPECT_TRUE(saved);  // the save saw the point where it was picked
   EXPECT_EQ(0, DataModified);
+}
+
+TEST_F(MouseEditorTest, AMoveWhosePointTheTableFreedGoesBackToPickingAPoint) {
+  commands.Set(C::XYEdit, [](int) { StorePointRows(test::MemoryGrid()); });  // every row emptied
+  for (const bool zoomed : {false, true}) {
+    PutPoint(0, 0.0, 0.0);
+    Run(C::PMove);
+    Click(0.0, 0.0);
+    if (zoomed) Run(C::AreaBig);
+    Run(C::XYEdit);
+    if (zoomed) RightClick();  // the zoom ends and gives the move back
+    EXPECT_EQ(210, MouseState.MouseMode) << zoomed;
+    EXPECT_EQ(std::string(zoomed ? kIdlePrompt : CommandPrompt(210)), window.prompt);
+    Click(1.0, 1.0);
+    RightClick();  // no "点を移動してよろしいですか？" for a point that is gone
+    EXPECT_EQ(0, MouseState.MouseMode) << zoomed;
+  }
 }
 
 TEST_F(MouseEditorTest, TheXYButtonStoresOnlyWhileAddingOrMovingAPoint) {

@@ -110,6 +110,7 @@ TEST_F(SettingsForms, TitleIsCutToTheFieldOnACharacterBoundary) {
   EXPECT_EQ(cm.ProjectTitle, CutCp932(ToCp932(form.Edit[1]), 255));
   EXPECT_EQ(ToCp932(CapTitleText(form.Edit[1])), cm.ProjectTitle);  // the edit holds no more
   EXPECT_EQ(CapTitleText("短い題"), "短い題");
+  EXPECT_EQ(CapTitleText("한" + std::string(300, 'a')), "한" + std::string(254, 'a'));
 }
 
 // Which controls a method leaves enabled, with partial factors off and total weight.

@@ -103,6 +103,27 @@ TEST(SettingsDialogs, NoNumberInAnEditKeepsTheDialogOpenWithAMessage) {
   EXPECT_EQ(DrawSettings.Decimals[0], 4);
 }
 
+TEST(SettingsDialogs, ATitleTheProjectFileCannotHoldIsRefusedBeforeAnyNumber) {
+  ResetProjectData();
+  cm.ProjectTitle = "A-1";
+  DataModified = 0;
+  const QString typed = QString::fromUtf8("断面 한글 ✓ 𠮷野家 ①");
+  test::ScriptedMessageBox box;
+  box.Expect("検討ケース「断面 한글 ✓ 𠮷野家 ①」に使えない文字が含まれています。", "error");
+  TCal_Frm dialog;
+  bool keptAsTyped = false;
+  RunModal(dialog, [&] {
+    dialog.Edit(1)->setText(typed);
+    dialog.Edit(24)->setText("x");  // refused too, but the title's message comes first
+    dialog.Button(1)->click();
+    keptAsTyped = dialog.isVisible() && dialog.Edit(1)->text() == typed;
+    dialog.reject();
+  });
+  EXPECT_TRUE(keptAsTyped);
+  EXPECT_EQ(cm.ProjectTitle, "A-1");
+  EXPECT_EQ(DataModified, 0);
+}
+
 TEST(SettingsDialogs, VersionBoxShowsTheVersionFileReadAnewOnActivationAndNoLink) {
   test::TempFolder dir;
   dir.Write("SYSVER.DAT", "(Version 7.1)\r\n");
