@@ -142,8 +142,8 @@ void TBlk_Frm::FormShow() {
   const int slot = MouseState.SelectedIndex;
   const BlockRecord block = slot >= 0 && slot < kMaxBlocks ? BlockTable[slot] : BlockRecord{};
   label29_->setText(QString::fromUtf8(PileFrictionLabel()));
-  const std::array<std::string, 9> texts = BlockConstantTexts(block);
-  for (int i = 0; i < 9; ++i) edits_[i]->setText(QString::fromStdString(texts[i]));
+  shown_ = ShowBlockConstants(block);
+  for (int i = 0; i < 9; ++i) edits_[i]->setText(QString::fromStdString(shown_[i].Text));
   combo_->setCurrentIndex(FactorItemOf(block.FactorClass));
   const BlockChoice choice = ChoiceOfKind(block.Kind);
   CheckOnly(choice == BlockChoice::Water  ? checks_[0]
@@ -212,6 +212,7 @@ void TBlk_Frm::Button1Click() {
   form.FactorItem = combo_->currentIndex();
   form.SandPile = checks_[1]->isChecked();
   for (int i = 0; i < 9; ++i) form.Edits[i] = edits_[i]->text().toStdString();
+  form.Shown = shown_;
   if (StoreBlockConstants(form)) accept();
 }
 

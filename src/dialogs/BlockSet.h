@@ -52,6 +52,7 @@ class TBlk_Frm : public SettingsForm {
   void CheckOnly(QCheckBox* on);
 
   std::array<QLineEdit*, 9> edits_{};
+  std::array<ShownNumber, 9> shown_{};  // the constants behind the edits' texts as filled
   std::array<QCheckBox*, 4> checks_{};
   QRadioButton* radio1_ = nullptr;
   QRadioButton* radio2_ = nullptr;

@@ -50,7 +50,8 @@ TPLine_Frm::TPLine_Frm(QWidget* parent) : SettingsForm(kSlotPLine, "平行線の
 }
 
 void TPLine_Frm::FormShow() {
-  edit1_->setText(QString::fromStdString(ParallelDistanceText()));
+  shown_ = ShowParallelDistance();
+  edit1_->setText(QString::fromStdString(shown_.Text));
   edit1_->setFocus();
 }
 
@@ -60,7 +61,7 @@ void TPLine_Frm::Edit1Exit() {
 
 void TPLine_Frm::Button1Click() {
   if (!EditHoldsNumber(edit1_)) return;
-  StoreParallelDistance(edit1_->text().toStdString());
+  StoreParallelDistance(edit1_->text().toStdString(), shown_);
   accept();
 }
 

@@ -2,6 +2,7 @@
 // which the parallel-line operation lays a new boundary line beside the picked one.
 #pragma once
 #include "dialogs/settings_form.h"
+#include "forms/shown_number.h"
 
 class QLineEdit;
 class QPushButton;
@@ -29,6 +30,7 @@ class TPLine_Frm : public SettingsForm {
 
  private:
   QLineEdit* edit1_ = nullptr;
+  ShownNumber shown_;  // the distance behind the text FormShow filled in
   QPushButton* button1_ = nullptr;
   QPushButton* button2_ = nullptr;
 };

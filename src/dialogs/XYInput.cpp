@@ -55,10 +55,10 @@ TXY_Frm::TXY_Frm(QWidget* parent) : SettingsForm(kSlotXY, "座標入力", parent
 }
 
 void TXY_Frm::FormShow() {
-  const PointInputTexts texts = PointInputFill();
-  SetText(edit1_, texts.No);
-  SetText(edit2_, texts.X);
-  SetText(edit3_, texts.Y);
+  shown_ = PointInputFill();
+  SetText(edit1_, shown_.No);
+  SetText(edit2_, shown_.X);
+  SetText(edit3_, shown_.Y);
   edit2_->setFocus();
 }
 
@@ -71,7 +71,11 @@ void TXY_Frm::EditExit() {
 void TXY_Frm::Button1Click() {
   QLineEdit* const edits[] = {edit1_, edit2_, edit3_};
   if (!EnabledEditsHoldNumbers(edits)) return;
-  if (StorePointInput({TextOf(edit1_), TextOf(edit2_), TextOf(edit3_)})) accept();
+  PointInputTexts typed = shown_;
+  typed.No = TextOf(edit1_);
+  typed.X = TextOf(edit2_);
+  typed.Y = TextOf(edit3_);
+  if (StorePointInput(typed)) accept();
 }
 
 }  // namespace selvana

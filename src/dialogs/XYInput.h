@@ -2,6 +2,7 @@
 // added it enters a new point, after a point is picked for a move it sets its new position.
 #pragma once
 #include "dialogs/settings_form.h"
+#include "forms/point_input_form.h"
 
 class QLineEdit;
 class QPushButton;
@@ -33,6 +34,7 @@ class TXY_Frm : public SettingsForm {
   QLineEdit* edit2_ = nullptr;
   QLineEdit* edit3_ = nullptr;
   QPushButton* button1_ = nullptr;
+  PointInputTexts shown_;  // what FormShow filled in
 };
 
 // Created once at start-up; nullptr before.

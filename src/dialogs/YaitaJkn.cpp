@@ -15,8 +15,6 @@
 #include "forms/pile_factor_form.h"
 #include "forms/pile_factor_imports.h"
 #include "mainwin/form_sizes.h"
-#include "platform/number_format.h"
-#include "platform/typed_number.h"
 #include "view/redraw_view.h"
 
 namespace selvana {
@@ -40,9 +38,10 @@ void Tighten(QLayout* layout) {
   layout->setSpacing(2);
 }
 
-// The number an edit holds, or the model's value kept when it holds none.
-double EditValue(const QLineEdit* edit, double kept) {
-  return TypedNumberOr(edit->text().toStdString(), kept);
+// The number an edit holds (the value shown while its text is untouched), or the model's value
+// kept when it holds none.
+double EditValue(const QLineEdit* edit, const ShownNumber& shown, double kept) {
+  return ShownOrTypedNumberOr(edit->text().toStdString(), shown, kept);
 }
 
 }  // namespace
@@ -128,7 +127,8 @@ void TYT_Frm::ShowWorkingCopy() {
   const double values[] = {pile_.PileX,          pile_.TopElevation, pile_.EmbedmentElevation,
                            pile_.AllowableShear, pile_.SectionArea,  pile_.Lm1};
   for (int i = 0; i < 6; ++i) {
-    edits_[i]->setText(QString::fromStdString(StrFormat("%5.4f", values[i])));
+    shown_[i] = ShowNumber(values[i], "%5.4f");
+    edits_[i]->setText(QString::fromStdString(shown_[i].Text));
   }
 }
 
@@ -139,12 +139,12 @@ void TYT_Frm::OkClick() {
     if (radios_[i]->isChecked()) entries.Mode = i;
   }
   const SheetPileSettingsRecord& kept = SheetPileSettings;
-  entries.PileX = EditValue(edits_[0], kept.PileX);
-  entries.TopElevation = EditValue(edits_[1], kept.TopElevation);
-  entries.EmbedmentElevation = EditValue(edits_[2], kept.EmbedmentElevation);
-  entries.AllowableShear = EditValue(edits_[3], kept.AllowableShear);
-  entries.SectionArea = EditValue(edits_[4], kept.SectionArea);
-  entries.Lm1 = EditValue(edits_[5], kept.Lm1);
+  entries.PileX = EditValue(edits_[0], shown_[0], kept.PileX);
+  entries.TopElevation = EditValue(edits_[1], shown_[1], kept.TopElevation);
+  entries.EmbedmentElevation = EditValue(edits_[2], shown_[2], kept.EmbedmentElevation);
+  entries.AllowableShear = EditValue(edits_[3], shown_[3], kept.AllowableShear);
+  entries.SectionArea = EditValue(edits_[4], shown_[4], kept.SectionArea);
+  entries.Lm1 = EditValue(edits_[5], shown_[5], kept.Lm1);
   StoreSheetPile(entries, *StringGrid1(), draw_);
   RedrawView(kRedrawModel);
   accept();

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "dialogs/table_form.h"
+#include "forms/shown_number.h"
 #include "model/project_model.h"
 
 class QGroupBox;
@@ -45,6 +46,7 @@ class TYT_Frm : public TableForm {
 
   std::array<QRadioButton*, 4> radios_{};
   std::array<QLineEdit*, 6> edits_{};
+  std::array<ShownNumber, 6> shown_{};  // the working copy's values behind the edits' texts
   QPushButton* button3_ = nullptr;
   SheetPileSettingsRecord pile_;
   DrawSettingsRecord draw_;

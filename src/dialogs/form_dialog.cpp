@@ -140,6 +140,7 @@ void FormDialog::AddFileTextEdit(int edit, const char* message) {
 
 FormControls FormDialog::ReadControls() const {
   FormControls form;
+  form.Shown = shown_;
   for (int n = 0; n < FormControls::kCount; ++n) {
     if (edits_[n]) form.Edit[n] = edits_[n]->text().toStdString();
     if (checks_[n]) form.Check[n] = checks_[n]->isChecked();
@@ -151,6 +152,7 @@ FormControls FormDialog::ReadControls() const {
 }
 
 void FormDialog::ShowControls(const FormControls& form) {
+  shown_ = form.Shown;
   for (int n = 0; n < FormControls::kCount; ++n) {
     if (edits_[n]) edits_[n]->setText(QString::fromStdString(form.Edit[n]));
     if (checks_[n]) checks_[n]->setChecked(form.Check[n]);

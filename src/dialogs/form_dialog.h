@@ -38,6 +38,7 @@ class FormDialog : public SettingsForm {
   QRadioButton* RadioButton(int n) const { return radios_[n]; }
   QPushButton* Button(int n) const { return buttons_[n]; }
 
+  // The control state, with the numbers the last ShowControls filled in behind their texts.
   FormControls ReadControls() const;
   void ShowControls(const FormControls& form);
 
@@ -106,6 +107,7 @@ class FormDialog : public SettingsForm {
   std::array<QPushButton*, FormControls::kCount> buttons_{};
   QSpinBox* upDown_ = nullptr;
   std::array<QRadioButton*, 2> radioGroup_{};
+  std::array<ShownNumber, FormControls::kCount> shown_{};
   struct NumberEdit {
     int Number;
     int Decimals;  // what EditExit formats; -1: left as typed

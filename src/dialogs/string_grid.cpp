@@ -174,7 +174,7 @@ std::string StringGrid::Cell(int col, int row) const {
   return cell ? cell->text().toStdString() : std::string();
 }
 
-void StringGrid::SetCell(int col, int row, const std::string& text) {
+void StringGrid::WriteCell(int col, int row, const std::string& text) {
   if (col < 1 || col > columnCount() || row < 1 || row > rowCount()) return;
   QTableWidgetItem* cell = item(row - 1, col - 1);
   if (!cell) {

@@ -34,7 +34,6 @@ class StringGrid : public QTableWidget, public TableGrid {
   explicit StringGrid(const StringGridLayout& layout, QWidget* parent = nullptr);
 
   std::string Cell(int col, int row) const override;
-  void SetCell(int col, int row, const std::string& text) override;
 
   int DataColumns() const { return columnCount(); }
   int DataRows() const { return rowCount(); }
@@ -57,6 +56,7 @@ class StringGrid : public QTableWidget, public TableGrid {
   void Exited();
 
  protected:
+  void WriteCell(int col, int row, const std::string& text) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:

@@ -3,8 +3,6 @@
 
 #include "editing/mouse_state.h"
 #include "model/set_if_changed.h"
-#include "platform/number_format.h"
-#include "platform/typed_number.h"
 
 namespace selvana {
 namespace {
@@ -28,7 +26,7 @@ int KindOf(const BlockConstantsForm& form) {
 // Edit i+1 when the kind and the sand pile keep it, else 0; stored stands for an edit that holds
 // no number.
 double ValueKept(const BlockConstantsForm& form, int kind, int sandPile, int i, double stored) {
-  const double typed = TypedNumberOr(form.Edits[i], stored);
+  const double typed = ShownOrTypedNumberOr(form.Edits[i], form.Shown[i], stored);
   if (i == 0) return typed;
   if (i >= 5) return sandPile == 1 ? typed : 0.0;
   if (kind == kBlockSoil) return typed;
@@ -58,11 +56,11 @@ BlockEnabling BlockEnablingFor(BlockChoice choice, bool sandPile) {
   return e;
 }
 
-std::array<std::string, 9> BlockConstantTexts(const BlockRecord& block) {
-  std::array<std::string, 9> texts;
+std::array<ShownNumber, 9> ShowBlockConstants(const BlockRecord& block) {
+  std::array<ShownNumber, 9> shown;
   const auto values = Constants(block);
-  for (int i = 0; i < 9; ++i) texts[i] = StrFormat("%5.4f", *values[i]);
-  return texts;
+  for (int i = 0; i < 9; ++i) shown[i] = ShowNumber(*values[i], "%5.4f");
+  return shown;
 }
 
 int FactorItemOf(int factorClass) {

@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "forms/shown_number.h"
 #include "model/project_model.h"
 
 namespace selvana {
@@ -29,8 +30,8 @@ struct BlockEnabling {
 // even where the method does not let the box be switched on.
 BlockEnabling BlockEnablingFor(BlockChoice choice, bool sandPile);
 
-// Edit1-Edit9: the nine constants of a block with "%5.4f".
-std::array<std::string, 9> BlockConstantTexts(const BlockRecord& block);
+// Edit1-Edit9: the nine constants of a block shown with "%5.4f".
+std::array<ShownNumber, 9> ShowBlockConstants(const BlockRecord& block);
 // The factor-class item shown: class - 1 for 1..3, else item 1 ("粘性土").
 int FactorItemOf(int factorClass);
 // Label29: "内部摩擦角　　φm" under sand-pile formula 2, else "内部摩擦角　　φs".
@@ -44,9 +45,11 @@ struct BlockConstantsForm {
   int FactorItem = 1;         // ComboBox1
   bool SandPile = false;      // CheckBox2
   std::array<std::string, 9> Edits;
+  std::array<ShownNumber, 9> Shown{};  // what ShowBlockConstants filled in
 };
 
-// Stores the form into block MouseState.SelectedIndex through the set-if-changed helpers:
+// Stores the form into block MouseState.SelectedIndex through the set-if-changed helpers (an
+// edit still showing its filled text stands for the constant shown):
 // water zeroes the four strength constants, a structure keeps its two weights only, the sand-pile
 // constants are zeroed without a sand pile. Marks the project on any change. False (nothing
 // stored) when no block is selected.

@@ -3,13 +3,13 @@
 
 #include "model/project_model.h"
 #include "model/set_if_changed.h"
-#include "platform/number_format.h"
 #include "platform/typed_number.h"
 
 namespace selvana {
 
 void FillNumber(FormControls& form, int edit, double value, const char* format) {
-  form.Edit[edit] = StrFormat(format, value);
+  form.Shown[edit] = ShowNumber(value, format);
+  form.Edit[edit] = form.Shown[edit].Text;
 }
 
 void CheckRadio(FormControls& form, std::initializer_list<int> group, int chosen) {
@@ -17,7 +17,7 @@ void CheckRadio(FormControls& form, std::initializer_list<int> group, int chosen
 }
 
 int SetEditNumberIfChanged(double& field, const FormControls& form, int edit) {
-  return SetDoubleIfChanged(field, TypedNumberOr(form.Edit[edit], field));
+  return SetDoubleIfChanged(field, ShownOrTypedNumberOr(form.Edit[edit], form.Shown[edit], field));
 }
 
 int SetEditIntegerIfChanged(int& field, const FormControls& form, int edit) {

@@ -6,6 +6,8 @@
 #include <initializer_list>
 #include <string>
 
+#include "forms/shown_number.h"
+
 namespace selvana {
 
 struct FormControls {
@@ -17,6 +19,8 @@ struct FormControls {
   std::array<bool, kCount> Radio{};        // RadioButton<n> checked
   int UpDown = 0;                          // UpDown1 position
   int RadioGroup = 0;                      // RadioGroup1 item
+  // What FillNumber showed in each edit, for OK to read an untouched edit as the exact value.
+  std::array<ShownNumber, kCount> Shown{};
 
   // What the enabling rules leave enabled; everything until a rule says otherwise.
   std::array<bool, kCount> EditEnabled = AllOn();
@@ -31,15 +35,17 @@ struct FormControls {
   }
 };
 
-// Fills an edit with a number in the given printf format ("%5.4f" unless a dialog says else).
+// Fills an edit with a number in the given printf format ("%5.4f" unless a dialog says else)
+// and remembers the number behind the text.
 void FillNumber(FormControls& form, int edit, double value, const char* format = "%5.4f");
 
 // Checks the radio button chosen and unchecks the other buttons of its group.
 void CheckRadio(FormControls& form, std::initializer_list<int> group, int chosen);
 
 // Stores the number an edit holds into field through the set-if-changed helpers and returns
-// their answer. An edit that holds no number keeps the field: OK has refused such an enabled
-// edit before storing, so this only decides a disabled one.
+// their answer; an edit that still shows what FillNumber put there holds the number filled in,
+// so it changes nothing. An edit that holds no number keeps the field: OK has refused such an
+// enabled edit before storing, so this only decides a disabled one.
 int SetEditNumberIfChanged(double& field, const FormControls& form, int edit);
 int SetEditIntegerIfChanged(int& field, const FormControls& form, int edit);
 

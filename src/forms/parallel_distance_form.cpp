@@ -2,19 +2,18 @@
 #include "forms/parallel_distance_form.h"
 
 #include "model/project_model.h"
-#include "platform/number_format.h"
 #include "platform/typed_number.h"
 
 namespace selvana {
 
-std::string ParallelDistanceText() { return StrFormat("%7.3f", ParallelLineDistance); }
+ShownNumber ShowParallelDistance() { return ShowNumber(ParallelLineDistance, "%7.3f"); }
 
 std::string FormatParallelDistance(std::string_view text) {
   return FormatTypedNumber(text, "%7.3f");
 }
 
-void StoreParallelDistance(std::string_view text) {
-  ParallelLineDistance = TypedNumberOr(text, ParallelLineDistance);
+void StoreParallelDistance(std::string_view text, const ShownNumber& shown) {
+  ParallelLineDistance = ShownOrTypedNumberOr(text, shown, ParallelLineDistance);
 }
 
 }  // namespace selvana

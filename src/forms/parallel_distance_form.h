@@ -5,13 +5,16 @@
 #include <string>
 #include <string_view>
 
+#include "forms/shown_number.h"
+
 namespace selvana {
 
-// The text of the distance edit: ParallelLineDistance as "%7.3f".
-std::string ParallelDistanceText();
+// The distance edit as filled: ParallelLineDistance shown as "%7.3f".
+ShownNumber ShowParallelDistance();
 // The edit's text once left: its number as "%7.3f"; a text that holds none stays as it is.
 std::string FormatParallelDistance(std::string_view text);
-// OK: ParallelLineDistance := the number of the text; any value, zero and negative included.
-void StoreParallelDistance(std::string_view text);
+// OK: ParallelLineDistance := the number of the text (the distance shown while the text is
+// still the one filled in); any value, zero and negative included.
+void StoreParallelDistance(std::string_view text, const ShownNumber& shown);
 
 }  // namespace selvana

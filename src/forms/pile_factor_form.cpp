@@ -4,8 +4,6 @@
 #include <span>
 
 #include "model/set_if_changed.h"
-#include "platform/number_format.h"
-#include "platform/typed_number.h"
 
 namespace selvana {
 namespace {
@@ -37,7 +35,7 @@ void FillPileRows(TableGrid& grid, const SheetPileSettingsRecord& pile) {
   }
 }
 
-PileRows CleanPileRows(const TableCells& grid, double toe) {
+PileRows CleanPileRows(const TableGrid& grid, double toe) {
   PileRows rows;
   rows.Count = CollectDistinctPairs(grid, rows.Row);
   SortPairsByFirst(std::span(rows.Row).first(rows.Count), PairOrder::LargestFirst);
@@ -45,7 +43,7 @@ PileRows CleanPileRows(const TableCells& grid, double toe) {
   return rows;
 }
 
-void StoreSheetPile(const SheetPileEntries& entries, const TableCells& grid,
+void StoreSheetPile(const SheetPileEntries& entries, const TableGrid& grid,
                     const DrawSettingsRecord& draw) {
   SheetPileSettingsRecord& pile = SheetPileSettings;
   MarkStored(SetIntIfChanged(pile.Mode, entries.Mode));
@@ -69,20 +67,20 @@ void StoreSheetPile(const SheetPileEntries& entries, const TableCells& grid,
 
 void FillFactorRows(TableGrid& grid, const PartialFactorsRecord& factors) {
   for (int i = 0; i < kFactorGridRows; ++i) {
-    grid.SetCell(1, i + 1, StrFormat("%5.4f", factors.Factor[i]));
+    grid.ShowCellNumber(1, i + 1, factors.Factor[i], "%5.4f");
   }
 }
 
-std::array<double, kPartialFactorCount> FactorsFromRows(const TableCells& grid) {
+std::array<double, kPartialFactorCount> FactorsFromRows(const TableGrid& grid) {
   std::array<double, kPartialFactorCount> values;
   values.fill(1.0);
   for (int i = 0; i < kFactorGridRows; ++i) {
-    if (const std::optional<double> v = TypedNumber(grid.Cell(1, i + 1))) values[i] = *v;
+    if (const std::optional<double> v = grid.CellNumber(1, i + 1)) values[i] = *v;
   }
   return values;
 }
 
-void StoreFactorRows(const TableCells& grid) {
+void StoreFactorRows(const TableGrid& grid) {
   const std::array<double, kPartialFactorCount> values = FactorsFromRows(grid);
   for (int i = 0; i < kPartialFactorCount; ++i) {
     MarkStored(SetDoubleIfChanged(PartialFactors.Factor[i], values[i]));

@@ -24,7 +24,7 @@ struct PileRows {
   std::array<CellPair, kPileGridRows> Row{};  // A elevation, B intensity
   int Count = 0;
 };
-PileRows CleanPileRows(const TableCells& grid, double toe);
+PileRows CleanPileRows(const TableGrid& grid, double toe);
 
 // What the sheet-pile dialog's controls hold besides the grid.
 struct SheetPileEntries {
@@ -40,15 +40,15 @@ struct SheetPileEntries {
 // The sheet-pile dialog's OK: mode and values, then the cleaned rows (cut at the toe just
 // stored) with every entry beyond them zeroed; each change marks the project modified. The
 // label placements of the pressure rows are taken from draw without marking.
-void StoreSheetPile(const SheetPileEntries& entries, const TableCells& grid,
+void StoreSheetPile(const SheetPileEntries& entries, const TableGrid& grid,
                     const DrawSettingsRecord& draw);
 
-// Factors 0..18 as "%5.4f" in grid rows 1..19.
+// Factors 0..18 shown as "%5.4f" in grid rows 1..19 (ShowCellNumber).
 void FillFactorRows(TableGrid& grid, const PartialFactorsRecord& factors);
-// All 32 factors as the grid gives them: the number of every cell that holds one, 1.0 elsewhere
-// (the dialog refuses a cell that holds text but no number before reading).
-std::array<double, kPartialFactorCount> FactorsFromRows(const TableCells& grid);
+// All 32 factors as the grid gives them: the number of every cell that holds one (CellNumber),
+// 1.0 elsewhere (the dialog refuses a cell that holds text but no number before reading).
+std::array<double, kPartialFactorCount> FactorsFromRows(const TableGrid& grid);
 // The partial-factor dialog's OK: all 32 factors from the grid; each change marks the project.
-void StoreFactorRows(const TableCells& grid);
+void StoreFactorRows(const TableGrid& grid);
 
 }  // namespace selvana

@@ -48,8 +48,7 @@ bool ImportPartialFactors(FileDialog& files, PartialFactorsRecord& factors) {
   return true;
 }
 
-void ExportPartialFactors(FileDialog& files, const TableCells& grid,
-                          PartialFactorsRecord& factors) {
+void ExportPartialFactors(FileDialog& files, const TableGrid& grid, PartialFactorsRecord& factors) {
   const std::string path =
       files.ChooseFileToSave(FactorFileRequest("部分係数データを名前を付けて保存する"));
   if (path.empty()) return;

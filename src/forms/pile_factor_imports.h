@@ -21,6 +21,6 @@ bool ImportPartialFactors(FileDialog& files, PartialFactorsRecord& factors);
 // Asks for a partial-factor file name in ProgramDir and writes the factors of the grid (1.0 for
 // an empty cell and for the unused factors), keeping them in factors. DataDir and the current
 // directory stay as they were.
-void ExportPartialFactors(FileDialog& files, const TableCells& grid, PartialFactorsRecord& factors);
+void ExportPartialFactors(FileDialog& files, const TableGrid& grid, PartialFactorsRecord& factors);
 
 }  // namespace selvana

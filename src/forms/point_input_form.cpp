@@ -23,14 +23,6 @@ bool IsPointAddition() {
 
 constexpr char kCoordinateFormat[] = "%10.4f";
 
-std::string CoordinateText(double v) { return StrFormat(kCoordinateFormat, v); }
-
-// The coordinate typed, or the point's own when its text is still the one shown: the dialog
-// shows four decimals, and an OK that did not touch a text must not round the point onto them.
-double TypedCoordinate(const std::string& text, double shown) {
-  return text == CoordinateText(shown) ? shown : TypedNumberOr(text, shown);
-}
-
 }  // namespace
 
 bool ChoosePointInputSlot() {
@@ -44,7 +36,9 @@ PointInputTexts PointInputFill() {
   if (IsPointAddition()) return {StrFormat("%4d", MouseState.SelectedIndex), "", ""};
   if (!IsPointMove()) return {};
   const PointRecord& point = PointTable[MouseState.SelectedIndex];
-  return {StrFormat("%4d", point.Id), CoordinateText(point.X), CoordinateText(point.Y)};
+  const ShownNumber x = ShowNumber(point.X, kCoordinateFormat);
+  const ShownNumber y = ShowNumber(point.Y, kCoordinateFormat);
+  return {StrFormat("%4d", point.Id), x.Text, y.Text, x, y};
 }
 
 std::string FormatPointNumber(const std::string& text) { return FormatTypedInteger(text, "%4d"); }
@@ -57,11 +51,10 @@ bool StorePointInput(const PointInputTexts& texts) {
   if (!IsPointAddition() && !IsPointMove()) return false;
   const int slot = MouseState.SelectedIndex;
   PointRecord& point = PointTable[slot];
-  const bool move = IsPointMove();
-  const double x = move ? TypedCoordinate(texts.X, point.X) : TypedNumberOr(texts.X, point.X);
-  const double y = move ? TypedCoordinate(texts.Y, point.Y) : TypedNumberOr(texts.Y, point.Y);
+  const double x = ShownOrTypedNumberOr(texts.X, texts.ShownX, point.X);
+  const double y = ShownOrTypedNumberOr(texts.Y, texts.ShownY, point.Y);
   if (PointCoincides(x, y, slot)) return false;
-  if (move && MouseState.MovedFlag == 1) {
+  if (IsPointMove() && MouseState.MovedFlag == 1) {
     point.X = MouseState.SavedX;
     point.Y = MouseState.SavedY;
     MouseState.MovedFlag = 0;

@@ -4,12 +4,17 @@
 #pragma once
 #include <string>
 
+#include "forms/shown_number.h"
+
 namespace selvana {
 
 struct PointInputTexts {
   std::string No;  // the point's number, "%4d"
   std::string X;   // metres, "%10.4f"
   std::string Y;
+  // The coordinates the dialog filled in, behind their texts (none for a new point).
+  ShownNumber ShownX{};
+  ShownNumber ShownY{};
 };
 
 // Before the dialog in mode 200: MouseState.SelectedIndex := the slot a new point takes.
@@ -17,7 +22,7 @@ struct PointInputTexts {
 bool ChoosePointInputSlot();
 
 // The dialog's texts when shown: empty coordinates of the new slot in mode 200, the picked
-// point (where a drag left it) in mode 211, nothing otherwise.
+// point (where a drag left it) shown as "%10.4f" in mode 211, nothing otherwise.
 PointInputTexts PointInputFill();
 
 // The reformatting when an edit loses the focus: the number as "%4d", a coordinate as "%10.4f"
@@ -28,8 +33,8 @@ std::string FormatCoordinate(const std::string& text);
 // OK: false, storing nothing, when another used point lies within 9e-05 m in X and Y (the
 // dialog stays open) or the mode is neither 200 nor 211. Otherwise stores number, X and Y
 // through the set-if-changed helpers, compared in mode 211 with the position the point was
-// picked at, so a dragged position counts as a change; marks the project on a change. In mode
-// 211 a coordinate whose text is still the one shown keeps the point's own value, unrounded.
+// picked at, so a dragged position counts as a change; marks the project on a change. A
+// coordinate whose text is still the one shown stands for the value shown, unrounded.
 bool StorePointInput(const PointInputTexts& texts);
 
 // After the dialog closed: a move cancelled in it puts the point back where it was picked.

@@ -21,7 +21,7 @@ struct PointRows {
   std::array<std::optional<CellPair>, kPointGridRows> Row;
 };
 
-void ReadPointRows(const TableCells& grid, PointRows& rows) {
+void ReadPointRows(const TableGrid& grid, PointRows& rows) {
   for (int i = 0; i < kPointGridRows; ++i) rows.Row[i] = ReadCellPair(grid, i + 1);
 }
 
@@ -112,7 +112,7 @@ std::string CoincidentPointsMessage(const PointClash& clash) {
   return StrFormat("エラー：点の重複があります！！　No%d- No%d", clash.First, clash.Second);
 }
 
-bool StorePointRows(const TableCells& grid) {
+bool StorePointRows(const TableGrid& grid) {
   PointRows rows;
   ReadPointRows(grid, rows);
   if (const std::optional<PointClash> clash = FindClash(rows)) {
@@ -154,7 +154,7 @@ void FillCohesionRows(TableGrid& grid) {
   }
 }
 
-void StoreCohesionRows(const TableCells& grid) {
+void StoreCohesionRows(const TableGrid& grid) {
   VertexList list;
   list.Count = CollectDistinctPairs(grid, list.Vertex);
   SortPairsByFirst(std::span(list.Vertex).first(list.Count), PairOrder::SmallestFirst);

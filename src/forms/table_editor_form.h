@@ -29,7 +29,7 @@ std::string CoincidentPointsMessage(const PointClash& clash);
 // program's title) it stores nothing and returns false. Otherwise every complete row becomes its
 // point, every other slot is freed, PointCount becomes one past the last complete row, lines left
 // with a freed end are deleted, and it returns true.
-bool StorePointRows(const TableCells& grid);
+bool StorePointRows(const TableGrid& grid);
 
 // Line slots of kinds 1 to 7 below LineCount as kind "%4d" and ends "%8d"; other rows empty.
 void FillLineRows(TableGrid& grid);
@@ -42,6 +42,6 @@ void StoreLineRows(const TableCells& grid);
 void FillCohesionRows(TableGrid& grid);
 // The cohesion-line editor's OK: complete rows without those that repeat an earlier vertex,
 // sorted by X, stored with every entry above the count zeroed.
-void StoreCohesionRows(const TableCells& grid);
+void StoreCohesionRows(const TableGrid& grid);
 
 }  // namespace selvana

@@ -1,16 +1,31 @@
-// Reading and writing the number pairs of a table editor's rows.
+// The numbers a table editor's grid shows and reads back, and the number pairs of its rows.
 #include "forms/table_grid.h"
 
 #include <algorithm>
 #include <cmath>
-
-#include "platform/number_format.h"
+#include <utility>
 
 namespace selvana {
 
-std::optional<CellPair> ReadCellPair(const TableCells& grid, int row) {
-  const std::optional<double> a = TypedNumber(grid.Cell(1, row));
-  const std::optional<double> b = TypedNumber(grid.Cell(2, row));
+void TableGrid::SetCell(int col, int row, const std::string& text) {
+  shown_.erase({col, row});
+  WriteCell(col, row, text);
+}
+
+void TableGrid::ShowCellNumber(int col, int row, double value, const char* format) {
+  ShownNumber shown = ShowNumber(value, format);
+  WriteCell(col, row, shown.Text);
+  shown_[{col, row}] = std::move(shown);
+}
+
+std::optional<double> TableGrid::CellNumber(int col, int row) const {
+  const auto it = shown_.find({col, row});
+  return ShownOrTypedNumber(Cell(col, row), it == shown_.end() ? ShownNumber{} : it->second);
+}
+
+std::optional<CellPair> ReadCellPair(const TableGrid& grid, int row) {
+  const std::optional<double> a = grid.CellNumber(1, row);
+  const std::optional<double> b = grid.CellNumber(2, row);
   if (!a || !b) return std::nullopt;
   return CellPair{*a, *b};
 }
@@ -19,7 +34,7 @@ bool SameCellPair(const CellPair& a, const CellPair& b) {
   return std::fabs(a.A - b.A) <= kSameRowTolerance && std::fabs(a.B - b.B) <= kSameRowTolerance;
 }
 
-int CollectDistinctPairs(const TableCells& grid, std::span<CellPair> out) {
+int CollectDistinctPairs(const TableGrid& grid, std::span<CellPair> out) {
   int count = 0;
   for (int r = 1; r <= static_cast<int>(out.size()); ++r) {
     const std::optional<CellPair> row = ReadCellPair(grid, r);
@@ -53,8 +68,8 @@ void SortPairsByFirst(std::span<CellPair> pairs, PairOrder order) {
 }
 
 void ShowCellPair(TableGrid& grid, int row, double a, double b) {
-  grid.SetCell(1, row, StrFormat("%10.4f", a));
-  grid.SetCell(2, row, StrFormat("%10.4f", b));
+  grid.ShowCellNumber(1, row, a, "%10.4f");
+  grid.ShowCellNumber(2, row, b, "%10.4f");
 }
 
 void ClearCells(TableGrid& grid, int row, int first, int last) {

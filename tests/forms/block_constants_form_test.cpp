@@ -78,6 +78,18 @@ TEST(BlockConstants, OkStoresTheConstantsTheKindKeeps) {
         << c.name;
     EXPECT_EQ(1, DataModified);
   }
+
+  // Edits left as shown keep the constants behind them, finer than the four decimals shown.
+  BlockRecord& b = BlockTable[3];
+  b = BlockRecord{};
+  b.FactorClass = 2;
+  b.Cohesion = 12.345678;
+  BlockConstantsForm shown{false, true, true, 1, false, {}, ShowBlockConstants(b)};
+  for (int i = 0; i < 9; ++i) shown.Edits[i] = shown.Shown[i].Text;
+  DataModified = 0;
+  ASSERT_TRUE(StoreBlockConstants(shown));
+  EXPECT_EQ(12.345678, b.Cohesion);
+  EXPECT_EQ(0, DataModified);
   MouseState.SelectedIndex = -1;
   EXPECT_FALSE(StoreBlockConstants({}));
 }

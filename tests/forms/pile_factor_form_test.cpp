@@ -81,12 +81,15 @@ TEST(SheetPileRows, OkStoresEveryValueAndLeavesAnUnchangedPileUnmarked) {
 
 TEST(PartialFactorRows, AnEmptyCellStandsForOne) {
   PartialFactors.Factor.fill(2.0);
+  PartialFactors.Factor[2] = 1.00004;  // shown as "1.0000"
   MemoryGrid grid;
   FillFactorRows(grid, PartialFactors);
   EXPECT_EQ(grid.Cell(1, 19), "2.0000");
   grid.SetCell(1, 8, "");
   grid.SetCell(1, 9, "1.25");
+  grid.SetCell(1, 3, "1.0000");  // as Esc resets it: no longer the factor shown
   StoreFactorRows(grid);
+  EXPECT_EQ(PartialFactors.Factor[2], 1.0);
   EXPECT_DOUBLE_EQ(PartialFactors.Factor[7], 1.0);
   EXPECT_DOUBLE_EQ(PartialFactors.Factor[8], 1.25);
   EXPECT_DOUBLE_EQ(PartialFactors.Factor[18], 2.0);

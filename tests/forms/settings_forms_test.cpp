@@ -79,11 +79,33 @@ TEST_F(SettingsForms, OkWithoutAChangeKeepsTheFlags) {
   }
 }
 
-TEST_F(SettingsForms, ValuesFinerThanTheShownDecimalsAreStoredRounded) {
-  cm.SliceWidth = 0.123456;
-  StoreCalcConditions(FillCalcConditions());
-  EXPECT_EQ(cm.SliceWidth, 0.1235);
-  ExpectFlags(1, 0);
+// An edit that still shows its filled text keeps the value behind it, finer than the text; a
+// text the user changed is stored as typed.
+TEST_F(SettingsForms, UntouchedEditsKeepFinerValuesAndTypedOnesAreStored) {
+  struct Case {
+    const Dialog& dialog;
+    double& field;
+    double value;
+    int edit;
+    const char* shown;
+  } cases[] = {
+      {kDialogs[0], cm.SliceWidth, 0.123456, 24, "0.1235"},
+      {kDialogs[1], FelleniusCircleSettings.CentreX[0], -4.123456, 3, "-4.1235"},
+      {kDialogs[4], DrawSettings.ScaleDenominator, 250.7, kDrawScaleEdit, "251"},
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    c.field = c.value;
+    FormControls form = c.dialog.fill();
+    EXPECT_EQ(form.Edit[c.edit], c.shown) << c.dialog.name;
+    c.dialog.store(form);
+    EXPECT_EQ(c.field, c.value) << c.dialog.name;
+    EXPECT_EQ(DataModified, 0) << c.dialog.name;
+    form.Edit[c.edit] = "2";
+    c.dialog.store(form);
+    EXPECT_EQ(c.field, 2.0) << c.dialog.name;
+    EXPECT_EQ(DataModified, 1) << c.dialog.name;
+  }
 }
 
 TEST_F(SettingsForms, TitleAndTableFormatOnlyMarkTheProject) {
@@ -286,16 +308,6 @@ TEST_F(SettingsForms, DrawingSettingsMarkButNeverInvalidate) {
   EXPECT_EQ(DrawSettings.PaperSize, 0);
   EXPECT_EQ(DrawSettings.Decimals[0], 10);
   ExpectFlags(1, 1);
-}
-
-TEST_F(SettingsForms, ScaleAndSizesKeepWhatTheirFormatShows) {
-  DrawSettings.ScaleDenominator = 250.7;
-  DrawSettings.Sizes[7] = 2.345;
-  const FormControls form = FillDrawSettings();
-  EXPECT_EQ(form.Edit[kDrawScaleEdit], "251");
-  StoreDrawSettings(form);
-  EXPECT_EQ(DrawSettings.ScaleDenominator, 251.0);
-  EXPECT_NEAR(DrawSettings.Sizes[7], 2.35, 1e-12);  // "%3.2f" of a binary 2.345
 }
 
 TEST_F(SettingsForms, ChangedDrawOrdersConsolidateTheCircleListAgain) {

@@ -70,29 +70,39 @@ TEST(PointTableRows, CoincidentRowsAreRefusedAndNothingIsStored) {
 }
 
 TEST(PointTableRows, OkOnAnUnchangedGridMarksNothing) {
-  SetPoint(0, 1.2346, -2.5);
+  SetPoint(0, 40.004819, -9.990361);  // where a click put it: finer than the grid shows
   SetPoint(7, 100.0, 50.0);
   Line(0, kLineBoundary, 0, 3);  // slot 3 was free before
   DataModified = 0;
   CalcStatus = 1;
   MemoryGrid grid;
   FillPointRows(grid);
-  EXPECT_EQ(grid.Cell(1, 1), "    1.2346");
+  EXPECT_EQ(grid.Cell(1, 1), "   40.0048");
   ASSERT_TRUE(StorePointRows(grid));
+  EXPECT_EQ(PointTable[0].X, 40.004819);
+  EXPECT_EQ(PointTable[0].Y, -9.990361);
   EXPECT_EQ(LineTable[0].Kind, kLineFree);
   EXPECT_EQ(DataModified, 0);
   EXPECT_EQ(CalcStatus, 1);
+  grid.SetCell(2, 8, "50.12345");  // typed: stored as typed
+  ASSERT_TRUE(StorePointRows(grid));
+  EXPECT_EQ(PointTable[7].Y, 50.12345);
+  EXPECT_EQ(PointTable[0].X, 40.004819);
+  EXPECT_EQ(DataModified, 1);
 }
 
 class FullPointTable : public test::ScratchFolderTest {};
 
 TEST_F(FullPointTable, EveryPointSurvivesTheTableAndASave) {
-  for (int i = 0; i < kMaxPoints; ++i) SetPoint(i, i * 0.5, i % 7);
+  for (int i = 0; i < kMaxPoints; ++i) SetPoint(i, i * 0.5, i % 7 + 1e-6 * i);
   Line(0, kLineBoundary, 1022, 1023);
+  ASSERT_EQ(WriteProjectFile("FULL"), kWriteOk);
+  const std::string saved = ReadFile("FULL.SDW");
   MemoryGrid grid;
   FillPointRows(grid);
   ASSERT_TRUE(StorePointRows(grid));
   ASSERT_EQ(WriteProjectFile("FULL"), kWriteOk);
+  EXPECT_EQ(ReadFile("FULL.SDW"), saved) << "the untouched table changed the file";
   ResetProjectData();
   ASSERT_EQ(ReadProjectFile("FULL"), kReadOk);
   EXPECT_EQ(PointCount, kMaxPoints);
@@ -170,10 +180,14 @@ TEST(CohesionTableRows, VerticesAreSortedByXWithRepeatsDropped) {
   EXPECT_EQ(DataModified, 1);
 
   DataModified = 0;
+  cm.CohesionRefLine.Y[1] = 5.0000123;  // finer than the grid shows
   MemoryGrid shown;
   FillCohesionRows(shown);
   StoreCohesionRows(shown);
   EXPECT_EQ(DataModified, 0) << "a sorted table stored again changes nothing";
+  shown.SetCell(1, 1, "25");  // vertex 0 moves behind the two of X 20
+  StoreCohesionRows(shown);
+  EXPECT_EQ(line.Y[0], 5.0000123) << "an untouched row carries its value to its new slot";
   StoreCohesionRows(MemoryGrid());
   EXPECT_EQ(line.Count, 0);
   EXPECT_EQ(line.X[0], 0.0);

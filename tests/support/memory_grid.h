@@ -15,14 +15,15 @@ class MemoryGrid : public TableGrid {
     const auto it = cells_.find({col, row});
     return it == cells_.end() ? std::string() : it->second;
   }
-  void SetCell(int col, int row, const std::string& text) override { cells_[{col, row}] = text; }
-
   // Writes the texts into columns 1, 2, ... of a grid row.
   MemoryGrid& Row(int row, std::initializer_list<const char*> texts) {
     int col = 1;
     for (const char* text : texts) SetCell(col++, row, text);
     return *this;
   }
+
+ protected:
+  void WriteCell(int col, int row, const std::string& text) override { cells_[{col, row}] = text; }
 
  private:
   std::map<std::pair<int, int>, std::string> cells_;

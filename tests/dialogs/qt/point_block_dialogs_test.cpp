@@ -65,6 +65,7 @@ TEST(PointInputDialog, EachCoordinateEditShowsAWholeNumberAtTheDefaultSize) {
 TEST(BlockConstantsDialog, ANewBlockSwitchedToWaterKeepsItsUnitWeightOnly) {
   BlockTable[0] = BlockRecord{};
   BlockTable[0].Number = 0;
+  BlockTable[0].UnitWeight = 9.876543;  // shown as 9.8765 and left alone
   BlockTable[0].Cohesion = 5.0;
   BlockCount = 1;
   MouseState.SelectedIndex = 0;
@@ -72,7 +73,7 @@ TEST(BlockConstantsDialog, ANewBlockSwitchedToWaterKeepsItsUnitWeightOnly) {
   QTimer::singleShot(0, [&dialog] {
     EXPECT_TRUE(dialog.CheckBox(3)->isChecked());  // a new block opens as soil
     EXPECT_EQ("5.0000", dialog.Edit(4)->text().toStdString());
-    Type(dialog.Edit(1), "9.81");
+    Type(dialog.Edit(4), "7");  // leaving an edit reformats all nine
     dialog.CheckBox(1)->click();
     EXPECT_FALSE(dialog.CheckBox(3)->isChecked());
     EXPECT_FALSE(dialog.Edit(4)->isEnabled());
@@ -82,7 +83,7 @@ TEST(BlockConstantsDialog, ANewBlockSwitchedToWaterKeepsItsUnitWeightOnly) {
   });
   EXPECT_EQ(QDialog::Accepted, dialog.exec());
   EXPECT_EQ(kBlockWeightWater, BlockTable[0].Kind);
-  EXPECT_DOUBLE_EQ(9.81, BlockTable[0].UnitWeight);
+  EXPECT_EQ(9.876543, BlockTable[0].UnitWeight);
   EXPECT_DOUBLE_EQ(0.0, BlockTable[0].Cohesion);
   EXPECT_EQ(2, BlockTable[0].FactorClass);  // item 1 shown for class 0
 }

@@ -38,6 +38,7 @@ TEST(SettingsDialogs, CalculationConditionsStoreWhatIsTypedAndChosen) {
   CalcStatus = 1;
   DataModified = 0;
   cm.SeismicCoefficient = 0.2;
+  cm.CohesionRefHeight = 1.234567;  // shown as 1.2346 and left alone
   TCal_Frm dialog;
   bool seismicOffForBishop = false;
   QString label38;
@@ -57,6 +58,7 @@ TEST(SettingsDialogs, CalculationConditionsStoreWhatIsTypedAndChosen) {
   EXPECT_EQ(cm.kt, kMethodBishop);
   EXPECT_EQ(cm.SliceWidth, 0.05);
   EXPECT_EQ(cm.HorizontalForces.H[0], 12.3457);
+  EXPECT_EQ(cm.CohesionRefHeight, 1.234567);
   EXPECT_EQ(cm.SeismicCoefficient, 0.0);
   EXPECT_EQ(cm.SeismicIncludesSurcharge, 0);
   EXPECT_EQ(DataModified, 1);

@@ -1,0 +1,27 @@
+// A model number as a dialog shows it: the text filled into an edit or a grid cell and the exact
+// value it stands for. Dialogs show fewer decimals than a value may carry (a clicked point, an
+// imported constant), so OK reads a text that is still the one shown as that exact value: an
+// untouched field then stores nothing, keeps its full value and marks nothing modified.
+#pragma once
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace selvana {
+
+struct ShownNumber {
+  std::string Text;  // empty: nothing was shown
+  double Value = 0.0;
+};
+
+// The value in a printf format ("%5.4f", "%10.4f"), remembered with the value.
+ShownNumber ShowNumber(double value, const char* format);
+
+// What a text reads as on OK: the shown value while the text is still the one shown, else the
+// typed number (TypedNumber); nothing when it holds none. A text the user changed is read as
+// typed, even when it names the same number.
+std::optional<double> ShownOrTypedNumber(std::string_view text, const ShownNumber& shown);
+// The same, with kept standing for a text that holds no number.
+double ShownOrTypedNumberOr(std::string_view text, const ShownNumber& shown, double kept);
+
+}  // namespace selvana
