@@ -145,13 +145,13 @@ TEST_F(PlotFigure, SoilTableIsWrittenInWholeRowsUnderThePlotsHeading) {
   DrawSettings.Sizes[4] = 3.0;
   DrawSettings.SoilTableMode() = -1.0;
   const auto texts = OnLayer("VJ", kLayerRulers);
-  EXPECT_EQ(std::count(texts.begin(), texts.end(),
-                       "VJ30800000,22150000,300000,300000,0,1,  No     W1      W2      C0      K"
-                       "       φ"),
-            1);
-  EXPECT_EQ(std::count_if(texts.begin(), texts.end(),
-                          [](const std::string& t) { return t.rfind("VJ30800000,21790000,", 0) == 0; }),
-            1);
+  const std::string heading = "  No     W1      W2      C0      K       φ";
+  const std::string headingRecord = "VJ30800000,22150000,300000,300000,0,1," + heading;
+  EXPECT_EQ(std::count(texts.begin(), texts.end(), headingRecord), 1);
+  EXPECT_EQ(
+      std::count_if(texts.begin(), texts.end(),
+                    [](const std::string& t) { return t.starts_with("VJ30800000,21790000,"); }),
+      1);
 }
 
 TEST_F(PlotFigure, ForcesArePlottedHeadFirstAndANegativeForceNotAtAll) {

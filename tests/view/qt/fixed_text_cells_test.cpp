@@ -125,7 +125,8 @@ bool TablesInkTouchesARule(QImage& image) {
 
 // Each glyph of the texts above, drawn alone, stays inside its cell; in the result box of three
 // methods (one with a pile row), the soil table and the load legend, with values as wide as their
-// columns, no glyph touches a rule. The last tables are saved for a person to look at.
+// columns, no glyph touches a rule from 9 px up. The last tables are saved for a person to look
+// at. Below 9 px the tables' texts are as high as the drawing settings give.
 TEST(FixedTextCellsTest, GlyphsStayInsideTheirCellsAndClearOfTheTablesRules) {
   CalcStatus = 1, Fmin = 1.276, CriticalResult.md = 13835266.281, SheetPileSettings.Mode = 2;
   PartialFactors.Enabled = 1, DrawSettings.SoilTableMode() = -1.0, BlockCount = 1;
@@ -160,24 +161,15 @@ TEST(FixedTextCellsTest, GlyphsStayInsideTheirCellsAndClearOfTheTablesRules) {
   ViewPorts = MainViewPorts{};
   MapViewFaceTo("UmePlus Gothic");
   EXPECT_TRUE(SavePicture(tables.scaled(tables.size() * 2), "fixed_text_cells.png"));
-}
-
-// Below the text height at which the inset clears the rules it would only shrink the texts: the
-// tables' texts are then as high as the drawing settings give.
-TEST(FixedTextCellsTest, TablesBelowTheInsetsHeightKeepTheirTextHeight) {
-  PartialFactors.Enabled = 1, DrawSettings.SoilTableMode() = -1.0, BlockCount = 1;
-  BlockTable[0] = {.Number = 1, .UnitWeight = 18.0};
-  ComputeFigureFrame();
-  ViewState = {1600, 1600, 0, 0, FigureFrame.Right - 24.8, FigureFrame.Top + 0.4, 25.0};
+  // Below 9 px the inset would only shrink the texts: they keep the height the settings give.
   for (const double h : {6.0, 7.0, 8.0}) {
-    DrawSettings.Sizes[4] = h / 2.5;  // 2.5 pixels a millimetre at 1:100
-    FigureLayout tables;
-    LayoutResultTables(tables, true, ScreenTableTexts());
-    for (const FigureItem& item : tables.Items()) {
+    DrawSettings.Sizes[4] = h / 2.5;
+    FigureLayout small;
+    LayoutResultTables(small, true, ScreenTableTexts());
+    for (const FigureItem& item : small.Items()) {
       const auto* t = std::get_if<FigureText>(&item);
-      if (t) {
-        EXPECT_EQ(t->height, DrawSettings.Sizes[4]) << h << " px, \"" << ToUtf8(t->text);
-      }
+      if (!t) continue;
+      EXPECT_EQ(t->height, DrawSettings.Sizes[4]) << h << " px, " << ToUtf8(t->text);
     }
   }
 }
