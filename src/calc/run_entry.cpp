@@ -10,6 +10,7 @@
 #include "calc/results/safety_factor.h"
 #include "calc/results/slip_result.h"
 #include "calc/run_checks.h"
+#include "calc/run_model_checks.h"
 #include "calc/slicing/polygons.h"
 #include "model/design_copy.h"
 #include "model/partial_factors.h"
@@ -29,12 +30,13 @@ std::tm LocalTimeNow() {
 
 // The verdict of a run with results, OK or OUT against the allowable factor; when a result
 // table ran full, the verdict says so on its following lines, the one place the user reads it.
-std::string VerdictText(double fmin, double allowable) {
+std::string VerdictText(double fmin, double allowable, const VerdictNotes& notes) {
   std::string text =
       allowable <= fmin
           ? StrFormat("計算：正常終了しました。判定(%1.3f >= %1.3f) OK", fmin, allowable)
           : StrFormat("計算：正常終了しました。判定(%1.3f < %1.3f) OUT", fmin, allowable);
   if (SlipResultsOverflowed()) text += "\n" + SlipResultOverflowMessage();
+  for (const std::string& line : notes.lines) text += "\n" + line;
   return text;
 }
 
@@ -50,22 +52,22 @@ void StampCalcDateTime(const std::tm& now) {
   stamp.Time[2] = now.tm_sec;
 }
 
-void AnnounceVerdict() {
+void AnnounceVerdict(const VerdictNotes& notes) {
   if (CalcStatus == 1) ConsolidateResults();
   // Moments that overflowed leave no result: nothing to judge, draw or write.
   if (CalcStatus == 1 && ResultsOverflowed()) CalcStatus = 0;
   // Stored surfaces that all carry the no-factor mark give no factor to judge either.
   if (CalcStatus != 1 || CarriesNoFactorMark(Fmin)) {
-    ShowMessage("計算：計算結果が得られませんでした。\n", "メッセージ");
+    ShowMessage("計算：計算結果が得られませんでした。\n" + notes.noResultReason, "メッセージ");
     return;
   }
-  ShowMessage(VerdictText(Fmin, cm.AllowableSafetyFactor), "終わり");
+  ShowMessage(VerdictText(Fmin, cm.AllowableSafetyFactor, notes), "終わり");
 }
 
-void FinishCalcRun(CalcProgress& progress) {
+void FinishCalcRun(CalcProgress& progress, const VerdictNotes& notes) {
   StampCalcDateTime(LocalTimeNow());
   progress.Hide();
-  AnnounceVerdict();
+  AnnounceVerdict(notes);
 }
 
 int RunCircleCalc(const CircleRunFamily& family, CalcProgress& progress) {
@@ -77,11 +79,13 @@ int RunCircleCalc(const CircleRunFamily& family, CalcProgress& progress) {
   if (!CheckRunSettings()) return -1;
   SlopeDirection = 1;
   BuildBlockPolygons();
+  if (!CheckRunModel()) return -1;
+  VerdictNotes notes;
   {
     DesignCopyScope designCopy(family.applyPartialFactors);
     family.search(progress);
   }
-  FinishCalcRun(progress);
+  FinishCalcRun(progress, notes);
   return 0;
 }
 

@@ -2,6 +2,8 @@
 // searches on the design copy, stamps the date and time, consolidates and announces the verdict.
 #pragma once
 #include <ctime>
+#include <string>
+#include <vector>
 
 #include "calc/progress/progress.h"
 #include "model/project_model.h"
@@ -28,14 +30,23 @@ int RunCircleCalcFellenius(CalcProgress& progress);
 // Stamps cm.CalcDateTime from a local time: two-digit year, month, day; hour, minute, second.
 void StampCalcDateTime(const std::tm& now);
 
+// What a run tells besides OK or OUT: one line for each thing the run left out of the
+// calculation or narrowed from what the user gave, shown under the verdict; and, for a run
+// without result, why it found none when the run knows it (empty otherwise).
+struct VerdictNotes {
+  std::vector<std::string> lines;
+  std::string noResultReason;
+};
+
 // The end of every run entry once the design copy is restored: stamps the date and time from
-// the run clock, hides the progress window and announces the verdict.
-void FinishCalcRun(CalcProgress& progress);
+// the run clock, hides the progress window and announces the verdict with its notes.
+void FinishCalcRun(CalcProgress& progress, const VerdictNotes& notes = {});
 
 // The verdict of a finished run: with CalcStatus 1 consolidates and shows OK or OUT against the
-// allowable safety factor, followed by the note on result tables that ran full; otherwise, or
-// when Fmin carries the no-factor mark, shows only that no result was obtained. Results whose
-// moments overflowed are no result: CalcStatus := 0.
-void AnnounceVerdict();
+// allowable safety factor, followed by the note on result tables that ran full and the lines of
+// the notes; otherwise, or when Fmin carries the no-factor mark, shows that no result was
+// obtained, followed by the notes' reason. Results whose moments overflowed are no result:
+// CalcStatus := 0.
+void AnnounceVerdict(const VerdictNotes& notes = {});
 
 }  // namespace selvana

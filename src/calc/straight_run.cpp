@@ -4,6 +4,7 @@
 #include "calc/results/slip_result.h"
 #include "calc/run_checks.h"
 #include "calc/run_entry.h"
+#include "calc/run_model_checks.h"
 #include "calc/slicing/polygons.h"
 #include "calc/straight/angle_search.h"
 #include "calc/straight/endpoint_search.h"
@@ -22,6 +23,8 @@ int RunStraightLineCalc(CalcProgress& progress) {
   if (!CheckRunSettings()) return -1;
   SlopeDirection = 1;
   BuildBlockPolygons();
+  if (!CheckRunModel()) return -1;
+  VerdictNotes notes;
   {
     DesignCopyScope designCopy(&ApplyPartialFactorsStraight);
     if (cm.kt == kMethodLineFromPoint) {
@@ -31,7 +34,7 @@ int RunStraightLineCalc(CalcProgress& progress) {
     }
   }
   SlopeDirection = MinSlip.Direction;
-  FinishCalcRun(progress);
+  FinishCalcRun(progress, notes);
   return 0;
 }
 

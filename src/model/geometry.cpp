@@ -49,6 +49,11 @@ bool SecondPointOutside(const AxisRange& r, double v) {
 
 }  // namespace
 
+bool CoordinateInRange(double v) {
+  constexpr double kMillimetresHeld = 9007199254740992.0;  // 2^53
+  return std::fabs(v) * 1000.0 < kMillimetresHeld;
+}
+
 double DotProduct2(double x1, double y1, double x2, double y2, double x3, double y3, double x4,
                    double y4) {
   return (x2 - x1) * (x4 - x3) + (y2 - y1) * (y4 - y3);

@@ -6,6 +6,11 @@
 
 namespace selvana {
 
+// True when a coordinate (m) lies where a double still holds every millimetre: |v| x 1000
+// below 2^53, about 9e12 m. The DXF import rounds to millimetres, and every way a coordinate
+// enters the model keeps to this one range. NaN and infinity are outside it.
+bool CoordinateInRange(double v);
+
 // (x2-x1)(x4-x3) + (y2-y1)(y4-y3): dot product of p1→p2 and p3→p4.
 double DotProduct2(double x1, double y1, double x2, double y2, double x3, double y3, double x4,
                    double y4);

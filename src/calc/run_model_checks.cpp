@@ -1,0 +1,22 @@
+// The model checks of the run entries, in the order the user should mend what they find.
+#include "calc/run_model_checks.h"
+
+#include <initializer_list>
+
+#include "platform/message_box.h"
+
+namespace selvana {
+
+bool CheckRunModel() {
+  // Every check, in its order: the first that refuses is the one the user is told.
+  const std::initializer_list<RunModelCheck> checks = {};
+  for (RunModelCheck check : checks) {
+    if (const std::optional<std::string> refusal = check()) {
+      ShowMessage(*refusal, "error");
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace selvana
