@@ -91,6 +91,11 @@ bool EditHoldsNumber(QLineEdit* edit, TypedKind kind) {
   return FocusRefusedEdit(edit);
 }
 
+bool RefuseEdit(QLineEdit* edit, const std::string& message) {
+  ShowMessage(message, "error", MsgButtons::Ok, MsgIcon::Error);
+  return FocusRefusedEdit(edit);
+}
+
 bool EditTextFitsFile(QLineEdit* edit, const char* message) {
   const std::string text = edit->text().toStdString();
   if (CanHoldInCp932(text)) return true;

@@ -3,6 +3,7 @@
 #pragma once
 #include <optional>
 #include <span>
+#include <string>
 
 #include "platform/typed_number.h"
 
@@ -42,6 +43,9 @@ bool EnabledEditHoldsNumber(QLineEdit* edit, TypedKind kind);
 // text is refused with `message`, a format naming it (caption "error"), and the edit takes the
 // focus with its text selected.
 bool EditTextFitsFile(QLineEdit* edit, const char* message);
+// Refuses a value an edit holds with the message (caption "error"); the edit takes the focus
+// with its text selected. Returns false, for OK to stop there.
+bool RefuseEdit(QLineEdit* edit, const std::string& message);
 // OK's check of a dialog's numeric edits in their order: false after the first refused one.
 bool EnabledEditsHoldNumbers(std::span<QLineEdit* const> edits);
 

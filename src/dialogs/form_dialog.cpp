@@ -187,7 +187,12 @@ void FormDialog::Button1Click() {
   for (const NumberEdit& e : numberEdits_) {
     if (!EnabledEditHoldsNumber(edits_[e.Number], e.Kind)) return;
   }
-  Store(ReadControls());
+  const FormControls form = ReadControls();
+  if (const std::optional<EditRefusal> refusal = RefusedValue(form)) {
+    RefuseEdit(edits_[refusal->edit], refusal->message);
+    return;
+  }
+  Store(form);
   RedrawView(kRedrawModel);
   accept();
 }

@@ -6,11 +6,13 @@
 #pragma once
 #include <array>
 #include <initializer_list>
+#include <optional>
 #include <utility>
 #include <vector>
 
 #include "dialogs/dialog_controls.h"
 #include "dialogs/settings_form.h"
+#include "forms/edit_refusal.h"
 #include "forms/form_controls.h"
 
 class QCheckBox;
@@ -45,8 +47,8 @@ class FormDialog : public SettingsForm {
   // Reformats every numeric edit with its decimals, whichever one was left.
   void EditExit();
   // OK: a text edit whose text the project file cannot hold, or else an enabled numeric edit that
-  // holds no number, gets a message and keeps the dialog open; otherwise stores, redraws the
-  // view and closes with the OK result.
+  // holds no number, or else a value the dialog's rules refuse (RefusedValue), gets a message
+  // and keeps the dialog open; otherwise stores, redraws the view and closes with the OK result.
   void Button1Click();
 
  protected:
@@ -94,6 +96,10 @@ class FormDialog : public SettingsForm {
 
   // The dialog's enabling rules on the control state; none by default.
   virtual void ApplyEnabling(FormControls&) {}
+  // The first value OK refuses once every numeric edit holds a number; none by default.
+  virtual std::optional<EditRefusal> RefusedValue(const FormControls&) const {
+    return std::nullopt;
+  }
   // OK's stores, in the dialog's order.
   virtual void Store(const FormControls& form) = 0;
 
