@@ -138,19 +138,16 @@ void TDxf::ShowRange(const DxfRange& range) {
 }
 
 bool TDxf::PlacesFoundRange(const DxfTransform& transform) {
-  const std::optional<DxfParameter> overflow = DxfTransformOverflows(found_, transform);
-  if (!overflow) return true;
-  const int number = 8 + static_cast<int>(*overflow);  // Edit8 to Edit10 in parameter order
-  Refuse(*overflow == DxfParameter::Magnification ? kDxfOverflowMessage : kDxfShiftOverflowMessage,
-         number);
-  return false;
+  const std::optional<DxfParameter> outside = DxfTransformLeavesRange(found_, transform);
+  return !outside || Refuse(*outside, kDxfOverflowMessage, kDxfShiftOverflowMessage);
 }
 
-void TDxf::Refuse(const char* message, int number) {
-  ShowMessage(StrFormat(message, Edit(number)->text().toStdString().c_str()), "error",
-              MsgButtons::Ok, MsgIcon::Error);
-  Edit(number)->setFocus();
-  Edit(number)->selectAll();
+bool TDxf::Refuse(DxfParameter parameter, const char* magnificationMessage,
+                  const char* shiftMessage) {
+  QLineEdit* edit = Edit(8 + static_cast<int>(parameter));  // Edit8 to Edit10 in parameter order
+  const char* message =
+      parameter == DxfParameter::Magnification ? magnificationMessage : shiftMessage;
+  return RefuseEdit(edit, StrFormat(message, edit->text().toStdString().c_str()));
 }
 
 void TDxf::Button1Click() {
@@ -163,8 +160,8 @@ void TDxf::Button1Click() {
 void TDxf::Button2Click() {
   const std::optional<DxfTransform> transform = ReadParameters();
   if (!transform || !PlacesFoundRange(*transform)) return;
-  if (DxfTransformCollapses(found_, *transform)) {
-    Refuse(kDxfCollapseMessage, 10);
+  if (const std::optional<DxfParameter> cause = DxfTransformCollapses(found_, *transform)) {
+    Refuse(*cause, kDxfCollapseMessage, kDxfShiftCollapseMessage);
     return;
   }
   applied_ = *transform;

@@ -16,6 +16,9 @@ namespace selvana {
 // The message (caption "error") when the magnification would collapse the terrain to a point.
 inline constexpr char kDxfCollapseMessage[] =
     "倍率「%s」では地形が１点に縮まってしまいます。倍率を入力し直してください。";
+// The message (caption "error") when an origin shift would collapse the terrain to a point.
+inline constexpr char kDxfShiftCollapseMessage[] =
+    "原点移動「%s」では地形が１点に縮まってしまいます。原点移動を入力し直してください。";
 // The message (caption "error") when the magnification would place the terrain beyond what the
 // program can handle.
 inline constexpr char kDxfOverflowMessage[] =
@@ -45,12 +48,12 @@ class TDxf : public SettingsForm, public DxfSettingsPrompt {
   QPushButton* Button4() const { return button4_; }  // "元に戻す"
 
   // Preview: applies Edit8 to Edit10 to the raw range and shows it in Edit4 to Edit7. A
-  // parameter that is no number, or one that places the terrain beyond the range of a double,
-  // gets a message and changes nothing.
+  // parameter that is no number, or one that places the terrain outside the range of
+  // coordinates, gets a message and changes nothing.
   void Button1Click();
   // "読み込み": closes with the OK result when Edit8 to Edit10 hold numbers that neither place
-  // the terrain beyond the range of a double nor collapse it to a point; otherwise a message
-  // and the dialog stays open.
+  // the terrain outside the range of coordinates nor collapse it to a point; otherwise a
+  // message naming the parameter to blame, and the dialog stays open.
   void Button2Click();
   // Reset: shift 0, magnification 1, and the raw range in Edit4 to Edit7 again.
   void Button4Click();
@@ -63,11 +66,12 @@ class TDxf : public SettingsForm, public DxfSettingsPrompt {
   void BuildControls();
   // The transform in Edit8 to Edit10, or nothing after telling the user which one is no number.
   std::optional<DxfTransform> ReadParameters();
-  // True when the transform places the range the import found; otherwise the first parameter
-  // that places it beyond the range of a double is refused.
+  // True when the transform places the range the import found within the range of
+  // coordinates; otherwise the first parameter that places it outside is refused.
   bool PlacesFoundRange(const DxfTransform& transform);
-  // Tells why the text of Edit<number> is refused (message holds one %s for it) and selects it.
-  void Refuse(const char* message, int number);
+  // Tells why the parameter's edit is refused, with the message of a magnification or of a
+  // shift (each holds one %s for the edit's text), and selects it; returns false.
+  bool Refuse(DxfParameter parameter, const char* magnificationMessage, const char* shiftMessage);
   void ShowRange(const DxfRange& range);
 
   std::array<QLineEdit*, 10> edits_{};

@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "platform/cp932.h"
 #include "platform/message_box.h"
 #include "platform/number_format.h"
 #include "platform/qt/font_faces.h"
@@ -96,11 +95,9 @@ bool RefuseEdit(QLineEdit* edit, const std::string& message) {
   return FocusRefusedEdit(edit);
 }
 
-bool EditTextFitsFile(QLineEdit* edit, const char* message) {
-  const std::string text = edit->text().toStdString();
-  if (CanHoldInCp932(text)) return true;
-  ShowMessage(StrFormat(message, text.c_str()), "error", MsgButtons::Ok, MsgIcon::Error);
-  return FocusRefusedEdit(edit);
+bool EditTextFitsFile(QLineEdit* edit, const ShownText& shown, const char* message) {
+  const std::string refused = FirstCharacterNotInFile(edit->text().toStdString(), shown);
+  return refused.empty() || RefuseEdit(edit, StrFormat(message, refused.c_str()));
 }
 
 std::optional<double> EditNumber(QLineEdit* edit) {

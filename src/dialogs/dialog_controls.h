@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 
+#include "forms/shown_number.h"
 #include "platform/typed_number.h"
 
 class QBoxLayout;
@@ -39,10 +40,10 @@ std::optional<double> EditNumber(QLineEdit* edit);
 // OK's check of one numeric edit: true when it is disabled (it shows what the dialog filled in)
 // or holds a number of the kind; false after EditHoldsNumber refused it.
 bool EnabledEditHoldsNumber(QLineEdit* edit, TypedKind kind);
-// True when the project file can hold an edit's text as typed (CanHoldInCp932). Otherwise the
-// text is refused with `message`, a format naming it (caption "error"), and the edit takes the
-// focus with its text selected.
-bool EditTextFitsFile(QLineEdit* edit, const char* message);
+// True when the project file can hold an edit's text (FirstCharacterNotInFile). Otherwise the
+// text is refused with `message`, a format naming its first character the file cannot hold
+// (caption "error"), and the edit takes the focus with its text selected.
+bool EditTextFitsFile(QLineEdit* edit, const ShownText& shown, const char* message);
 // Refuses a value an edit holds with the message (caption "error"); the edit takes the focus
 // with its text selected. Returns false, for OK to stop there.
 bool RefuseEdit(QLineEdit* edit, const std::string& message);

@@ -141,6 +141,7 @@ void FormDialog::AddFileTextEdit(int edit, const char* message) {
 FormControls FormDialog::ReadControls() const {
   FormControls form;
   form.Shown = shown_;
+  form.ShownTexts = shownTexts_;
   for (int n = 0; n < FormControls::kCount; ++n) {
     if (edits_[n]) form.Edit[n] = edits_[n]->text().toStdString();
     if (checks_[n]) form.Check[n] = checks_[n]->isChecked();
@@ -153,6 +154,7 @@ FormControls FormDialog::ReadControls() const {
 
 void FormDialog::ShowControls(const FormControls& form) {
   shown_ = form.Shown;
+  shownTexts_ = form.ShownTexts;
   for (int n = 0; n < FormControls::kCount; ++n) {
     if (edits_[n]) edits_[n]->setText(QString::fromStdString(form.Edit[n]));
     if (checks_[n]) checks_[n]->setChecked(form.Check[n]);
@@ -182,7 +184,7 @@ void FormDialog::EditExit() {
 
 void FormDialog::Button1Click() {
   for (const auto& [n, message] : fileTextEdits_) {
-    if (!EditTextFitsFile(edits_[n], message)) return;
+    if (!EditTextFitsFile(edits_[n], shownTexts_[n], message)) return;
   }
   for (const NumberEdit& e : numberEdits_) {
     if (!EnabledEditHoldsNumber(edits_[e.Number], e.Kind)) return;

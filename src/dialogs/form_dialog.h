@@ -90,8 +90,8 @@ class FormDialog : public SettingsForm {
   void AddNumberEdits(std::initializer_list<int> edits, int decimals);
   // Whole-number edits (counts), checked on OK only.
   void AddIntegerEdits(std::initializer_list<int> edits);
-  // An edit whose text goes into the project file as typed; OK refuses a text the file cannot
-  // hold with `message`, a format that names the text.
+  // An edit whose text goes into the project file; OK refuses a text the file cannot hold with
+  // `message`, a format that names its first character the file cannot hold.
   void AddFileTextEdit(int edit, const char* message);
 
   // The dialog's enabling rules on the control state; none by default.
@@ -114,6 +114,7 @@ class FormDialog : public SettingsForm {
   QSpinBox* upDown_ = nullptr;
   std::array<QRadioButton*, 2> radioGroup_{};
   std::array<ShownNumber, FormControls::kCount> shown_{};
+  std::array<ShownText, FormControls::kCount> shownTexts_{};
   struct NumberEdit {
     int Number;
     int Decimals;  // what EditExit formats; -1: left as typed

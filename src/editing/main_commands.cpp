@@ -49,6 +49,7 @@ bool CommandTable::Run(MainCommand command, int index) const {
   const Handler& handler = handlers_[static_cast<int>(command)];
   if (!handler) return false;
   if (SettlePendingEdit && !KeepsPendingEdit(command)) SettlePendingEdit();
+  if (BeforeCommand) BeforeCommand();
   handler(index);
   if (AfterCommand) AfterCommand();
   return true;

@@ -118,8 +118,8 @@ class CommandTable {
 
   // Registers (or replaces) the handler of a command.
   void Set(MainCommand command, Handler handler);
-  // Runs a command (settling a pending mouse edit first, see SettlePendingEdit, and calling
-  // AfterCommand last); false when it has no handler yet.
+  // Runs a command (settling a pending mouse edit first, see SettlePendingEdit, then calling
+  // BeforeCommand, and AfterCommand last); false when it has no handler yet.
   bool Run(MainCommand command, int index = 0) const;
   bool IsBuilt(MainCommand command) const;
 
@@ -132,9 +132,14 @@ class CommandTable {
   // change never reaches a save, a run, a print or a dialog. Empty until the editor sets it.
   std::function<void()> SettlePendingEdit;
 
+  // Run before every command, after the settling, so that AfterCommand can tell what the
+  // command changed. Empty until the editor sets it.
+  std::function<void()> BeforeCommand;
+
   // Run after every command, so that what follows the mouse mode (the XY button) also follows a
   // command that changed the mode, a project load or reset included, and so that a step whose
-  // picked point or line the command freed ends. Empty until the editor sets it.
+  // picked point or line the command freed or changed starts over. Empty until the editor sets
+  // it.
   std::function<void()> AfterCommand;
 
  private:

@@ -71,11 +71,18 @@ void MouseEditor::SettlePendingEdit() {
   RedrawView(kRedrawModel);
 }
 
-void MouseEditor::DropFreedPicks() {
+void MouseEditor::RememberPicks() {
+  picksBefore_ = PlacesOfPicks(MouseState);
+  savedPicksBefore_ = PlacesOfPicks(SavedMouseState);
+}
+
+void MouseEditor::DropLostPicks() {
   // The zoom gives the interrupted operation back at its first step, under the idle prompt.
-  const int interrupted = FirstStepAfterFreedPick(SavedMouseState);
+  const int interrupted = FirstStepAfterLostPick(SavedMouseState, savedPicksBefore_);
   if (IsAreaZoomMode(MouseState.MouseMode) && interrupted) SavedMouseState.MouseMode = interrupted;
-  if (const int first = FirstStepAfterFreedPick(MouseState)) BackToFirstStep(*this, first);
+  if (const int first = FirstStepAfterLostPick(MouseState, picksBefore_)) {
+    BackToFirstStep(*this, first);
+  }
 }
 
 void MouseEditor::BitBtnXYClick() {
@@ -140,8 +147,9 @@ void MouseEditor::Register(CommandTable& table) {
   table.Set(C::ZoomOut, [](int) { ZoomOutClick(); });
   table.Set(C::BitBtnXY, [this](int) { BitBtnXYClick(); });
   table.SettlePendingEdit = [this] { SettlePendingEdit(); };
+  table.BeforeCommand = [this] { RememberPicks(); };
   table.AfterCommand = [this] {
-    DropFreedPicks();
+    DropLostPicks();
     ShowXYButtonForMode();
   };
 }

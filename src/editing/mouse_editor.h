@@ -5,6 +5,7 @@
 #pragma once
 #include "editing/main_commands.h"
 #include "editing/main_window_port.h"
+#include "editing/mouse_modes.h"
 #include "editing/mouse_state.h"
 #include "model/project_model.h"
 
@@ -28,7 +29,7 @@ class MouseEditor : public ViewMouseHandler {
       : window_(window), dialogs_(dialogs) {}
 
   // Registers the edit, drawing and view commands, the check views, the XY button, the
-  // settling of pending edits and the dropping of freed picks after every command.
+  // settling of pending edits and the dropping of lost picks after every command.
   // The editor must outlive the table.
   void Register(CommandTable& table);
 
@@ -46,9 +47,13 @@ class MouseEditor : public ViewMouseHandler {
   // Undoes an unconfirmed change as answering No would (also that of an operation an area zoom
   // interrupted) and drops its highlights.
   void SettlePendingEdit();
-  // After a table editor or a dialog freed a point or line that the current step holds picked,
-  // or the step an area zoom interrupted: that operation goes back to its first step.
-  void DropFreedPicks();
+  // Before every command (once a pending edit is settled): remembers where the picks of the
+  // current step and of the step an area zoom interrupted lie.
+  void RememberPicks();
+  // After every command: a step whose picked point or line the command freed, moved, replaced
+  // or gave other ends (the current step, or the one an area zoom interrupted) goes back to the
+  // first step of its operation.
+  void DropLostPicks();
 
   // What the step handlers use.
   void Prompt(const char* utf8) { window_.SetPrompt(utf8); }
@@ -66,6 +71,8 @@ class MouseEditor : public ViewMouseHandler {
   MainWindowPort& window_;
   EditorDialogs& dialogs_;
   BlockRecord replacedBlock_;
+  PickedPlaces picksBefore_;       // of MouseState, before the running command
+  PickedPlaces savedPicksBefore_;  // of SavedMouseState
 };
 
 // The view redrawn from the model, then the highlights of the current step.

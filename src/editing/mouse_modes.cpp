@@ -158,6 +158,24 @@ bool StillInUse(Held held, int index) {
   return index < kMaxLines && LineTable[index].Kind == kLineBoundary;
 }
 
+using Place = std::array<double, 6>;
+
+Place PointPlace(int point) {
+  if (point < 0 || point >= kMaxPoints) return {};
+  const PointRecord& p = PointTable[point];
+  return {static_cast<double>(p.Id), p.X, p.Y};
+}
+
+Place PlaceOf(Held held, int index) {
+  if (index < 0 || held == Held::Nothing) return {};
+  if (held == Held::Point) return PointPlace(index);
+  if (index >= kMaxLines) return {};
+  const LineRecord& line = LineTable[index];
+  const Place p1 = PointPlace(line.P1);
+  const Place p2 = PointPlace(line.P2);
+  return {static_cast<double>(line.P1), static_cast<double>(line.P2), p1[1], p1[2], p2[1], p2[2]};
+}
+
 }  // namespace
 
 const MouseModeSteps* FindModeSteps(int mode) {
@@ -167,14 +185,28 @@ const MouseModeSteps* FindModeSteps(int mode) {
   return nullptr;
 }
 
-int FirstStepAfterFreedPick(const MouseStateRecord& state) {
+PickedPlaces PlacesOfPicks(const MouseStateRecord& state) {
+  PickedPlaces places{
+      {state.MouseMode, state.SelectedIndex, state.SecondIndex, state.FirstLineIndex}};
+  if (const MouseModeSteps* steps = FindModeSteps(state.MouseMode)) {
+    const HeldPicks& h = steps->Holds;
+    places.Places = {PlaceOf(h.Selected, state.SelectedIndex), PlaceOf(h.Second, state.SecondIndex),
+                     PlaceOf(h.FirstLine, state.FirstLineIndex)};
+  }
+  return places;
+}
+
+int FirstStepAfterLostPick(const MouseStateRecord& state, const PickedPlaces& before) {
   const MouseModeSteps* steps = FindModeSteps(state.MouseMode);
   if (!steps) return 0;
   const HeldPicks& h = steps->Holds;
   const bool freed = !StillInUse(h.Selected, state.SelectedIndex) ||
                      !StillInUse(h.Second, state.SecondIndex) ||
                      !StillInUse(h.FirstLine, state.FirstLineIndex);
-  return freed ? state.MouseMode - h.Back : 0;
+  // A command that entered another step, or picked anew, holds what it chose.
+  const PickedPlaces now = PlacesOfPicks(state);
+  const bool moved = now.Step == before.Step && now.Places != before.Places;
+  return freed || moved ? state.MouseMode - h.Back : 0;
 }
 
 std::span<const ModeCommand> ModeCommands() { return kModeCommands; }

@@ -2,6 +2,7 @@
 // and, for steps that leave a change unconfirmed in the tables, how to undo it; and the table of
 // the commands that enter the modes with their prompts. Later operations add rows here.
 #pragma once
+#include <array>
 #include <span>
 #include <string>
 
@@ -41,9 +42,19 @@ struct MouseModeSteps {
 // The steps of a mode; nullptr for a mode not in the table (its clicks do nothing).
 const MouseModeSteps* FindModeSteps(int mode);
 
+// Where the points and lines a step holds picked lie: the step (mode and pick indices) and, for
+// each held point, its slot's id and coordinates; for each held line, its ends and their
+// coordinates. Taken before a command, so that a pick the command moved or replaced shows.
+struct PickedPlaces {
+  std::array<int, 4> Step{};
+  std::array<std::array<double, 6>, 3> Places{};
+};
+PickedPlaces PlacesOfPicks(const MouseStateRecord& state);
+
 // The first step of the command of state's step when a point or line the step holds picked is no
-// longer in use (a table editor freed it); 0 while every pick is in use.
-int FirstStepAfterFreedPick(const MouseStateRecord& state);
+// longer in use (a table editor or an import freed it) or, the step being the one `before` was
+// taken of, no longer lies where it did (moved, replaced, given other ends); 0 otherwise.
+int FirstStepAfterLostPick(const MouseStateRecord& state, const PickedPlaces& before);
 
 // A command that enters a mode with its prompt.
 struct ModeCommand {

@@ -73,7 +73,7 @@ void StoreLoadEdits(const FormControls& form, FormChanges& changes) {
 
 FormControls FillCalcConditions() {
   FormControls form;
-  form.Edit[1] = ToUtf8(cm.ProjectTitle);
+  FillText(form, 1, cm.ProjectTitle);
   CheckRadio(form, kMethodButtons, MethodButtonOf(cm.kt));
   FillNumber(form, 2, cm.SeismicCoefficient);
   FillNumber(form, 14, cm.CohesionRefHeight);
@@ -109,7 +109,8 @@ int CheckedMethod(const FormControls& form) {
 
 FormChanges StoreCalcConditions(const FormControls& form) {
   FormChanges changes;
-  changes.Mark(SetStringIfChanged(cm.ProjectTitle, ToCp932(form.Edit[1])));
+  changes.Mark(
+      SetStringIfChanged(cm.ProjectTitle, ShownOrTypedText(form.Edit[1], form.ShownTexts[1])));
   changes.Invalidate(SetIntIfChanged(cm.kt, CheckedMethod(form)));
   if (SeismicApplies(form)) {
     changes.StoreNumber(cm.SeismicCoefficient, form, 2);

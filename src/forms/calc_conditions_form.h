@@ -26,13 +26,16 @@ void ApplyCalcConditionsEnabling(FormControls& form);
 int CheckedMethod(const FormControls& form);
 
 // OK: stores every field in the fixed order through the set-if-changed helpers and sets the
-// model's flags. Title, table format, driving-force mode and rounding rule only mark the
-// project; every other field also invalidates the results.
+// model's flags; an untouched title keeps its bytes (ShownOrTypedText). Title, table format,
+// driving-force mode and rounding rule only mark the project; every other field also invalidates
+// the results.
 FormChanges StoreCalcConditions(const FormControls& form);
 
-// The refusal on OK of a title with a character the project file (CP932) cannot hold, named by
-// the edit's label (caption "error"; %s is the title as typed).
-inline constexpr char kTitleNotCp932Message[] = "検討ケース「%s」に使えない文字が含まれています。";
+// The refusal on OK of a title with a character CP932 has no code for, named by the edit's label
+// (caption "error"; %s is the first such character). A character CP932 holds as a look-alike is
+// taken as that.
+inline constexpr char kTitleNotCp932Message[] =
+    "検討ケースの「%s」は使えない文字です。検討ケースを入力し直してください。";
 
 // The title as the edit may hold it: unchanged while it fits the model's 255 CP932 bytes,
 // else cut on a character boundary (UTF-8 in and out). A character CP932 cannot hold stays as

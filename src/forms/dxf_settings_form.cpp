@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "model/dxf_import.h"
+#include "model/geometry.h"
 #include "platform/number_format.h"
 #include "platform/typed_number.h"
 
@@ -16,29 +17,45 @@ DxfRange PreviewDxfRange(const DxfRange& raw, const DxfTransform& t) {
           raw[2] * t.Magnification + t.ShiftY, raw[3] * t.Magnification + t.ShiftY};
 }
 
-bool DxfTransformCollapses(const DxfRange& raw, const DxfTransform& t) {
-  auto extent = [&t](double shift, double high, double low) {
-    return std::fabs(PlaceDxfCoordinate(shift, t.Magnification, high) -
-                     PlaceDxfCoordinate(shift, t.Magnification, low));
-  };
-  return extent(t.ShiftX, raw[0], raw[1]) <= kDxfMergeDistance &&
-         extent(t.ShiftY, raw[2], raw[3]) <= kDxfMergeDistance;
+namespace {
+
+// The extent of one axis of the range as the import places it.
+double PlacedExtent(double shift, double magnification, double high, double low) {
+  return std::fabs(PlaceDxfCoordinate(shift, magnification, high) -
+                   PlaceDxfCoordinate(shift, magnification, low));
 }
 
-std::optional<DxfParameter> DxfTransformOverflows(const DxfRange& raw, const DxfTransform& t) {
+bool Collapses(const DxfRange& raw, const DxfTransform& t) {
+  return PlacedExtent(t.ShiftX, t.Magnification, raw[0], raw[1]) <= kDxfMergeDistance &&
+         PlacedExtent(t.ShiftY, t.Magnification, raw[2], raw[3]) <= kDxfMergeDistance;
+}
+
+// True when both ends of one axis's range are placed within the range of coordinates.
+bool PlacedInRange(double shift, double magnification, double high, double low) {
+  return CoordinateInRange(PlaceDxfCoordinate(shift, magnification, high)) &&
+         CoordinateInRange(PlaceDxfCoordinate(shift, magnification, low));
+}
+
+}  // namespace
+
+std::optional<DxfParameter> DxfTransformCollapses(const DxfRange& raw, const DxfTransform& t) {
+  if (!Collapses(raw, t)) return std::nullopt;
+  if (Collapses(raw, {0.0, 0.0, t.Magnification})) return DxfParameter::Magnification;
+  // Unshifted, the range keeps an extent on an axis; that axis's shift rounds it away.
+  return PlacedExtent(0.0, t.Magnification, raw[0], raw[1]) > kDxfMergeDistance
+             ? DxfParameter::ShiftX
+             : DxfParameter::ShiftY;
+}
+
+std::optional<DxfParameter> DxfTransformLeavesRange(const DxfRange& raw, const DxfTransform& t) {
   const double m = t.Magnification;
-  // True when both ends of one axis's range land on coordinates a double holds.
-  auto places = [](double shift, double magnification, double high, double low) {
-    return std::isfinite(PlaceDxfCoordinate(shift, magnification, high)) &&
-           std::isfinite(PlaceDxfCoordinate(shift, magnification, low));
+  const bool magnified =
+      PlacedInRange(0.0, m, raw[0], raw[1]) && PlacedInRange(0.0, m, raw[2], raw[3]);
+  auto shiftLeaves = [&](double shift, double high, double low) {
+    return !PlacedInRange(shift, m, high, low) && (magnified || !CoordinateInRange(shift));
   };
-  const bool magnified = places(0.0, m, raw[0], raw[1]) && places(0.0, m, raw[2], raw[3]);
-  auto shiftOverflows = [&](double shift, double high, double low) {
-    const bool overflowsAlone = !places(shift, 0.0, 0.0, 0.0);  // without any drawing
-    return !places(shift, m, high, low) && (magnified || overflowsAlone);
-  };
-  if (shiftOverflows(t.ShiftX, raw[0], raw[1])) return DxfParameter::ShiftX;
-  if (shiftOverflows(t.ShiftY, raw[2], raw[3])) return DxfParameter::ShiftY;
+  if (shiftLeaves(t.ShiftX, raw[0], raw[1])) return DxfParameter::ShiftX;
+  if (shiftLeaves(t.ShiftY, raw[2], raw[3])) return DxfParameter::ShiftY;
   if (!magnified) return DxfParameter::Magnification;
   return std::nullopt;
 }

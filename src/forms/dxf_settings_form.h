@@ -27,21 +27,24 @@ std::optional<double> ParseDxfParameter(std::string_view text);
 // × magnification + shift Y (not rounded to millimetres as the import does).
 DxfRange PreviewDxfRange(const DxfRange& raw, const DxfTransform& transform);
 
-// True when the import would place the whole range within one millimetre in X and in Y (a
-// magnification of 0, or one that rounds the drawing away): every point would merge into one
-// and the terrain would collapse.
-bool DxfTransformCollapses(const DxfRange& raw, const DxfTransform& transform);
-
 // The parameters in the order of the dialog's edits 8 to 10.
 enum class DxfParameter { ShiftX, ShiftY, Magnification };
 
-// The parameter that makes the import place an end of the range beyond the range of a double,
-// where it could place none of its segments; nothing when the whole range can be placed. The
-// magnification is to blame when the magnified range alone overflows; a shift when it overflows
-// on its own or pushes a magnified range that fits beyond. When several are, the first in the
-// dialog's order is named.
-std::optional<DxfParameter> DxfTransformOverflows(const DxfRange& raw,
+// The parameter that makes the import place the whole range within one millimetre in X and in
+// Y, where every point would merge into one and the terrain would collapse; nothing when it
+// keeps an extent. The magnification is to blame when the magnified range alone collapses (a
+// magnification of 0, or one that rounds the drawing away); else the shift of an axis whose
+// extent the shift rounds away.
+std::optional<DxfParameter> DxfTransformCollapses(const DxfRange& raw,
                                                   const DxfTransform& transform);
+
+// The parameter that makes the import place an end of the range outside the range of
+// coordinates (CoordinateInRange), where its rounding to millimetres no longer holds; nothing
+// when the whole range lies within it. The magnification is to blame when the magnified range
+// alone leaves it; a shift when it lies outside on its own or pushes a magnified range that lies
+// within outside. When several are, the first in the dialog's order is named.
+std::optional<DxfParameter> DxfTransformLeavesRange(const DxfRange& raw,
+                                                    const DxfTransform& transform);
 
 // A value with three decimals ("0.000"); a value that rounds to zero shows no minus sign.
 std::string FormatDxfValue(double v);

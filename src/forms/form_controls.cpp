@@ -12,6 +12,11 @@ void FillNumber(FormControls& form, int edit, double value, const char* format) 
   form.Edit[edit] = form.Shown[edit].Text;
 }
 
+void FillText(FormControls& form, int edit, const std::string& cp932) {
+  form.ShownTexts[edit] = ShowText(cp932);
+  form.Edit[edit] = form.ShownTexts[edit].Text;
+}
+
 void CheckRadio(FormControls& form, std::initializer_list<int> group, int chosen) {
   for (int button : group) form.Radio[button] = button == chosen;
 }

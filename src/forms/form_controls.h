@@ -21,6 +21,8 @@ struct FormControls {
   int RadioGroup = 0;                      // RadioGroup1 item
   // What FillNumber showed in each edit, for OK to read an untouched edit as the exact value.
   std::array<ShownNumber, kCount> Shown{};
+  // What FillText showed in each text edit, for OK to keep an untouched text's bytes.
+  std::array<ShownText, kCount> ShownTexts{};
 
   // What the enabling rules leave enabled; everything until a rule says otherwise.
   std::array<bool, kCount> EditEnabled = AllOn();
@@ -38,6 +40,9 @@ struct FormControls {
 // Fills an edit with a number in the given printf format ("%5.4f" unless a dialog says else)
 // and remembers the number behind the text.
 void FillNumber(FormControls& form, int edit, double value, const char* format = "%5.4f");
+
+// Fills an edit with a model text (CP932) and remembers the bytes behind it.
+void FillText(FormControls& form, int edit, const std::string& cp932);
 
 // Checks the radio button chosen and unchecks the other buttons of its group.
 void CheckRadio(FormControls& form, std::initializer_list<int> group, int chosen);

@@ -34,18 +34,18 @@ bool ImportSheetPileFile(FileDialog& files, SheetPileSettingsRecord& pile,
       {"矢板諸元データを読み込む", DataDir, "DAT", "矢板諸元ファイル(*.DAT)", "DAT"});
   if (path.empty()) return false;
   const std::string folder = ChosenFolderOf(path);
-  if (EnterFolder(folder)) {
-    DataDir = folder;
-    ReadSheetPileSpecFile(BaseOf(path), pile, draw);
-  }
-  return true;
+  if (!EnterFolder(folder)) return false;
+  DataDir = folder;
+  return ReadSheetPileSpecFile(BaseOf(path), pile, draw) == 0;
 }
 
 bool ImportPartialFactors(FileDialog& files, PartialFactorsRecord& factors) {
   const std::string path = files.ChooseFileToOpen(FactorFileRequest("部分係数データを読み込む"));
   if (path.empty()) return false;
-  InFolderOf(path, [&](const std::string& base) { ReadPartialFactorFile(base, factors); });
-  return true;
+  bool read = false;
+  InFolderOf(path,
+             [&](const std::string& base) { read = ReadPartialFactorFile(base, factors) == 0; });
+  return read;
 }
 
 void ExportPartialFactors(FileDialog& files, const TableGrid& grid, PartialFactorsRecord& factors) {

@@ -9,13 +9,14 @@
 namespace selvana {
 
 // Asks for a sheet-pile file in DataDir; the chosen folder becomes DataDir and the current
-// directory, and the file is read into pile and draw. True when a file was chosen (the dialog
-// then shows the copies again, read or not); false after a cancel.
+// directory, and the file is read into pile and draw. True when a file was read (the dialog then
+// shows the copies again); false after a cancel, or when the file could not be opened or was
+// damaged (it was told, the copies are unchanged and the dialog keeps what it shows).
 bool ImportSheetPileFile(FileDialog& files, SheetPileSettingsRecord& pile,
                          DrawSettingsRecord& draw);
 
 // Asks for a partial-factor file in ProgramDir and reads it into factors. DataDir and the
-// current directory stay as they were. True when a file was chosen.
+// current directory stay as they were. True when a file was read, as for the sheet-pile file.
 bool ImportPartialFactors(FileDialog& files, PartialFactorsRecord& factors);
 
 // Asks for a partial-factor file name in ProgramDir and writes the factors of the grid (1.0 for

@@ -1,6 +1,7 @@
-// Showing model numbers and reading them back unrounded while untouched.
+// Showing model numbers and texts and reading them back unchanged while untouched.
 #include "forms/shown_number.h"
 
+#include "platform/cp932.h"
 #include "platform/number_format.h"
 #include "platform/typed_number.h"
 
@@ -17,6 +18,16 @@ std::optional<double> ShownOrTypedNumber(std::string_view text, const ShownNumbe
 
 double ShownOrTypedNumberOr(std::string_view text, const ShownNumber& shown, double kept) {
   return ShownOrTypedNumber(text, shown).value_or(kept);
+}
+
+ShownText ShowText(const std::string& cp932) { return {ToUtf8(cp932), cp932}; }
+
+std::string ShownOrTypedText(std::string_view text, const ShownText& shown) {
+  return text == shown.Text ? shown.Bytes : ToCp932(text);
+}
+
+std::string FirstCharacterNotInFile(std::string_view text, const ShownText& shown) {
+  return text == shown.Text ? std::string() : FirstCharacterNotInCp932(text);
 }
 
 }  // namespace selvana

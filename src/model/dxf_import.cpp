@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/dxf_reader.h"
+#include "model/geometry.h"
 #include "model/project_model.h"
 #include "platform/file_lookup.h"
 #include "platform/message_box.h"
@@ -50,9 +51,10 @@ void TellNoSegment(const std::string& name) {
 class TerrainBuilder {
  public:
   void Add(const ImportPoint& a, const ImportPoint& b) {
-    // A coordinate too large for a double after the magnification cannot be a point.
-    if (!std::isfinite(a.X) || !std::isfinite(a.Y) || !std::isfinite(b.X) || !std::isfinite(b.Y)) {
-      return;
+    // A coordinate outside the range of coordinates cannot be a point (the settings dialog
+    // refuses a transform that places the found range there).
+    for (double v : {a.X, a.Y, b.X, b.Y}) {
+      if (!CoordinateInRange(v)) return;
     }
     const int i = PointIndex(a);
     const int j = PointIndex(b);

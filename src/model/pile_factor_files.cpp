@@ -14,6 +14,8 @@ namespace {
 
 constexpr const char* kPileExtension = ".DAT";
 constexpr const char* kFactorExtension = ".PAK";
+constexpr const char* kPileFileKind = "矢板諸元インポートファイル";
+constexpr const char* kFactorFileKind = "部分安全係数ファイル";
 
 // The file named name + extension, its extension matched ignoring case; the name as given
 // (upper-case extension) when there is none yet.
@@ -37,31 +39,63 @@ bool IsRowLine(const std::string& line) {
   return (c >= '0' && c <= '9') || c == '-' || c == '.';
 }
 
-// Scans "%lf" or "%lf,%lf" as the C library would: a number the line does not supply (a
-// missing field, text that is not a number) leaves its value as it was.
-void ScanDoubles(const std::string& line, std::initializer_list<double*> values) {
-  Fields fields;
-  for (double* v : values) fields.push_back(FieldOf(*v));
-  ScanFields(line, fields, fields.size(), 0);
-}
+// The lines of a file being read, counted as an editor counts them, with the first value that
+// did not scan (not a number, missing, or beyond the range of a double) and its line.
+class ValueLines {
+ public:
+  explicit ValueLines(TextFileReader& file) : file_(file) {}
 
-void ReadPileHeader(TextFileReader& file, SheetPileSettingsRecord& pile) {
+  bool Next(std::string& line) {
+    if (!file_.ReadLine(line)) return false;
+    ++number_;
+    return true;
+  }
+
+  // Scans "%lf" or "%lf,%lf" from the line read last into values, as the C library would.
+  void Scan(const std::string& line, std::initializer_list<double*> values) {
+    Fields fields;
+    for (double* v : values) fields.push_back(FieldOf(*v));
+    const ScanDamage damage = ScanFields(line, fields, fields.size(), 0);
+    if (damage != ScanDamage::kNone && damage_ == ScanDamage::kNone) {
+      damage_ = damage;
+      damagedLine_ = number_;
+    }
+  }
+
+  // True after telling the user of the first damaged value of the file (caption "error").
+  bool TellDamage(const char* what, const std::string& name, const char* extension) const {
+    if (damage_ == ScanDamage::kNone) return false;
+    ShowMessage(StrFormat("%s(%s%s) の%d行目に%sがありました。このファイルからは何も読み込みま"
+                          "せんでした。",
+                          what, name.c_str(), extension, damagedLine_, DamagedValueText(damage_)),
+                "error");
+    return true;
+  }
+
+ private:
+  TextFileReader& file_;
+  int number_ = 0;
+  int damagedLine_ = 0;
+  ScanDamage damage_ = ScanDamage::kNone;
+};
+
+void ReadPileHeader(ValueLines& lines, SheetPileSettingsRecord& pile) {
   double* const fields[] = {&pile.TopElevation, &pile.EmbedmentElevation, &pile.SectionArea,
                             &pile.Lm1};
   std::string line;
   for (double* field : fields) {
-    if (!file.ReadLine(line)) return;
-    ScanDoubles(line, {field});
+    if (!lines.Next(line)) return;
+    lines.Scan(line, {field});
   }
 }
 
 // Reads the pressure rows; false when the file held more rows than the table.
-bool ReadPileRows(TextFileReader& file, SheetPileSettingsRecord& pile, DrawSettingsRecord& draw) {
+bool ReadPileRows(ValueLines& lines, SheetPileSettingsRecord& pile, DrawSettingsRecord& draw) {
   std::string line;
-  while (file.ReadLine(line) && IsRowLine(line)) {
+  while (lines.Next(line) && IsRowLine(line)) {
     if (pile.RowCount >= kMaxPileRows) return false;
     const int i = pile.RowCount;
-    ScanDoubles(line, {&pile.Elevation[i], &pile.Intensity[i]});
+    lines.Scan(line, {&pile.Elevation[i], &pile.Intensity[i]});
     draw.PileLabelX[i] = 0.0;
     draw.PileLabelY[i] = 0.0;
     draw.PileLabelMode[i] = -1;
@@ -76,32 +110,44 @@ int ReadSheetPileSpecFile(const std::string& name, SheetPileSettingsRecord& pile
                           DrawSettingsRecord& draw) {
   TextFileReader file;
   if (!file.Open(DataFilePath(name, kPileExtension))) {
-    TellNotOpened("矢板諸元インポートファイル", name, kPileExtension, file);
+    TellNotOpened(kPileFileKind, name, kPileExtension, file);
     return 1;
   }
-  pile.PileX = 0.0;
-  pile.AllowableShear = 0.0;
-  ReadPileHeader(file, pile);
-  pile.RowCount = 0;
-  if (!ReadPileRows(file, pile, draw)) {
+  // Read into copies, so that a damaged file leaves the records as they were.
+  SheetPileSettingsRecord read = pile;
+  DrawSettingsRecord readDraw = draw;
+  read.PileX = 0.0;
+  read.AllowableShear = 0.0;
+  ValueLines lines(file);
+  ReadPileHeader(lines, read);
+  read.RowCount = 0;
+  const bool allRows = ReadPileRows(lines, read, readDraw);
+  if (lines.TellDamage(kPileFileKind, name, kPileExtension)) return 1;
+  if (!allRows) {
     ShowMessage(StrFormat("矢板諸元インポートファイル(%s%s) の土圧データが%d行を超えています。"
                           "%d行目からは読み込みません。",
                           name.c_str(), kPileExtension, kMaxPileRows, kMaxPileRows + 1),
                 "error");
   }
+  pile = read;
+  draw = readDraw;
   return 0;
 }
 
 int ReadPartialFactorFile(const std::string& name, PartialFactorsRecord& factors) {
   TextFileReader file;
   if (!file.Open(DataFilePath(name, kFactorExtension))) {
-    TellNotOpened("部分安全係数ファイル", name, kFactorExtension, file);
+    TellNotOpened(kFactorFileKind, name, kFactorExtension, file);
     return 1;
   }
+  PartialFactorsRecord read = factors;
+  ValueLines lines(file);
   std::string line;
-  for (int i = 0; i < kPartialFactorCount && file.ReadLine(line); ++i) {
-    ScanDoubles(line, {&factors.Factor[i]});
+  for (int i = 0; i < kPartialFactorCount && lines.Next(line); ++i) {
+    lines.Scan(line, {&read.Factor[i]});
   }
+  if (lines.TellDamage(kFactorFileKind, name, kFactorExtension)) return 1;
+  factors = read;
   return 0;
 }
 

@@ -12,16 +12,17 @@ namespace selvana {
 // extension is matched ignoring case): top elevation, embedment elevation, section area and
 // lm1 on lines 1-4, then rows "elevation,intensity" while a line starts with a digit, "-" or
 // "."; at most 64 rows are stored (the user is told when more were cut). Lines are scanned
-// with "%lf" and "%lf,%lf": a number a line does not supply keeps its value. Sets PileX and
-// AllowableShear to 0.0, leaves Mode and Dummy alone, and resets the label placement of every
-// row read in draw. 0 when read; 1 when the file cannot be opened (after an "error" message,
-// records unchanged).
+// with "%lf" and "%lf,%lf". Sets PileX and AllowableShear to 0.0, leaves Mode and Dummy alone,
+// and resets the label placement of every row read in draw. 0 when read; 1 when the file
+// cannot be opened, or when a value it should supply is missing, no number or beyond the range
+// of a double (after an "error" message naming the first such line; records unchanged).
 int ReadSheetPileSpecFile(const std::string& name, SheetPileSettingsRecord& pile,
                           DrawSettingsRecord& draw);
 
 // Reads the 32 factors of name + ".PAK", one a line, into factors (Enabled is not in the file).
-// A shorter file fills what it has; a line without a number keeps its factor. 0 when read; 1 when
-// it cannot be opened (after an "error" message, factors unchanged).
+// A shorter file fills what it has. 0 when read; 1 when it cannot be opened, or when a line holds
+// no number or one beyond the range of a double (after an "error" message naming the first such
+// line; factors unchanged).
 int ReadPartialFactorFile(const std::string& name, PartialFactorsRecord& factors);
 
 // Writes the 32 factors to name + ".PAK" ("%lf" a line, CR LF), replacing a file of that name

@@ -99,6 +99,10 @@ ScanDamage ScanFields(std::string_view line, const Fields& fields, std::size_t c
   return damage;
 }
 
+const char* DamagedValueText(ScanDamage damage) {
+  return damage == ScanDamage::kOutOfRange ? "扱える範囲を超えた数値" : "数値として読めない値";
+}
+
 std::optional<int> ScanInt(std::string_view line) {
   std::size_t pos = 0;
   std::size_t begin = 0;

@@ -85,6 +85,10 @@ enum class ScanDamage { kNone, kNotANumber, kOutOfRange };
 // kNotANumber when it was missing or held no number.
 ScanDamage ScanFields(std::string_view line, const Fields& fields, std::size_t count, int row);
 
+// What a damage message calls a damaged value: "数値として読めない値" (kNotANumber) or
+// "扱える範囲を超えた数値" (kOutOfRange).
+const char* DamagedValueText(ScanDamage damage);
+
 // The leading "%d" number of a line; nothing when the line does not start with one.
 std::optional<int> ScanInt(std::string_view line);
 

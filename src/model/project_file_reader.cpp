@@ -31,12 +31,10 @@ constexpr const char* kWrongCountMessage =
     "斜面安定検討データファイル(%s) "
     "のデータ数が行数と合いません。次の見出し行までを読み込みました。";
 // Names the first such line: its number in the file, the heading above it and what the value
-// was (kNotANumberValue or kOutOfRangeValue).
+// was (DamagedValueText).
 constexpr const char* kBadValueMessage =
     "斜面安定検討データファイル(%s) "
     "の%d行目「%s」に%sがありました。その値は読み込みませんでした。";
-constexpr const char* kNotANumberValue = "数値として読めない値";
-constexpr const char* kOutOfRangeValue = "扱える範囲を超えた数値";
 constexpr const char* kRepairedMessage =
     "斜面安定検討データファイル(%s) の点・線分・ブロックの番号に誤りがありました。"
     "誤った線分は削除し、番号は直しました。";
@@ -51,10 +49,8 @@ void ShowError(const char* format, const std::string& base) {
 
 void ShowBadValue(const std::string& base, const LayoutReader& reader) {
   const FilePlace& place = reader.firstBadValue();
-  const char* value =
-      reader.firstDamage() == ScanDamage::kOutOfRange ? kOutOfRangeValue : kNotANumberValue;
   ShowError(StrFormat(kBadValueMessage, ProjectFileShownName(base).c_str(), place.line,
-                      ToUtf8(place.heading).c_str(), value));
+                      ToUtf8(place.heading).c_str(), DamagedValueText(reader.firstDamage())));
 }
 
 // The repairs of the stored tables; true when anything changed.

@@ -133,6 +133,16 @@ bool CanHoldInCp932(std::string_view utf8) {
   return converted.replaced == 0 && ToUtf8(converted.text) == utf8;
 }
 
+std::string FirstCharacterNotInCp932(std::string_view utf8) {
+  if (Utf8ToCp932(utf8).replaced == 0) return {};
+  for (std::string_view rest = utf8; !rest.empty();) {
+    const std::string_view character = rest.substr(0, std::max<std::size_t>(1, SkipUtf8(rest)));
+    if (Utf8ToCp932(character).replaced > 0) return std::string(character);
+    rest.remove_prefix(character.size());
+  }
+  return {};
+}
+
 bool IsCp932LeadByte(unsigned char c) {
   return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
 }

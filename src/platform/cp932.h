@@ -25,6 +25,10 @@ std::string ToUtf8(std::string_view cp932);
 // and not one that reads back as another character.
 bool CanHoldInCp932(std::string_view utf8);
 
+// The first character of the UTF-8 text that CP932 has no code at all for (한, ✓, 𠮷), as UTF-8;
+// empty when every character has one, be it a look-alike's (〜 U+301C goes to the code of ～).
+std::string FirstCharacterNotInCp932(std::string_view utf8);
+
 // True for the first byte of a double-byte CP932 character (0x81-0x9F, 0xE0-0xFC).
 bool IsCp932LeadByte(unsigned char c);
 

@@ -169,20 +169,29 @@ TEST_F(MouseEditorTest, AnUnconfirmedMoveIsUndoneByAnotherCommandButKeptByTheVie
   EXPECT_EQ(0, DataModified);
 }
 
-TEST_F(MouseEditorTest, AMoveWhosePointTheTableFreedGoesBackToPickingAPoint) {
-  commands.Set(C::XYEdit, [](int) { StorePointRows(test::MemoryGrid()); });  // every row emptied
-  for (const bool zoomed : {false, true}) {
-    PutPoint(0, 0.0, 0.0);
-    Run(C::PMove);
-    Click(0.0, 0.0);
-    if (zoomed) Run(C::AreaBig);
-    Run(C::XYEdit);
-    if (zoomed) RightClick();  // the zoom ends and gives the move back
-    EXPECT_EQ(210, MouseState.MouseMode) << zoomed;
-    EXPECT_EQ(std::string(zoomed ? kIdlePrompt : CommandPrompt(210)), window.prompt);
-    Click(1.0, 1.0);
-    RightClick();  // no "点を移動してよろしいですか？" for a point that is gone
-    EXPECT_EQ(0, MouseState.MouseMode) << zoomed;
+TEST_F(MouseEditorTest, AMoveWhosePointACommandFreedOrReplacedGoesBackToPickingAPoint) {
+  for (const bool replaced : {false, true}) {
+    commands.Set(C::XYEdit, [replaced](int) {
+      if (replaced) {
+        PutPoint(0, 3.0, 0.0);  // another point in the slot, as an import leaves it
+      } else {
+        StorePointRows(test::MemoryGrid());  // every row emptied
+      }
+    });
+    for (const bool zoomed : {false, true}) {
+      SCOPED_TRACE(testing::Message() << "replaced " << replaced << ", zoomed " << zoomed);
+      PutPoint(0, 0.0, 0.0);
+      Run(C::PMove);
+      Click(0.0, 0.0);
+      if (zoomed) Run(C::AreaBig);
+      Run(C::XYEdit);
+      if (zoomed) RightClick();  // the zoom ends and gives the move back
+      EXPECT_EQ(210, MouseState.MouseMode);
+      EXPECT_EQ(std::string(zoomed ? kIdlePrompt : CommandPrompt(210)), window.prompt);
+      if (!replaced) Click(1.0, 1.0);
+      RightClick();  // no "点を移動してよろしいですか？" for a point that is gone
+      EXPECT_EQ(0, MouseState.MouseMode);
+    }
   }
 }
 

@@ -123,6 +123,25 @@ TEST_F(SettingsForms, TitleAndTableFormatOnlyMarkTheProject) {
   ExpectFlags(1, 1);
 }
 
+// A look-alike is stored under the code CP932 holds it as, and shown so; an untouched title
+// keeps its bytes, though another code of its character shows alike.
+TEST_F(SettingsForms, TitlesKeepTheirBytesUntouchedAndTakeLookAlikesAsTyped) {
+  cm.ProjectTitle = "\x87\x90";  // ≒, whose first code is 0x81E0
+  FormControls form = FillCalcConditions();
+  StoreCalcConditions(form);
+  EXPECT_EQ(cm.ProjectTitle, "\x87\x90");
+  ExpectFlags(0, 1);
+  EXPECT_EQ(FirstCharacterNotInFile(form.Edit[1], form.ShownTexts[1]), "");
+  form.Edit[1] = "No.1〜No.2 −5m‖—¢£¬";
+  EXPECT_EQ(FirstCharacterNotInFile(form.Edit[1], {}), "");
+  EXPECT_EQ(FirstCharacterNotInFile("a" + form.Edit[1] + "𠮷한", {}), "𠮷");
+  StoreCalcConditions(form);
+  EXPECT_EQ(cm.ProjectTitle.substr(0, 15),
+            "No.1\x81\x60No.2 \x81\x7C"
+            "5m");
+  EXPECT_EQ(FillCalcConditions().Edit[1], "No.1～No.2 －5m∥―￠￡￢");
+}
+
 TEST_F(SettingsForms, TitleIsCutToTheFieldOnACharacterBoundary) {
   FormControls form = FillCalcConditions();
   form.Edit[1] = "a";

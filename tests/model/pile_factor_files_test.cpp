@@ -9,6 +9,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -85,8 +86,6 @@ TEST_F(SheetPileSpecFileTest, RowsAreScannedUntilALineThatIsNoRow) {
       {"plus_sign_ends_the_rows", "1.0,2.0\n+3.0,4.0\n5.0,6.0\n", {{1.0, 2.0}}},
       {"empty_line_ends_the_rows", "1.0,2.0\n\n5.0,6.0\n", {{1.0, 2.0}}},
       {"last_row_without_line_end_is_kept", "1.0,2.0\n-1.0,9.0", {{1.0, 2.0}, {-1.0, 9.0}}},
-      {"row_without_comma_keeps_the_rows_intensity", "6.0\n", {{6.0, 55.0}}},
-      {"blank_before_the_comma_ends_the_rows_scan", "2.0 ,3.0\n", {{2.0, 55.0}}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -110,17 +109,30 @@ TEST_F(SheetPileSpecFileTest, RowsReadResetTheirLabelPlacement) {
   EXPECT_EQ(draw.PileLabelX[2], 7.0);
 }
 
-TEST_F(SheetPileSpecFileTest, ValueLineThatIsNoNumberKeepsItsValue) {
-  pile.EmbedmentElevation = -7.5;
-  pile.Elevation[0] = 4.0;
-  pile.Lm1 = 2.5;
-  ASSERT_EQ(Read("1\nabc\n3\n1e999\n-,8.0\n"), 0);
-  EXPECT_EQ(pile.TopElevation, 1.0);
-  EXPECT_EQ(pile.EmbedmentElevation, -7.5);
-  EXPECT_EQ(pile.SectionArea, 3.0);
-  EXPECT_EQ(pile.Lm1, 2.5);     // beyond the range of a double: no number either
-  ASSERT_EQ(pile.RowCount, 1);  // "-" starts a row, but holds no number
-  EXPECT_EQ(pile.Elevation[0], 4.0);
+// A value that does not scan is told with its line, and nothing of the file is taken: a new row
+// would otherwise keep what an earlier pile left in it.
+TEST_F(SheetPileSpecFileTest, ADamagedValueIsToldWithItsLineAndNothingIsTaken) {
+  const std::string notANumber = "に数値として読めない値がありました。";
+  const std::tuple<std::string, int, std::string> cases[] = {
+      {"1\nabc\n3\n4\n", 2, notANumber},
+      {"1\n2\n3\n1e999\n", 4, "に扱える範囲を超えた数値がありました。"},
+      {"1\n2\n3\n4\n-,8.0\n", 5, notANumber},     // "-" starts a row, but holds no number
+      {"1\n2\n3\n4\n6.0\n", 5, notANumber},       // no intensity
+      {"1\n2\n3\n4\n2.0 ,3.0\n", 5, notANumber},  // a blank before the comma ends the scan
+      {"1\n2\n3\n4\n1.0,2.0\n0.0,abc\n", 6, notANumber},
+  };
+  ScriptedMessageBox box;
+  for (const auto& [text, line, what] : cases) {
+    box.Expect("矢板諸元インポートファイル(" + (folder / "p") + ".DAT) の" + std::to_string(line) +
+                   "行目" + what + "このファイルからは何も読み込みませんでした。",
+               "error");
+  }
+  for (const auto& [text, line, what] : cases) {
+    EXPECT_EQ(Read(text), 1) << line;
+    EXPECT_EQ(pile.PileX, 5.0);
+    EXPECT_EQ(pile.RowCount, 3);
+    EXPECT_EQ(draw.PileLabelMode[0], 1);
+  }
 }
 
 TEST_F(SheetPileSpecFileTest, RowsBeyondTheTableAreCutAndTold) {
@@ -191,23 +203,39 @@ TEST_F(PartialFactorFileTest, WritingReplacesAFileOfAnyCase) {
   EXPECT_FALSE(std::filesystem::exists(folder / "f.PAK"));
 }
 
-TEST_F(PartialFactorFileTest, ReadFillsWhatTheFileHoldsAndKeepsTheRest) {
+// A short file fills what it has; a damaged line is told, and no factor of the file is taken.
+TEST_F(PartialFactorFileTest, ReadFillsWhatTheFileHoldsOrTellsTheFirstDamagedLine) {
   struct Case {
     const char* name;
     double before;
     std::string text;
     std::array<double, 4> read;
+    const char* told;  // after "の"
   };
   const Case cases[] = {
-      {"short_file_fills_what_it_has", 1.0, "1.5\n0.8\n1.2", {1.5, 0.8, 1.2, 1.0}},
-      {"line_that_is_no_number_keeps_its_factor", 1.1, "1.5\n\nx\n0.9\n", {1.5, 1.1, 1.1, 0.9}},
-      {"number_beyond_a_double_keeps_its_factor", 1.1, "1e999\n-1e400\n2\n", {1.1, 1.1, 2.0, 1.1}},
+      {"short_file_fills_what_it_has", 1.0, "1.5\n0.8\n1.2", {1.5, 0.8, 1.2, 1.0}, nullptr},
+      {"line_that_is_no_number",
+       1.1,
+       "1.5\n\nx\n0.9\n",
+       {1.1, 1.1, 1.1, 1.1},
+       "2行目に数値として読めない値がありました。"},
+      {"number_beyond_a_double",
+       1.1,
+       "2\n-1e400\n2\n",
+       {1.1, 1.1, 1.1, 1.1},
+       "2行目に扱える範囲を超えた数値がありました。"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     factors.Factor.fill(c.before);
     WriteFile(folder / "f.PAK", c.text);
-    ASSERT_EQ(ReadPartialFactorFile(folder / "f", factors), 0);
+    ScriptedMessageBox box;
+    if (c.told) {
+      box.Expect("部分安全係数ファイル(" + (folder / "f") + ".PAK) の" + c.told +
+                     "このファイルからは何も読み込みませんでした。",
+                 "error");
+    }
+    ASSERT_EQ(ReadPartialFactorFile(folder / "f", factors), c.told ? 1 : 0);
     for (int i = 0; i < 4; ++i) EXPECT_EQ(factors.Factor[i], c.read[i]) << i;
   }
 }

@@ -12,7 +12,6 @@
 #include <functional>
 #include <iterator>
 #include <limits>
-#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -132,32 +131,47 @@ TEST_F(DxfSettingsDialog, ReadWithANonNumberKeepsTheDialogOpenUntilCorrected) {
   EXPECT_EQ(settings.ShiftY, 3.0);
 }
 
-// A transform that would merge every point into one (on read), or place the terrain beyond the
-// range of a double (on trial and on read), is refused with its reason before anything is shown
-// or imported: the dialog stays open with the edit to blame selected. Each row keeps the texts
-// of the rows before: of several parameters that overflow, the first edit is named.
-TEST_F(DxfSettingsDialog, TransformsThatCollapseOrOverflowAreRefused) {
+// A transform that would merge every point into one (on read), or place the terrain outside the
+// range of coordinates (on trial and on read), is refused with its reason before anything is
+// shown or imported: the dialog stays open with the edit to blame selected. Of several
+// parameters that place it outside, the first edit is named.
+TEST_F(DxfSettingsDialog, TransformsThatCollapseOrLeaveTheRangeAreRefused) {
   DxfImportSettings settings = FoundRange();
   const char* const collapses = "」では地形が１点に縮まってしまいます。";
   const char* const overflows = "」が大きすぎて座標が扱える範囲を超えてしまいます。";
   QPushButton* const trial = dialog.Button1();
   QPushButton* const read = dialog.Button2();
-  const std::tuple<int, const char*, QPushButton*, const char*, const char*> refused[] = {
-      {10, "0", read, "倍率", collapses},        {10, "1e-5", read, "倍率", collapses},
-      {10, "-0.0", read, "倍率", collapses},     {10, "1e306", read, "倍率", overflows},
-      {10, "1e306", trial, "倍率", overflows},   {9, "-1e306", read, "原点移動", overflows},
-      {8, "1e306", trial, "原点移動", overflows}};
+  const struct {
+    std::array<const char*, 3> parameters;  // Edit8 to Edit10
+    QPushButton* button;
+    int edit;
+    const char* reason;
+  } refused[] = {
+      {{"0", "0", "0"}, read, 10, collapses},
+      {{"0", "0", "1e-5"}, read, 10, collapses},
+      {{"0", "0", "-0.0"}, read, 10, collapses},
+      {{"0", "0", "1e13"}, read, 10, overflows},
+      {{"0", "0", "1e13"}, trial, 10, overflows},
+      {{"1e305", "0", "1"}, trial, 8, overflows},
+      {{"1e305", "0", "1"}, read, 8, overflows},
+      {{"0", "-9.1e12", "1"}, read, 9, overflows},
+      {{"1e305", "1e305", "1e306"}, read, 8, overflows},
+      // 1.5 mm wide at 3e-4, rounded to one millimetre where the shift's digits leave no room
+      {{"5000000000000.001", "0", "3e-4"}, read, 8, collapses},
+  };
   test::ScriptedMessageBox box;
-  for (const auto& [edit, text, button, what, reason] : refused) {
-    box.Expect(std::string(what) + "「" + text + reason + what + "を入力し直してください。",
-               "error");
+  for (const auto& r : refused) {
+    const std::string what = r.edit == 10 ? "倍率" : "原点移動";
+    box.Expect(
+        what + "「" + r.parameters[r.edit - 8] + r.reason + what + "を入力し直してください。",
+        "error");
   }
   std::vector<bool> openAfterRefusal;
   WhileShown([&] {
-    for (const auto& [edit, text, button, what, reason] : refused) {
-      dialog.Edit(edit)->setText(text);
-      button->click();
-      openAfterRefusal.push_back(dialog.isVisible() && dialog.Edit(edit)->hasSelectedText() &&
+    for (const auto& r : refused) {
+      for (int i = 0; i < 3; ++i) dialog.Edit(8 + i)->setText(r.parameters[i]);
+      r.button->click();
+      openAfterRefusal.push_back(dialog.isVisible() && dialog.Edit(r.edit)->hasSelectedText() &&
                                  Text(dialog, 4) == "5.000");
     }
     dialog.Edit(8)->setText("0");
@@ -173,23 +187,28 @@ TEST_F(DxfSettingsDialog, TransformsThatCollapseOrOverflowAreRefused) {
 TEST(DxfCollapse, WhenTheWholeRangeFallsWithinAMillimetre) {
   const DxfRange raw = {5.0, 0.0, 3.0, -1.0};
   const DxfRange tiny = {0.0004, 0.0, 0.0002, 0.0};  // drawn in kilometres
+  constexpr auto kMagnification = DxfParameter::Magnification;
   const struct {
     const char* name;
     DxfRange range;
     DxfTransform transform;
-    bool collapses;
+    std::optional<DxfParameter> cause;
   } kCases[] = {
-      {"unchanged", raw, {}, false},
-      {"zero magnification", raw, {10.0, 20.0, 0.0}, true},
-      {"rounded away", raw, {0.0, 0.0, 1e-4}, true},
-      {"one millimetre apart in X", raw, {0.0, 0.0, 2e-4}, true},
-      {"two millimetres apart in X", raw, {0.0, 0.0, 4e-4}, false},
-      {"a flat drawing is no point", {5.0, 0.0, 2.0, 2.0}, {}, false},
-      {"tiny drawing as it is", tiny, {}, true},
-      {"tiny drawing magnified", tiny, {0.0, 0.0, 1000.0}, false},
+      {"unchanged", raw, {}, std::nullopt},
+      {"zero magnification", raw, {10.0, 20.0, 0.0}, kMagnification},
+      {"rounded away", raw, {0.0, 0.0, 1e-4}, kMagnification},
+      {"one millimetre apart in X", raw, {0.0, 0.0, 2e-4}, kMagnification},
+      {"two millimetres apart in X", raw, {0.0, 0.0, 4e-4}, std::nullopt},
+      {"a flat drawing is no point", {5.0, 0.0, 2.0, 2.0}, {}, std::nullopt},
+      {"tiny drawing as it is", tiny, {}, kMagnification},
+      {"tiny drawing magnified", tiny, {0.0, 0.0, 1000.0}, std::nullopt},
+      {"rounded away by the Y shift",
+       {0.0, 0.0, 0.0015, 0.0},
+       {0.0, 5e12 + 0.001, 1.0},
+       DxfParameter::ShiftY},
   };
   for (const auto& c : kCases) {
-    EXPECT_EQ(DxfTransformCollapses(c.range, c.transform), c.collapses) << c.name;
+    EXPECT_EQ(DxfTransformCollapses(c.range, c.transform), c.cause) << c.name;
   }
 }
 

@@ -38,7 +38,9 @@ TEST(SettingsDialogs, CalculationConditionsStoreWhatIsTypedAndChosen) {
   CalcStatus = 1;
   DataModified = 0;
   cm.SeismicCoefficient = 0.2;
-  cm.CohesionRefHeight = 1.234567;  // shown as 1.2346 and left alone
+  cm.CohesionRefHeight = 1.234567;   // shown as 1.2346 and left alone
+  cm.ProjectTitle = "\x87\x90\xA0";  // the second code of ≒ and no character: left alone
+  test::ScriptedMessageBox box;      // and not refused
   TCal_Frm dialog;
   bool seismicOffForBishop = false;
   QString label38;
@@ -59,6 +61,7 @@ TEST(SettingsDialogs, CalculationConditionsStoreWhatIsTypedAndChosen) {
   EXPECT_EQ(cm.SliceWidth, 0.05);
   EXPECT_EQ(cm.HorizontalForces.H[0], 12.3457);
   EXPECT_EQ(cm.CohesionRefHeight, 1.234567);
+  EXPECT_EQ(cm.ProjectTitle, "\x87\x90\xA0");
   EXPECT_EQ(cm.SeismicCoefficient, 0.0);
   EXPECT_EQ(cm.SeismicIncludesSurcharge, 0);
   EXPECT_EQ(DataModified, 1);
@@ -111,7 +114,7 @@ TEST(SettingsDialogs, ATitleTheProjectFileCannotHoldIsRefusedBeforeAnyNumber) {
   DataModified = 0;
   const QString typed = QString::fromUtf8("断面 한글 ✓ 𠮷野家 ①");
   test::ScriptedMessageBox box;
-  box.Expect("検討ケース「断面 한글 ✓ 𠮷野家 ①」に使えない文字が含まれています。", "error");
+  box.Expect("検討ケースの「한」は使えない文字です。検討ケースを入力し直してください。", "error");
   TCal_Frm dialog;
   bool keptAsTyped = false;
   RunModal(dialog, [&] {
