@@ -14,7 +14,6 @@
 #include "dialogs/dialog_controls.h"
 #include "dialogs/form_dialog.h"
 #include "mainwin/form_sizes.h"
-#include "platform/message_box.h"
 #include "platform/number_format.h"
 #include "platform/number_parse.h"
 
