@@ -4,10 +4,12 @@
 
 #include <algorithm>
 #include <functional>
+#include <limits>
 #include <numeric>
 #include <vector>
 
 #include "calc/run_data.h"
+#include "model/project_model.h"
 #include "platform/number_format.h"
 
 namespace selvana {
@@ -15,7 +17,7 @@ namespace {
 
 // Corners closer in X than this stand on one vertical: the slices skip an edge this steep.
 constexpr double kSameVertical = 0.0001;
-// Blocks closer than this on a vertical meet (their shared edge, interpolated both ways).
+// Blocks closer than this on a vertical meet.
 constexpr double kMeeting = 1e-5;
 
 // The part of one block on a vertical, between two crossings of its outline.
@@ -86,7 +88,10 @@ void AddBlockStretches(int b, double x, std::vector<Stretch>& stretches) {
     const PointRecord& p = OutlineCorner(b, i);
     const PointRecord& q = OutlineCorner(b, i + 1);
     if ((p.X < x) == (q.X < x)) continue;
-    ys.push_back((q.Y - p.Y) * (x - p.X) / (q.X - p.X) + p.Y);
+    // From the left end, so an edge two blocks share gives both the same crossing.
+    const PointRecord& l = p.X < q.X ? p : q;
+    const PointRecord& r = p.X < q.X ? q : p;
+    ys.push_back((r.Y - l.Y) * (x - l.X) / (r.X - l.X) + l.Y);
   }
   std::sort(ys.begin(), ys.end(), std::greater<>());
   for (std::size_t i = 0; i + 1 < ys.size(); i += 2) stretches.push_back({ys[i], ys[i + 1], b});
@@ -112,7 +117,8 @@ bool SoilOverAirAt(double x, const std::vector<int>& mass) {
   for (int b = 0; b < UsedBlockSlots(); ++b) AddBlockStretches(b, x, stretches);
   std::sort(stretches.begin(), stretches.end(),
             [](const Stretch& a, const Stretch& b) { return a.top > b.top; });
-  double reached = kNoBottom;  // the lowest point of the blocks above
+  // The lowest point of the blocks above.
+  double reached = std::numeric_limits<double>::infinity();
   for (std::size_t k = 0; k < stretches.size(); ++k) {
     if (stretches[k].top < reached - kMeeting && OneMassAcross(stretches, k, mass)) return true;
     reached = std::min(reached, stretches[k].bottom);
