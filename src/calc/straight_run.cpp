@@ -12,8 +12,22 @@
 #include "model/partial_factors.h"
 #include "model/project_model.h"
 #include "platform/message_box.h"
+#include "platform/number_format.h"
 
 namespace selvana {
+namespace {
+
+// Method 3 tells the slip angles it searched when the limit lines narrowed the user's range.
+void NoteSearchedAngles(VerdictNotes& notes) {
+  if (cm.kt != kMethodLineFromPoint) return;
+  if (const std::optional<SlipAngleLimits> searched = NarrowedSlipAngles()) {
+    notes.lines.push_back(StrFormat("※ すべり角度は %1.3f～%1.3f° の範囲で探索しました。",
+                                    searched->min, searched->max));
+  }
+}
+
+}  // namespace
+
 int RunStraightLineCalc(CalcProgress& progress) {
   CalcStatus = 0;
   if (cm.kt != kMethodLineFromPoint && cm.kt != kMethodLineBetweenSegments) {
@@ -34,6 +48,7 @@ int RunStraightLineCalc(CalcProgress& progress) {
     }
   }
   SlopeDirection = MinSlip.Direction;
+  NoteSearchedAngles(notes);
   FinishCalcRun(progress, notes);
   return 0;
 }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "calc/straight/angle_search.h"
 #include "model/design_copy.h"
 #include "model/line_records.h"
 #include "model/project_model.h"
@@ -157,6 +158,23 @@ void WriteCircleSettings(PrintDataFile& file) {
   file.Field(13, F83(s.PassPointY));
 }
 
+// The form of the slip angles method 3 searches when the limit lines narrow the user's range:
+// one row under the user's settings, its two fields the searched minimum and maximum. The
+// viewer's own forms have no place for them, so the list brings this one along.
+constexpr const char* kSearchedAnglesForm = "SB_CHKSA.PFM";
+
+OutputResult WriteSearchedAnglesForm() {
+  OutputFile form;
+  form.Open(kSearchedAnglesForm);
+  form.Utf8Line("直線すべり　探索したすべり角度");
+  form.Line("1,4,0,0");
+  form.Line("8,8,8,8");
+  form.Line("1,1,1,1");
+  form.Utf8Line("探索範囲,$00^^^,～,$01^^^");
+  form.Line("0000,0000,0000,0000");
+  return Finish(form);
+}
+
 void WriteLineSettings(PrintDataFile& file) {
   const StraightSlipSettingsRecord& s = StraightSlipSettings;
   if (cm.kt == kMethodLineFromPoint) {
@@ -166,6 +184,11 @@ void WriteLineSettings(PrintDataFile& file) {
     for (int i = 0; i < 6; ++i) file.Field(i, F83(values[i]));
     file.Field(6, D3(s.Side));
     file.Field(7, D3(s.Passes));
+    if (const std::optional<SlipAngleLimits> searched = NarrowedSlipAngles()) {
+      file.Body(kSearchedAnglesForm);
+      file.Field(0, F83(searched->min));
+      file.Field(1, F83(searched->max));
+    }
     return;
   }
   file.Body("SB_CHK29.PFM");
@@ -275,10 +298,20 @@ void WriteBlocks(PrintDataFile& file, bool factorsOn) {
   }
 }
 
+// Tells the user which file could not be written.
+int CheckListFailed(const OutputResult& result) {
+  ReportOutputFailure(result);
+  return kCheckListFailed;
+}
+
 }  // namespace
 
 int WriteCheckList(int which) {
   EnterOutputFolder();
+  if (cm.kt == kMethodLineFromPoint && NarrowedSlipAngles()) {
+    const OutputResult form = WriteSearchedAnglesForm();
+    if (!form.Ok()) return CheckListFailed(form);
+  }
   const PartialFactorsRecord& user = UserPartialFactors();
   const bool factorsOn = user.Enabled != 0;
   PrintDataFile file;
@@ -301,8 +334,7 @@ int WriteCheckList(int which) {
   file.Header("SB_CHK00.PFM");
   const OutputResult result = Finish(file);
   if (result.Ok()) return 0;
-  ReportOutputFailure(result);
-  return kCheckListFailed;
+  return CheckListFailed(result);
 }
 
 }  // namespace selvana

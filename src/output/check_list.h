@@ -10,7 +10,8 @@ inline constexpr int kCheckListFailed = -2;
 // Writes "SB_CHK01.PDT" (which 0) or "SB_CHK02.PDT" (any other) in the program folder from the
 // live model, with the user's partial-factor switch and factors (those of the design copy while
 // one is in force). Gives every used point slot its index as Id and traces every block's outline
-// again. 0 when written.
+// again. For method 3 whose limit lines narrow the slip angles, first writes the form
+// "SB_CHKSA.PFM" that lists the searched angles under the user's. 0 when written.
 int WriteCheckList(int which);
 
 }  // namespace selvana

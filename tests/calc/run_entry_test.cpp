@@ -14,8 +14,10 @@
 #include "calc/results/safety_factor.h"
 #include "calc/results/slip_result.h"
 #include "calc/run_entry_expectations.h"
+#include "calc/straight_run.h"
 #include "model/partial_factors.h"
 #include "model/project_file.h"
+#include "support/calculated_sample.h"
 #include "support/scripted_message_box.h"
 
 namespace selvana {
@@ -262,6 +264,46 @@ TEST_F(RunEntry, HomogeneousSampleProject) {
   EXPECT_LE(Fmin, 1.280);
   EXPECT_GT(SlipResultCount[2], 0);  // three grid orders
   EXPECT_TRUE(HasFile("answer3.dmp"));
+}
+
+// The first example with its face moved (crest point 3, toe point 4, the ground line 4 to 5):
+// vertical slices cannot read soil over air, and method 3 says which angles it searched when
+// the limit line narrows them.
+TEST_F(RunEntry, SoilOverAirIsRefusedAndNarrowedAnglesAreTold) {
+  const struct Case {
+    const char* name;
+    double crestX, toeY;  // an undercut under (5, toeY) when toeY is above the ground at 5
+    int method;
+    const char* message;
+  } cases[] = {
+      {"overhang", 3.0, 5.0, 0, "X = 3.000～5.000 で土の下に空間があるため計算できません。"},
+      {"undercut", 5.0, 6.0, 0, "X = 5.000～8.000 で土の下に空間があるため計算できません。"},
+      {"vertical face", 5.0, 5.0, 0, "計算：正常終了しました。判定(0.583 < 1.000) OUT"},
+      {"angles cut by the limit line", 5.0, 5.0, 3,
+       "計算：正常終了しました。判定(0.777 < 1.000) OUT\n"
+       "※ すべり角度は 10.000～30.964° の範囲で探索しました。"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ResetProjectData();
+    test::ReadSample("1_SLOPE_SEARCH", test::kExamplesFolder);
+    PointTable[3].X = c.crestX;
+    PointTable[4].Y = c.toeY;
+    if (c.toeY > 5.0) {  // the notch (5..8, 5..toeY) cut into the foot of the face
+      const int inner = test::AddTestPoint(8.0, c.toeY), foot = test::AddTestPoint(8.0, 5.0);
+      LineTable[4].P2 = inner;
+      test::AddTestLine(kLineBoundary, inner, foot);
+      test::AddTestLine(kLineBoundary, foot, 5);
+    }
+    cm.kt = c.method;
+    StraightSlipSettings.Range = {10.0, 80.0, 1.0, 0.0};
+    const bool refused = c.message[0] == 'X';
+    ScriptedMessageBox box;
+    box.Expect(c.message, refused ? "error" : "終わり");
+    HeadlessProgress progress;
+    EXPECT_EQ(refused ? -1 : 0,
+              c.method == 3 ? RunStraightLineCalc(progress) : RunCircleCalcFellenius(progress));
+  }
 }
 
 }  // namespace

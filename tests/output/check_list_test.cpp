@@ -11,6 +11,7 @@
 #include "model/partial_factors.h"
 #include "model/project_model.h"
 #include "output/output_test_support.h"
+#include "support/calculated_sample.h"
 #include "support/scratch_folder_test.h"
 
 namespace selvana {
@@ -144,6 +145,21 @@ TEST_F(CheckList, SecondListShowsFactoredValuesWithTheUsersSwitch) {
   EXPECT_NE(list.find("\n04    1.5000\n"), std::string::npos);
   EXPECT_NE(list.find("\n10    1.1000\n"), std::string::npos);
   EXPECT_EQ(cm.Surcharges.LoadAtXMin[0], 10.0);  // the user's value is back
+}
+
+// Method 3 from the toe of the first example: the limit line along its floor cuts 10..80 down
+// to 10..30.964, which the list prints under the user's range through a form it brings along.
+TEST_F(CheckList, AnglesNarrowedByTheLimitLinesAreListedUnderTheUsers) {
+  test::ReadSample("1_SLOPE_SEARCH", test::kExamplesFolder);
+  cm.kt = kMethodLineFromPoint;
+  StraightSlipSettings.Range = {10.0, 80.0, 1.0, 0.0};
+  ASSERT_EQ(WriteCheckList(0), 0);
+  EXPECT_NE(
+      ReadOutput("SB_CHK01.PDT").find("07    2\n$0  SB_CHKSA.PFM\n00    10.000\n01    30.964\n"),
+      std::string::npos);
+  EXPECT_EQ(ReadOutput("SB_CHKSA.PFM"),
+            "直線すべり　探索したすべり角度\n1,4,0,0\n8,8,8,8\n1,1,1,1\n"
+            "探索範囲,$00^^^,～,$01^^^\n0000,0000,0000,0000\n");
 }
 
 }  // namespace

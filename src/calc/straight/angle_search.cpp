@@ -194,22 +194,35 @@ bool AngleStepWorkable(double min, double max, double step) {
   return (end - span.first) / step + 1.0 <= kMaxSlipResults;
 }
 
-int SlipAngleRange(double x0, double y0) {
-  SearchGridRecord& g = RunData.SearchGrid;
+SlipAngleLimits LimitedSlipAngles(double x0, double y0) {
   const auto& range = StraightSlipSettings.Range;
-  g.AngleRange = {range[0], range[1], range[2]};
+  SlipAngleLimits limits = {range[0], range[1], 0.0};
   const bool haveLower = ModelHasLineOfKind(kLineSmallArcLimit, kLineSmallArcLimitPoint);
   const bool haveUpper = ModelHasLineOfKind(kLineLargeArcLimit, kLineLargeArcLimitPoint);
   double ignored = 0.0;
   double lower = FoldDirection(
       SmallestLimitAngle(kLineSmallArcLimit, kLineSmallArcLimitPoint, x0, y0), ignored);
-  double upper =
-      FoldDirection(SmallestLimitAngle(kLineLargeArcLimit, kLineLargeArcLimitPoint, x0, y0),
-                    RunData.LineDirectionFactor.Factor);
+  double upper = FoldDirection(
+      SmallestLimitAngle(kLineLargeArcLimit, kLineLargeArcLimitPoint, x0, y0), limits.factor);
   if (haveLower && haveUpper && lower > upper) std::swap(lower, upper);
-  if (haveLower && lower < kNoLimit && lower > g.AngleRange[0]) g.AngleRange[0] = lower;
-  if (haveUpper && upper < kNoLimit && upper < g.AngleRange[1]) g.AngleRange[1] = upper;
-  SlopeDirection = RunData.LineDirectionFactor.Factor > 0.0 ? 1 : -1;
+  if (haveLower && lower < kNoLimit && lower > limits.min) limits.min = lower;
+  if (haveUpper && upper < kNoLimit && upper < limits.max) limits.max = upper;
+  return limits;
+}
+
+std::optional<SlipAngleLimits> NarrowedSlipAngles() {
+  const SlipAngleLimits limits =
+      LimitedSlipAngles(StraightSlipSettings.PointX[0], StraightSlipSettings.PointY[0]);
+  const auto& range = StraightSlipSettings.Range;
+  if (limits.min > range[0] || limits.max < range[1]) return limits;
+  return std::nullopt;
+}
+
+int SlipAngleRange(double x0, double y0) {
+  const SlipAngleLimits limits = LimitedSlipAngles(x0, y0);
+  RunData.SearchGrid.AngleRange = {limits.min, limits.max, StraightSlipSettings.Range[2]};
+  RunData.LineDirectionFactor.Factor = limits.factor;
+  SlopeDirection = limits.factor > 0.0 ? 1 : -1;
   return 0;
 }
 

@@ -1,6 +1,7 @@
 // The search of method 3: straight slip lines through one start point over a range of slip
 // angles, in one pass or two (the second around the best angle at a tenth of the step).
 #pragma once
+#include <optional>
 
 #include "calc/progress/progress.h"
 
@@ -28,11 +29,24 @@ AngleWalkSpan AngleWalkSpanOf(double min, double max, double step);
 // would never end the pass) and the count of angles is at most kMaxSlipResults.
 bool AngleStepWorkable(double min, double max, double step);
 
-// Sets the angle range of SearchGrid from StraightSlipSettings.Range, narrowed by the
-// arc-limit lines and points seen from (x0, y0) (kinds 3 and 5 raise the minimum, 4 and 6 lower
-// the maximum), and LineDirectionFactor and SlopeDirection from the upper limit's direction.
-// Without upper-limit lines the factor is -1: the line rises to the left of the start point.
-// With lower-limit lines only, the lower limit still raises the minimum. Returns 0.
+// The slip angles of the first pass from the start point (x0, y0): StraightSlipSettings.Range
+// narrowed by the arc-limit lines and points seen from it (kinds 3 and 5 raise the minimum, 4 and
+// 6 lower the maximum), and the direction factor from the upper limit's direction. Without
+// upper-limit lines the factor is -1: the line rises to the left of the start point. With
+// lower-limit lines only, the lower limit still raises the minimum.
+struct SlipAngleLimits {
+  double min;
+  double max;
+  double factor;
+};
+SlipAngleLimits LimitedSlipAngles(double x0, double y0);
+
+// The first pass's slip angles from the start point of StraightSlipSettings when the limit
+// lines narrow the user's range; nothing when they leave it as given.
+std::optional<SlipAngleLimits> NarrowedSlipAngles();
+
+// Sets the angle range of SearchGrid (the step is the user's), LineDirectionFactor and
+// SlopeDirection from LimitedSlipAngles. Returns 0.
 int SlipAngleRange(double x0, double y0);
 
 // Fills SurfaceHits with the crossings of the boundary lines with the ray of 10000 m from
