@@ -3,6 +3,7 @@
 
 #include <initializer_list>
 
+#include "calc/slicing/outline_checks.h"
 #include "calc/slicing/overhangs.h"
 #include "platform/message_box.h"
 
@@ -11,7 +12,10 @@ namespace selvana {
 bool CheckRunModel() {
   // Every check, in its order: the first that refuses is the one the user is told.
   const std::initializer_list<RunModelCheck> checks = {
-      &RefuseSoilOverAir,
+      OpenOutlineRefusal,
+      EdgeWalkedTwiceRefusal,
+      SharedOutlineRefusal,
+      SoilOverAirRefusal,
   };
   for (RunModelCheck check : checks) {
     if (const std::optional<std::string> refusal = check()) {

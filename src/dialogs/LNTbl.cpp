@@ -46,6 +46,7 @@ void TLNT_Frm::FormShow() {
 }
 
 void TLNT_Frm::OkClick() {
+  if (RefuseCell(RefusedLineRow(*StringGrid1()))) return;
   StoreLineRows(*StringGrid1());
   accept();
 }

@@ -61,6 +61,10 @@ void TPLine_Frm::Edit1Exit() {
 
 void TPLine_Frm::Button1Click() {
   if (!EditHoldsNumber(edit1_)) return;
+  if (const auto refusal = RefusedParallelDistance(edit1_->text().toStdString(), shown_)) {
+    RefuseEdit(edit1_, refusal->message);
+    return;
+  }
   StoreParallelDistance(edit1_->text().toStdString(), shown_);
   accept();
 }

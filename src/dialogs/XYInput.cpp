@@ -75,6 +75,10 @@ void TXY_Frm::Button1Click() {
   typed.No = TextOf(edit1_);
   typed.X = TextOf(edit2_);
   typed.Y = TextOf(edit3_);
+  if (const std::optional<EditRefusal> refusal = RefusedPointCoordinate(typed)) {
+    RefuseEdit(refusal->edit == 2 ? edit2_ : edit3_, refusal->message);
+    return;
+  }
   if (StorePointInput(typed)) accept();
 }
 

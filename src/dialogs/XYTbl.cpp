@@ -24,6 +24,7 @@ void TXYT_Frm::FormShow() {
 }
 
 void TXYT_Frm::OkClick() {
+  if (RefuseCell(RefusedPointCell(*StringGrid1()))) return;
   if (StorePointRows(*StringGrid1())) accept();
 }
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "dialogs/dialog_controls.h"
+#include "platform/message_box.h"
 #include "platform/typed_number.h"
 #include "view/redraw_view.h"
 
@@ -72,9 +73,20 @@ bool TableForm::GridHoldsNumbers() {
       FirstNonNumberCell(*grid_, grid_->DataColumns(), grid_->DataRows(), grid_->CellKind());
   if (!cell) return true;
   RefuseTypedText(grid_->Cell(cell->Col, cell->Row));
-  grid_->setFocus();
-  grid_->MoveTo(cell->Col, cell->Row);
+  FocusCell(*cell);
   return false;
+}
+
+bool TableForm::RefuseCell(const std::optional<CellRefusal>& refusal) {
+  if (!refusal) return false;
+  ShowMessage(refusal->Message, "error", MsgButtons::Ok, MsgIcon::Error);
+  FocusCell(refusal->Cell);
+  return true;
+}
+
+void TableForm::FocusCell(const CellPlace& cell) {
+  grid_->setFocus();
+  grid_->MoveTo(cell.Col, cell.Row);
 }
 
 QGridLayout* TableForm::KeyHelp(std::initializer_list<const char*> more, int columns) {

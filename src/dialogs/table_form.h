@@ -4,10 +4,12 @@
 // and stores nothing.
 #pragma once
 #include <initializer_list>
+#include <optional>
 #include <span>
 
 #include "dialogs/settings_form.h"
 #include "dialogs/string_grid.h"
+#include "forms/table_editor_form.h"
 #include "platform/qt/qt_file_dialog.h"
 
 class QBoxLayout;
@@ -68,12 +70,17 @@ class TableForm : public SettingsForm {
   // OK's check of the grid: false after a non-empty cell that holds no number of the grid's kind
   // was refused (RefuseTypedText) and made the current cell.
   bool GridHoldsNumbers();
+  // Shows a refusal of a cell's value (caption "error") and makes the cell current; true when
+  // there was one.
+  bool RefuseCell(const std::optional<CellRefusal>& refusal);
   // OK once every grid cell is empty or a number.
   virtual void OkClick() = 0;
 
   FileDialog& Files() const { return *files_; }
 
  private:
+  void FocusCell(const CellPlace& cell);
+
   QtFileDialog qtFiles_{this};
   FileDialog* files_ = &qtFiles_;
   StringGrid* grid_;

@@ -5,6 +5,7 @@
 #include "editing/mouse_editor.h"
 #include "model/line_records.h"
 #include "model/project_model.h"
+#include "platform/number_format.h"
 #include "view/model_entities.h"
 #include "view/redraw_view.h"
 
@@ -15,6 +16,16 @@ constexpr char kCopyPickPrompt[] =
     "複写するブロックをマウス(左)で選択してください。マウス(右)：取り消し";
 
 bool IsBlockSlot(int i) { return i >= 0 && i < kMaxBlocks; }
+
+// True (after telling the user) when the seed (x, y) lies in the region of a block other than
+// slot own: a second block there would count the region's weight twice. BlockOutline is left
+// holding the seed's trace.
+bool RegionHoldsBlock(double x, double y, int own, const char* operation) {
+  const int block = BlockInSameRegion(x, y, own);
+  if (block < 0) return false;
+  Refuse(StrFormat("この領域にはブロック%dがあるため、%sできません。", block, operation));
+  return true;
+}
 
 // A new soil block at the click, with every constant 0 and no soil label.
 BlockRecord NewBlock(int slot, const ModelClick& click) {
@@ -58,6 +69,7 @@ void MoveSeed(int i, int x, int y) {
 void AddBlockAt(MouseEditor& editor, int x, int y) {
   const ModelClick click = ClickToModel(x, y);
   if (TraceBlockRegion(click.X, click.Y) < 3) return;
+  if (RegionHoldsBlock(click.X, click.Y, -1, "追加")) return;
   const int slot = FindFreeBlockSlot();
   if (slot < 0) {
     RefuseFullTable("ブロック", kMaxBlocks);
@@ -136,7 +148,9 @@ void DragBlockCopyTo(MouseEditor&, int x, int y) { MoveSeed(MouseState.SelectedI
 
 void ConfirmBlockCopy(MouseEditor& editor, int, int) {
   const int copy = MouseState.SelectedIndex;
-  if (MouseState.MovedFlag == 1 && Confirm("ブロックを複写してよろしいですか？")) {
+  if (MouseState.MovedFlag == 1 && IsBlockSlot(copy) &&
+      !RegionHoldsBlock(BlockTable[copy].SeedX, BlockTable[copy].SeedY, copy, "複写") &&
+      Confirm("ブロックを複写してよろしいですか？")) {
     if (copy >= BlockCount) BlockCount = copy + 1;
     MarkModified(true);
   } else {

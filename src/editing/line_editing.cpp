@@ -45,11 +45,6 @@ bool IsPointLimit(int kind) {
   return kind == kLineSmallArcLimitPoint || kind == kLineLargeArcLimitPoint;
 }
 
-// Kinds whose two ends must differ: a click on the chain's own start is ignored.
-bool NeedsDistinctEnds(int kind) {
-  return kind == kLineBoundary || kind == kLineUncut || kind == kLineResidualWater;
-}
-
 bool HasPointLimit(int kind, int point) {
   for (int i = 0; i < LineCount && i < kMaxLines; ++i) {
     const LineRecord& line = LineTable[i];
@@ -103,6 +98,7 @@ void PickLineNext(MouseEditor& editor, int x, int y) {
   const int kind = MouseState.MouseMode - 510;
   const int from = MouseState.SelectedIndex;
   const int to = NearestPoint(ClickToModel(x, y));
+  // Kinds whose two ends must differ: a click on the chain's own start is ignored.
   if (to < 0 || (to == from && NeedsDistinctEnds(kind))) return;
   DrawModelPoint(to, kYellow);
   if (FindFreeLineSlot() < 0) {

@@ -3,6 +3,8 @@
 
 #include "editing/edit_picking.h"
 #include "editing/mouse_state.h"
+#include "forms/coordinate_range.h"
+#include "model/geometry.h"
 #include "model/project_model.h"
 #include "model/set_if_changed.h"
 #include "platform/number_format.h"
@@ -45,6 +47,21 @@ std::string FormatPointNumber(const std::string& text) { return FormatTypedInteg
 
 std::string FormatCoordinate(const std::string& text) {
   return FormatTypedNumber(text, kCoordinateFormat);
+}
+
+std::optional<EditRefusal> RefusedPointCoordinate(const PointInputTexts& texts) {
+  const struct {
+    int edit;
+    const char* label;
+    const std::string& text;
+    const ShownNumber& shown;
+  } coordinates[] = {{2, "Ｘ(ｍ)", texts.X, texts.ShownX}, {3, "Ｙ(ｍ)", texts.Y, texts.ShownY}};
+  for (const auto& c : coordinates) {
+    if (!CoordinateInRange(ShownOrTypedNumberOr(c.text, c.shown, 0.0))) {
+      return EditRefusal{c.edit, CoordinateRangeMessage(c.label, c.text)};
+    }
+  }
+  return std::nullopt;
 }
 
 bool StorePointInput(const PointInputTexts& texts) {

@@ -2,8 +2,10 @@
 // reformatting of its edits and the storing of its OK, in point addition (mode 200) and after a
 // point is picked for a move (mode 211). In any other mode it shows and stores nothing.
 #pragma once
+#include <optional>
 #include <string>
 
+#include "forms/edit_refusal.h"
 #include "forms/shown_number.h"
 
 namespace selvana {
@@ -29,6 +31,10 @@ PointInputTexts PointInputFill();
 // (a text that holds no number stays as it is, for OK to refuse).
 std::string FormatPointNumber(const std::string& text);
 std::string FormatCoordinate(const std::string& text);
+
+// OK's range rule, asked before StorePointInput: the first coordinate edit (2 for X, 3 for Y)
+// whose number lies beyond CoordinateInRange, with its message naming the edit; else nothing.
+std::optional<EditRefusal> RefusedPointCoordinate(const PointInputTexts& texts);
 
 // OK: false, storing nothing, when another used point lies within 9e-05 m in X and Y (the
 // dialog stays open) or the mode is neither 200 nor 211. Otherwise stores number, X and Y

@@ -6,6 +6,9 @@
 #include <utility>
 
 #include "editing/main_window_port.h"
+#include "forms/coordinate_range.h"
+#include "model/geometry.h"
+#include "model/line_records.h"
 #include "model/set_if_changed.h"
 #include "platform/message_box.h"
 #include "platform/number_format.h"
@@ -63,17 +66,54 @@ void DeleteDanglingLines() {
   }
 }
 
-// The kind of a line row, or kLineFree when the row is not a line the table can hold: a cell
-// empty or without a whole number (OK refuses that before), a kind or an end outside the table.
-int LineRowKind(const TableCells& grid, int row, int& p1, int& p2) {
+// A line row as typed when OK may store it: three whole numbers and a kind 0..7. Any other row
+// (a cell empty or without a whole number, which OK refuses before, or another kind) frees its
+// slot.
+std::optional<LineRecord> StorableLineRow(const TableCells& grid, int row) {
   const std::optional<int> k = TypedInteger(grid.Cell(1, row));
   const std::optional<int> first = TypedInteger(grid.Cell(2, row));
   const std::optional<int> second = TypedInteger(grid.Cell(3, row));
-  if (!k || !first || !second) return kLineFree;
-  p1 = *first;
-  p2 = *second;
-  if (*k < 0 || *k > kLineResidualWater || !IsPointSlot(p1) || !IsPointSlot(p2)) return kLineFree;
-  return *k;
+  if (!k || !first || !second || *k < 0 || *k > kLineResidualWater) return std::nullopt;
+  return LineRecord{*k, *first, *second, 1};
+}
+
+// The kind a line row stores, kLineFree for a row that frees its slot (also one whose ends name
+// no point slot, which OK refuses before).
+int LineRowKind(const TableCells& grid, int row, int& p1, int& p2) {
+  const std::optional<LineRecord> line = StorableLineRow(grid, row);
+  if (!line || !IsPointSlot(line->P1) || !IsPointSlot(line->P2)) return kLineFree;
+  p1 = line->P1;
+  p2 = line->P2;
+  return line->Kind;
+}
+
+// Why the line in slot i breaks a line rule, against the rows before it; nothing when it keeps
+// them all.
+std::optional<CellRefusal> LineRuleBroken(int i, const LineRecord& line,
+                                          std::span<const LineRecord> before) {
+  const int row = i + 1;
+  const int ends[] = {line.P1, line.P2};
+  const char* const labels[] = {"始点No", "終点No"};
+  for (int e = 0; e < 2; ++e) {
+    if (IsUsedPoint(ends[e])) continue;
+    const char* label = labels[e];
+    return CellRefusal{{2 + e, row},
+                       StrFormat("線分No%dの%s「%d」は使われている点ではありません。"
+                                 "%sを入力し直してください。",
+                                 i, label, ends[e], label)};
+  }
+  if (line.P1 == line.P2 && NeedsDistinctEnds(line.Kind)) {
+    return CellRefusal{{3, row},
+                       StrFormat("線分No%dの始点と終点が同じです。種類%dの線分には"
+                                 "異なる２点が必要です。終点Noを入力し直してください。",
+                                 i, line.Kind)};
+  }
+  const int repeated = RepeatedLine(line.Kind, line.P1, line.P2, before);
+  if (repeated < 0) return std::nullopt;
+  return CellRefusal{{1, row},
+                     StrFormat("線分No%dは線分No%dと同じ種類・同じ２点の線分です。"
+                               "線分No%dを入力し直してください。",
+                               i, repeated, i)};
 }
 
 void StoreLine(int i, const TableCells& grid) {
@@ -112,6 +152,19 @@ std::string CoincidentPointsMessage(const PointClash& clash) {
   return StrFormat("エラー：点の重複があります！！　No%d- No%d", clash.First, clash.Second);
 }
 
+std::optional<CellRefusal> RefusedPointCell(const TableGrid& grid) {
+  for (int row = 1; row <= kPointGridRows; ++row) {
+    for (int col = 1; col <= 2; ++col) {
+      const char* label = col == 1 ? "Ｘ (m)" : "Ｙ (m)";
+      const std::optional<double> v = grid.CellNumber(col, row);
+      if (!v || CoordinateInRange(*v)) continue;
+      const std::string cell = StrFormat("点No%dの%s", row - 1, label);
+      return CellRefusal{{col, row}, CoordinateRangeMessage(cell, grid.Cell(col, row))};
+    }
+  }
+  return std::nullopt;
+}
+
 bool StorePointRows(const TableGrid& grid) {
   PointRows rows;
   ReadPointRows(grid, rows);
@@ -136,6 +189,17 @@ void FillLineRows(TableGrid& grid) {
       ClearCells(grid, i + 1, 1, 3);
     }
   }
+}
+
+std::optional<CellRefusal> RefusedLineRow(const TableCells& grid) {
+  std::array<LineRecord, kLineGridRows> rows;
+  for (int i = 0; i < kLineGridRows; ++i) {
+    const std::optional<LineRecord> line = StorableLineRow(grid, i + 1);
+    rows[i] = line.value_or(LineRecord{kLineFree, 0, 0, 0});
+    if (!line) continue;
+    if (auto refusal = LineRuleBroken(i, *line, std::span(rows).first(i))) return refusal;
+  }
+  return std::nullopt;
 }
 
 void StoreLineRows(const TableCells& grid) {

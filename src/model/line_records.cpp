@@ -15,16 +15,7 @@ BlockOutlineRecord BlockOutline;
 
 namespace {
 
-// Boundary, uncut and residual-water lines need two distinct ends; arc limits may be a point.
-bool NeedsDistinctEnds(int kind) {
-  return kind == kLineBoundary || kind == kLineUncut || kind == kLineResidualWater;
-}
-
 bool IsPointSlot(int p) { return p >= 0 && p < kMaxPoints; }
-
-bool HoldsLine(const LineRecord& l, int kind, int lo, int hi) {
-  return l.Kind == kind && l.P1 == lo && l.P2 == hi;
-}
 
 // A boundary line whose ends name point slots (hand-edited files may hold anything).
 bool IsTraceableBoundary(const LineRecord& l) {
@@ -95,7 +86,49 @@ int NextBoundaryLine(int s, int e, int current, int& next) {
   return best;
 }
 
+// The entries of an outline without the repeated first corner: its corners in walking order.
+std::span<const int> Corners(std::span<const int> closed) {
+  return closed.first(closed.size() - 1);
+}
+
+// True when b's corners are a's corners from b's first corner on, around the ring.
+bool SameRing(std::span<const int> a, std::span<const int> b) {
+  const std::size_t n = a.size();
+  for (std::size_t start = 0; start < n; ++start) {
+    if (a[start] != b[0]) continue;
+    std::size_t i = 1;
+    while (i < n && a[(start + i) % n] == b[i]) ++i;
+    if (i == n) return true;
+  }
+  return false;
+}
+
+// The line slots below LineCount.
+std::span<const LineRecord> UsedLines() {
+  return std::span(LineTable).first(std::clamp(LineCount, 0, kMaxLines));
+}
+
+bool SameEdge(int a1, int a2, int b1, int b2) {
+  return (a1 == b1 && a2 == b2) || (a1 == b2 && a2 == b1);
+}
+
 }  // namespace
+
+bool IsUsedPoint(int slot) {
+  return IsPointSlot(slot) && slot < PointCount && PointTable[slot].Id >= 0;
+}
+
+bool NeedsDistinctEnds(int kind) {
+  return kind == kLineBoundary || kind == kLineUncut || kind == kLineResidualWater;
+}
+
+int RepeatedLine(int kind, int p1, int p2, std::span<const LineRecord> lines) {
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const LineRecord& l = lines[i];
+    if (l.Kind == kind && SameEdge(l.P1, l.P2, p1, p2)) return static_cast<int>(i);
+  }
+  return -1;
+}
 
 void ResetBlockOutline() { BlockOutline = BlockOutlineRecord{}; }
 
@@ -103,14 +136,10 @@ int AddLineRecord(int kind, int p1, int p2) {
   if (kind < kLineBoundary || kind > kLineResidualWater) return 1;
   if (!IsPointSlot(p1) || !IsPointSlot(p2)) return 1;
   if (p1 == p2 && NeedsDistinctEnds(kind)) return 1;
-  const int lo = std::min(p1, p2);
-  const int hi = std::max(p1, p2);
-  for (int i = 0; i < LineCount; ++i) {
-    if (HoldsLine(LineTable[i], kind, lo, hi)) return 1;
-  }
+  if (RepeatedLine(kind, p1, p2, UsedLines()) >= 0) return 1;
   const int slot = FindFreeLineSlot();
   if (slot < 0) return 1;
-  LineTable[slot] = LineRecord{kind, lo, hi, 1};
+  LineTable[slot] = LineRecord{kind, std::min(p1, p2), std::max(p1, p2), 1};
   if (slot >= LineCount) LineCount = slot + 1;
   return 0;
 }
@@ -144,6 +173,42 @@ int TraceBlockRegion(double seedX, double seedY) {
     e = next;
     current = taken;
   }
+}
+
+bool OutlineClosed(std::span<const int> outline) {
+  return outline.size() >= 2 && outline.front() == outline.back();
+}
+
+bool OutlineWalksAnEdgeTwice(std::span<const int> outline) {
+  for (std::size_t i = 0; i + 1 < outline.size(); ++i) {
+    for (std::size_t j = i + 1; j + 1 < outline.size(); ++j) {
+      if (SameEdge(outline[i], outline[i + 1], outline[j], outline[j + 1])) return true;
+    }
+  }
+  return false;
+}
+
+bool SameClosedOutline(std::span<const int> a, std::span<const int> b) {
+  if (!OutlineClosed(a) || !OutlineClosed(b) || a.size() != b.size()) return false;
+  return SameRing(Corners(a), Corners(b));
+}
+
+int BlockInSameRegion(double x, double y, int skipped) {
+  const int count = TraceBlockRegion(x, y);
+  if (count < 0) return -1;
+  const BlockOutlineRecord seed = BlockOutline;
+  const std::span<const int> region = std::span(seed.Points).first(count);
+  int found = -1;
+  for (int b = 0; b < std::min(BlockCount, kMaxBlocks); ++b) {
+    if (b == skipped || BlockTable[b].Number < 0) continue;
+    const int entries = std::max(TraceBlockRegion(BlockTable[b].SeedX, BlockTable[b].SeedY), 0);
+    if (SameClosedOutline(region, std::span(BlockOutline.Points).first(entries))) {
+      found = b;
+      break;
+    }
+  }
+  BlockOutline = seed;
+  return found;
 }
 
 }  // namespace selvana

@@ -1,6 +1,7 @@
 // Adding lines under the line rules, and tracing the outline of a block from its seed point.
 #pragma once
 #include <array>
+#include <span>
 
 #include "model/project_model.h"
 
@@ -17,6 +18,17 @@ extern BlockOutlineRecord BlockOutline;
 // Empties BlockOutline (count 0), so that tests start without a previous trace.
 void ResetBlockOutline();
 
+// A point slot below PointCount that holds a point: every line's two ends must be such points.
+bool IsUsedPoint(int slot);
+
+// Boundary, uncut and residual-water lines (kinds 1, 2, 7) need two distinct ends; the arc
+// limits may be a point.
+bool NeedsDistinctEnds(int kind);
+
+// The index of the first of lines that holds kind between p1 and p2 (same kind, same two ends in
+// either order), or -1: the line that a line of kind from p1 to p2 would repeat.
+int RepeatedLine(int kind, int p1, int p2, std::span<const LineRecord> lines);
+
 // Adds a line of kind 1..7 between point slots p1 and p2 (stored as the smaller, the larger;
 // drawn): 0 stored, 1 refused (equal ends for kinds 1, 2, 7; a duplicate of the same kind and
 // ends; a full table; a kind or point slot out of range). Leaves DataModified alone.
@@ -28,5 +40,19 @@ int AddLineRecord(int kind, int p1, int p2);
 // into the boundary line nearest counterclockwise from the way back; it stops open at a dead
 // end or after LineCount + 1 entries.
 int TraceBlockRegion(double seedX, double seedY);
+
+// Outlines as their entries (point slots, the first repeated at the end when closed).
+// Closed: at least two entries and the last equal to the first.
+bool OutlineClosed(std::span<const int> outline);
+// True when two steps of the outline join the same two corners, in either direction: out and
+// back along one line, or along two lines with the same ends. A corner may come twice.
+bool OutlineWalksAnEdgeTwice(std::span<const int> outline);
+// True when both outlines are closed and walk the same corners in the same order, from
+// whichever corner each starts.
+bool SameClosedOutline(std::span<const int> a, std::span<const int> b);
+
+// The first used block slot, other than skipped, whose seed traces the same closed outline as
+// the seed (x, y), or -1. BlockOutline is left holding the trace of (x, y).
+int BlockInSameRegion(double x, double y, int skipped);
 
 }  // namespace selvana

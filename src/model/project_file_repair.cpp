@@ -1,6 +1,9 @@
 // Post-read checks of the point, line and block tables.
 #include "model/project_file_repair.h"
 
+#include <span>
+
+#include "model/line_records.h"
 #include "model/project_model.h"
 
 namespace selvana {
@@ -15,7 +18,14 @@ bool OwnIndex(int& number, int index) {
   return true;
 }
 
-bool IsUsedPoint(int slot) { return slot >= 0 && slot < PointCount && PointTable[slot].Id >= 0; }
+// A line the table cannot keep: an unknown kind, an end that is no used point, or a repeat of an
+// earlier line of the same kind (the rule AddLineRecord keeps).
+bool IsBrokenLine(int i) {
+  const LineRecord& line = LineTable[i];
+  const bool validKind = line.Kind >= kLineFree && line.Kind <= kLineResidualWater;
+  return !validKind || !IsUsedPoint(line.P1) || !IsUsedPoint(line.P2) ||
+         RepeatedLine(line.Kind, line.P1, line.P2, std::span(LineTable).first(i)) >= 0;
+}
 
 }  // namespace
 
@@ -30,8 +40,7 @@ bool RepairLineEnds() {
   for (int i = 0; i < LineCount; ++i) {
     LineRecord& line = LineTable[i];
     if (line.Kind == kLineFree) continue;
-    const bool validKind = line.Kind >= kLineFree && line.Kind <= kLineResidualWater;
-    if (!validKind || !IsUsedPoint(line.P1) || !IsUsedPoint(line.P2)) {
+    if (IsBrokenLine(i)) {
       line.Kind = kLineFree;
       changed = true;
     }

@@ -8,8 +8,9 @@ namespace selvana {
 // becomes -1. Returns true on a change.
 bool RepairPointIds();
 
-// A line whose kind is outside -1..7, or whose ends are not used point slots below PointCount,
-// is freed (Kind -1). Returns true on a change.
+// A line whose kind is outside -1..7, whose ends are not used point slots below PointCount, or
+// that repeats an earlier line of the same kind between the same two ends (in either order), is
+// freed (Kind -1). Returns true on a change.
 bool RepairLineEnds();
 
 // A used block slot (Number 0 or more) gets its own index as Number; a negative Number marks a

@@ -76,6 +76,33 @@ TEST_F(RunEntry, BadRangesAreRefusedWithTheirMessages) {
   }
 }
 
+TEST_F(RunEntry, BlocksTheSlicesWouldReadWronglyAreRefused) {
+  const std::string check =
+      "ため、計算できません。ブロックチェックで外周の線分を確認してください。";
+  const struct {
+    const char* name;
+    void (*spoil)();
+    std::string message;
+  } cases[] = {
+      {"open", [] { LineTable[1].Kind = kLineFree; }, "ブロック0の外周が閉じていない" + check},
+      {"line repeated", [] { test::AddTestLine(kLineBoundary, 2, 1); },
+       "ブロック0の外周が同じ２点の間を２度通る" + check},
+      {"two blocks", [] { test::AddTestBlock(25, 0, Soil{}); },
+       "ブロック0とブロック1が同じ領域にある" + check},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ResetProjectData();
+    BuildHomogeneousSlope(Soil{});
+    c.spoil();
+    ScriptedMessageBox box;
+    box.Expect(c.message, "error");
+    HeadlessProgress progress;
+    EXPECT_EQ(-1, RunCircleCalcFellenius(progress));
+    EXPECT_EQ(0, progress.shows());
+  }
+}
+
 TEST_F(RunEntry, SingleColumnWithTheSmallestPitchPasses) {
   FelleniusCircleSettings.CentreX = {3.0, 3.0, 0.001, 0.0};
   FelleniusCircleSettings.CentreY = {3.0, 3.0, 0.001, 0.0};

@@ -75,8 +75,25 @@ TEST_F(BlockEditingTest, AMoveIsConfirmedOrPutBack) {
   EXPECT_EQ(1, BlockCount);
 }
 
+TEST_F(BlockEditingTest, ARegionTakesNoSecondBlock) {
+  test::PutBlock(0, 1.0, 1.0);
+  dialogs.blockConstants = [] { return true; };
+  Ask("この領域にはブロック0があるため、追加できません。");
+  Ask("この領域にはブロック0があるため、複写できません。");
+  Run(C::BAdd);
+  Click(0.5, 1.5);
+  EXPECT_EQ(0, dialogs.shown);
+  Run(C::BCopy);
+  Click(1.0, 1.0);
+  Click(0.5, 1.5);
+  RightClick();
+  EXPECT_EQ(-1, BlockTable[1].Number);
+  EXPECT_EQ(1, BlockCount);
+}
+
 TEST_F(BlockEditingTest, ACopyAbandonedInAnyWayLeavesTheTableAsItWas) {
   test::PutBlock(0, 1.0, 1.0);
+  test::PutSquare(4, 3.0, 0.0, 2.0);  // the region the copies go to
   BlockTable[0].UnitWeight = 18.0;
   BlockTable[1].UnitWeight = 7.0;  // the stale content of the slot the copy takes
   Ask("ブロックを複写してよろしいですか？", {MsgAnswer::No, MsgAnswer::Yes});
@@ -88,29 +105,29 @@ TEST_F(BlockEditingTest, ACopyAbandonedInAnyWayLeavesTheTableAsItWas) {
   EXPECT_DOUBLE_EQ(7.0, BlockTable[1].UnitWeight);
   EXPECT_EQ("複写するブロックをマウス(左)で選択してください。マウス(右)：取り消し", window.prompt);
   Click(1.0, 1.0);  // placed, then No
-  Click(0.5, 1.5);
+  Click(3.5, 1.5);
   RightClick();
   EXPECT_EQ(-1, BlockTable[1].Number);
   commands.Set(C::CalSet, [](int) {});  // a dialog, which keeps the mode
   Click(1.0, 1.0);                      // placed, then a dialog
-  Click(0.5, 1.5);
+  Click(3.5, 1.5);
   Run(C::CalSet);
   EXPECT_EQ(-1, BlockTable[1].Number);
   EXPECT_EQ(730, MouseState.MouseMode);
   EXPECT_EQ("複写するブロックをマウス(左)で選択してください。マウス(右)：取り消し", window.prompt);
   Click(1.0, 1.0);  // placed, then another command
-  Click(0.5, 1.5);
+  Click(3.5, 1.5);
   Run(C::PAdd);
   EXPECT_EQ(-1, BlockTable[1].Number);
   EXPECT_EQ(1, BlockCount);
   EXPECT_EQ(0, DataModified);
   Run(C::BCopy);
   Click(1.0, 1.0);
-  Click(0.5, 1.5);
+  Click(3.5, 1.5);
   RightClick();
   EXPECT_EQ(2, BlockCount);
   EXPECT_DOUBLE_EQ(18.0, BlockTable[1].UnitWeight);
-  EXPECT_DOUBLE_EQ(0.5, BlockTable[1].SeedX);
+  EXPECT_DOUBLE_EQ(3.5, BlockTable[1].SeedX);
 }
 
 }  // namespace

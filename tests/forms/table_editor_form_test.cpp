@@ -91,6 +91,17 @@ TEST(PointTableRows, OkOnAnUnchangedGridMarksNothing) {
   EXPECT_EQ(DataModified, 1);
 }
 
+TEST(PointTableRows, ACoordinateBeyondTheModelsRangeIsRefused) {
+  MemoryGrid grid;
+  grid.Row(3, {"-9e12", "1"}).Row(8, {"0", "１e13"});
+  const std::optional<CellRefusal> refusal = RefusedPointCell(grid);
+  ASSERT_TRUE(refusal);
+  EXPECT_EQ(refusal->Message,
+            "点No7のＹ (m)「１e13」では座標が扱える範囲を超えてしまいます。点No7のＹ "
+            "(m)を入力し直してください。");
+  EXPECT_EQ(refusal->Cell.Col * 100 + refusal->Cell.Row, 208);
+}
+
 class FullPointTable : public test::ScratchFolderTest {};
 
 TEST_F(FullPointTable, EveryPointSurvivesTheTableAndASave) {
@@ -139,6 +150,41 @@ TEST(LineTableRows, RowsAreStoredCleanedOrFreed) {
     EXPECT_EQ(line.P1, c.p1) << c.name;
     EXPECT_EQ(line.P2, c.p2) << c.name;
     EXPECT_EQ(line.DrawFlag, 1) << c.name;
+  }
+}
+
+TEST(LineTableRows, RowsBreakingTheLineRulesAreRefused) {
+  const char* kRepeat =
+      "線分No4は線分No0と同じ種類・同じ２点の線分です。線分No4を入力し直してください。";
+  struct Case {
+    std::initializer_list<const char*> row5;
+    const char* message;  // empty: taken
+    int col;
+  } cases[] = {
+      {{"1", "3", "99"},
+       "線分No4の終点No「99」は使われている点ではありません。終点Noを入力し直してください。",
+       3},
+      {{"1", "0", "1"},
+       "線分No4の始点No「0」は使われている点ではありません。始点Noを入力し直してください。",
+       2},
+      {{"1", "2", "1"}, kRepeat, 1},  // line 0 reversed
+      {{"1", "1", "2"}, kRepeat, 1},
+      {{"7", "1", "1"},
+       "線分No4の始点と終点が同じです。種類7の線分には異なる２点が必要です。終点Noを入力し直してく"
+       "ださい。",
+       3},
+      {{"5", "1", "1"}, "", 0},
+      {{"2", "2", "1"}, "", 0},
+      {{"8", "1", "99"}, "", 0},  // a row that frees its slot is not a line
+  };
+  for (int p = 1; p <= 3; ++p) SetPoint(p, p, 0.0);  // slot 0 is free
+  for (const Case& c : cases) {
+    MemoryGrid grid;
+    grid.Row(1, {"1", "1", "2"}).Row(5, c.row5);
+    const std::optional<CellRefusal> refusal = RefusedLineRow(grid);
+    EXPECT_EQ(refusal ? refusal->Message : "", c.message);
+    EXPECT_EQ(refusal ? refusal->Cell.Col * 100 + refusal->Cell.Row : 0,
+              c.col ? c.col * 100 + 5 : 0);
   }
 }
 

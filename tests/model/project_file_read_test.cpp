@@ -350,6 +350,20 @@ TEST_F(ProjectFileRead, BadReferencesAreRepairedAndTold) {
   EXPECT_EQ(1, DataModified);
 }
 
+TEST_F(ProjectFileRead, ARepeatedLineIsDeletedAndTold) {
+  auto lines = RichLines();
+  *std::find(lines.begin(), lines.end(), "2,1,2,-1") = "1,1,0,1";  // line 0 in reverse
+  Put("D", lines);
+  box.Expect(
+      Message(
+          "D",
+          " の点・線分・ブロックの番号に誤りがありました。誤った線分は削除し、番号は直しました。"),
+      "error");
+  ASSERT_EQ(kReadOk, ReadProjectFile(Base("D")));
+  EXPECT_EQ(kLineBoundary, LineTable[0].Kind);
+  EXPECT_EQ(kLineFree, LineTable[2].Kind);
+}
+
 // The file holds three cohesion rows and two pile rows; the counts say otherwise.
 TEST_F(ProjectFileRead, DamagedCountsReadTheSameWhateverWasOpenBefore) {
   const std::string kNotANumber =

@@ -128,7 +128,7 @@ bool SoilOverAirAt(double x, const std::vector<int>& mass) {
 
 }  // namespace
 
-std::optional<std::string> RefuseSoilOverAir() {
+std::optional<std::string> SoilOverAirRefusal() {
   const std::vector<double> xs = CornerVerticals();
   const std::vector<int> mass = BlockMasses();
   const auto overAir = [&](std::size_t i) { return SoilOverAirAt((xs[i] + xs[i + 1]) / 2, mass); };

@@ -15,6 +15,6 @@ namespace selvana {
 // air: soil over water is not refused, nor water over air. A face that is vertical (its ends
 // less than 0.0001 apart in X, as the slices see it) is no overhang. Reads the traced
 // BlockPolygonLists of the used blocks.
-std::optional<std::string> RefuseSoilOverAir();
+std::optional<std::string> SoilOverAirRefusal();
 
 }  // namespace selvana

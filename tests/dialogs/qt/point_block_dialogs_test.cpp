@@ -33,10 +33,16 @@ TEST(PointInputDialog, TypedCoordinatesBecomeTheNewPoint) {
   MouseState.MouseMode = 200;
   MouseState.SelectedIndex = 1;
   TXY_Frm dialog;
+  test::ScriptedMessageBox box;
+  box.Expect(
+      "Ｙ(ｍ)「-1e13」では座標が扱える範囲を超えてしまいます。Ｙ(ｍ)を入力し直してください。",
+      "error");
   QTimer::singleShot(0, [&dialog] {
     EXPECT_EQ("   1", dialog.Edit1()->text().toStdString());
     EXPECT_FALSE(dialog.Edit1()->isEnabled());
     Type(dialog.Edit2(), "2.5");
+    dialog.Edit3()->setText("-1e13");
+    dialog.Button1()->click();  // beyond the coordinates the model holds: refused
     Type(dialog.Edit3(), "-1");
     EXPECT_EQ("    2.5000", dialog.Edit2()->text().toStdString());
     // Enter only finishes an edit: the dialog stays open and nothing is stored before OK.
@@ -108,10 +114,15 @@ TEST(ParallelDistanceDialog, OkStoresTheTypedDistanceAndCancelKeepsIt) {
   EXPECT_DOUBLE_EQ(-2.346, ParallelLineDistance);
   test::ScriptedMessageBox box;  // a text that is no number is refused, not stored as 0
   box.Expect("「1,5」は数値ではありません。数値を入力してください。", "error");
+  box.Expect(
+      "離れ距離「1e300」では座標が扱える範囲を超えてしまいます。離れ距離を入力し直してください。",
+      "error");
   QTimer::singleShot(0, [&dialog] {
-    dialog.Edit1()->setText("1,5");
-    dialog.Button1()->click();
-    EXPECT_TRUE(dialog.isVisible());
+    for (const char* text : {"1,5", "1e300"}) {
+      dialog.Edit1()->setText(text);
+      dialog.Button1()->click();
+      EXPECT_TRUE(dialog.isVisible());
+    }
     dialog.Button2()->click();
   });
   EXPECT_EQ(QDialog::Rejected, dialog.exec());
