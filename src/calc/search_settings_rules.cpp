@@ -12,7 +12,13 @@ namespace {
 // A range narrower than this is a single value (the tolerance of range ends).
 constexpr double kRangeTolerance = 0.0001;
 
+// Messages that more than one rule gives.
 constexpr char kOutsideSection[] = "断面の範囲の外の位置です";
+constexpr char kPassOutside[] = "通過点　が断面の範囲の外にあるため計算できません。";
+constexpr char kAngleRange[] =
+    "すべり角度　αmin/αmax　が０度以上９０度未満の範囲にないため計算できません。";
+constexpr char kAngleReason[] = "０度以上９０度未満の範囲にない角度です";
+constexpr char kStartOutside[] = "すべり開始点　が断面の範囲の外にあるため計算できません。";
 
 struct SettingsRule {
   bool holds;
@@ -41,7 +47,6 @@ bool SlipAngleUsable(double a) { return 0.0 <= a && a < 90.0; }
 std::optional<SettingsFault> CircleSettingsFault(const CircleSearchSettings& s) {
   const SectionBox section = SectionExtent();
   const bool radii = s.PassPointOn != 1;
-  constexpr char kPassOutside[] = "通過点　が断面の範囲の外にあるため計算できません。";
   const SettingsRule rules[] = {
       {StepWithinRange(s.CentreX),
        {&s.CentreX[2], "円弧中心　ΔＸ　がXmin～Xmaxの幅より大きいため計算できません。",
@@ -67,10 +72,6 @@ std::optional<SettingsFault> CircleSettingsFault(const CircleSearchSettings& s) 
 
 std::optional<SettingsFault> LineFromPointFault(const StraightSlipSettingsRecord& s) {
   const SectionBox section = SectionExtent();
-  constexpr char kAngleRange[] =
-      "すべり角度　αmin/αmax　が０度以上９０度未満の範囲にないため計算できません。";
-  constexpr char kAngleReason[] = "０度以上９０度未満の範囲にない角度です";
-  constexpr char kStartOutside[] = "すべり開始点　が断面の範囲の外にあるため計算できません。";
   const SettingsRule rules[] = {
       {SlipAngleUsable(s.Range[0]), {&s.Range[0], kAngleRange, kAngleReason}},
       {SlipAngleUsable(s.Range[1]), {&s.Range[1], kAngleRange, kAngleReason}},
