@@ -58,6 +58,18 @@ TEST_F(RunEntry, BadRangesAreRefusedWithTheirMessages) {
        "円弧半径　ΔＲ　の値が不正です。"},
       {"slice_width", [](CircleSearchSettings&) { cm.SliceWidth = 0.0009; },
        "分割幅　の値が不正です。"},
+      {"centre_x_pitch_beyond_its_range", [](CircleSearchSettings& s) { s.CentreX[2] = 1.5; },
+       "円弧中心　ΔＸ　がXmin～Xmaxの幅より大きいため計算できません。"},
+      {"radii_below_0",
+       [](CircleSearchSettings& s) {
+         s.Radius = {-20.0, -10.0, 1.0, 0.0};
+       },
+       "円弧半径　Rmin　が０以下のため計算できません。"},
+      {"pass_point_at_the_lowest_centres", [](CircleSearchSettings& s) { s.PassPointOn = 1; },
+       "通過点　が円弧中心グリッドの最も低い中心(Ymin)以上の高さにあるため計算できません。"},
+      {"safety_factor_decimals", [](CircleSearchSettings&) { DrawSettings.Decimals[0] = 0; },
+       "小数点以下桁数　安全率　が２未満のため計算できません。作図条件設定で２以上にしてください"
+       "。"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
