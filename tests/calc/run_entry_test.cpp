@@ -110,6 +110,27 @@ TEST_F(RunEntry, SafetyFactorEqualToTheAllowableIsOk) {
   EXPECT_EQ(1, CircleListCount);
 }
 
+// The verdict shows Fmin with the decimals it was judged at, and the allowable factor apart
+// from a lower Fmin.
+TEST_F(RunEntry, VerdictShowsTheFactorsAsJudged) {
+  const struct {
+    int decimals;
+    double allowable;
+    const char* verdict;
+  } cases[] = {{3, 1.7631, "判定(1.763 < 1.7631) OUT"}, {5, 1.0, "判定(1.76381 >= 1.00000) OK"}};
+  for (const auto& c : cases) {
+    ResetProjectData();
+    BuildHomogeneousSlope(Soil{});
+    SetSingleCircle(20.0, 25.0, std::sqrt(850.0));
+    DrawSettings.Decimals[0] = c.decimals;
+    cm.AllowableSafetyFactor = c.allowable;
+    ScriptedMessageBox box;
+    box.Expect(std::string("計算：正常終了しました。") + c.verdict, "終わり");
+    HeadlessProgress progress;
+    EXPECT_EQ(0, RunCircleCalcFellenius(progress));
+  }
+}
+
 TEST_F(RunEntry, WeakLayerBelowIsJudgedOut) {
   // The homogeneous slope on a soft clay layer from y = 0 down to -10.
   using test::AddBoundaryChain;
