@@ -16,6 +16,9 @@ namespace selvana {
 namespace {
 
 constexpr char kAngleStepMessage[] = "すべり角度　Δα　の値が不正です。";
+constexpr char kDecimalsMessage[] =
+    "小数点以下桁数　安全率　が２未満のため計算できません。"
+    "作図条件設定で２以上にしてください。";
 
 struct RangeCheck {
   bool passes;
@@ -113,9 +116,7 @@ bool CheckRunSettings() {
   if (!CheckMethodSettings()) return false;
   const RangeCheck everyMethod[] = {
       {SliceWidthUsable(), "分割幅　の値が不正です。"},
-      {DrawSettings.Decimals[0] >= kMinSafetyFactorDecimals,
-       "小数点以下桁数　安全率　が２未満のため計算できません。作図条件設定で２以上にしてください"
-       "。"},
+      {DrawSettings.Decimals[0] >= kMinSafetyFactorDecimals, kDecimalsMessage},
   };
   return PassesAll(everyMethod);
 }

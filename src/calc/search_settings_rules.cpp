@@ -46,7 +46,7 @@ bool SlipAngleUsable(double a) { return 0.0 <= a && a < 90.0; }
 
 std::optional<SettingsFault> CircleSettingsFault(const CircleSearchSettings& s) {
   const SectionBox section = SectionExtent();
-  const bool radii = s.PassPointOn != 1;
+  const bool radiusRange = s.PassPointOn != 1;  // else the circles pass the point
   const SettingsRule rules[] = {
       {StepWithinRange(s.CentreX),
        {&s.CentreX[2], "円弧中心　ΔＸ　がXmin～Xmaxの幅より大きいため計算できません。",
@@ -54,15 +54,15 @@ std::optional<SettingsFault> CircleSettingsFault(const CircleSearchSettings& s) 
       {StepWithinRange(s.CentreY),
        {&s.CentreY[2], "円弧中心　ΔＹ　がYmin～Ymaxの幅より大きいため計算できません。",
         "中心位置(Ymin～Ymax)の幅より大きいピッチです"}},
-      {!radii || s.Radius[0] > 0.0,
+      {!radiusRange || s.Radius[0] > 0.0,
        {&s.Radius[0], "円弧半径　Rmin　が０以下のため計算できません。", "０以下の半径です"}},
-      {!radii || StepWithinRange(s.Radius),
+      {!radiusRange || StepWithinRange(s.Radius),
        {&s.Radius[2], "円弧半径　ΔＲ　がRmin～Rmaxの幅より大きいため計算できません。",
         "半径範囲(Rmin～Rmax)の幅より大きいピッチです"}},
-      {radii || section.HoldsX(s.PassPointX), {&s.PassPointX, kPassOutside, kOutsideSection}},
-      {radii || section.HoldsY(s.PassPointY), {&s.PassPointY, kPassOutside, kOutsideSection}},
+      {radiusRange || section.HoldsX(s.PassPointX), {&s.PassPointX, kPassOutside, kOutsideSection}},
+      {radiusRange || section.HoldsY(s.PassPointY), {&s.PassPointY, kPassOutside, kOutsideSection}},
       // A circle through a point above its centre would pass it on its upper half.
-      {radii || s.PassPointY < s.CentreY[0],
+      {radiusRange || s.PassPointY < s.CentreY[0],
        {&s.PassPointY,
         "通過点　が円弧中心グリッドの最も低い中心(Ymin)以上の高さにあるため計算できません。",
         "円弧中心グリッドの最も低い中心(Ymin)以上の高さです"}},
