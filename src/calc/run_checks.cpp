@@ -3,7 +3,9 @@
 
 #include <span>
 
+#include "calc/results/safety_factor.h"
 #include "calc/results/slip_result.h"
+#include "calc/search_settings_rules.h"
 #include "calc/slicing/walk.h"
 #include "calc/straight/angle_search.h"
 #include "calc/straight/endpoint_search.h"
@@ -14,6 +16,9 @@ namespace selvana {
 namespace {
 
 constexpr char kAngleStepMessage[] = "すべり角度　Δα　の値が不正です。";
+constexpr char kDecimalsMessage[] =
+    "小数点以下桁数　安全率　が２未満のため計算できません。"
+    "作図条件設定で２以上にしてください。";
 
 struct RangeCheck {
   bool passes;
@@ -31,6 +36,12 @@ bool PassesAll(std::span<const RangeCheck> checks) {
   return true;
 }
 
+// Shows the run's message of a fault of the settings rules; true when there is none.
+bool HasNoFault(const std::optional<SettingsFault>& fault) {
+  if (fault) ShowMessage(fault->runMessage, "error");
+  return !fault;
+}
+
 bool CheckCircleRanges(const CircleSearchSettings& s) {
   const RangeCheck checks[] = {
       {s.CentreX[0] <= s.CentreX[1], "円弧中心　Xmax/Xmin　の値が不正です。"},
@@ -40,7 +51,7 @@ bool CheckCircleRanges(const CircleSearchSettings& s) {
       {s.Radius[0] <= s.Radius[1], "円弧半径　Rmax/Rmin　の値が不正です。"},
       {s.Radius[2] >= 0.001, "円弧半径　ΔＲ　の値が不正です。"},
   };
-  return PassesAll(checks);
+  return PassesAll(checks) && HasNoFault(CircleSettingsFault(s));
 }
 
 // The two warnings of method 3 on its angle range; the run goes on after them.
@@ -62,7 +73,7 @@ bool CheckLinesFromPoint() {
   const RangeCheck checks[] = {
       {range[2] > 0.0, "すべり角度　Δα　が０以下のため計算できません。"},
   };
-  return PassesAll(checks);
+  return PassesAll(checks) && HasNoFault(LineFromPointFault(StraightSlipSettings));
 }
 
 // Points on segment i (0 the start, 2 the end) at a positive spacing.
@@ -84,7 +95,7 @@ bool CheckLinesBetweenSegments() {
       {startPositive && startPoints <= kMaxSlipResults, "開始点ピッチ　の値が不正です。"},
       {endPositive && pairs <= kMaxSlipResults, "終了点ピッチ　の値が不正です。"},
   };
-  return PassesAll(checks);
+  return PassesAll(checks) && HasNoFault(LineBetweenSegmentsFault(StraightSlipSettings));
 }
 
 bool CheckMethodSettings() {
@@ -103,8 +114,11 @@ bool CheckMethodSettings() {
 
 bool CheckRunSettings() {
   if (!CheckMethodSettings()) return false;
-  const RangeCheck sliceWidth[] = {{SliceWidthUsable(), "分割幅　の値が不正です。"}};
-  return PassesAll(sliceWidth);
+  const RangeCheck everyMethod[] = {
+      {SliceWidthUsable(), "分割幅　の値が不正です。"},
+      {DrawSettings.Decimals[0] >= kMinSafetyFactorDecimals, kDecimalsMessage},
+  };
+  return PassesAll(everyMethod);
 }
 
 }  // namespace selvana

@@ -28,13 +28,26 @@ std::tm LocalTimeNow() {
   return local;
 }
 
+// The two factors of the verdict: Fmin with the decimals it was judged at, the allowable factor
+// with as many, or with more where fewer would show it equal to a lower Fmin.
+std::string VerdictFactors(double fmin, double allowable, const char* relation) {
+  const int decimals = SafetyFactorDecimals();
+  const std::string shownFmin = StrFormat("%1.*f", decimals, fmin);
+  int allowableDecimals = decimals;
+  std::string shownAllowable = StrFormat("%1.*f", allowableDecimals, allowable);
+  while (fmin < allowable && shownAllowable == shownFmin && allowableDecimals < 17) {
+    shownAllowable = StrFormat("%1.*f", ++allowableDecimals, allowable);
+  }
+  return shownFmin + " " + relation + " " + shownAllowable;
+}
+
 // The verdict of a run with results, OK or OUT against the allowable factor; when a result
 // table ran full, the verdict says so on its following lines, the one place the user reads it.
 std::string VerdictText(double fmin, double allowable, const VerdictNotes& notes) {
   std::string text =
       allowable <= fmin
-          ? StrFormat("計算：正常終了しました。判定(%1.3f >= %1.3f) OK", fmin, allowable)
-          : StrFormat("計算：正常終了しました。判定(%1.3f < %1.3f) OUT", fmin, allowable);
+          ? "計算：正常終了しました。判定(" + VerdictFactors(fmin, allowable, ">=") + ") OK"
+          : "計算：正常終了しました。判定(" + VerdictFactors(fmin, allowable, "<") + ") OUT";
   if (SlipResultsOverflowed()) text += "\n" + SlipResultOverflowMessage();
   for (const std::string& line : notes.lines) text += "\n" + line;
   return text;

@@ -56,6 +56,10 @@ void TCirc_Frm::FormShow() {
 
 void TCirc_Frm::ApplyEnabling(FormControls& form) { ApplyCircleSearchEnabling(form); }
 
+std::optional<EditRefusal> TCirc_Frm::RefusedValue(const FormControls& form) const {
+  return RefusedCircleSearch(form);
+}
+
 void TCirc_Frm::Store(const FormControls& form) { StoreCircleSearch(form); }
 
 }  // namespace selvana

@@ -100,6 +100,10 @@ void TDraw_Frm::FormShow() {
   CheckBox5Click(form.Check[5]);
 }
 
+std::optional<EditRefusal> TDraw_Frm::RefusedValue(const FormControls& form) const {
+  return RefusedDrawSettings(form);
+}
+
 void TDraw_Frm::Store(const FormControls& form) { StoreDrawSettings(form); }
 
 void TDraw_Frm::CheckBox5Click(bool checked) {

@@ -16,6 +16,7 @@ class TDraw_Frm : public FormDialog {
 
  protected:
   void FormShow() override;
+  std::optional<EditRefusal> RefusedValue(const FormControls& form) const override;
   void Store(const FormControls& form) override;
 
  private:

@@ -45,6 +45,10 @@ void TLine_Frm::FormShow() {
   ShowControls(FillLineFromPoint());
 }
 
+std::optional<EditRefusal> TLine_Frm::RefusedValue(const FormControls& form) const {
+  return RefusedLineFromPoint(form);
+}
+
 void TLine_Frm::Store(const FormControls& form) { StoreLineFromPoint(form); }
 
 }  // namespace selvana

@@ -14,6 +14,7 @@ class TLine_Frm2 : public FormDialog {
 
  protected:
   void FormShow() override;
+  std::optional<EditRefusal> RefusedValue(const FormControls& form) const override;
   void Store(const FormControls& form) override;
 };
 

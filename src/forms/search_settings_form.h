@@ -3,6 +3,9 @@
 // (method 3) and the straight slip between two segments (method 5). Every field they store
 // invalidates the results.
 #pragma once
+#include <optional>
+
+#include "forms/edit_refusal.h"
 #include "forms/form_controls.h"
 #include "model/project_model.h"
 
@@ -23,6 +26,13 @@ FormControls FillCircleSearch();
 // Pass point on: radius edits off and pass-point edits on; off: the reverse.
 void ApplyCircleSearchEnabling(FormControls& form);
 FormChanges StoreCircleSearch(const FormControls& form);
+
+// The first value OK refuses in each dialog: one with which the search could find no slip
+// surface in the section, by the rules the run applies to a project file
+// (calc/search_settings_rules.h), named by its edit; nothing when all hold.
+std::optional<EditRefusal> RefusedCircleSearch(const FormControls& form);
+std::optional<EditRefusal> RefusedLineFromPoint(const FormControls& form);
+std::optional<EditRefusal> RefusedLineBetweenSegments(const FormControls& form);
 
 // Straight slip from a start point (method 3).
 FormControls FillLineFromPoint();

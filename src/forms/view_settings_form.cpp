@@ -2,9 +2,11 @@
 #include "forms/view_settings_form.h"
 
 #include "calc/results/consolidation.h"
+#include "calc/results/safety_factor.h"
 #include "model/project_model.h"
 #include "model/set_if_changed.h"
 #include "platform/number_format.h"
+#include "platform/typed_number.h"
 
 namespace selvana {
 namespace {
@@ -13,6 +15,7 @@ namespace {
 constexpr int kSizeEntries[] = {5, 6, 8, 0, 1, 2, 3, 4, 7};
 constexpr int kPaperButtons[] = {5, 6, 7};  // A4, B4, A3
 constexpr int kDisplayBoxes = 18;           // CheckBox1 .. CheckBox18, switches 0 .. 17
+constexpr int kSafetyFactorDecimalsEdit = 8;
 
 int PaperButton(int paperSize) { return paperSize == 1 ? 5 : paperSize == 2 ? 6 : 7; }
 
@@ -44,6 +47,17 @@ FormControls FillDrawSettings() {
   form.Check[5] = d.DrawZeroCPhi == 1;
   CheckRadio(form, {1, 2}, d.SoilTableMode() <= -0.000001 ? 2 : 1);
   return form;
+}
+
+std::optional<EditRefusal> RefusedDrawSettings(const FormControls& form) {
+  const std::string& text = form.Edit[kSafetyFactorDecimalsEdit];
+  if (TypedIntegerOr(text, DrawSettings.Decimals[0]) >= kMinSafetyFactorDecimals) {
+    return std::nullopt;
+  }
+  return EditRefusal{kSafetyFactorDecimalsEdit,
+                     StrFormat("安全率「%s」は２桁より少ない小数点以下桁数です。"
+                               "安全率を入力し直してください。",
+                               text.c_str())};
 }
 
 FormChanges StoreDrawSettings(const FormControls& form) {

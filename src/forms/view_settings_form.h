@@ -2,6 +2,9 @@
 // drawing settings are project data that never invalidate the results; the display settings
 // belong to the view and leave the project's modified flag as it was.
 #pragma once
+#include <optional>
+
+#include "forms/edit_refusal.h"
 #include "forms/form_controls.h"
 
 namespace selvana {
@@ -13,6 +16,10 @@ inline constexpr std::initializer_list<int> kDrawSizeEdits = {9, 10, 16, 1, 2, 4
 inline constexpr std::initializer_list<int> kDrawDecimalsEdits = {8, 11, 12, 13, 14, 15, 17, 18};
 
 FormControls FillDrawSettings();
+
+// The value OK refuses: fewer decimals for the safety factor than a run judges at
+// (kMinSafetyFactorDecimals), since the truncation to them would decide the verdict.
+std::optional<EditRefusal> RefusedDrawSettings(const FormControls& form);
 
 // OK: every field in the dialog's order; a change only marks the project. When an order switch
 // changed, the results are consolidated again over the orders now drawn.

@@ -55,4 +55,20 @@ bool SameClosedOutline(std::span<const int> a, std::span<const int> b);
 // the seed (x, y), or -1. BlockOutline is left holding the trace of (x, y).
 int BlockInSameRegion(double x, double y, int skipped);
 
+// The section's extent: the box around the ends of every boundary line, the ground that a slip
+// surface can cut. A model without boundary lines has none, and then nothing lies outside it.
+struct SectionBox {
+  double MinX = 0.0, MaxX = 0.0, MinY = 0.0, MaxY = 0.0;
+  bool Empty = true;
+
+  // True when the box is empty or the coordinate lies within its range, 0.0001 m beyond the
+  // edges included.
+  bool HoldsX(double x) const;
+  bool HoldsY(double y) const;
+  // True when the box is empty or holds a point of the segment (x0, y0)-(x1, y1), either a
+  // single point.
+  bool Meets(double x0, double y0, double x1, double y1) const;
+};
+SectionBox SectionExtent();
+
 }  // namespace selvana

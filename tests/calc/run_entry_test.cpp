@@ -60,6 +60,18 @@ TEST_F(RunEntry, BadRangesAreRefusedWithTheirMessages) {
        "円弧半径　ΔＲ　の値が不正です。"},
       {"slice_width", [](CircleSearchSettings&) { cm.SliceWidth = 0.0009; },
        "分割幅　の値が不正です。"},
+      {"centre_x_pitch_beyond_its_range", [](CircleSearchSettings& s) { s.CentreX[2] = 1.5; },
+       "円弧中心　ΔＸ　がXmin～Xmaxの幅より大きいため計算できません。"},
+      {"radii_below_0",
+       [](CircleSearchSettings& s) {
+         s.Radius = {-20.0, -10.0, 1.0, 0.0};
+       },
+       "円弧半径　Rmin　が０以下のため計算できません。"},
+      {"pass_point_at_the_lowest_centres", [](CircleSearchSettings& s) { s.PassPointOn = 1; },
+       "通過点　が円弧中心グリッドの最も低い中心(Ymin)以上の高さにあるため計算できません。"},
+      {"safety_factor_decimals", [](CircleSearchSettings&) { DrawSettings.Decimals[0] = 0; },
+       "小数点以下桁数　安全率　が２未満のため計算できません。作図条件設定で２以上にしてください"
+       "。"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -125,6 +137,27 @@ TEST_F(RunEntry, SafetyFactorEqualToTheAllowableIsOk) {
   EXPECT_EQ(1, CalcStatus);
   EXPECT_EQ(1.763, Fmin);
   EXPECT_EQ(1, CircleListCount);
+}
+
+// The verdict shows Fmin with the decimals it was judged at, and the allowable factor apart
+// from a lower Fmin.
+TEST_F(RunEntry, VerdictShowsTheFactorsAsJudged) {
+  const struct {
+    int decimals;
+    double allowable;
+    const char* verdict;
+  } cases[] = {{3, 1.7631, "判定(1.763 < 1.7631) OUT"}, {5, 1.0, "判定(1.76381 >= 1.00000) OK"}};
+  for (const auto& c : cases) {
+    ResetProjectData();
+    BuildHomogeneousSlope(Soil{});
+    SetSingleCircle(20.0, 25.0, std::sqrt(850.0));
+    DrawSettings.Decimals[0] = c.decimals;
+    cm.AllowableSafetyFactor = c.allowable;
+    ScriptedMessageBox box;
+    box.Expect(std::string("計算：正常終了しました。") + c.verdict, "終わり");
+    HeadlessProgress progress;
+    EXPECT_EQ(0, RunCircleCalcFellenius(progress));
+  }
 }
 
 TEST_F(RunEntry, WeakLayerBelowIsJudgedOut) {
@@ -307,7 +340,7 @@ TEST_F(RunEntry, SoilOverAirIsRefusedAndNarrowedAnglesAreTold) {
       {"undercut", 5.0, 6.0, 0, "X = 5.000～8.000 で土の下に空間があるため計算できません。"},
       {"vertical face", 5.0, 5.0, 0, "計算：正常終了しました。判定(0.583 < 1.000) OUT"},
       {"angles cut by the limit line", 5.0, 5.0, 3,
-       "計算：正常終了しました。判定(0.777 < 1.000) OUT\n"
+       "計算：正常終了しました。判定(0.797 < 1.000) OUT\n"
        "※ すべり角度は 10.000～30.964° の範囲で探索しました。"},
   };
   for (const Case& c : cases) {

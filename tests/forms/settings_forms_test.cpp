@@ -3,9 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
+#include <utility>
+#include <vector>
 
 #include "calc/results/consolidation.h"
 #include "calc/results/slip_result.h"
+#include "calc/test_model_builder.h"
 #include "forms/calc_conditions_form.h"
 #include "forms/search_settings_form.h"
 #include "forms/view_settings_form.h"
@@ -315,6 +319,90 @@ TEST_F(SettingsForms, BothLineDialogsShareTheStartPointAndLeaveTheirOwnFields) {
   EXPECT_EQ(StraightSlipSettings.Range[0], 0.0);
   EXPECT_EQ(StraightSlipSettings.Range[2], 1.25);
   EXPECT_EQ(StraightSlipSettings.Side, 1);
+}
+
+// OK refuses a value with which the search finds no slip surface in the section, or a safety
+// factor judged at too few decimals, naming the edit by its label; the project's own pass.
+TEST_F(SettingsForms, OkRefusesSettingsThatFindNoSlipSurface) {
+  using test::AddTestPoint;
+  test::AddBoundaryChain(
+      {AddTestPoint(0, 0), AddTestPoint(20, 0), AddTestPoint(20, 10), AddTestPoint(0, 10)});
+  struct Dialog {
+    int kt;  // Fellenius: pass point off; Bishop: on
+    FormControls (*fill)();
+    std::optional<EditRefusal> (*refuse)(const FormControls&);
+  };
+  const Dialog circle{kMethodFellenius, FillCircleSearch, RefusedCircleSearch};
+  const Dialog passPoint{kMethodBishop, FillCircleSearch, RefusedCircleSearch};
+  const Dialog line{kMethodLineFromPoint, FillLineFromPoint, RefusedLineFromPoint};
+  const Dialog segments{kMethodLineFromPoint, FillLineBetweenSegments, RefusedLineBetweenSegments};
+  const Dialog drawing{kMethodFellenius, FillDrawSettings, RefusedDrawSettings};
+  // The edits typed, the last one refused with its label and reason (none: accepted).
+  using Typed = std::vector<std::pair<int, const char*>>;
+  struct Case {
+    const char* name;
+    const Dialog& dialog;
+    Typed typed;
+    const char* label;
+    const char* reason;
+  };
+  const char *outside = "断面の範囲の外の位置です",
+             *angle = "０度以上９０度未満の範囲にない角度です";
+  const Case cases[] = {
+      {"circle as filled", circle, {}, nullptr, nullptr},
+      {"centre pitch of 50 over 10 m",
+       circle,
+       {{3, "0"}, {4, "10"}, {5, "50"}},
+       "ピッチ　(ΔＸ)",
+       "中心位置(Xmin～Xmax)の幅より大きいピッチです"},
+      {"radii below 0", circle, {{10, "-10"}, {9, "-20"}}, "半径範囲(Rmin)", "０以下の半径です"},
+      {"radius step beyond its range",
+       circle,
+       {{9, "10"}, {10, "12"}, {11, "5"}},
+       "ピッチ　(ΔＲ)",
+       "半径範囲(Rmin～Rmax)の幅より大きいピッチです"},
+      {"pass point beyond the section", passPoint, {{6, "15"}, {2, "30"}}, "通過点(X)", outside},
+      {"pass point at the lowest centres",
+       passPoint,
+       {{6, "5"}, {12, "5"}},
+       "通過点(Y)",
+       "円弧中心グリッドの最も低い中心(Ymin)以上の高さです"},
+      {"line as filled", line, {}, nullptr, nullptr},
+      {"angles below 0", line, {{10, "-10"}, {9, "-30"}}, "角度範囲(αmin)", angle},
+      {"vertical angle", line, {{10, "90"}}, "角度範囲(αmax)", angle},
+      {"angle step of 30 over 10..25",
+       line,
+       {{9, "10"}, {10, "25"}, {11, "30"}},
+       "ピッチ　　(Δα)",
+       "角度範囲(αmin～αmax)の幅より大きいピッチです"},
+      {"start point below the section", line, {{4, "-5"}}, "開始位置(Ｙ)", outside},
+      {"segment partly in the section", segments, {{10, "40"}}, nullptr, nullptr},
+      {"segment beyond the section",
+       segments,
+       {{10, "40"}, {8, "30"}},
+       "終了点位置１(Ｘ)",
+       "断面の範囲の外にある線分の端です"},
+      {"safety factor with 1 decimal",
+       drawing,
+       {{8, "1"}},
+       "安全率",
+       "２桁より少ない小数点以下桁数です"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    cm.kt = c.dialog.kt;
+    FormControls form = c.dialog.fill();
+    for (const auto& [edit, text] : c.typed) form.Edit[edit] = text;
+    const std::optional<EditRefusal> refusal = c.dialog.refuse(form);
+    if (!c.label) {
+      EXPECT_FALSE(refusal.has_value());
+      continue;
+    }
+    ASSERT_TRUE(refusal.has_value());
+    EXPECT_EQ(refusal->edit, c.typed.back().first);
+    EXPECT_EQ(refusal->message, std::string(c.label) + "「" + c.typed.back().second + "」は" +
+                                    c.reason + "。" + c.label + "を入力し直してください。");
+  }
 }
 
 TEST_F(SettingsForms, DrawingSettingsMarkButNeverInvalidate) {

@@ -8,11 +8,14 @@
 
 namespace selvana {
 
+int SafetyFactorDecimals() {
+  // A project file may hold any count; beyond 0..9 the power would reach zero or infinity and
+  // the factor would come out as a division by zero or NaN.
+  return std::clamp(DrawSettings.Decimals[0], 0, kMaxSafetyFactorDecimals);
+}
+
 double TruncateSafetyFactor(double ratio) {
-  // The drawing settings accept any count; beyond 0..9 the power would reach zero or infinity
-  // and the factor would come out as a division by zero or NaN.
-  const int decimals = std::clamp(DrawSettings.Decimals[0], 0, kMaxSafetyFactorDecimals);
-  const double p = std::pow(10.0, decimals);
+  const double p = std::pow(10.0, SafetyFactorDecimals());
   const double scaled = ratio * p;  // kept apart from the sum: no fused multiply-add
   return std::floor(scaled + 0.1 / p) / p;
 }

@@ -10,7 +10,15 @@ inline constexpr double kNoSafetyFactor = 999999.9;
 // The most decimals the truncation uses, whatever the drawing settings hold.
 inline constexpr int kMaxSafetyFactorDecimals = 9;
 
-// ratio cut down to n = DrawSettings.Decimals[0] decimals (clamped to 0..9) with a tolerance just
+// The fewest decimals a run judges at. The truncation's allowance of 0.1 / 10^n lifts a ratio
+// by up to 0.1 / 10^2n onto the step above: with 0 decimals every ratio from 0.9 becomes 1, with
+// 1 every ratio from 0.999; from 2 decimals on the lift is at most 1e-5.
+inline constexpr int kMinSafetyFactorDecimals = 2;
+
+// The decimals the truncation cuts to: DrawSettings.Decimals[0] clamped to 0..9.
+int SafetyFactorDecimals();
+
+// ratio cut down to n = SafetyFactorDecimals() decimals with a tolerance just
 // below each step: floor(ratio * p + 0.1 / p) / p, p = 10^n. Plain IEEE arithmetic in exactly this
 // order; the build forbids fused multiply-add, which would move ratios sitting on a step to the
 // other side.

@@ -142,22 +142,28 @@ bool WalkAngles(double x0, double y0, CalcProgress& progress) {
   return true;
 }
 
-// The next pass searches around the best angle of this one at a tenth of the step; a step of
-// 0.001 or less keeps the range.
-void RefineAngleRange() {
+// The next pass searches around the best angle of this one at a tenth of the step, within
+// lowest..highest; a step of 0.001 or less keeps the range. The best angle is taken back into
+// the sense of the range: the stored angle carries the direction factor.
+void RefineAngleRange(double lowest, double highest) {
   auto& range = RunData.SearchGrid.AngleRange;
   if (!(range[2] > 0.001)) return;
-  const double best = std::fabs(MinSlip.rr);
-  range[0] = best - range[2];
-  range[1] = best + range[2];
+  const double best = MinSlip.rr * RunData.LineDirectionFactor.Factor;
+  range[0] = std::max(best - range[2], lowest);
+  range[1] = std::min(best + range[2], highest);
   range[2] = range[2] * 0.1;
 }
 
 // The passes of method 3: each over the angle range of SearchGrid, the next around the best
-// angle at a tenth of the step.
+// angle at a tenth of the step, never beyond the range of the first.
 class AnglePasses : public SearchOrders {
  public:
-  AnglePasses(double x0, double y0, int passes) : x0_(x0), y0_(y0), passes_(passes) {}
+  AnglePasses(double x0, double y0, int passes)
+      : x0_(x0),
+        y0_(y0),
+        passes_(passes),
+        lowest_(RunData.SearchGrid.AngleRange[0]),
+        highest_(RunData.SearchGrid.AngleRange[1]) {}
   void StartOrder() override {
     ResetMinSlip();
     MinSlip.cx = x0_;
@@ -169,11 +175,12 @@ class AnglePasses : public SearchOrders {
     return RunData.SearchGrid.AngleRange[1] + 0.0001 < RunData.SearchGrid.AngleRange[0];
   }
   bool WalkOrder(CalcProgress& progress) override { return WalkAngles(x0_, y0_, progress); }
-  void Refine() override { RefineAngleRange(); }
+  void Refine() override { RefineAngleRange(lowest_, highest_); }
 
  private:
   double x0_, y0_;
   int passes_;
+  double lowest_, highest_;  // the range of the first pass
 };
 
 }  // namespace

@@ -10,10 +10,11 @@ namespace selvana {
 // Runs the whole search from StraightSlipSettings' start point on the model in place (block
 // polygons traced, design copy applied by the run entry): shows the progress window, opens each
 // pass's dump file, evaluates every angle of the pass, polls for a stop once per angle, stores
-// every wedge through StoreLineResult. Passes are held to 1..4 (the four result tables). A pass
-// whose working range is empty (maximum more than 0.0001 below minimum) evaluates nothing and
-// ends the search. Returns 0 when it ran to its end (also when a step of 0 or less would never
-// advance: the run entry refuses that first), -1 when the user stopped it.
+// every wedge through StoreLineResult. Passes are held to 1..4 (the four result tables); each
+// after the first searches around the best angle of the last, within the first pass's range.
+// A pass whose working range is empty (maximum more than 0.0001 below minimum) evaluates
+// nothing and ends the search. Returns 0 when it ran to its end (also when a step of 0 or less
+// would never advance: the run entry refuses that first), -1 when the user stopped it.
 int SearchSlipLinesByAngle(CalcProgress& progress);
 
 // The first and last grid angle a pass visits over min..max at step: the multiples of step

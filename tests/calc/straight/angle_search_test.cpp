@@ -181,6 +181,11 @@ TEST_F(StraightAngleSearch, CriticalAngleIsTheMinimumAndPassTwoIsCentredOnIt) {
   EXPECT_EQ(21, SlipResultCount[1]);
   EXPECT_TRUE(HasFile("answer1.dmp"));
   EXPECT_TRUE(HasFile("answer2.dmp"));
+  // Best at the end of the range (the stored angle -40): pass 2 stays within 40..50.
+  StraightSlipSettings.Range = {40.0, 50.0, 1.0, 0.0};
+  ASSERT_EQ(0, Search());
+  EXPECT_EQ(40.0, RunData.SearchGrid.AngleRange[0]);
+  EXPECT_NEAR(41.0, RunData.SearchGrid.AngleRange[1], 1e-9);
 }
 
 TEST_F(StraightAngleSearch, OneAngleWhenMinimumAndMaximumMeet) {
