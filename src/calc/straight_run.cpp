@@ -34,6 +34,7 @@ int RunStraightLineCalc(CalcProgress& progress) {
     }
   }
   SlopeDirection = MinSlip.Direction;
+  notes.noResultReason = NoResultReason("すべり線");
   FinishCalcRun(progress, notes);
   return 0;
 }

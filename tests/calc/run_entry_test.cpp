@@ -22,6 +22,7 @@ namespace selvana {
 namespace {
 
 using test::BuildHomogeneousSlope;
+using test::kNoCircleReachedMessage;
 using test::kNoResultMessage;
 using test::ScriptedMessageBox;
 using test::SetSingleCircle;
@@ -78,7 +79,7 @@ TEST_F(RunEntry, SingleColumnWithTheSmallestPitchPasses) {
   FelleniusCircleSettings.CentreX = {3.0, 3.0, 0.001, 0.0};
   FelleniusCircleSettings.CentreY = {3.0, 3.0, 0.001, 0.0};
   ScriptedMessageBox box;
-  box.Expect(kNoResultMessage, "メッセージ");  // an empty model yields no slip surface
+  box.Expect(kNoCircleReachedMessage, "メッセージ");  // an empty model yields no slip surface
   HeadlessProgress progress;
   EXPECT_EQ(0, RunCircleCalcFellenius(progress));
   EXPECT_EQ(0, CalcStatus);

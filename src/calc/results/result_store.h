@@ -37,8 +37,10 @@ int StoreLineResult2(int order, CalcProgress& progress);
 // True when a store accepts r (see above).
 bool SurfaceAccepted(const SlipResult& r);
 
-// The start of every search: the four result tables emptied and the four dump files removed
-// from the program folder, which is left current.
+// Every store counts the surface offered into SurfaceTally before it decides.
+
+// The start of every search: the four result tables and SurfaceTally emptied and the four dump
+// files removed from the program folder, which is left current.
 void StartSearchResults();
 
 // True when some surface could not be appended to a full table in this run.
