@@ -39,13 +39,19 @@ class BowlMethod : public CircleMethod {
 
 class CircleGridExtension : public test::ScratchFolderTest {};
 
-TEST_F(CircleGridExtension, LowBordersWidenUntilTheMinimumIsInsideThenTheGridRefines) {
+// A grid of 3 x 3 centres from (0, 0), two orders, extended.
+CircleSearchSettings& BowlGrid() {
   CircleSearchSettings& s = FelleniusCircleSettings;
   s.CentreX = {0.0, 2.0, 1.0, 0.0};
   s.CentreY = {0.0, 2.0, 1.0, 0.0};
   s.Radius = {1.0, 1.0, 1.0, 0.0};
   s.HighestGridOrder = 2;
   s.ExtendFirstGrid = 1;
+  return s;
+}
+
+TEST_F(CircleGridExtension, LowBordersWidenUntilTheMinimumIsInsideThenTheGridRefines) {
+  CircleSearchSettings& s = BowlGrid();
   HeadlessProgress progress;
   BowlMethod method(progress);
   ASSERT_EQ(0, SearchCircles(s, method, progress));
@@ -71,12 +77,7 @@ TEST_F(CircleGridExtension, LowBordersWidenUntilTheMinimumIsInsideThenTheGridRef
 // An order that accepts nothing ends the search: neither widened nor refined around the model
 // origin, where the minimum starts.
 TEST_F(CircleGridExtension, AnOrderThatAcceptsNothingEndsTheSearch) {
-  CircleSearchSettings& s = FelleniusCircleSettings;
-  s.CentreX = {0.0, 2.0, 1.0, 0.0};
-  s.CentreY = {0.0, 2.0, 1.0, 0.0};
-  s.Radius = {1.0, 1.0, 1.0, 0.0};
-  s.HighestGridOrder = 2;
-  s.ExtendFirstGrid = 1;
+  CircleSearchSettings& s = BowlGrid();
   cm.MaxSafetyFactor = 0.5;  // below every F of the bowl
   HeadlessProgress progress;
   BowlMethod method(progress);
