@@ -30,9 +30,9 @@ bool Angle(double v) { return v >= 0.0 && v < 90.0; }
 bool IsWater(int kind) { return kind == kBlockPressureWater || kind == kBlockWeightWater; }
 
 BlockConstants ConstantsOf(const BlockRecord& b) {
-  return {b.UnitWeight,       b.EffectiveUnitWeight, b.CohesionGradient,
-          b.Cohesion,         b.FrictionAngle,       b.ReplacementRatio,
-          b.StressRatio,      b.PileUnitWeight,      b.PileFrictionAngle};
+  return {b.UnitWeight,  b.EffectiveUnitWeight, b.CohesionGradient,
+          b.Cohesion,    b.FrictionAngle,       b.ReplacementRatio,
+          b.StressRatio, b.PileUnitWeight,      b.PileFrictionAngle};
 }
 
 // The first block slot in the run, in slot order, for which refusal gives a message.
@@ -89,9 +89,9 @@ bool BlockInRun(int b) {
 
 const char* BlockConstantLabel(int i) {
   static constexpr const char* kLabels[kBlockConstantCount] = {
-      "単位体積重量　Ｗ", "有効単体重量　Ｗ'", "粘着力の勾配　Ｋ", "基準粘着力　　Ｃ0",
-      "内部摩擦角　　φ",  "砂杭置換率　　Ａs", "応力分担比　　ｎ", "単位体積重量　Ｗs",
-      "内部摩擦角　　φs"};
+      "単位体積重量　Ｗ",  "有効単体重量　Ｗ'", "粘着力の勾配　Ｋ",
+      "基準粘着力　　Ｃ0", "内部摩擦角　　φ",   "砂杭置換率　　Ａs",
+      "応力分担比　　ｎ",  "単位体積重量　Ｗs", "内部摩擦角　　φs"};
   if (i == kPhiS && cm.SandPileFormula == 2) return "内部摩擦角　　φm";
   return kLabels[i];
 }
@@ -115,8 +115,8 @@ const char* BlockConstantFault(const BlockConstants& c, int i, int kind, bool sa
 const char* SeismicCoefficientFault(double kh) { return NotNegative(kh) ? nullptr : kNotNegative; }
 
 const char* SurchargeValueLabel(int i) {
-  static constexpr const char* kLabels[kSurchargeValueCount] = {
-      "作用位置(Xmin)", "作用位置(Xmax)", "荷重(Xmin)", "荷重(Xmax)"};
+  static constexpr const char* kLabels[kSurchargeValueCount] = {"作用位置(Xmin)", "作用位置(Xmax)",
+                                                                "荷重(Xmin)", "荷重(Xmax)"};
   return kLabels[i];
 }
 

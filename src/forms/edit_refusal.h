@@ -23,8 +23,8 @@ struct EditRefusal {
 // with it (the end of a sentence): "<label>「<text>」は<what>。<label>を入力し直してください。".
 inline EditRefusal RefuseValueOf(int edit, const char* label, const std::string& text,
                                  const char* what) {
-  return {edit, StrFormat("%s「%s」は%s。%sを入力し直してください。", label, text.c_str(), what,
-                          label)};
+  return {edit,
+          StrFormat("%s「%s」は%s。%sを入力し直してください。", label, text.c_str(), what, label)};
 }
 
 // The first refusal of a dialog's value rules, in their order; nothing when all pass.

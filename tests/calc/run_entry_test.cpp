@@ -130,7 +130,8 @@ TEST_F(RunEntry, ImpossibleNumbersAreRefusedNamingTheBlockOrLoad) {
   };
   const Case cases[] = {
       {"weights swapped", [](BlockRecord& b) { b.UnitWeight = 8.0; },
-       "ブロック0の有効単体重量　Ｗ'「18.0000」は0以上、単位体積重量　Ｗ以下でなければなりません。"},
+       "ブロック0の有効単体重量　Ｗ'「18.0000」は"
+       "0以上、単位体積重量　Ｗ以下でなければなりません。"},
       {"negative weight", [](BlockRecord& b) { b.UnitWeight = -17.64; },
        "ブロック0の単位体積重量　Ｗ「-17.6400」は0より大きくなければなりません。"},
       {"friction 100", [](BlockRecord& b) { b.FrictionAngle = 100.0; },

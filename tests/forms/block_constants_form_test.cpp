@@ -117,18 +117,20 @@ TEST(BlockConstants, OkRefusesNumbersNoSoilCanHave) {
       {"structure has no friction", kStructure, 5, "100", 0},
       {"water keeps its own rules", kWater, 1, "-5", 0},
   };
+  const std::array<std::string, 9> kSound = {"18", "8", "0", "10", "30", "0.3", "3", "19", "35"};
   BlockTable[3] = BlockRecord{};
   MouseState.SelectedIndex = 3;
   for (const Case& c : cases) {
-    BlockConstantsForm form{c.kind == kWater, true, c.kind != kStructure, 1, c.kind == kPiles,
-                            {"18", "8", "0", "10", "30", "0.3", "3", "19", "35"}};
+    const bool water = c.kind == kWater, soil = c.kind != kStructure, piles = c.kind == kPiles;
+    BlockConstantsForm form{water, true, soil, 1, piles, kSound};
     form.Edits[c.edit - 1] = c.text;
     const std::optional<EditRefusal> refusal = RefusedBlockConstant(form);
     EXPECT_EQ(c.refused, refusal ? refusal->edit : 0) << c.name;
     if (c.edit == 5 && refusal) {
-      EXPECT_EQ("内部摩擦角　　φ「90」は0以上、90未満でなければなりません。"
-                "内部摩擦角　　φを入力し直してください。",
-                refusal->message);
+      EXPECT_EQ(
+          "内部摩擦角　　φ「90」は0以上、90未満でなければなりません。"
+          "内部摩擦角　　φを入力し直してください。",
+          refusal->message);
     }
   }
 }

@@ -196,9 +196,10 @@ TEST_F(SettingsForms, CalcConditionsRefuseNumbersNoLoadOrEarthquakeCanHave) {
     const std::optional<EditRefusal> refusal = RefusedCalcCondition(form);
     EXPECT_EQ(c.refused, refusal ? refusal->edit : 0) << c.name;
     if (c.refused == 4) {
-      EXPECT_EQ("作用位置(Xmax)「10」は作用位置(Xmin)以上でなければなりません。"
-                "作用位置(Xmax)を入力し直してください。",
-                refusal->message);
+      EXPECT_EQ(
+          "作用位置(Xmax)「10」は作用位置(Xmin)以上でなければなりません。"
+          "作用位置(Xmax)を入力し直してください。",
+          refusal->message);
     }
   }
 }

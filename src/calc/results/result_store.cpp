@@ -72,9 +72,7 @@ int TwinRefusal(int order) { return order == 0 ? 1 : -1; }
 
 }  // namespace
 
-bool SurfaceAccepted(const SlipResult& r) {
-  return r.f <= cm.MaxSafetyFactor && BothEndsFound(r);
-}
+bool SurfaceAccepted(const SlipResult& r) { return r.f <= cm.MaxSafetyFactor && BothEndsFound(r); }
 
 int StoreCircleResult(int order, CalcProgress& progress, std::string_view dumpLines) {
   if (!ValidOrder(order)) return -1;

@@ -1,7 +1,8 @@
 // The circle walk follows its running minimum: a minimum on the low border of the grid widens
 // that border by a pitch (pass after pass, in X and Y), and the next order is centred on the
-// minimum with half the pitch; without a minimum the search ends. The surfaces come from a stand-in method whose safety factor
-// falls towards a chosen point, so the path of the grid is known exactly.
+// minimum with half the pitch; without a minimum the search ends. The surfaces come from a stand-in
+// method whose safety factor falls towards a chosen point, so the path of the grid is known
+// exactly.
 #include <gtest/gtest.h>
 
 #include "calc/circle/search.h"
