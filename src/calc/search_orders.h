@@ -30,8 +30,8 @@ class SearchOrders {
 // Runs the orders from SearchGrid.Order up to highest - 1: StartOrder, the order's dump file
 // opened in the program folder (OpenDumpOfOrder), ShowOrder, WalkOrder, the dump file closed;
 // then the end when NothingToSearchAround, else the order again while RepeatOrder, else Refine
-// and the next order. Hides the progress
-// window at the end. Returns 0, or -1 at once (dump file closed) when the user stopped it.
+// and the next order. Hides the progress window at the end. Returns 0, or -1 at once (dump file
+// closed) when the user stopped it.
 int RunSearchOrders(int highest, SearchOrders& orders, CalcProgress& progress);
 
 }  // namespace selvana
