@@ -50,9 +50,11 @@ double CohesionAt(const BlockRecord& block, double x, double y) {
   return block.CohesionGradient * (CohesionReferenceLevel(x, x) - y) + block.Cohesion;
 }
 
+// A cohesion below 0 by no more than the search's own threshold of strength (0.0001) is the
+// rounding of a reference level drawn along the ground, not a negative cohesion.
 std::optional<std::string> NegativeCohesion(const BlockRecord& block, double x, double y) {
   const double c = CohesionAt(block, x, y);
-  if (c >= 0.0) return std::nullopt;
+  if (c > -0.0001) return std::nullopt;
   const char* reference = cm.CohesionRefMode == 1 ? "粘着力基準線" : "粘着力基準高";
   return StrFormat(
       "ブロック%dの粘着力（C=C0+K･Z）が X=%.3f, Y=%.3f で負（%.4f）になります。"
