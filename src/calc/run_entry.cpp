@@ -12,6 +12,7 @@
 #include "calc/run_checks.h"
 #include "calc/run_model_checks.h"
 #include "calc/slicing/polygons.h"
+#include "calc/value_checks.h"
 #include "model/design_copy.h"
 #include "model/partial_factors.h"
 #include "platform/message_box.h"
@@ -53,7 +54,29 @@ std::string VerdictText(double fmin, double allowable, const VerdictNotes& notes
   return text;
 }
 
+// The first block of the run whose unit weight is not above 0; -1 none.
+int WeightlessBlock() {
+  for (int b = 0; b < kMaxBlocks; ++b) {
+    if (BlockInRun(b) && !(BlockTable[b].UnitWeight > 0.0)) return b;
+  }
+  return -1;
+}
+
 }  // namespace
+
+std::string NoResultReason(const char* surfaces) {
+  const SurfaceTallyRecord& t = SurfaceTally;
+  if (CalcStatus == -1 || t.offered == 0) return "";  // stopped, or nothing to search
+  if (t.reached == 0) return StrFormat("探索範囲のどの%sも地盤に達しませんでした。", surfaces);
+  if (t.factored > 0 && t.aboveMaximum == t.factored) {
+    return StrFormat("どの%sの安全率も最大安全率 %.4f を超えました。", surfaces,
+                     cm.MaxSafetyFactor);
+  }
+  const int weightless = t.factored == 0 ? WeightlessBlock() : -1;
+  if (weightless < 0) return "";
+  return StrFormat("ブロック%dに重量がありません（単位体積重量 %.4f）。",
+                   BlockTable[weightless].Number, BlockTable[weightless].UnitWeight);
+}
 
 void StampCalcDateTime(const std::tm& now) {
   CalcDateTimeRecord& stamp = cm.CalcDateTime;
@@ -98,6 +121,7 @@ int RunCircleCalc(const CircleRunFamily& family, CalcProgress& progress) {
     DesignCopyScope designCopy(family.applyPartialFactors);
     family.search(progress);
   }
+  notes.noResultReason = NoResultReason("すべり円");
   FinishCalcRun(progress, notes);
   return 0;
 }

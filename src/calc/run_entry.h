@@ -38,6 +38,12 @@ struct VerdictNotes {
   std::string noResultReason;
 };
 
+// Why a search that has ended found nothing, when the run knows it (surfaces names what was
+// searched, "すべり円" or "すべり線"): no surface reached the ground; every surface with a factor
+// was above MaxSafetyFactor (named); no surface had a factor and a block of the run has no
+// weight (named). Empty otherwise, after a stop, and when the search had nothing to walk.
+std::string NoResultReason(const char* surfaces);
+
 // The end of every run entry once the design copy is restored: stamps the date and time from
 // the run clock, hides the progress window and announces the verdict with its notes.
 void FinishCalcRun(CalcProgress& progress, const VerdictNotes& notes = {});

@@ -5,6 +5,7 @@
 
 #include "calc/slicing/outline_checks.h"
 #include "calc/slicing/overhangs.h"
+#include "calc/value_checks.h"
 #include "platform/message_box.h"
 
 namespace selvana {
@@ -15,6 +16,10 @@ bool CheckRunModel() {
       OpenOutlineRefusal,
       EdgeWalkedTwiceRefusal,
       SharedOutlineRefusal,
+      BlockConstantsRefusal,
+      SeismicCoefficientRefusal,
+      SurchargeRefusal,
+      NegativeCohesionRefusal,
       SoilOverAirRefusal,
   };
   for (RunModelCheck check : checks) {

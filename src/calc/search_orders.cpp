@@ -21,6 +21,7 @@ int RunSearchOrders(int highest, SearchOrders& orders, CalcProgress& progress) {
     ShowUnshownSurface(progress);
     AnswerDump.Close();
     if (!finished) return -1;
+    if (orders.NothingToSearchAround()) break;
     if (orders.RepeatOrder()) continue;
     if (g.Order + 1 >= highest) break;
     orders.Refine();

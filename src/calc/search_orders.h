@@ -19,6 +19,8 @@ class SearchOrders {
   virtual bool NothingToWalk() const { return false; }
   // Walks the whole order; false when the user stopped the search.
   virtual bool WalkOrder(CalcProgress& progress) = 0;
+  // True when the walked order leaves nothing to search around: the search then ends after it.
+  virtual bool NothingToSearchAround() const { return false; }
   // True when the same order must run again (on a grid widened around its minimum).
   virtual bool RepeatOrder() { return false; }
   // Narrows the search around the order's minimum for the next order.
@@ -27,8 +29,9 @@ class SearchOrders {
 
 // Runs the orders from SearchGrid.Order up to highest - 1: StartOrder, the order's dump file
 // opened in the program folder (OpenDumpOfOrder), ShowOrder, WalkOrder, the dump file closed;
-// then the order again while RepeatOrder, else Refine and the next order. Hides the progress
-// window at the end. Returns 0, or -1 at once (dump file closed) when the user stopped it.
+// then the end when NothingToSearchAround, else the order again while RepeatOrder, else Refine
+// and the next order. Hides the progress window at the end. Returns 0, or -1 at once (dump file
+// closed) when the user stopped it.
 int RunSearchOrders(int highest, SearchOrders& orders, CalcProgress& progress);
 
 }  // namespace selvana

@@ -49,6 +49,7 @@ int RunStraightLineCalc(CalcProgress& progress) {
   }
   SlopeDirection = MinSlip.Direction;
   NoteSearchedAngles(notes);
+  notes.noResultReason = NoResultReason("すべり線");
   FinishCalcRun(progress, notes);
   return 0;
 }

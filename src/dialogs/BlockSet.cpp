@@ -15,7 +15,6 @@
 
 #include "dialogs/dialog_controls.h"
 #include "dialogs/form_dialog.h"
-#include "editing/mouse_state.h"
 #include "mainwin/form_sizes.h"
 
 namespace selvana {
@@ -139,8 +138,7 @@ void TBlk_Frm::BuildControls() {
 }
 
 void TBlk_Frm::FormShow() {
-  const int slot = MouseState.SelectedIndex;
-  const BlockRecord block = slot >= 0 && slot < kMaxBlocks ? BlockTable[slot] : BlockRecord{};
+  const BlockRecord block = SelectedBlock();
   label29_->setText(QString::fromUtf8(PileFrictionLabel()));
   shown_ = ShowBlockConstants(block);
   for (int i = 0; i < 9; ++i) edits_[i]->setText(QString::fromStdString(shown_[i].Text));
@@ -213,6 +211,10 @@ void TBlk_Frm::Button1Click() {
   form.SandPile = checks_[1]->isChecked();
   for (int i = 0; i < 9; ++i) form.Edits[i] = edits_[i]->text().toStdString();
   form.Shown = shown_;
+  if (const std::optional<EditRefusal> refusal = RefusedBlockConstant(form)) {
+    RefuseEdit(Edit(refusal->edit), refusal->message);
+    return;
+  }
   if (StoreBlockConstants(form)) accept();
 }
 

@@ -215,6 +215,10 @@ void TCal_Frm::FormShow() {
 
 void TCal_Frm::ApplyEnabling(FormControls& form) { ApplyCalcConditionsEnabling(form); }
 
+std::optional<EditRefusal> TCal_Frm::RefusedValue(const FormControls& form) const {
+  return RefusedCalcCondition(form);
+}
+
 void TCal_Frm::Store(const FormControls& form) { StoreCalcConditions(form); }
 
 void TCal_Frm::Edit1Change(const QString& text) {

@@ -19,6 +19,7 @@ class TCal_Frm : public FormDialog {
  protected:
   void FormShow() override;
   void ApplyEnabling(FormControls& form) override;
+  std::optional<EditRefusal> RefusedValue(const FormControls& form) const override;
   void Store(const FormControls& form) override;
 
  private:

@@ -1,6 +1,7 @@
 // The model side of the block constants dialog.
 #include "forms/block_constants_form.h"
 
+#include "calc/value_checks.h"
 #include "editing/mouse_state.h"
 #include "model/set_if_changed.h"
 
@@ -56,6 +57,11 @@ BlockEnabling BlockEnablingFor(BlockChoice choice, bool sandPile) {
   return e;
 }
 
+BlockRecord SelectedBlock() {
+  const int slot = MouseState.SelectedIndex;
+  return slot >= 0 && slot < kMaxBlocks ? BlockTable[slot] : BlockRecord{};
+}
+
 std::array<ShownNumber, 9> ShowBlockConstants(const BlockRecord& block) {
   std::array<ShownNumber, 9> shown;
   const auto values = Constants(block);
@@ -67,8 +73,23 @@ int FactorItemOf(int factorClass) {
   return factorClass >= 1 && factorClass <= 3 ? factorClass - 1 : 1;
 }
 
-const char* PileFrictionLabel() {
-  return cm.SandPileFormula == 2 ? "内部摩擦角　　φm" : "内部摩擦角　　φs";
+const char* PileFrictionLabel() { return BlockConstantLabel(kBlockConstantCount - 1); }
+
+std::optional<EditRefusal> RefusedBlockConstant(const BlockConstantsForm& form) {
+  const BlockRecord block = SelectedBlock();
+  const int kind = KindOf(form);
+  const int sandPile = form.SandPile ? 1 : 0;
+  const auto stored = Constants(block);
+  BlockConstants values{};
+  for (int i = 0; i < kBlockConstantCount; ++i) {
+    values[i] = ValueKept(form, kind, sandPile, i, *stored[i]);
+  }
+  for (int i = 0; i < kBlockConstantCount; ++i) {
+    if (const char* fault = BlockConstantFault(values, i, kind, sandPile == 1)) {
+      return RefuseValueOf(i + 1, BlockConstantLabel(i), form.Edits[i], fault);
+    }
+  }
+  return std::nullopt;
 }
 
 bool StoreBlockConstants(const BlockConstantsForm& form) {

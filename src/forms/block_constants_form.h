@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "forms/edit_refusal.h"
 #include "forms/shown_number.h"
 #include "model/project_model.h"
 
@@ -30,6 +31,9 @@ struct BlockEnabling {
 // even where the method does not let the box be switched on.
 BlockEnabling BlockEnablingFor(BlockChoice choice, bool sandPile);
 
+// The record of block MouseState.SelectedIndex, or a new block's when no block is selected.
+BlockRecord SelectedBlock();
+
 // Edit1-Edit9: the nine constants of a block shown with "%5.4f".
 std::array<ShownNumber, 9> ShowBlockConstants(const BlockRecord& block);
 // The factor-class item shown: class - 1 for 1..3, else item 1 ("粘性土").
@@ -47,6 +51,11 @@ struct BlockConstantsForm {
   std::array<std::string, 9> Edits;
   std::array<ShownNumber, 9> Shown{};  // what ShowBlockConstants filled in
 };
+
+// The first constant OK refuses, by the rules of BlockConstantFault on the values the form
+// would store for its kind and sand-pile box: the edit (1 to 9) and its message, named by the
+// edit's label. Nothing for water, or when every value may be so.
+std::optional<EditRefusal> RefusedBlockConstant(const BlockConstantsForm& form);
 
 // Stores the form into block MouseState.SelectedIndex through the set-if-changed helpers (an
 // edit still showing its filled text stands for the constant shown):

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "calc/value_checks.h"
 #include "model/project_model.h"
 #include "model/set_if_changed.h"
 #include "platform/cp932.h"
@@ -69,7 +70,39 @@ void StoreLoadEdits(const FormControls& form, FormChanges& changes) {
   for (int i = 0; i < kForceCount; ++i) changes.StoreNumber(h.H[i], form, kForceHEdits[i]);
 }
 
+// The number edit n holds, or kept when it holds none.
+double EditValueOr(const FormControls& form, int n, double kept) {
+  return ShownOrTypedNumberOr(form.Edit[n], form.Shown[n], kept);
+}
+
+// The first refused value of surcharge i.
+std::optional<EditRefusal> RefusedSurcharge(const FormControls& form, int i) {
+  const SurchargeRecord& s = cm.Surcharges;
+  const int edits[kSurchargeValueCount] = {kXMinEdits[i], kXMaxEdits[i], kLoadAtXMinEdits[i],
+                                           kLoadAtXMaxEdits[i]};
+  const SurchargeValues values = {
+      EditValueOr(form, edits[0], s.XMin[i]), EditValueOr(form, edits[1], s.XMax[i]),
+      EditValueOr(form, edits[2], s.LoadAtXMin[i]), EditValueOr(form, edits[3], s.LoadAtXMax[i])};
+  for (int v = 0; v < kSurchargeValueCount; ++v) {
+    if (const char* fault = SurchargeValueFault(values, v)) {
+      return RefuseValueOf(edits[v], SurchargeValueLabel(v), form.Edit[edits[v]], fault);
+    }
+  }
+  return std::nullopt;
+}
+
 }  // namespace
+
+std::optional<EditRefusal> RefusedCalcCondition(const FormControls& form) {
+  if (SeismicApplies(form)) {
+    const char* fault = SeismicCoefficientFault(EditValueOr(form, 2, cm.SeismicCoefficient));
+    if (fault) return RefuseValueOf(2, "水平震度", form.Edit[2], fault);
+  }
+  for (int i = 0; i < kSurchargeCount; ++i) {
+    if (std::optional<EditRefusal> refusal = RefusedSurcharge(form, i)) return refusal;
+  }
+  return std::nullopt;
+}
 
 FormControls FillCalcConditions() {
   FormControls form;

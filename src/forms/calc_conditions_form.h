@@ -4,6 +4,7 @@
 #pragma once
 #include <string>
 
+#include "forms/edit_refusal.h"
 #include "forms/form_controls.h"
 
 namespace selvana {
@@ -24,6 +25,10 @@ void ApplyCalcConditionsEnabling(FormControls& form);
 
 // The method code of the checked method button (0 when none of 1 to 5 and 12 is checked).
 int CheckedMethod(const FormControls& form);
+
+// The first value OK refuses, with its edit and message: the seismic coefficient where it
+// applies (SeismicCoefficientFault), then the surcharges 1 to 3 (SurchargeValueFault), as typed.
+std::optional<EditRefusal> RefusedCalcCondition(const FormControls& form);
 
 // OK: stores every field in the fixed order through the set-if-changed helpers and sets the
 // model's flags; an untouched title keeps its bytes (ShownOrTypedText). Title, table format,

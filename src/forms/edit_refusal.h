@@ -7,6 +7,7 @@
 #include <string>
 
 #include "forms/form_controls.h"
+#include "platform/number_format.h"
 
 namespace selvana {
 
@@ -17,6 +18,14 @@ struct EditRefusal {
   int edit = 0;
   std::string message;
 };
+
+// The refusal of edit, labelled label in its dialog, holding text (as typed), for what is wrong
+// with it (the end of a sentence): "<label>「<text>」は<what>。<label>を入力し直してください。".
+inline EditRefusal RefuseValueOf(int edit, const char* label, const std::string& text,
+                                 const char* what) {
+  return {edit,
+          StrFormat("%s「%s」は%s。%sを入力し直してください。", label, text.c_str(), what, label)};
+}
 
 // The first refusal of a dialog's value rules, in their order; nothing when all pass.
 using EditRefusalRule = std::optional<EditRefusal> (*)(const FormControls& form);

@@ -69,7 +69,7 @@ TEST_F(BishopRunEntry, RangesAreCheckedOnTheBishopSettings) {
       EXPECT_EQ(-1, RunCircleCalcBishop(progress));
       EXPECT_EQ(0, progress.shows());
     } else {
-      box.Expect(test::kNoResultMessage, "メッセージ");  // empty model
+      box.Expect(test::kNoCircleReachedMessage, "メッセージ");  // empty model
       EXPECT_EQ(0, RunCircleCalcBishop(progress));
       EXPECT_EQ(1, progress.shows());
     }

@@ -24,6 +24,7 @@ namespace selvana {
 namespace {
 
 using test::BuildHomogeneousSlope;
+using test::kNoCircleReachedMessage;
 using test::kNoResultMessage;
 using test::ScriptedMessageBox;
 using test::SetSingleCircle;
@@ -119,7 +120,7 @@ TEST_F(RunEntry, SingleColumnWithTheSmallestPitchPasses) {
   FelleniusCircleSettings.CentreX = {3.0, 3.0, 0.001, 0.0};
   FelleniusCircleSettings.CentreY = {3.0, 3.0, 0.001, 0.0};
   ScriptedMessageBox box;
-  box.Expect(kNoResultMessage, "メッセージ");  // an empty model yields no slip surface
+  box.Expect(kNoCircleReachedMessage, "メッセージ");  // an empty model yields no slip surface
   HeadlessProgress progress;
   EXPECT_EQ(0, RunCircleCalcFellenius(progress));
   EXPECT_EQ(0, CalcStatus);
@@ -179,6 +180,93 @@ TEST_F(RunEntry, WeakLayerBelowIsJudgedOut) {
   EXPECT_EQ(0, RunCircleCalcFellenius(progress));
   EXPECT_LT(Fmin, 1.0);
   EXPECT_EQ(1, CalcStatus);
+}
+
+// Numbers no soil, load or earthquake can have, and a cohesion that turns negative with depth,
+// are refused before anything is calculated; the message names the block or the load.
+TEST_F(RunEntry, ImpossibleNumbersAreRefusedNamingTheBlockOrLoad) {
+  struct Case {
+    const char* name;
+    void (*spoil)(BlockRecord&);
+    const char* message;
+  };
+  const Case cases[] = {
+      {"weights swapped", [](BlockRecord& b) { b.UnitWeight = 8.0; },
+       "ブロック0の有効単体重量　Ｗ'「18.0000」は"
+       "0以上、単位体積重量　Ｗ以下でなければなりません。"},
+      {"negative weight", [](BlockRecord& b) { b.UnitWeight = -17.64; },
+       "ブロック0の単位体積重量　Ｗ「-17.6400」は0より大きくなければなりません。"},
+      {"friction 100", [](BlockRecord& b) { b.FrictionAngle = 100.0; },
+       "ブロック0の内部摩擦角　　φ「100.0000」は0以上、90未満でなければなりません。"},
+      {"negative cohesion", [](BlockRecord& b) { b.Cohesion = -50.0; },
+       "ブロック0の基準粘着力　　Ｃ0「-50.0000」は0以上でなければなりません。"},
+      {"sand piles",
+       [](BlockRecord& b) {
+         b.SandPile = 1;
+         b.ReplacementRatio = 1.5;
+       },
+       "ブロック0の砂杭置換率　　Ａs「1.5000」は0以上、1以下でなければなりません。"},
+      {"seismic", [](BlockRecord&) { cm.SeismicCoefficient = -0.2; },
+       "水平震度「-0.2000」は0以上でなければなりません。"},
+      {"load reversed",
+       [](BlockRecord&) {
+         SurchargeRecord& s = cm.Surcharges;
+         s.XMin[0] = 40.0, s.XMax[0] = 10.0, s.LoadAtXMin[0] = s.LoadAtXMax[0] = 50.0;
+       },
+       "上載荷重(1)の作用位置(Xmax)「10.0000」は作用位置(Xmin)以上でなければなりません。"},
+      {"negative load", [](BlockRecord&) { cm.Surcharges.LoadAtXMax[1] = -5.0; },
+       "上載荷重(2)の荷重(Xmax)「-5.0000」は0以上でなければなりません。"},
+      {"cohesion above its level", [](BlockRecord& b) { b.CohesionGradient = 2.0; },
+       "ブロック0の粘着力（C=C0+K･Z）が X=30.000, Y=10.000 で負（-10.0000）になります。"
+       "粘着力基準高を見直してください。"},
+      // Only the top of the block at the line's vertex (20, 0) is above it by more than C0 / K.
+      {"cohesion above its line",
+       [](BlockRecord& b) {
+         b.CohesionGradient = 2.0, b.Cohesion = 8.0;
+         cm.CohesionRefMode = 1;
+         cm.CohesionRefLine.Count = 3;
+         cm.CohesionRefLine.X = {-10.0, 20.0, 50.0};
+         cm.CohesionRefLine.Y = {20.0, 0.0, 20.0};
+       },
+       "ブロック0の粘着力（C=C0+K･Z）が X=20.000, Y=5.000 で負（-2.0000）になります。"
+       "粘着力基準線を見直してください。"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ResetProjectData();
+    c.spoil(BlockTable[BuildHomogeneousSlope(Soil{})]);
+    SetSingleCircle(20.0, 25.0, std::sqrt(850.0));
+    ScriptedMessageBox box;
+    box.Expect(c.message, "error");
+    HeadlessProgress progress;
+    EXPECT_EQ(-1, RunCircleCalcFellenius(progress));
+    EXPECT_EQ(0, progress.shows());
+  }
+}
+
+// A run without result says why when it knows (an empty model: no circle reached the ground).
+TEST_F(RunEntry, NoResultTellsWhy) {
+  const struct {
+    const char* name;
+    Soil soil;
+    double maxF;
+    const char* reason;
+  } cases[] = {
+      {"above the maximum", Soil{}, 1.5, "どのすべり円の安全率も最大安全率 1.5000 を超えました。"},
+      {"no weight", Soil{.gammaT = 0.0, .gammaE = 0.0, .kind = kBlockWeightWater}, 10000.0,
+       "ブロック0に重量がありません（単位体積重量 0.0000）。"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ResetProjectData();
+    BuildHomogeneousSlope(c.soil);
+    SetSingleCircle(20.0, 25.0, std::sqrt(850.0));
+    cm.MaxSafetyFactor = c.maxF;
+    ScriptedMessageBox box;
+    box.Expect(std::string(kNoResultMessage) + c.reason, "メッセージ");
+    HeadlessProgress progress;
+    EXPECT_EQ(0, RunCircleCalcFellenius(progress));
+  }
 }
 
 TEST_F(RunEntry, StopKeepsTheRecordsButReportsNoResult) {

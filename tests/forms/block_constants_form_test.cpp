@@ -94,5 +94,46 @@ TEST(BlockConstants, OkStoresTheConstantsTheKindKeeps) {
   EXPECT_FALSE(StoreBlockConstants({}));
 }
 
+TEST(BlockConstants, OkRefusesNumbersNoSoilCanHave) {
+  enum Kind { kSoil, kPiles, kStructure, kWater };
+  struct Case {
+    const char* name;
+    Kind kind;
+    int edit;
+    const char* text;
+    int refused;  // 0: none
+  };
+  const Case cases[] = {
+      {"no weight", kSoil, 1, "0", 1},
+      {"buoyancy adds weight", kSoil, 2, "19", 2},
+      {"negative effective weight", kSoil, 2, "-1", 2},
+      {"negative cohesion", kSoil, 4, "-50", 4},
+      {"friction 90", kSoil, 5, "90", 5},
+      {"replacement above 1", kPiles, 6, "1.5", 6},
+      {"negative pile weight", kPiles, 8, "-1", 8},
+      {"pile friction 90", kPiles, 9, "90", 9},
+      {"pile values without piles", kSoil, 6, "1.5", 0},
+      {"structure, buoyancy adds weight", kStructure, 2, "19", 2},
+      {"structure has no friction", kStructure, 5, "100", 0},
+      {"water keeps its own rules", kWater, 1, "-5", 0},
+  };
+  const std::array<std::string, 9> kSound = {"18", "8", "0", "10", "30", "0.3", "3", "19", "35"};
+  BlockTable[3] = BlockRecord{};
+  MouseState.SelectedIndex = 3;
+  for (const Case& c : cases) {
+    const bool water = c.kind == kWater, soil = c.kind != kStructure, piles = c.kind == kPiles;
+    BlockConstantsForm form{water, true, soil, 1, piles, kSound};
+    form.Edits[c.edit - 1] = c.text;
+    const std::optional<EditRefusal> refusal = RefusedBlockConstant(form);
+    EXPECT_EQ(c.refused, refusal ? refusal->edit : 0) << c.name;
+    if (c.edit == 5 && refusal) {
+      EXPECT_EQ(
+          "内部摩擦角　　φ「90」は0以上、90未満でなければなりません。"
+          "内部摩擦角　　φを入力し直してください。",
+          refusal->message);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace selvana

@@ -197,6 +197,34 @@ TEST_F(SettingsForms, EffectiveWeightOrPartialFactorsStoreNoSeismicCoefficient) 
   EXPECT_EQ(cm.DrivingForceMode, 0);
 }
 
+TEST_F(SettingsForms, CalcConditionsRefuseNumbersNoLoadOrEarthquakeCanHave) {
+  const struct {
+    const char* name;
+    int method;  // its button
+    std::vector<std::pair<int, const char*>> typed;
+    int refused;  // 0: none
+  } cases[] = {
+      {"negative seismic coefficient", 1, {{2, "-0.2"}}, 2},
+      {"the same under Bishop, which stores none", 3, {{2, "-0.2"}}, 0},
+      {"reversed load", 1, {{3, "40"}, {4, "10"}, {5, "50"}, {20, "50"}}, 4},
+      {"reversed ends of no load", 1, {{6, "40"}, {7, "10"}}, 0},
+      {"negative intensity", 1, {{21, "-1"}}, 21},
+  };
+  for (const auto& c : cases) {
+    FormControls form = FillCalcConditions();
+    CheckRadio(form, kMethodButtons, c.method);
+    for (const auto& [edit, text] : c.typed) form.Edit[edit] = text;
+    const std::optional<EditRefusal> refusal = RefusedCalcCondition(form);
+    EXPECT_EQ(c.refused, refusal ? refusal->edit : 0) << c.name;
+    if (c.refused == 4) {
+      EXPECT_EQ(
+          "作用位置(Xmax)「10」は作用位置(Xmin)以上でなければなりません。"
+          "作用位置(Xmax)を入力し直してください。",
+          refusal->message);
+    }
+  }
+}
+
 TEST_F(SettingsForms, DrivingForceModeTwoComesBackAsOneAndOnlyMarks) {
   cm.kt = kMethodBishop;  // seismic already 0 with Bishop
   cm.SeismicCoefficient = 0.0;

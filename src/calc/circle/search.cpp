@@ -110,6 +110,11 @@ class CircleOrders : public SearchOrders {
     if (threads_ > 1) return WalkCentresOnThreads(method_, progress, threads_);
     return WalkCentres(method_, progress);
   }
+  // An order that accepted no circle has no minimum to widen or refine the grid around: the
+  // next grid would be centred on the model origin, where nobody asked for circles.
+  bool NothingToSearchAround() const override {
+    return SlipResultCount[RunData.SearchGrid.Order] == 0;
+  }
   bool RepeatOrder() override { return settings_.ExtendFirstGrid == 1 && ExtendGrid(); }
   void Refine() override {
     RefineAxis(RunData.SearchGrid.CentreX, MinSlip.cx);

@@ -1,12 +1,16 @@
 // Acceptance, table append, running minimum and overflow of the result stores.
 #include "calc/results/result_store.h"
 
+#include "calc/results/safety_factor.h"
 #include "calc/results/slip_result.h"
 #include "model/project_model.h"
 #include "platform/number_format.h"
 
 namespace selvana {
 namespace {
+
+// True when the surface has slices, so that its ends were found.
+bool BothEndsFound(const SlipResult& r) { return r.sx >= -999999.0 && r.ex <= 999999.0; }
 
 // Appends r to the table of order, or, when the table is full, counts the overflow and lets a
 // new minimum take the last slot.
@@ -33,9 +37,20 @@ void UpdateMinimum(SlipFamily family, const SlipResult& r) {
   MinSlip.Direction = SlopeDirection;
 }
 
+// Counts a surface offered to a store into SurfaceTally.
+void Tally(const SlipResult& r) {
+  ++SurfaceTally.offered;
+  if (!BothEndsFound(r)) return;
+  ++SurfaceTally.reached;
+  if (CarriesNoFactorMark(r.f)) return;
+  ++SurfaceTally.factored;
+  if (r.f > cm.MaxSafetyFactor) ++SurfaceTally.aboveMaximum;
+}
+
 int Store(SlipFamily family, int order, const BishopShares& shares, CalcProgress& progress,
           std::string_view dumpLines = {}) {
   const SlipResult& r = CurrentSlipResult;
+  Tally(r);
   if (!SurfaceAccepted(r)) return 0;
   CalcStatus = 1;
   const bool newMinimum = r.f < MinSlip.F;
@@ -57,9 +72,7 @@ int TwinRefusal(int order) { return order == 0 ? 1 : -1; }
 
 }  // namespace
 
-bool SurfaceAccepted(const SlipResult& r) {
-  return r.f <= cm.MaxSafetyFactor && r.sx >= -999999.0 && r.ex <= 999999.0;
-}
+bool SurfaceAccepted(const SlipResult& r) { return r.f <= cm.MaxSafetyFactor && BothEndsFound(r); }
 
 int StoreCircleResult(int order, CalcProgress& progress, std::string_view dumpLines) {
   if (!ValidOrder(order)) return -1;
@@ -105,6 +118,7 @@ std::string SlipResultOverflowMessage() {
 
 void StartSearchResults() {
   for (int order = 1; order <= kSlipResultOrders; ++order) ClearSlipResults(order);
+  SurfaceTally = SurfaceTallyRecord{};
   EnterDumpFolder();
   DeleteDumpFiles();
 }

@@ -11,9 +11,10 @@
 
 namespace selvana {
 
-// Each store takes CurrentSlipResult for order (1..4). It is accepted only when
-// f <= cm.MaxSafetyFactor and both ends were found (sx >= -999999.0, ex <= 999999.0); a refused
-// surface changes nothing and returns 0. On acceptance: CalcStatus := 1; the record is appended
+// Each store takes CurrentSlipResult for order (1..4) and counts it in SurfaceTally. It is
+// accepted only when f <= cm.MaxSafetyFactor and both ends were found (sx >= -999999.0,
+// ex <= 999999.0); a refused surface changes nothing else and returns 0.
+// On acceptance: CalcStatus := 1; the record is appended
 // to SlipResultTable[order - 1]; its dump lines are written to AnswerDump when it is open; a
 // strictly smaller f becomes MinSlip (the earlier of equal surfaces stays), with SlopeDirection;
 // progress lines 4 to 7 are set and repainted; returns 0.
@@ -37,8 +38,8 @@ int StoreLineResult2(int order, CalcProgress& progress);
 // True when a store accepts r (see above).
 bool SurfaceAccepted(const SlipResult& r);
 
-// The start of every search: the four result tables emptied and the four dump files removed
-// from the program folder, which is left current.
+// The start of every search: the four result tables and SurfaceTally emptied and the four dump
+// files removed from the program folder, which is left current.
 void StartSearchResults();
 
 // True when some surface could not be appended to a full table in this run.

@@ -9,6 +9,7 @@ thread_local constinit SlipResult CurrentSlipResult{};
 SlipResultTableArray SlipResultTable;  // zero-filled static storage, no start-up cost
 std::array<int, kSlipResultOrders> SlipResultCount{};
 std::array<int, kSlipResultOrders> SlipResultOverflow{};
+SurfaceTallyRecord SurfaceTally;
 MinSlipRecord MinSlip;
 thread_local constinit int SlipInvalid = 0;
 thread_local constinit SlipMassYRangeRecord SlipMassYRange;
@@ -80,6 +81,7 @@ void ResetSlipResultState() {
   CurrentSlipResult = SlipResult{};
   SlipResultCount.fill(0);
   SlipResultOverflow.fill(0);
+  SurfaceTally = SurfaceTallyRecord{};
   ResetMinSlip();
   SlipInvalid = 0;
   SlipMassYRange = SlipMassYRangeRecord{};

@@ -56,6 +56,19 @@ extern std::array<int, kSlipResultOrders> SlipResultCount;
 // Surfaces accepted while an order's table was full and so not appended (see result_store.h).
 extern std::array<int, kSlipResultOrders> SlipResultOverflow;
 extern MinSlipRecord MinSlip;
+
+// What became of the surfaces a search offered its stores, for the reason of a run without
+// result: all of them, those whose both ends were found (the surface reached the ground), those
+// of them with a safety factor, and those of the latter above MaxSafetyFactor. Only the
+// searching thread stores, so one instance counts for every thread.
+struct SurfaceTallyRecord {
+  int offered = 0;
+  int reached = 0;
+  int factored = 0;
+  int aboveMaximum = 0;
+};
+extern SurfaceTallyRecord SurfaceTally;
+
 // 1 when the current surface crosses an uncut line or the sheet pile, or enters a structure.
 extern thread_local constinit int SlipInvalid;
 // Max and min Y of the soil strips of the current surface.
@@ -80,7 +93,8 @@ void ClearSlipResults(int order);
 // The project reset of the sliding senses: SlopeDirection and MinSlip's direction := 0.
 void ResetSlidingSenses();
 
-// Everything above to its start (counts 0, minimum and flags reset); the table contents stay.
+// Everything above to its start (counts and tally 0, minimum and flags reset); the table
+// contents stay.
 void ResetSlipResultState();
 
 }  // namespace selvana

@@ -1,7 +1,8 @@
 // The circle walk follows its running minimum: a minimum on the low border of the grid widens
 // that border by a pitch (pass after pass, in X and Y), and the next order is centred on the
-// minimum with half the pitch. The surfaces come from a stand-in method whose safety factor
-// falls towards a chosen point, so the path of the grid is known exactly.
+// minimum with half the pitch; without a minimum the search ends. The surfaces come from a stand-in
+// method whose safety factor falls towards a chosen point, so the path of the grid is known
+// exactly.
 #include <gtest/gtest.h>
 
 #include "calc/circle/search.h"
@@ -39,13 +40,19 @@ class BowlMethod : public CircleMethod {
 
 class CircleGridExtension : public test::ScratchFolderTest {};
 
-TEST_F(CircleGridExtension, LowBordersWidenUntilTheMinimumIsInsideThenTheGridRefines) {
+// A grid of 3 x 3 centres from (0, 0), two orders, extended.
+CircleSearchSettings& BowlGrid() {
   CircleSearchSettings& s = FelleniusCircleSettings;
   s.CentreX = {0.0, 2.0, 1.0, 0.0};
   s.CentreY = {0.0, 2.0, 1.0, 0.0};
   s.Radius = {1.0, 1.0, 1.0, 0.0};
   s.HighestGridOrder = 2;
   s.ExtendFirstGrid = 1;
+  return s;
+}
+
+TEST_F(CircleGridExtension, LowBordersWidenUntilTheMinimumIsInsideThenTheGridRefines) {
+  CircleSearchSettings& s = BowlGrid();
   HeadlessProgress progress;
   BowlMethod method(progress);
   ASSERT_EQ(0, SearchCircles(s, method, progress));
@@ -66,6 +73,19 @@ TEST_F(CircleGridExtension, LowBordersWidenUntilTheMinimumIsInsideThenTheGridRef
   EXPECT_EQ(0.5, g.CentreY[2]);
   EXPECT_NEAR(-1.5 + 1e-5, MinSlip.cx, 1e-9);
   EXPECT_NEAR(-1.5 + 1e-5, MinSlip.cy, 1e-9);
+}
+
+// An order that accepts nothing ends the search: neither widened nor refined around the model
+// origin, where the minimum starts.
+TEST_F(CircleGridExtension, AnOrderThatAcceptsNothingEndsTheSearch) {
+  CircleSearchSettings& s = BowlGrid();
+  cm.MaxSafetyFactor = 0.5;  // below every F of the bowl
+  HeadlessProgress progress;
+  BowlMethod method(progress);
+  ASSERT_EQ(0, SearchCircles(s, method, progress));
+  EXPECT_EQ(9, progress.polls());
+  EXPECT_EQ(0, RunData.SearchGrid.Order);
+  EXPECT_EQ(0.0 + 1e-5, RunData.SearchGrid.CentreX[0]);
 }
 
 }  // namespace

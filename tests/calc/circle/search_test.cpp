@@ -41,9 +41,11 @@ TEST(CircleSearchRadii, GrainFollowsThePitch) {
   for (const Case& c : cases) EXPECT_EQ(c.grain, RadiusGrain(c.pitch)) << "pitch " << c.pitch;
 }
 
-// A method that only records the circles the walk hands it.
+// A method that only records the circles the walk hands it; with accepts, each closed surface
+// counts as stored in its order's table (the minimum stays at centre 0), so the walk goes on.
 class RecordingMethod : public CircleMethod {
  public:
+  bool accepts = false;
   struct Circle {
     int order0;
     double cx, cy, R;
@@ -56,6 +58,7 @@ class RecordingMethod : public CircleMethod {
   void AddSlice(double, double, double, int, double, double, double, double) override {}
   void CloseSurface(int order0, double cx, double cy, double R) override {
     closing_ = true;
+    if (accepts) ++SlipResultCount[order0];
     ResetRecord(order0, cx, cy, R);
     closing_ = false;
   }
@@ -117,6 +120,7 @@ TEST_F(CircleSearchWalk, HighestGridOrderFromAFileIsHeldToFour) {
   SetSingleCircle(0.0, 0.0, 1.0);
   FelleniusCircleSettings.HighestGridOrder = 9;
   RecordingMethod method;
+  method.accepts = true;
   HeadlessProgress progress;
   ASSERT_EQ(0, SearchCircles(FelleniusCircleSettings, method, progress));
   int highest = 0;
@@ -131,11 +135,12 @@ TEST_F(CircleSearchWalk, RefinementWithTheSmallestPitchKeepsTheAxis) {
   FelleniusCircleSettings.Radius = {1.0, 1.0, 1.0, 0.0};
   FelleniusCircleSettings.HighestGridOrder = 2;
   RecordingMethod method;
+  method.accepts = true;
   HeadlessProgress progress;
   ASSERT_EQ(0, SearchCircles(FelleniusCircleSettings, method, progress));
   EXPECT_DOUBLE_EQ(0.00001, RunData.SearchGrid.CentreX[0]);
   EXPECT_DOUBLE_EQ(0.001, RunData.SearchGrid.CentreX[2]);
-  // The Y axis is centred on the minimum (none accepted: centre 0) with half the pitch.
+  // The Y axis is centred on the minimum (centre 0) with half the pitch.
   EXPECT_DOUBLE_EQ(-1.0, RunData.SearchGrid.CentreY[0]);
   EXPECT_DOUBLE_EQ(0.5, RunData.SearchGrid.CentreY[2]);
 }

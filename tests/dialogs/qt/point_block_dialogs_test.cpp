@@ -76,10 +76,18 @@ TEST(BlockConstantsDialog, ANewBlockSwitchedToWaterKeepsItsUnitWeightOnly) {
   BlockCount = 1;
   MouseState.SelectedIndex = 0;
   TBlk_Frm dialog;
+  test::ScriptedMessageBox box;  // no soil has such a friction angle; water has none
+  box.Expect(
+      "内部摩擦角　　φ「100.0000」は0以上、90未満でなければなりません。"
+      "内部摩擦角　　φを入力し直してください。",
+      "error");
   QTimer::singleShot(0, [&dialog] {
     EXPECT_TRUE(dialog.CheckBox(3)->isChecked());  // a new block opens as soil
     EXPECT_EQ("5.0000", dialog.Edit(4)->text().toStdString());
     Type(dialog.Edit(4), "7");  // leaving an edit reformats all nine
+    Type(dialog.Edit(5), "100");
+    dialog.Button1()->click();
+    EXPECT_TRUE(dialog.isVisible());
     dialog.CheckBox(1)->click();
     EXPECT_FALSE(dialog.CheckBox(3)->isChecked());
     EXPECT_FALSE(dialog.Edit(4)->isEnabled());
