@@ -90,9 +90,9 @@ TEST_F(BishopRunEntry, FactorEqualToTheAllowableIsOk) {
 }
 
 TEST_F(BishopRunEntry, CriticalFactorOfZeroIsJudgedOut) {
-  // Water acting as weight is sliced but resists nothing: F = 0, which must not turn into the
+  // Soil with no cohesion and a negligible friction angle: F = 0, which must not turn into the
   // no-factor mark and an OK.
-  BuildHomogeneousSlope(Soil{.c0 = 0.0, .phi = 0.0, .kind = kBlockWeightWater});
+  BuildHomogeneousSlope(Soil{.c0 = 0.0, .phi = 0.0002});
   SetSingleBishopCircle(20.0, 25.0, std::sqrt(850.0));
   cm.AllowableSafetyFactor = 1.2;
   ScriptedMessageBox box;

@@ -11,6 +11,7 @@ std::array<int, kSlipResultOrders> SlipResultCount{};
 std::array<int, kSlipResultOrders> SlipResultOverflow{};
 MinSlipRecord MinSlip;
 thread_local constinit int SlipInvalid = 0;
+thread_local constinit int SlipSliceBases = 0;
 thread_local constinit SlipMassYRangeRecord SlipMassYRange;
 thread_local constinit int SlopeDirection = 1;
 
@@ -36,6 +37,7 @@ void ResetCommon(int index0, double x, double y, double rrValue) {
   r.valid = 1;
   SlipMassYRange = SlipMassYRangeRecord{};
   SlipInvalid = 0;
+  SlipSliceBases = 0;
 }
 
 }  // namespace
@@ -82,6 +84,7 @@ void ResetSlipResultState() {
   SlipResultOverflow.fill(0);
   ResetMinSlip();
   SlipInvalid = 0;
+  SlipSliceBases = 0;
   SlipMassYRange = SlipMassYRangeRecord{};
   ResetSlidingSenses();
 }
