@@ -3,13 +3,16 @@
 
 #include <initializer_list>
 
+#include "calc/sheet_pile_check.h"
 #include "platform/message_box.h"
 
 namespace selvana {
 
 bool CheckRunModel() {
   // Every check, in its order: the first that refuses is the one the user is told.
-  const std::initializer_list<RunModelCheck> checks = {};
+  const std::initializer_list<RunModelCheck> checks = {
+      &CheckSheetPileTopAboveToe,
+  };
   for (RunModelCheck check : checks) {
     if (const std::optional<std::string> refusal = check()) {
       ShowMessage(*refusal, "error");
