@@ -14,8 +14,9 @@ bool SheetPileModeSet(int mode) { return mode != 0; }
 
 std::string PileTopNotAboveToeMessage(std::string_view top, std::string_view toe) {
   const std::string topText(top), toeText(toe);
-  return StrFormat("矢板天端高「%s」が矢板根入れ高「%s」以下です。矢板天端高を入力し直してください。",
-                   topText.c_str(), toeText.c_str());
+  return StrFormat(
+      "矢板天端高「%s」が矢板根入れ高「%s」以下です。矢板天端高を入力し直してください。",
+      topText.c_str(), toeText.c_str());
 }
 
 std::optional<std::string> CheckSheetPileTopAboveToe() {

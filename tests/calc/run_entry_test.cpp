@@ -9,6 +9,7 @@
 #include <limits>
 
 #include "calc/fellenius_test_slopes.h"
+#include "calc/left_out_notes.h"
 #include "calc/progress/headless.h"
 #include "calc/results/consolidation.h"
 #include "calc/results/safety_factor.h"
@@ -25,6 +26,7 @@ using test::BuildHomogeneousSlope;
 using test::kNoResultMessage;
 using test::ScriptedMessageBox;
 using test::SetSingleCircle;
+using test::SetTestSheetPile;
 using test::Soil;
 
 class RunEntry : public test::ScratchFolderTest {};
@@ -58,6 +60,13 @@ TEST_F(RunEntry, BadRangesAreRefusedWithTheirMessages) {
        "円弧半径　ΔＲ　の値が不正です。"},
       {"slice_width", [](CircleSearchSettings&) { cm.SliceWidth = 0.0009; },
        "分割幅　の値が不正です。"},
+      {"sheet_pile_top_below_its_toe",
+       [](CircleSearchSettings&) {
+         SetTestSheetPile(1, 5.0);
+         SheetPileSettings.TopElevation = -6.0;
+       },
+       "矢板天端高「-6.0000」が矢板根入れ高「-5.0000」以下です。"
+       "矢板天端高を入力し直してください。"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -210,6 +219,32 @@ TEST_F(RunEntry, OverflowedMomentsGiveNoResult) {
     box.Expect(kNoResultMessage, "メッセージ");
     AnnounceVerdict();
     EXPECT_EQ(0, CalcStatus);
+  }
+}
+
+// Sand piles and a sheet pile that the run leaves out are named under the verdict.
+TEST_F(RunEntry, VerdictNamesWhatTheRunLeavesOut) {
+  const std::string sand = "※ 砂杭はこの計算では考慮していません。";
+  const std::string pile = "※ 矢板はこの計算では考慮していません。";
+  const struct {
+    int method, factorsOn, sandPile, pileMode;
+    std::vector<std::string> lines;
+  } kCases[] = {
+      {kMethodFellenius, 0, 1, 2, {}},  // both used
+      {kMethodTschebotarioff, 1, 1, 3, {sand}},
+      {kMethodModifiedBishop, 0, 1, 1, {sand, pile}},
+      {kMethodLineBetweenSegments, 0, 1, 2, {pile}},  // the wedges use sand piles
+      {kMethodBishop, 1, 0, 0, {}},                   // nothing entered, nothing left out
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.method);
+    ResetProjectData();
+    BuildHomogeneousSlope(Soil{});
+    cm.kt = c.method, PartialFactors.Enabled = c.factorsOn;
+    BlockTable[0].SandPile = c.sandPile, SheetPileSettings.Mode = c.pileMode;
+    VerdictNotes notes;
+    NoteLeftOutFeatures(notes);
+    EXPECT_EQ(c.lines, notes.lines);
   }
 }
 
