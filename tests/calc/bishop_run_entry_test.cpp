@@ -102,33 +102,27 @@ TEST_F(BishopRunEntry, CriticalFactorOfZeroIsJudgedOut) {
   EXPECT_EQ(0.0, Fmin);
 }
 
-// A pond of water acting as weight at the toe of the slope, from its bank at x -10 up to y 2.
-// Of the two circles about (-8, 8), R 7 lies wholly in the pond, cut off by the bank (it
-// resists nothing and was judged 0.000 OUT); R 12 runs through the soil. Only R 12 is judged.
+// A pond of water acting as weight at the toe, from its bank at x -10 up to y 2. About (-8, 8),
+// R 7 lies wholly in the pond (it was judged 0.000 OUT), R 12 runs through the soil.
 TEST_F(BishopRunEntry, CircleWhollyInAPondIsNotJudged) {
-  for (const int method : {kMethodBishop, kMethodModifiedBishop}) {
-    SCOPED_TRACE(method);
-    ResetProjectData();
-    cm.kt = method;
-    const int toe = test::AddTestPoint(10, 0), shore = test::AddTestPoint(14, 2);
-    const int left = test::AddTestPoint(-10, 0), bank = test::AddTestPoint(-10, 2);
-    test::AddBoundaryChain({left, toe, shore, test::AddTestPoint(30, 10),
-                            test::AddTestPoint(50, 10), test::AddTestPoint(50, -10),
-                            test::AddTestPoint(-10, -10)});
-    test::AddTestLine(kLineBoundary, shore, bank);
-    test::AddTestLine(kLineBoundary, bank, left);
-    test::AddTestBlock(20, 0, Soil{});
-    test::AddTestBlock(0, 1, Soil{10.0, 10.0, 0.0, 0.0, 0.0, kBlockWeightWater});
-    test::SetOneCircleGrid(BishopCircleSettings, -8.0, 8.0, 7.0);
-    BishopCircleSettings.Radius = {7.0, 12.0, 5.0, 0.0};
-    ScriptedMessageBox box;
-    box.ExpectPrefix("計算：正常終了しました。判定(", "終わり");
-    HeadlessProgress progress;
-    EXPECT_EQ(0, RunCircleCalcBishop(progress));
-    EXPECT_EQ(1, SlipResultCount[0]);
-    EXPECT_EQ(12.0, CriticalResult.rr);
-    EXPECT_GT(Fmin, 0.1);
-  }
+  using test::AddTestPoint;
+  const int toe = AddTestPoint(10, 0), shore = AddTestPoint(14, 2);
+  const int left = AddTestPoint(-10, 0), bank = AddTestPoint(-10, 2);
+  test::AddBoundaryChain({left, toe, shore, AddTestPoint(30, 10), AddTestPoint(50, 10),
+                          AddTestPoint(50, -10), AddTestPoint(-10, -10)});
+  test::AddTestLine(kLineBoundary, shore, bank);
+  test::AddTestLine(kLineBoundary, bank, left);
+  test::AddTestBlock(20, 0, Soil{});
+  test::AddTestBlock(0, 1, Soil{10.0, 10.0, 0.0, 0.0, 0.0, kBlockWeightWater});
+  test::SetOneCircleGrid(BishopCircleSettings, -8.0, 8.0, 7.0);
+  BishopCircleSettings.Radius = {7.0, 12.0, 5.0, 0.0};
+  ScriptedMessageBox box;
+  box.ExpectPrefix("計算：正常終了しました。判定(", "終わり");
+  HeadlessProgress progress;
+  EXPECT_EQ(0, RunCircleCalcBishop(progress));
+  EXPECT_EQ(1, SlipResultCount[0]);
+  EXPECT_EQ(12.0, CriticalResult.rr);
+  EXPECT_GT(Fmin, 0.1);
 }
 
 // The stored driving total of the single circle, with the given method and factors.

@@ -26,7 +26,6 @@ using test::BuildHomogeneousSlope;
 using test::kNoResultMessage;
 using test::ScriptedMessageBox;
 using test::SetSingleCircle;
-using test::SetTestSheetPile;
 using test::Soil;
 
 class RunEntry : public test::ScratchFolderTest {};
@@ -60,13 +59,8 @@ TEST_F(RunEntry, BadRangesAreRefusedWithTheirMessages) {
        "円弧半径　ΔＲ　の値が不正です。"},
       {"slice_width", [](CircleSearchSettings&) { cm.SliceWidth = 0.0009; },
        "分割幅　の値が不正です。"},
-      {"sheet_pile_top_below_its_toe",
-       [](CircleSearchSettings&) {
-         SetTestSheetPile(1, 5.0);
-         SheetPileSettings.TopElevation = -6.0;
-       },
-       "矢板天端高「-6.0000」が矢板根入れ高「-5.0000」以下です。"
-       "矢板天端高を入力し直してください。"},
+      {"sheet_pile_top_at_its_toe", [](CircleSearchSettings&) { SheetPileSettings.Mode = 1; },
+       "矢板天端高「0.0000」が矢板根入れ高「0.0000」以下です。矢板天端高を入力し直してください。"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -222,7 +216,6 @@ TEST_F(RunEntry, OverflowedMomentsGiveNoResult) {
   }
 }
 
-// Sand piles and a sheet pile that the run leaves out are named under the verdict.
 TEST_F(RunEntry, VerdictNamesWhatTheRunLeavesOut) {
   const std::string sand = "※ 砂杭はこの計算では考慮していません。";
   const std::string pile = "※ 矢板はこの計算では考慮していません。";
@@ -236,10 +229,9 @@ TEST_F(RunEntry, VerdictNamesWhatTheRunLeavesOut) {
       {kMethodLineBetweenSegments, 0, 1, 2, {pile}},  // the wedges use sand piles
       {kMethodBishop, 1, 0, 0, {}},                   // nothing entered, nothing left out
   };
+  BuildHomogeneousSlope(Soil{});
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.method);
-    ResetProjectData();
-    BuildHomogeneousSlope(Soil{});
     cm.kt = c.method, PartialFactors.Enabled = c.factorsOn;
     BlockTable[0].SandPile = c.sandPile, SheetPileSettings.Mode = c.pileMode;
     VerdictNotes notes;
