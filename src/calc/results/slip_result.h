@@ -64,7 +64,7 @@ enum SliceBaseBits : int { kBaseInSoil = 1, kBaseElsewhere = 2 };
 extern thread_local constinit int SlipSliceBases;
 // True when the totals give the current surface a safety factor: SlipInvalid is 0 and not every
 // slice base lies outside soil. A surface wholly in water has nothing that could slide, so no
-// method judges it: it keeps the no-factor mark and cannot be stored or critical.
+// method judges it: it keeps the no-factor mark, never the critical factor of a verdict.
 inline bool SurfaceJudged() { return SlipInvalid == 0 && SlipSliceBases != kBaseElsewhere; }
 // Max and min Y of the soil strips of the current surface.
 extern thread_local constinit SlipMassYRangeRecord SlipMassYRange;
