@@ -5,6 +5,7 @@
 #include <string>
 
 #include "calc/circle/fellenius_search.h"
+#include "calc/left_out_notes.h"
 #include "calc/results/consolidation.h"
 #include "calc/results/result_store.h"
 #include "calc/results/safety_factor.h"
@@ -117,6 +118,7 @@ int RunCircleCalc(const CircleRunFamily& family, CalcProgress& progress) {
   BuildBlockPolygons();
   if (!CheckRunModel()) return -1;
   VerdictNotes notes;
+  NoteLeftOutFeatures(notes);
   {
     DesignCopyScope designCopy(family.applyPartialFactors);
     family.search(progress);

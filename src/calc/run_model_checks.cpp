@@ -3,6 +3,7 @@
 
 #include <initializer_list>
 
+#include "calc/sheet_pile_check.h"
 #include "calc/slicing/outline_checks.h"
 #include "calc/slicing/overhangs.h"
 #include "calc/value_checks.h"
@@ -20,6 +21,7 @@ bool CheckRunModel() {
       SeismicCoefficientRefusal,
       SurchargeRefusal,
       NegativeCohesionRefusal,
+      SheetPileTopRefusal,
       SoilOverAirRefusal,
   };
   for (RunModelCheck check : checks) {

@@ -1,6 +1,7 @@
 // The straight-line run entry, the twin of the circle run entry with its own checks and search.
 #include "calc/straight_run.h"
 
+#include "calc/left_out_notes.h"
 #include "calc/results/slip_result.h"
 #include "calc/run_checks.h"
 #include "calc/run_entry.h"
@@ -39,6 +40,7 @@ int RunStraightLineCalc(CalcProgress& progress) {
   BuildBlockPolygons();
   if (!CheckRunModel()) return -1;
   VerdictNotes notes;
+  NoteLeftOutFeatures(notes);
   {
     DesignCopyScope designCopy(&ApplyPartialFactorsStraight);
     if (cm.kt == kMethodLineFromPoint) {

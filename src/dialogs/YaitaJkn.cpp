@@ -145,6 +145,11 @@ void TYT_Frm::OkClick() {
   entries.AllowableShear = EditValue(edits_[3], shown_[3], kept.AllowableShear);
   entries.SectionArea = EditValue(edits_[4], shown_[4], kept.SectionArea);
   entries.Lm1 = EditValue(edits_[5], shown_[5], kept.Lm1);
+  if (const std::optional<EditRefusal> refusal = RefusedPileTop(
+          entries, edits_[1]->text().toStdString(), edits_[2]->text().toStdString())) {
+    RefuseEdit(edits_[refusal->edit - 1], refusal->message);
+    return;
+  }
   StoreSheetPile(entries, *StringGrid1(), draw_);
   RedrawView(kRedrawModel);
   accept();

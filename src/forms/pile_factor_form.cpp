@@ -3,6 +3,7 @@
 
 #include <span>
 
+#include "calc/sheet_pile_check.h"
 #include "model/set_if_changed.h"
 
 namespace selvana {
@@ -41,6 +42,13 @@ PileRows CleanPileRows(const TableGrid& grid, double toe) {
   SortPairsByFirst(std::span(rows.Row).first(rows.Count), PairOrder::LargestFirst);
   CutAtToe(rows, toe);
   return rows;
+}
+
+std::optional<EditRefusal> RefusedPileTop(const SheetPileEntries& entries, std::string_view top,
+                                          std::string_view toe) {
+  if (!SheetPileModeSet(entries.Mode)) return std::nullopt;
+  if (entries.TopElevation > entries.EmbedmentElevation) return std::nullopt;
+  return EditRefusal{2, PileTopNotAboveToeMessage(top, toe)};
 }
 
 void StoreSheetPile(const SheetPileEntries& entries, const TableGrid& grid,

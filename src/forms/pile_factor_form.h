@@ -3,7 +3,10 @@
 // factors, as plain functions over a TableGrid, tested without windows.
 #pragma once
 #include <array>
+#include <optional>
+#include <string_view>
 
+#include "forms/edit_refusal.h"
 #include "forms/table_grid.h"
 #include "model/project_model.h"
 
@@ -36,6 +39,11 @@ struct SheetPileEntries {
   double SectionArea = 0.0;
   double Lm1 = 0.0;
 };
+
+// OK's refusal of a pile in use (a mode other than 0) whose top stands at or below its toe:
+// Edit2 (the top), named with the texts of Edit2 and Edit3 as typed. Nothing otherwise.
+std::optional<EditRefusal> RefusedPileTop(const SheetPileEntries& entries, std::string_view top,
+                                          std::string_view toe);
 
 // The sheet-pile dialog's OK: mode and values, then the cleaned rows (cut at the toe just
 // stored) with every entry beyond them zeroed; each change marks the project modified. The

@@ -90,9 +90,9 @@ TEST_F(BishopRunEntry, FactorEqualToTheAllowableIsOk) {
 }
 
 TEST_F(BishopRunEntry, CriticalFactorOfZeroIsJudgedOut) {
-  // Water acting as weight is sliced but resists nothing: F = 0, which must not turn into the
+  // Soil with no cohesion and a negligible friction angle: F = 0, which must not turn into the
   // no-factor mark and an OK.
-  BuildHomogeneousSlope(Soil{.c0 = 0.0, .phi = 0.0, .kind = kBlockWeightWater});
+  BuildHomogeneousSlope(Soil{.c0 = 0.0, .phi = 0.0002});
   SetSingleBishopCircle(20.0, 25.0, std::sqrt(850.0));
   cm.AllowableSafetyFactor = 1.2;
   ScriptedMessageBox box;
@@ -100,6 +100,29 @@ TEST_F(BishopRunEntry, CriticalFactorOfZeroIsJudgedOut) {
   HeadlessProgress progress;
   EXPECT_EQ(0, RunCircleCalcBishop(progress));
   EXPECT_EQ(0.0, Fmin);
+}
+
+// A pond of water acting as weight at the toe, from its bank at x -10 up to y 2. About (-8, 8),
+// R 7 lies wholly in the pond (it was judged 0.000 OUT), R 12 runs through the soil.
+TEST_F(BishopRunEntry, CircleWhollyInAPondIsNotJudged) {
+  using test::AddTestPoint;
+  const int toe = AddTestPoint(10, 0), shore = AddTestPoint(14, 2);
+  const int left = AddTestPoint(-10, 0), bank = AddTestPoint(-10, 2);
+  test::AddBoundaryChain({left, toe, shore, AddTestPoint(30, 10), AddTestPoint(50, 10),
+                          AddTestPoint(50, -10), AddTestPoint(-10, -10)});
+  test::AddTestLine(kLineBoundary, shore, bank);
+  test::AddTestLine(kLineBoundary, bank, left);
+  test::AddTestBlock(20, 0, Soil{});
+  test::AddTestBlock(0, 1, Soil{10.0, 10.0, 0.0, 0.0, 0.0, kBlockWeightWater});
+  test::SetOneCircleGrid(BishopCircleSettings, -8.0, 8.0, 7.0);
+  BishopCircleSettings.Radius = {7.0, 12.0, 5.0, 0.0};
+  ScriptedMessageBox box;
+  box.ExpectPrefix("計算：正常終了しました。判定(", "終わり");
+  HeadlessProgress progress;
+  EXPECT_EQ(0, RunCircleCalcBishop(progress));
+  EXPECT_EQ(1, SlipResultCount[0]);
+  EXPECT_EQ(12.0, CriticalResult.rr);
+  EXPECT_GT(Fmin, 0.1);
 }
 
 // The stored driving total of the single circle, with the given method and factors.

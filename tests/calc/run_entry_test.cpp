@@ -9,6 +9,7 @@
 #include <limits>
 
 #include "calc/fellenius_test_slopes.h"
+#include "calc/left_out_notes.h"
 #include "calc/progress/headless.h"
 #include "calc/results/consolidation.h"
 #include "calc/results/safety_factor.h"
@@ -73,6 +74,8 @@ TEST_F(RunEntry, BadRangesAreRefusedWithTheirMessages) {
       {"safety_factor_decimals", [](CircleSearchSettings&) { DrawSettings.Decimals[0] = 0; },
        "小数点以下桁数　安全率　が２未満のため計算できません。作図条件設定で２以上にしてください"
        "。"},
+      {"sheet_pile_top_at_its_toe", [](CircleSearchSettings&) { SheetPileSettings.Mode = 1; },
+       "矢板天端高「0.0000」が矢板根入れ高「0.0000」以下です。矢板天端高を入力し直してください。"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -360,6 +363,30 @@ TEST_F(RunEntry, OverflowedMomentsGiveNoResult) {
     box.Expect(kNoResultMessage, "メッセージ");
     AnnounceVerdict();
     EXPECT_EQ(0, CalcStatus);
+  }
+}
+
+TEST_F(RunEntry, VerdictNamesWhatTheRunLeavesOut) {
+  const std::string sand = "※ 砂杭はこの計算では考慮していません。";
+  const std::string pile = "※ 矢板はこの計算では考慮していません。";
+  const struct {
+    int method, factorsOn, sandPile, pileMode;
+    std::vector<std::string> lines;
+  } kCases[] = {
+      {kMethodFellenius, 0, 1, 2, {}},  // both used
+      {kMethodTschebotarioff, 1, 1, 3, {sand}},
+      {kMethodModifiedBishop, 0, 1, 1, {sand, pile}},
+      {kMethodLineBetweenSegments, 0, 1, 2, {pile}},  // the wedges use sand piles
+      {kMethodBishop, 1, 0, 0, {}},                   // nothing entered, nothing left out
+  };
+  BuildHomogeneousSlope(Soil{});
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.method);
+    cm.kt = c.method, PartialFactors.Enabled = c.factorsOn;
+    BlockTable[0].SandPile = c.sandPile, SheetPileSettings.Mode = c.pileMode;
+    VerdictNotes notes;
+    NoteLeftOutFeatures(notes);
+    EXPECT_EQ(c.lines, notes.lines);
   }
 }
 

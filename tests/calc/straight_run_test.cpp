@@ -159,8 +159,11 @@ TEST_F(StraightRun, AHugeSeismicCoefficientGivesNoResult) {
 TEST_F(StraightRun, MethodFiveVerdictOnTheHomogeneousSlope) {
   BuildHomogeneousSlope(Soil{});
   SetSegments(10, 0, 10, 0, 40, 10, 40, 10, 1.0, 1.0);
+  SheetPileSettings.Mode = 1;  // which no straight line reads
   ScriptedMessageBox box;
-  box.Expect("計算：正常終了しました。判定(2.203 >= 1.000) OK", "終わり");
+  box.Expect(
+      "計算：正常終了しました。判定(2.203 >= 1.000) OK\n※ 矢板はこの計算では考慮していません。",
+      "終わり");
   HeadlessProgress progress;
   EXPECT_EQ(0, RunStraightLineCalc(progress));
   EXPECT_EQ(1, CalcStatus);

@@ -79,6 +79,18 @@ TEST(SheetPileRows, OkStoresEveryValueAndLeavesAnUnchangedPileUnmarked) {
   EXPECT_EQ(CalcStatus, 1);
 }
 
+TEST(SheetPileRows, OkRefusesAPileInUseWithItsTopNotAboveItsToe) {
+  SheetPileEntries entries{1, 0.0, 2.0, 2.0};
+  const std::optional<EditRefusal> refusal = RefusedPileTop(entries, "２", "2.0000");
+  ASSERT_TRUE(refusal);
+  EXPECT_EQ(2, refusal->edit);
+  EXPECT_EQ("矢板天端高「２」が矢板根入れ高「2.0000」以下です。矢板天端高を入力し直してください。",
+            refusal->message);
+  entries.TopElevation = 2.0001;
+  EXPECT_FALSE(RefusedPileTop(entries, "", ""));
+  EXPECT_FALSE(RefusedPileTop(SheetPileEntries{}, "", ""));  // ignored, as in a new project
+}
+
 TEST(PartialFactorRows, AnEmptyCellStandsForOne) {
   PartialFactors.Factor.fill(2.0);
   PartialFactors.Factor[2] = 1.00004;  // shown as "1.0000"

@@ -130,7 +130,7 @@ BishopShares CircleTotalsBishop() {
     r.mdk *= factor;
   }
   // Unlike the Fellenius rule there is no mark for a small result: zero stays zero.
-  if (SlipInvalid == 0 && it.steps < kBishopMaxSteps && !BishopSlices.Overflowed()) {
+  if (SurfaceJudged() && it.steps < kBishopMaxSteps && !BishopSlices.Overflowed()) {
     r.f = TruncateSafetyFactor(it.F);
   }
   return BishopShares{it.sums.friction, it.sums.cohesion};

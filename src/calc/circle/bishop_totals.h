@@ -42,8 +42,8 @@ BishopIteration IterateBishop(std::span<const BishopSliceRecord> slices, double 
 // forces, the sliding sense of BishopCircleSettings (mdw turned with it), then the iteration.
 // The record gets mrf 0, mrc = mr = the resisting total, md the driving total; with partial
 // factors on and cm.kt 2 the structural analysis factor multiplies md, mdw, mdh and mdk. f is
-// the truncated ratio when the surface is valid, the iteration converged and no slice was
-// dropped; otherwise f keeps 999999.9. Returns the shares of the last iteration,
+// the truncated ratio when the surface is judged (SurfaceJudged), the iteration converged and no
+// slice was dropped; otherwise f keeps 999999.9. Returns the shares of the last iteration,
 // Σ FrictionNumerator / m(F) and Σ CohesionNumerator / m(F), which the store writes into the
 // dump line as mrf and mrc.
 BishopShares CircleTotalsBishop();

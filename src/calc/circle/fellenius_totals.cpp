@@ -24,7 +24,7 @@ int CircleTotalsFellenius() {
   r.mry = SheetPileMoment(r.cx, r.cy, r.rr);
   r.mr = r.mrf + r.mrc;
   r.md = r.mdw + r.mdh + r.mdk;
-  if (SlipInvalid == 0) r.f = SafetyFactorOf(r.mr, r.md, NoFactorRule::kFellenius);
+  if (SurfaceJudged()) r.f = SafetyFactorOf(r.mr, r.md, NoFactorRule::kFellenius);
   return 0;
 }
 

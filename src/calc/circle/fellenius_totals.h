@@ -5,7 +5,7 @@
 namespace selvana {
 
 // Completes CurrentSlipResult, whose slices are summed, for the circle of the current search
-// point (centre Y from SearchGrid). Returns 0.
+// point (centre Y from SearchGrid); f only for a surface SurfaceJudged accepts. Returns 0.
 int CircleTotalsFellenius();
 
 }  // namespace selvana

@@ -25,8 +25,7 @@ bool CrossesSheetPile(double x, double w, double yA, double yB) {
 // Widens the ends of the part of the surface whose base lies in soil or a structure.
 void WidenSoilEnds(int b, double xR, double yR, double xL, double yL) {
   SlipResult& r = CurrentSlipResult;
-  const int kind = BlockTable[b].Kind;
-  if (kind == kBlockSoil || kind == kBlockStructure) {
+  if (BaseInSoil(b)) {
     if (xR > r.csx) r.csx = xR, r.csy = yR;
     if (xL < r.cex) r.cex = xL, r.cey = yL;
   }
@@ -101,7 +100,7 @@ class CircleCut : public SurfacePieceWalker {
       return true;
     });
     if (!sliced) return;
-    AddSliceBaseToSurface(xFirst, yFirst, xLast, yLast);
+    AddSliceBaseToSurface(b, xFirst, yFirst, xLast, yLast);
     WidenSoilEnds(b, xFirst, yFirst, xLast, yLast);
   }
 

@@ -12,6 +12,7 @@ std::array<int, kSlipResultOrders> SlipResultOverflow{};
 SurfaceTallyRecord SurfaceTally;
 MinSlipRecord MinSlip;
 thread_local constinit int SlipInvalid = 0;
+thread_local constinit int SlipSliceBases = 0;
 thread_local constinit SlipMassYRangeRecord SlipMassYRange;
 thread_local constinit int SlopeDirection = 1;
 
@@ -37,6 +38,7 @@ void ResetCommon(int index0, double x, double y, double rrValue) {
   r.valid = 1;
   SlipMassYRange = SlipMassYRangeRecord{};
   SlipInvalid = 0;
+  SlipSliceBases = 0;
 }
 
 }  // namespace
@@ -84,6 +86,7 @@ void ResetSlipResultState() {
   SurfaceTally = SurfaceTallyRecord{};
   ResetMinSlip();
   SlipInvalid = 0;
+  SlipSliceBases = 0;
   SlipMassYRange = SlipMassYRangeRecord{};
   ResetSlidingSenses();
 }

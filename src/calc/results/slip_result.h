@@ -71,13 +71,21 @@ extern SurfaceTallyRecord SurfaceTally;
 
 // 1 when the current surface crosses an uncut line or the sheet pile, or enters a structure.
 extern thread_local constinit int SlipInvalid;
+// Where the slice bases of the current surface lie, as bits of kBaseInSoil (soil or a structure)
+// and kBaseElsewhere (water and blocks of any other kind); 0 before its first slice.
+enum SliceBaseBits : int { kBaseInSoil = 1, kBaseElsewhere = 2 };
+extern thread_local constinit int SlipSliceBases;
+// True when the totals give the current surface a safety factor: SlipInvalid is 0 and not every
+// slice base lies outside soil. A surface wholly in water has nothing that could slide, so no
+// method judges it: it keeps the no-factor mark, never the critical factor of a verdict.
+inline bool SurfaceJudged() { return SlipInvalid == 0 && SlipSliceBases != kBaseElsewhere; }
 // Max and min Y of the soil strips of the current surface.
 extern thread_local constinit SlipMassYRangeRecord SlipMassYRange;
 // Sense of sliding of the surface just completed: +1 towards smaller X, -1 towards larger X.
 extern thread_local constinit int SlopeDirection;
 
 // Resets of CurrentSlipResult for a new surface (order0 and pass0 are 0-based; the record gets
-// order0 + 1). All clear SlipMassYRange and SlipInvalid. Return 0.
+// order0 + 1). All clear SlipMassYRange, SlipInvalid and SlipSliceBases. Return 0.
 // A circle: centre, radius, both pairs of ends unset, the eight moment terms 0.
 int ResetCircleRecord(int order0, double cx, double cy, double r);
 // A straight line from (x0, y0) at angle: as the circle, but csx..cey and mry stay as they are.

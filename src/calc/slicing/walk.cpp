@@ -58,12 +58,18 @@ void WalkSurfacePieces(const SurfaceWalkRules& rules, SurfacePieceWalker& walker
   }
 }
 
-void AddSliceBaseToSurface(double xR, double yR, double xL, double yL) {
+void AddSliceBaseToSurface(int b, double xR, double yR, double xL, double yL) {
+  SlipSliceBases |= BaseInSoil(b) ? kBaseInSoil : kBaseElsewhere;
   SlipResult& r = CurrentSlipResult;
   if (xR > r.sx) r.sx = xR, r.sy = yR;
   if (xL < r.ex) r.ex = xL, r.ey = yL;
   r.f = kNoSafetyFactor;
   r.valid = 1;
+}
+
+bool BaseInSoil(int b) {
+  const int kind = BlockTable[b].Kind;
+  return kind == kBlockSoil || kind == kBlockStructure;
 }
 
 void MarkSurfaceInvalid() {

@@ -42,9 +42,13 @@ class SurfacePieceWalker {
 // Does not close the last surface: the search closes it after the walk.
 void WalkSurfacePieces(const SurfaceWalkRules& rules, SurfacePieceWalker& walker);
 
-// Widens the right and left ends of CurrentSlipResult over the slice base (xR, yR)-(xL, yL) and
-// marks the record as holding a slice: no safety factor yet, valid 1.
-void AddSliceBaseToSurface(double xR, double yR, double xL, double yL);
+// Widens the right and left ends of CurrentSlipResult over the slice base (xR, yR)-(xL, yL) in
+// block slot b, notes in SlipSliceBases where that base lies and marks the record as holding a
+// slice: no safety factor yet, valid 1.
+void AddSliceBaseToSurface(int b, double xR, double yR, double xL, double yL);
+
+// True when a slice base in block slot b lies in soil or a structure (not in water).
+bool BaseInSoil(int b);
 
 // Marks the current slip surface invalid: SlipInvalid 1, no safety factor.
 void MarkSurfaceInvalid();

@@ -54,7 +54,7 @@ class LineWalker : public SurfacePieceWalker {
         BlockStripAboveLine(j, w, xm, ym, x0_, y0_, RunData.SearchGrid.Angle);
       });
       SliceForcesStraightLine(RunData.SearchGrid.Angle, x0_, y0_, b, x, y, xl, yl);
-      AddSliceBaseToSurface(x, y, xl, yl);
+      AddSliceBaseToSurface(b, x, y, xl, yl);
       AddSliceTerms(CurrentSlipResult);
       return true;
     });

@@ -176,15 +176,18 @@ int SliceForcesStraightLine(double alpha, double x0, double y0, int b, double x,
 int LineTotals() {
   SlipResult& r = CurrentSlipResult;
   if (cm.DrivingForceMode != 1) {
+    // The wedge slides down its line: water on the face at the upper end of the base pushes it
+    // on, water on the face at the toe holds it back. A level line has no weight drive, so
+    // either reading gives the same magnitude below.
     const double pr = EndFaceWaterThrust(r.sx, r.sy);
     const double pl = EndFaceWaterThrust(r.ex, r.ey);
-    r.mdw -= std::fabs(pr - pl);
+    r.mdw += r.sy > r.ey ? pr - pl : pl - pr;
   }
   SlopeDirection = RunData.LineDirectionFactor.Factor >= 0.0 ? 1 : -1;
   r.mdw = std::fabs(r.mdw);
   r.mr = r.mrf + r.mrc;
   r.md = r.mdw + r.mdh + r.mdk;
-  if (SlipInvalid == 0) {
+  if (SurfaceJudged()) {
     r.f = SafetyFactorOf(r.mr, r.md, NoFactorRule::kDrivingTotal);
   }
   return 0;

@@ -27,11 +27,12 @@ int SliceForcesStraightLine(double alpha, double x0, double y0, int b, double x,
                             double xl, double yl);
 
 // Closes the wedge in CurrentSlipResult: the water thrust of pressure and weight water on its two
-// end faces (unless DrivingForceMode is 1) always reduces the weight drive by |Pr - Pl|;
-// SlopeDirection from LineDirectionFactor; the weight drive taken as its magnitude; mr and md;
-// and, for a valid wedge, the safety factor: the no-factor mark 999999.9 when md is 1e-5 or
-// less (a negative driving total included: the wedge is not driven), else mr / md truncated,
-// kept as computed when zero or negative. Returns 0.
+// end faces (unless DrivingForceMode is 1) in the sense of sliding, added to the weight drive on
+// the face at the upper end of the base and taken off it on the face at the toe; SlopeDirection
+// from LineDirectionFactor; the weight drive taken as its magnitude; mr and md; and, for a wedge
+// SurfaceJudged accepts, the safety factor: the no-factor mark 999999.9 when md is 1e-5 or less
+// (a negative driving total included: the wedge is not driven), else mr / md truncated, kept as
+// computed when zero or negative. Returns 0.
 int LineTotals();
 
 }  // namespace selvana

@@ -163,13 +163,16 @@ TEST_F(BishopCircle, MirroringTheSlopeLeavesTheFactorUnchanged) {
 }
 
 TEST_F(BishopCircle, SoilWithoutAnyResistanceGivesZeroNotAMark) {
-  // Water acting as weight is sliced like soil, but has neither cohesion nor friction.
-  BuildHomogeneousSlope(Soil{.c0 = 0.0, .phi = 0.0, .kind = kBlockWeightWater});
+  // Soil with no cohesion and a friction angle just above "without strength": the ratio cuts
+  // down to zero.
+  BuildHomogeneousSlope(Soil{.c0 = 0.0, .phi = 0.0002});
   ASSERT_EQ(1, EvaluateBishopCircle(20.0, 25.0, std::sqrt(850.0)));
   const SlipResult& r = SlipResultTable[0][0];
-  EXPECT_EQ(0.0, r.mr);
+  EXPECT_LT(r.mr, 1e-4 * r.md);
   EXPECT_GT(r.md, 0.0);
   EXPECT_EQ(0.0, r.f);
+  BlockTable[0].Kind = kBlockWeightWater;  // a circle wholly in water is no candidate
+  EXPECT_EQ(0, EvaluateBishopCircle(20.0, 25.0, std::sqrt(850.0)));
 }
 
 TEST_F(BishopCircle, SurfaceDrivenAgainstItsSenseGetsNoFactor) {

@@ -230,17 +230,21 @@ class StraightTotals : public ::testing::Test {
   }
 };
 
-TEST_F(StraightTotals, OnlyTheDifferenceOfTheEndWaterThrustsReducesTheDrive) {
-  AddWaterBox(-20.0, 20.0, 0.0, 6.0);
+TEST_F(StraightTotals, EndWaterThrustsActInTheSenseOfSliding) {
   struct Case {
     const char* name;
-    double sy, ey, mdw;
+    double waterFromX, sy, ey, mdw;
   };
-  // 0.5 x 10 x h²: the right end under 4 m (80), the left under 2 m (20), or the reverse.
-  const Case cases[] = {{"higher right", 2.0, 4.0, 1000.0 - 60.0},
-                        {"higher left", 4.0, 2.0, 1000.0 - 60.0},
-                        {"same column", 3.0, 3.0, 1000.0}};
+  // 0.5 x 10 x h² on each face: the face at the upper end of the base drives, the one at the
+  // toe resists. A pond over both ends: 4 m (80) at the toe, 2 m (20) at the upper end.
+  const Case cases[] = {{"pond, toe at the right", -20.0, 2.0, 4.0, 1000.0 - 60.0},
+                        {"pond, toe at the left", -20.0, 4.0, 2.0, 1000.0 - 60.0},
+                        {"same column", -20.0, 3.0, 3.0, 1000.0},
+                        {"water behind the wedge only", 0.0, 4.0, 2.0, 1000.0 + 20.0},
+                        {"water at the toe only", 0.0, 2.0, 4.0, 1000.0 - 80.0}};
   for (const Case& k : cases) {
+    ResetProjectData();
+    AddWaterBox(k.waterFromX, 20.0, 0.0, 6.0);
     SetWedge(10.0, k.sy, -10.0, k.ey, 500.0, 1000.0);
     LineTotals();
     EXPECT_NEAR(k.mdw, CurrentSlipResult.mdw, 1e-9) << k.name;
