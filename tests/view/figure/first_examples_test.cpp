@@ -17,7 +17,10 @@
 
 #include "calc/progress/headless.h"
 #include "calc/results/consolidation.h"
+#include "forms/calc_conditions_form.h"
+#include "forms/view_settings_form.h"
 #include "mainwin/calc_command.h"
+#include "model/project_file.h"
 #include "model/project_model.h"
 #include "platform/file_lookup.h"
 #include "support/calculated_sample.h"
@@ -170,6 +173,29 @@ TEST(FirstExamples, AreAllTheShippedExamples) {
     if (extension == ".SDW") shipped.insert(entry.path().stem().string());
   }
   EXPECT_EQ(std::set<std::string>(std::begin(kFirstExamples), std::end(kFirstExamples)), shipped);
+}
+
+// Each example is a file the program writes: opened as the program opens it, OK in the
+// calculation, drawing and display settings without a change marks nothing, and a save writes
+// the example's own bytes.
+TEST_F(FirstExamplesTest, UntouchedSettingsAndASaveKeepEveryByte) {
+  const std::string here = CurrentDirectory();
+  TempFolder folder;
+  ASSERT_TRUE(ChangeDirectory(folder.path()));
+  for (const std::string name : kFirstExamples) {
+    SCOPED_TRACE(name);
+    ResetProjectData();
+    ReadSample(name, kExamplesFolder);
+    const std::string shipped = folder.Read(name + ".SDW");
+    FitViewToModel();
+    StoreCalcConditions(FillCalcConditions());
+    StoreDrawSettings(FillDrawSettings());
+    StoreDisplaySettings(FillDisplaySettings());
+    EXPECT_EQ(0, DataModified);
+    ASSERT_EQ(0, WriteProjectFile(name));
+    EXPECT_EQ(shipped, folder.Read(name + ".SDW"));
+  }
+  ChangeDirectory(here);
 }
 
 // The straight-line methods find their lines with the settings the examples carry, as the
