@@ -1,8 +1,9 @@
 // The example projects a newcomer opens first, every one the program ships: every method gives a
 // verdict on them, and, drawn as the view shows them after the run on the screens of common
 // sizes, the whole frame is in view, it holds the slope and the circle centres, the result box's
-// text is at least 9 px high, no two characters of the figure's texts share a pixel, no centre
-// mark sits in a character, and no safety factor reaches into the result box or the title band.
+// text is drawn in a font as high as its text height and at least 9 px, no two characters of the
+// figure's texts share a pixel, no centre mark sits in a character, and no safety factor reaches
+// into the result box or the title band. Each is a file the program writes.
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -65,6 +66,19 @@ std::vector<Box> FigureCharacterCells(const std::vector<std::string>& calls) {
     cells.push_back({double(x), double(y), x + std::floor(bytes * h / 2), double(y + h)});
   }
   return cells;
+}
+
+// The heights of the fonts the figure's (lime) texts are drawn in within the pixels of a box.
+std::set<int> FontsWithin(const std::vector<std::string>& calls, const Box& box) {
+  std::set<int> fonts;
+  for (const std::string& call : calls) {
+    int x = 0, y = 0, h = 0;
+    if (call.rfind("text ", 0) != 0 || call.find("#00FF00") == std::string::npos) continue;
+    std::sscanf(call.c_str(), "text %d %d", &x, &y);
+    std::sscanf(call.c_str() + call.rfind('"') + 1, "%d", &h);
+    if (box.left <= x && x < box.right && box.bottom <= y && y < box.top) fonts.insert(h);
+  }
+  return fonts;
 }
 
 // The figure's (lime) circle marks, each as its centre pixel and the pixels around it.
@@ -148,7 +162,18 @@ TEST_F(FirstExamplesTest, CalculatedExamplesShowAFramedReadableFigure) {
       canvas.Clear();
       ASSERT_EQ(0, RedrawView(kRedrawModel));
       ExpectFrameInViewAndTextsReadable(canvas.Calls());
-      EXPECT_GE(PaperMmToPixels(DrawSettings.Sizes[4]), 9.0) << "result box text height";
+      // The result box's texts are drawn in one font as high as their text height, 9 px or more
+      // (whose digits the image test measures).
+      const FrameSize frame = FigureFrameSize();
+      int left = 0, top = 0, right = 0, bottom = 0;
+      PaperToScreen(frame.W - 14.0 * DrawSettings.Sizes[4], frame.T, left, top);
+      PaperToScreen(frame.W, frame.T - 1.2 * DrawSettings.Sizes[4] * BuildResultBoxRows(true).Count,
+                    right, bottom);
+      const std::set<int> fonts =
+          FontsWithin(canvas.Calls(), {double(left), double(top), double(right), double(bottom)});
+      ASSERT_EQ(1u, fonts.size());
+      EXPECT_EQ(*fonts.begin(), static_cast<int>(PaperMmToPixels(DrawSettings.Sizes[4])));
+      EXPECT_GE(*fonts.begin(), 9) << "result box font";
     }
     const FrameSize frame = FigureFrameSize();
     const double h = DrawSettings.Sizes[4];
