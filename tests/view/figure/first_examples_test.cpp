@@ -68,19 +68,6 @@ std::vector<Box> FigureCharacterCells(const std::vector<std::string>& calls) {
   return cells;
 }
 
-// The heights of the fonts the figure's (lime) texts are drawn in within the pixels of a box.
-std::set<int> FontsWithin(const std::vector<std::string>& calls, const Box& box) {
-  std::set<int> fonts;
-  for (const std::string& call : calls) {
-    int x = 0, y = 0, h = 0;
-    if (call.rfind("text ", 0) != 0 || call.find("#00FF00") == std::string::npos) continue;
-    std::sscanf(call.c_str(), "text %d %d", &x, &y);
-    std::sscanf(call.c_str() + call.rfind('"') + 1, "%d", &h);
-    if (box.left <= x && x < box.right && box.bottom <= y && y < box.top) fonts.insert(h);
-  }
-  return fonts;
-}
-
 // The figure's (lime) circle marks, each as its centre pixel and the pixels around it.
 std::vector<Box> CentreMarks(const std::vector<std::string>& calls) {
   std::vector<Box> marks;
@@ -162,18 +149,17 @@ TEST_F(FirstExamplesTest, CalculatedExamplesShowAFramedReadableFigure) {
       canvas.Clear();
       ASSERT_EQ(0, RedrawView(kRedrawModel));
       ExpectFrameInViewAndTextsReadable(canvas.Calls());
-      // The result box's texts are drawn in one font as high as their text height, 9 px or more
-      // (whose digits the image test measures).
-      const FrameSize frame = FigureFrameSize();
+      // The result box's characters are drawn in fonts as high as its text height, 9 px or more.
+      const double h = DrawSettings.Sizes[4], rows = BuildResultBoxRows(true).Count;
       int left = 0, top = 0, right = 0, bottom = 0;
-      PaperToScreen(frame.W - 14.0 * DrawSettings.Sizes[4], frame.T, left, top);
-      PaperToScreen(frame.W, frame.T - 1.2 * DrawSettings.Sizes[4] * BuildResultBoxRows(true).Count,
-                    right, bottom);
-      const std::set<int> fonts =
-          FontsWithin(canvas.Calls(), {double(left), double(top), double(right), double(bottom)});
-      ASSERT_EQ(1u, fonts.size());
-      EXPECT_EQ(*fonts.begin(), static_cast<int>(PaperMmToPixels(DrawSettings.Sizes[4])));
-      EXPECT_GE(*fonts.begin(), 9) << "result box font";
+      PaperToScreen(FigureFrameSize().W - 14.0 * h, FigureFrameSize().T, left, top);
+      PaperToScreen(FigureFrameSize().W, FigureFrameSize().T - 1.2 * h * rows, right, bottom);
+      const int font = static_cast<int>(PaperMmToPixels(h));
+      EXPECT_GE(font, 9);
+      for (const Box& cell : FigureCharacterCells(canvas.Calls())) {
+        if (cell.left < left || cell.bottom < top || cell.bottom >= bottom) continue;
+        EXPECT_EQ(cell.top - cell.bottom, font) << cell.left << ", " << cell.bottom;
+      }
     }
     const FrameSize frame = FigureFrameSize();
     const double h = DrawSettings.Sizes[4];
