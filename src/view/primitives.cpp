@@ -93,7 +93,8 @@ namespace {
 
 // True when a rule's column lies on or beside the ink of a glyph drawn from x, w wide.
 bool TouchesRule(int x, int w, std::span<const int> columns) {
-  return std::any_of(columns.begin(), columns.end(), [&](int c) { return c >= x && c <= x + w; });
+  const long long right = static_cast<long long>(x) + w;
+  return std::any_of(columns.begin(), columns.end(), [&](int c) { return c >= x && c <= right; });
 }
 
 // Where a glyph w wide, centred at x in the cell from column left up to right, keeps its ink off
@@ -101,7 +102,8 @@ bool TouchesRule(int x, int w, std::span<const int> columns) {
 int OffTheRules(int x, int w, int left, int right, std::span<const int> columns) {
   if (!TouchesRule(x, w, columns)) return x;
   for (const int moved : {x + 1, x - 1}) {
-    if (moved >= left && moved + w <= right && !TouchesRule(moved, w, columns)) return moved;
+    const bool inCell = moved >= left && static_cast<long long>(moved) + w <= right;
+    if (inCell && !TouchesRule(moved, w, columns)) return moved;
   }
   return x;
 }

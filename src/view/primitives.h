@@ -42,9 +42,9 @@ struct VerticalRule {
 // character takes a cell h wide, any other byte a cell h/2 wide (a lead byte at the very end
 // counts as a single byte), and each character is centred in its cell. So a label's width is its
 // byte count times h/2, whatever the glyphs measure. Nothing is drawn below a height of 1 px.
-// A glyph whose ink (from its left edge + 1 to its left edge + its width - 1, as the canvas
-// draws it) lies on or beside one of the rules that cross the text's rows moves a pixel to the
-// side where it does not, when it stays inside its cell there.
+// A glyph whose ink (as Canvas::TextWidth gives it) lies on or beside one of the rules that
+// cross the text's rows moves a pixel to the side where it does not, when it stays inside its
+// cell there.
 int DrawFixedText(std::string_view cp932, int x, int y, Rgb colour, double h, int anchor,
                   std::span<const VerticalRule> rules = {});
 

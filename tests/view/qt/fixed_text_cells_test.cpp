@@ -74,11 +74,12 @@ std::vector<std::string> Texts() {
   return texts;
 }
 
-// Checks each glyph's ink against its cell: text drawn with its top left corner at (x, top),
+// Checks each glyph's ink against its cell: text drawn with its bottom left corner at (x, y),
 // h high, cells of h/2 per byte from x.
-void ExpectInkInCells(const InkProbeCanvas& canvas, const std::string& text, int x, double top,
-                      double h, const std::string& what) {
+void ExpectInkInCells(const InkProbeCanvas& canvas, const std::string& text, int x, int y, double h,
+                      const std::string& what) {
   double left = x;
+  const double top = y - h;
   std::size_t glyph = 0;
   for (std::size_t i = 0; i < text.size(); ++glyph) {
     const std::size_t bytes = Cp932CharacterBytes(text, i);
@@ -149,7 +150,8 @@ void ExpectTablesTextsWhole(double h, const std::string& wide, const std::string
   }
   ViewPorts.Image = &inks;
   EmitOnScreen(row, kWhite);
-  ExpectInkInCells(inks, wide, x, top, PaperMmToPixels(DrawSettings.Sizes[4]), what + ", wide row");
+  const double px = PaperMmToPixels(DrawSettings.Sizes[4]);  // placed by its top left corner
+  ExpectInkInCells(inks, wide, x, top + static_cast<int>(px), px, what + ", wide row");
   ViewPorts = MainViewPorts{};
 }
 
@@ -182,7 +184,7 @@ TEST(FixedTextCellsTest, GlyphsStayInsideTheirCellsAndTablesAreDrawnWhole) {
         DrawFixedText(text, x, y, kLime, h, kAnchorBottomLeft);
         const std::string what =
             std::string(face) + " at " + std::to_string(h) + " px, \"" + ToUtf8(text) + "\"";
-        ExpectInkInCells(canvas, text, x, y - h, h, what);
+        ExpectInkInCells(canvas, text, x, y, h, what);
       }
     }
     for (const double h : {6.0, 7.0, 9.0, 12.0, 16.0, 24.0}) {
