@@ -1,7 +1,6 @@
 // Rows, texts and rules of the result box, the soil table and the load legend.
 #include "view/figure/result_box_layout.h"
 
-
 #include "calc/results/consolidation.h"
 #include "model/design_copy.h"
 #include "model/partial_factors.h"

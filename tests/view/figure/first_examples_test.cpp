@@ -1,9 +1,8 @@
 // The example projects a newcomer opens first, every one the program ships: every method gives a
 // verdict on them, and, drawn as the view shows them after the run on the screens of common
 // sizes, the whole frame is in view, it holds the slope and the circle centres, the result box's
-// text is drawn in a font as high as its text height and at least 9 px, no two characters of the
-// figure's texts share a pixel, no centre mark sits in a character, and no safety factor reaches
-// into the result box or the title band. Each is a file the program writes.
+// font is at least 9 px, no two characters of the figure's texts share a pixel, no centre
+// mark sits in a character, and no safety factor reaches into the result box or the title band.
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -149,16 +148,17 @@ TEST_F(FirstExamplesTest, CalculatedExamplesShowAFramedReadableFigure) {
       canvas.Clear();
       ASSERT_EQ(0, RedrawView(kRedrawModel));
       ExpectFrameInViewAndTextsReadable(canvas.Calls());
-      // The result box's characters are drawn in fonts as high as its text height, 9 px or more.
+      // The result box's characters are drawn in a font as high as its text height, 9 px or more.
       const double h = DrawSettings.Sizes[4], rows = BuildResultBoxRows(true).Count;
-      int left = 0, top = 0, right = 0, bottom = 0;
+      int left = 0, top = 0, bottom = 0;
       PaperToScreen(FigureFrameSize().W - 14.0 * h, FigureFrameSize().T, left, top);
-      PaperToScreen(FigureFrameSize().W, FigureFrameSize().T - 1.2 * h * rows, right, bottom);
+      PaperToScreen(FigureFrameSize().W - 14.0 * h, FigureFrameSize().T - 1.2 * h * rows, left,
+                    bottom);
       const int font = static_cast<int>(PaperMmToPixels(h));
       EXPECT_GE(font, 9);
-      for (const Box& cell : FigureCharacterCells(canvas.Calls())) {
-        if (cell.left < left || cell.bottom < top || cell.bottom >= bottom) continue;
-        EXPECT_EQ(cell.top - cell.bottom, font) << cell.left << ", " << cell.bottom;
+      for (const Box& c : FigureCharacterCells(canvas.Calls())) {
+        const bool inBox = c.left >= left && top <= c.bottom && c.bottom < bottom;
+        EXPECT_TRUE(!inBox || c.top - c.bottom == font) << c.left << ", " << c.bottom;
       }
     }
     const FrameSize frame = FigureFrameSize();
@@ -186,27 +186,23 @@ TEST(FirstExamples, AreAllTheShippedExamples) {
   EXPECT_EQ(std::set<std::string>(std::begin(kFirstExamples), std::end(kFirstExamples)), shipped);
 }
 
-// Each example is a file the program writes: opened as the program opens it, OK in the
-// calculation, drawing and display settings without a change marks nothing, and a save writes
-// the example's own bytes.
+// Each example is a file the program writes: opened as the program opens it, untouched OKs in
+// the calculation, drawing and display settings mark nothing, and a save writes its own bytes.
 TEST_F(FirstExamplesTest, UntouchedSettingsAndASaveKeepEveryByte) {
-  const std::string here = CurrentDirectory();
+  const KeepCurrentDirectory here;
   TempFolder folder;
   ASSERT_TRUE(ChangeDirectory(folder.path()));
   for (const std::string name : kFirstExamples) {
-    SCOPED_TRACE(name);
-    ResetProjectData();
     ReadSample(name, kExamplesFolder);
     const std::string shipped = folder.Read(name + ".SDW");
     FitViewToModel();
     StoreCalcConditions(FillCalcConditions());
     StoreDrawSettings(FillDrawSettings());
     StoreDisplaySettings(FillDisplaySettings());
-    EXPECT_EQ(0, DataModified);
+    EXPECT_EQ(0, DataModified) << name;
     ASSERT_EQ(0, WriteProjectFile(name));
-    EXPECT_EQ(shipped, folder.Read(name + ".SDW"));
+    EXPECT_EQ(shipped, folder.Read(name + ".SDW")) << name;
   }
-  ChangeDirectory(here);
 }
 
 // The straight-line methods find their lines with the settings the examples carry, as the

@@ -1,6 +1,6 @@
 // Fixed-cell text rendered on the Qt canvas: the ink of every glyph, drawn alone, lies inside its
-// own character cell and clear of the cell's left edge, and the figure's tables are drawn whole,
-// in the view's face and in a proportional face whose glyphs are wider than cells.
+// own character cell and clear of the cell's left edge, and the figure's tables drawn whole, in
+// the view's face and in a proportional face whose glyphs are wider than cells.
 #include <gtest/gtest.h>
 
 #include <QFont>
@@ -36,8 +36,7 @@ QRect InkBox(const QImage& image) {
   return box;
 }
 
-// Draws each text call alone on a black image and keeps where its ink fell, and the height of
-// every font set.
+// Draws each text call alone on a black image and keeps where its ink fell, and the fonts' heights.
 class InkProbeCanvas : public QtCanvas {
  public:
   explicit InkProbeCanvas(QImage* image) : QtCanvas(image), image_(image) {}
@@ -50,8 +49,8 @@ class InkProbeCanvas : public QtCanvas {
     QtCanvas::TextOut(x, y, cp932);
     inks.push_back(InkBox(*image_));
   }
-  std::vector<int> fonts;
   std::vector<QRect> inks;
+  std::vector<int> fonts;
 
  private:
   QImage* image_;
@@ -130,50 +129,48 @@ bool TablesInkTouchesARule(QImage& image) {
   return false;
 }
 
-// Draws the result tables as the frame layer does: every font set for them is h pixels high,
-// and each glyph of the soil row `wide`, drawn among the rules, stands inside its cell, h/2 a
-// byte from where the row starts.
-void ExpectTablesTextsWhole(double h, const std::string& wide, const std::string& what) {
+// Draws the result tables as the frame layer does: every font set is h pixels high, and each glyph
+// of the soil row `wide`, drawn among the tables' rules, stands in its cell on the rules' pitch.
+void ExpectTablesTextsWhole(int h, const std::string& wide) {
   FigureLayout tables, row;
   LayoutResultTables(tables, true, TablesFor::kScreen);
   QImage dot(1, 1, QImage::Format_RGB32), image(640, 640, QImage::Format_RGB32);
   InkProbeCanvas fonts(&dot), inks(&image);
   ViewPorts.Image = &fonts;
   EmitOnScreen(tables, kWhite);
-  for (const int font : fonts.fonts) EXPECT_EQ(font, static_cast<int>(h)) << what;
+  for (const int font : fonts.fonts) EXPECT_EQ(font, h);
   int x = 0, top = 0;
   for (const FigureItem& item : tables.Items()) {
     const auto* t = std::get_if<FigureText>(&item);
     if (const auto* l = std::get_if<FigureLine>(&item)) row.Line(l->x1, l->y1, l->x2, l->y2);
     if (t && t->text == wide) row.Text(t->text, t->x, t->y, t->height, t->anchor, t->ruled);
-    if (t && t->text == wide) PaperToScreen(t->x, t->y, x, top);
+    if (t && t->text == wide) PaperToScreen(t->x, t->y, x, top);  // its top left corner
   }
   ViewPorts.Image = &inks;
   EmitOnScreen(row, kWhite);
-  const double px = PaperMmToPixels(DrawSettings.Sizes[4]);  // placed by its top left corner
-  ExpectInkInCells(inks, wide, x, top + static_cast<int>(px), px, what + ", wide row");
+  ExpectInkInCells(inks, wide, x, top + h, PaperMmToPixels(DrawSettings.Sizes[4]), "wide row");
   ViewPorts = MainViewPorts{};
 }
 
-// Each glyph of the texts above, drawn alone, stays inside its cell. The result box of three
-// methods (one with a pile row), the soil table and the load legend are drawn in fonts as high
-// as their text height from 6 to 24 px, a soil row wider than its columns on the same pitch as
-// its rules; from 16 px up no ink lies beside a row's line. The last tables are saved for a
-// person to look at.
+// Each glyph of the texts above, drawn alone, stays inside its cell; in the result box of three
+// methods (one with a pile row), the soil table and the load legend, with values as wide as their
+// columns and a W1 two bytes wider, every text is drawn in a font as high as h, the wide row on
+// the pitch of its rules, and from 16 px up no glyph touches a row's line. The last tables are
+// saved for a person to look at.
 TEST(FixedTextCellsTest, GlyphsStayInsideTheirCellsAndTablesAreDrawnWhole) {
   CalcStatus = 1, Fmin = 1.276, CriticalResult.md = 13835266.281, SheetPileSettings.Mode = 2;
   PartialFactors.Enabled = 1, DrawSettings.SoilTableMode() = -1.0, BlockCount = 1;
   BlockTable[0] = {.Number = 1, .UnitWeight = 123.5, .Cohesion = 12345.5, .SandPile = 1};
+  DrawSettings.Decimals[1] = 5;
   ComputeFigureFrame();
   // 25 pixels a metre, the frame's top right corner at (620, 10): the tables lie on one side of
   // the view's centre (0, 0), so that their pixels are all rounded alike.
   ViewState = {1600, 1600, 0, 0, FigureFrame.Right - 24.8, FigureFrame.Top + 0.4, 25.0};
   QImage tables(640, 640, QImage::Format_RGB32);
   const std::vector<std::string> texts = Texts();
-  const int decimals = DrawSettings.Decimals[1];
   for (const char* face : kFaces) {
     MapViewFaceTo(face);
-    for (const double h : {9.0, 12.0, 13.0, 16.0, 24.5}) {
+    for (const double h : {6.0, 7.0, 9.0, 12.0, 13.0, 16.0, 24.5}) {
       for (const std::string& text : texts) {
         QImage image(static_cast<int>(text.size() * h) + 40, static_cast<int>(h) + 20,
                      QImage::Format_RGB32);
@@ -186,23 +183,15 @@ TEST(FixedTextCellsTest, GlyphsStayInsideTheirCellsAndTablesAreDrawnWhole) {
             std::string(face) + " at " + std::to_string(h) + " px, \"" + ToUtf8(text) + "\"";
         ExpectInkInCells(canvas, text, x, y, h, what);
       }
-    }
-    for (const double h : {6.0, 7.0, 9.0, 12.0, 16.0, 24.0}) {
       for (const int kt : {0, 2, 5}) {
-        // 2.5 pixels a millimetre at 1:100; a quarter pixel over h, as a view seldom gives a
-        // whole number of pixels.
-        cm.kt = kt, DrawSettings.Sizes[4] = (h + 0.25) / 2.5;
-        DrawSettings.Decimals[1] = 5;  // W1 runs two bytes into the next column
-        const std::string what = std::string(face) + ", method " + std::to_string(kt) + ", " +
-                                 std::to_string(h) + " px";
-        ExpectTablesTextsWhole(h, SoilTableRow(BlockTable[0]), what);
-        DrawSettings.Decimals[1] = decimals;
-        if (h >= 16.0) {
-          EXPECT_FALSE(TablesInkTouchesARule(tables)) << what;
-        }
+        SCOPED_TRACE(std::string(face) + ", method " + std::to_string(kt));
+        cm.kt = kt, DrawSettings.Sizes[4] = (h + 0.25) / 2.5;  // at 1:100, 2.5 px a mm: h + 1/4
+        ExpectTablesTextsWhole(static_cast<int>(h + 0.25), SoilTableRow(BlockTable[0]));
+        EXPECT_TRUE(h < 16.0 || !TablesInkTouchesARule(tables)) << h;
       }
     }
   }
+  ViewPorts = MainViewPorts{};
   MapViewFaceTo("UmePlus Gothic");
   EXPECT_TRUE(SavePicture(tables.scaled(tables.size() * 2), "fixed_text_cells.png"));
 }
