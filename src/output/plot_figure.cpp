@@ -108,7 +108,7 @@ int PlotFigureFrame(PlotSheet& sheet) {
   FigureLayout furniture;
   LayoutRulers(furniture);
   // The plot always shows the run's values, and the box whatever its text height.
-  LayoutResultTables(furniture, true, TableTexts::kPlot);
+  LayoutResultTables(furniture, true, TablesFor::kPlot);
   EmitToPlot(furniture, sheet, {.layer = kLayerRulers});
   return 0;
 }

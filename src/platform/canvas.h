@@ -80,9 +80,10 @@ class Canvas {
   // The font of the following text calls: a face name (UTF-8), a cell height in pixels and the
   // text colour. Text is drawn without a background.
   virtual void SetFont(const std::string& face, int heightPx, Rgb colour) = 0;
-  // Width in pixels that TextOut takes for a CP932 text in the current font. A character never
-  // takes more than its cell, half the font height per byte, so that text laid out in such
-  // cells keeps every glyph inside its own.
+  // Width in pixels that TextOut takes for a CP932 text in the current font: drawn from x, its
+  // ink lies within x + 1 .. x + width - 1. A character never takes more than its cell, half
+  // the font height per byte, so that text laid out in such cells keeps every glyph inside its
+  // own.
   virtual int TextWidth(std::string_view cp932) = 0;
   // Draws a CP932 text from the left edge x with the top of its cells at y.
   virtual void TextOut(int x, int y, std::string_view cp932) = 0;

@@ -42,16 +42,7 @@ int DrawLayer(DisplaySwitch s, Rgb colour, bool designValues, Layout layout) {
   return result;
 }
 
-// The smallest text height, in pixels, at which the inset leaves a blank pixel between the
-// tables' texts and their rules.
-constexpr double kInsetClearsRulesPixels = 9.0;
-
 }  // namespace
-
-TableTexts ScreenTableTexts() {
-  return PaperMmToPixels(DrawSettings.Sizes[4]) >= kInsetClearsRulesPixels ? TableTexts::kInset
-                                                                           : TableTexts::kWhole;
-}
 
 int DrawFigureFrame(Rgb colour) {
   return DrawLayer(kShowFrame, colour, false, [](FigureLayout& out) {
@@ -59,7 +50,7 @@ int DrawFigureFrame(Rgb colour) {
     LayoutRulers(out);
     {
       const DesignCopyScope scope(&ApplyPartialFactors);
-      LayoutResultTables(out, CalcStatus == 1, ScreenTableTexts());
+      LayoutResultTables(out, CalcStatus == 1, TablesFor::kScreen);
     }
     return LayoutProjectTitle(out);
   });

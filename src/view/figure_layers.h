@@ -5,17 +5,12 @@
 #pragma once
 #include "platform/canvas.h"
 #include "view/figure/load_layout.h"
-#include "view/figure/result_box_layout.h"
 
 namespace selvana {
 
 // Frame, rulers, titles, result box, soil table and load legend; -1 when the project title is
 // not drawn.
 int DrawFigureFrame(Rgb colour);
-// How the frame lays out the texts of the result tables in the current view: inset in their
-// cells from the text height at which the inset keeps them clear of the rules, whole (at their
-// full height) below it, where the inset would only shrink them.
-TableTexts ScreenTableTexts();
 // The soil label of block slot i.
 int DrawSoilLabels(int i, Rgb colour);
 // The ground surface under load i with the design values; returns its point count.

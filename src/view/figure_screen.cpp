@@ -3,7 +3,9 @@
 
 #include <cmath>
 #include <numbers>
+#include <span>
 #include <variant>
+#include <vector>
 
 #include "view/figure_frame.h"
 #include "view/pixels.h"
@@ -34,6 +36,7 @@ void FarOnRay(int cx, int cy, double dx, double dy, int& x, int& y) {
 
 struct ScreenEmitter {
   Rgb colour;
+  std::vector<VerticalRule> rules;  // the layout's vertical lines, which ruled texts keep off
 
   void operator()(const FigureLine& l) const {
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
@@ -44,7 +47,8 @@ struct ScreenEmitter {
   void operator()(const FigureText& t) const {
     int x = 0, y = 0;
     PaperToScreen(t.x, t.y, x, y);
-    DrawFixedText(t.text, x, y, colour, PaperMmToPixels(t.height), t.anchor);
+    DrawFixedText(t.text, x, y, colour, PaperMmToPixels(t.height), t.anchor,
+                  t.ruled ? std::span<const VerticalRule>(rules) : std::span<const VerticalRule>());
   }
   void operator()(const FigureArc& a) const {
     int cx = 0, cy = 0, x3 = 0, y3 = 0, x4 = 0, y4 = 0;
@@ -76,7 +80,15 @@ struct ScreenEmitter {
 double PaperMmToPixels(double mm) { return mm * FigureFrame.MetresPerMm * ViewState.Scale; }
 
 void EmitOnScreen(const FigureLayout& layout, Rgb colour) {
-  const ScreenEmitter emit{colour};
+  ScreenEmitter emit{colour, {}};
+  for (const FigureItem& item : layout.Items()) {
+    const auto* l = std::get_if<FigureLine>(&item);
+    if (!l || l->x1 != l->x2) continue;
+    int x = 0, top = 0, bottom = 0;
+    PaperToScreen(l->x1, l->y1, x, top);
+    PaperToScreen(l->x2, l->y2, x, bottom);
+    emit.rules.push_back({x, top, bottom});
+  }
   for (const FigureItem& item : layout.Items()) std::visit(emit, item);
 }
 

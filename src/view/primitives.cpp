@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <vector>
 
 #include "platform/cp932.h"
 #include "view/pixels.h"
@@ -88,7 +89,40 @@ int DrawScreenArc(int x, int y, int r, int x3, int y3, int x4, int y4, Rgb colou
   return 0;
 }
 
-int DrawFixedText(std::string_view cp932, int x, int y, Rgb colour, double h, int anchor) {
+namespace {
+
+// True when a rule's column lies on or beside the ink of a glyph drawn from x, w wide.
+bool TouchesRule(int x, int w, std::span<const int> columns) {
+  const long long right = static_cast<long long>(x) + w;
+  return std::any_of(columns.begin(), columns.end(), [&](int c) { return c >= x && c <= right; });
+}
+
+// Where a glyph w wide, centred at x in the cell from column left up to right, keeps its ink off
+// the rules' columns: x itself, or a pixel to either side within the cell.
+int OffTheRules(int x, int w, int left, int right, std::span<const int> columns) {
+  if (!TouchesRule(x, w, columns)) return x;
+  for (const int moved : {x + 1, x - 1}) {
+    const bool inCell = moved >= left && static_cast<long long>(moved) + w <= right;
+    if (inCell && !TouchesRule(moved, w, columns)) return moved;
+  }
+  return x;
+}
+
+// The columns of the rules that cross the rows from top to bottom.
+std::vector<int> RuleColumnsAcross(std::span<const VerticalRule> rules, int top, int bottom) {
+  std::vector<int> columns;
+  for (const VerticalRule& r : rules) {
+    if (std::min(r.top, r.bottom) <= bottom && std::max(r.top, r.bottom) >= top) {
+      columns.push_back(r.x);
+    }
+  }
+  return columns;
+}
+
+}  // namespace
+
+int DrawFixedText(std::string_view cp932, int x, int y, Rgb colour, double h, int anchor,
+                  std::span<const VerticalRule> rules) {
   if (cp932.empty() || !(h >= 1.0) || !std::isfinite(h) || !AllDrawn({x, y})) return 0;
   Canvas* canvas = PreparePen(colour, PenMode::Copy, 1, kPenSolid);
   if (!canvas) return 0;
@@ -97,12 +131,16 @@ int DrawFixedText(std::string_view cp932, int x, int y, Rgb colour, double h, in
   double left = 0.0, top = 0.0;
   AnchorBox(anchor, x, y, width, h, left, top);
   const int textTop = SaturatePixel(top);
+  const std::vector<int> columns =
+      RuleColumnsAcross(rules, textTop, OffsetPixel(textTop, SaturateInt(h)));
   for (std::size_t i = 0; i < cp932.size();) {
     const std::size_t bytes = Cp932CharacterBytes(cp932, i);
     const double cell = static_cast<double>(bytes) * h * 0.5;
     const std::string_view character = cp932.substr(i, bytes);
     const int w = canvas->TextWidth(character);
-    canvas->TextOut(SaturatePixel(left + cell / 2 - w / 2.0), textTop, character);
+    const int at = OffTheRules(SaturatePixel(left + cell / 2 - w / 2.0), w, SaturatePixel(left),
+                               SaturatePixel(left + cell), columns);
+    canvas->TextOut(at, textTop, character);
     left += cell;
     i += bytes;
   }

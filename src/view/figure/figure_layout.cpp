@@ -12,9 +12,10 @@ void FigureLayout::Line(double x1, double y1, double x2, double y2, int widthPx,
   items_.emplace_back(FigureLine{x1, y1, x2, y2, widthPx, style});
 }
 
-void FigureLayout::Text(std::string cp932, double x, double y, double height, int anchor) {
+void FigureLayout::Text(std::string cp932, double x, double y, double height, int anchor,
+                        bool ruled) {
   if (cp932.empty()) return;
-  items_.emplace_back(FigureText{std::move(cp932), x, y, height, anchor});
+  items_.emplace_back(FigureText{std::move(cp932), x, y, height, anchor, ruled});
 }
 
 double PaperX(double modelX) { return (modelX - FigureFrame.Left) / FigureFrame.MetresPerMm; }

@@ -17,11 +17,14 @@ struct FigureLine {
 };
 
 // A CP932 text placed by its anchor (TextAnchor of the drawing primitives) at (x, y), height mm.
+// A ruled text stands in a table: the screen moves a glyph a pixel within its cell where that
+// keeps its ink off the layout's vertical lines.
 struct FigureText {
   std::string text;
   double x, y;
   double height;
   int anchor;
+  bool ruled = false;
 };
 
 // The arc of radius r around (cx, cy) from the ray through (fromX, fromY) counter-clockwise (as
@@ -43,7 +46,7 @@ using FigureItem = std::variant<FigureLine, FigureText, FigureArc, FigureMark>;
 class FigureLayout {
  public:
   void Line(double x1, double y1, double x2, double y2, int widthPx = 1, int style = 0);
-  void Text(std::string cp932, double x, double y, double height, int anchor);
+  void Text(std::string cp932, double x, double y, double height, int anchor, bool ruled = false);
   void Arc(const FigureArc& arc) { items_.emplace_back(arc); }
   void Mark(double x, double y, int radiusPx) { items_.emplace_back(FigureMark{x, y, radiusPx}); }
 

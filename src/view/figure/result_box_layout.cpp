@@ -1,9 +1,6 @@
 // Rows, texts and rules of the result box, the soil table and the load legend.
 #include "view/figure/result_box_layout.h"
 
-#include <algorithm>
-#include <span>
-
 #include "calc/results/consolidation.h"
 #include "model/design_copy.h"
 #include "model/partial_factors.h"
@@ -21,16 +18,9 @@ constexpr double kNoMomentText = 99999.99;
 
 constexpr double kRowPitch = 1.2;  // row height in text heights
 
-// On the screen a glyph as high as its row, or starting where its text starts, touches the rules
-// around it. So the text of a ruled row is drawn smaller than h, with the rest of the row's height
-// as a margin above, below and before it: at least two pixels (one for the rule, one blank) from
-// a text height of 9 pixels up.
-constexpr double kRuledTextMargin = 0.225;  // in h
-constexpr double kRuledTextScale = kRowPitch - 2.0 * kRuledTextMargin;
-
 // The X and Y letters of a point's rows stand in a cell of their own from this byte of the label.
 constexpr std::size_t kPointLetterByte = 12;
-// The inner column rules of the soil table cross its rows at these bytes.
+// The inner column rules of the soil table stand before these bytes of its rows.
 constexpr std::size_t kSoilColumnBytes[] = {6, 14, 22, 32, 40};
 
 // The headings of the soil table (UTF-8) over the columns of SoilTableRow, on the screen and in
@@ -38,53 +28,28 @@ constexpr std::size_t kSoilColumnBytes[] = {6, 14, 22, 32, 40};
 constexpr const char* kSoilTableHeader = "  No     W1      W2       C0       K       φ";
 constexpr const char* kPlotSoilTableHeader = "  No     W1      W2      C0      K       φ";
 
-// Where byte b of a row whose text starts at x would start at full size.
+// Where byte b of a row whose text starts at x starts.
 double ByteX(double x, double h, std::size_t b) { return x + 0.5 * h * static_cast<double>(b); }
 
-// Writes the rows of the tables, all of one text height h, in one way of laying out their texts.
+// Writes the rows of the tables, all of one text height h, for the screen or the plot.
 struct TableRows {
   FigureLayout& out;
   double h;
-  TableTexts texts;
+  TablesFor target;
 
-  // The text of a row whose lower line is at lineY and whose text starts at x. Whole, it is one
-  // text h high standing a tenth of h above the line. Inset, it is cut at the bytes where column
-  // rules cross the row, and each piece is drawn smaller from a margin after the start of its
-  // column, so the columns still line up and each piece ends well before the next rule; blanks
-  // at the end of a piece are left out. The pieces are placed by their top left corner, which
-  // the screen rounds to pixels as it rounds the rule above.
-  void Row(const std::string& text, double x, double lineY,
-           std::span<const std::size_t> cuts = {}) const {
-    if (texts != TableTexts::kInset) {
+  // The text of a row whose lower line is at lineY and whose text starts at x: one text h high
+  // standing a tenth of h above the line, byte b of it at x + b h/2 as the rules are placed.
+  // The screen places it by its top left corner, which it rounds to pixels as it rounds the
+  // rule above, so that the tenth of h between them stays blank wherever it is a pixel or more,
+  // and keeps its glyphs off the column rules where a pixel's move within their cells does so.
+  void Row(const std::string& text, double x, double lineY) const {
+    if (target == TablesFor::kPlot) {
       out.Text(text, x, lineY + 0.1 * h, h, kFigureAnchorBottomLeft);
-      return;
+    } else {
+      out.Text(text, x, lineY + 1.1 * h, h, kFigureAnchorTopLeft, true);
     }
-    const double margin = kRuledTextMargin * h;
-    std::size_t begin = 0;
-    const auto piece = [&](std::size_t end) {
-      end = std::min(end, text.size());
-      if (end <= begin) return;
-      std::string part = text.substr(begin, end - begin);
-      part.erase(part.find_last_not_of(' ') + 1);  // npos + 1 is 0: a piece of blanks goes
-      if (!part.empty()) {
-        out.Text(part, ByteX(x, h, begin) + margin, lineY + kRowPitch * h - margin,
-                 kRuledTextScale * h, kFigureAnchorTopLeft);
-      }
-      begin = end;
-    };
-    for (const std::size_t cut : cuts) piece(cut);
-    piece(text.size());
   }
 };
-
-// The column cuts of a soil-table row: none when a value wider than its column runs across a
-// rule, so that such a row is drawn whole rather than split inside a number.
-std::span<const std::size_t> SoilRowCuts(const std::string& row) {
-  for (const std::size_t b : kSoilColumnBytes) {
-    if (b <= row.size() && row[b - 1] != ' ') return {};
-  }
-  return kSoilColumnBytes;
-}
 
 enum class RowKind {
   kSafetyFactor,
@@ -209,11 +174,7 @@ double LayoutResultBox(const TableRows& rows, bool withResults) {
   const double values = ByteX(left, h, kResultLabelBytes);
   const bool segments = cm.kt == kMethodLineBetweenSegments;
   const int lastPointRow = segments ? 5 : 3;  // rows 2 to this one have a cell for X and Y
-  static constexpr std::size_t kPointRowCuts[] = {kPointLetterByte, kResultLabelBytes};
-  for (int k = 1; k <= box.Count; ++k) {
-    const bool pointRow = k >= 2 && k <= lastPointRow;
-    rows.Row(box.Text[k - 1], left, line(k), std::span(kPointRowCuts).subspan(pointRow ? 0 : 1));
-  }
+  for (int k = 1; k <= box.Count; ++k) rows.Row(box.Text[k - 1], left, line(k));
   for (int k = 1; k <= box.Count; ++k) {
     const bool pointCell = k == 2 || (segments && k == 4);
     out.Line(pointCell ? letters : left, line(k), w, line(k));
@@ -235,16 +196,15 @@ double LayoutSoilTable(const TableRows& rows, double boxBottom) {
   const double left = w - 24.0 * h;
   out.Line(left, top, w, top);
   double y = top - kRowPitch * h;
-  const bool plot = rows.texts == TableTexts::kPlot;
-  rows.Row(ToCp932(plot ? kPlotSoilTableHeader : kSoilTableHeader), left, y, kSoilColumnBytes);
+  const bool plot = rows.target == TablesFor::kPlot;
+  rows.Row(ToCp932(plot ? kPlotSoilTableHeader : kSoilTableHeader), left, y);
   out.Line(left, y, w, y);
   bool sandPile = false;
   for (int i = 0; i < BlockCount && i < kMaxBlocks; ++i) {
     if (!UsedBlock(i)) continue;
     sandPile = sandPile || BlockTable[i].SandPile != 0;
     y -= kRowPitch * h;
-    const std::string row = SoilTableRow(BlockTable[i]);
-    rows.Row(row, left, y, SoilRowCuts(row));
+    rows.Row(SoilTableRow(BlockTable[i]), left, y);
     out.Line(left, y, w, y);
   }
   if (sandPile) rows.Row(ToCp932(" * : 砂杭を含む土層"), left, y - kRowPitch * h);
@@ -294,10 +254,10 @@ std::string SoilTableRow(const BlockRecord& b) {
   return row;
 }
 
-void LayoutResultTables(FigureLayout& out, bool withResults, TableTexts texts) {
-  const TableRows rows{out, DrawSettings.Sizes[4], texts};
+void LayoutResultTables(FigureLayout& out, bool withResults, TablesFor target) {
+  const TableRows rows{out, DrawSettings.Sizes[4], target};
   if (!(rows.h > 0.0001)) {
-    if (texts == TableTexts::kPlot && rows.h >= 0.0) LayoutResultBox(rows, withResults);
+    if (target == TablesFor::kPlot && rows.h >= 0.0) LayoutResultBox(rows, withResults);
     return;
   }
   double reference = LayoutResultBox(rows, withResults);

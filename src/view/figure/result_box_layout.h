@@ -25,22 +25,14 @@ ResultBoxRows BuildResultBoxRows(bool withResults);
 // One soil-table row of a block: number (marked with * for a sand pile), W1, W2, C0, K and φ.
 std::string SoilTableRow(const BlockRecord& block);
 
-// How the texts of the tables' rows are laid out.
-enum class TableTexts {
-  // The screen at a text height where the inset clears the rules: each row's text is cut where
-  // column rules cross it and drawn three quarters of Sizes[4] high, inset from the rules.
-  kInset,
-  // One text per row, Sizes[4] high, from the row's left edge with its bottom a tenth of the
-  // height above the row's line: the screen below that text height.
-  kWhole,
-  // As kWhole, with the plot's own soil-table heading and the result box at any text height of
-  // 0 or more (the plot writes it whatever its text height).
-  kPlot,
-};
+// Where the tables are drawn. Both write one text per row, Sizes[4] high, from the row's left
+// edge with its bottom a tenth of the height above the row's line; the plot has its own
+// soil-table heading and writes the result box at any text height of 0 or more.
+enum class TablesFor { kScreen, kPlot };
 
 // The result box, and below it the soil table (SoilTableMode below 0) and the load legend (the
 // user's partial factors on), in rows 1.2 Sizes[4] high. Nothing when Sizes[4] is 0.0001 or less
 // (but the plot's box): the tables below take their place and size from the box.
-void LayoutResultTables(FigureLayout& out, bool withResults, TableTexts texts);
+void LayoutResultTables(FigureLayout& out, bool withResults, TablesFor target);
 
 }  // namespace selvana

@@ -51,7 +51,7 @@ TEST_F(FigureFrameTest, FrameRulersAndTablesMatchTheGolden) {
   DrawSettings.Sizes[0] = 5.0;
   DrawSettings.TitlePosX = 13.0, DrawSettings.TitlePosY = 16.0;
   FigureLayout tables;
-  LayoutResultTables(tables, true, TableTexts::kInset);
+  LayoutResultTables(tables, true, TablesFor::kScreen);
   EXPECT_EQ(0, LayoutProjectTitle(tables));
   dump += "# result box of method 0 with a passive pile, soil table, legend, title\n" +
           DumpLayout(tables);
@@ -109,7 +109,7 @@ TEST_F(FigureFrameTest, SoilTableRowsAreFortyEightBytes) {
 }
 
 // A cohesion wider than its column pushes the rest of its row across the column rules; cut at
-// the rules, the row would show a K and a negative φ that are not there, so it is drawn whole.
+// the rules, the row would show a K and a negative φ that are not there, so it is one text.
 TEST_F(FigureFrameTest, SoilRowWiderThanItsColumnsIsDrawnWhole) {
   UseA4(100.0);
   DrawSettings.SoilTableMode() = -1.0;
@@ -117,10 +117,8 @@ TEST_F(FigureFrameTest, SoilRowWiderThanItsColumnsIsDrawnWhole) {
   BlockRecord& b = Block(0, 1.0, 1.0);
   b.UnitWeight = 18.0, b.Cohesion = 1234.5, b.FrictionAngle = 30.0;
   FigureLayout tables;
-  LayoutResultTables(tables, false, TableTexts::kInset);
-  std::string row = SoilTableRow(b);
-  row.erase(row.find_last_not_of(' ') + 1);
-  EXPECT_NE(std::string::npos, DumpLayout(tables).find("\"" + row + "\""));
+  LayoutResultTables(tables, false, TablesFor::kScreen);
+  EXPECT_NE(std::string::npos, DumpLayout(tables).find("\"" + SoilTableRow(b) + "\""));
 }
 
 TEST_F(FigureFrameTest, RulerStepsFollowTheScale) {

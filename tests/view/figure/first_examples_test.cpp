@@ -1,7 +1,7 @@
 // The example projects a newcomer opens first, every one the program ships: every method gives a
 // verdict on them, and, drawn as the view shows them after the run on the screens of common
 // sizes, the whole frame is in view, it holds the slope and the circle centres, the result box's
-// text is at least 9 px high, no two characters of the figure's texts share a pixel, no centre
+// font is at least 9 px, no two characters of the figure's texts share a pixel, no centre
 // mark sits in a character, and no safety factor reaches into the result box or the title band.
 #include <gtest/gtest.h>
 
@@ -17,7 +17,10 @@
 
 #include "calc/progress/headless.h"
 #include "calc/results/consolidation.h"
+#include "forms/calc_conditions_form.h"
+#include "forms/view_settings_form.h"
 #include "mainwin/calc_command.h"
+#include "model/project_file.h"
 #include "model/project_model.h"
 #include "platform/file_lookup.h"
 #include "support/calculated_sample.h"
@@ -145,7 +148,18 @@ TEST_F(FirstExamplesTest, CalculatedExamplesShowAFramedReadableFigure) {
       canvas.Clear();
       ASSERT_EQ(0, RedrawView(kRedrawModel));
       ExpectFrameInViewAndTextsReadable(canvas.Calls());
-      EXPECT_GE(PaperMmToPixels(DrawSettings.Sizes[4]), 9.0) << "result box text height";
+      // The result box's characters are drawn in a font as high as its text height, 9 px or more.
+      const double h = DrawSettings.Sizes[4], rows = BuildResultBoxRows(true).Count;
+      int left = 0, top = 0, bottom = 0;
+      PaperToScreen(FigureFrameSize().W - 14.0 * h, FigureFrameSize().T, left, top);
+      PaperToScreen(FigureFrameSize().W - 14.0 * h, FigureFrameSize().T - 1.2 * h * rows, left,
+                    bottom);
+      const int font = static_cast<int>(PaperMmToPixels(h));
+      EXPECT_GE(font, 9);
+      for (const Box& c : FigureCharacterCells(canvas.Calls())) {
+        const bool inBox = c.left >= left && top <= c.bottom && c.bottom < bottom;
+        EXPECT_TRUE(!inBox || c.top - c.bottom == font) << c.left << ", " << c.bottom;
+      }
     }
     const FrameSize frame = FigureFrameSize();
     const double h = DrawSettings.Sizes[4];
@@ -170,6 +184,25 @@ TEST(FirstExamples, AreAllTheShippedExamples) {
     if (extension == ".SDW") shipped.insert(entry.path().stem().string());
   }
   EXPECT_EQ(std::set<std::string>(std::begin(kFirstExamples), std::end(kFirstExamples)), shipped);
+}
+
+// Each example is a file the program writes: opened as the program opens it, untouched OKs in
+// the calculation, drawing and display settings mark nothing, and a save writes its own bytes.
+TEST_F(FirstExamplesTest, UntouchedSettingsAndASaveKeepEveryByte) {
+  const KeepCurrentDirectory here;
+  TempFolder folder;
+  ASSERT_TRUE(ChangeDirectory(folder.path()));
+  for (const std::string name : kFirstExamples) {
+    ReadSample(name, kExamplesFolder);
+    const std::string shipped = folder.Read(name + ".SDW");
+    FitViewToModel();
+    StoreCalcConditions(FillCalcConditions());
+    StoreDrawSettings(FillDrawSettings());
+    StoreDisplaySettings(FillDisplaySettings());
+    EXPECT_EQ(0, DataModified) << name;
+    ASSERT_EQ(0, WriteProjectFile(name));
+    EXPECT_EQ(shipped, folder.Read(name + ".SDW")) << name;
+  }
 }
 
 // The straight-line methods find their lines with the settings the examples carry, as the
