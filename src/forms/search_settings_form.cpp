@@ -3,7 +3,6 @@
 
 #include "calc/search_settings_rules.h"
 #include "model/set_if_changed.h"
-#include "platform/number_format.h"
 
 namespace selvana {
 namespace {
@@ -90,8 +89,7 @@ void StoreLineFields(StraightSlipSettingsRecord& r, const FormControls& form,
 // The refusal of a fault of the settings rules by the edit that holds the value at fault.
 EditRefusal FaultRefusal(const FormControls& form, int edit, const char* label,
                          const SettingsFault& fault) {
-  return {edit, StrFormat("%s「%s」は%s。%sを入力し直してください。", label,
-                          form.Edit[edit].c_str(), fault.reason, label)};
+  return RefuseValueOf(edit, label, form.Edit[edit], fault.reason);
 }
 
 // The fault of the line settings OK would store, by the rules of the dialog's method.

@@ -54,10 +54,8 @@ std::optional<EditRefusal> RefusedDrawSettings(const FormControls& form) {
   if (TypedIntegerOr(text, DrawSettings.Decimals[0]) >= kMinSafetyFactorDecimals) {
     return std::nullopt;
   }
-  return EditRefusal{kSafetyFactorDecimalsEdit,
-                     StrFormat("安全率「%s」は２桁より少ない小数点以下桁数です。"
-                               "安全率を入力し直してください。",
-                               text.c_str())};
+  return RefuseValueOf(kSafetyFactorDecimalsEdit, "安全率", text,
+                       "２桁より少ない小数点以下桁数です");
 }
 
 FormChanges StoreDrawSettings(const FormControls& form) {
