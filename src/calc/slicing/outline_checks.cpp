@@ -22,8 +22,6 @@ constexpr char kSharedOutlineMessage[] =
     "ブロック%dとブロック%dが同じ領域にあるため、計算できません。"
     "ブロックチェックで外周の線分を確認してください。";
 
-int UsedBlockSlots() { return std::clamp(BlockCount, 0, kMaxBlocks); }
-
 bool IsUsedBlock(int b) { return BlockTable[b].Number >= 0; }
 
 // The outline block b keeps for the run; empty when it keeps none.

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "calc/run_data.h"
+#include "calc/slicing/polygons.h"
+#include "calc/slicing/walk.h"
 #include "model/project_model.h"
 #include "platform/number_format.h"
 
@@ -27,20 +29,8 @@ struct Stretch {
   int block;
 };
 
-int UsedBlockSlots() { return std::clamp(BlockCount, 0, kMaxBlocks); }
-
-// The edge count of block b's polygon, 0 for a free slot or a block without a polygon.
-int OutlineEdges(int b) {
-  if (BlockTable[b].Number < 0) return 0;
-  return std::max(BlockPolygonLists.Count[b], 0);
-}
-
 const PointRecord& OutlineCorner(int b, int i) {
   return PointTable[BlockPolygonLists.Points[b][i]];
-}
-
-bool SoilOrStructure(int b) {
-  return BlockTable[b].Kind == kBlockSoil || BlockTable[b].Kind == kBlockStructure;
 }
 
 int MassRoot(std::vector<int>& mass, int b) {
@@ -55,7 +45,7 @@ std::vector<int> BlockMasses() {
   std::iota(mass.begin(), mass.end(), 0);
   std::vector<int> cornerOf(kMaxPoints, -1);
   for (int b = 0; b < UsedBlockSlots(); ++b) {
-    for (int i = 0; i < OutlineEdges(b); ++i) {
+    for (int i = 0; i < UsedPolygonEdges(b); ++i) {
       int& first = cornerOf[BlockPolygonLists.Points[b][i]];
       if (first < 0) first = b;
       mass[MassRoot(mass, b)] = MassRoot(mass, first);
@@ -71,7 +61,7 @@ std::vector<int> BlockMasses() {
 std::vector<double> CornerVerticals() {
   std::vector<double> xs;
   for (int b = 0; b < UsedBlockSlots(); ++b) {
-    for (int i = 0; i < OutlineEdges(b); ++i) xs.push_back(OutlineCorner(b, i).X);
+    for (int i = 0; i < UsedPolygonEdges(b); ++i) xs.push_back(OutlineCorner(b, i).X);
   }
   std::sort(xs.begin(), xs.end());
   std::vector<double> kept;
@@ -84,7 +74,7 @@ std::vector<double> CornerVerticals() {
 // Adds the stretches of block b on the vertical at x: its crossings, highest first, paired.
 void AddBlockStretches(int b, double x, std::vector<Stretch>& stretches) {
   std::vector<double> ys;
-  for (int i = 0; i < OutlineEdges(b); ++i) {
+  for (int i = 0; i < UsedPolygonEdges(b); ++i) {
     const PointRecord& p = OutlineCorner(b, i);
     const PointRecord& q = OutlineCorner(b, i + 1);
     if ((p.X < x) == (q.X < x)) continue;
@@ -102,7 +92,7 @@ void AddBlockStretches(int b, double x, std::vector<Stretch>& stretches) {
 bool OneMassAcross(const std::vector<Stretch>& stretches, std::size_t k,
                    const std::vector<int>& mass) {
   for (std::size_t i = 0; i < k; ++i) {
-    if (!SoilOrStructure(stretches[i].block)) continue;
+    if (!BaseInSoil(stretches[i].block)) continue;
     for (std::size_t j = k; j < stretches.size(); ++j) {
       if (mass[stretches[i].block] == mass[stretches[j].block]) return true;
     }
