@@ -33,6 +33,15 @@ using test::Soil;
 
 class RunEntry : public test::ScratchFolderTest {};
 
+// A Fellenius run refused with the message before any progress is shown.
+void ExpectFelleniusRunRefused(const std::string& message) {
+  ScriptedMessageBox box;
+  box.Expect(message, "error");
+  HeadlessProgress progress;
+  EXPECT_EQ(-1, RunCircleCalcFellenius(progress));
+  EXPECT_EQ(0, progress.shows());
+}
+
 TEST_F(RunEntry, OtherMethodsAreRefused) {
   test::ExpectMethodRefused(RunCircleCalcFellenius, kMethodBishop, "cm.kt != 0,1");
 }
@@ -83,11 +92,7 @@ TEST_F(RunEntry, BadRangesAreRefusedWithTheirMessages) {
     FelleniusCircleSettings.CentreX = {0.0, 1.0, 1.0, 0.0};
     FelleniusCircleSettings.CentreY = {0.0, 1.0, 1.0, 0.0};
     c.spoil(FelleniusCircleSettings);
-    ScriptedMessageBox box;
-    box.Expect(c.message, "error");
-    HeadlessProgress progress;
-    EXPECT_EQ(-1, RunCircleCalcFellenius(progress));
-    EXPECT_EQ(0, progress.shows());
+    ExpectFelleniusRunRefused(c.message);
     EXPECT_EQ(0, cm.CalcDateTime.Date[0]);
   }
 }
@@ -111,11 +116,7 @@ TEST_F(RunEntry, BlocksTheSlicesWouldReadWronglyAreRefused) {
     ResetProjectData();
     BuildHomogeneousSlope(Soil{});
     c.spoil();
-    ScriptedMessageBox box;
-    box.Expect(c.message, "error");
-    HeadlessProgress progress;
-    EXPECT_EQ(-1, RunCircleCalcFellenius(progress));
-    EXPECT_EQ(0, progress.shows());
+    ExpectFelleniusRunRefused(c.message);
   }
 }
 
@@ -239,11 +240,7 @@ TEST_F(RunEntry, ImpossibleNumbersAreRefusedNamingTheBlockOrLoad) {
     ResetProjectData();
     c.spoil(BlockTable[BuildHomogeneousSlope(Soil{})]);
     SetSingleCircle(20.0, 25.0, std::sqrt(850.0));
-    ScriptedMessageBox box;
-    box.Expect(c.message, "error");
-    HeadlessProgress progress;
-    EXPECT_EQ(-1, RunCircleCalcFellenius(progress));
-    EXPECT_EQ(0, progress.shows());
+    ExpectFelleniusRunRefused(c.message);
   }
 }
 
