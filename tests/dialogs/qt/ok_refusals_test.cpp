@@ -102,17 +102,16 @@ TEST(OkRefusals, TheMessageIsShownTheDialogStaysOpenAndNothingIsStored) {
   for (const OkRefusal& row : kRefusals) {
     SCOPED_TRACE(row.dialog);
     ResetProjectData();
-    {
-      test::ScriptedMessageBox box;
-      box.ExpectPrefix(row.message, "error");
-      const std::unique_ptr<QDialog> dialog = row.typeRefused();
-      const double before = row.stored();
-      DataModified = 0;
-      dialog->findChild<QPushButton*>("Button1")->click();
-      EXPECT_TRUE(dialog->isVisible());
-      EXPECT_EQ(row.stored(), before);
-      EXPECT_EQ(DataModified, 0);
-    }
+    test::ScriptedMessageBox box;
+    box.ExpectPrefix(row.message, "error");
+    const std::unique_ptr<QDialog> dialog = row.typeRefused();
+    const double before = row.stored();
+    DataModified = 0;
+    dialog->findChild<QPushButton*>("Button1")->click();
+    EXPECT_EQ(box.shown(), 1);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(row.stored(), before);
+    EXPECT_EQ(DataModified, 0);
   }
 }
 
