@@ -16,6 +16,7 @@
 #include "calc/results/slip_result.h"
 #include "calc/run_entry_expectations.h"
 #include "calc/straight_run.h"
+#include "model/line_records.h"
 #include "model/partial_factors.h"
 #include "model/project_file.h"
 #include "support/calculated_sample.h"
@@ -32,6 +33,12 @@ using test::SetSingleCircle;
 using test::Soil;
 
 class RunEntry : public test::ScratchFolderTest {};
+
+// A closed triangle of boundary lines under (x, y) .. (x + 10, y), 4 m deep.
+void AddLens(double x, double y) {
+  test::AddBoundaryChain(
+      {test::AddTestPoint(x, y), test::AddTestPoint(x + 10, y), test::AddTestPoint(x + 5, y - 4)});
+}
 
 TEST_F(RunEntry, OtherMethodsAreRefused) {
   test::ExpectMethodRefused(RunCircleCalcFellenius, kMethodBishop, "cm.kt != 0,1");
@@ -95,6 +102,7 @@ TEST_F(RunEntry, BadRangesAreRefusedWithTheirMessages) {
 TEST_F(RunEntry, BlocksTheSlicesWouldReadWronglyAreRefused) {
   const std::string check =
       "ため、計算できません。ブロックチェックで外周の線分を確認してください。";
+  const std::string advice = std::string("ため、計算できません。") + kBlockRegionAdvice;
   const struct {
     const char* name;
     void (*spoil)();
@@ -105,6 +113,22 @@ TEST_F(RunEntry, BlocksTheSlicesWouldReadWronglyAreRefused) {
        "ブロック0の外周が同じ２点の間を２度通る" + check},
       {"two blocks", [] { test::AddTestBlock(25, 0, Soil{}); },
        "ブロック0とブロック1が同じ領域にある" + check},
+      {"seed in the air", [] { test::AddTestBlock(0, 20, Soil{}); },
+       "ブロック1の中心がその外周の外にある" + advice},
+      {"void nearest the seed", [] { AddLens(15, -2); },
+       "ブロック0の中心がその外周の外にある" + advice},
+      {"lens nearest the seed",
+       [] {
+         AddLens(15, -2);
+         test::AddTestBlock(20, -3, Soil{});
+       },
+       "ブロック0の中心がその外周の外にある" + advice},
+      {"lens far from the seed",
+       [] {
+         AddLens(0, -4);
+         test::AddTestBlock(5, -5, Soil{});
+       },
+       "ブロック0の外周の中にブロック1の中心がある" + advice},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
