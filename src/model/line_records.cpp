@@ -277,27 +277,6 @@ bool SectionBox::HoldsY(double y) const {
   return Empty || (MinY - kEdgeTolerance <= y && y <= MaxY + kEdgeTolerance);
 }
 
-bool SectionBox::Meets(double x0, double y0, double x1, double y1) const {
-  if (Empty) return true;
-  // The segment clipped to the box (Liang and Barsky): x0 + t dx, y0 + t dy for t in t0..t1,
-  // narrowed by each edge; something is left when t0 stays at or below t1.
-  const double dx = x1 - x0, dy = y1 - y0;
-  const double toward[] = {-dx, dx, -dy, dy};
-  const double room[] = {x0 - (MinX - kEdgeTolerance), MaxX + kEdgeTolerance - x0,
-                         y0 - (MinY - kEdgeTolerance), MaxY + kEdgeTolerance - y0};
-  double t0 = 0.0, t1 = 1.0;
-  for (int edge = 0; edge < 4; ++edge) {
-    if (toward[edge] == 0.0) {
-      if (room[edge] < 0.0) return false;
-    } else if (toward[edge] < 0.0) {
-      t0 = std::max(t0, room[edge] / toward[edge]);
-    } else {
-      t1 = std::min(t1, room[edge] / toward[edge]);
-    }
-  }
-  return t0 <= t1;
-}
-
 SectionBox SectionExtent() {
   SectionBox box;
   for (int i = 0; i < std::min(LineCount, kMaxLines); ++i) {

@@ -84,9 +84,6 @@ struct SectionBox {
   // edges included.
   bool HoldsX(double x) const;
   bool HoldsY(double y) const;
-  // True when the box is empty or holds a point of the segment (x0, y0)-(x1, y1), either a
-  // single point.
-  bool Meets(double x0, double y0, double x1, double y1) const;
 };
 SectionBox SectionExtent();
 
