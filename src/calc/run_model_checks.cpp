@@ -16,7 +16,9 @@ bool CheckRunModel() {
   const std::initializer_list<RunModelCheck> checks = {
       OpenOutlineRefusal,
       EdgeWalkedTwiceRefusal,
+      SeedOutsideOutlineRefusal,
       SharedOutlineRefusal,
+      SeedInsideOutlineRefusal,
       BlockConstantsRefusal,
       SeismicCoefficientRefusal,
       SurchargeRefusal,

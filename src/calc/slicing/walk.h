@@ -48,7 +48,7 @@ void WalkSurfacePieces(const SurfaceWalkRules& rules, SurfacePieceWalker& walker
 void AddSliceBaseToSurface(int b, double xR, double yR, double xL, double yL);
 
 // True when block slot b is soil or a structure (not water or another kind): a slice base
-// there lies in soil, and overhang checks count only such blocks as standing above air.
+// there lies in soil, and the overhang check looks for air only within such blocks.
 bool BaseInSoil(int b);
 
 // Marks the current slip surface invalid: SlipInvalid 1, no safety factor.

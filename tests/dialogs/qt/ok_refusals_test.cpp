@@ -56,7 +56,7 @@ const OkRefusal kRefusals[] = {
     {"計算条件設定: a negative surcharge", [] { return TypedInto<TCal_Frm>(5, "-1"); },
      "荷重(Xmin)「-1」は", [] { return cm.Surcharges.LoadAtXMin[0]; }},
     {"作図条件設定: one decimal of the safety factor", [] { return TypedInto<TDraw_Frm>(8, "1"); },
-     "安全率「1」は", []() -> double { return DrawSettings.Decimals[0]; }},
+     "小数点以下桁数(安全率)「1」は", []() -> double { return DrawSettings.Decimals[0]; }},
     {"すべり円の設定: a centre step wider than its range",
      [] {
        CircleSettingsFor(cm.kt).CentreX = {0.0, 10.0, 1.0, 0.0};
@@ -66,17 +66,8 @@ const OkRefusal kRefusals[] = {
      "ピッチ　(ΔＸ)「50」は", [] { return CircleSettingsFor(cm.kt).CentreX[2]; }},
     {"すべり線の設定: an angle beyond the vertical", [] { return TypedInto<TLine_Frm>(9, "95"); },
      "角度範囲(αmin)「95」は", [] { return StraightSlipSettings.Range[0]; }},
-    {"すべり線の設定 (segments): a start segment outside the section",
-     [] {
-       PointTable[0] = {0, 0.0, 0.0};
-       PointTable[1] = {1, 10.0, 0.0};
-       PointCount = 2;
-       LineTable[0] = {kLineBoundary, 0, 1, 1};
-       LineCount = 1;
-       StraightSlipSettings.PointX[1] = 100.0;
-       return TypedInto<TLine_Frm2>(3, "100");
-     },
-     "開始点位置１(Ｘ)「100」は", [] { return StraightSlipSettings.PointX[0]; }},
+    {"すべり線の設定 (segments): no number", [] { return TypedInto<TLine_Frm2>(3, "abc"); },
+     "「abc」は数値ではありません。", [] { return StraightSlipSettings.PointX[0]; }},
     {"line table: an end that is no point",
      [] {
        return TypedRow<TLNT_Frm>({"1", "0", "1"});
