@@ -14,14 +14,9 @@ namespace selvana {
 bool CheckRunModel() {
   // Every check, in its order: the first that refuses is the one the user is told.
   const std::initializer_list<RunModelCheck> checks = {
-      OpenOutlineRefusal,
-      EdgeWalkedTwiceRefusal,
-      SharedOutlineRefusal,
-      BlockConstantsRefusal,
-      SeismicCoefficientRefusal,
-      SurchargeRefusal,
-      NegativeCohesionRefusal,
-      SheetPileTopRefusal,
+      OpenOutlineRefusal,    EdgeWalkedTwiceRefusal,    SharedOutlineRefusal,
+      BlockConstantsRefusal, SeismicCoefficientRefusal, MaxSafetyFactorRefusal,
+      SurchargeRefusal,      NegativeCohesionRefusal,   SheetPileTopRefusal,
       SoilOverAirRefusal,
   };
   for (RunModelCheck check : checks) {
