@@ -210,8 +210,9 @@ TEST_F(ResultFiles, PilePressureDiagramBetweenCutAndLowerBound) {
 
 // The CSV tables too: one of another project would be read as this one's.
 TEST_F(ResultFiles, OldPrintFilesOfEveryPageAndOrderAreRemoved) {
-  const char* const gone[] = {"SB_CH110.PFM", "SB_BG42.PFM",  "SB_CA19.PFM", "SB_ANS42.PDT",
-                              "SB_CHK02.PDT", "SB_ANS40.CSV", "SB_ANS31.CSV"};
+  const char* const gone[] = {"SB_CH110.PFM", "SB_BG42.PFM",  "SB_CA19.PFM",
+                              "SB_ANS42.PDT", "SB_CHK02.PDT", "SB_ANS40.CSV",
+                              "SB_ANS31.CSV", "SB_CHKSA.PFM", "SB_CHKNT.PFM"};
   for (const char* name : gone) std::ofstream(name) << "old";
   std::ofstream("SB_CE51.PFM") << "old";
   CalcStatus = 0;
