@@ -120,16 +120,25 @@ void TYT_Frm::FormShow() {
   ShowWorkingCopy();
 }
 
-void TYT_Frm::ShowWorkingCopy() {
+void TYT_Frm::ShowEdit(int index, double value) {
+  shown_[index] = ShowNumber(value, "%5.4f");
+  edits_[index]->setText(QString::fromStdString(shown_[index].Text));
+}
+
+void TYT_Frm::ShowFileValues() {
   FillPileRows(*StringGrid1(), pile_);
+  ShowEdit(1, pile_.TopElevation);
+  ShowEdit(2, pile_.EmbedmentElevation);
+  ShowEdit(4, pile_.SectionArea);
+  ShowEdit(5, pile_.Lm1);
+}
+
+void TYT_Frm::ShowWorkingCopy() {
+  ShowFileValues();
   const int mode = pile_.Mode >= 0 && pile_.Mode <= 2 ? pile_.Mode : 3;
   radios_[mode]->setChecked(true);
-  const double values[] = {pile_.PileX,          pile_.TopElevation, pile_.EmbedmentElevation,
-                           pile_.AllowableShear, pile_.SectionArea,  pile_.Lm1};
-  for (int i = 0; i < 6; ++i) {
-    shown_[i] = ShowNumber(values[i], "%5.4f");
-    edits_[i]->setText(QString::fromStdString(shown_[i].Text));
-  }
+  ShowEdit(0, pile_.PileX);
+  ShowEdit(3, pile_.AllowableShear);
 }
 
 void TYT_Frm::OkClick() {
@@ -156,7 +165,7 @@ void TYT_Frm::OkClick() {
 }
 
 void TYT_Frm::Button3Click() {
-  if (ImportSheetPileFile(Files(), pile_, draw_)) ShowWorkingCopy();
+  if (ImportSheetPileFile(Files(), pile_, draw_)) ShowFileValues();
 }
 
 void TYT_Frm::resizeEvent(QResizeEvent* event) {
