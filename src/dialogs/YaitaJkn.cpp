@@ -142,7 +142,6 @@ void TYT_Frm::ShowWorkingCopy() {
 }
 
 void TYT_Frm::OkClick() {
-  if (!EnabledEditsHoldNumbers(edits_)) return;
   SheetPileEntries entries;
   for (int i = 0; i < 4; ++i) {
     if (radios_[i]->isChecked()) entries.Mode = i;
@@ -154,11 +153,13 @@ void TYT_Frm::OkClick() {
   entries.AllowableShear = EditValue(edits_[3], shown_[3], kept.AllowableShear);
   entries.SectionArea = EditValue(edits_[4], shown_[4], kept.SectionArea);
   entries.Lm1 = EditValue(edits_[5], shown_[5], kept.Lm1);
-  if (const std::optional<EditRefusal> refusal = RefusedPileTop(
-          entries, edits_[1]->text().toStdString(), edits_[2]->text().toStdString())) {
+  std::array<std::string, kPileEditCount> texts;
+  for (int i = 0; i < kPileEditCount; ++i) texts[i] = edits_[i]->text().toStdString();
+  if (const std::optional<EditRefusal> refusal = RefusedPileEntries(entries, texts)) {
     RefuseEdit(edits_[refusal->edit - 1], refusal->message);
     return;
   }
+  if (RefuseCell(RefusedPileCell(*StringGrid1()))) return;
   StoreSheetPile(entries, *StringGrid1(), draw_);
   RedrawView(kRedrawModel);
   accept();
