@@ -95,7 +95,7 @@ bool CheckLinesBetweenSegments() {
       {startPositive && startPoints <= kMaxSlipResults, "開始点ピッチ　の値が不正です。"},
       {endPositive && pairs <= kMaxSlipResults, "終了点ピッチ　の値が不正です。"},
   };
-  return PassesAll(checks) && HasNoFault(LineBetweenSegmentsFault(StraightSlipSettings));
+  return PassesAll(checks);
 }
 
 bool CheckMethodSettings() {

@@ -10,7 +10,8 @@ namespace selvana {
 // (caption "error") and refuses. Straight lines: method 3 first warns (caption "error", the
 // run goes on) about a maximum slip angle below the minimum and a step below 0.001, then
 // refuses a slip angle step of 0 or less; method 5 refuses a point spacing of 0 or less.
-// After these, each family refuses settings that break its rules in calc/search_settings_rules.h.
+// After these, the circles and method 3 refuse settings that break their rules in
+// calc/search_settings_rules.h.
 // Every method refuses a slice width the slice loop could not step by, and a safety factor
 // judged at fewer than kMinSafetyFactorDecimals decimals. A method code outside 0..5 passes:
 // the run entries refuse it themselves.

@@ -14,9 +14,17 @@ namespace selvana {
 bool CheckRunModel() {
   // Every check, in its order: the first that refuses is the one the user is told.
   const std::initializer_list<RunModelCheck> checks = {
-      OpenOutlineRefusal,    EdgeWalkedTwiceRefusal,    SharedOutlineRefusal,
-      BlockConstantsRefusal, SeismicCoefficientRefusal, MaxSafetyFactorRefusal,
-      SurchargeRefusal,      NegativeCohesionRefusal,   SheetPileTopRefusal,
+      OpenOutlineRefusal,
+      EdgeWalkedTwiceRefusal,
+      SeedOutsideOutlineRefusal,
+      SharedOutlineRefusal,
+      SeedInsideOutlineRefusal,
+      BlockConstantsRefusal,
+      SeismicCoefficientRefusal,
+      MaxSafetyFactorRefusal,
+      SurchargeRefusal,
+      NegativeCohesionRefusal,
+      SheetPileTopRefusal,
       SoilOverAirRefusal,
   };
   for (RunModelCheck check : checks) {

@@ -54,18 +54,19 @@ std::optional<SettingsFault> CircleSettingsFault(const CircleSearchSettings& s) 
       {StepWithinRange(s.CentreY),
        {&s.CentreY[2], "円弧中心　ΔＹ　がYmin～Ymaxの幅より大きいため計算できません。",
         "中心位置(Ymin～Ymax)の幅より大きいピッチです"}},
-      {!radiusRange || s.Radius[0] > 0.0,
-       {&s.Radius[0], "円弧半径　Rmin　が０以下のため計算できません。", "０以下の半径です"}},
+      {!radiusRange || s.Radius[1] > 0.0,
+       {&s.Radius[1], "円弧半径　Rmax　が０以下のため計算できません。", "０以下の半径です"}},
       {!radiusRange || StepWithinRange(s.Radius),
        {&s.Radius[2], "円弧半径　ΔＲ　がRmin～Rmaxの幅より大きいため計算できません。",
         "半径範囲(Rmin～Rmax)の幅より大きいピッチです"}},
       {radiusRange || section.HoldsX(s.PassPointX), {&s.PassPointX, kPassOutside, kOutsideSection}},
       {radiusRange || section.HoldsY(s.PassPointY), {&s.PassPointY, kPassOutside, kOutsideSection}},
-      // A circle through a point above its centre would pass it on its upper half.
-      {radiusRange || s.PassPointY < s.CentreY[0],
+      // A circle through a point above its centre would pass it on its upper half: some centre
+      // of the grid must lie above the point.
+      {radiusRange || s.PassPointY < s.CentreY[1],
        {&s.PassPointY,
-        "通過点　が円弧中心グリッドの最も低い中心(Ymin)以上の高さにあるため計算できません。",
-        "円弧中心グリッドの最も低い中心(Ymin)以上の高さです"}},
+        "通過点　が円弧中心グリッドの最も高い中心(Ymax)以上の高さにあるため計算できません。",
+        "円弧中心グリッドの最も高い中心(Ymax)以上の高さです"}},
   };
   return FirstFault(rules);
 }
@@ -82,20 +83,6 @@ std::optional<SettingsFault> LineFromPointFault(const StraightSlipSettingsRecord
       {section.HoldsY(s.PointY[0]), {&s.PointY[0], kStartOutside, kOutsideSection}},
   };
   return FirstFault(rules);
-}
-
-std::optional<SettingsFault> LineBetweenSegmentsFault(const StraightSlipSettingsRecord& s) {
-  const SectionBox section = SectionExtent();
-  const char* const messages[] = {"すべり開始点の線分　が断面の範囲の外にあるため計算できません。",
-                                  "すべり終了点の線分　が断面の範囲の外にあるため計算できません。"};
-  for (int segment = 0; segment < 2; ++segment) {
-    const int a = 2 * segment, b = a + 1;
-    if (section.Meets(s.PointX[a], s.PointY[a], s.PointX[b], s.PointY[b])) continue;
-    // Both ends lie outside: a coordinate of the first end beyond the box names the segment.
-    const double* field = section.HoldsX(s.PointX[a]) ? &s.PointY[a] : &s.PointX[a];
-    return SettingsFault{field, messages[segment], "断面の範囲の外にある線分の端です"};
-  }
-  return std::nullopt;
 }
 
 }  // namespace selvana

@@ -17,16 +17,17 @@ struct SettingsFault {
 };
 
 // Circle settings: a centre pitch larger than its non-zero range; without the pass point a
-// radius range not above 0 or a radius pitch larger than its non-zero range; with it a pass
-// point outside the section's extent, or at or above the lowest row of the centre grid.
+// radius range whose maximum is not above 0 or a radius pitch larger than its non-zero range;
+// with it a pass point outside the section's extent, or with no row of the centre grid above it
+// (at or above Ymax).
 std::optional<SettingsFault> CircleSettingsFault(const CircleSearchSettings& s);
 
 // Method 3: a slip angle outside 0 <= α < 90, an angle step larger than its non-zero range, a
 // start point outside the section's extent.
 std::optional<SettingsFault> LineFromPointFault(const StraightSlipSettingsRecord& s);
 
-// Method 5: a start or end segment wholly outside the section's extent (a segment with a part
-// in it still has points from which lines can cut the ground).
-std::optional<SettingsFault> LineBetweenSegmentsFault(const StraightSlipSettingsRecord& s);
+// Method 5 has no rule here: its lines run from the start segment to the end segment as
+// unbounded lines cut by the ground, so both segments may lie anywhere, in the air included.
+// When no line reaches the ground, the run's no-result reason says so.
 
 }  // namespace selvana

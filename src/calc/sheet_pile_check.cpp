@@ -12,11 +12,12 @@ bool MethodUsesSheetPile(int method) {
 
 bool SheetPileModeSet(int mode) { return mode != 0; }
 
-std::string PileTopNotAboveToeMessage(std::string_view top, std::string_view toe) {
-  const std::string topText(top), toeText(toe);
+std::string PileTopNotAboveToeMessage(std::string_view top, std::string_view toe,
+                                      std::string_view where) {
+  const std::string topText(top), toeText(toe), whereText(where);
   return StrFormat(
-      "矢板天端高「%s」が矢板根入れ高「%s」以下です。矢板天端高を入力し直してください。",
-      topText.c_str(), toeText.c_str());
+      "矢板天端高「%s」が矢板根入れ高「%s」以下です。%s矢板天端高を入力し直してください。",
+      topText.c_str(), toeText.c_str(), whereText.c_str());
 }
 
 std::optional<std::string> SheetPileTopRefusal() {
@@ -25,7 +26,7 @@ std::optional<std::string> SheetPileTopRefusal() {
   if (pile.TopElevation > pile.EmbedmentElevation) return std::nullopt;
   // Shown as the sheet-pile dialog shows the two values.
   return PileTopNotAboveToeMessage(StrFormat("%5.4f", pile.TopElevation),
-                                   StrFormat("%5.4f", pile.EmbedmentElevation));
+                                   StrFormat("%5.4f", pile.EmbedmentElevation), "矢板の設定で");
 }
 
 }  // namespace selvana

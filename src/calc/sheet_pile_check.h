@@ -14,8 +14,10 @@ bool MethodUsesSheetPile(int method);
 bool SheetPileModeSet(int mode);
 
 // The refusal of a pile whose top (as the text top) is at or below its toe (the text toe), in
-// the manner of the dialogs' number refusals, naming the pile's top by its dialog label.
-std::string PileTopNotAboveToeMessage(std::string_view top, std::string_view toe);
+// the manner of the dialogs' number refusals, naming the pile's top by its dialog label; where
+// names the dialog in which to mend it ("矢板の設定で" at the run, nothing in the dialog itself).
+std::string PileTopNotAboveToeMessage(std::string_view top, std::string_view toe,
+                                      std::string_view where = {});
 
 // The run's check of the model: the refusal when the run uses a sheet pile (the method reads
 // it and its mode is set) whose TopElevation is at or below its EmbedmentElevation.

@@ -105,7 +105,10 @@ const char* BlockConstantFault(const BlockConstants& c, int i, int kind, bool sa
   const double v = c[i];
   const bool soil = kind != kBlockStructure;
   switch (i) {
-    case kGammaT: return v > 0.0 ? nullptr : kPositive;
+    case kGammaT:
+      // A structure may weigh nothing, as rock drawn for circles not to cross; soil must weigh.
+      if (!soil) return NotNegative(v) ? nullptr : kNotNegative;
+      return v > 0.0 ? nullptr : kPositive;
     case kGammaE: return NotNegative(v) && v <= c[kGammaT] ? nullptr : kUpToUnitWeight;
     case kCohesion: return !soil || NotNegative(v) ? nullptr : kNotNegative;
     case kPhi: return !soil || Angle(v) ? nullptr : kAngle;

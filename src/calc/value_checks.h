@@ -19,9 +19,10 @@ using BlockConstants = std::array<double, kBlockConstantCount>;
 const char* BlockConstantLabel(int i);
 
 // What is wrong with constant i of a block of the kind, with or without sand piles, as the end
-// of a sentence ("0より大きくなければなりません"); nullptr when the value may be so. Soil and
-// structure blocks: γt > 0 and 0 <= γ' <= γt; soil blocks also C0 >= 0 and 0 <= φ < 90; with
-// sand piles also 0 <= As <= 1, Ws >= 0 and 0 <= φs < 90. Water blocks have no rule here.
+// of a sentence ("0より大きくなければなりません"); nullptr when the value may be so. Soil blocks:
+// γt > 0, 0 <= γ' <= γt, C0 >= 0 and 0 <= φ < 90; structure blocks: 0 <= γ' <= γt (a weight of
+// 0 included); with sand piles also 0 <= As <= 1, Ws >= 0 and 0 <= φs < 90. Water blocks have
+// no rule here.
 const char* BlockConstantFault(const BlockConstants& c, int i, int kind, bool sandPile);
 
 // Of the seismic coefficient: kh >= 0.

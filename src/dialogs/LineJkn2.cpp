@@ -44,10 +44,6 @@ void TLine_Frm2::FormShow() {
   ShowControls(FillLineBetweenSegments());
 }
 
-std::optional<EditRefusal> TLine_Frm2::RefusedValue(const FormControls& form) const {
-  return RefusedLineBetweenSegments(form);
-}
-
 void TLine_Frm2::Store(const FormControls& form) { StoreLineBetweenSegments(form); }
 
 }  // namespace selvana

@@ -14,7 +14,6 @@ class TLine_Frm2 : public FormDialog {
 
  protected:
   void FormShow() override;
-  std::optional<EditRefusal> RefusedValue(const FormControls& form) const override;
   void Store(const FormControls& form) override;
 };
 

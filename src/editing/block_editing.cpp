@@ -1,5 +1,7 @@
 // The block operations of the mouse editor: add in a closed region with its constants, move the
 // seed, delete, copy to another seed, edit the constants.
+#include <span>
+
 #include "editing/edit_picking.h"
 #include "editing/edit_steps.h"
 #include "editing/mouse_editor.h"
@@ -17,13 +19,31 @@ constexpr char kCopyPickPrompt[] =
 
 bool IsBlockSlot(int i) { return i >= 0 && i < kMaxBlocks; }
 
-// True (after telling the user) when the seed (x, y) lies in the region of a block other than
-// slot own: a second block there would count the region's weight twice. BlockOutline is left
-// holding the seed's trace.
-bool RegionHoldsBlock(double x, double y, int own, const char* operation) {
-  const int block = BlockInSameRegion(x, y, own);
+// True (after telling the user) when the seed (x, y) for block slot own (-1 for a new block)
+// would not have a closed region of its own: the seed lies outside the outline it traces, or
+// another block lies in that outline or round the seed, so that two blocks would count one
+// piece of ground. BlockOutline is left holding the seed's trace.
+bool RegionRefused(double x, double y, int own, const char* operation) {
+  const int count = TraceBlockRegion(x, y);
+  if (count < 0) return false;
+  const BlockOutlineRecord seed = BlockOutline;
+  const std::span<const int> region = std::span(seed.Points).first(count);
+  if (!OutlineClosed(region)) return false;  // the run refuses an open outline with its reason
+  if (!OutlineHolds(region, x, y)) {
+    Refuse(StrFormat("この位置はそこからたどった外周の外にあるため、%sできません。%s", operation,
+                     kBlockRegionAdvice));
+    return true;
+  }
+  int block = BlockInSameRegion(x, y, own);
+  if (block < 0) block = BlockSeedInside(region, own);
+  if (block >= 0) {
+    Refuse(StrFormat("この領域にはブロック%dがあるため、%sできません。", block, operation));
+    return true;
+  }
+  block = BlockAroundPoint(x, y, own);
   if (block < 0) return false;
-  Refuse(StrFormat("この領域にはブロック%dがあるため、%sできません。", block, operation));
+  Refuse(StrFormat("この位置はブロック%dの外周の中にあるため、%sできません。%s", block, operation,
+                   kBlockRegionAdvice));
   return true;
 }
 
@@ -69,7 +89,7 @@ void MoveSeed(int i, int x, int y) {
 void AddBlockAt(MouseEditor& editor, int x, int y) {
   const ModelClick click = ClickToModel(x, y);
   if (TraceBlockRegion(click.X, click.Y) < 3) return;
-  if (RegionHoldsBlock(click.X, click.Y, -1, "追加")) return;
+  if (RegionRefused(click.X, click.Y, -1, "追加")) return;
   const int slot = FindFreeBlockSlot();
   if (slot < 0) {
     RefuseFullTable("ブロック", kMaxBlocks);
@@ -104,6 +124,12 @@ void PickBlockToMove(MouseEditor& editor, int x, int y) {
 void DragBlockTo(MouseEditor&, int x, int y) { MoveSeed(MouseState.SelectedIndex, x, y); }
 
 void ConfirmBlockMove(MouseEditor& editor, int, int) {
+  const int block = MouseState.SelectedIndex;
+  if (MouseState.MovedFlag == 1 && IsBlockSlot(block) &&
+      RegionRefused(BlockTable[block].SeedX, BlockTable[block].SeedY, block, "移動")) {
+    RestoreSeed(MouseState);
+    MouseState.MovedFlag = 0;
+  }
   ConfirmDrag(editor, "ブロックを移動してよろしいですか？", RestoreSeed, 710,
               "移動するブロックをマウス(左)で選択してください。マウス(右)：取り消し");
 }
@@ -149,7 +175,7 @@ void DragBlockCopyTo(MouseEditor&, int x, int y) { MoveSeed(MouseState.SelectedI
 void ConfirmBlockCopy(MouseEditor& editor, int, int) {
   const int copy = MouseState.SelectedIndex;
   if (MouseState.MovedFlag == 1 && IsBlockSlot(copy) &&
-      !RegionHoldsBlock(BlockTable[copy].SeedX, BlockTable[copy].SeedY, copy, "複写") &&
+      !RegionRefused(BlockTable[copy].SeedX, BlockTable[copy].SeedY, copy, "複写") &&
       Confirm("ブロックを複写してよろしいですか？")) {
     if (copy >= BlockCount) BlockCount = copy + 1;
     MarkModified(true);

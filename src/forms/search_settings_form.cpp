@@ -220,10 +220,6 @@ FormControls FillLineBetweenSegments() {
   return form;
 }
 
-std::optional<EditRefusal> RefusedLineBetweenSegments(const FormControls& form) {
-  return RefusedLineFields(form, kLineBetweenSegmentsFields, &LineBetweenSegmentsFault);
-}
-
 FormChanges StoreLineBetweenSegments(const FormControls& form) {
   FormChanges changes;
   StoreLineFields(StraightSlipSettings, form, kLineBetweenSegmentsFields, changes);

@@ -29,10 +29,10 @@ FormChanges StoreCircleSearch(const FormControls& form);
 
 // The first value OK refuses in each dialog: one with which the search could find no slip
 // surface in the section, by the rules the run applies to a project file
-// (calc/search_settings_rules.h), named by its edit; nothing when all hold.
+// (calc/search_settings_rules.h), named by its edit; nothing when all hold. Method 5's dialog
+// has no such rule: its segments may lie anywhere.
 std::optional<EditRefusal> RefusedCircleSearch(const FormControls& form);
 std::optional<EditRefusal> RefusedLineFromPoint(const FormControls& form);
-std::optional<EditRefusal> RefusedLineBetweenSegments(const FormControls& form);
 
 // Straight slip from a start point (method 3).
 FormControls FillLineFromPoint();

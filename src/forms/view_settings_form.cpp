@@ -54,8 +54,9 @@ std::optional<EditRefusal> RefusedDrawSettings(const FormControls& form) {
   if (TypedIntegerOr(text, DrawSettings.Decimals[0]) >= kMinSafetyFactorDecimals) {
     return std::nullopt;
   }
-  return RefuseValueOf(kSafetyFactorDecimalsEdit, "安全率", text,
-                       "２桁より少ない小数点以下桁数です");
+  // Named by its group, so that the typed count does not read as a safety factor.
+  return RefuseValueOf(kSafetyFactorDecimalsEdit, "小数点以下桁数(安全率)", text,
+                       "２桁より少ない桁数です");
 }
 
 FormChanges StoreDrawSettings(const FormControls& form) {

@@ -117,6 +117,12 @@ double SignedDistanceToLine(double ax, double ay, double bx, double by, double p
   return CrossProduct2(ax, ay, bx, by, ax, ay, px, py) / l;
 }
 
+bool CrossesRayToRight(double ax, double ay, double bx, double by, double px, double py) {
+  if ((ay > py) == (by > py)) return false;
+  // The ends lie on both sides of the level, so by - ay is not zero.
+  return px < ax + (py - ay) * (bx - ax) / (by - ay);
+}
+
 int IntersectSegmentCircle(double ax, double ay, double bx, double by, double cx, double cy,
                            double r, double& x1, double& y1, double& x2, double& y2) {
   double fx = 0.0, fy = 0.0;

@@ -39,6 +39,11 @@ int OffsetPointPerpendicular(double ax, double ay, double bx, double by, double 
 // Signed distance of p from line a→b, positive on the left; |p-a| when a-b is degenerate.
 double SignedDistanceToLine(double ax, double ay, double bx, double by, double px, double py);
 
+// True when segment a-b crosses the ray from p toward +X: one end above p's level and the other
+// at or below it (so a corner on the ray counts once over a closed ring), the crossing right of
+// p. A point lies inside a closed ring of segments when an odd number of them cross its ray.
+bool CrossesRayToRight(double ax, double ay, double bx, double by, double px, double py);
+
 // Crossings of segment a-b with the circle (c, r). -1 no crossing (or degenerate a-b);
 // tangency: 10 on the segment, 11 outside, both points at the foot; secant: 0 both points on
 // the segment, 1 only P2 outside, 2 only P1 outside, 3 both outside. P1 lies on the side reached

@@ -91,13 +91,14 @@ std::span<const int> Corners(std::span<const int> closed) {
   return closed.first(closed.size() - 1);
 }
 
-// True when b's corners are a's corners from b's first corner on, around the ring.
-bool SameRing(std::span<const int> a, std::span<const int> b) {
+// True when b's corners are a's corners from b's first corner on, around the ring forward
+// (step 1) or backward (step n - 1).
+bool SameRing(std::span<const int> a, std::span<const int> b, std::size_t step) {
   const std::size_t n = a.size();
   for (std::size_t start = 0; start < n; ++start) {
     if (a[start] != b[0]) continue;
     std::size_t i = 1;
-    while (i < n && a[(start + i) % n] == b[i]) ++i;
+    while (i < n && a[(start + i * step) % n] == b[i]) ++i;
     if (i == n) return true;
   }
   return false;
@@ -190,7 +191,51 @@ bool OutlineWalksAnEdgeTwice(std::span<const int> outline) {
 
 bool SameClosedOutline(std::span<const int> a, std::span<const int> b) {
   if (!OutlineClosed(a) || !OutlineClosed(b) || a.size() != b.size()) return false;
-  return SameRing(Corners(a), Corners(b));
+  const std::size_t n = a.size() - 1;
+  return SameRing(Corners(a), Corners(b), 1) || SameRing(Corners(a), Corners(b), n - 1);
+}
+
+bool OutlineHolds(std::span<const int> outline, double x, double y) {
+  if (!OutlineClosed(outline)) return false;
+  bool inside = false;
+  for (std::size_t i = 0; i + 1 < outline.size(); ++i) {
+    const PointRecord& a = PointTable[outline[i]];
+    const PointRecord& b = PointTable[outline[i + 1]];
+    if (CrossesRayToRight(a.X, a.Y, b.X, b.Y, x, y)) inside = !inside;
+  }
+  return inside;
+}
+
+namespace {
+
+// The first used block slot other than skipped for which found(slot) is true, or -1.
+template <class Test>
+int FirstOtherBlock(int skipped, Test found) {
+  for (int b = 0; b < std::min(BlockCount, kMaxBlocks); ++b) {
+    if (b != skipped && BlockTable[b].Number >= 0 && found(b)) return b;
+  }
+  return -1;
+}
+
+// The same over the outlines the blocks' seeds trace: found(outline). BlockOutline comes back
+// as it was.
+template <class Test>
+int FirstOtherBlockTracing(int skipped, Test found) {
+  const BlockOutlineRecord kept = BlockOutline;
+  const int block = FirstOtherBlock(skipped, [&found](int b) {
+    const int entries = std::max(TraceBlockRegion(BlockTable[b].SeedX, BlockTable[b].SeedY), 0);
+    return found(std::span<const int>(BlockOutline.Points).first(entries));
+  });
+  BlockOutline = kept;
+  return block;
+}
+
+}  // namespace
+
+int BlockSeedInside(std::span<const int> outline, int skipped) {
+  return FirstOtherBlock(skipped, [outline](int b) {
+    return OutlineHolds(outline, BlockTable[b].SeedX, BlockTable[b].SeedY);
+  });
 }
 
 int BlockInSameRegion(double x, double y, int skipped) {
@@ -198,17 +243,13 @@ int BlockInSameRegion(double x, double y, int skipped) {
   if (count < 0) return -1;
   const BlockOutlineRecord seed = BlockOutline;
   const std::span<const int> region = std::span(seed.Points).first(count);
-  int found = -1;
-  for (int b = 0; b < std::min(BlockCount, kMaxBlocks); ++b) {
-    if (b == skipped || BlockTable[b].Number < 0) continue;
-    const int entries = std::max(TraceBlockRegion(BlockTable[b].SeedX, BlockTable[b].SeedY), 0);
-    if (SameClosedOutline(region, std::span(BlockOutline.Points).first(entries))) {
-      found = b;
-      break;
-    }
-  }
-  BlockOutline = seed;
-  return found;
+  return FirstOtherBlockTracing(
+      skipped, [region](std::span<const int> other) { return SameClosedOutline(region, other); });
+}
+
+int BlockAroundPoint(double x, double y, int skipped) {
+  return FirstOtherBlockTracing(
+      skipped, [x, y](std::span<const int> other) { return OutlineHolds(other, x, y); });
 }
 
 namespace {
@@ -234,27 +275,6 @@ bool SectionBox::HoldsX(double x) const {
 
 bool SectionBox::HoldsY(double y) const {
   return Empty || (MinY - kEdgeTolerance <= y && y <= MaxY + kEdgeTolerance);
-}
-
-bool SectionBox::Meets(double x0, double y0, double x1, double y1) const {
-  if (Empty) return true;
-  // The segment clipped to the box (Liang and Barsky): x0 + t dx, y0 + t dy for t in t0..t1,
-  // narrowed by each edge; something is left when t0 stays at or below t1.
-  const double dx = x1 - x0, dy = y1 - y0;
-  const double toward[] = {-dx, dx, -dy, dy};
-  const double room[] = {x0 - (MinX - kEdgeTolerance), MaxX + kEdgeTolerance - x0,
-                         y0 - (MinY - kEdgeTolerance), MaxY + kEdgeTolerance - y0};
-  double t0 = 0.0, t1 = 1.0;
-  for (int edge = 0; edge < 4; ++edge) {
-    if (toward[edge] == 0.0) {
-      if (room[edge] < 0.0) return false;
-    } else if (toward[edge] < 0.0) {
-      t0 = std::max(t0, room[edge] / toward[edge]);
-    } else {
-      t1 = std::min(t1, room[edge] / toward[edge]);
-    }
-  }
-  return t0 <= t1;
 }
 
 SectionBox SectionExtent() {

@@ -48,12 +48,31 @@ bool OutlineClosed(std::span<const int> outline);
 // back along one line, or along two lines with the same ends. A corner may come twice.
 bool OutlineWalksAnEdgeTwice(std::span<const int> outline);
 // True when both outlines are closed and walk the same corners in the same order, from
-// whichever corner each starts.
+// whichever corner each starts, in the same or the opposite direction.
 bool SameClosedOutline(std::span<const int> a, std::span<const int> b);
+// True when (x, y) lies inside the closed outline (an odd count of its edges cross the ray from
+// the point toward +X); false for an open outline. A point on an edge may fall either way.
+bool OutlineHolds(std::span<const int> outline, double x, double y);
 
+// A block's region is the outline its seed traces, and it is the block's own only when the seed
+// lies inside it and no other block's seed does. A seed outside the loop nearest to it walks
+// that loop backwards (a seed in the air walks the section, the seed of a region round an island
+// walks the island), and an island's block has its seed inside the outline of the region round
+// it: either way two blocks would count one piece of ground, or a block none.
+
+// What the user can do about a block that breaks that rule (UTF-8), to follow the reason.
+inline constexpr char kBlockRegionAdvice[] =
+    "ブロック中心を自分の領域の中に移すか、"
+    "島を囲む領域を線分で分けてそれぞれをブロックにしてください。";
+
+// The first used block slot, other than skipped, whose seed lies inside the outline, or -1.
+int BlockSeedInside(std::span<const int> outline, int skipped);
 // The first used block slot, other than skipped, whose seed traces the same closed outline as
-// the seed (x, y), or -1. BlockOutline is left holding the trace of (x, y).
+// the seed (x, y), in either direction, or -1. BlockOutline is left holding the trace of (x, y).
 int BlockInSameRegion(double x, double y, int skipped);
+// The first used block slot, other than skipped, whose seed traces an outline holding (x, y),
+// or -1. BlockOutline is left as it was.
+int BlockAroundPoint(double x, double y, int skipped);
 
 // The section's extent: the box around the ends of every boundary line, the ground that a slip
 // surface can cut. A model without boundary lines has none, and then nothing lies outside it.
@@ -65,9 +84,6 @@ struct SectionBox {
   // edges included.
   bool HoldsX(double x) const;
   bool HoldsY(double y) const;
-  // True when the box is empty or holds a point of the segment (x0, y0)-(x1, y1), either a
-  // single point.
-  bool Meets(double x0, double y0, double x1, double y1) const;
 };
 SectionBox SectionExtent();
 

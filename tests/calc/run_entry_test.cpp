@@ -16,6 +16,7 @@
 #include "calc/results/slip_result.h"
 #include "calc/run_entry_expectations.h"
 #include "calc/straight_run.h"
+#include "model/line_records.h"
 #include "model/partial_factors.h"
 #include "model/project_file.h"
 #include "support/calculated_sample.h"
@@ -32,6 +33,12 @@ using test::SetSingleCircle;
 using test::Soil;
 
 class RunEntry : public test::ScratchFolderTest {};
+
+// A closed triangle of boundary lines under (x, y) .. (x + 10, y), 4 m deep.
+void AddLens(double x, double y) {
+  test::AddBoundaryChain(
+      {test::AddTestPoint(x, y), test::AddTestPoint(x + 10, y), test::AddTestPoint(x + 5, y - 4)});
+}
 
 TEST_F(RunEntry, OtherMethodsAreRefused) {
   test::ExpectMethodRefused(RunCircleCalcFellenius, kMethodBishop, "cm.kt != 0,1");
@@ -68,14 +75,16 @@ TEST_F(RunEntry, BadRangesAreRefusedWithTheirMessages) {
        [](CircleSearchSettings& s) {
          s.Radius = {-20.0, -10.0, 1.0, 0.0};
        },
-       "円弧半径　Rmin　が０以下のため計算できません。"},
-      {"pass_point_at_the_lowest_centres", [](CircleSearchSettings& s) { s.PassPointOn = 1; },
-       "通過点　が円弧中心グリッドの最も低い中心(Ymin)以上の高さにあるため計算できません。"},
+       "円弧半径　Rmax　が０以下のため計算できません。"},
+      {"pass_point_at_the_highest_centres",
+       [](CircleSearchSettings& s) { s.PassPointOn = 1, s.PassPointY = 1.0; },
+       "通過点　が円弧中心グリッドの最も高い中心(Ymax)以上の高さにあるため計算できません。"},
       {"safety_factor_decimals", [](CircleSearchSettings&) { DrawSettings.Decimals[0] = 0; },
        "小数点以下桁数　安全率　が２未満のため計算できません。作図条件設定で２以上にしてください"
        "。"},
       {"sheet_pile_top_at_its_toe", [](CircleSearchSettings&) { SheetPileSettings.Mode = 1; },
-       "矢板天端高「0.0000」が矢板根入れ高「0.0000」以下です。矢板天端高を入力し直してください。"},
+       "矢板天端高「0.0000」が矢板根入れ高「0.0000」以下です。"
+       "矢板の設定で矢板天端高を入力し直してください。"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -95,6 +104,7 @@ TEST_F(RunEntry, BadRangesAreRefusedWithTheirMessages) {
 TEST_F(RunEntry, BlocksTheSlicesWouldReadWronglyAreRefused) {
   const std::string check =
       "ため、計算できません。ブロックチェックで外周の線分を確認してください。";
+  const std::string advice = std::string("ため、計算できません。") + kBlockRegionAdvice;
   const struct {
     const char* name;
     void (*spoil)();
@@ -105,6 +115,22 @@ TEST_F(RunEntry, BlocksTheSlicesWouldReadWronglyAreRefused) {
        "ブロック0の外周が同じ２点の間を２度通る" + check},
       {"two blocks", [] { test::AddTestBlock(25, 0, Soil{}); },
        "ブロック0とブロック1が同じ領域にある" + check},
+      {"seed in the air", [] { test::AddTestBlock(0, 20, Soil{}); },
+       "ブロック1の中心がその外周の外にある" + advice},
+      {"void nearest the seed", [] { AddLens(15, -2); },
+       "ブロック0の中心がその外周の外にある" + advice},
+      {"lens nearest the seed",
+       [] {
+         AddLens(15, -2);
+         test::AddTestBlock(20, -3, Soil{});
+       },
+       "ブロック0の中心がその外周の外にある" + advice},
+      {"lens far from the seed",
+       [] {
+         AddLens(0, -4);
+         test::AddTestBlock(5, -5, Soil{});
+       },
+       "ブロック0の外周の中にブロック1の中心がある" + advice},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -449,19 +475,31 @@ TEST_F(RunEntry, HomogeneousSampleProject) {
 }
 
 // The first example with its face moved (crest point 3, toe point 4, the ground line 4 to 5):
-// vertical slices cannot read soil over air, and method 3 says which angles it searched when
-// the limit line narrows them.
+// vertical slices cannot read one block over air over itself wider than a slice, and method 3
+// says which angles it searched when the limit line narrows them. Method 5's end segment lies
+// 0.5 m above the ground.
 TEST_F(RunEntry, SoilOverAirIsRefusedAndNarrowedAnglesAreTold) {
+  const std::string overAir =
+      "で空間があり、その下にも同じブロックがあるため、計算できません。"
+      "空間より上の部分を境界線で別のブロックに分けてください。";
+  const std::string verdict = "計算：正常終了しました。判定",
+                    plumb = verdict + "(0.583 < 1.000) OUT";
   const struct Case {
     const char* name;
-    double crestX, toeY;  // an undercut under (5, toeY) when toeY is above the ground at 5
+    double crestX, toeX, toeY;  // an undercut under (5, toeY) when toeY is above the ground at 5
     int method;
-    const char* message;
+    std::string message;
+    bool wall = false;  // the face is the front of a wall 1 m thick, a block of its own
   } cases[] = {
-      {"overhang", 3.0, 5.0, 0, "X = 3.000～5.000 で土の下に空間があるため計算できません。"},
-      {"undercut", 5.0, 6.0, 0, "X = 5.000～8.000 で土の下に空間があるため計算できません。"},
-      {"vertical face", 5.0, 5.0, 0, "計算：正常終了しました。判定(0.583 < 1.000) OUT"},
-      {"angles cut by the limit line", 5.0, 5.0, 3,
+      {"overhang", 3.0, 5.0, 5.0, 0, "ブロック0の下に X = 3.000～5.000 " + overAir},
+      {"undercut", 5.0, 5.0, 6.0, 0, "ブロック0の下に X = 5.000～8.000 " + overAir},
+      {"vertical face", 5.0, 5.0, 5.0, 0, plumb},
+      {"face 1 cm out of plumb", 4.99, 5.0, 5.0, 0, plumb},
+      {"survey noise of 1 mm at the toe", 5.0, 5.001, 5.0, 0, plumb},
+      {"wall leaning 5 cm", 4.95, 5.0, 5.0, 0, verdict + "(0.881 < 1.000) OUT", true},
+      {"wall leaning 50 cm", 4.5, 5.0, 5.0, 0, verdict + "(0.883 < 1.000) OUT", true},
+      {"end segment in the air", 15.0, 5.0, 5.0, 5, verdict + "(2.573 >= 1.000) OK"},
+      {"angles cut by the limit line", 5.0, 5.0, 5.0, 3,
        "計算：正常終了しました。判定(0.797 < 1.000) OUT\n"
        "※ すべり角度は 10.000～30.964° の範囲で探索しました。"},
   };
@@ -470,21 +508,30 @@ TEST_F(RunEntry, SoilOverAirIsRefusedAndNarrowedAnglesAreTold) {
     ResetProjectData();
     test::ReadSample("1_SLOPE_SEARCH", test::kExamplesFolder);
     PointTable[3].X = c.crestX;
-    PointTable[4].Y = c.toeY;
+    PointTable[4].X = c.toeX, PointTable[4].Y = c.toeY;
     if (c.toeY > 5.0) {  // the notch (5..8, 5..toeY) cut into the foot of the face
       const int inner = test::AddTestPoint(8.0, c.toeY), foot = test::AddTestPoint(8.0, 5.0);
       LineTable[4].P2 = inner;
       test::AddTestLine(kLineBoundary, inner, foot);
       test::AddTestLine(kLineBoundary, foot, 5);
     }
+    if (c.wall) {
+      const int top = test::AddTestPoint(6.0, 10.0), base = test::AddTestPoint(6.0, 5.0);
+      LineTable[2].P2 = top;
+      for (auto [a, b] : {std::pair{top, 3}, {top, base}, {base, 4}}) {
+        test::AddTestLine(kLineBoundary, a, b);
+      }
+      test::AddTestBlock(5.5, 7.0, test::Soil{.kind = kBlockStructure});
+    }
     cm.kt = c.method;
     StraightSlipSettings.Range = {10.0, 80.0, 1.0, 0.0};
-    const bool refused = c.message[0] == 'X';
+    StraightSlipSettings.PointY[2] = StraightSlipSettings.PointY[3] = 10.5;
+    const bool refused = c.message.starts_with("ブロック");
     ScriptedMessageBox box;
     box.Expect(c.message, refused ? "error" : "終わり");
     HeadlessProgress progress;
     EXPECT_EQ(refused ? -1 : 0,
-              c.method == 3 ? RunStraightLineCalc(progress) : RunCircleCalcFellenius(progress));
+              c.method == 0 ? RunCircleCalcFellenius(progress) : RunStraightLineCalc(progress));
   }
 }
 

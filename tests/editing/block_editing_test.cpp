@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "editing/editor_test_support.h"
+#include "model/line_records.h"
 #include "model/project_model.h"
 
 namespace selvana {
@@ -79,10 +80,21 @@ TEST_F(BlockEditingTest, ARegionTakesNoSecondBlock) {
   test::PutBlock(0, 1.0, 1.0);
   dialogs.blockConstants = [] { return true; };
   Ask("この領域にはブロック0があるため、追加できません。");
+  for (const char* operation : {"追加", "移動"}) {
+    Ask(std::string("この位置はそこからたどった外周の外にあるため、") + operation + "できません。" +
+        kBlockRegionAdvice);
+  }
   Ask("この領域にはブロック0があるため、複写できません。");
   Run(C::BAdd);
   Click(0.5, 1.5);
+  Click(1.0, 3.0);  // in the air: the square walked from outside
   EXPECT_EQ(0, dialogs.shown);
+  Run(C::BMove);
+  Click(1.0, 1.0);
+  Click(1.0, 3.0);
+  RightClick();
+  EXPECT_DOUBLE_EQ(1.0, BlockTable[0].SeedY);
+  EXPECT_EQ(0, DataModified);
   Run(C::BCopy);
   Click(1.0, 1.0);
   Click(0.5, 1.5);

@@ -114,6 +114,7 @@ TEST(BlockConstants, OkRefusesNumbersNoSoilCanHave) {
       {"pile friction 90", kPiles, 9, "90", 9},
       {"pile values without piles", kSoil, 6, "1.5", 0},
       {"structure, buoyancy adds weight", kStructure, 2, "19", 2},
+      {"structure of no weight, nor buoyant", kStructure, 1, "0", 2},  // γ' 8 above γt 0
       {"structure has no friction", kStructure, 5, "100", 0},
       {"water keeps its own rules", kWater, 1, "-5", 0},
   };

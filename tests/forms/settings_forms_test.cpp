@@ -365,7 +365,6 @@ TEST_F(SettingsForms, OkRefusesSettingsThatFindNoSlipSurface) {
   const Dialog circle{kMethodFellenius, FillCircleSearch, RefusedCircleSearch};
   const Dialog passPoint{kMethodBishop, FillCircleSearch, RefusedCircleSearch};
   const Dialog line{kMethodLineFromPoint, FillLineFromPoint, RefusedLineFromPoint};
-  const Dialog segments{kMethodLineFromPoint, FillLineBetweenSegments, RefusedLineBetweenSegments};
   const Dialog drawing{kMethodFellenius, FillDrawSettings, RefusedDrawSettings};
   // The edits typed, the last one refused with its label and reason (none: accepted).
   using Typed = std::vector<std::pair<int, const char*>>;
@@ -385,18 +384,20 @@ TEST_F(SettingsForms, OkRefusesSettingsThatFindNoSlipSurface) {
        {{3, "0"}, {4, "10"}, {5, "50"}},
        "ピッチ　(ΔＸ)",
        "中心位置(Xmin～Xmax)の幅より大きいピッチです"},
-      {"radii below 0", circle, {{10, "-10"}, {9, "-20"}}, "半径範囲(Rmin)", "０以下の半径です"},
+      {"radii up to 0", circle, {{9, "-20"}, {10, "0"}}, "半径範囲(Rmax)", "０以下の半径です"},
+      {"radii from 0", circle, {{9, "0"}}, nullptr, nullptr},
       {"radius step beyond its range",
        circle,
        {{9, "10"}, {10, "12"}, {11, "5"}},
        "ピッチ　(ΔＲ)",
        "半径範囲(Rmin～Rmax)の幅より大きいピッチです"},
       {"pass point beyond the section", passPoint, {{6, "15"}, {2, "30"}}, "通過点(X)", outside},
-      {"pass point at the lowest centres",
+      {"pass point at the highest centres",
        passPoint,
-       {{6, "5"}, {12, "5"}},
+       {{7, "5"}, {12, "5"}},
        "通過点(Y)",
-       "円弧中心グリッドの最も低い中心(Ymin)以上の高さです"},
+       "円弧中心グリッドの最も高い中心(Ymax)以上の高さです"},
+      {"grid reaching below the pass point", passPoint, {{7, "5"}, {12, "3"}}, nullptr, nullptr},
       {"line as filled", line, {}, nullptr, nullptr},
       {"angles below 0", line, {{10, "-10"}, {9, "-30"}}, "角度範囲(αmin)", angle},
       {"vertical angle", line, {{10, "90"}}, "角度範囲(αmax)", angle},
@@ -406,17 +407,11 @@ TEST_F(SettingsForms, OkRefusesSettingsThatFindNoSlipSurface) {
        "ピッチ　　(Δα)",
        "角度範囲(αmin～αmax)の幅より大きいピッチです"},
       {"start point below the section", line, {{4, "-5"}}, "開始位置(Ｙ)", outside},
-      {"segment partly in the section", segments, {{10, "40"}}, nullptr, nullptr},
-      {"segment beyond the section",
-       segments,
-       {{10, "40"}, {8, "30"}},
-       "終了点位置１(Ｘ)",
-       "断面の範囲の外にある線分の端です"},
       {"safety factor with 1 decimal",
        drawing,
        {{8, "1"}},
-       "安全率",
-       "２桁より少ない小数点以下桁数です"},
+       "小数点以下桁数(安全率)",
+       "２桁より少ない桁数です"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

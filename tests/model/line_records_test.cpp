@@ -218,5 +218,15 @@ TEST(TraceBlockRegion, FullLineTableStaysWithinTheOutline) {
   EXPECT_EQ(BlockOutline.Count, static_cast<int>(BlockOutline.Points.size()));
 }
 
+TEST(SameClosedOutline, MatchesFromAnyCornerInEitherDirection) {
+  const int ring[] = {1, 2, 3, 4, 1};
+  const int turned[] = {3, 4, 1, 2, 3};
+  const int reversed[] = {2, 1, 4, 3, 2};
+  const int crossed[] = {1, 3, 2, 4, 1};
+  EXPECT_TRUE(SameClosedOutline(ring, turned));
+  EXPECT_TRUE(SameClosedOutline(ring, reversed));
+  EXPECT_FALSE(SameClosedOutline(ring, crossed));
+}
+
 }  // namespace
 }  // namespace selvana

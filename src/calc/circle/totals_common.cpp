@@ -16,7 +16,7 @@ void AddEndWaterThrusts(double& mdw, double x, double y, double cy, int sign) {
     if (block.Number < 0 || block.Kind != kBlockPressureWater) continue;
     if (BlockPolygonLists.Count[b] < 0) continue;
     double top = 0.0, bottom = 0.0;
-    BlockExtentAtX(b, x, 0.0001, top, bottom);
+    EndFaceExtentAtX(b, x, top, bottom);
     bottom = std::max(bottom, y);
     if (!(bottom < top)) continue;
     const double depth = top - bottom;

@@ -1,4 +1,5 @@
-// Refusing a run whose block outlines are open, fold back on an edge, or belong to two blocks.
+// Refusing a run whose block outlines are open, fold back on an edge, miss their own seed, or
+// belong to two blocks.
 #include "calc/slicing/outline_checks.h"
 
 #include <algorithm>
@@ -21,6 +22,10 @@ constexpr char kEdgeTwiceMessage[] =
 constexpr char kSharedOutlineMessage[] =
     "ブロック%dとブロック%dが同じ領域にあるため、計算できません。"
     "ブロックチェックで外周の線分を確認してください。";
+constexpr char kSeedOutsideMessage[] =
+    "ブロック%dの中心がその外周の外にあるため、計算できません。%s";
+constexpr char kSeedInsideMessage[] =
+    "ブロック%dの外周の中にブロック%dの中心があるため、計算できません。%s";
 
 int UsedBlockSlots() { return std::clamp(BlockCount, 0, kMaxBlocks); }
 
@@ -54,6 +59,11 @@ std::optional<std::string> FirstBlockWith(bool (*fails)(std::span<const int>),
   return std::nullopt;
 }
 
+bool SeedOutsideOwnOutline(int b) {
+  const std::span<const int> outline = KeptOutline(b);
+  return !outline.empty() && !OutlineHolds(outline, BlockTable[b].SeedX, BlockTable[b].SeedY);
+}
+
 }  // namespace
 
 std::optional<std::string> OpenOutlineRefusal() {
@@ -72,6 +82,24 @@ std::optional<std::string> SharedOutlineRefusal() {
         return StrFormat(kSharedOutlineMessage, a, b);
       }
     }
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> SeedOutsideOutlineRefusal() {
+  for (int b = 0; b < UsedBlockSlots(); ++b) {
+    if (IsUsedBlock(b) && SeedOutsideOwnOutline(b)) {
+      return StrFormat(kSeedOutsideMessage, b, kBlockRegionAdvice);
+    }
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> SeedInsideOutlineRefusal() {
+  for (int b = 0; b < UsedBlockSlots(); ++b) {
+    if (!IsUsedBlock(b) || KeptOutline(b).empty()) continue;
+    const int other = BlockSeedInside(KeptOutline(b), b);
+    if (other >= 0) return StrFormat(kSeedInsideMessage, b, other, kBlockRegionAdvice);
   }
   return std::nullopt;
 }

@@ -1,11 +1,10 @@
-// Soil over air: every used block's outline cut by verticals between the corners, and the first
-// stretch of X on which a soil or structure block stands above air over a block of its mass.
+// Soil over air within one block: every used block's outline cut by verticals between the
+// corners, and the first stretch of X, wider than a slice, on which a soil or structure block has
+// air between two of its own crossings.
 #include "calc/slicing/overhangs.h"
 
 #include <algorithm>
 #include <functional>
-#include <limits>
-#include <numeric>
 #include <vector>
 
 #include "calc/run_data.h"
@@ -43,28 +42,6 @@ bool SoilOrStructure(int b) {
   return BlockTable[b].Kind == kBlockSoil || BlockTable[b].Kind == kBlockStructure;
 }
 
-int MassRoot(std::vector<int>& mass, int b) {
-  while (mass[b] != b) b = mass[b] = mass[mass[b]];
-  return b;
-}
-
-// The mass of every block slot: blocks that share an outline corner, directly or through
-// others, are one mass. A block that touches no other is a mass of its own.
-std::vector<int> BlockMasses() {
-  std::vector<int> mass(kMaxBlocks);
-  std::iota(mass.begin(), mass.end(), 0);
-  std::vector<int> cornerOf(kMaxPoints, -1);
-  for (int b = 0; b < UsedBlockSlots(); ++b) {
-    for (int i = 0; i < OutlineEdges(b); ++i) {
-      int& first = cornerOf[BlockPolygonLists.Points[b][i]];
-      if (first < 0) first = b;
-      mass[MassRoot(mass, b)] = MassRoot(mass, first);
-    }
-  }
-  for (int b = 0; b < kMaxBlocks; ++b) mass[b] = MassRoot(mass, b);
-  return mass;
-}
-
 // The X of every corner of the used outlines, ascending, each at least kSameVertical beyond
 // the one before: between two neighbours no corner lies, so one vertical shows the whole
 // stretch.
@@ -97,31 +74,34 @@ void AddBlockStretches(int b, double x, std::vector<Stretch>& stretches) {
   for (std::size_t i = 0; i + 1 < ys.size(); i += 2) stretches.push_back({ys[i], ys[i + 1], b});
 }
 
-// True when a soil or structure block above stretch k (in the order from the top) is of one
-// mass with a block from k down.
-bool OneMassAcross(const std::vector<Stretch>& stretches, std::size_t k,
-                   const std::vector<int>& mass) {
-  for (std::size_t i = 0; i < k; ++i) {
-    if (!SoilOrStructure(stretches[i].block)) continue;
-    for (std::size_t j = k; j < stretches.size(); ++j) {
-      if (mass[stretches[i].block] == mass[stretches[j].block]) return true;
-    }
-  }
-  return false;
-}
-
-// True when on the vertical at x a soil or structure block stands above air over a block of
-// its own mass.
-bool SoilOverAirAt(double x, const std::vector<int>& mass) {
+// The stretches of every used block on the vertical at x, the highest top first.
+std::vector<Stretch> StretchesAt(double x) {
   std::vector<Stretch> stretches;
   for (int b = 0; b < UsedBlockSlots(); ++b) AddBlockStretches(b, x, stretches);
   std::sort(stretches.begin(), stretches.end(),
             [](const Stretch& a, const Stretch& b) { return a.top > b.top; });
-  // The lowest point of the blocks above.
-  double reached = std::numeric_limits<double>::infinity();
-  for (std::size_t k = 0; k < stretches.size(); ++k) {
-    if (stretches[k].top < reached - kMeeting && OneMassAcross(stretches, k, mass)) return true;
-    reached = std::min(reached, stretches[k].bottom);
+  return stretches;
+}
+
+// True when the stretches (the highest top first) leave air somewhere between hi and lo.
+bool AirBetween(const std::vector<Stretch>& stretches, double hi, double lo) {
+  double reached = hi;  // the blocks fill the vertical from hi down to here
+  for (const Stretch& s : stretches) {
+    if (reached <= lo + kMeeting) return false;
+    if (s.top < reached - kMeeting) return true;
+    reached = std::min(reached, s.bottom);
+  }
+  return reached > lo + kMeeting;
+}
+
+// True when block b has air between two of its own stretches on the vertical of the stretches:
+// the slices, reading it from its highest to its lowest crossing, would count the air as b.
+bool AirWithinBlock(int b, const std::vector<Stretch>& stretches) {
+  const Stretch* above = nullptr;
+  for (const Stretch& s : stretches) {
+    if (s.block != b) continue;
+    if (above && AirBetween(stretches, above->bottom, s.top)) return true;
+    above = &s;
   }
   return false;
 }
@@ -130,13 +110,26 @@ bool SoilOverAirAt(double x, const std::vector<int>& mass) {
 
 std::optional<std::string> SoilOverAirRefusal() {
   const std::vector<double> xs = CornerVerticals();
-  const std::vector<int> mass = BlockMasses();
-  const auto overAir = [&](std::size_t i) { return SoilOverAirAt((xs[i] + xs[i + 1]) / 2, mass); };
+  std::vector<std::vector<Stretch>> verticals;  // on the middle of each stretch between corners
   for (std::size_t i = 0; i + 1 < xs.size(); ++i) {
-    if (!overAir(i)) continue;
-    std::size_t last = i + 1;
-    while (last + 1 < xs.size() && overAir(last)) ++last;
-    return StrFormat("X = %1.3f～%1.3f で土の下に空間があるため計算できません。", xs[i], xs[last]);
+    verticals.push_back(StretchesAt((xs[i] + xs[i + 1]) / 2));
+  }
+  for (int b = 0; b < UsedBlockSlots(); ++b) {
+    if (OutlineEdges(b) == 0 || !SoilOrStructure(b)) continue;
+    const auto overAir = [&](std::size_t i) { return AirWithinBlock(b, verticals[i]); };
+    for (std::size_t i = 0; i < verticals.size(); ++i) {
+      if (!overAir(i)) continue;
+      std::size_t last = i + 1;
+      while (last < verticals.size() && overAir(last)) ++last;
+      // Narrower than a slice, the air is below what the slices resolve.
+      if (xs[last] - xs[i] > cm.SliceWidth) {
+        return StrFormat(
+            "ブロック%dの下に X = %1.3f～%1.3f で空間があり、その下にも同じブロックがあるため、"
+            "計算できません。空間より上の部分を境界線で別のブロックに分けてください。",
+            BlockTable[b].Number, xs[i], xs[last]);
+      }
+      i = last;
+    }
   }
   return std::nullopt;
 }

@@ -1,7 +1,7 @@
-// The sections that vertical slices cannot read: soil standing over air, as under an overhang
-// or an undercut. A slice takes each block's highest and lowest crossing, so the air under an
-// overhang would count as soil, and a slip surface that leaves the ground below it would leave
-// the soil above it out of the sliding mass.
+// The sections that vertical slices cannot read: a block standing over air over itself, as
+// under an overhang or an undercut of one block. A slice takes each block's highest and lowest
+// crossing, so the air between two crossings of one block would count as that block. Blocks
+// apart, with air between them, are each read right.
 #pragma once
 #include <optional>
 #include <string>
@@ -9,12 +9,11 @@
 namespace selvana {
 
 // The refusal of a section in which some vertical meets a soil or structure block, then air,
-// then a block of the same mass again, naming the first stretch of X where it does; nothing
-// otherwise. Blocks that share an outline corner, directly or through others, are one mass: a
-// block that touches no other stands on nothing and over nothing. Water blocks are blocks, not
-// air: soil over water is not refused, nor water over air. A face that is vertical (its ends
-// less than 0.0001 apart in X, as the slices see it) is no overhang. Reads the traced
-// BlockPolygonLists of the used blocks.
+// then the same block again, over a stretch of X wider than the slice width (cm.SliceWidth):
+// it names the block and the first such stretch, and asks for the part above the air to be made
+// a block of its own. Nothing otherwise: a narrower stretch is below what the slices resolve, as
+// is a face a hair out of plumb. Water blocks are blocks, not air: soil over water is not
+// refused, nor water over air. Reads the traced BlockPolygonLists of the used blocks.
 std::optional<std::string> SoilOverAirRefusal();
 
 }  // namespace selvana

@@ -123,22 +123,39 @@ int BlockHeightsAtX(double x, std::array<double, kMaxBlocks>& tops,
   return 0;
 }
 
-void BlockExtentAtX(int b, double x, double verticalTolerance, double& top, double& bottom) {
+namespace {
+
+// Highest and lowest crossing of block b's polygon with the vertical at x, over the edges whose
+// X span holds x, and also, when endsWidenSpan, the edges with an end on the vertical.
+void ExtentAtX(int b, double x, bool endsWidenSpan, double verticalTolerance, double& top,
+               double& bottom) {
   top = kNoTop;
   bottom = kNoBottom;
   if (b < 0 || b >= kMaxBlocks) return;
   const int edges = std::max(BlockPolygonLists.Count[b], 0);
   for (int i = 0; i < edges; ++i) {
     const Edge e = PolygonEdge(b, i);
-    if (x < std::min(e.x1, e.x2) || x > std::max(e.x1, e.x2)) continue;
     double y;
-    if (!EndOnVertical(e, x, y)) {
+    const bool onEnd = EndOnVertical(e, x, y);
+    const bool inSpan = std::min(e.x1, e.x2) <= x && x <= std::max(e.x1, e.x2);
+    if (!inSpan && !(endsWidenSpan && onEnd)) continue;
+    if (!onEnd) {
       if (std::fabs(e.x1 - e.x2) <= verticalTolerance) continue;
       y = InterpolatedY(e, x);
     }
     top = std::max(top, y);
     bottom = std::min(bottom, y);
   }
+}
+
+}  // namespace
+
+void BlockExtentAtX(int b, double x, double verticalTolerance, double& top, double& bottom) {
+  ExtentAtX(b, x, false, verticalTolerance, top, bottom);
+}
+
+void EndFaceExtentAtX(int b, double x, double& top, double& bottom) {
+  ExtentAtX(b, x, true, kSteepEdge, top, bottom);
 }
 
 int BlockHoldingPoint(double x, double y) {

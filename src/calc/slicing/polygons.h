@@ -24,9 +24,16 @@ int BlockHeightsAtX(double x, std::array<double, kMaxBlocks>& tops,
 // The highest (top) and lowest (bottom) crossing of block b's polygon with the vertical at x,
 // over the edges whose X span holds x (ends included): an end within 1e-5 of x gives its own Y,
 // an edge whose ends differ in X by verticalTolerance or less is skipped otherwise. top and
-// bottom stay -999999.9 and +999999.9 when nothing crosses (or b has no polygon). The water
-// thrust at the ends of a slip surface uses 0.0001, the block search below 1e-5.
+// bottom stay -999999.9 and +999999.9 when nothing crosses (or b has no polygon). The block
+// search below and the cohesion check use 1e-5.
 void BlockExtentAtX(int b, double x, double verticalTolerance, double& top, double& bottom);
+
+// The extent of block b on the end face of a slip surface at x, which the water thrust at that
+// end reads: as BlockExtentAtX with 0.0001 for steep edges, but an edge also counts when x lies
+// within 1e-5 beyond one of its ends (and then gives that end's Y). The end's X comes from an
+// intersection and lands a few last bits either side of a vertical wall; an exact span test
+// would see the whole water column behind the wall or none of it.
+void EndFaceExtentAtX(int b, double x, double& top, double& bottom);
 
 // The first used block slot (below BlockCount) whose polygon holds (x, y) strictly inside its
 // extent at x, with 1e-5 of slack downward (y < top - 1e-5 and bottom - 1e-5 < y); -1 none.

@@ -115,7 +115,7 @@ double EndFaceWaterThrust(double x, double y) {
     if (block.Number < 0) continue;
     if (block.Kind != kBlockPressureWater && block.Kind != kBlockWeightWater) continue;
     double top = 0.0, bottom = 0.0;
-    BlockExtentAtX(j, x, 0.0001, top, bottom);
+    EndFaceExtentAtX(j, x, top, bottom);
     bottom = std::max(bottom, y);
     if (bottom < top) thrust += 0.5 * block.UnitWeight * (top - bottom) * (top - bottom);
   }

@@ -241,6 +241,9 @@ TEST_F(StraightTotals, EndWaterThrustsActInTheSenseOfSliding) {
                         {"pond, toe at the left", -20.0, 4.0, 2.0, 1000.0 - 60.0},
                         {"same column", -20.0, 3.0, 3.0, 1000.0},
                         {"water behind the wedge only", 0.0, 4.0, 2.0, 1000.0 + 20.0},
+                        // The upper end on the water's wall, a few last bits either side of it.
+                        {"wall just past the end", 10.00000000000005, 4.0, 2.0, 1000.0 + 20.0},
+                        {"wall just before the end", 9.99999999999995, 4.0, 2.0, 1000.0 + 20.0},
                         {"water at the toe only", 0.0, 2.0, 4.0, 1000.0 - 80.0}};
   for (const Case& k : cases) {
     ResetProjectData();
