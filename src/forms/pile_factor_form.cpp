@@ -36,8 +36,8 @@ std::string Trimmed(const char* label) {
   return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
 }
 
-std::optional<CellRefusal> RefuseCell(int col, int row, const std::string& label,
-                                      const TableGrid& grid, const char* what) {
+std::optional<CellRefusal> CellRefusalOf(int col, int row, const std::string& label,
+                                         const TableGrid& grid, const char* what) {
   return CellRefusal{{col, row},
                      RefuseValueOf(0, label.c_str(), grid.Cell(col, row), what).message};
 }
@@ -104,7 +104,7 @@ std::optional<CellRefusal> RefusedPileCell(const TableGrid& grid) {
       const std::optional<double> v = grid.CellNumber(col, row);
       if (!v || CoordinateInRange(*v)) continue;
       const std::string label = StrFormat("No%dの%s", row - 1, col == 1 ? "標高" : "土圧強度");
-      return RefuseCell(col, row, label, grid, kBeyondRange);
+      return CellRefusalOf(col, row, label, grid, kBeyondRange);
     }
   }
   return std::nullopt;
@@ -154,7 +154,7 @@ std::optional<CellRefusal> RefusedFactorCell(const TableGrid& grid) {
     const char* fault = *v < 0.0                 ? "0以上でなければなりません"
                         : !CoordinateInRange(*v) ? kBeyondRange
                                                  : nullptr;
-    if (fault) return RefuseCell(1, row, Trimmed(kFactorRowNames[row - 1]), grid, fault);
+    if (fault) return CellRefusalOf(1, row, Trimmed(kFactorRowNames[row - 1]), grid, fault);
   }
   return std::nullopt;
 }
