@@ -2,14 +2,17 @@
 #include "calc/left_out_notes.h"
 
 #include "calc/sheet_pile_check.h"
+#include "model/design_copy.h"
 #include "model/project_model.h"
 
 namespace selvana {
 namespace {
 
+// The user's sand piles: a design copy in force has cleared those of the live blocks.
 bool ModelHasSandPiles() {
+  const auto& blocks = DesignCopyInForce() ? ModelSnapshot.BlockTable : BlockTable;
   for (int b = 0; b < BlockCount; ++b) {
-    if (BlockTable[b].Number >= 0 && BlockTable[b].SandPile != 0) return true;
+    if (blocks[b].Number >= 0 && blocks[b].SandPile != 0) return true;
   }
   return false;
 }
@@ -21,7 +24,7 @@ bool MethodUsesSandPiles(int method) {
 }  // namespace
 
 void NoteLeftOutFeatures(VerdictNotes& notes) {
-  if (ModelHasSandPiles() && (PartialFactors.Enabled != 0 || !MethodUsesSandPiles(cm.kt))) {
+  if (ModelHasSandPiles() && (UserPartialFactors().Enabled != 0 || !MethodUsesSandPiles(cm.kt))) {
     notes.lines.push_back("※ 砂杭はこの計算では考慮していません。");
   }
   if (SheetPileModeSet(SheetPileSettings.Mode) && !MethodUsesSheetPile(cm.kt)) {

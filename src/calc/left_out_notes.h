@@ -10,7 +10,8 @@ namespace selvana {
 // Adds one line to notes.lines for each feature of the user's model the run of the current
 // method leaves out: sand piles in a used block when partial factors are on (the design copy
 // clears them) or the method is Bishop's (2, 4); a sheet pile whose mode is set when the method
-// does not read it (any but 0 and 1). Reads the user's model: called before the design copy.
+// does not read it (any but 0 and 1). Reads the user's model, also while a design copy is in
+// force (the second check list is written under one).
 void NoteLeftOutFeatures(VerdictNotes& notes);
 
 }  // namespace selvana

@@ -74,9 +74,14 @@ std::string NoResultReason(const char* surfaces) {
                      cm.MaxSafetyFactor);
   }
   const int weightless = t.factored == 0 ? WeightlessBlock() : -1;
-  if (weightless < 0) return "";
-  return StrFormat("ブロック%dに重量がありません（単位体積重量 %.4f）。",
-                   BlockTable[weightless].Number, BlockTable[weightless].UnitWeight);
+  if (weightless >= 0) {
+    return StrFormat("ブロック%dに重量がありません（単位体積重量 %.4f）。",
+                     BlockTable[weightless].Number, BlockTable[weightless].UnitWeight);
+  }
+  if (t.factored > 0 || t.driven > 0) return "";
+  const bool circles = cm.kt != kMethodLineFromPoint && cm.kt != kMethodLineBetweenSegments;
+  return StrFormat("どの%sにも、選んだすべり方向に働く%sがありませんでした。", surfaces,
+                   circles ? "起動モーメント" : "起動力");
 }
 
 void StampCalcDateTime(const std::tm& now) {
@@ -93,8 +98,10 @@ void AnnounceVerdict(const VerdictNotes& notes) {
   if (CalcStatus == 1) ConsolidateResults();
   // Moments that overflowed leave no result: nothing to judge, draw or write.
   if (CalcStatus == 1 && ResultsOverflowed()) CalcStatus = 0;
-  // Stored surfaces that all carry the no-factor mark give no factor to judge either.
-  if (CalcStatus != 1 || CarriesNoFactorMark(Fmin)) {
+  // Stored surfaces that all carry the no-factor mark give no factor to judge either, and
+  // nothing to show, draw or write.
+  if (CalcStatus == 1 && CarriesNoFactorMark(Fmin)) CalcStatus = 0;
+  if (CalcStatus != 1) {
     ShowMessage("計算：計算結果が得られませんでした。\n" + notes.noResultReason, "メッセージ");
     return;
   }

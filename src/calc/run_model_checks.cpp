@@ -21,6 +21,7 @@ bool CheckRunModel() {
       SeedInsideOutlineRefusal,
       BlockConstantsRefusal,
       SeismicCoefficientRefusal,
+      MaxSafetyFactorRefusal,
       SurchargeRefusal,
       NegativeCohesionRefusal,
       SheetPileTopRefusal,

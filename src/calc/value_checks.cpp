@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "calc/results/safety_factor.h"
 #include "calc/run_data.h"
 #include "calc/slicing/cohesion.h"
 #include "calc/slicing/polygons.h"
@@ -18,6 +19,7 @@ constexpr char kNotNegative[] = "0以上でなければなりません";
 constexpr char kUpToUnitWeight[] = "0以上、単位体積重量　Ｗ以下でなければなりません";
 constexpr char kAngle[] = "0以上、90未満でなければなりません";
 constexpr char kRatio[] = "0以上、1以下でなければなりません";
+constexpr char kBelowNoFactorMark[] = "999999.9未満でなければなりません";
 constexpr char kEndsReversed[] = "作用位置(Xmin)以上でなければなりません";
 
 enum { kGammaT, kGammaE, kGradient, kCohesion, kPhi, kAs, kN, kWs, kPhiS };
@@ -119,6 +121,10 @@ const char* BlockConstantFault(const BlockConstants& c, int i, int kind, bool sa
 
 const char* SeismicCoefficientFault(double kh) { return NotNegative(kh) ? nullptr : kNotNegative; }
 
+const char* MaxSafetyFactorFault(double maximum) {
+  return maximum < kNoSafetyFactor ? nullptr : kBelowNoFactorMark;
+}
+
 const char* SurchargeValueLabel(int i) {
   static constexpr const char* kLabels[kSurchargeValueCount] = {"作用位置(Xmin)", "作用位置(Xmax)",
                                                                 "荷重(Xmin)", "荷重(Xmax)"};
@@ -153,6 +159,12 @@ std::optional<std::string> SeismicCoefficientRefusal() {
   const char* fault = SeismicCoefficientFault(cm.SeismicCoefficient);
   if (!fault) return std::nullopt;
   return StrFormat("水平震度「%.4f」は%s。", cm.SeismicCoefficient, fault);
+}
+
+std::optional<std::string> MaxSafetyFactorRefusal() {
+  const char* fault = MaxSafetyFactorFault(cm.MaxSafetyFactor);
+  if (!fault) return std::nullopt;
+  return StrFormat("最大安全率「%.4f」は%s。", cm.MaxSafetyFactor, fault);
 }
 
 std::optional<std::string> SurchargeRefusal() {

@@ -28,6 +28,10 @@ const char* BlockConstantFault(const BlockConstants& c, int i, int kind, bool sa
 // Of the seismic coefficient: kh >= 0.
 const char* SeismicCoefficientFault(double kh);
 
+// Of the maximum safety factor: below the no-factor mark, which no judged surface may reach,
+// so that a surface without a factor is never let in as a result.
+const char* MaxSafetyFactorFault(double maximum);
+
 // The four values of a surcharge in the order of its edits: XMin, XMax, LoadAtXMin, LoadAtXMax.
 inline constexpr int kSurchargeValueCount = 4;
 using SurchargeValues = std::array<double, kSurchargeValueCount>;
@@ -47,6 +51,8 @@ bool BlockInRun(int b);
 std::optional<std::string> BlockConstantsRefusal();
 // cm.SeismicCoefficient by SeismicCoefficientFault.
 std::optional<std::string> SeismicCoefficientRefusal();
+// cm.MaxSafetyFactor by MaxSafetyFactorFault.
+std::optional<std::string> MaxSafetyFactorRefusal();
 // The three surcharges by SurchargeValueFault.
 std::optional<std::string> SurchargeRefusal();
 // Cohesion C = K x (level - y) + C0 of every used soil block with an outline, at its outline

@@ -20,11 +20,7 @@ StringGridLayout FactorGrid() {
   layout.Headers = {"　名　　称　", "部 分 係 数 "};
   layout.ColumnWidths = {80, 68};
   layout.DataRows = kFactorGridRows;
-  layout.RowLabels = {"水平外力 (1)", "水平外力 (2)", "水平外力 (3)", "上載荷重 (1)",
-                      "上載荷重 (2)", "上載荷重 (3)", "残 留 水 位 ", "摩擦力 tanφ",
-                      "粘着力     C", "構造解析係数", "矢板剪断耐力", "矢板受動土圧",
-                      " 構造物重量 ", "土－海底面浅", "土－ 粘性土 ", "土－ 砂質土 ",
-                      "載 荷 幅 (1)", "載 荷 幅 (2)", "載 荷 幅 (3)"};
+  layout.RowLabels.assign(kFactorRowNames.begin(), kFactorRowNames.end());
   layout.Display = ShowAsFactor;
   layout.WrapAtLastRow = true;
   layout.EscText = "1.0000";
@@ -52,6 +48,7 @@ void TPA_Frm::FormShow() {
 }
 
 void TPA_Frm::OkClick() {
+  if (RefuseCell(RefusedFactorCell(*StringGrid1()))) return;
   StoreFactorRows(*StringGrid1());
   accept();
 }
@@ -61,7 +58,8 @@ void TPA_Frm::Button1Click() {
 }
 
 void TPA_Frm::Button2Click() {
-  if (GridHoldsNumbers()) ExportPartialFactors(Files(), *StringGrid1(), factors_);
+  if (!GridHoldsNumbers() || RefuseCell(RefusedFactorCell(*StringGrid1()))) return;
+  ExportPartialFactors(Files(), *StringGrid1(), factors_);
 }
 
 }  // namespace selvana

@@ -120,20 +120,28 @@ void TYT_Frm::FormShow() {
   ShowWorkingCopy();
 }
 
-void TYT_Frm::ShowWorkingCopy() {
+void TYT_Frm::ShowEdit(int index, double value) {
+  shown_[index] = ShowNumber(value, "%5.4f");
+  edits_[index]->setText(QString::fromStdString(shown_[index].Text));
+}
+
+void TYT_Frm::ShowFileValues() {
   FillPileRows(*StringGrid1(), pile_);
+  ShowEdit(1, pile_.TopElevation);
+  ShowEdit(2, pile_.EmbedmentElevation);
+  ShowEdit(4, pile_.SectionArea);
+  ShowEdit(5, pile_.Lm1);
+}
+
+void TYT_Frm::ShowWorkingCopy() {
+  ShowFileValues();
   const int mode = pile_.Mode >= 0 && pile_.Mode <= 2 ? pile_.Mode : 3;
   radios_[mode]->setChecked(true);
-  const double values[] = {pile_.PileX,          pile_.TopElevation, pile_.EmbedmentElevation,
-                           pile_.AllowableShear, pile_.SectionArea,  pile_.Lm1};
-  for (int i = 0; i < 6; ++i) {
-    shown_[i] = ShowNumber(values[i], "%5.4f");
-    edits_[i]->setText(QString::fromStdString(shown_[i].Text));
-  }
+  ShowEdit(0, pile_.PileX);
+  ShowEdit(3, pile_.AllowableShear);
 }
 
 void TYT_Frm::OkClick() {
-  if (!EnabledEditsHoldNumbers(edits_)) return;
   SheetPileEntries entries;
   for (int i = 0; i < 4; ++i) {
     if (radios_[i]->isChecked()) entries.Mode = i;
@@ -145,18 +153,20 @@ void TYT_Frm::OkClick() {
   entries.AllowableShear = EditValue(edits_[3], shown_[3], kept.AllowableShear);
   entries.SectionArea = EditValue(edits_[4], shown_[4], kept.SectionArea);
   entries.Lm1 = EditValue(edits_[5], shown_[5], kept.Lm1);
-  if (const std::optional<EditRefusal> refusal = RefusedPileTop(
-          entries, edits_[1]->text().toStdString(), edits_[2]->text().toStdString())) {
+  std::array<std::string, kPileEditCount> texts;
+  for (int i = 0; i < kPileEditCount; ++i) texts[i] = edits_[i]->text().toStdString();
+  if (const std::optional<EditRefusal> refusal = RefusedPileEntries(entries, texts)) {
     RefuseEdit(edits_[refusal->edit - 1], refusal->message);
     return;
   }
+  if (RefuseCell(RefusedPileCell(*StringGrid1()))) return;
   StoreSheetPile(entries, *StringGrid1(), draw_);
   RedrawView(kRedrawModel);
   accept();
 }
 
 void TYT_Frm::Button3Click() {
-  if (ImportSheetPileFile(Files(), pile_, draw_)) ShowWorkingCopy();
+  if (ImportSheetPileFile(Files(), pile_, draw_)) ShowFileValues();
 }
 
 void TYT_Frm::resizeEvent(QResizeEvent* event) {

@@ -43,6 +43,10 @@ class TYT_Frm : public TableForm {
   QGroupBox* ModeGroup();
   QGroupBox* EditGroup(const char* caption, int first, int last, bool captionsAbove);
   void ShowWorkingCopy();
+  // The rows and the edits a sheet-pile file carries; the mode, the pile's X and its allowable
+  // shear keep what the dialog shows.
+  void ShowFileValues();
+  void ShowEdit(int index, double value);
 
   std::array<QRadioButton*, 4> radios_{};
   std::array<QLineEdit*, 6> edits_{};

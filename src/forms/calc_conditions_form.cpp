@@ -98,6 +98,9 @@ std::optional<EditRefusal> RefusedCalcCondition(const FormControls& form) {
     const char* fault = SeismicCoefficientFault(EditValueOr(form, 2, cm.SeismicCoefficient));
     if (fault) return RefuseValueOf(2, "水平震度", form.Edit[2], fault);
   }
+  if (const char* fault = MaxSafetyFactorFault(EditValueOr(form, 17, cm.MaxSafetyFactor))) {
+    return RefuseValueOf(17, "最大安全率", form.Edit[17], fault);
+  }
   for (int i = 0; i < kSurchargeCount; ++i) {
     if (std::optional<EditRefusal> refusal = RefusedSurcharge(form, i)) return refusal;
   }

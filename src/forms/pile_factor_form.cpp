@@ -4,7 +4,9 @@
 #include <span>
 
 #include "calc/sheet_pile_check.h"
+#include "model/geometry.h"
 #include "model/set_if_changed.h"
+#include "platform/typed_number.h"
 
 namespace selvana {
 namespace {
@@ -24,7 +26,29 @@ void CutAtToe(PileRows& rows, double toe) {
   }
 }
 
+constexpr char kBeyondRange[] = "扱える範囲を超えた数値です";
+
+// The label trimmed of the blanks that align it in its grid.
+std::string Trimmed(const char* label) {
+  const std::string_view text(label);
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return "";
+  return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+}
+
+std::optional<CellRefusal> CellRefusalOf(int col, int row, const std::string& label,
+                                         const TableGrid& grid, const char* what) {
+  return CellRefusal{{col, row},
+                     RefuseValueOf(0, label.c_str(), grid.Cell(col, row), what).message};
+}
+
 }  // namespace
+
+const std::array<const char*, kFactorGridRows> kFactorRowNames = {
+    "水平外力 (1)", "水平外力 (2)", "水平外力 (3)", "上載荷重 (1)", "上載荷重 (2)",
+    "上載荷重 (3)", "残 留 水 位 ", "摩擦力 tanφ",  "粘着力     C", "構造解析係数",
+    "矢板剪断耐力", "矢板受動土圧", " 構造物重量 ", "土－海底面浅", "土－ 粘性土 ",
+    "土－ 砂質土 ", "載 荷 幅 (1)", "載 荷 幅 (2)", "載 荷 幅 (3)"};
 
 void FillPileRows(TableGrid& grid, const SheetPileSettingsRecord& pile) {
   for (int i = 0; i < kPileGridRows; ++i) {
@@ -49,6 +73,41 @@ std::optional<EditRefusal> RefusedPileTop(const SheetPileEntries& entries, std::
   if (!SheetPileModeSet(entries.Mode)) return std::nullopt;
   if (entries.TopElevation > entries.EmbedmentElevation) return std::nullopt;
   return EditRefusal{2, PileTopNotAboveToeMessage(top, toe)};
+}
+
+std::optional<EditRefusal> RefusedPileEntries(
+    const SheetPileEntries& entries, const std::array<std::string, kPileEditCount>& texts) {
+  const double values[kPileEditCount] = {
+      entries.PileX,          entries.TopElevation, entries.EmbedmentElevation,
+      entries.AllowableShear, entries.SectionArea,  entries.Lm1};
+  for (int i = 0; i < kPileEditCount; ++i) {
+    // An empty edit is named, as it shows nothing that would tell which one it is.
+    if (BlankTypedText(texts[i])) {
+      return RefuseValueOf(i + 1, kPileEditLabels[i], texts[i], "数値ではありません");
+    }
+    if (!TypedNumber(texts[i])) return EditRefusal{i + 1, TypedTextRefusal(texts[i])};
+    if (!CoordinateInRange(values[i])) {
+      return RefuseValueOf(i + 1, kPileEditLabels[i], texts[i], kBeyondRange);
+    }
+  }
+  constexpr int kArea = 5;  // Edit5
+  if (entries.Mode == 3 && !(entries.SectionArea > 0.0)) {
+    return RefuseValueOf(kArea, kPileEditLabels[kArea - 1], texts[kArea - 1],
+                         "0より大きくなければなりません");
+  }
+  return RefusedPileTop(entries, texts[1], texts[2]);
+}
+
+std::optional<CellRefusal> RefusedPileCell(const TableGrid& grid) {
+  for (int row = 1; row <= kPileGridRows; ++row) {
+    for (int col = 1; col <= 2; ++col) {
+      const std::optional<double> v = grid.CellNumber(col, row);
+      if (!v || CoordinateInRange(*v)) continue;
+      const std::string label = StrFormat("No%dの%s", row - 1, col == 1 ? "標高" : "土圧強度");
+      return CellRefusalOf(col, row, label, grid, kBeyondRange);
+    }
+  }
+  return std::nullopt;
 }
 
 void StoreSheetPile(const SheetPileEntries& entries, const TableGrid& grid,
@@ -86,6 +145,18 @@ std::array<double, kPartialFactorCount> FactorsFromRows(const TableGrid& grid) {
     if (const std::optional<double> v = grid.CellNumber(1, i + 1)) values[i] = *v;
   }
   return values;
+}
+
+std::optional<CellRefusal> RefusedFactorCell(const TableGrid& grid) {
+  for (int row = 1; row <= kFactorGridRows; ++row) {
+    const std::optional<double> v = grid.CellNumber(1, row);
+    if (!v) continue;
+    const char* fault = *v < 0.0                 ? "0以上でなければなりません"
+                        : !CoordinateInRange(*v) ? kBeyondRange
+                                                 : nullptr;
+    if (fault) return CellRefusalOf(1, row, Trimmed(kFactorRowNames[row - 1]), grid, fault);
+  }
+  return std::nullopt;
 }
 
 void StoreFactorRows(const TableGrid& grid) {

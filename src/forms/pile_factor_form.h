@@ -4,9 +4,11 @@
 #pragma once
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "forms/edit_refusal.h"
+#include "forms/table_editor_form.h"
 #include "forms/table_grid.h"
 #include "model/project_model.h"
 
@@ -45,11 +47,33 @@ struct SheetPileEntries {
 std::optional<EditRefusal> RefusedPileTop(const SheetPileEntries& entries, std::string_view top,
                                           std::string_view toe);
 
+// The sheet-pile dialog's edits Edit1..Edit6 by their captions, as its refusals name them.
+inline constexpr int kPileEditCount = 6;
+inline constexpr std::array<const char*, kPileEditCount> kPileEditLabels = {
+    "矢板位置Ｘ座標値", "矢板天端高", "矢板根入れ高", "せん断許容応力度", "矢板断面積", "lm1"};
+
+// OK's refusal of the sheet-pile dialog's edits (texts as typed, Edit1 first): the first, in
+// their order, that is empty (named), holds no number (TypedTextRefusal) or a number beyond
+// CoordinateInRange (named); then, under mode 3, which resists by the section's shear, a
+// section area not above 0 (named); then RefusedPileTop. Nothing when all pass.
+std::optional<EditRefusal> RefusedPileEntries(const SheetPileEntries& entries,
+                                              const std::array<std::string, kPileEditCount>& texts);
+
+// OK's refusal of a pressure cell that holds a number beyond CoordinateInRange, row by row.
+std::optional<CellRefusal> RefusedPileCell(const TableGrid& grid);
+
 // The sheet-pile dialog's OK: mode and values, then the cleaned rows (cut at the toe just
 // stored) with every entry beyond them zeroed; each change marks the project modified. The
 // label placements of the pressure rows are taken from draw without marking.
 void StoreSheetPile(const SheetPileEntries& entries, const TableGrid& grid,
                     const DrawSettingsRecord& draw);
+
+// The names of factors 0..18 as the partial-factor grid shows them in its rows 1..19.
+extern const std::array<const char*, kFactorGridRows> kFactorRowNames;
+
+// OK's (and the export's) refusal of a factor cell, named by its row: a negative factor, or one
+// beyond CoordinateInRange. Nothing when every cell passes (an empty cell stands for 1.0).
+std::optional<CellRefusal> RefusedFactorCell(const TableGrid& grid);
 
 // Factors 0..18 shown as "%5.4f" in grid rows 1..19 (ShowCellNumber).
 void FillFactorRows(TableGrid& grid, const PartialFactorsRecord& factors);

@@ -62,13 +62,22 @@ class ValueLines {
     }
   }
 
+  // Counts the next line as damaged when the file ended before it, unless an earlier line was.
+  void MissingNext() {
+    if (damage_ != ScanDamage::kNone) return;
+    damage_ = ScanDamage::kNotANumber;
+    damagedLine_ = number_ + 1;
+    missing_ = true;
+  }
+
   // True after telling the user of the first damaged value of the file (caption "error").
   bool TellDamage(const char* what, const std::string& name, const char* extension) const {
     if (damage_ == ScanDamage::kNone) return false;
-    ShowMessage(StrFormat("%s(%s%s) の%d行目に%sがありました。このファイルからは何も読み込みま"
-                          "せんでした。",
-                          what, name.c_str(), extension, damagedLine_, DamagedValueText(damage_)),
-                "error");
+    const std::string where =
+        StrFormat("%s(%s%s) の%d行目", what, name.c_str(), extension, damagedLine_);
+    const std::string fault = missing_ ? std::string("がありません")
+                                       : StrFormat("に%sがありました", DamagedValueText(damage_));
+    ShowMessage(where + fault + "。このファイルからは何も読み込みませんでした。", "error");
     return true;
   }
 
@@ -77,6 +86,7 @@ class ValueLines {
   int number_ = 0;
   int damagedLine_ = 0;
   ScanDamage damage_ = ScanDamage::kNone;
+  bool missing_ = false;  // the damaged line is missing: the file ended before it
 };
 
 void ReadPileHeader(ValueLines& lines, SheetPileSettingsRecord& pile) {
@@ -84,7 +94,7 @@ void ReadPileHeader(ValueLines& lines, SheetPileSettingsRecord& pile) {
                             &pile.Lm1};
   std::string line;
   for (double* field : fields) {
-    if (!lines.Next(line)) return;
+    if (!lines.Next(line)) return lines.MissingNext();
     lines.Scan(line, {field});
   }
 }
@@ -114,10 +124,9 @@ int ReadSheetPileSpecFile(const std::string& name, SheetPileSettingsRecord& pile
     return 1;
   }
   // Read into copies, so that a damaged file leaves the records as they were.
+  // The file has no field for the pile's X and its allowable shear: they stay as they are.
   SheetPileSettingsRecord read = pile;
   DrawSettingsRecord readDraw = draw;
-  read.PileX = 0.0;
-  read.AllowableShear = 0.0;
   ValueLines lines(file);
   ReadPileHeader(lines, read);
   read.RowCount = 0;

@@ -12,10 +12,11 @@ namespace selvana {
 // extension is matched ignoring case): top elevation, embedment elevation, section area and
 // lm1 on lines 1-4, then rows "elevation,intensity" while a line starts with a digit, "-" or
 // "."; at most 64 rows are stored (the user is told when more were cut). Lines are scanned
-// with "%lf" and "%lf,%lf". Sets PileX and AllowableShear to 0.0, leaves Mode and Dummy alone,
-// and resets the label placement of every row read in draw. 0 when read; 1 when the file
-// cannot be opened, or when a value it should supply is missing, no number or beyond the range
-// of a double (after an "error" message naming the first such line; records unchanged).
+// with "%lf" and "%lf,%lf". Leaves what the file has no field for (PileX, AllowableShear, Mode,
+// Dummy) alone, and resets the label placement of every row read in draw. 0 when read; 1 when
+// the file cannot be opened, or when a value it should supply is missing (one of the four value
+// lines among them), no number or beyond the range of a double (after an "error" message naming
+// the first such line; records unchanged).
 int ReadSheetPileSpecFile(const std::string& name, SheetPileSettingsRecord& pile,
                           DrawSettingsRecord& draw);
 

@@ -48,7 +48,8 @@ std::vector<std::vector<std::string>> TableTexts() {
   for (int r = 0; r < m.RowCount; ++r) {
     cells[r + 1][0] = StrFormat("%4.3f", m.Y[r]);
     for (int c = 0; c < m.ColumnCount; ++c) {
-      cells[r + 1][c + 1] = m.F[c][r] <= kShownUpTo ? StrFormat("%4.3f", m.F[c][r]) : "－－－";
+      cells[r + 1][c + 1] =
+          m.F[c][r] <= kShownUpTo ? StrFormat("%4.3f", CutToDecimals(m.F[c][r], 3)) : "－－－";
     }
   }
   return cells;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "calc/left_out_notes.h"
 #include "calc/straight/angle_search.h"
 #include "model/design_copy.h"
 #include "model/line_records.h"
@@ -158,21 +159,52 @@ void WriteCircleSettings(PrintDataFile& file) {
   file.Field(13, F83(s.PassPointY));
 }
 
+// A form of one row the list brings along, for what the viewer's own forms have no place for:
+// its title and its cells (UTF-8: literal text, "$NN^^^" a field, "@" joined to the left), each
+// cell 8 wide without borders.
+OutputResult WriteOneRowForm(const char* name, const char* title,
+                             const std::vector<std::string>& cells) {
+  std::string widths, attributes, contents, borders;
+  for (std::size_t c = 0; c < cells.size(); ++c) {
+    const char* comma = c == 0 ? "" : ",";
+    widths += std::string(comma) + "8";
+    attributes += std::string(comma) + "1";
+    contents += comma + cells[c];
+    borders += std::string(comma) + "0000";
+  }
+  OutputFile form;
+  form.Open(name);
+  form.Utf8Line(title);
+  form.Line(StrFormat("1,%zu,0,0", cells.size()));
+  form.Line(widths);
+  form.Line(attributes);
+  form.Utf8Line(contents);
+  form.Line(borders);
+  return Finish(form);
+}
+
 // The form of the slip angles method 3 searches when the limit lines narrow the user's range:
-// one row under the user's settings, its two fields the searched minimum and maximum. The
-// viewer's own forms have no place for them, so the list brings this one along.
-constexpr const char* kSearchedAnglesForm = "SB_CHKSA.PFM";
+// one row under the user's settings, its two fields the searched minimum and maximum.
 
 OutputResult WriteSearchedAnglesForm() {
-  OutputFile form;
-  form.Open(kSearchedAnglesForm);
-  form.Utf8Line("直線すべり　探索したすべり角度");
-  form.Line("1,4,0,0");
-  form.Line("8,8,8,8");
-  form.Line("1,1,1,1");
-  form.Utf8Line("探索範囲,$00^^^,～,$01^^^");
-  form.Line("0000,0000,0000,0000");
-  return Finish(form);
+  return WriteOneRowForm(kSearchedAnglesForm, "直線すべり　探索したすべり角度",
+                         {"探索範囲", "$00^^^", "～", "$01^^^"});
+}
+
+// The form of the notes the verdict gives on what the run leaves out (sand piles, a sheet
+// pile): one row whose field spans ten cells, one instance per note.
+
+OutputResult WriteLeftOutNotesForm() {
+  std::vector<std::string> cells(10, "@");
+  cells[0] = "$00^^^";
+  return WriteOneRowForm(kLeftOutNotesForm, "計算で考慮していない入力", cells);
+}
+
+void WriteLeftOutNotes(PrintDataFile& file, const VerdictNotes& notes) {
+  for (const std::string& line : notes.lines) {
+    file.Body(kLeftOutNotesForm);
+    file.Field(0, ToCp932(line));
+  }
 }
 
 void WriteLineSettings(PrintDataFile& file) {
@@ -312,6 +344,12 @@ int WriteCheckList(int which) {
     const OutputResult form = WriteSearchedAnglesForm();
     if (!form.Ok()) return CheckListFailed(form);
   }
+  VerdictNotes notes;
+  NoteLeftOutFeatures(notes);
+  if (!notes.lines.empty()) {
+    const OutputResult form = WriteLeftOutNotesForm();
+    if (!form.Ok()) return CheckListFailed(form);
+  }
   const PartialFactorsRecord& user = UserPartialFactors();
   const bool factorsOn = user.Enabled != 0;
   PrintDataFile file;
@@ -328,6 +366,7 @@ int WriteCheckList(int which) {
   WriteOtherConditions(file, factorsOn);
   WriteCohesionReference(file);
   WriteSearchSettings(file);
+  WriteLeftOutNotes(file, notes);
   WriteSheetPile(file);
   WritePartialFactors(file, user);
   WriteBlocks(file, factorsOn);

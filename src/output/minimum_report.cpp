@@ -56,7 +56,7 @@ OutputResult WriteMinimumReport(const ResultFamily& family, int order) {
     m.mr = m.mrf + m.mrc + m.mry;
     m.f = SafetyFactorOf(m.mr, m.md, NoFactorRule::kFellenius);
   }
-  report.Field(0, ToFullWidthNumber(StrFormat("%6.*f", d0, m.f)));
+  report.Field(0, ToFullWidthNumber(StrFormat("%6.*f", d0, CutToDecimals(m.f, d0))));
   report.Line("");
   const MomentTerms terms = TermsOf(family, m.mrf, m.mrc, m.mr, m.md, m.rr);
   int field = 1;

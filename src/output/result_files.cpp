@@ -8,6 +8,7 @@
 
 #include "calc/results/slip_result.h"
 #include "model/project_model.h"
+#include "output/check_list.h"
 #include "output/result_family.h"
 #include "output/result_matrix.h"
 #include "platform/message_box.h"
@@ -50,7 +51,8 @@ int WriteFamily(const ResultFamily& family) {
 
 void RemoveOldPrintFiles() {
   std::error_code ignored;  // a file that is not there is what we want
-  for (const char* name : {"SB_CHK01.PDT", "SB_CHK02.PDT", "SB_CHECK.PDT"}) {
+  for (const char* name :
+       {"SB_CHK01.PDT", "SB_CHK02.PDT", "SB_CHECK.PDT", kSearchedAnglesForm, kLeftOutNotesForm}) {
     std::filesystem::remove(name, ignored);
   }
   // A list or table of another project left beside this one's would be read as this one's.

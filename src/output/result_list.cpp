@@ -50,8 +50,8 @@ void WriteListRecord(PrintDataFile& list, OutputFile& csv, const ResultFamily& f
     list.Field(4 + i, StrFormat("%*.*f", width, d7, terms.Value[i]));
     row += StrFormat("%4.*f,", d7, terms.Value[i]);
   }
-  list.Field(4 + terms.Count, StrFormat("%6.*f", d0, r.f));
-  row += StrFormat("%4.*f", d0, r.f);
+  list.Field(4 + terms.Count, StrFormat("%6.*f", d0, CutToDecimals(r.f, d0)));
+  row += StrFormat("%4.*f", d0, CutToDecimals(r.f, d0));
   csv.Line(row);
 }
 

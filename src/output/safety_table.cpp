@@ -24,7 +24,7 @@ void WriteTableCsv(OutputFile& csv) {
     std::string radii = "(R)";
     for (int c = 0; c < m.ColumnCount; ++c) {
       const bool has = m.HasResult(c, r);
-      factors += has ? StrFormat(",%3.*f", d0, m.F[c][r]) : std::string(",");
+      factors += has ? StrFormat(",%3.*f", d0, CutToDecimals(m.F[c][r], d0)) : std::string(",");
       radii += has ? StrFormat(",%3.2f", m.R[c][r]) : std::string(",");
     }
     csv.Line(factors);
@@ -53,7 +53,7 @@ void WriteTableRows(PrintDataFile& table, const std::string& rowForm, int firstC
         table.Line(StrFormat("0%1d   -----", q));
         continue;
       }
-      table.Line(StrFormat("0%1d  %6.*f", q, d0, m.F[c][r]));
+      table.Line(StrFormat("0%1d  %6.*f", q, d0, CutToDecimals(m.F[c][r], d0)));
       if (radii) table.Line(StrFormat("1%1d  %6.2f", q, m.R[c][r]));
     }
   }

@@ -230,6 +230,17 @@ std::string FormatFixed(double v, int decimals) {
   return StrFormat("%.*f", std::max(decimals, 0), v);
 }
 
+double CutToDecimals(double v, int decimals) {
+  if (!std::isfinite(v)) return v;
+  const double scaled = v * std::pow(10.0, std::max(decimals, 0));
+  if (!std::isfinite(scaled)) return v;
+  const double whole = std::round(scaled);
+  // The product carries the rounding of v and of the multiplication, a few units of the last
+  // place: a value within far more than that of a whole count of steps has those decimals.
+  if (std::fabs(scaled - whole) <= 1e-12 * std::max(1.0, std::fabs(scaled))) return v;
+  return std::floor(scaled) / std::pow(10.0, std::max(decimals, 0));
+}
+
 double FiniteForText(double v) { return Finite(v); }
 
 }  // namespace selvana

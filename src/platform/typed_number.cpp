@@ -124,11 +124,16 @@ double TypedNumberOr(std::string_view utf8, double kept) {
 
 int TypedIntegerOr(std::string_view utf8, int kept) { return TypedInteger(utf8).value_or(kept); }
 
-void RefuseTypedText(std::string_view utf8) {
+bool BlankTypedText(std::string_view utf8) { return FoldedText(utf8).empty(); }
+
+std::string TypedTextRefusal(std::string_view utf8) {
   // Only a refused text comes here: one written as a number lies beyond the range it may take.
   const char* message = IsDecimalNumber(FoldedText(utf8)) ? kOutOfRangeMessage : kNotANumberMessage;
-  ShowMessage(StrFormat(message, std::string(utf8).c_str()), "error", MsgButtons::Ok,
-              MsgIcon::Error);
+  return StrFormat(message, std::string(utf8).c_str());
+}
+
+void RefuseTypedText(std::string_view utf8) {
+  ShowMessage(TypedTextRefusal(utf8), "error", MsgButtons::Ok, MsgIcon::Error);
 }
 
 }  // namespace selvana

@@ -47,6 +47,12 @@ std::string FormatTypedInteger(std::string_view utf8, const char* format);
 double TypedNumberOr(std::string_view utf8, double kept);
 int TypedIntegerOr(std::string_view utf8, int kept);
 
+// True when the text holds nothing but blanks (full-width ones too), or nothing at all.
+bool BlankTypedText(std::string_view utf8);
+
+// The message RefuseTypedText shows for the text.
+std::string TypedTextRefusal(std::string_view utf8);
+
 // Tells the user why OK refused a typed text (caption "error"): kOutOfRangeMessage for a number
 // written as one that lies beyond the range its edit or cell takes, kNotANumberMessage for
 // anything else.

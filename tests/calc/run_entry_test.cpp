@@ -238,6 +238,8 @@ TEST_F(RunEntry, ImpossibleNumbersAreRefusedNamingTheBlockOrLoad) {
        "ブロック0の砂杭置換率　　Ａs「1.5000」は0以上、1以下でなければなりません。"},
       {"seismic", [](BlockRecord&) { cm.SeismicCoefficient = -0.2; },
        "水平震度「-0.2000」は0以上でなければなりません。"},
+      {"maximum at the mark", [](BlockRecord&) { cm.MaxSafetyFactor = 1e6; },
+       "最大安全率「1000000.0000」は999999.9未満でなければなりません。"},
       {"load reversed",
        [](BlockRecord&) {
          SurchargeRecord& s = cm.Surcharges;
@@ -277,10 +279,13 @@ TEST_F(RunEntry, NoResultTellsWhy) {
     Soil soil;
     double maxF;
     const char* reason;
+    int direction = 0;
   } cases[] = {
       {"above the maximum", Soil{}, 1.5, "どのすべり円の安全率も最大安全率 1.5000 を超えました。"},
       {"no weight", Soil{.gammaT = 0.0, .gammaE = 0.0, .kind = kBlockWeightWater}, 10000.0,
        "ブロック0に重量がありません（単位体積重量 0.0000）。"},
+      {"against the slope", Soil{}, 999999.8,
+       "どのすべり円にも、選んだすべり方向に働く起動モーメントがありませんでした。", 2},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -288,6 +293,7 @@ TEST_F(RunEntry, NoResultTellsWhy) {
     BuildHomogeneousSlope(c.soil);
     SetSingleCircle(20.0, 25.0, std::sqrt(850.0));
     cm.MaxSafetyFactor = c.maxF;
+    FelleniusCircleSettings.SlipDirection = c.direction;
     ScriptedMessageBox box;
     box.Expect(std::string(kNoResultMessage) + c.reason, "メッセージ");
     HeadlessProgress progress;
@@ -322,6 +328,7 @@ TEST_F(RunEntry, MarkedSurfacesAloneGiveNoVerdict) {
   box.Expect(kNoResultMessage, "メッセージ");
   AnnounceVerdict();
   EXPECT_EQ(kNoSafetyFactor, Fmin);
+  EXPECT_EQ(0, CalcStatus);  // nothing to show, draw or write
 }
 
 // A full result table is told once, within the verdict and under its caption; a run that

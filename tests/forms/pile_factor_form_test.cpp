@@ -94,6 +94,42 @@ TEST(SheetPileRows, OkRefusesAPileInUseWithItsTopNotAboveItsToe) {
   EXPECT_FALSE(RefusedPileTop(SheetPileEntries{}, "", ""));  // ignored, as in a new project
 }
 
+// Each refusal names its edit or row; the section area only where the mode resists by it.
+TEST(SheetPileRows, OkRefusesEmptyEditsAndValuesOutOfTheirRange) {
+  const struct {
+    int mode, edit;
+    const char* text;
+    double value;
+    const char* message;  // nullptr: passes
+  } cases[] = {
+      {2, 6, "", 0.0, "lm1「」は数値ではありません。lm1を入力し直してください。"},
+      {2, 1, "1e300", 1e300,
+       "矢板位置Ｘ座標値「1e300」は扱える範囲を超えた数値です。矢板位置Ｘ座標値を入力し直してくださ"
+       "い。"},
+      {3, 5, "-1", -1.0,
+       "矢板断面積「-1」は0より大きくなければなりません。矢板断面積を入力し直してください。"},
+      {2, 5, "-1", -1.0, nullptr},
+  };
+  using E = SheetPileEntries;
+  double E::*const fields[] = {&E::PileX,          &E::TopElevation, &E::EmbedmentElevation,
+                               &E::AllowableShear, &E::SectionArea,  &E::Lm1};
+  for (const auto& c : cases) {
+    E entries{c.mode, 0.0, 2.0, -2.0, 140.0, 150.0, 0.8};
+    entries.*fields[c.edit - 1] = c.value;
+    std::array<std::string, kPileEditCount> texts{"0", "2", "-2", "140", "150", "0.8"};
+    texts[c.edit - 1] = c.text;
+    const std::optional<EditRefusal> refusal = RefusedPileEntries(entries, texts);
+    EXPECT_EQ(refusal ? refusal->message : "", c.message ? c.message : "") << c.text;
+  }
+  MemoryGrid factors;
+  factors.Row(11, {"-0.5"});
+  const std::optional<CellRefusal> refusal = RefusedFactorCell(factors);
+  ASSERT_TRUE(refusal);
+  EXPECT_EQ(
+      refusal->Message,
+      "矢板剪断耐力「-0.5」は0以上でなければなりません。矢板剪断耐力を入力し直してください。");
+}
+
 TEST(PartialFactorRows, AnEmptyCellStandsForOne) {
   PartialFactors.Factor.fill(2.0);
   PartialFactors.Factor[2] = 1.00004;  // shown as "1.0000"

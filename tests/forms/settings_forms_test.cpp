@@ -209,6 +209,8 @@ TEST_F(SettingsForms, CalcConditionsRefuseNumbersNoLoadOrEarthquakeCanHave) {
       {"reversed load", 1, {{3, "40"}, {4, "10"}, {5, "50"}, {20, "50"}}, 4},
       {"reversed ends of no load", 1, {{6, "40"}, {7, "10"}}, 0},
       {"negative intensity", 1, {{21, "-1"}}, 21},
+      {"maximum factor at the no-factor mark", 1, {{17, "999999.9"}}, 17},
+      {"maximum factor just below it", 1, {{17, "999999.8"}}, 0},
   };
   for (const auto& c : cases) {
     FormControls form = FillCalcConditions();

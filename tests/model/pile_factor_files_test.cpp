@@ -64,9 +64,9 @@ TEST_F(SheetPileSpecFileTest, FourValueLinesAndNoRows) {
   EXPECT_EQ(pile.SectionArea, 153.0);
   EXPECT_EQ(pile.Lm1, 0.75);
   EXPECT_EQ(pile.RowCount, 0);
-  EXPECT_EQ(pile.PileX, 0.0);
-  EXPECT_EQ(pile.AllowableShear, 0.0);
-  // The file carries no mode.
+  // The file carries no pile X, allowable shear or mode: they stay.
+  EXPECT_EQ(pile.PileX, 5.0);
+  EXPECT_EQ(pile.AllowableShear, 140.0);
   EXPECT_EQ(pile.Mode, 2);
   EXPECT_EQ(pile.Dummy, 9);
 }
@@ -147,11 +147,18 @@ TEST_F(SheetPileSpecFileTest, RowsBeyondTheTableAreCutAndTold) {
   EXPECT_EQ(pile.Elevation[63], 37.0);
 }
 
-TEST_F(SheetPileSpecFileTest, ShortFileKeepsWhatItHas) {
-  ASSERT_EQ(Read("1.5\n2.5\n"), 0);
-  EXPECT_EQ(pile.TopElevation, 1.5);
-  EXPECT_EQ(pile.EmbedmentElevation, 2.5);
-  EXPECT_EQ(pile.RowCount, 0);
+TEST_F(SheetPileSpecFileTest, FileWithoutItsFourValueLinesIsRefused) {
+  ScriptedMessageBox box;
+  for (int line : {3, 1}) {
+    box.Expect("矢板諸元インポートファイル(" + (folder / "p") + ".DAT) の" + std::to_string(line) +
+                   "行目がありません。このファイルからは何も読み込みませんでした。",
+               "error");
+  }
+  for (const char* text : {"1.5\n2.5\n", ""}) {
+    EXPECT_EQ(Read(text), 1);
+    EXPECT_EQ(pile.TopElevation, 0.0);
+    EXPECT_EQ(pile.RowCount, 3);
+  }
 }
 
 TEST_F(SheetPileSpecFileTest, ExtensionIsFoundInAnyCase) {

@@ -24,7 +24,7 @@ TEST(AnswerTable, OnlyOrdersWithRecordsGetATab) {
 }
 
 TEST(AnswerTable, ColumnsAsFirstMetRowsFromTheTopAndTheFirstSmallestInRed) {
-  Add(1, 12, 20, 2.0);
+  Add(1, 12, 20, 1.9996);  // judged at 4 decimals: cut to 3, never rounded up
   Add(1, 10, 20, 1.5);
   Add(1, 10, 22, 1.2);
   Add(1, 10 + 5e-8, 22, 1.25);  // within 1e-7: the same centre
@@ -34,7 +34,7 @@ TEST(AnswerTable, ColumnsAsFirstMetRowsFromTheTopAndTheFirstSmallestInRed) {
   const AnswerTable table = BuildAnswerTable(1);
   EXPECT_EQ(table.Cells, (Rows{{"Ｙ＼Ｘ", "12.000", "10.000", "14.000"},
                                {"22.000", "－－－", "1.200", "99999.000"},
-                               {"20.000", "2.000", "1.400", "－－－"},
+                               {"20.000", "1.999", "1.400", "－－－"},
                                {"18.000", "－－－", "－－－", "1.200"}}));
   EXPECT_EQ(table.MinimumColumn, 1);
   EXPECT_EQ(table.MinimumRow, 0);  // the row of Y 22, moved to the top by the sort

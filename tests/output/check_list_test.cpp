@@ -131,6 +131,7 @@ TEST_F(CheckList, SecondListShowsFactoredValuesWithTheUsersSwitch) {
   PartialFactors.Factor[3] = 1.5;  // surcharge 1
   PartialFactors.Factor[8] = 0.5;  // cohesion
   PartialFactors.Factor[9] = 1.1;  // structural analysis factor, never applied
+  BlockTable[0].SandPile = 1;      // left out under partial factors, cleared by the design copy
   {
     const DesignCopyScope design(&ApplyPartialFactors);
     ASSERT_EQ(WriteCheckList(1), 0);
@@ -144,6 +145,7 @@ TEST_F(CheckList, SecondListShowsFactoredValuesWithTheUsersSwitch) {
   EXPECT_NE(list.find("$0  SB_CHK44.PFM\n01    1.0000\n"), std::string::npos);
   EXPECT_NE(list.find("\n04    1.5000\n"), std::string::npos);
   EXPECT_NE(list.find("\n10    1.1000\n"), std::string::npos);
+  EXPECT_NE(list.find("00  ※ 砂杭はこの計算では考慮していません。\n"), std::string::npos);
   EXPECT_EQ(cm.Surcharges.LoadAtXMin[0], 10.0);  // the user's value is back
 }
 
@@ -160,6 +162,17 @@ TEST_F(CheckList, AnglesNarrowedByTheLimitLinesAreListedUnderTheUsers) {
   EXPECT_EQ(ReadOutput("SB_CHKSA.PFM"),
             "直線すべり　探索したすべり角度\n1,4,0,0\n8,8,8,8\n1,1,1,1\n"
             "探索範囲,$00^^^,～,$01^^^\n0000,0000,0000,0000\n");
+}
+
+// The verdict's notes on what the run leaves out are printed too, in a form the list brings.
+TEST_F(CheckList, LeftOutSandPilesAreNoted) {
+  SquareProject();  // Bishop: no sand piles
+  BlockTable[0].SandPile = 1;
+  ASSERT_EQ(WriteCheckList(0), 0);
+  EXPECT_NE(ReadOutput("SB_CHK01.PDT")
+                .find("$0  SB_CHKNT.PFM\n00  ※ 砂杭はこの計算では考慮していません。\n"),
+            std::string::npos);
+  EXPECT_NE(ReadOutput("SB_CHKNT.PFM").find("\n$00^^^,@,@,@,@,@,@,@,@,@\n"), std::string::npos);
 }
 
 }  // namespace

@@ -69,6 +69,18 @@ TEST_F(ResultFiles, CircleOrdersMatchTheirGoldenFilesAndEmptyOrdersArePassedOver
   EXPECT_EQ(LastOrder, 3);
 }
 
+TEST_F(ResultFiles, FewerDecimalsThanJudgedCutTheFactorsDown) {
+  DrawSettings.Decimals[0] = 2;
+  AddSlip(1, {10, 20, 15, 0, 0, 0, 0, 0, 1.006});
+  AddSlip(1, {12, 20, 15, 0, 0, 0, 0, 0, 0.998});
+  ASSERT_EQ(WriteResultPrintFiles(), kResultFilesWritten);
+  EXPECT_NE(ReadOutput("SB_ANS10.PDT").find("\n08    0.99\n"), std::string::npos);
+  EXPECT_NE(ReadOutput("SB_ANS10.CSV").find(",1.00\n"), std::string::npos);
+  EXPECT_NE(ReadOutput("SB_ANS11.PDT").find("\n01    1.00\n11   15.00\n02    0.99\n"),
+            std::string::npos);
+  EXPECT_NE(ReadOutput("SB_ANS12.PDT").find("\n00  　　０．９９\n"), std::string::npos);
+}
+
 TEST_F(ResultFiles, NineColumnsMakeTwoPagesTheSecondOpenedByItsLaterHeader) {
   RowOfCentres(9);
   ASSERT_EQ(WriteResultPrintFiles(), kResultFilesWritten);
@@ -198,8 +210,9 @@ TEST_F(ResultFiles, PilePressureDiagramBetweenCutAndLowerBound) {
 
 // The CSV tables too: one of another project would be read as this one's.
 TEST_F(ResultFiles, OldPrintFilesOfEveryPageAndOrderAreRemoved) {
-  const char* const gone[] = {"SB_CH110.PFM", "SB_BG42.PFM",  "SB_CA19.PFM", "SB_ANS42.PDT",
-                              "SB_CHK02.PDT", "SB_ANS40.CSV", "SB_ANS31.CSV"};
+  const char* const gone[] = {"SB_CH110.PFM", "SB_BG42.PFM",  "SB_CA19.PFM",
+                              "SB_ANS42.PDT", "SB_CHK02.PDT", "SB_ANS40.CSV",
+                              "SB_ANS31.CSV", "SB_CHKSA.PFM", "SB_CHKNT.PFM"};
   for (const char* name : gone) std::ofstream(name) << "old";
   std::ofstream("SB_CE51.PFM") << "old";
   CalcStatus = 0;

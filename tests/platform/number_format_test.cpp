@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <limits>
@@ -72,6 +73,13 @@ TEST(FormatFixed, UsesTheDecimalsAndTakesNegativeAsZero) {
   EXPECT_EQ(FormatFixed(12.3456, 0), "12");
   EXPECT_EQ(FormatFixed(12.3456, -3), "12");
   EXPECT_EQ(FormatFixed(2.5, 7), "2.5000000");
+}
+
+TEST(CutToDecimals, CutsDownAndKeepsWhatHasNoMoreDecimals) {
+  EXPECT_EQ(FormatFixed(CutToDecimals(0.998, 2), 2), "0.99");
+  EXPECT_EQ(FormatFixed(CutToDecimals(-0.998, 2), 2), "-1.00");
+  EXPECT_EQ(CutToDecimals(std::floor(1.28 * 100 + 0.001) / 100, 2), 1.28);
+  EXPECT_EQ(CutToDecimals(1.2799999999999998, 2), 1.2799999999999998);
 }
 
 }  // namespace

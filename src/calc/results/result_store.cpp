@@ -42,6 +42,7 @@ void Tally(const SlipResult& r) {
   ++SurfaceTally.offered;
   if (!BothEndsFound(r)) return;
   ++SurfaceTally.reached;
+  if (r.md > 1e-5) ++SurfaceTally.driven;
   if (CarriesNoFactorMark(r.f)) return;
   ++SurfaceTally.factored;
   if (r.f > cm.MaxSafetyFactor) ++SurfaceTally.aboveMaximum;

@@ -59,11 +59,13 @@ extern MinSlipRecord MinSlip;
 
 // What became of the surfaces a search offered its stores, for the reason of a run without
 // result: all of them, those whose both ends were found (the surface reached the ground), those
-// of them with a safety factor, and those of the latter above MaxSafetyFactor. Only the
-// searching thread stores, so one instance counts for every thread.
+// of them driven in the chosen sense of sliding (a driving total above 1e-5), those with a
+// safety factor, and those of the latter above MaxSafetyFactor. Only the searching thread
+// stores, so one instance counts for every thread.
 struct SurfaceTallyRecord {
   int offered = 0;
   int reached = 0;
+  int driven = 0;
   int factored = 0;
   int aboveMaximum = 0;
 };

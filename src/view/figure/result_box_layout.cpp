@@ -131,8 +131,10 @@ RowValue ValueOf(RowKind kind, bool withResults) {
   const char* drivingForce = "起  動  力     ";
   const char* resistingForce = "抵  抗  力     ";
   switch (kind) {
-    case RowKind::kSafetyFactor:
-      return {"最小安全率 Fmin", Fmin, DrawSettings.ShownDecimals()[0], kNoSafetyFactorText};
+    case RowKind::kSafetyFactor: {
+      const int d0 = DrawSettings.ShownDecimals()[0];
+      return {"最小安全率 Fmin", CutToDecimals(Fmin, d0), d0, kNoSafetyFactorText};
+    }
     case RowKind::kCentreX: return {"円形中心     X ", r.cx, 3, kNoLengthText};
     case RowKind::kStartX: return {"すべり開始点 X ", r.cx, 3, kNoLengthText};
     case RowKind::kY: return {"             Y ", r.cy, 3, kNoLengthText};

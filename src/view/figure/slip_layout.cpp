@@ -99,7 +99,8 @@ int LayoutCentreSafetyFactor(int i, FigureLayout& out, bool labelAtAnySize) {
   out.Mark(PaperX(e.CentreX), PaperY(e.CentreY), 2);
   const double s = DrawSettings.Sizes[3];
   if (e.LabelFlag < 0 || !(s >= (labelAtAnySize ? 0.0 : 1e-7))) return 0;
-  out.Text(StrFormat("%6.*f", DrawSettings.ShownDecimals()[0], e.F), PaperX(e.LabelX) - 1.5 * s,
+  const int d0 = DrawSettings.ShownDecimals()[0];
+  out.Text(StrFormat("%6.*f", d0, CutToDecimals(e.F, d0)), PaperX(e.LabelX) - 1.5 * s,
            PaperY(e.LabelY) + 0.2 * s, s, kFigureAnchorBottomLeft);
   return 0;
 }

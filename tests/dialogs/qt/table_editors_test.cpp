@@ -163,8 +163,9 @@ TEST(SheetPileDialog, AnImportReachesTheModelOnlyThroughOk) {
   TYT_Frm dialog;
   dialog.UseFileDialog(files);
   dialog.show();
+  dialog.Edit(1)->setText("7.5");
   dialog.Button3()->click();
-  EXPECT_EQ(dialog.Edit(1)->text(), "0.0000") << "the file carries no pile X";
+  EXPECT_EQ(dialog.Edit(1)->text(), "7.5") << "the file carries no pile X";
   EXPECT_EQ(dialog.StringGrid1()->Cell(1, 2), "   -4.0000");
   dialog.CancelButton()->click();
   EXPECT_DOUBLE_EQ(SheetPileSettings.PileX, 8.0);
@@ -174,6 +175,7 @@ TEST(SheetPileDialog, AnImportReachesTheModelOnlyThroughOk) {
   dialog.Button3()->click();
   dialog.OkButton()->click();
   EXPECT_EQ(SheetPileSettings.RowCount, 2);
+  EXPECT_DOUBLE_EQ(SheetPileSettings.PileX, 8.0);
   EXPECT_DOUBLE_EQ(SheetPileSettings.Elevation[1], -2.0) << "cut at the toe";
   EXPECT_DOUBLE_EQ(SheetPileSettings.Intensity[1], 30.0);
   EXPECT_EQ(DataDir, folder.Dir());
