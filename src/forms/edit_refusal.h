@@ -6,7 +6,6 @@
 #include <optional>
 #include <string>
 
-#include "forms/form_controls.h"
 #include "platform/number_format.h"
 
 namespace selvana {
@@ -26,8 +25,5 @@ inline EditRefusal RefuseValueOf(int edit, const char* label, const std::string&
   return {edit,
           StrFormat("%s「%s」は%s。%sを入力し直してください。", label, text.c_str(), what, label)};
 }
-
-// The first refusal of a dialog's value rules, in their order; nothing when all pass.
-using EditRefusalRule = std::optional<EditRefusal> (*)(const FormControls& form);
 
 }  // namespace selvana

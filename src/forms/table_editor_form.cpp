@@ -95,7 +95,7 @@ std::optional<CellRefusal> LineRuleBroken(int i, const LineRecord& line,
   const int ends[] = {line.P1, line.P2};
   const char* const labels[] = {"始点No", "終点No"};
   for (int e = 0; e < 2; ++e) {
-    if (IsUsedPoint(ends[e])) continue;
+    if (HoldsPointBelowCount(ends[e])) continue;
     const char* label = labels[e];
     return CellRefusal{{2 + e, row},
                        StrFormat("線分No%dの%s「%d」は使われている点ではありません。"

@@ -45,6 +45,17 @@ void TellNoSegment(const std::string& name) {
       "error");
 }
 
+// A LINE lacking a coordinate would be read with a 0 the range never showed: the file is told
+// as damaged instead, and nothing of it is imported.
+bool TellDamage(const DxfReader& reader, const std::string& name) {
+  if (reader.DamagedLine() == 0) return false;
+  ShowMessage(StrFormat("地形ＤＸＦファイル(%s%s) の%d行目の線分(LINE)に欠けている座標があり"
+                        "ました。地形は変更しません。",
+                        name.c_str(), kExtension, reader.DamagedLine()),
+              "error");
+  return true;
+}
+
 // The points and lines the import keeps: at most 960 distinct points in the order first met
 // (a later point within 1 mm of a listed one is that point), and the segments between two of
 // them that are neither zero-length nor a repeat, in file order, at most 960.
@@ -113,6 +124,7 @@ bool Survey(const std::string& name, DxfImportSettings& settings) {
   DxfSegment segment;
   int count = 0;
   while (reader.NextSegment(segment)) ++count;
+  if (TellDamage(reader, name)) return false;
   const DxfRange& range = reader.Range();
   settings.FileName = name + kExtension;
   settings.PointCount = 2 * count;
@@ -136,7 +148,7 @@ bool Collect(const std::string& name, int count, const DxfImportSettings& s,
                 {PlaceDxfCoordinate(s.ShiftX, s.Magnification, g.X2),
                  PlaceDxfCoordinate(s.ShiftY, s.Magnification, g.Y2)});
   }
-  return true;
+  return !TellDamage(reader, name);
 }
 
 }  // namespace

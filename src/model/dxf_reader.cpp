@@ -12,14 +12,19 @@ bool DxfReader::Open(const std::string& path) {
   inBlock_ = false;
   chainStarted_ = false;
   range_ = DxfRange{};
+  lineNumber_ = 0;
+  damagedLine_ = 0;
   return file_.Open(path);
 }
 
 // One pair; false when the file ends before its value line.
 bool DxfReader::ReadPair(int& code, std::string& value) {
   if (!file_.ReadLine(line_)) return false;
+  ++lineNumber_;
   code = ParseInt(line_);
-  return file_.ReadLine(value);
+  if (!file_.ReadLine(value)) return false;
+  ++lineNumber_;
+  return true;
 }
 
 void DxfReader::NoteX(double x) {
@@ -32,34 +37,48 @@ void DxfReader::NoteY(double y) {
   range_.YMin = std::min(range_.YMin, y);
 }
 
-// Pairs up to four coordinate values (codes 10, 20, 11, 21); others are skipped.
+namespace {
+
+// The coordinate a LINE's group code gives: 0 start X (10), 1 start Y (20), 2 end X (11),
+// 3 end Y (21); -1 for any other code.
+int LineCoordinateOf(int code) {
+  switch (code) {
+    case 10: return 0;
+    case 20: return 1;
+    case 11: return 2;
+    case 21: return 3;
+    default: return -1;
+  }
+}
+
+}  // namespace
+
+// Pairs until the four coordinate values (codes 10, 20, 11, 21) are taken; others are skipped.
+// A coordinate code given twice, or the next entity (code 0) before all four, leaves one unread:
+// the entity is damaged, its line noted, and the reading ends.
 bool DxfReader::ReadLineEntity(DxfSegment& segment) {
   segment = DxfSegment{};
+  double* const coordinates[] = {&segment.X1, &segment.Y1, &segment.X2, &segment.Y2};
+  const int entityLine = lineNumber_;
+  int taken = 0;  // a bit for each coordinate read
   int code = 0;
   std::string value;
-  for (int taken = 0; taken < 4;) {
+  while (taken != 0b1111) {
     if (!ReadPair(code, value)) return false;
-    const double v = ParseDouble(value);
-    switch (code) {
-      case 10:
-        segment.X1 = v;
-        NoteX(v);
-        break;
-      case 20:
-        segment.Y1 = v;
-        NoteY(v);
-        break;
-      case 11:
-        segment.X2 = v;
-        NoteX(v);
-        break;
-      case 21:
-        segment.Y2 = v;
-        NoteY(v);
-        break;
-      default: continue;
+    const int k = LineCoordinateOf(code);
+    if (code == 0 || (k >= 0 && (taken & (1 << k)) != 0)) {
+      damagedLine_ = entityLine;
+      return false;
     }
-    ++taken;
+    if (k < 0) continue;
+    const double v = ParseDouble(value);
+    *coordinates[k] = v;
+    if (k % 2 == 0) {
+      NoteX(v);
+    } else {
+      NoteY(v);
+    }
+    taken |= 1 << k;
   }
   return true;
 }

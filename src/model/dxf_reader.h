@@ -28,8 +28,14 @@ class DxfReader {
   OpenFailure Failure() const { return file_.Failure(); }
 
   // The next segment in file order; false at the end of the file. The end of the file inside
-  // an entity also ends the reading (the incomplete entity gives no segment).
+  // an entity also ends the reading (the incomplete entity gives no segment), and so does a
+  // LINE that lacks a coordinate (see DamagedLine).
   bool NextSegment(DxfSegment& segment);
+
+  // The line of the file (counted from 1) holding "LINE" of the entity that ended the reading
+  // for lacking a coordinate: one of its codes 10, 20, 11, 21 came twice, or the next entity
+  // began before all four. 0 while no entity was damaged.
+  int DamagedLine() const { return damagedLine_; }
 
   // The range of every coordinate value read so far, including the first vertex of a chain.
   const DxfRange& Range() const { return range_; }
@@ -48,6 +54,8 @@ class DxfReader {
   double chainX_ = 0.0;
   double chainY_ = 0.0;
   DxfRange range_;
+  int lineNumber_ = 0;  // lines read so far
+  int damagedLine_ = 0;
 };
 
 }  // namespace selvana

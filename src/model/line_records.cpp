@@ -115,7 +115,7 @@ bool SameEdge(int a1, int a2, int b1, int b2) {
 
 }  // namespace
 
-bool IsUsedPoint(int slot) {
+bool HoldsPointBelowCount(int slot) {
   return IsPointSlot(slot) && slot < PointCount && PointTable[slot].Id >= 0;
 }
 

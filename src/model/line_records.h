@@ -19,7 +19,7 @@ extern BlockOutlineRecord BlockOutline;
 void ResetBlockOutline();
 
 // A point slot below PointCount that holds a point: every line's two ends must be such points.
-bool IsUsedPoint(int slot);
+bool HoldsPointBelowCount(int slot);
 
 // Boundary, uncut and residual-water lines (kinds 1, 2, 7) need two distinct ends; the arc
 // limits may be a point.

@@ -79,7 +79,7 @@ void FactorUnitWeights(BlockRecord& b, WeightBasis basis) {
 // Every row below BlockCount, free rows included.
 void FactorBlocks(WeightBasis basis) {
   constexpr double pi = std::numbers::pi;
-  const int count = std::clamp(BlockCount, 0, kMaxBlocks);
+  const int count = UsedBlockSlots();
   for (int i = 0; i < count; ++i) {
     BlockRecord& b = BlockTable[i];
     b.CohesionGradient *= F[kFactorCohesion];
@@ -91,7 +91,8 @@ void FactorBlocks(WeightBasis basis) {
   }
 }
 
-bool IsUsedPoint(int p) { return p >= 0 && p < std::clamp(PointCount, 0, kMaxPoints); }
+// A point slot below PointCount, whether or not it holds a point.
+bool IsSlotBelowPointCount(int p) { return p >= 0 && p < std::clamp(PointCount, 0, kMaxPoints); }
 
 // A block box built from the user's outline misses a residual-water point that the factor
 // moved: widen every used block whose box held the point so it also holds the moved point.
@@ -99,7 +100,7 @@ void WidenBlockBoxesOver(int p) {
   constexpr double tol = 1e-5;
   const PointRecord& user = ModelSnapshot.PointTable[p];
   const double y = PointTable[p].Y;
-  const int count = std::clamp(BlockCount, 0, kMaxBlocks);
+  const int count = UsedBlockSlots();
   for (int i = 0; i < count; ++i) {
     BlockRecord& b = BlockTable[i];
     const auto& box = ModelSnapshot.BlockTable[i].BBox;  // max X, min X, max Y, min Y
@@ -118,7 +119,7 @@ void FactorResidualWater() {
     const LineRecord& l = LineTable[i];
     if (l.Kind != kLineResidualWater) continue;
     for (int p : {l.P1, l.P2}) {
-      if (!IsUsedPoint(p)) continue;
+      if (!IsSlotBelowPointCount(p)) continue;
       PointTable[p].Y = ModelSnapshot.PointTable[p].Y * F[kFactorResidualWater];
     }
   }
@@ -126,7 +127,7 @@ void FactorResidualWater() {
     const LineRecord& l = LineTable[i];
     if (l.Kind != kLineResidualWater) continue;
     for (int p : {l.P1, l.P2}) {
-      if (IsUsedPoint(p)) WidenBlockBoxesOver(p);
+      if (IsSlotBelowPointCount(p)) WidenBlockBoxesOver(p);
     }
   }
 }

@@ -23,7 +23,7 @@ bool OwnIndex(int& number, int index) {
 bool IsBrokenLine(int i) {
   const LineRecord& line = LineTable[i];
   const bool validKind = line.Kind >= kLineFree && line.Kind <= kLineResidualWater;
-  return !validKind || !IsUsedPoint(line.P1) || !IsUsedPoint(line.P2) ||
+  return !validKind || !HoldsPointBelowCount(line.P1) || !HoldsPointBelowCount(line.P2) ||
          RepeatedLine(line.Kind, line.P1, line.P2, std::span(LineTable).first(i)) >= 0;
 }
 

@@ -179,6 +179,8 @@ int FindFreeBlockSlot() {
                       [](const BlockRecord& b) { return b.Number < 0; });
 }
 
+int UsedBlockSlots() { return std::clamp(BlockCount, 0, kMaxBlocks); }
+
 void MarkModified(bool affectsResults) {
   DataModified = 1;
   if (affectsResults) CalcStatus = 0;

@@ -292,6 +292,10 @@ int FindFreePointSlot();
 int FindFreeLineSlot();
 int FindFreeBlockSlot();
 
+// The block slots below BlockCount, held within the table: the slots a run or a factor walks,
+// free ones included.
+int UsedBlockSlots();
+
 // Slot `slot` lies within the point table and holds a point.
 bool IsPointInUse(int slot);
 

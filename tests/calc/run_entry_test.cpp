@@ -34,6 +34,15 @@ using test::Soil;
 
 class RunEntry : public test::ScratchFolderTest {};
 
+// A Fellenius run refused with the message before any progress is shown.
+void ExpectFelleniusRunRefused(const std::string& message) {
+  ScriptedMessageBox box;
+  box.Expect(message, "error");
+  HeadlessProgress progress;
+  EXPECT_EQ(-1, RunCircleCalcFellenius(progress));
+  EXPECT_EQ(0, progress.shows());
+}
+
 // A closed triangle of boundary lines under (x, y) .. (x + 10, y), 4 m deep.
 void AddLens(double x, double y) {
   test::AddBoundaryChain(
@@ -92,11 +101,7 @@ TEST_F(RunEntry, BadRangesAreRefusedWithTheirMessages) {
     FelleniusCircleSettings.CentreX = {0.0, 1.0, 1.0, 0.0};
     FelleniusCircleSettings.CentreY = {0.0, 1.0, 1.0, 0.0};
     c.spoil(FelleniusCircleSettings);
-    ScriptedMessageBox box;
-    box.Expect(c.message, "error");
-    HeadlessProgress progress;
-    EXPECT_EQ(-1, RunCircleCalcFellenius(progress));
-    EXPECT_EQ(0, progress.shows());
+    ExpectFelleniusRunRefused(c.message);
     EXPECT_EQ(0, cm.CalcDateTime.Date[0]);
   }
 }
@@ -137,11 +142,7 @@ TEST_F(RunEntry, BlocksTheSlicesWouldReadWronglyAreRefused) {
     ResetProjectData();
     BuildHomogeneousSlope(Soil{});
     c.spoil();
-    ScriptedMessageBox box;
-    box.Expect(c.message, "error");
-    HeadlessProgress progress;
-    EXPECT_EQ(-1, RunCircleCalcFellenius(progress));
-    EXPECT_EQ(0, progress.shows());
+    ExpectFelleniusRunRefused(c.message);
   }
 }
 
@@ -267,11 +268,7 @@ TEST_F(RunEntry, ImpossibleNumbersAreRefusedNamingTheBlockOrLoad) {
     ResetProjectData();
     c.spoil(BlockTable[BuildHomogeneousSlope(Soil{})]);
     SetSingleCircle(20.0, 25.0, std::sqrt(850.0));
-    ScriptedMessageBox box;
-    box.Expect(c.message, "error");
-    HeadlessProgress progress;
-    EXPECT_EQ(-1, RunCircleCalcFellenius(progress));
-    EXPECT_EQ(0, progress.shows());
+    ExpectFelleniusRunRefused(c.message);
   }
 }
 

@@ -5,10 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "forms/pile_factor_imports.h"
 #include "mainwin/file_commands_fakes.h"
 #include "platform/program_folders.h"
 #include "support/memory_grid.h"
+#include "support/scripted_message_box.h"
 #include "support/temp_folder.h"
 
 namespace selvana {
@@ -167,6 +170,39 @@ TEST(PartialFactorRows, ExportWritesOneForAnEmptyCellAndImportLeavesTheModelAlon
   EXPECT_EQ(PartialFactors.Factor, model.Factor) << "the model waits for OK";
   EXPECT_EQ(DataModified, -1);
   EXPECT_EQ(CurrentDirectory(), before);
+}
+
+// A file its reader refuses reads nothing into the working copy, and the import says so: the
+// dialog keeps what it showed.
+TEST(PileFactorImports, AFileItsReaderRefusesIsNoImport) {
+  test::TempFolder folder;
+  folder.Write("P.DAT", "x\r\n-2.0\r\n");
+  folder.Write("F.PAK", "x\r\n");
+  const std::string dataDir = DataDir, current = CurrentDirectory();
+  SheetPileSettingsRecord pile;
+  DrawSettingsRecord draw;
+  PartialFactorsRecord factors;
+  const struct {
+    const char* file;
+    const char* told;
+    std::function<bool(FileDialog&)> import;
+  } cases[] = {
+      {"P.DAT", "矢板諸元インポートファイル(P.DAT) の1行目に",
+       [&](FileDialog& files) { return ImportSheetPileFile(files, pile, draw); }},
+      {"F.PAK", "部分安全係数ファイル(F.PAK) の1行目に",
+       [&](FileDialog& files) { return ImportPartialFactors(files, factors); }},
+  };
+  for (const auto& c : cases) {
+    test::ScriptedMessageBox box;
+    box.ExpectPrefix(c.told, "error");
+    test::ScriptedFileDialog files;
+    files.Answer(folder / c.file);
+    EXPECT_FALSE(c.import(files)) << c.file;
+  }
+  EXPECT_EQ(pile.EmbedmentElevation, SheetPileSettingsRecord{}.EmbedmentElevation);
+  EXPECT_EQ(factors.Factor, PartialFactorsRecord{}.Factor);
+  DataDir = dataDir;
+  ChangeDirectory(current);
 }
 
 }  // namespace

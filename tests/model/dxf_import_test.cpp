@@ -219,26 +219,36 @@ TEST_F(DxfImportTest, MissingFileIsToldAndChangesNothing) {
   EXPECT_EQ(DataModified, 0);
 }
 
-TEST_F(DxfImportTest, FileWithoutASegmentToImportIsRefusedAndKeepsTheTerrain) {
+// A file without a segment to import, or with a LINE lacking a coordinate (which would read as
+// a 0 the shown range leaves out), is told and keeps the terrain.
+TEST_F(DxfImportTest, FileGivingNoSoundTerrainIsToldAndKeepsTheTerrain) {
   const std::string lwpolyline = Pair(0, "LWPOLYLINE") + Pair(90, "2") + Pair(10, "0.0") +
                                  Pair(20, "0.0") + Pair(10, "5.0") + Pair(20, "5.0");
+  const std::string lacking = "の6行目の線分(LINE)に欠けている座標がありました。";
   const struct {
     const char* name;
     std::string text;
     int asked;  // whether the prompt was shown: only when the first pass found segments
+    std::string told = "に読み込める線分がありません。";
   } cases[] = {
       {"empty file", "", 0},
       {"no entities", Entities(""), 0},
       {"only LWPOLYLINE", Entities(lwpolyline), 0},
       {"only inside a block", Pair(0, "BLOCK") + Line(0, 0, 1, 1) + Pair(0, "ENDBLK"), 0},
       {"zero length after rounding", Entities(Line(1.0, 1.0, 1.0004, 1.0)), 1},
+      {"start X repeated, end Y unread",
+       Entities(Pair(0, "LINE") + Pair(10, "1") + Pair(20, "1") + Pair(10, "5") + Pair(11, "5") +
+                Pair(21, "5") + Line(0, 0, 1, 1)),
+       0, lacking},
+      {"next entity before the end Y",
+       Entities(Pair(0, "LINE") + Pair(10, "1") + Pair(20, "1") + Pair(11, "5") + Line(0, 0, 1, 1)),
+       0, lacking},
   };
   for (const auto& c : cases) {
     MakeOldTerrain();
     prompt.asked = 0;
     ScriptedMessageBox box;
-    box.Expect("地形ＤＸＦファイル(" + (folder / "t") +
-                   ".DXF) に読み込める線分がありません。地形は変更しません。",
+    box.Expect("地形ＤＸＦファイル(" + (folder / "t") + ".DXF) " + c.told + "地形は変更しません。",
                "error");
     Import(c.text);
     EXPECT_EQ(prompt.asked, c.asked) << c.name;

@@ -27,8 +27,6 @@ constexpr char kSeedOutsideMessage[] =
 constexpr char kSeedInsideMessage[] =
     "ブロック%dの外周の中にブロック%dの中心があるため、計算できません。%s";
 
-int UsedBlockSlots() { return std::clamp(BlockCount, 0, kMaxBlocks); }
-
 bool IsUsedBlock(int b) { return BlockTable[b].Number >= 0; }
 
 // The outline block b keeps for the run; empty when it keeps none.

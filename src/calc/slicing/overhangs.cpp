@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "calc/run_data.h"
+#include "calc/slicing/polygons.h"
+#include "calc/slicing/walk.h"
 #include "model/project_model.h"
 #include "platform/number_format.h"
 
@@ -26,20 +28,8 @@ struct Stretch {
   int block;
 };
 
-int UsedBlockSlots() { return std::clamp(BlockCount, 0, kMaxBlocks); }
-
-// The edge count of block b's polygon, 0 for a free slot or a block without a polygon.
-int OutlineEdges(int b) {
-  if (BlockTable[b].Number < 0) return 0;
-  return std::max(BlockPolygonLists.Count[b], 0);
-}
-
 const PointRecord& OutlineCorner(int b, int i) {
   return PointTable[BlockPolygonLists.Points[b][i]];
-}
-
-bool SoilOrStructure(int b) {
-  return BlockTable[b].Kind == kBlockSoil || BlockTable[b].Kind == kBlockStructure;
 }
 
 // The X of every corner of the used outlines, ascending, each at least kSameVertical beyond
@@ -48,7 +38,7 @@ bool SoilOrStructure(int b) {
 std::vector<double> CornerVerticals() {
   std::vector<double> xs;
   for (int b = 0; b < UsedBlockSlots(); ++b) {
-    for (int i = 0; i < OutlineEdges(b); ++i) xs.push_back(OutlineCorner(b, i).X);
+    for (int i = 0; i < UsedPolygonEdges(b); ++i) xs.push_back(OutlineCorner(b, i).X);
   }
   std::sort(xs.begin(), xs.end());
   std::vector<double> kept;
@@ -61,7 +51,7 @@ std::vector<double> CornerVerticals() {
 // Adds the stretches of block b on the vertical at x: its crossings, highest first, paired.
 void AddBlockStretches(int b, double x, std::vector<Stretch>& stretches) {
   std::vector<double> ys;
-  for (int i = 0; i < OutlineEdges(b); ++i) {
+  for (int i = 0; i < UsedPolygonEdges(b); ++i) {
     const PointRecord& p = OutlineCorner(b, i);
     const PointRecord& q = OutlineCorner(b, i + 1);
     if ((p.X < x) == (q.X < x)) continue;
@@ -115,7 +105,7 @@ std::optional<std::string> SoilOverAirRefusal() {
     verticals.push_back(StretchesAt((xs[i] + xs[i + 1]) / 2));
   }
   for (int b = 0; b < UsedBlockSlots(); ++b) {
-    if (OutlineEdges(b) == 0 || !SoilOrStructure(b)) continue;
+    if (UsedPolygonEdges(b) == 0 || !BaseInSoil(b)) continue;
     const auto overAir = [&](std::size_t i) { return AirWithinBlock(b, verticals[i]); };
     for (std::size_t i = 0; i < verticals.size(); ++i) {
       if (!overAir(i)) continue;

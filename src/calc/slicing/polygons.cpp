@@ -73,15 +73,12 @@ void KeepOutline(int b, int entries) {
   for (int i = 0; i < entries; ++i) WidenBoundingBox(box, PointTable[points[i]]);
 }
 
-int UsedBlockSlots() { return std::clamp(BlockCount, 0, kMaxBlocks); }
+}  // namespace
 
-// The polygon's edge count, or 0 for a free slot or a block without a polygon.
 int UsedPolygonEdges(int b) {
   if (BlockTable[b].Number < 0) return 0;
   return std::max(BlockPolygonLists.Count[b], 0);
 }
-
-}  // namespace
 
 int BuildBlockPolygons() {
   BlockPolygonLists.Count.fill(-1);

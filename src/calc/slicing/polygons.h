@@ -14,6 +14,9 @@ namespace selvana {
 // no boundary line, or an outline naming a point slot outside the table, gives no polygon.
 int BuildBlockPolygons();
 
+// The edge count of block b's polygon, 0 for a free slot or a block without a polygon.
+int UsedPolygonEdges(int b);
+
 // For every block slot below BlockCount: the highest and lowest crossing of its polygon with
 // the vertical at x, written to tops and bottoms, or -999999.9 / +999999.9 when the block is
 // free, has no polygon or is not cut. A vertex within 1e-5 of x gives its own Y; edges wholly

@@ -47,7 +47,8 @@ void WalkSurfacePieces(const SurfaceWalkRules& rules, SurfacePieceWalker& walker
 // slice: no safety factor yet, valid 1.
 void AddSliceBaseToSurface(int b, double xR, double yR, double xL, double yL);
 
-// True when a slice base in block slot b lies in soil or a structure (not in water).
+// True when block slot b is soil or a structure (not water or another kind): a slice base
+// there lies in soil, and the overhang check looks for air only within such blocks.
 bool BaseInSoil(int b);
 
 // Marks the current slip surface invalid: SlipInvalid 1, no safety factor.

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "calc/circle/end_water_cases.h"
 #include "calc/circle/fellenius_sheet_pile.h"
 #include "calc/results/safety_factor.h"
@@ -144,24 +146,32 @@ TEST_F(FelleniusTotals, SlipDirectionTurnsOnlyTheWeightMoment) {
 }
 
 TEST_F(FelleniusTotals, SafetyFactorIsTruncatedOrMarked) {
-  SetSurface(30.0, 5.0, -10.0, 0.0, 1000.0, 234.5, 1000.0);
-  CircleTotalsFellenius();
-  EXPECT_EQ(1.234, CurrentSlipResult.f);
-  EXPECT_EQ(1234.5, CurrentSlipResult.mr);
-  EXPECT_EQ(1000.0, CurrentSlipResult.md);
-
-  SetUp();
-  FelleniusCircleSettings.SlipDirection = 2;  // drives the wrong way: md < 0
-  SetSurface(30.0, 5.0, -10.0, 0.0, 1000.0, 234.5, 1000.0);
-  CircleTotalsFellenius();
-  EXPECT_EQ(kNoSafetyFactor, CurrentSlipResult.f);
-
-  SetUp();
-  FelleniusCircleSettings.SlipDirection = 1;
-  SetSurface(30.0, 5.0, -10.0, 0.0, 1000.0, 234.5, 1000.0);
-  SlipInvalid = 1;
-  CircleTotalsFellenius();
-  EXPECT_EQ(kNoSafetyFactor, CurrentSlipResult.f);
+  struct Case {
+    const char* name;
+    int direction;
+    int invalid;
+    int bases;  // where the slice bases lie
+    double f;
+  };
+  const Case cases[] = {
+      {"truncated", 1, 0, kBaseInSoil, 1.234},
+      {"driven the wrong way: md < 0", 2, 0, kBaseInSoil, kNoSafetyFactor},
+      {"invalid", 1, 1, kBaseInSoil, kNoSafetyFactor},
+      {"wholly in water", 1, 0, kBaseElsewhere, kNoSafetyFactor},
+      {"partly in water", 1, 0, kBaseInSoil | kBaseElsewhere, 1.234},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    SetUp();
+    FelleniusCircleSettings.SlipDirection = c.direction;
+    SetSurface(30.0, 5.0, -10.0, 0.0, 1000.0, 234.5, 1000.0);
+    SlipInvalid = c.invalid;
+    SlipSliceBases = c.bases;
+    CircleTotalsFellenius();
+    EXPECT_EQ(c.f, CurrentSlipResult.f);
+    EXPECT_EQ(1234.5, CurrentSlipResult.mr);
+    EXPECT_EQ(1000.0, std::fabs(CurrentSlipResult.md));
+  }
 }
 
 // The test pile at x = 6 cuts the circle (0, 10, R 10) once, at (6, 2), where cos θ = 8 / 10.

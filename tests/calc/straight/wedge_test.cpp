@@ -282,18 +282,21 @@ TEST_F(StraightTotals, MarksAndNegativeFactors) {
     double mrf, mdw, mdh;
     int invalid;
     double f;
+    int bases = kBaseInSoil;  // where the slice bases lie
   };
   const Case cases[] = {
       {"no drive", 100.0, 0.0, 0.0, 0, kNoSafetyFactor},
       {"negative driving total", 100.0, 10.0, -50.0, 0, kNoSafetyFactor},
       {"negative resistance kept", -50.0, 100.0, 0.0, 0, -0.5},
       {"invalid keeps its mark", 100.0, 100.0, 0.0, 1, kNoSafetyFactor},
+      {"wholly in water", 100.0, 100.0, 0.0, 0, kNoSafetyFactor, kBaseElsewhere},
   };
   for (const Case& k : cases) {
     ResetLineRecord(0, 0.0, 0.0, 30.0);
     SetWedge(10.0, 2.0, -10.0, 4.0, k.mrf, k.mdw);
     CurrentSlipResult.mdh = k.mdh;
     SlipInvalid = k.invalid;
+    SlipSliceBases = k.bases;
     LineTotals();
     EXPECT_DOUBLE_EQ(k.f, CurrentSlipResult.f) << k.name;
   }
