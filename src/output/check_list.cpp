@@ -185,7 +185,6 @@ OutputResult WriteOneRowForm(const char* name, const char* title,
 
 // The form of the slip angles method 3 searches when the limit lines narrow the user's range:
 // one row under the user's settings, its two fields the searched minimum and maximum.
-
 OutputResult WriteSearchedAnglesForm() {
   return WriteOneRowForm(kSearchedAnglesForm, "直線すべり　探索したすべり角度",
                          {"探索範囲", "$00^^^", "～", "$01^^^"});
@@ -193,7 +192,6 @@ OutputResult WriteSearchedAnglesForm() {
 
 // The form of the notes the verdict gives on what the run leaves out (sand piles, a sheet
 // pile): one row whose field spans ten cells, one instance per note.
-
 OutputResult WriteLeftOutNotesForm() {
   std::vector<std::string> cells(10, "@");
   cells[0] = "$00^^^";
