@@ -211,7 +211,7 @@ namespace {
 // The first used block slot other than skipped for which found(slot) is true, or -1.
 template <class Test>
 int FirstOtherBlock(int skipped, Test found) {
-  for (int b = 0; b < std::min(BlockCount, kMaxBlocks); ++b) {
+  for (int b = 0; b < UsedBlockSlots(); ++b) {
     if (b != skipped && BlockTable[b].Number >= 0 && found(b)) return b;
   }
   return -1;
